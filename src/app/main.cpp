@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QApplication>
+
+#include "app/main_window.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName("Oskel");
+    QApplication::setApplicationName("Maprune");
+    maprune::TMainWindow window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace maprune::cli {
+
+// One function per verb: it adds its subcommand to the application and sets
+// the callback that runs it. A callback reports failure by throwing
+// CLI::RuntimeError with the exit code, after printing its messages.
+void RegisterGamedataCommand(CLI::App& app);
+
+} // namespace maprune::cli

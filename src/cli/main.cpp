@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <iostream>
+
+#include "cli/commands.h"
+#include "core/error.h"
+
+int main(int argc, char** argv)
+{
+    CLI::App app{"maprune-cli - Kelvaran-Reports lesen, zusammenführen und auswerten", "maprune-cli"};
+    app.set_version_flag("--version", std::string("maprune-cli ") + MAPRUNE_VERSION);
+    app.require_subcommand(0, 1);
+
+    maprune::cli::RegisterGamedataCommand(app);
+
+    try {
+        app.parse(argc, argv);
+        if (argc == 1) {
+            std::cout << app.help();
+            return 0;
+        }
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e);
+    } catch (const maprune::Error& e) {
+        std::cerr << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
