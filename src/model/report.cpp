@@ -7,6 +7,7 @@
 
 #include "core/error.h"
 #include "core/text_encoding.h"
+#include "map/bsp_tree.h"
 #include "model/fast_region_list.h"
 #include "model/numbers.h"
 #include "model/property_builders.h"
@@ -130,10 +131,14 @@ void TReport::Finish()
 
 void TReport::SetIndexed(bool on)
 {
-    if (on && !Indexed())
-        FFastRegions = std::make_unique<TFastRegionList>(*Regions);
-    else if (!on)
+    if (on && !Indexed()) {
+        auto fastRegions = std::make_unique<TFastRegionList>(*Regions);
+        FBSPTree = BuildBSPTree(*Regions, ActiveLayer, TileLayout);
+        FFastRegions = std::move(fastRegions);
+    } else if (!on) {
         FFastRegions.reset();
+        FBSPTree.reset();
+    }
 }
 
 TRegion* TReport::FindRegion(int32_t x, int32_t y, int32_t z)
