@@ -9,22 +9,24 @@
 
 namespace maprune {
 
-TBSPTree::TBSPTree(std::vector<BSPEntry> entries) : FNodeRegions(std::move(entries))
+TBSPTree::TBSPTree(std::vector<BSPEntry> entries)
+    : FNodeRegions(std::move(entries))
 {
     if (FNodeRegions.empty())
         return;
-    MapPoint low{std::numeric_limits<int64_t>::max(), std::numeric_limits<int64_t>::max()};
-    MapPoint high{std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::min()};
+    MapPoint low { std::numeric_limits<int64_t>::max(), std::numeric_limits<int64_t>::max() };
+    MapPoint high { std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::min() };
     for (const BSPEntry& entry : FNodeRegions) {
         low.X = std::min(low.X, entry.Tile.X);
         low.Y = std::min(low.Y, entry.Tile.Y);
         high.X = std::max(high.X, entry.Tile.X);
         high.Y = std::max(high.Y, entry.Tile.Y);
     }
-    FBounds = {low.X, low.Y, high.X + kTileSize, high.Y + kTileSize};
+    FBounds = { low.X, low.Y, high.X + kTileSize, high.Y + kTileSize };
 }
 
-TBSPTree::TBSPTree(const std::vector<BSPEntry>& parent, const MapRect& bounds) : FBounds(bounds)
+TBSPTree::TBSPTree(const std::vector<BSPEntry>& parent, const MapRect& bounds)
+    : FBounds(bounds)
 {
     for (const BSPEntry& entry : parent) {
         if (entry.TileBounds().Intersects(FBounds))
@@ -51,7 +53,7 @@ TBSPTree::~TBSPTree()
 
 void TBSPTree::Subdivide(size_t threshold)
 {
-    std::vector<TBSPTree*> pending{this};
+    std::vector<TBSPTree*> pending { this };
     while (!pending.empty()) {
         TBSPTree* node = pending.back();
         pending.pop_back();
@@ -102,7 +104,7 @@ void TBSPTree::Split()
     for (const BSPEntry& entry : FNodeRegions)
         sum += static_cast<double>(byX ? entry.Tile.X : entry.Tile.Y);
     const double mean = sum / static_cast<double>(FNodeRegions.size());
-    const int64_t start = std::max((RoundHalfEven(mean + 32) & ~int64_t{15}) - 16, low);
+    const int64_t start = std::max((RoundHalfEven(mean + 32) & ~int64_t { 15 }) - 16, low);
 
     int64_t cut = start;
     int64_t bestBalance = Balance(firstPart(cut));
@@ -142,7 +144,7 @@ std::unique_ptr<TBSPTree> BuildBSPTree(const TRegionList& regions, int32_t layer
     std::vector<BSPEntry> entries;
     for (TRegion* region : regions) {
         if (region != nullptr && region->CZ == layer)
-            entries.push_back({region, RegionToMapPixel(region->CX, region->CY, layout)});
+            entries.push_back({ region, RegionToMapPixel(region->CX, region->CY, layout) });
     }
     auto tree = std::make_unique<TBSPTree>(std::move(entries));
     tree->Subdivide(TBSPTree::kSplitThreshold);
@@ -154,7 +156,7 @@ void RegionsMeeting(const TBSPTree& tree, const MapRect& rect, std::vector<TRegi
     // A region may be listed in several leaves; it is yielded only by the
     // leaf holding the top-left pixel of the part of its tile inside `rect`.
     // The leaves divide the root without overlap, so exactly one does.
-    std::vector<const TBSPTree*> pending{&tree};
+    std::vector<const TBSPTree*> pending { &tree };
     while (!pending.empty()) {
         const TBSPTree* node = pending.back();
         pending.pop_back();
@@ -169,7 +171,7 @@ void RegionsMeeting(const TBSPTree& tree, const MapRect& rect, std::vector<TRegi
             const MapRect tile = entry.TileBounds();
             if (!tile.Intersects(rect))
                 continue;
-            const MapPoint corner{std::max(tile.Left, rect.Left), std::max(tile.Top, rect.Top)};
+            const MapPoint corner { std::max(tile.Left, rect.Left), std::max(tile.Top, rect.Top) };
             if (node->Bounds().Contains(corner))
                 out.push_back(entry.Region);
         }

@@ -22,7 +22,7 @@ struct BSPEntry {
 
     MapRect TileBounds() const
     {
-        return {Tile.X, Tile.Y, Tile.X + kTileSize, Tile.Y + kTileSize};
+        return { Tile.X, Tile.Y, Tile.X + kTileSize, Tile.Y + kTileSize };
     }
 };
 

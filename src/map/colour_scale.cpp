@@ -44,7 +44,7 @@ Rgb ScaleColour(double max, double value, double min)
     else if (f > 1)
         f = 1;
     Rgb result = 0;
-    for (int shift : {16, 8, 0}) {
+    for (int shift : { 16, 8, 0 }) {
         const double a = Channel(from, shift);
         const double b = Channel(to, shift);
         result |= static_cast<Rgb>(std::trunc(a + (b - a) * f)) << shift;

@@ -7,9 +7,8 @@ namespace maprune {
 
 std::string MonthName(int32_t turn)
 {
-    static constexpr std::array<const char*, 12> kMonths{
-        "Januar", "Februar", "März",      "April",   "Mai",      "Juni",
-        "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+    static constexpr std::array<const char*, 12> kMonths { "Januar", "Februar", "März", "April",
+        "Mai", "Juni", "Juli", "August", "September", "Oktober", "November", "Dezember" };
     if (turn < 1)
         return {};
     return kMonths[static_cast<size_t>((turn - 1) % 12)];

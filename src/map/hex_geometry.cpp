@@ -37,14 +37,14 @@ MapPoint RegionToMapPixel(int32_t x, int32_t y, MapLayout layout)
     const int64_t cx = x;
     const int64_t cy = y;
     if (layout == MapLayout::XAxisWestEast)
-        return {64 * cx + 32 * cy, -48 * cy};
-    return {48 * cx, -(64 * cy + 32 * cx)};
+        return { 64 * cx + 32 * cy, -48 * cy };
+    return { 48 * cx, -(64 * cy + 32 * cx) };
 }
 
 MapRect TileRect(int32_t x, int32_t y, MapLayout layout)
 {
     const MapPoint p = RegionToMapPixel(x, y, layout);
-    return {p.X, p.Y, p.X + kTileSize, p.Y + kTileSize};
+    return { p.X, p.Y, p.X + kTileSize, p.Y + kTileSize };
 }
 
 bool InsideHexagon(int64_t u, int64_t v, MapLayout layout)
@@ -60,7 +60,7 @@ std::optional<HexCoordinates> MapPixelToRegion(MapPoint p, MapLayout layout)
 {
     // Tiles of 32-bit coordinates lie within 2^38 pixels of the origin; the
     // bound keeps the arithmetic below far from overflowing.
-    constexpr int64_t kFarOut = int64_t{1} << 40;
+    constexpr int64_t kFarOut = int64_t { 1 } << 40;
     if (p.X > kFarOut || p.X < -kFarOut || p.Y > kFarOut || p.Y < -kFarOut)
         return std::nullopt;
     // Estimate the region from the tile centres, then test the tiles around
@@ -69,8 +69,8 @@ std::optional<HexCoordinates> MapPixelToRegion(MapPoint p, MapLayout layout)
     const bool rows = layout == MapLayout::XAxisWestEast;
     const int64_t major = rows ? FloorDiv(32 - p.Y, 48) : FloorDiv(p.X - 32, 48);
     for (int64_t a = major - 1; a <= major + 1; ++a) {
-        const int64_t minor = rows ? FloorDiv(p.X - 32 - 32 * a, 64)
-                                   : FloorDiv(32 - p.Y - 32 * a, 64);
+        const int64_t minor
+            = rows ? FloorDiv(p.X - 32 - 32 * a, 64) : FloorDiv(32 - p.Y - 32 * a, 64);
         for (int64_t b = minor - 1; b <= minor + 1; ++b) {
             const int64_t cx = rows ? b : a;
             const int64_t cy = rows ? a : b;
@@ -79,7 +79,7 @@ std::optional<HexCoordinates> MapPixelToRegion(MapPoint p, MapLayout layout)
             if (InsideHexagon(p.X - left, p.Y - top, layout)) {
                 if (!FitsInt32(cx) || !FitsInt32(cy))
                     return std::nullopt;
-                return HexCoordinates{static_cast<int32_t>(cx), static_cast<int32_t>(cy)};
+                return HexCoordinates { static_cast<int32_t>(cx), static_cast<int32_t>(cy) };
             }
         }
     }
@@ -90,7 +90,7 @@ MapPoint RegionToOverviewCell(int32_t x, int32_t y)
 {
     const int64_t cx = x;
     const int64_t cy = y;
-    return {2 * cx + cy, -cy};
+    return { 2 * cx + cy, -cy };
 }
 
 } // namespace maprune

@@ -42,14 +42,14 @@ struct MapRect {
     bool Intersects(const MapRect& other) const
     {
         return !Empty() && !other.Empty() && Left < other.Right && other.Left < Right
-               && Top < other.Bottom && other.Top < Bottom;
+            && Top < other.Bottom && other.Top < Bottom;
     }
     // Whether every pixel of `other` lies in this rectangle; false for an
     // empty `other`.
     bool Contains(const MapRect& other) const
     {
         return !other.Empty() && Left <= other.Left && other.Right <= Right && Top <= other.Top
-               && other.Bottom <= Bottom;
+            && other.Bottom <= Bottom;
     }
     bool Contains(MapPoint p) const
     {
@@ -57,7 +57,7 @@ struct MapRect {
     }
     MapRect Translated(int64_t dx, int64_t dy) const
     {
-        return {Left + dx, Top + dy, Right + dx, Bottom + dy};
+        return { Left + dx, Top + dy, Right + dx, Bottom + dy };
     }
     bool operator==(const MapRect&) const = default;
 };

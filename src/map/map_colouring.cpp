@@ -91,15 +91,16 @@ void MapColouring::ComputeStatisticColours(TReport& report)
         const double high = max;
         for (int i = 0; i <= 20; ++i) {
             const double v = low + i * (high - low) / 20;
-            FShownLegend.push_back({std::to_string(RoundHalfEven(v)), ScaleColour(high, v, low)});
+            FShownLegend.push_back({ std::to_string(RoundHalfEven(v)), ScaleColour(high, v, low) });
         }
     }
     for (auto& [region, value] : values)
-        region->MapColor = found && value != NoValue ? ScaleColour(max, value, min) : kNoValueColour;
+        region->MapColor
+            = found && value != NoValue ? ScaleColour(max, value, min) : kNoValueColour;
 }
 
 void MapColouring::ComputePoliticColours(TReport& report, const AllianceList& alliances,
-                                         bool byAlliance, PersonsMode persons, int32_t turn)
+    bool byAlliance, PersonsMode persons, int32_t turn)
 {
     FByAlliance = byAlliance;
     FPersons = persons;
@@ -116,8 +117,8 @@ void MapColouring::ComputePoliticColours(TReport& report, const AllianceList& al
         for (const TPoliticInfo* info : *region->Politic) {
             if (info == nullptr || info->Turn != best)
                 continue;
-            const bool admitted =
-                info->Turn == turn || (info->Turn < turn && info->Party != report.ActiveParty);
+            const bool admitted
+                = info->Turn == turn || (info->Turn < turn && info->Party != report.ActiveParty);
             const int32_t count = info->DataValue(line);
             if (!admitted || count == -1)
                 continue;
@@ -154,12 +155,12 @@ std::string MapColouring::Caption() const
     case MapMode::Geographic:
         return {};
     case MapMode::Statistic:
-        return WithDate("statistische Karte (" + std::string(CurrentStatistic().Name) + ")",
-                        FShownTurn);
+        return WithDate(
+            "statistische Karte (" + std::string(CurrentStatistic().Name) + ")", FShownTurn);
     case MapMode::Political:
         return WithDate("politische Karte (" + PersonsText(FPersons) + ", "
-                            + (FByAlliance ? "nach Bündnissen" : "nach Parteien") + ")",
-                        FShownTurn);
+                + (FByAlliance ? "nach Bündnissen" : "nach Parteien") + ")",
+            FShownTurn);
     }
     return {};
 }

@@ -51,7 +51,7 @@ public:
     // region's shares from its summaries of the newest turn not after
     // `turn` (summaries of the own party only from `turn` itself).
     void ComputePoliticColours(TReport& report, const AllianceList& alliances, bool byAlliance,
-                               PersonsMode persons, int32_t turn);
+        PersonsMode persons, int32_t turn);
     bool ByAlliance() const { return FByAlliance; }
     PersonsMode Persons() const { return FPersons; }
     int32_t ShownTurn() const { return FShownTurn; }

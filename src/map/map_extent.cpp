@@ -23,8 +23,8 @@ MapExtent ComputeMapExtent(const TReport& report, MapLayout layout)
         const MapPoint p = RegionToMapPixel(region->CX, region->CY, layout);
         const MapPoint cell = RegionToOverviewCell(region->CX, region->CY);
         if (!any) {
-            tiles = {p.X, p.Y, p.X, p.Y};
-            cells = {cell.X, cell.Y, cell.X + 1, cell.Y};
+            tiles = { p.X, p.Y, p.X, p.Y };
+            cells = { cell.X, cell.Y, cell.X + 1, cell.Y };
             any = true;
             continue;
         }
@@ -38,8 +38,8 @@ MapExtent ComputeMapExtent(const TReport& report, MapLayout layout)
         cells.Bottom = std::max(cells.Bottom, cell.Y);
     }
     if (!any) {
-        tiles = {kEmptyLow, kEmptyLow, kEmptyHigh, kEmptyHigh};
-        cells = {kEmptyLow, kEmptyLow, kEmptyHigh, kEmptyHigh};
+        tiles = { kEmptyLow, kEmptyLow, kEmptyHigh, kEmptyHigh };
+        cells = { kEmptyLow, kEmptyLow, kEmptyHigh, kEmptyHigh };
     }
     extent.MapLeft = tiles.Left;
     extent.MapTop = tiles.Top;

@@ -53,8 +53,8 @@ CentreResult CentreOn(TReport& report, MapViewState& view, const TRegion& region
     if (result.LayerSwitched)
         RebuildView(report, view);
     const MapPoint position = RegionToScreen(view, region);
-    result.Scroll = ScrollBy(view, position.X - (view.ViewWidth / 2 - 32),
-                             position.Y - (view.ViewHeight / 2 - 24));
+    result.Scroll = ScrollBy(
+        view, position.X - (view.ViewWidth / 2 - 32), position.Y - (view.ViewHeight / 2 - 24));
     return result;
 }
 

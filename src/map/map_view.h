@@ -14,8 +14,8 @@ namespace maprune {
 struct ScrollBarState {
     int64_t Position = 0;
     int64_t Maximum = 0;
-    int64_t SmallStep = 0;  // arrow keys and arrow buttons
-    int64_t LargeStep = 0;  // a click into the trough: half the view
+    int64_t SmallStep = 0; // arrow keys and arrow buttons
+    int64_t LargeStep = 0; // a click into the trough: half the view
     int64_t ThumbRange = 0; // the thumb shows PageSize of 0 .. ThumbRange
     int64_t PageSize = 0;
 
@@ -32,8 +32,8 @@ struct MapViewState {
     MapExtent Extent;
     int64_t ViewWidth = 0;
     int64_t ViewHeight = 0;
-    ScrollBarState Horizontal{.SmallStep = 32}; // ScrollBar2
-    ScrollBarState Vertical{.SmallStep = 24};   // ScrollBar1
+    ScrollBarState Horizontal { .SmallStep = 32 }; // ScrollBar2
+    ScrollBarState Vertical { .SmallStep = 24 }; // ScrollBar1
     int64_t CentreOffsetX = 0;
     int64_t CentreOffsetY = 0;
 };
@@ -48,9 +48,9 @@ int64_t SetupScrollBar(ScrollBarState& bar, int64_t contentSize, int64_t viewSiz
 void SetupScrollBars(MapViewState& view);
 
 enum class ScrollEffect {
-    None,    // nothing to do
+    None, // nothing to do
     Repaint, // positions unchanged: only repaint the view
-    Redraw,  // the map moved by (ShiftX, ShiftY) on the screen: redraw
+    Redraw, // the map moved by (ShiftX, ShiftY) on the screen: redraw
 };
 
 struct ScrollResult {

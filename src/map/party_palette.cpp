@@ -12,7 +12,7 @@ namespace {
 int64_t SquaredDistance(Rgb a, Rgb b)
 {
     int64_t sum = 0;
-    for (int shift : {16, 8, 0}) {
+    for (int shift : { 16, 8, 0 }) {
         const int64_t d = static_cast<int64_t>((a >> shift) & 0xFF) - ((b >> shift) & 0xFF);
         sum += d * d;
     }
@@ -21,8 +21,8 @@ int64_t SquaredDistance(Rgb a, Rgb b)
 
 std::array<Rgb, kPartyColourCount> MakePalette()
 {
-    constexpr std::array<Rgb, 5> kLevels{0x00, 0x40, 0x80, 0xC0, 0xFF};
-    constexpr std::array<Rgb, 5> kExcluded{0x000000, 0x808080, 0x404040, 0xFFFFFF, 0xFF0000};
+    constexpr std::array<Rgb, 5> kLevels { 0x00, 0x40, 0x80, 0xC0, 0xFF };
+    constexpr std::array<Rgb, 5> kExcluded { 0x000000, 0x808080, 0x404040, 0xFFFFFF, 0xFF0000 };
     std::vector<Rgb> candidates;
     for (Rgb r : kLevels) {
         for (Rgb g : kLevels) {
@@ -37,12 +37,13 @@ std::array<Rgb, kPartyColourCount> MakePalette()
     // The smallest distance of each candidate to the colours chosen so far.
     std::vector<int64_t> nearest(candidates.size(), 16777215);
 
-    std::array<Rgb, kPartyColourCount> palette{};
+    std::array<Rgb, kPartyColourCount> palette {};
     Rgb next = 0x0000FF;
     for (size_t n = 0; n < palette.size(); ++n) {
         const Rgb chosen = next;
         palette[n] = chosen;
-        const auto at = std::find(candidates.begin(), candidates.end(), chosen) - candidates.begin();
+        const auto at
+            = std::find(candidates.begin(), candidates.end(), chosen) - candidates.begin();
         used[static_cast<size_t>(at)] = true;
         int64_t bestDistance = -1;
         for (size_t i = 0; i < candidates.size(); ++i) {

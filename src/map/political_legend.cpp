@@ -25,7 +25,6 @@ void PoliticalLegend::Update(const TReport& report, const AllianceList& alliance
 
 void PoliticalLegend::BuildPartyList(const TReport& report)
 {
-    FCursor.Reset();
     FParties.clear();
     FEntries.clear();
     FEntryOfParty.clear();
@@ -34,17 +33,15 @@ void PoliticalLegend::BuildPartyList(const TReport& report)
         if (region == nullptr)
             continue;
         for (const TPoliticInfo* info : *region->Politic) {
-            if (info != nullptr && listed.insert(info->Party).second) {
+            if (info != nullptr && listed.insert(info->Party).second)
                 FParties.push_back(info->Party);
-                FCursor.Next();
-            }
         }
     }
     FStage = 1;
 }
 
-void PoliticalLegend::BuildLegend(const TReport& report, const AllianceList& alliances,
-                                  bool byAlliance)
+void PoliticalLegend::BuildLegend(
+    const TReport& report, const AllianceList& alliances, bool byAlliance)
 {
     FCursor.Reset();
     FEntries.clear();
@@ -66,12 +63,12 @@ void PoliticalLegend::BuildLegend(const TReport& report, const AllianceList& all
                 continue;
             for (int32_t party : collected)
                 FEntryOfParty.emplace(party, FEntries.size());
-            FEntries.push_back({alliance.Name + " (" + numbers + ")", FCursor.Next()});
+            FEntries.push_back({ alliance.Name + " (" + numbers + ")", FCursor.Next() });
         }
     }
     for (auto party = left.rbegin(); party != left.rend(); ++party) {
         FEntryOfParty.emplace(*party, FEntries.size());
-        FEntries.push_back({report.PartyDescription(*party), FCursor.Next()});
+        FEntries.push_back({ report.PartyDescription(*party), FCursor.Next() });
     }
     FByAlliance = byAlliance;
     FStage = 2;
@@ -87,7 +84,7 @@ LegendEntry PoliticalLegend::PartyColour(int32_t party) const
 {
     if (const LegendEntry* entry = EntryOf(party))
         return *entry;
-    return {"??? (this must be a bug): " + std::to_string(party), 0x000000};
+    return { "??? (this must be a bug): " + std::to_string(party), 0x000000 };
 }
 
 } // namespace maprune

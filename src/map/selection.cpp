@@ -32,8 +32,8 @@ public:
     {
         const int32_t tag = region.Tag();
         const int32_t swapped = (tag & ~(TagSelected | TagScratch))
-                                | ((tag & TagSelected) != 0 ? TagScratch : 0)
-                                | ((tag & TagScratch) != 0 ? TagSelected : 0);
+            | ((tag & TagSelected) != 0 ? TagScratch : 0)
+            | ((tag & TagScratch) != 0 ? TagSelected : 0);
         Set(region, swapped);
     }
     int Changes() const { return FChanges; }
@@ -65,7 +65,7 @@ bool IsWater(const TRegion& region)
 
 SelectionOutcome ChangedOutcome(const TagWriter& writer)
 {
-    return {writer.Changes(), writer.Changes() > 0};
+    return { writer.Changes(), writer.Changes() > 0 };
 }
 
 } // namespace
@@ -77,7 +77,8 @@ SelectionOutcome SetSelection(TReport& report, SelectionMode mode, bool shiftHel
         if (region == nullptr || (!shiftHeld && region->CZ != report.ActiveLayer))
             continue;
         const bool selected = Has(*region, TagSelected);
-        const bool wanted = mode == SelectionMode::Set || (mode == SelectionMode::Invert && !selected);
+        const bool wanted
+            = mode == SelectionMode::Set || (mode == SelectionMode::Invert && !selected);
         if (wanted != selected)
             writer.Set(*region, region->Tag() ^ TagSelected);
     }
@@ -108,7 +109,7 @@ SelectionOutcome FillSelection(TReport& report)
                 writer.SetBits(*region, TagSelected);
         }
     }
-    return {writer.Changes(), true};
+    return { writer.Changes(), true };
 }
 
 SelectionOutcome SelectIslands(TReport& report)
@@ -160,7 +161,7 @@ SelectionOutcome ExpandSelection(TReport& report)
         if (Has(*region, TagScratch) && !Has(*region, TagSelected))
             writer.Set(*region, (region->Tag() & ~TagScratch) | TagSelected);
     }
-    return {writer.Changes(), true};
+    return { writer.Changes(), true };
 }
 
 SelectionOutcome ContractSelection(TReport& report)
@@ -173,7 +174,7 @@ SelectionOutcome ContractSelection(TReport& report)
         if (!Has(*region, TagSelected) || Has(*region, TagScratch))
             continue;
         const bool inner = std::all_of(region->Neighbours.begin(), region->Neighbours.end(),
-                                       [](const TRegion* n) { return n != nullptr && Has(*n, TagSelected); });
+            [](const TRegion* n) { return n != nullptr && Has(*n, TagSelected); });
         if (inner)
             writer.SetBits(*region, TagScratch);
     }

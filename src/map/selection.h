@@ -10,7 +10,7 @@ class TReport;
 // bit 0 goes through SetTag, so the report's SelectionChanged callback sees
 // each one (the main window sets Modified there).
 struct SelectionOutcome {
-    int Changes = 0;      // changes of bit 0 made by the operation
+    int Changes = 0; // changes of bit 0 made by the operation
     bool Refresh = false; // refill the units window and redraw the map
 
     bool operator==(const SelectionOutcome&) const = default;

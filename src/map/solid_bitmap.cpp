@@ -2,7 +2,6 @@
 #include "map/solid_bitmap.h"
 
 #include <algorithm>
-#include <limits>
 #include <utility>
 
 #include "map/rounding.h"
@@ -19,20 +18,21 @@ void TXSolidBitmap::AddShare(Rgb colour, int32_t count, const std::string& name,
 {
     if (count < 0)
         return;
-    if (std::any_of(FShares.begin(), FShares.end(), [turn](const Share& s) { return s.Turn > turn; }))
+    if (std::any_of(
+            FShares.begin(), FShares.end(), [turn](const Share& s) { return s.Turn > turn; }))
         return;
     std::erase_if(FShares, [turn](const Share& s) { return s.Turn < turn; });
     if (count == 0)
         return;
 
-    auto same = std::find_if(FShares.begin(), FShares.end(),
-                             [colour](const Share& s) { return s.Colour == colour; });
+    auto same = std::find_if(
+        FShares.begin(), FShares.end(), [colour](const Share& s) { return s.Colour == colour; });
     size_t i;
     if (same != FShares.end()) {
-        same->Count = ClampToInt32(int64_t{same->Count} + count);
+        same->Count = ClampToInt32(int64_t { same->Count } + count);
         i = static_cast<size_t>(same - FShares.begin());
     } else {
-        FShares.push_back({colour, count, turn, name});
+        FShares.push_back({ colour, count, turn, name });
         i = FShares.size() - 1;
     }
     // Back into descending order; equal counts keep their order.

@@ -20,7 +20,7 @@ Rgb OutlineColour(int32_t tag);
 struct PoliticTemplate {
     int Picture = 0;
     int ShareCount = 0;
-    std::array<Rgb, 7> Fill{};
+    std::array<Rgb, 7> Fill {};
     Rgb Outline = 0;
     bool operator==(const PoliticTemplate&) const = default;
 };

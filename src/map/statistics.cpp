@@ -78,7 +78,8 @@ int64_t Capacity(const TRegion& region)
 
 int64_t FreeWorkPlacesOf(const TRegion& region)
 {
-    return Capacity(region) - 8 * int64_t{region.Trees->CurrentValue()} - region.Peasants->CurrentValue();
+    return Capacity(region) - 8 * int64_t { region.Trees->CurrentValue() }
+    - region.Peasants->CurrentValue();
 }
 
 int32_t FreeWorkPlaces(const TRegion& region, const PersonFilter&)
@@ -96,39 +97,42 @@ int32_t FreeWorkPlacesShare(const TRegion& region, const PersonFilter&)
     return ClampFigure(FreeWorkPlacesOf(region) * 100 / capacity);
 }
 
-constexpr std::array<StatisticEntry, kStatisticCount> kEntries{{
-    {StatisticKind::Peasants, "&Bauern", "Bauern", Peasants, PartyFilter::All, false},
-    {StatisticKind::Silver, "Silber", "Silber", Silver, PartyFilter::All, false},
-    {StatisticKind::Horses, "Pferde", "Pferde", Horses, PartyFilter::All, false},
-    {StatisticKind::Trees, "Bäume", "Bäume", Trees, PartyFilter::All, false},
-    {StatisticKind::Mallorn, "Mallornbäume", "Mallorn", Mallorn, PartyFilter::All, false},
-    {StatisticKind::Iron, "Eisen", "Eisen", Iron, PartyFilter::All, false},
-    {StatisticKind::Laen, "&Laen", "Laen", Laen, PartyFilter::All, false},
-    {StatisticKind::FreeWorkPlaces, "freie Arbeitsplätze", "freie Arbeitsplätze", FreeWorkPlaces,
-     PartyFilter::All, false},
-    {StatisticKind::FreeWorkPlacesShare, "freie Arbeitsplätze (anteilig)",
-     "freie Arbeitsplätze (anteilig)", FreeWorkPlacesShare, PartyFilter::All, false},
-    {StatisticKind::Persons, "alle Personen", "alle Personen", PersonCount, PartyFilter::All, false},
-    {StatisticKind::ArmedPersons, "alle bewaffneten Personen", "alle bewaffneten Personen",
-     PersonCount, PartyFilter::All, true},
-    {StatisticKind::OwnPersons, "eigene Personen", "eigene Personen", PersonCount, PartyFilter::Own,
-     false},
-    {StatisticKind::OwnArmedPersons, "eigene bewaffnete Personen", "eigene bewaffnete Personen",
-     PersonCount, PartyFilter::Own, true},
-    {StatisticKind::HostilePersons, "feindliche Personen", "feindliche Personen", PersonCount,
-     PartyFilter::Hostile, false},
-    {StatisticKind::HostileArmedPersons, "feindliche bewaffnete Personen",
-     "feindliche bewaffnete Personen", PersonCount, PartyFilter::Hostile, true},
-    {StatisticKind::AlliedPersons, "verbündete Personen", "verbündete Personen", PersonCount,
-     PartyFilter::Allied, false},
-    {StatisticKind::AlliedArmedPersons, "verbündete bewaffnete Personen",
-     "verbündete bewaffnete Personen", PersonCount, PartyFilter::Allied, true},
-}};
+constexpr std::array<StatisticEntry, kStatisticCount> kEntries { {
+    { StatisticKind::Peasants, "&Bauern", "Bauern", Peasants, PartyFilter::All, false },
+    { StatisticKind::Silver, "Silber", "Silber", Silver, PartyFilter::All, false },
+    { StatisticKind::Horses, "Pferde", "Pferde", Horses, PartyFilter::All, false },
+    { StatisticKind::Trees, "Bäume", "Bäume", Trees, PartyFilter::All, false },
+    { StatisticKind::Mallorn, "Mallornbäume", "Mallorn", Mallorn, PartyFilter::All, false },
+    { StatisticKind::Iron, "Eisen", "Eisen", Iron, PartyFilter::All, false },
+    { StatisticKind::Laen, "&Laen", "Laen", Laen, PartyFilter::All, false },
+    { StatisticKind::FreeWorkPlaces, "freie Arbeitsplätze", "freie Arbeitsplätze", FreeWorkPlaces,
+        PartyFilter::All, false },
+    { StatisticKind::FreeWorkPlacesShare, "freie Arbeitsplätze (anteilig)",
+        "freie Arbeitsplätze (anteilig)", FreeWorkPlacesShare, PartyFilter::All, false },
+    { StatisticKind::Persons, "alle Personen", "alle Personen", PersonCount, PartyFilter::All,
+        false },
+    { StatisticKind::ArmedPersons, "alle bewaffneten Personen", "alle bewaffneten Personen",
+        PersonCount, PartyFilter::All, true },
+    { StatisticKind::OwnPersons, "eigene Personen", "eigene Personen", PersonCount,
+        PartyFilter::Own, false },
+    { StatisticKind::OwnArmedPersons, "eigene bewaffnete Personen", "eigene bewaffnete Personen",
+        PersonCount, PartyFilter::Own, true },
+    { StatisticKind::HostilePersons, "feindliche Personen", "feindliche Personen", PersonCount,
+        PartyFilter::Hostile, false },
+    { StatisticKind::HostileArmedPersons, "feindliche bewaffnete Personen",
+        "feindliche bewaffnete Personen", PersonCount, PartyFilter::Hostile, true },
+    { StatisticKind::AlliedPersons, "verbündete Personen", "verbündete Personen", PersonCount,
+        PartyFilter::Allied, false },
+    { StatisticKind::AlliedArmedPersons, "verbündete bewaffnete Personen",
+        "verbündete bewaffnete Personen", PersonCount, PartyFilter::Allied, true },
+} };
 
 } // namespace
 
 PersonFilter::PersonFilter(const TReport& report, PartyFilter filter, bool armedOnly)
-    : FFilter(filter), FArmedOnly(armedOnly), FOwnParty(report.ActiveParty)
+    : FFilter(filter)
+    , FArmedOnly(armedOnly)
+    , FOwnParty(report.ActiveParty)
 {
     if (const TParty* own = report.FindParty(report.ActiveParty)) {
         for (const TAlly* ally : *own->Allies) {
@@ -165,7 +169,7 @@ int32_t PersonCount(const TRegion& region, const PersonFilter& filter)
         if (unit == nullptr || !filter.Passes(unit->Party))
             continue;
         const int64_t count = std::max(unit->Count->CurrentValue(), 0);
-        sum += filter.ArmedOnly() ? std::min(count, int64_t{std::max(unit->Weapons, 0)}) : count;
+        sum += filter.ArmedOnly() ? std::min(count, int64_t { std::max(unit->Weapons, 0) }) : count;
     }
     return ClampToInt32(sum);
 }

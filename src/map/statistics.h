@@ -62,9 +62,9 @@ constexpr size_t kStatisticCount = 17;
 struct StatisticEntry {
     StatisticKind Kind;
     std::string_view MenuEntry; // the caption in the menu, with its '&'
-    std::string_view Name;      // StatisticName, shown in caption and hint
+    std::string_view Name; // StatisticName, shown in caption and hint
     StatisticGetter Getter;
-    PartyFilter Filter;         // for the person counts
+    PartyFilter Filter; // for the person counts
     bool ArmedOnly;
 };
 

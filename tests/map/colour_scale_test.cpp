@@ -17,8 +17,16 @@ TEST(ScaleColour, SegmentBordersAndEnds)
         Rgb Expected;
     };
     const std::vector<Case> cases = {
-        {0, 0x404080},   {25, 0x800000},  {50, 0xFF8080},   {75, 0xFFFF80},  {100, 0x80FF80},
-        {12.5, 0x602040}, {62.5, 0xFFBF80}, {87.5, 0xBFFF80}, {-40, 0x404080}, {400, 0x80FF80},
+        { 0, 0x404080 },
+        { 25, 0x800000 },
+        { 50, 0xFF8080 },
+        { 75, 0xFFFF80 },
+        { 100, 0x80FF80 },
+        { 12.5, 0x602040 },
+        { 62.5, 0xFFBF80 },
+        { 87.5, 0xBFFF80 },
+        { -40, 0x404080 },
+        { 400, 0x80FF80 },
     };
     for (const Case& c : cases)
         EXPECT_EQ(ScaleColour(100, c.Value, 0), c.Expected) << c.Value;
@@ -44,9 +52,9 @@ namespace {
 size_t VisitIndex(Rgb colour)
 {
     auto level = [](Rgb channel) {
-        constexpr Rgb kLevels[] = {0x00, 0x40, 0x80, 0xC0, 0xFF};
-        return static_cast<size_t>(std::find(std::begin(kLevels), std::end(kLevels), channel)
-                                   - std::begin(kLevels));
+        constexpr Rgb kLevels[] = { 0x00, 0x40, 0x80, 0xC0, 0xFF };
+        return static_cast<size_t>(
+            std::find(std::begin(kLevels), std::end(kLevels), channel) - std::begin(kLevels));
     };
     return level(colour >> 16) * 25 + level((colour >> 8) & 0xFF) * 5 + level(colour & 0xFF);
 }
@@ -54,7 +62,7 @@ size_t VisitIndex(Rgb colour)
 int SquaredDistance(Rgb a, Rgb b)
 {
     int sum = 0;
-    for (int shift : {16, 8, 0}) {
+    for (int shift : { 16, 8, 0 }) {
         const int d = static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF);
         sum += d * d;
     }
@@ -70,7 +78,7 @@ TEST(PartyPalette, StartsBlueAndHoldsTheAllowedColoursOnce)
     EXPECT_EQ(palette[1], 0xFFFF00u);
     const std::set<Rgb> distinct(palette.begin(), palette.end());
     EXPECT_EQ(distinct.size(), 120u);
-    for (Rgb excluded : {0x000000u, 0x808080u, 0x404040u, 0xFFFFFFu, 0xFF0000u})
+    for (Rgb excluded : { 0x000000u, 0x808080u, 0x404040u, 0xFFFFFFu, 0xFF0000u })
         EXPECT_EQ(distinct.count(excluded), 0u) << std::hex << excluded;
     for (Rgb colour : palette)
         EXPECT_LT(VisitIndex(colour), 125u) << std::hex << colour;

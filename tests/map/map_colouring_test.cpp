@@ -41,7 +41,7 @@ TEST(ComputeStatisticColours, ScalesTheLayerAndSkipsRegionsWithoutValue)
     TRegion& high = world.AddRegion(1, 0);
     TRegion& unknown = world.AddRegion(2, 0);
     TRegion& other = world.AddRegion(0, 0, 1);
-    for (TRegion* r : {&low, &high, &unknown, &other})
+    for (TRegion* r : { &low, &high, &unknown, &other })
         r->FullInfoDate = 1;
     unknown.FullInfoDate = 0;
     low.Peasants->AddValue(1, 0);
@@ -83,7 +83,7 @@ TEST(ComputeStatisticColours, EqualValuesAndNoValues)
     EXPECT_EQ(b.MapColor, 0x404080u);
     ASSERT_EQ(colouring.Legend().size(), 21u);
     for (const LegendEntry& entry : colouring.Legend())
-        EXPECT_EQ(entry, (LegendEntry{"42", 0x404080}));
+        EXPECT_EQ(entry, (LegendEntry { "42", 0x404080 }));
 
     colouring.SetStatistic(report, StatisticKind::Iron);
     EXPECT_EQ(a.MapColor, 0x404040u);
@@ -150,14 +150,14 @@ TEST(ComputePoliticColours, NewestSummariesNotAfterTheTurn)
 
     colouring.ComputePoliticColours(report, {}, false, PersonsMode::Persons, 5);
     EXPECT_EQ(colouring.Mode(), MapMode::Political);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings{"Eins (1)=8", "Zwei (2)=7"}));
+    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Eins (1)=8", "Zwei (2)=7" }));
 
     // At turn 4 the summaries of turn 3 count, but not the own party's.
     colouring.ComputePoliticColours(report, {}, false, PersonsMode::Persons, 4);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings{"Drei (3)=30", "Zwei (2)=20"}));
+    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Drei (3)=30", "Zwei (2)=20" }));
     // Turn 6 shows the newest (5) the same way.
     colouring.ComputePoliticColours(report, {}, false, PersonsMode::Persons, 6);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings{"Zwei (2)=7"}));
+    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Zwei (2)=7" }));
     // Nothing at or before turn 2.
     colouring.ComputePoliticColours(report, {}, false, PersonsMode::Persons, 2);
     EXPECT_TRUE(p.Region->PoliticShares.Shares().empty());
@@ -170,37 +170,37 @@ TEST(ComputePoliticColours, PersonsModeChoosesTheDataLine)
     TReport& report = p.World.Report();
     MapColouring colouring;
     colouring.ComputePoliticColours(report, {}, false, PersonsMode::Armed, 5);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings{"Eins (1)=5", "Zwei (2)=4"}));
+    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Eins (1)=5", "Zwei (2)=4" }));
     // Party 2's guards are unknown (-1) and left out.
     colouring.ComputePoliticColours(report, {}, false, PersonsMode::Guards, 5);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings{"Eins (1)=5"}));
+    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Eins (1)=5" }));
     // "manuell" reads line 0, which is -1 unless edited.
     colouring.ComputePoliticColours(report, {}, false, PersonsMode::Manual, 5);
     EXPECT_TRUE(p.Region->PoliticShares.Shares().empty());
     (*p.Region->Politic)[3]->Data->SetLine(0, "9");
     colouring.ComputePoliticColours(report, {}, false, PersonsMode::Manual, 5);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings{"Zwei (2)=9"}));
+    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Zwei (2)=9" }));
 }
 
 TEST(ComputePoliticColours, AlliancesFormOneShare)
 {
     PoliticWorld p;
     TReport& report = p.World.Report();
-    const AllianceList alliances = {{"Bund", {{"Eins", 1}, {"Zwei", 2}}}};
+    const AllianceList alliances = { { "Bund", { { "Eins", 1 }, { "Zwei", 2 } } } };
     MapColouring colouring;
     colouring.ComputePoliticColours(report, alliances, true, PersonsMode::Persons, 5);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings{"Bund (1 2)=15"}));
+    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Bund (1 2)=15" }));
     EXPECT_EQ(p.Region->PoliticShares.Shares().front().Colour, PartyPalette()[0]);
     EXPECT_EQ(colouring.HintSuffix(*p.Region), " - Bund (1 2)");
     EXPECT_EQ(colouring.Legend().front().Text, "Bund (1 2)");
 
     // Edited alliances take effect once announced.
-    const AllianceList split = {{"Bund", {{"Eins", 1}}}};
+    const AllianceList split = { { "Bund", { { "Eins", 1 } } } };
     colouring.Recolour(report, split);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings{"Bund (1 2)=15"}));
+    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Bund (1 2)=15" }));
     colouring.AlliancesChanged();
     colouring.Recolour(report, split);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings{"Bund (1)=8", "Zwei (2)=7"}));
+    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Bund (1)=8", "Zwei (2)=7" }));
 }
 
 TEST(ComputePoliticColours, TenPartiesShowSevenAndNameAll)
@@ -239,12 +239,13 @@ TEST(MapColouring, ShownTurnRecolourAndCaption)
 
     colouring.ComputePoliticColours(report, {}, true, PersonsMode::Guards, 13);
     EXPECT_EQ(colouring.Caption(),
-              "politische Karte (bewachende Personen, nach Bündnissen) im Januar des Jahres 2");
+        "politische Karte (bewachende Personen, nach Bündnissen) im Januar des Jahres 2");
     colouring.ComputePoliticColours(report, {}, false, PersonsMode::Persons, 3);
-    EXPECT_EQ(colouring.Caption(), "politische Karte (Personen, nach Parteien) im März des Jahres 1");
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings{"Drei (3)=30", "Zwei (2)=20", "Eins (1)=10"}));
+    EXPECT_EQ(
+        colouring.Caption(), "politische Karte (Personen, nach Parteien) im März des Jahres 1");
+    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Drei (3)=30", "Zwei (2)=20", "Eins (1)=10" }));
     colouring.SetShownTurn(report, {}, 5);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings{"Eins (1)=8", "Zwei (2)=7"}));
+    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Eins (1)=8", "Zwei (2)=7" }));
     colouring.SetShownTurn(report, {}, 0);
     EXPECT_EQ(colouring.Caption(), "politische Karte (Personen, nach Parteien)");
 

@@ -20,7 +20,7 @@ TEST(ComputeMapExtent, OneRegionIsOneTileCentredInTheView)
     EXPECT_EQ(view.Extent.MapTop, -144);
     EXPECT_EQ(view.Extent.MapWidth, 64);
     EXPECT_EQ(view.Extent.MapHeight, 64);
-    EXPECT_EQ(view.Extent.Overview, (OverviewBounds{-1, -3, 0, -3}));
+    EXPECT_EQ(view.Extent.Overview, (OverviewBounds { -1, -3, 0, -3 }));
     EXPECT_EQ(view.Extent.Overview.Width(), 2);
     EXPECT_EQ(view.Extent.Overview.Height(), 1);
 
@@ -31,7 +31,8 @@ TEST(ComputeMapExtent, OneRegionIsOneTileCentredInTheView)
     EXPECT_EQ(view.Vertical.Maximum, 0);
     EXPECT_EQ(view.CentreOffsetX, 368);
     EXPECT_EQ(view.CentreOffsetY, 268);
-    EXPECT_EQ(MapToScreen(view, {view.Extent.MapLeft, view.Extent.MapTop}), (MapPoint{368, 268}));
+    EXPECT_EQ(
+        MapToScreen(view, { view.Extent.MapLeft, view.Extent.MapTop }), (MapPoint { 368, 268 }));
 }
 
 TEST(ComputeMapExtent, SpansTheRegionsOfTheActiveLayerOnly)
@@ -41,12 +42,12 @@ TEST(ComputeMapExtent, SpansTheRegionsOfTheActiveLayerOnly)
     world.AddRegion(1, 0);
     world.AddRegion(0, 1);
     world.AddRegion(50, 50, 1);
-    for (MapLayout layout : {MapLayout::XAxisWestEast, MapLayout::YAxisNorthSouth}) {
+    for (MapLayout layout : { MapLayout::XAxisWestEast, MapLayout::YAxisNorthSouth }) {
         const MapExtent extent = ComputeMapExtent(world.Report(), layout);
         if (layout == MapLayout::XAxisWestEast)
-            EXPECT_EQ(extent, (MapExtent{0, -48, 128, 112, {0, -1, 3, 0}}));
+            EXPECT_EQ(extent, (MapExtent { 0, -48, 128, 112, { 0, -1, 3, 0 } }));
         else
-            EXPECT_EQ(extent, (MapExtent{0, -64, 112, 128, {0, -1, 3, 0}}));
+            EXPECT_EQ(extent, (MapExtent { 0, -64, 112, 128, { 0, -1, 3, 0 } }));
     }
 }
 
@@ -63,7 +64,7 @@ TEST(ComputeMapExtent, EmptyLayerGivesANegativeSizeAndNoOverview)
     EXPECT_EQ(extent.Overview.Height(), 0);
     TestWorld none;
     EXPECT_EQ(ComputeMapExtent(none.Report(), MapLayout::YAxisNorthSouth),
-              ComputeMapExtent(world.Report(), MapLayout::XAxisWestEast));
+        ComputeMapExtent(world.Report(), MapLayout::XAxisWestEast));
 
     // The scroll bars treat it like a map smaller than the view.
     MapViewState view;
@@ -95,7 +96,7 @@ TEST(ComputeMapExtent, RegionsFarApartAndBeyondTheStartValues)
     extreme.AddRegion(min, min);
     extreme.AddRegion(min + 1, min);
     const MapExtent e = ComputeMapExtent(extreme.Report(), MapLayout::XAxisWestEast);
-    EXPECT_EQ(e.MapLeft, 96 * int64_t{min});
+    EXPECT_EQ(e.MapLeft, 96 * int64_t { min });
     EXPECT_EQ(e.MapWidth, 128);
     EXPECT_EQ(e.MapHeight, 64);
     EXPECT_EQ(e.Overview.Width(), 4);

@@ -26,26 +26,27 @@ MapViewState ViewOf(TReport& report, MapLayout layout, int64_t width, int64_t he
 MapPoint InTile(const MapViewState& view, const TRegion& region, int64_t u, int64_t v)
 {
     const MapPoint corner = RegionToScreen(view, region);
-    return {corner.X + u, corner.Y + v};
+    return { corner.X + u, corner.Y + v };
 }
 
 } // namespace
 
 TEST(HitTest, FindsTheRegionWhoseHexagonHoldsThePoint)
 {
-    for (MapLayout layout : {MapLayout::XAxisWestEast, MapLayout::YAxisNorthSouth}) {
+    for (MapLayout layout : { MapLayout::XAxisWestEast, MapLayout::YAxisNorthSouth }) {
         SCOPED_TRACE(int(layout));
         TestWorld world;
         TReport& report = world.Report();
         TRegion& centre = world.AddRegion(0, 0);
         std::vector<TRegion*> ring;
-        for (auto [dx, dy] : {std::pair{-1, 0}, {-1, 1}, {0, 1}, {1, 0}, {1, -1}, {0, -1}})
+        for (auto [dx, dy] :
+            { std::pair { -1, 0 }, { -1, 1 }, { 0, 1 }, { 1, 0 }, { 1, -1 }, { 0, -1 } })
             ring.push_back(&world.AddRegion(dx, dy));
         MapViewState view = ViewOf(report, layout, 500, 400);
 
         EXPECT_EQ(HitTest(report, view, InTile(view, centre, 32, 32)), &centre);
         // The four corners of the centre tile lie in neighbouring hexagons.
-        for (auto [u, v] : {std::pair{0, 0}, {63, 0}, {0, 63}, {63, 63}}) {
+        for (auto [u, v] : { std::pair { 0, 0 }, { 63, 0 }, { 0, 63 }, { 63, 63 } }) {
             TRegion* hit = HitTest(report, view, InTile(view, centre, u, v));
             EXPECT_NE(hit, &centre) << u << "," << v;
             EXPECT_NE(std::find(ring.begin(), ring.end(), hit), ring.end()) << u << "," << v;
@@ -62,8 +63,8 @@ TEST(HitTest, CornerWithoutNeighbourHitsNothing)
     MapViewState view = ViewOf(report, MapLayout::XAxisWestEast, 300, 200);
     EXPECT_EQ(HitTest(report, view, InTile(view, only, 31, 1)), &only);
     EXPECT_EQ(HitTest(report, view, InTile(view, only, 1, 1)), nullptr);
-    EXPECT_EQ(HitTest(report, view, {0, 0}), nullptr);
-    EXPECT_EQ(HitTest(report, view, {-5'000'000'000, 7}), nullptr);
+    EXPECT_EQ(HitTest(report, view, { 0, 0 }), nullptr);
+    EXPECT_EQ(HitTest(report, view, { -5'000'000'000, 7 }), nullptr);
 }
 
 TEST(HitTest, FirstInListWinsAndOtherLayersAreIgnored)
@@ -78,7 +79,7 @@ TEST(HitTest, FirstInListWinsAndOtherLayersAreIgnored)
 
     TestWorld empty;
     MapViewState emptyView = ViewOf(empty.Report(), MapLayout::XAxisWestEast, 300, 200);
-    EXPECT_EQ(HitTest(empty.Report(), emptyView, {150, 100}), nullptr);
+    EXPECT_EQ(HitTest(empty.Report(), emptyView, { 150, 100 }), nullptr);
 }
 
 TEST(SwitchLayer, SwitchesOnlyToAnotherExistingLayer)
@@ -117,7 +118,7 @@ TEST(CentreOn, ScrollsTheRegionToTheMiddleOfTheView)
     const CentreResult centred = CentreOn(report, view, target);
     EXPECT_FALSE(centred.LayerSwitched);
     EXPECT_EQ(centred.Scroll.Effect, ScrollEffect::Redraw);
-    EXPECT_EQ(RegionToScreen(view, target), (MapPoint{320 - 32, 240 - 24}));
+    EXPECT_EQ(RegionToScreen(view, target), (MapPoint { 320 - 32, 240 - 24 }));
 
     // A region in a corner of the map is brought as close as the range allows.
     TRegion& corner = *(*report.Regions)[0];
@@ -130,7 +131,7 @@ TEST(CentreOn, ScrollsTheRegionToTheMiddleOfTheView)
     EXPECT_TRUE(switched.LayerSwitched);
     EXPECT_EQ(report.ActiveLayer, 2);
     EXPECT_EQ(view.Extent.MapWidth, 64);
-    EXPECT_EQ(RegionToScreen(view, far), (MapPoint{288, 208}));
+    EXPECT_EQ(RegionToScreen(view, far), (MapPoint { 288, 208 }));
     EXPECT_EQ(switched.Scroll.Effect, ScrollEffect::Repaint);
 }
 
@@ -154,7 +155,7 @@ TEST(LayerList, FirstAppearanceOrderAndNames)
     world.AddRegion(0, 0, 0);
     world.AddRegion(1, 0, 1);
     world.AddRegion(1, 0, -3);
-    EXPECT_EQ(world.Report().Layers(), (std::vector<int32_t>{1, 0, -3}));
+    EXPECT_EQ(world.Report().Layers(), (std::vector<int32_t> { 1, 0, -3 }));
     EXPECT_EQ(LayerName(1), "Ebene 1");
     EXPECT_EQ(LayerName(-3), "Ebene -3");
     TestWorld empty;

@@ -45,7 +45,7 @@ TEST(PoliticalLegend, PartiesInFirstAppearanceOrderOverAllLayers)
     PoliticalLegend legend;
     EXPECT_EQ(legend.Stage(), 0);
     legend.Update(world.Report(), {}, false);
-    EXPECT_EQ(legend.Parties(), (std::vector<int32_t>{3, 1, 7, 0, -1}));
+    EXPECT_EQ(legend.Parties(), (std::vector<int32_t> { 3, 1, 7, 0, -1 }));
     EXPECT_EQ(legend.Stage(), 2);
 }
 
@@ -57,12 +57,13 @@ TEST(PoliticalLegend, PartiesFromLastToFirstWithPaletteColours)
     AddSummaries(world);
     PoliticalLegend legend;
     legend.Update(world.Report(), {}, false);
-    EXPECT_EQ(Texts(legend), (Strings{"parteigetarnte (-1)", "Monster (0)", "Sieben (7)",
-                                      "unbekannte Partei (1)", "Drei (3)"}));
+    EXPECT_EQ(Texts(legend),
+        (Strings { "parteigetarnte (-1)", "Monster (0)", "Sieben (7)", "unbekannte Partei (1)",
+            "Drei (3)" }));
     for (size_t i = 0; i < legend.Entries().size(); ++i)
         EXPECT_EQ(legend.Entries()[i].Colour, PartyPalette()[i]);
-    EXPECT_EQ(legend.PartyColour(7), (LegendEntry{"Sieben (7)", PartyPalette()[2]}));
-    EXPECT_EQ(legend.PartyColour(99), (LegendEntry{"??? (this must be a bug): 99", 0x000000}));
+    EXPECT_EQ(legend.PartyColour(7), (LegendEntry { "Sieben (7)", PartyPalette()[2] }));
+    EXPECT_EQ(legend.PartyColour(99), (LegendEntry { "??? (this must be a bug): 99", 0x000000 }));
 }
 
 TEST(PoliticalLegend, AlliancesFirstWithTheirMembersPresent)
@@ -71,13 +72,14 @@ TEST(PoliticalLegend, AlliancesFirstWithTheirMembersPresent)
     world.AddParty(3, "Drei");
     AddSummaries(world);
     const AllianceList alliances = {
-        {"Nord", {{"Sieben", 7}, {"Fehlt", 42}, {"Drei", 3}}},
-        {"Leer", {{"Fehlt", 43}}},
-        {"Sued", {{"Eins", 1}, {"Drei nochmal", 3}}},
+        { "Nord", { { "Sieben", 7 }, { "Fehlt", 42 }, { "Drei", 3 } } },
+        { "Leer", { { "Fehlt", 43 } } },
+        { "Sued", { { "Eins", 1 }, { "Drei nochmal", 3 } } },
     };
     PoliticalLegend legend;
     legend.Update(world.Report(), alliances, true);
-    EXPECT_EQ(Texts(legend), (Strings{"Nord (7 3)", "Sued (1)", "parteigetarnte (-1)", "Monster (0)"}));
+    EXPECT_EQ(Texts(legend),
+        (Strings { "Nord (7 3)", "Sued (1)", "parteigetarnte (-1)", "Monster (0)" }));
     EXPECT_EQ(legend.PartyColour(3), legend.Entries()[0]);
     EXPECT_EQ(legend.PartyColour(7), legend.Entries()[0]);
     EXPECT_EQ(legend.PartyColour(1), legend.Entries()[1]);

@@ -57,7 +57,7 @@ protected:
         Coordinates cells;
         for (const TRegion* region : *Report().Regions) {
             if (region->CZ == z && (region->Tag() & TagSelected) != 0)
-                cells.insert({region->CX, region->CY});
+                cells.insert({ region->CX, region->CY });
         }
         return cells;
     }
@@ -82,57 +82,58 @@ private:
 
 TEST_F(SelectionTest, ClearWithShiftReachesEveryLayer)
 {
-    AddGrid({"LLL"}, 0);
-    AddGrid({"LL"}, 1);
-    Select({{0, 0}, {2, 0}}, 0);
-    Select({{1, 0}}, 1);
-    EXPECT_EQ(SetSelection(Report(), SelectionMode::Clear, false), (SelectionOutcome{2, true}));
-    EXPECT_EQ(Selected(1), (Coordinates{{1, 0}}));
+    AddGrid({ "LLL" }, 0);
+    AddGrid({ "LL" }, 1);
+    Select({ { 0, 0 }, { 2, 0 } }, 0);
+    Select({ { 1, 0 } }, 1);
+    EXPECT_EQ(SetSelection(Report(), SelectionMode::Clear, false), (SelectionOutcome { 2, true }));
+    EXPECT_EQ(Selected(1), (Coordinates { { 1, 0 } }));
     EXPECT_EQ(Notified(), 2);
-    EXPECT_EQ(SetSelection(Report(), SelectionMode::Clear, true), (SelectionOutcome{1, true}));
+    EXPECT_EQ(SetSelection(Report(), SelectionMode::Clear, true), (SelectionOutcome { 1, true }));
     EXPECT_TRUE(Selected(1).empty());
 }
 
 TEST_F(SelectionTest, InvertTwiceRestoresAndCountsEveryRegionTwice)
 {
-    AddGrid({"LLL", "WW"}, 0);
-    AddGrid({"L"}, 1);
-    Select({{1, 0}});
+    AddGrid({ "LLL", "WW" }, 0);
+    AddGrid({ "L" }, 1);
+    Select({ { 1, 0 } });
     const SelectionOutcome first = SetSelection(Report(), SelectionMode::Invert, false);
-    EXPECT_EQ(Selected(), (Coordinates{{0, 0}, {2, 0}, {0, 1}, {1, 1}}));
+    EXPECT_EQ(Selected(), (Coordinates { { 0, 0 }, { 2, 0 }, { 0, 1 }, { 1, 1 } }));
     const SelectionOutcome second = SetSelection(Report(), SelectionMode::Invert, false);
     EXPECT_EQ(first.Changes + second.Changes, 10);
     EXPECT_EQ(Notified(), 10);
-    EXPECT_EQ(Selected(), (Coordinates{{1, 0}}));
+    EXPECT_EQ(Selected(), (Coordinates { { 1, 0 } }));
     EXPECT_TRUE(Selected(1).empty());
     EXPECT_EQ(SetSelection(Report(), SelectionMode::Invert, true).Changes, 6);
 }
 
 TEST_F(SelectionTest, SetChangesOnlyWhatDiffers)
 {
-    AddGrid({"LLL"});
-    Select({{0, 0}});
-    EXPECT_EQ(SetSelection(Report(), SelectionMode::Set, false), (SelectionOutcome{2, true}));
+    AddGrid({ "LLL" });
+    Select({ { 0, 0 } });
+    EXPECT_EQ(SetSelection(Report(), SelectionMode::Set, false), (SelectionOutcome { 2, true }));
     EXPECT_EQ(Selected().size(), 3u);
     // Nothing to change: no refresh, no notification (Modified stays).
-    EXPECT_EQ(SetSelection(Report(), SelectionMode::Set, false), (SelectionOutcome{0, false}));
+    EXPECT_EQ(SetSelection(Report(), SelectionMode::Set, false), (SelectionOutcome { 0, false }));
     EXPECT_EQ(Notified(), 2);
     TestWorld empty;
-    EXPECT_EQ(SetSelection(empty.Report(), SelectionMode::Set, true), (SelectionOutcome{0, false}));
+    EXPECT_EQ(
+        SetSelection(empty.Report(), SelectionMode::Set, true), (SelectionOutcome { 0, false }));
 }
 
 TEST_F(SelectionTest, FillSelectsTheCoordinateRectangleOnAllLayers)
 {
-    AddGrid({"LLLLL", "LLLLL", "LLLLL", "LLLLL", "LLLLL"}, 0);
-    AddGrid({"LLLLL", "LLLLL", "LLLLL", "LLLLL", "LLLLL"}, 1);
-    Select({{0, 0}});
-    Select({{2, 3}}, 1);
+    AddGrid({ "LLLLL", "LLLLL", "LLLLL", "LLLLL", "LLLLL" }, 0);
+    AddGrid({ "LLLLL", "LLLLL", "LLLLL", "LLLLL", "LLLLL" }, 1);
+    Select({ { 0, 0 } });
+    Select({ { 2, 3 } }, 1);
     const SelectionOutcome outcome = FillSelection(Report());
-    EXPECT_EQ(outcome, (SelectionOutcome{22, true}));
+    EXPECT_EQ(outcome, (SelectionOutcome { 22, true }));
     Coordinates rectangle;
     for (int x = 0; x <= 2; ++x) {
         for (int y = 0; y <= 3; ++y)
-            rectangle.insert({x, y});
+            rectangle.insert({ x, y });
     }
     EXPECT_EQ(Selected(0), rectangle);
     EXPECT_EQ(Selected(1), rectangle);
@@ -140,8 +141,8 @@ TEST_F(SelectionTest, FillSelectsTheCoordinateRectangleOnAllLayers)
 
 TEST_F(SelectionTest, FillWithoutSelectionSelectsNothing)
 {
-    AddGrid({"LLL"});
-    EXPECT_EQ(FillSelection(Report()), (SelectionOutcome{0, true}));
+    AddGrid({ "LLL" });
+    EXPECT_EQ(FillSelection(Report()), (SelectionOutcome { 0, true }));
     EXPECT_TRUE(Selected().empty());
 }
 
@@ -174,75 +175,78 @@ const std::vector<std::string> kIslands = {
 TEST_F(SelectionTest, SelectIslandsFillsTheLandMassOfASelectedRegion)
 {
     AddGrid(kIslands);
-    AddGrid({"LL"}, 1);
-    Select({{1, 0}}, 1);
-    Select({{2, 1}});
+    AddGrid({ "LL" }, 1);
+    Select({ { 1, 0 } }, 1);
+    Select({ { 2, 1 } });
     const SelectionOutcome outcome = SelectIslands(Report());
-    EXPECT_EQ(Selected(), (Coordinates{{1, 1}, {2, 1}, {1, 2}}));
+    EXPECT_EQ(Selected(), (Coordinates { { 1, 1 }, { 2, 1 }, { 1, 2 } }));
     EXPECT_TRUE(outcome.Refresh);
     EXPECT_GT(outcome.Changes, 0);
     EXPECT_EQ(Notified(), outcome.Changes);
-    EXPECT_EQ(Selected(1), (Coordinates{{1, 0}}));
+    EXPECT_EQ(Selected(1), (Coordinates { { 1, 0 } }));
     ExpectScratchClear();
 }
 
 TEST_F(SelectionTest, SelectIslandsFromWaterTakesEveryTouchingIsland)
 {
     AddGrid(kIslands);
-    Select({{3, 1}});
+    Select({ { 3, 1 } });
     SelectIslands(Report());
-    EXPECT_EQ(Selected(), (Coordinates{{3, 1}, {1, 1}, {2, 1}, {1, 2}, {4, 1}, {5, 1}}));
+    EXPECT_EQ(
+        Selected(), (Coordinates { { 3, 1 }, { 1, 1 }, { 2, 1 }, { 1, 2 }, { 4, 1 }, { 5, 1 } }));
     ExpectScratchClear();
 }
 
 TEST_F(SelectionTest, SelectIslandsSpreadsOverUnknownTerrainAsLand)
 {
-    AddGrid({"L?L", "WWW"});
-    Select({{0, 0}});
+    AddGrid({ "L?L", "WWW" });
+    Select({ { 0, 0 } });
     SelectIslands(Report());
-    EXPECT_EQ(Selected(), (Coordinates{{0, 0}, {1, 0}, {2, 0}}));
+    EXPECT_EQ(Selected(), (Coordinates { { 0, 0 }, { 1, 0 }, { 2, 0 } }));
 }
 
 TEST_F(SelectionTest, SelectIslandsWithoutSelectionChangesNothing)
 {
     AddGrid(kIslands);
-    EXPECT_EQ(SelectIslands(Report()), (SelectionOutcome{0, false}));
+    EXPECT_EQ(SelectIslands(Report()), (SelectionOutcome { 0, false }));
     TestWorld empty;
-    EXPECT_EQ(SelectIslands(empty.Report()), (SelectionOutcome{0, false}));
+    EXPECT_EQ(SelectIslands(empty.Report()), (SelectionOutcome { 0, false }));
 }
 
 TEST_F(SelectionTest, ExpandAddsOneRingAcrossLandAndWater)
 {
-    AddGrid({"LLLLL", "LWWWL", "LWLWL", "LWWWL", "LLLLL"});
-    AddGrid({"LLL"}, 1);
-    Select({{2, 2}});
+    AddGrid({ "LLLLL", "LWWWL", "LWLWL", "LWWWL", "LLLLL" });
+    AddGrid({ "LLL" }, 1);
+    Select({ { 2, 2 } });
     const SelectionOutcome outcome = ExpandSelection(Report());
-    EXPECT_EQ(Selected(), (Coordinates{{2, 2}, {1, 2}, {1, 3}, {2, 3}, {3, 2}, {3, 1}, {2, 1}}));
+    EXPECT_EQ(Selected(),
+        (Coordinates { { 2, 2 }, { 1, 2 }, { 1, 3 }, { 2, 3 }, { 3, 2 }, { 3, 1 }, { 2, 1 } }));
     EXPECT_TRUE(outcome.Refresh);
     EXPECT_TRUE(Selected(1).empty());
     ExpectScratchClear();
 
     // At the edge of the known map fewer neighbours exist.
     SetSelection(Report(), SelectionMode::Clear, true);
-    Select({{0, 0}});
+    Select({ { 0, 0 } });
     ExpandSelection(Report());
-    EXPECT_EQ(Selected(), (Coordinates{{0, 0}, {0, 1}, {1, 0}}));
+    EXPECT_EQ(Selected(), (Coordinates { { 0, 0 }, { 0, 1 }, { 1, 0 } }));
     ExpectScratchClear();
 }
 
 TEST_F(SelectionTest, ExpandWithoutSelectionStillRefreshes)
 {
-    AddGrid({"LL"});
-    EXPECT_EQ(ExpandSelection(Report()), (SelectionOutcome{0, true}));
+    AddGrid({ "LL" });
+    EXPECT_EQ(ExpandSelection(Report()), (SelectionOutcome { 0, true }));
 }
 
 TEST_F(SelectionTest, ContractKeepsRegionsSurroundedBySelection)
 {
-    AddGrid({"LLLLL", "LLLLL", "LLLLL", "LLLLL", "LLLLL"});
-    const Coordinates ring = {{2, 2}, {1, 2}, {1, 3}, {2, 3}, {3, 2}, {3, 1}, {2, 1}};
+    AddGrid({ "LLLLL", "LLLLL", "LLLLL", "LLLLL", "LLLLL" });
+    const Coordinates ring
+        = { { 2, 2 }, { 1, 2 }, { 1, 3 }, { 2, 3 }, { 3, 2 }, { 3, 1 }, { 2, 1 } };
     Select(ring);
     const SelectionOutcome outcome = ContractSelection(Report());
-    EXPECT_EQ(Selected(), (Coordinates{{2, 2}}));
+    EXPECT_EQ(Selected(), (Coordinates { { 2, 2 } }));
     EXPECT_TRUE(outcome.Refresh);
     ExpectScratchClear();
 
@@ -250,27 +254,28 @@ TEST_F(SelectionTest, ContractKeepsRegionsSurroundedBySelection)
     ContractSelection(Report());
     EXPECT_TRUE(Selected().empty());
     // Without selection nothing changes.
-    EXPECT_EQ(ContractSelection(Report()), (SelectionOutcome{0, false}));
+    EXPECT_EQ(ContractSelection(Report()), (SelectionOutcome { 0, false }));
 }
 
 TEST_F(SelectionTest, ContractRemovesRegionsAtTheEdgeOfTheKnownMap)
 {
-    AddGrid({"LLL", "LLL", "LLL"});
-    AddGrid({"L"}, 1);
-    Select({{0, 0}}, 1);
+    AddGrid({ "LLL", "LLL", "LLL" });
+    AddGrid({ "L" }, 1);
+    Select({ { 0, 0 } }, 1);
     SetSelection(Report(), SelectionMode::Set, false);
     ContractSelection(Report());
     // Only (1,1) has all six neighbours, and they were all selected.
-    EXPECT_EQ(Selected(), (Coordinates{{1, 1}}));
-    EXPECT_EQ(Selected(1), (Coordinates{{0, 0}}));
+    EXPECT_EQ(Selected(), (Coordinates { { 1, 1 } }));
+    EXPECT_EQ(Selected(1), (Coordinates { { 0, 0 } }));
 }
 
 TEST_F(SelectionTest, ContractJudgesByTheSelectionBeforeTheOperation)
 {
     // Two overlapping rings: both centres keep their full ring of selected
     // neighbours although some of those neighbours are removed.
-    AddGrid({"LLLLLL", "LLLLLL", "LLLLLL", "LLLLLL", "LLLLLL"});
-    Select({{2, 2}, {1, 2}, {1, 3}, {2, 3}, {3, 2}, {3, 1}, {2, 1}, {4, 1}, {4, 2}, {3, 3}});
+    AddGrid({ "LLLLLL", "LLLLLL", "LLLLLL", "LLLLLL", "LLLLLL" });
+    Select({ { 2, 2 }, { 1, 2 }, { 1, 3 }, { 2, 3 }, { 3, 2 }, { 3, 1 }, { 2, 1 }, { 4, 1 },
+        { 4, 2 }, { 3, 3 } });
     ContractSelection(Report());
-    EXPECT_EQ(Selected(), (Coordinates{{2, 2}, {3, 2}}));
+    EXPECT_EQ(Selected(), (Coordinates { { 2, 2 }, { 3, 2 } }));
 }

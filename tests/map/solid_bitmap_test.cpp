@@ -29,18 +29,18 @@ TEST(TXSolidBitmap, SumsByColourAndKeepsLargestFirst)
     TXSolidBitmap shares;
     shares.AddShare(0x0000FF, 5, "A", 3);
     shares.AddShare(0xFFFF00, 9, "B", 3);
-    EXPECT_EQ(Names(shares), (Strings{"B=9", "A=5"}));
+    EXPECT_EQ(Names(shares), (Strings { "B=9", "A=5" }));
     // A second party of A's alliance: one share of 12, moved up.
     shares.AddShare(0x0000FF, 7, "A2", 3);
-    EXPECT_EQ(Names(shares), (Strings{"A=12", "B=9"}));
+    EXPECT_EQ(Names(shares), (Strings { "A=12", "B=9" }));
     // A later share of equal count stays behind.
     shares.AddShare(0x00FF00, 12, "C", 3);
-    EXPECT_EQ(Names(shares), (Strings{"A=12", "C=12", "B=9"}));
+    EXPECT_EQ(Names(shares), (Strings { "A=12", "C=12", "B=9" }));
     shares.AddShare(0x808000, 10, "D", 3);
-    EXPECT_EQ(Names(shares), (Strings{"A=12", "C=12", "D=10", "B=9"}));
+    EXPECT_EQ(Names(shares), (Strings { "A=12", "C=12", "D=10", "B=9" }));
     // Growing B past D and C but not past A of equal count.
     shares.AddShare(0xFFFF00, 3, "B", 3);
-    EXPECT_EQ(Names(shares), (Strings{"A=12", "C=12", "B=12", "D=10"}));
+    EXPECT_EQ(Names(shares), (Strings { "A=12", "C=12", "B=12", "D=10" }));
     EXPECT_EQ(shares.NamesText(), "A, C, B, D");
 }
 
@@ -50,17 +50,17 @@ TEST(TXSolidBitmap, TurnsDecideWhichSharesCount)
     shares.AddShare(0x0000FF, 5, "A", 4);
     // Older turn: ignored.
     shares.AddShare(0x00FF00, 50, "old", 3);
-    EXPECT_EQ(Names(shares), (Strings{"A=5"}));
+    EXPECT_EQ(Names(shares), (Strings { "A=5" }));
     // Newer turn: drops the older shares first.
     shares.AddShare(0x00FF00, 2, "new", 6);
-    EXPECT_EQ(Names(shares), (Strings{"new=2"}));
+    EXPECT_EQ(Names(shares), (Strings { "new=2" }));
     // Even with nothing to add.
     shares.AddShare(0xFF00FF, 0, "empty", 7);
     EXPECT_TRUE(shares.Shares().empty());
     // Negative counts change nothing, not even the turn.
     shares.AddShare(0x0000FF, 1, "A", 7);
     shares.AddShare(0x00FF00, -1, "neg", 9);
-    EXPECT_EQ(Names(shares), (Strings{"A=1"}));
+    EXPECT_EQ(Names(shares), (Strings { "A=1" }));
 }
 
 TEST(TXSolidBitmap, CountsSaturateInsteadOfOverflowing)
@@ -86,7 +86,7 @@ TEST(TXSolidBitmap, TemplateUsesTheSevenLargestShares)
     const PoliticTemplate seven = shares.Template(TagSelected | TagDrawn);
     EXPECT_EQ(seven.Picture, 37);
     EXPECT_EQ(seven.ShareCount, 7);
-    EXPECT_EQ(seven.Fill, (std::array<Rgb, 7>{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(seven.Fill, (std::array<Rgb, 7> { 1, 2, 3, 4, 5, 6, 7 }));
     EXPECT_EQ(seven.Outline, 0xFFFFFFu);
     EXPECT_EQ(shares.NamesText(), "P0, P1, P2, P3, P4, P5, P6, P7, P8, P9");
 

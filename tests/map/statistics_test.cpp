@@ -51,8 +51,8 @@ TEST(StatisticGetters, RegionValuesNeedFullInformation)
     region.Silver->AddValue(3, 12000);
     region.Horses->AddValue(3, 40);
     region.FullInfoDate = 0;
-    for (auto kind : {StatisticKind::Peasants, StatisticKind::Silver, StatisticKind::Horses,
-                      StatisticKind::FreeWorkPlaces, StatisticKind::FreeWorkPlacesShare})
+    for (auto kind : { StatisticKind::Peasants, StatisticKind::Silver, StatisticKind::Horses,
+             StatisticKind::FreeWorkPlaces, StatisticKind::FreeWorkPlacesShare })
         EXPECT_EQ(Value(kind, region), NoValue) << int(kind);
     region.FullInfoDate = 3;
     EXPECT_EQ(Value(StatisticKind::Peasants, region), 900);
@@ -68,8 +68,8 @@ TEST(StatisticGetters, TreesMallornIronAndLaen)
 {
     TestWorld world;
     TRegion& region = world.AddRegion(0, 0);
-    for (auto kind : {StatisticKind::Trees, StatisticKind::Mallorn, StatisticKind::Iron,
-                      StatisticKind::Laen})
+    for (auto kind :
+        { StatisticKind::Trees, StatisticKind::Mallorn, StatisticKind::Iron, StatisticKind::Laen })
         EXPECT_EQ(Value(kind, region), NoValue) << int(kind);
     region.Trees->AddValue(1, 300);
     region.Iron->AddValue(1, 0);
@@ -129,11 +129,11 @@ TEST(PersonCount, EveryPartyFilterWithAndWithoutArms)
     TestWorld::AddAlly(world.AddParty(10, "Wir"), 20);
     world.AddParty(30, "Feind");
     TRegion& region = world.AddRegion(0, 0);
-    world.AddUnit(region, 10, 5, 2);  // own
+    world.AddUnit(region, 10, 5, 2); // own
     world.AddUnit(region, 20, 7, 10); // allied
-    world.AddUnit(region, 30, 4, 1);  // hostile
-    world.AddUnit(region, -1, 3, 3);  // disguised: hostile
-    world.AddUnit(region, 0, 6, 0);   // monsters: hostile
+    world.AddUnit(region, 30, 4, 1); // hostile
+    world.AddUnit(region, -1, 3, 3); // disguised: hostile
+    world.AddUnit(region, 0, 6, 0); // monsters: hostile
     TRegion& empty = world.AddRegion(1, 0);
 
     struct Case {
@@ -141,11 +141,12 @@ TEST(PersonCount, EveryPartyFilterWithAndWithoutArms)
         int32_t Persons;
         int32_t Armed;
     };
-    for (const Case& c : {Case{PartyFilter::All, 25, 13}, Case{PartyFilter::Own, 5, 2},
-                          Case{PartyFilter::Allied, 12, 9}, Case{PartyFilter::Hostile, 13, 4}}) {
+    for (const Case& c : { Case { PartyFilter::All, 25, 13 }, Case { PartyFilter::Own, 5, 2 },
+             Case { PartyFilter::Allied, 12, 9 }, Case { PartyFilter::Hostile, 13, 4 } }) {
         EXPECT_EQ(PersonCount(region, PersonFilter(report, c.Filter, false)), c.Persons)
             << int(c.Filter);
-        EXPECT_EQ(PersonCount(region, PersonFilter(report, c.Filter, true)), c.Armed) << int(c.Filter);
+        EXPECT_EQ(PersonCount(region, PersonFilter(report, c.Filter, true)), c.Armed)
+            << int(c.Filter);
         EXPECT_EQ(PersonCount(empty, PersonFilter(report, c.Filter, true)), 0);
     }
 }

@@ -13,7 +13,11 @@ namespace maprune::maptest {
 // A report built in code, for the map tests.
 class TestWorld {
 public:
-    TestWorld() : FReport(CreateEmpty<TReport>(nullptr)) { FReport->ActiveLayer = 0; }
+    TestWorld()
+        : FReport(CreateEmpty<TReport>(nullptr))
+    {
+        FReport->ActiveLayer = 0;
+    }
 
     TReport& Report() { return *FReport; }
 
@@ -31,8 +35,8 @@ public:
         return *(*FReport->Regions)[FReport->Regions->Count() - 1];
     }
 
-    TUnit& AddUnit(TRegion& region, int32_t party, int32_t count, int32_t weapons = 0,
-                   bool guards = false)
+    TUnit& AddUnit(
+        TRegion& region, int32_t party, int32_t count, int32_t weapons = 0, bool guards = false)
     {
         auto unit = CreateEmpty<TUnit>(FReport.get());
         unit->Party = party;
@@ -61,7 +65,7 @@ public:
 
     // A political summary whose data lines are "-1", armed, persons, guards.
     TPoliticInfo& AddPolitic(TRegion& region, int32_t party, int32_t turn, int32_t armed,
-                             int32_t persons, int32_t guards)
+        int32_t persons, int32_t guards)
     {
         auto info = CreateEmpty<TPoliticInfo>(FReport.get());
         info->Party = party;
