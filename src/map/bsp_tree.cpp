@@ -67,22 +67,28 @@ void TBSPTree::Subdivide(size_t threshold)
     }
 }
 
-int64_t TBSPTree::Balance(const MapRect& first) const
+std::vector<int64_t> TBSPTree::Balances(const std::vector<MapRect>& firsts) const
 {
-    int64_t a = 0;
-    int64_t b = 0;
+    // One pass over the regions for all candidates.
+    std::vector<int64_t> a(firsts.size(), 0);
+    std::vector<int64_t> b(firsts.size(), 0);
     for (const BSPEntry& entry : FNodeRegions) {
         const MapRect tile = entry.TileBounds();
-        if (first.Contains(tile)) {
-            ++a;
-        } else if (first.Intersects(tile)) {
-            ++a;
-            ++b;
-        } else {
-            ++b;
+        for (size_t k = 0; k < firsts.size(); ++k) {
+            if (firsts[k].Contains(tile)) {
+                ++a[k];
+            } else if (firsts[k].Intersects(tile)) {
+                ++a[k];
+                ++b[k];
+            } else {
+                ++b[k];
+            }
         }
     }
-    return a > b ? a - b : b - a;
+    std::vector<int64_t> balances(firsts.size());
+    for (size_t k = 0; k < firsts.size(); ++k)
+        balances[k] = a[k] > b[k] ? a[k] - b[k] : b[k] - a[k];
+    return balances;
 }
 
 void TBSPTree::Split()
@@ -106,18 +112,17 @@ void TBSPTree::Split()
     const double mean = sum / static_cast<double>(FNodeRegions.size());
     const int64_t start = std::max((RoundHalfEven(mean + 32) & ~int64_t { 15 }) - 16, low);
 
-    int64_t cut = start;
-    int64_t bestBalance = Balance(firstPart(cut));
-    for (int64_t step = 1; step <= 4; ++step) {
-        const int64_t candidate = start + 16 * step;
-        if (candidate >= high)
-            break;
-        const int64_t balance = Balance(firstPart(candidate));
-        if (balance < bestBalance) {
-            bestBalance = balance;
-            cut = candidate;
-        }
-    }
+    std::vector<int64_t> cuts { start };
+    for (int64_t step = 1; step <= 4 && start + 16 * step < high; ++step)
+        cuts.push_back(start + 16 * step);
+    std::vector<MapRect> firsts;
+    for (int64_t candidate : cuts)
+        firsts.push_back(firstPart(candidate));
+    const std::vector<int64_t> balances = Balances(firsts);
+    // The first of the smallest balances wins.
+    const size_t best = static_cast<size_t>(
+        std::min_element(balances.begin(), balances.end()) - balances.begin());
+    const int64_t cut = cuts[best];
 
     MapRect secondBounds = FBounds;
     (byX ? secondBounds.Left : secondBounds.Top) = cut;

@@ -68,7 +68,8 @@ public:
     const std::vector<BSPEntry>& NodeRegions() const { return FNodeRegions; }
 
 private:
-    int64_t Balance(const MapRect& first) const;
+    // |a - b| for each candidate first child.
+    std::vector<int64_t> Balances(const std::vector<MapRect>& firsts) const;
 
     MapRect FBounds;
     bool FIsSplit = false;
