@@ -11,6 +11,7 @@ int main(int argc, char** argv)
     app.require_subcommand(0, 1);
 
     maprune::cli::RegisterGamedataCommand(app);
+    maprune::cli::RegisterSettingsCommand(app);
 
     try {
         app.parse(argc, argv);
