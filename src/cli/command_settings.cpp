@@ -24,8 +24,8 @@ class SettingsSession {
 public:
     SettingsSession()
         : settings_(store_, [this](const TRegistrySetting& setting, const std::string& message) {
-              problems_[&setting] = message;
-          })
+            problems_[&setting] = message;
+        })
     {
         settings_.Registry().SetWriteBackOnDestruction(false);
     }
@@ -37,7 +37,7 @@ public:
         TRegistrySetting* setting = settings_.Registry().Find(name);
         if (!setting)
             throw Error("Unbekannte Einstellung: \"" + name
-                        + "\" (\"maprune-cli settings list\" zeigt alle)");
+                + "\" (\"maprune-cli settings list\" zeigt alle)");
         return *setting;
     }
 
@@ -75,12 +75,13 @@ void List()
     for (const TRegistrySetting* setting : settings)
         width = std::max(width, setting->ValueName().size());
     std::cout << std::left << std::setw(static_cast<int>(width) + 2) << "Name" << std::setw(9)
-              << "Typ" << std::setw(29) << "Standard" << "Wert\n";
+              << "Typ" << std::setw(29) << "Standard"
+              << "Wert\n";
     for (const TRegistrySetting* setting : settings) {
         std::cout << std::setw(static_cast<int>(width) + 2) << setting->ValueName() << std::setw(9)
                   << SettingTypeName(setting->Type()) << std::setw(29)
-                  << Shown(*setting, setting->DefaultText()) << Shown(*setting, setting->ValueText())
-                  << '\n';
+                  << Shown(*setting, setting->DefaultText())
+                  << Shown(*setting, setting->ValueText()) << '\n';
     }
     if (session.ReportProblems(nullptr))
         throw CLI::RuntimeError(1);
@@ -132,8 +133,8 @@ void Reset(const std::string& name)
 
 void RegisterSettingsCommand(CLI::App& app)
 {
-    CLI::App* settings = app.add_subcommand(
-        "settings", "Einstellungen des Programms anzeigen und ändern (wie im Dialog Konfiguration)");
+    CLI::App* settings = app.add_subcommand("settings",
+        "Einstellungen des Programms anzeigen und ändern (wie im Dialog Konfiguration)");
     settings->require_subcommand(1);
 
     settings->add_subcommand("list", "alle Einstellungen mit Typ, Standard- und aktuellem Wert")
@@ -148,12 +149,13 @@ void RegisterSettingsCommand(CLI::App& app)
     auto setName = std::make_shared<std::string>();
     auto setValue = std::make_shared<std::string>();
     set->add_option("NAME", *setName, "Name der Einstellung")->required();
-    set->add_option("VALUE", *setValue,
-                    "neuer Wert: true/false, ganze Zahl, Zahl mit Punkt oder Text")
+    set->add_option(
+           "VALUE", *setValue, "neuer Wert: true/false, ganze Zahl, Zahl mit Punkt oder Text")
         ->required();
     set->callback([setName, setValue] { Set(*setName, *setValue); });
 
-    auto* reset = settings->add_subcommand("reset", "eine Einstellung auf ihren Standardwert setzen");
+    auto* reset
+        = settings->add_subcommand("reset", "eine Einstellung auf ihren Standardwert setzen");
     auto resetName = std::make_shared<std::string>();
     reset->add_option("NAME", *resetName, "Name der Einstellung")->required();
     reset->callback([resetName] { Reset(*resetName); });

@@ -9,8 +9,8 @@ bool MemorySettingsStore::OpenKey(const std::string& key)
     return true;
 }
 
-std::optional<StoredValue> MemorySettingsStore::Read(const std::string& key,
-                                                     const std::string& name, StoredType) const
+std::optional<StoredValue> MemorySettingsStore::Read(
+    const std::string& key, const std::string& name, StoredType) const
 {
     auto k = keys_.find(key);
     if (k == keys_.end())
@@ -21,8 +21,8 @@ std::optional<StoredValue> MemorySettingsStore::Read(const std::string& key,
     return v->second;
 }
 
-bool MemorySettingsStore::Write(const std::string& key, const std::string& name,
-                                const StoredValue& value)
+bool MemorySettingsStore::Write(
+    const std::string& key, const std::string& name, const StoredValue& value)
 {
     keys_[key][name] = value;
     return true;

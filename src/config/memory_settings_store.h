@@ -15,8 +15,8 @@ namespace maprune {
 class MemorySettingsStore : public SettingsStore {
 public:
     bool OpenKey(const std::string& key) override;
-    std::optional<StoredValue> Read(const std::string& key, const std::string& name,
-                                    StoredType expected) const override;
+    std::optional<StoredValue> Read(
+        const std::string& key, const std::string& name, StoredType expected) const override;
     bool Write(const std::string& key, const std::string& name, const StoredValue& value) override;
     bool Delete(const std::string& key, const std::string& name) override;
     std::vector<std::string> ValueNames(const std::string& key) const override;

@@ -10,8 +10,8 @@ namespace {
 
 Error KeyError()
 {
-    return Error(std::string("Fehler beim Anlegen/Öffnen des Registry-Pfades \"") + kRecentFilesKey
-                 + "\"");
+    return Error(
+        std::string("Fehler beim Anlegen/Öffnen des Registry-Pfades \"") + kRecentFilesKey + "\"");
 }
 
 } // namespace
@@ -37,7 +37,7 @@ void SaveRecentFiles(SettingsStore& store, const std::vector<std::string>& files
         const std::string name = std::to_string(i + 1);
         if (!store.Write(kRecentFilesKey, name, StoredValue::String(files[i])))
             throw Error(std::string("Fehler beim Schreiben des Registry-Wertes \"")
-                        + kRecentFilesKey + '\\' + name + "\"");
+                + kRecentFilesKey + '\\' + name + "\"");
     }
 }
 

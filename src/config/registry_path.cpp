@@ -10,7 +10,7 @@ RegistryPath SplitRegistryPath(const std::string& path)
     const auto last = path.rfind('\\');
     if (last == std::string::npos || last + 1 == path.size())
         throw Error("Registry-Pfad enthält keinen Wertbezeichner: \"" + path + "\"");
-    return {path.substr(0, last), path.substr(last + 1)};
+    return { path.substr(0, last), path.substr(last + 1) };
 }
 
 } // namespace maprune

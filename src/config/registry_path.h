@@ -6,7 +6,7 @@
 namespace maprune {
 
 struct RegistryPath {
-    std::string key;       // the text before the last backslash
+    std::string key; // the text before the last backslash
     std::string valueName; // the text after it
 };
 

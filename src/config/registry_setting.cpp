@@ -23,7 +23,8 @@ std::string SettingTypeName(SettingType type)
 }
 
 TRegistrySetting::TRegistrySetting(SettingsRegistry& registry, const std::string& path)
-    : registry_(registry), path_(path)
+    : registry_(registry)
+    , path_(path)
 {
     RegistryPath split = SplitRegistryPath(path);
     key_ = std::move(split.key);
@@ -52,8 +53,8 @@ void TRegistrySetting::Store()
 {
     OpenKey();
     SettingsStore& store = registry_.Store();
-    const bool done = IsDefault() ? store.Delete(key_, valueName_)
-                                  : store.Write(key_, valueName_, Encode());
+    const bool done
+        = IsDefault() ? store.Delete(key_, valueName_) : store.Write(key_, valueName_, Encode());
     if (!done)
         throw Error("Fehler beim Schreiben des Registry-Wertes \"" + path_ + "\"");
 }

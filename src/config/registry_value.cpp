@@ -27,19 +27,17 @@ std::string WrongType(const std::string& path, const StoredValue& found, StoredT
         + StoredTypeName(wanted) + "); es gilt der Standardwert.";
 }
 
-template <typename Number>
-std::string NumberText(Number value)
+template <typename Number> std::string NumberText(Number value)
 {
-    std::array<char, 64> buffer{};
+    std::array<char, 64> buffer {};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     return std::string(buffer.data(), result.ptr);
 }
 
 // The whole of `text` as a number; nullopt for anything else.
-template <typename Number>
-std::optional<Number> ParseNumber(const std::string& text)
+template <typename Number> std::optional<Number> ParseNumber(const std::string& text)
 {
-    Number value{};
+    Number value {};
     const char* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, value);
     if (text.empty() || result.ec != std::errc() || result.ptr != end)
@@ -47,11 +45,9 @@ std::optional<Number> ParseNumber(const std::string& text)
     return value;
 }
 
-template <typename T>
-struct Codec;
+template <typename T> struct Codec;
 
-template <>
-struct Codec<bool> {
+template <> struct Codec<bool> {
     static constexpr SettingType kType = SettingType::Boolean;
     static constexpr StoredType kStored = StoredType::Integer;
     static constexpr const char* kExpected = "true oder false";
@@ -72,15 +68,14 @@ struct Codec<bool> {
     }
 };
 
-template <>
-struct Codec<std::int32_t> {
+template <> struct Codec<std::int32_t> {
     static constexpr SettingType kType = SettingType::Integer;
     static constexpr StoredType kStored = StoredType::Integer;
     static constexpr const char* kExpected = "eine ganze Zahl";
 
     static StoredValue Encode(std::int32_t value) { return StoredValue::Integer(value); }
-    static std::optional<std::int32_t> Decode(const StoredValue& stored, const std::string&,
-                                              Problem&)
+    static std::optional<std::int32_t> Decode(
+        const StoredValue& stored, const std::string&, Problem&)
     {
         return stored.integer;
     }
@@ -91,15 +86,17 @@ struct Codec<std::int32_t> {
     }
 };
 
-template <>
-struct Codec<double> {
+template <> struct Codec<double> {
     static constexpr SettingType kType = SettingType::Float;
     static constexpr StoredType kStored = StoredType::Binary;
     static constexpr const char* kExpected = "eine Zahl wie -0.5";
 
-    static StoredValue Encode(double value) { return StoredValue::Binary(EncodeDoubleBytes(value)); }
-    static std::optional<double> Decode(const StoredValue& stored, const std::string& path,
-                                        Problem& problem)
+    static StoredValue Encode(double value)
+    {
+        return StoredValue::Binary(EncodeDoubleBytes(value));
+    }
+    static std::optional<double> Decode(
+        const StoredValue& stored, const std::string& path, Problem& problem)
     {
         const std::optional<double> value = DecodeDoubleBytes(stored.data);
         if (!value) {
@@ -123,15 +120,14 @@ struct Codec<double> {
     }
 };
 
-template <>
-struct Codec<std::string> {
+template <> struct Codec<std::string> {
     static constexpr SettingType kType = SettingType::String;
     static constexpr StoredType kStored = StoredType::String;
     static constexpr const char* kExpected = "ein Text";
 
     static StoredValue Encode(const std::string& value) { return StoredValue::String(value); }
-    static std::optional<std::string> Decode(const StoredValue& stored, const std::string&,
-                                             Problem&)
+    static std::optional<std::string> Decode(
+        const StoredValue& stored, const std::string&, Problem&)
     {
         return stored.data;
     }
@@ -142,29 +138,32 @@ struct Codec<std::string> {
 } // namespace
 
 template <typename T>
-TRegistryValue<T>::TRegistryValue(SettingsRegistry& registry, const std::string& path, T defaultValue)
-    : TRegistrySetting(registry, path), default_(defaultValue), value_(defaultValue)
+TRegistryValue<T>::TRegistryValue(
+    SettingsRegistry& registry, const std::string& path, T defaultValue)
+    : TRegistrySetting(registry, path)
+    , default_(defaultValue)
+    , value_(defaultValue)
 {
     Load();
 }
 
 template <typename T>
-TRegistryValue<T>::TRegistryValue(SettingsRegistry& registry, const std::string& path, T defaultValue,
-                                  Limits limits)
-    requires(std::is_arithmetic_v<T> && !std::is_same_v<T, bool>)
-    : TRegistrySetting(registry, path), default_(defaultValue), value_(defaultValue), limits_(limits)
+TRegistryValue<T>::TRegistryValue(SettingsRegistry& registry, const std::string& path,
+    T defaultValue, Limits limits) requires(std::is_arithmetic_v<T> && !std::is_same_v<T, bool>)
+    : TRegistrySetting(registry, path)
+    , default_(defaultValue)
+    , value_(defaultValue)
+    , limits_(limits)
 {
     Load();
 }
 
-template <typename T>
-TRegistryValue<T>::~TRegistryValue()
+template <typename T> TRegistryValue<T>::~TRegistryValue()
 {
     WriteBackAtEnd();
 }
 
-template <typename T>
-void TRegistryValue<T>::Load()
+template <typename T> void TRegistryValue<T>::Load()
 {
     const std::optional<StoredValue> stored = ReadStored(Codec<T>::kStored);
     if (!stored)
@@ -181,57 +180,50 @@ void TRegistryValue<T>::Load()
         ReportProblem(problem);
 }
 
-template <typename T>
-void TRegistryValue<T>::SetAndStore(T value)
+template <typename T> void TRegistryValue<T>::SetAndStore(T value)
 {
     Set(std::move(value));
     Store();
 }
 
-template <typename T>
-SettingType TRegistryValue<T>::Type() const
+template <typename T> SettingType TRegistryValue<T>::Type() const
 {
     return Codec<T>::kType;
 }
 
-template <typename T>
-std::string TRegistryValue<T>::ValueText() const
+template <typename T> std::string TRegistryValue<T>::ValueText() const
 {
     return Codec<T>::Text(value_);
 }
 
-template <typename T>
-std::string TRegistryValue<T>::DefaultText() const
+template <typename T> std::string TRegistryValue<T>::DefaultText() const
 {
     return Codec<T>::Text(default_);
 }
 
-template <typename T>
-std::string TRegistryValue<T>::RangeText() const
+template <typename T> std::string TRegistryValue<T>::RangeText() const
 {
     if (!limits_)
         return {};
     return Codec<T>::Text(limits_->minimum) + " bis " + Codec<T>::Text(limits_->maximum);
 }
 
-template <typename T>
-void TRegistryValue<T>::SetText(const std::string& text)
+template <typename T> void TRegistryValue<T>::SetText(const std::string& text)
 {
     std::optional<T> value = Codec<T>::Parse(text);
     if (!value) {
-        throw Error("Ungültiger Wert für " + ValueName() + ": \"" + text + "\" (erwartet: "
-                    + Codec<T>::kExpected + ")");
+        throw Error("Ungültiger Wert für " + ValueName() + ": \"" + text
+            + "\" (erwartet: " + Codec<T>::kExpected + ")");
     }
     if constexpr (std::is_arithmetic_v<T> && !std::is_same_v<T, bool>) {
         if (limits_ && (*value < limits_->minimum || *value > limits_->maximum))
-            throw Error("Wert für " + ValueName() + " außerhalb des Bereichs " + RangeText()
-                        + ": " + text);
+            throw Error(
+                "Wert für " + ValueName() + " außerhalb des Bereichs " + RangeText() + ": " + text);
     }
     value_ = std::move(*value);
 }
 
-template <typename T>
-StoredValue TRegistryValue<T>::Encode() const
+template <typename T> StoredValue TRegistryValue<T>::Encode() const
 {
     return Codec<T>::Encode(value_);
 }

@@ -20,8 +20,7 @@ namespace maprune {
 // strings as UTF-8 text. A stored value of another type, a float of another
 // size or one that is not finite is reported to the registry as a problem
 // and the default is used instead.
-template <typename T>
-class TRegistryValue final : public TRegistrySetting {
+template <typename T> class TRegistryValue final : public TRegistrySetting {
 public:
     // Inclusive limits of the values accepted by SetText.
     struct Limits {
@@ -33,8 +32,8 @@ public:
     // without value name, a path registered already, or a key that cannot be
     // created or opened.
     TRegistryValue(SettingsRegistry& registry, const std::string& path, T defaultValue);
-    TRegistryValue(SettingsRegistry& registry, const std::string& path, T defaultValue, Limits limits)
-        requires(std::is_arithmetic_v<T> && !std::is_same_v<T, bool>);
+    TRegistryValue(SettingsRegistry& registry, const std::string& path, T defaultValue,
+        Limits limits) requires(std::is_arithmetic_v<T> && !std::is_same_v<T, bool>);
 
     // Writes back when the registry asks for it (failures go to the
     // registry's problem handler) and unregisters.

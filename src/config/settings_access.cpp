@@ -18,7 +18,8 @@ TSettings& CurrentSettings()
     return *current;
 }
 
-ScopedSettings::ScopedSettings(TSettings& settings) : previous_(current)
+ScopedSettings::ScopedSettings(TSettings& settings)
+    : previous_(current)
 {
     current = &settings;
 }

@@ -11,7 +11,8 @@
 namespace maprune {
 
 SettingsRegistry::SettingsRegistry(SettingsStore& store, SettingsProblemHandler onProblem)
-    : store_(store), onProblem_(std::move(onProblem))
+    : store_(store)
+    , onProblem_(std::move(onProblem))
 {
 }
 
@@ -36,8 +37,8 @@ void SettingsRegistry::Register(TRegistrySetting& setting)
 {
     for (const TRegistrySetting* other : settings_) {
         if (EqualsIgnoringAsciiCase(other->Path(), setting.Path()))
-            throw Error("SettingsRegistry.Register: duplicate settings path \"" + setting.Path()
-                        + "\"");
+            throw Error(
+                "SettingsRegistry.Register: duplicate settings path \"" + setting.Path() + "\"");
     }
     settings_.push_back(&setting);
 }

@@ -14,8 +14,8 @@ class TRegistrySetting;
 // Told about a problem that does not stop the program: a stored value that
 // could not be used (the setting keeps its default), or a value that could
 // not be written back when its setting ended.
-using SettingsProblemHandler =
-    std::function<void(const TRegistrySetting& setting, const std::string& message)>;
+using SettingsProblemHandler
+    = std::function<void(const TRegistrySetting& setting, const std::string& message)>;
 
 // The program-wide list of settings objects over one store, in creation
 // order. Settings add themselves when created and remove themselves when

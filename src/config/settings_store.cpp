@@ -7,22 +7,22 @@ namespace maprune {
 
 StoredValue StoredValue::Integer(std::int32_t value)
 {
-    return {StoredType::Integer, value, {}};
+    return { StoredType::Integer, value, {} };
 }
 
 StoredValue StoredValue::String(std::string text)
 {
-    return {StoredType::String, 0, std::move(text)};
+    return { StoredType::String, 0, std::move(text) };
 }
 
 StoredValue StoredValue::Binary(std::string bytes)
 {
-    return {StoredType::Binary, 0, std::move(bytes)};
+    return { StoredType::Binary, 0, std::move(bytes) };
 }
 
 StoredValue StoredValue::Other(std::string description)
 {
-    return {StoredType::Other, 0, std::move(description)};
+    return { StoredType::Other, 0, std::move(description) };
 }
 
 std::string StoredTypeName(StoredType type)

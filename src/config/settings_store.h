@@ -44,12 +44,12 @@ public:
     // The value `name` of `key`, or nullopt when there is none. A store that
     // keeps no types (a text file) returns a text that is a valid literal of
     // `expected` as a value of that type, and any other text as a String.
-    virtual std::optional<StoredValue> Read(const std::string& key, const std::string& name,
-                                            StoredType expected) const = 0;
+    virtual std::optional<StoredValue> Read(
+        const std::string& key, const std::string& name, StoredType expected) const = 0;
 
     // Writes `value` under `name`; false when it could not be written.
-    virtual bool Write(const std::string& key, const std::string& name,
-                       const StoredValue& value) = 0;
+    virtual bool Write(const std::string& key, const std::string& name, const StoredValue& value)
+        = 0;
 
     // Deletes the value name; a missing name is no error. False on failure.
     virtual bool Delete(const std::string& key, const std::string& name) = 0;

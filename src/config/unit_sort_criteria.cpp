@@ -27,10 +27,8 @@ std::optional<std::size_t> UnitSortCriteria::Find(std::string_view name) const
 UnitSortCriteria ProgramUnitSortCriteria()
 {
     UnitSortCriteria criteria;
-    criteria.Register(
-        "nach Allianzstatus (eigene - verbündete - getarnte - feindliche Einheiten)");
-    criteria.Register(
-        "nach Allianzstatus (feindliche - getarnte - verbündete - eigene Einheiten)");
+    criteria.Register("nach Allianzstatus (eigene - verbündete - getarnte - feindliche Einheiten)");
+    criteria.Register("nach Allianzstatus (feindliche - getarnte - verbündete - eigene Einheiten)");
     criteria.Register("nach Einheitengröße (absteigend)");
     criteria.Register("nach Name des besten Talents (aufsteigend)");
     criteria.Register("nach Parteinummer (aufsteigend)");

@@ -22,9 +22,8 @@ UnitSortLists::UnitSortLists(const UnitSortCriteria& criteria, const std::string
 
 void UnitSortLists::MakeAvailable(std::string name)
 {
-    const auto at = std::ranges::upper_bound(available_, name, [](const auto& a, const auto& b) {
-        return LessIgnoringAsciiCase(a, b);
-    });
+    const auto at = std::ranges::upper_bound(
+        available_, name, [](const auto& a, const auto& b) { return LessIgnoringAsciiCase(a, b); });
     available_.insert(at, std::move(name));
 }
 

@@ -7,8 +7,8 @@
 
 namespace maprune {
 
-std::vector<std::size_t> ParseUnitSortOptions(const std::string& options,
-                                              const UnitSortCriteria& criteria)
+std::vector<std::size_t> ParseUnitSortOptions(
+    const std::string& options, const UnitSortCriteria& criteria)
 {
     std::vector<std::size_t> order;
     std::size_t start = 0;
@@ -24,8 +24,8 @@ std::vector<std::size_t> ParseUnitSortOptions(const std::string& options,
     return order;
 }
 
-std::string FormatUnitSortOptions(const std::vector<std::size_t>& order,
-                                  const UnitSortCriteria& criteria)
+std::string FormatUnitSortOptions(
+    const std::vector<std::size_t>& order, const UnitSortCriteria& criteria)
 {
     std::string options;
     for (std::size_t i = 0; i < order.size(); ++i) {

@@ -12,11 +12,11 @@ TEST(RecentFiles, SavingReplacesTheWholeListUnderItsSubKey)
 {
     MemorySettingsStore store;
     store.Write("Software\\Oskel\\Maprune", "FastKDF", StoredValue::Integer(0));
-    SaveRecentFiles(store, {"/a.cr", "/b.kdf", "/c.cr"});
-    SaveRecentFiles(store, {"/d.kdf", "/a.cr"});
+    SaveRecentFiles(store, { "/a.cr", "/b.kdf", "/c.cr" });
+    SaveRecentFiles(store, { "/d.kdf", "/a.cr" });
 
-    EXPECT_EQ(store.ValueNames(kRecentFilesKey), (std::vector<std::string>{"1", "2"}));
-    EXPECT_EQ(LoadRecentFiles(store), (std::vector<std::string>{"/d.kdf", "/a.cr"}));
+    EXPECT_EQ(store.ValueNames(kRecentFilesKey), (std::vector<std::string> { "1", "2" }));
+    EXPECT_EQ(LoadRecentFiles(store), (std::vector<std::string> { "/d.kdf", "/a.cr" }));
     EXPECT_EQ(store.ValueCount(), 3u) << "the settings beside the sub-key are untouched";
 }
 
@@ -28,7 +28,7 @@ TEST(RecentFiles, ValuesThatAreNoFileNamesAreSkipped)
     store.Write(kRecentFilesKey, "3", StoredValue::String(""));
     store.Write(kRecentFilesKey, "4", StoredValue::Binary("\x01"));
     store.Write(kRecentFilesKey, "5", StoredValue::String("/b.kdf"));
-    EXPECT_EQ(LoadRecentFiles(store), (std::vector<std::string>{"/a.cr", "/b.kdf"}));
+    EXPECT_EQ(LoadRecentFiles(store), (std::vector<std::string> { "/a.cr", "/b.kdf" }));
 }
 
 } // namespace

@@ -26,7 +26,7 @@ std::string PathOf(const std::string& name)
 class RegistryValueTest : public ::testing::Test {
 protected:
     MemorySettingsStore store;
-    SettingsRegistry registry{store};
+    SettingsRegistry registry { store };
 
     std::optional<StoredValue> Stored(const std::string& name) const
     {
@@ -124,8 +124,8 @@ TEST_F(RegistryValueTest, StoredValueOfAnotherTypeIsReportedAndTheDefaultUsed)
     EXPECT_EQ(style.Get(), 0);
     ASSERT_EQ(reported.size(), 4u);
     EXPECT_EQ(reported[0],
-              "FastKDF: Registry-Wert \"Software\\Oskel\\Maprune\\FastKDF\" hat den falschen Typ "
-              "(Zeichenkette statt Ganzzahl); es gilt der Standardwert.");
+        "FastKDF: Registry-Wert \"Software\\Oskel\\Maprune\\FastKDF\" hat den falschen Typ "
+        "(Zeichenkette statt Ganzzahl); es gilt der Standardwert.");
     EXPECT_NE(reported[1].find("(Ganzzahl statt Zeichenkette)"), std::string::npos);
     EXPECT_NE(reported[2].find("(Binärdaten statt Ganzzahl)"), std::string::npos);
     EXPECT_NE(reported[3].find("(Liste statt Ganzzahl)"), std::string::npos);
@@ -137,10 +137,10 @@ TEST_F(RegistryValueTest, FloatOfWrongSizeOrNotFiniteIsReported)
     store.Write(kKey, "A", StoredValue::Binary(std::string("\0\0\0\0\0\0\xE0", 7)));
     store.Write(kKey, "B", StoredValue::Binary(std::string("\0\0\0\0\0\0\xE0\xBF\0", 9)));
     store.Write(kKey, "C", StoredValue::Binary(EncodeDoubleBytes(std::nan(""))));
-    store.Write(kKey, "D", StoredValue::Binary(
-                               EncodeDoubleBytes(-std::numeric_limits<double>::infinity())));
+    store.Write(kKey, "D",
+        StoredValue::Binary(EncodeDoubleBytes(-std::numeric_limits<double>::infinity())));
     store.Write(kKey, "E", StoredValue::Integer(1));
-    for (const char* name : {"A", "B", "C", "D", "E"}) {
+    for (const char* name : { "A", "B", "C", "D", "E" }) {
         TRegistryFloat value(registry, PathOf(name), 1.0);
         EXPECT_EQ(value.Get(), 1.0) << name;
     }
@@ -234,7 +234,8 @@ TEST(RegistryValueFailure, KeyThatCannotBeOpenedIsAnErrorOfTheConstructor)
         TRegistryInteger zoom(registry, "Software\\Elsewhere\\OverviewZoom", 1);
         FAIL() << "no error";
     } catch (const Error& e) {
-        EXPECT_STREQ(e.what(), "Fehler beim Anlegen/Öffnen des Registry-Pfades \"Software\\Elsewhere\"");
+        EXPECT_STREQ(
+            e.what(), "Fehler beim Anlegen/Öffnen des Registry-Pfades \"Software\\Elsewhere\"");
     }
     EXPECT_TRUE(registry.Settings().empty()) << "a failed setting does not stay registered";
 }
@@ -243,9 +244,8 @@ TEST(RegistryValueFailure, FailedWriteBackAtTheEndIsReportedNotThrown)
 {
     FailingStore store;
     std::vector<std::string> reported;
-    SettingsRegistry registry(store, [&](const TRegistrySetting&, const std::string& message) {
-        reported.push_back(message);
-    });
+    SettingsRegistry registry(store,
+        [&](const TRegistrySetting&, const std::string& message) { reported.push_back(message); });
     {
         TRegistryInteger zoom(registry, "Software\\Oskel\\Maprune\\OverviewZoom", 1);
         zoom.Set(2);
@@ -255,20 +255,20 @@ TEST(RegistryValueFailure, FailedWriteBackAtTheEndIsReportedNotThrown)
     }
     ASSERT_EQ(reported.size(), 1u);
     EXPECT_EQ(reported[0],
-              "Fehler beim Schreiben des Registry-Wertes \"Software\\Oskel\\Maprune\\OverviewZoom\"");
+        "Fehler beim Schreiben des Registry-Wertes \"Software\\Oskel\\Maprune\\OverviewZoom\"");
 }
 
 TEST(RegistryPath, NeedsAValueNameAfterTheLastBackslash)
 {
     MemorySettingsStore store;
     SettingsRegistry registry(store);
-    for (const char* path : {"FastKDF", "Software\\Oskel\\Maprune\\", "", "\\"}) {
+    for (const char* path : { "FastKDF", "Software\\Oskel\\Maprune\\", "", "\\" }) {
         try {
             TRegistryBoolean setting(registry, path, true);
             FAIL() << "no error for " << path;
         } catch (const Error& e) {
             EXPECT_EQ(std::string(e.what()),
-                      std::string("Registry-Pfad enthält keinen Wertbezeichner: \"") + path + "\"");
+                std::string("Registry-Pfad enthält keinen Wertbezeichner: \"") + path + "\"");
         }
     }
     EXPECT_TRUE(registry.Settings().empty());
@@ -281,8 +281,8 @@ TEST(RegistryPath, NeedsAValueNameAfterTheLastBackslash)
 TEST_F(RegistryValueTest, TextFormIsCheckedForTypeAndRange)
 {
     TRegistryBoolean flag(registry, PathOf("FastKDF"), true);
-    TRegistryInteger level(registry, PathOf("KCHECK_WARNINGLEVEL"), 4, {0, 9});
-    TRegistryFloat speed(registry, PathOf("ScrollSpeed"), 1.0, {-10.0, 10.0});
+    TRegistryInteger level(registry, PathOf("KCHECK_WARNINGLEVEL"), 4, { 0, 9 });
+    TRegistryFloat speed(registry, PathOf("ScrollSpeed"), 1.0, { -10.0, 10.0 });
     TRegistryString subject(registry, PathOf("Mail_Commands_Subject"), "kelvaran befehle");
 
     flag.SetText("FALSE");
@@ -307,12 +307,15 @@ TEST_F(RegistryValueTest, TextFormIsCheckedForTypeAndRange)
         }
         return std::string("accepted");
     };
-    EXPECT_EQ(message(flag, "ja"), "Ungültiger Wert für FastKDF: \"ja\" (erwartet: true oder false)");
-    EXPECT_EQ(message(level, "10"), "Wert für KCHECK_WARNINGLEVEL außerhalb des Bereichs 0 bis 9: 10");
-    EXPECT_EQ(message(level, "-1"), "Wert für KCHECK_WARNINGLEVEL außerhalb des Bereichs 0 bis 9: -1");
-    for (const char* bad : {"", "4x", " 4", "4.0", "99999999999", "0x4"})
+    EXPECT_EQ(
+        message(flag, "ja"), "Ungültiger Wert für FastKDF: \"ja\" (erwartet: true oder false)");
+    EXPECT_EQ(
+        message(level, "10"), "Wert für KCHECK_WARNINGLEVEL außerhalb des Bereichs 0 bis 9: 10");
+    EXPECT_EQ(
+        message(level, "-1"), "Wert für KCHECK_WARNINGLEVEL außerhalb des Bereichs 0 bis 9: -1");
+    for (const char* bad : { "", "4x", " 4", "4.0", "99999999999", "0x4" })
         EXPECT_NE(message(level, bad).find("erwartet: eine ganze Zahl"), std::string::npos) << bad;
-    for (const char* bad : {"nan", "inf", "1,5", "", "-"})
+    for (const char* bad : { "nan", "inf", "1,5", "", "-" })
         EXPECT_NE(message(speed, bad).find("erwartet: eine Zahl"), std::string::npos) << bad;
     EXPECT_NE(message(speed, "10.5").find("außerhalb"), std::string::npos);
     EXPECT_EQ(level.Get(), 9) << "a refused text changes nothing";

@@ -48,7 +48,10 @@ public:
 // A store that refuses every change.
 class ReadOnlyStore : public MemorySettingsStore {
 public:
-    bool Write(const std::string&, const std::string&, const StoredValue&) override { return false; }
+    bool Write(const std::string&, const std::string&, const StoredValue&) override
+    {
+        return false;
+    }
     bool Delete(const std::string&, const std::string&) override { return false; }
 };
 
@@ -60,14 +63,13 @@ class ConfigWindowTest : public QObject {
     // Each test gets fresh settings over an empty store and a window on them.
     struct Fixture {
         MemorySettingsStore store;
-        TSettings settings{store};
+        TSettings settings { store };
         ScriptedDialogs dialogs;
         FakeAssociations associations;
         UnitSortCriteria criteria = ProgramUnitSortCriteria();
-        TConfigWindow window{settings, dialogs, associations, criteria};
+        TConfigWindow window { settings, dialogs, associations, criteria };
 
-        template <typename T = QWidget>
-        T* Get(const char* name)
+        template <typename T = QWidget> T* Get(const char* name)
         {
             T* widget = window.findChild<T*>(QString::fromLatin1(name));
             if (!widget)
@@ -129,7 +131,7 @@ private slots:
     void trackBarPositionIsTheFactorTimesTenRoundedAndKeptInRange()
     {
         for (const auto& [speed, position] :
-             {std::pair{0.55, 6}, {-0.25, -3}, {1e300, 100}, {-37.0, -100}, {0.0, 0}}) {
+            { std::pair { 0.55, 6 }, { -0.25, -3 }, { 1e300, 100 }, { -37.0, -100 }, { 0.0, 0 } }) {
             Fixture f;
             f.settings.ScrollSpeed.Set(speed);
             f.window.show();
@@ -194,12 +196,12 @@ private slots:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QStringList>("controls");
-        QTest::newRow("VORLAGE") << "CheckBox5" << QStringList{"Edit4", "Edit5", "SpeedButton4"};
+        QTest::newRow("VORLAGE") << "CheckBox5" << QStringList { "Edit4", "Edit5", "SpeedButton4" };
         QTest::newRow("KCHECK") << "CheckBox6"
-                                << QStringList{"Edit6", "Edit7", "Edit8", "UpDown1"};
-        QTest::newRow("order mail") << "CheckBox7" << QStringList{"Edit10", "Edit13"};
-        QTest::newRow("unit mail") << "CheckBox10" << QStringList{"Edit14", "CheckBox12"};
-        QTest::newRow("party mail") << "CheckBox13" << QStringList{"CheckBox14"};
+                                << QStringList { "Edit6", "Edit7", "Edit8", "UpDown1" };
+        QTest::newRow("order mail") << "CheckBox7" << QStringList { "Edit10", "Edit13" };
+        QTest::newRow("unit mail") << "CheckBox10" << QStringList { "Edit14", "CheckBox12" };
+        QTest::newRow("party mail") << "CheckBox13" << QStringList { "CheckBox14" };
     }
 
     void dependentControlsFollowTheirCheckBox()
@@ -239,19 +241,19 @@ private slots:
     {
         Fixture f;
         f.window.show();
-        f.dialogs.answers = {ButtonNo};
+        f.dialogs.answers = { ButtonNo };
         f.Get<QRadioButton>("RadioButton2")->click();
         QCOMPARE(f.dialogs.shown.size(), std::size_t(1));
         QCOMPARE(f.dialogs.shown[0].kind, MessageKind::Confirmation);
         QCOMPARE(QString::fromStdString(f.dialogs.shown[0].text),
-                 QStringLiteral("Achtung: diese Änderung wird erst nach einem Neustart des Maprune "
-                                "wirksam. Wollen Sie die Änderung durchführen?"));
+            QStringLiteral("Achtung: diese Änderung wird erst nach einem Neustart des Maprune "
+                           "wirksam. Wollen Sie die Änderung durchführen?"));
         QVERIFY(f.settings.KelvaranLayout.Get());
         QVERIFY(f.Get<QRadioButton>("RadioButton1")->isChecked());
         QVERIFY(!f.Get<QRadioButton>("RadioButton2")->isChecked());
         QCOMPARE(f.store.ValueCount(), std::size_t(0));
 
-        f.dialogs.answers = {ButtonYes};
+        f.dialogs.answers = { ButtonYes };
         f.Get<QRadioButton>("RadioButton2")->click();
         QVERIFY(!f.settings.KelvaranLayout.Get());
         QCOMPARE(f.Stored("KelvaranLayout"), StoredValue::Integer(0));
@@ -281,11 +283,12 @@ private slots:
             title = t;
             return answer;
         });
-        f.window.SetProgramChooser([&](QWidget*, const QString& t, const QString& fl, const QString&) {
-            title = t;
-            filter = fl;
-            return QStringLiteral("/opt/vorlage/vorlage");
-        });
+        f.window.SetProgramChooser(
+            [&](QWidget*, const QString& t, const QString& fl, const QString&) {
+                title = t;
+                filter = fl;
+                return QStringLiteral("/opt/vorlage/vorlage");
+            });
         f.window.show();
 
         f.Get<QToolButton>("SpeedButton3")->click();
@@ -366,8 +369,8 @@ private slots:
         QCOMPARE(dialogs.shown.size(), std::size_t(1));
         QCOMPARE(dialogs.shown[0].kind, MessageKind::Error);
         QCOMPARE(QString::fromStdString(dialogs.shown[0].text),
-                 QStringLiteral("Fehler beim Schreiben des Registry-Wertes "
-                                "\"Software\\Oskel\\Maprune\\NoAutoSave\""));
+            QStringLiteral("Fehler beim Schreiben des Registry-Wertes "
+                           "\"Software\\Oskel\\Maprune\\NoAutoSave\""));
     }
 };
 

@@ -36,7 +36,10 @@ private slots:
         path = qgetenv("PATH");
     }
 
-    void cleanup() { qputenv("PATH", path); }
+    void cleanup()
+    {
+        qputenv("PATH", path);
+    }
 
     void withoutTheDesktopToolNothingIsAssociatedAndChangingSaysWhy()
     {

@@ -55,7 +55,7 @@ private slots:
         QSettingsStore store(file);
         QCOMPARE(store.Read(kKey, "Zahl", StoredType::Integer), StoredValue::Integer(-7));
         QCOMPARE(store.Read(kKey, "Text", StoredType::String),
-                 StoredValue::String("@Grüße, \"Welt\"\\"));
+            StoredValue::String("@Grüße, \"Welt\"\\"));
         QCOMPARE(store.Read(kKey, "Bytes", StoredType::Binary), StoredValue::Binary(bytes));
         QVERIFY(!store.Read(kKey, "Anderes", StoredType::String));
         // The file keeps no types: digits are a number only to a reader that wants one.
@@ -66,13 +66,13 @@ private slots:
     void textsThatAreNoThirtyTwoBitNumberStayTexts()
     {
         QSettingsStore store(File("texts.conf"));
-        for (const char* text : {" 5", "5x", "2147483648", "", "0x10", "+3"}) {
+        for (const char* text : { " 5", "5x", "2147483648", "", "0x10", "+3" }) {
             QVERIFY(store.Write(kKey, "Wert", StoredValue::String(text)));
             QCOMPARE(store.Read(kKey, "Wert", StoredType::Integer), StoredValue::String(text));
         }
         QVERIFY(store.Write(kKey, "Wert", StoredValue::String("-2147483648")));
         QCOMPARE(store.Read(kKey, "Wert", StoredType::Integer),
-                 StoredValue::Integer(std::numeric_limits<std::int32_t>::min()));
+            StoredValue::Integer(std::numeric_limits<std::int32_t>::min()));
     }
 
     void handEditedValuesOfOtherTypesAreReportedAndDefaulted()
@@ -92,7 +92,7 @@ private slots:
         const auto& problems = settings.Registry().Problems();
         QCOMPARE(problems.size(), std::size_t(3));
         QVERIFY(problems[0].find("FastKDF\" hat den falschen Typ (Zeichenkette statt Ganzzahl)")
-                != std::string::npos);
+            != std::string::npos);
         QVERIFY(problems[1].find("(Zeichenkette statt Binärdaten)") != std::string::npos);
         QVERIFY(problems[2].find("(Liste statt Zeichenkette)") != std::string::npos);
     }
@@ -114,7 +114,8 @@ private slots:
             QFAIL("no error");
         } catch (const Error& e) {
             QCOMPARE(QString::fromUtf8(e.what()),
-                     QStringLiteral("Fehler beim Anlegen/Öffnen des Registry-Pfades \"Software\\Anderswo\""));
+                QStringLiteral(
+                    "Fehler beim Anlegen/Öffnen des Registry-Pfades \"Software\\Anderswo\""));
         }
     }
 
@@ -125,13 +126,13 @@ private slots:
             QSettingsStore store(file);
             TSettings settings(store);
             settings.FastKDF.SetAndStore(false);
-            SaveRecentFiles(store, {"/a.cr", "/b.kdf", "/c.cr"});
-            SaveRecentFiles(store, {"/d.kdf", "/a.cr"});
+            SaveRecentFiles(store, { "/a.cr", "/b.kdf", "/c.cr" });
+            SaveRecentFiles(store, { "/d.kdf", "/a.cr" });
             QVERIFY(!store.DeleteKey(kKey));
         }
         QVERIFY(FileText(file).contains("[LastRecentlyUsed]"));
         QSettingsStore store(file);
-        QCOMPARE(LoadRecentFiles(store), (std::vector<std::string>{"/d.kdf", "/a.cr"}));
+        QCOMPARE(LoadRecentFiles(store), (std::vector<std::string> { "/d.kdf", "/a.cr" }));
         QCOMPARE(store.Read(kKey, "FastKDF", StoredType::Integer), StoredValue::Integer(0));
     }
 
@@ -150,7 +151,7 @@ private slots:
             settings.ExportDir.SetAndStore("/tmp/export");
             settings.ExportDir.SetAndStore("");
         }
-        QCOMPARE(QSettings(file, QSettings::IniFormat).allKeys(), QStringList{"ScrollSpeed"});
+        QCOMPARE(QSettings(file, QSettings::IniFormat).allKeys(), QStringList { "ScrollSpeed" });
         QSettingsStore store(file);
         TSettings settings(store);
         QCOMPARE(settings.ScrollSpeed.Get(), -0.5);
@@ -172,8 +173,8 @@ private slots:
             QFAIL("no error");
         } catch (const Error& e) {
             QCOMPARE(QString::fromUtf8(e.what()),
-                     QStringLiteral("Fehler beim Schreiben des Registry-Wertes "
-                                    "\"Software\\Oskel\\Maprune\\ExportDir\""));
+                QStringLiteral("Fehler beim Schreiben des Registry-Wertes "
+                               "\"Software\\Oskel\\Maprune\\ExportDir\""));
         }
         QVERIFY_THROWS_EXCEPTION(Error, dir.SetAndStore("/var"));
     }

@@ -19,10 +19,10 @@ public:
     std::deque<maprune::DialogButton> answers;
     std::vector<Shown> shown;
 
-    maprune::DialogButton ShowMessage(maprune::MessageKind kind, const std::string& text,
-                                      maprune::DialogButtons buttons) override
+    maprune::DialogButton ShowMessage(
+        maprune::MessageKind kind, const std::string& text, maprune::DialogButtons buttons) override
     {
-        shown.push_back({kind, text});
+        shown.push_back({ kind, text });
         if (!answers.empty()) {
             const maprune::DialogButton answer = answers.front();
             answers.pop_front();

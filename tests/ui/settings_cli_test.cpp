@@ -26,11 +26,11 @@ class SettingsCliTest : public QObject {
     {
         QProcess process;
         process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/maprune-cli"),
-                      QStringList{QStringLiteral("settings")} + arguments);
+            QStringList { QStringLiteral("settings") } + arguments);
         if (!process.waitForFinished(30000))
             qFatal("maprune-cli did not finish");
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError()) };
     }
 
 private slots:
@@ -45,9 +45,9 @@ private slots:
 
     void whatTheToolSetsTheProgramLoads()
     {
-        QCOMPARE(Cli({"set", "ScrollSpeed", "-0.5"}).exitCode, 0);
-        QCOMPARE(Cli({"set", "exportdir", "/srv/Grüße"}).exitCode, 0);
-        QCOMPARE(Cli({"set", "NoAutoSave", "true"}).exitCode, 0);
+        QCOMPARE(Cli({ "set", "ScrollSpeed", "-0.5" }).exitCode, 0);
+        QCOMPARE(Cli({ "set", "exportdir", "/srv/Grüße" }).exitCode, 0);
+        QCOMPARE(Cli({ "set", "NoAutoSave", "true" }).exitCode, 0);
         {
             QSettingsStore store;
             TSettings settings(store);
@@ -58,49 +58,54 @@ private slots:
             QVERIFY(settings.Registry().Problems().empty());
             settings.TextStyle.SetAndStore(3);
         }
-        QCOMPARE(Cli({"get", "TextStyle"}).out, QStringLiteral("3\n"));
-        QCOMPARE(Cli({"get", "ExportDir"}).out, QStringLiteral("/srv/Grüße\n"));
+        QCOMPARE(Cli({ "get", "TextStyle" }).out, QStringLiteral("3\n"));
+        QCOMPARE(Cli({ "get", "ExportDir" }).out, QStringLiteral("/srv/Grüße\n"));
 
-        QCOMPARE(Cli({"reset", "ScrollSpeed"}).exitCode, 0);
+        QCOMPARE(Cli({ "reset", "ScrollSpeed" }).exitCode, 0);
         QSettingsStore store;
         QVERIFY(!store.Read(kSettingsKey, "ScrollSpeed", StoredType::Binary));
     }
 
     void listShowsNameTypeDefaultAndValue()
     {
-        QCOMPARE(Cli({"set", "KCHECK_WARNINGLEVEL", "9"}).exitCode, 0);
-        const Result list = Cli({"list"});
+        QCOMPARE(Cli({ "set", "KCHECK_WARNINGLEVEL", "9" }).exitCode, 0);
+        const Result list = Cli({ "list" });
         QCOMPARE(list.exitCode, 0);
         const QStringList lines = list.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 42);
         QVERIFY(lines[0].startsWith(QStringLiteral("Name")));
         QVERIFY(lines[1].startsWith(QStringLiteral("FastKDF ")));
-        const QStringList level = lines.filter(QStringLiteral("KCHECK_WARNINGLEVEL")).first().split(' ', Qt::SkipEmptyParts);
-        QCOMPARE(level, (QStringList{"KCHECK_WARNINGLEVEL", "Integer", "4", "9"}));
+        const QStringList level = lines.filter(QStringLiteral("KCHECK_WARNINGLEVEL"))
+                                      .first()
+                                      .split(' ', Qt::SkipEmptyParts);
+        QCOMPARE(level, (QStringList { "KCHECK_WARNINGLEVEL", "Integer", "4", "9" }));
     }
 
     void badInputIsRefusedWithAReasonAndChangesNothing_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("unknown") << QStringList{"set", "Zoom", "2"} << "Unbekannte Einstellung";
-        QTest::newRow("type") << QStringList{"set", "FastKDF", "ja"} << "erwartet: true oder false";
-        QTest::newRow("range") << QStringList{"set", "ACA_R_NPA", "3"} << "außerhalb des Bereichs 0 bis 2";
-        QTest::newRow("float") << QStringList{"set", "ScrollSpeed", "nan"} << "erwartet: eine Zahl";
-        QTest::newRow("criterion") << QStringList{"set", "UnitListSortOptions", "nach Farbe"}
+        QTest::newRow("unknown") << QStringList { "set", "Zoom", "2" } << "Unbekannte Einstellung";
+        QTest::newRow("type") << QStringList { "set", "FastKDF", "ja" }
+                              << "erwartet: true oder false";
+        QTest::newRow("range") << QStringList { "set", "ACA_R_NPA", "3" }
+                               << "außerhalb des Bereichs 0 bis 2";
+        QTest::newRow("float") << QStringList { "set", "ScrollSpeed", "nan" }
+                               << "erwartet: eine Zahl";
+        QTest::newRow("criterion") << QStringList { "set", "UnitListSortOptions", "nach Farbe" }
                                    << "Unbekanntes Sortierkriterium";
-        QTest::newRow("get") << QStringList{"get", "Zoom"} << "Unbekannte Einstellung";
+        QTest::newRow("get") << QStringList { "get", "Zoom" } << "Unbekannte Einstellung";
     }
 
     void badInputIsRefusedWithAReasonAndChangesNothing()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, reason);
-        const QString before = Cli({"list"}).out;
+        const QString before = Cli({ "list" }).out;
         const Result result = Cli(arguments);
         QCOMPARE(result.exitCode, 1);
         QVERIFY2(result.err.contains(reason), qPrintable(result.err));
-        QCOMPARE(Cli({"list"}).out, before);
+        QCOMPARE(Cli({ "list" }).out, before);
     }
 
     void storedValueOfTheWrongTypeIsAnErrorOfGetButSetRepairsIt()
@@ -109,13 +114,13 @@ private slots:
             QSettingsStore store;
             QVERIFY(store.Write(kSettingsKey, "OverviewZoom", StoredValue::String("groß")));
         }
-        const Result get = Cli({"get", "OverviewZoom"});
+        const Result get = Cli({ "get", "OverviewZoom" });
         QCOMPARE(get.exitCode, 1);
         QVERIFY(get.err.contains(QStringLiteral("falschen Typ")));
-        QCOMPARE(Cli({"get", "TextStyle"}).exitCode, 0);
-        QCOMPARE(Cli({"list"}).exitCode, 1);
-        QCOMPARE(Cli({"set", "OverviewZoom", "4"}).exitCode, 0);
-        QCOMPARE(Cli({"get", "OverviewZoom"}).out, QStringLiteral("4\n"));
+        QCOMPARE(Cli({ "get", "TextStyle" }).exitCode, 0);
+        QCOMPARE(Cli({ "list" }).exitCode, 1);
+        QCOMPARE(Cli({ "set", "OverviewZoom", "4" }).exitCode, 0);
+        QCOMPARE(Cli({ "get", "OverviewZoom" }).out, QStringLiteral("4\n"));
     }
 };
 

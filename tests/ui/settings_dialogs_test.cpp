@@ -21,15 +21,14 @@ using namespace maprune;
 namespace {
 
 const std::string kKey = kSettingsKey;
-const QString kOwnFirst =
-    QStringLiteral("nach Allianzstatus (eigene - verbündete - getarnte - feindliche Einheiten)");
+const QString kOwnFirst
+    = QStringLiteral("nach Allianzstatus (eigene - verbündete - getarnte - feindliche Einheiten)");
 const QString kTalentName = QStringLiteral("nach Name des besten Talents (aufsteigend)");
 const QString kParty = QStringLiteral("nach Parteinummer (aufsteigend)");
 const QString kUnitName = QStringLiteral("nach Name der Einheit (aufsteigend)");
 const QString kSize = QStringLiteral("nach Einheitengröße (absteigend)");
 
-template <typename T = QWidget>
-T* Get(QWidget& window, const char* name)
+template <typename T = QWidget> T* Get(QWidget& window, const char* name)
 {
     T* widget = window.findChild<T*>(QString::fromLatin1(name));
     if (!widget)
@@ -85,7 +84,7 @@ private slots:
         QVERIFY(Get<QCheckBox>(window, "CheckBox3")->isChecked());
         QVERIFY(!Get<QCheckBox>(window, "CheckBox4")->isChecked());
         QCOMPARE(Get<QCheckBox>(window, "CheckBox3")->text(),
-                 QStringLiteral("Liste der Gegenstände anzeigen"));
+            QStringLiteral("Liste der Gegenstände anzeigen"));
         QVERIFY(!Stored("UnitListDetails"));
         QCOMPARE(changed.count(), 0);
 
@@ -141,7 +140,7 @@ private slots:
         settings->ACA_R_NPA.Set(7);
         TACACWindow window(*settings, *dialogs);
         window.show();
-        for (const char* name : {"RadioGroup2Item0", "RadioGroup2Item1", "RadioGroup2Item2"})
+        for (const char* name : { "RadioGroup2Item0", "RadioGroup2Item1", "RadioGroup2Item2" })
             QVERIFY(!Get<QRadioButton>(window, name)->isChecked());
         QCOMPARE(settings->ACA_R_NPA.Get(), 7);
     }
@@ -152,7 +151,8 @@ private slots:
         const UnitSortCriteria criteria = ProgramUnitSortCriteria();
         TUnitListSortOptionsWindow window(*settings, criteria, *dialogs);
         window.show();
-        QCOMPARE(Entries(Get<QListWidget>(window, "ListBox2")), (QStringList{kParty, kUnitName}));
+        QCOMPARE(
+            Entries(Get<QListWidget>(window, "ListBox2")), (QStringList { kParty, kUnitName }));
         const QStringList left = Entries(Get<QListWidget>(window, "ListBox1"));
         QCOMPARE(left.size(), 5);
         QCOMPARE(left.first(), kOwnFirst);
@@ -173,18 +173,18 @@ private slots:
         press("Button1");
         left->setCurrentRow(0);
         press("Button1");
-        QCOMPARE(Entries(right), (QStringList{last, kOwnFirst}));
+        QCOMPARE(Entries(right), (QStringList { last, kOwnFirst }));
         QCOMPARE(right->currentRow(), 1);
 
         press("Button3");
-        QCOMPARE(Entries(right), (QStringList{kOwnFirst, last}));
+        QCOMPARE(Entries(right), (QStringList { kOwnFirst, last }));
         QCOMPARE(right->currentRow(), 0);
         press("Button4");
-        QCOMPARE(Entries(right), (QStringList{last, kOwnFirst}));
+        QCOMPARE(Entries(right), (QStringList { last, kOwnFirst }));
 
         right->setCurrentRow(0);
         press("Button2");
-        QCOMPARE(Entries(right), QStringList{kOwnFirst});
+        QCOMPARE(Entries(right), QStringList { kOwnFirst });
         QVERIFY(Entries(left).contains(last));
         QCOMPARE(Entries(left).size(), 6);
 
@@ -206,12 +206,12 @@ private slots:
         window.show();
         Get<QPushButton>(window, "Button6")->click();
         QCOMPARE(Entries(Get<QListWidget>(window, "ListBox2")),
-                 (QStringList{kOwnFirst, kTalentName}));
+            (QStringList { kOwnFirst, kTalentName }));
         QVERIFY(!Stored("UnitListSortOptions"));
 
         window.close();
         QCOMPARE(Stored("UnitListSortOptions"),
-                 StoredValue::String((kOwnFirst + "|" + kTalentName).toStdString()));
+            StoredValue::String((kOwnFirst + "|" + kTalentName).toStdString()));
         QCOMPARE(changed.count(), 1);
 
         window.show();

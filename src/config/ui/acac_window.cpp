@@ -27,8 +27,8 @@ QSpinBox* NumberField(const QString& name, QWidget* parent)
 }
 
 // "ab [n] <after>" and below it <below>, as the dialog words its thresholds.
-void AddThreshold(QGridLayout* grid, int row, QSpinBox* field, const QString& after,
-                  const QString& below)
+void AddThreshold(
+    QGridLayout* grid, int row, QSpinBox* field, const QString& after, const QString& below)
 {
     auto* ab = new QLabel(QStringLiteral("ab"));
     ab->setBuddy(field);
@@ -38,8 +38,8 @@ void AddThreshold(QGridLayout* grid, int row, QSpinBox* field, const QString& af
     grid->addWidget(new QLabel(below), row + 1, 1, 1, 2);
 }
 
-QGroupBox* Choice(const QString& name, const QString& title, const QStringList& captions,
-                  QButtonGroup* group)
+QGroupBox* Choice(
+    const QString& name, const QString& title, const QStringList& captions, QButtonGroup* group)
 {
     auto* box = new QGroupBox(title);
     box->setObjectName(name);
@@ -56,7 +56,8 @@ QGroupBox* Choice(const QString& name, const QString& title, const QStringList& 
 } // namespace
 
 TACACWindow::TACACWindow(TSettings& settings, Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), bindings_(dialogs)
+    : QDialog(parent)
+    , bindings_(dialogs)
 {
     setObjectName(QStringLiteral("ACACWindow"));
     setWindowTitle(QStringLiteral("Konfiguration der automatischen Koordinatenursprunganpassung"));
@@ -72,13 +73,13 @@ TACACWindow::TACACWindow(TSettings& settings, Dialogs& dialogs, QWidget* parent)
     // Offered and stored, but the search accepts by the mismatch limits only.
     nameMatch->setEnabled(false);
     AddThreshold(namesGrid, 1, nameMatch, QStringLiteral("übereinstimmenden"),
-                 QStringLiteral("Regionsnamen gewählte Verschiebung als \"korrekt\" akzeptieren"));
+        QStringLiteral("Regionsnamen gewählte Verschiebung als \"korrekt\" akzeptieren"));
     auto* nameMisMatch = NumberField(QStringLiteral("SpinEdit2"), names);
     AddThreshold(namesGrid, 3, nameMisMatch, QStringLiteral("nicht übereinstimmenden"),
-                 QStringLiteral("Regionsnamen gewählte Verschiebung zurückweisen"));
+        QStringLiteral("Regionsnamen gewählte Verschiebung zurückweisen"));
     auto* note = new QLabel(QStringLiteral("Hinweis: Regionen mit \"leerem\" Namen werden bei der "
                                            "Überprüfung automatisch ignoriert"),
-                            names);
+        names);
     note->setObjectName(QStringLiteral("Label1"));
     namesGrid->addWidget(note, 5, 0, 1, 3);
     namesGrid->setColumnStretch(2, 1);
@@ -89,9 +90,9 @@ TACACWindow::TACACWindow(TSettings& settings, Dialogs& dialogs, QWidget* parent)
     auto* terrainGrid = new QGridLayout(terrain);
     auto* terrainMisMatch = NumberField(QStringLiteral("SpinEdit3"), terrain);
     AddThreshold(terrainGrid, 0, terrainMisMatch, QStringLiteral("Regionen mit unterschiedlichem"),
-                 QStringLiteral("Terrain gewählte Verschiebung zurückweisen"));
-    auto* noTerrainChecking =
-        new QCheckBox(QStringLiteral("Terrainprüfung deaktivieren (nicht empfofhlen!)"), terrain);
+        QStringLiteral("Terrain gewählte Verschiebung zurückweisen"));
+    auto* noTerrainChecking
+        = new QCheckBox(QStringLiteral("Terrainprüfung deaktivieren (nicht empfofhlen!)"), terrain);
     noTerrainChecking->setObjectName(QStringLiteral("CheckBox2"));
     terrainGrid->addWidget(noTerrainChecking, 2, 0, 1, 3);
     terrainGrid->setColumnStretch(2, 1);
@@ -101,19 +102,18 @@ TACACWindow::TACACWindow(TSettings& settings, Dialogs& dialogs, QWidget* parent)
     reaction->setObjectName(QStringLiteral("GroupBox3"));
     auto* reactionLayout = new QVBoxLayout(reaction);
     auto* several = new QButtonGroup(this);
-    reactionLayout->addWidget(Choice(
-        QStringLiteral("RadioGroup1"), QStringLiteral("mehrere mögliche Verschiebungen gefunden"),
-        {QStringLiteral("automatisch beste Übereinstimmung (Anzahl Regionsnamen + Regionsterrain) "
-                        "wählen"),
-         QStringLiteral("Benutzer beste Übereinstimmung auswählen lassen")},
+    reactionLayout->addWidget(Choice(QStringLiteral("RadioGroup1"),
+        QStringLiteral("mehrere mögliche Verschiebungen gefunden"),
+        { QStringLiteral("automatisch beste Übereinstimmung (Anzahl Regionsnamen + Regionsterrain) "
+                         "wählen"),
+            QStringLiteral("Benutzer beste Übereinstimmung auswählen lassen") },
         several));
     auto* none = new QButtonGroup(this);
     reactionLayout->addWidget(Choice(QStringLiteral("RadioGroup2"),
-                                     QStringLiteral("keine mögliche Übereinstimmung gefunden"),
-                                     {QStringLiteral("keine Verschiebung vornehmen und fortfahren"),
-                                      QStringLiteral("Karte abweisen"),
-                                      QStringLiteral("Benutzer fragen")},
-                                     none));
+        QStringLiteral("keine mögliche Übereinstimmung gefunden"),
+        { QStringLiteral("keine Verschiebung vornehmen und fortfahren"),
+            QStringLiteral("Karte abweisen"), QStringLiteral("Benutzer fragen") },
+        none));
     layout->addWidget(reaction);
 
     bindings_.Bind(noNameChecking, settings.ACA_NoNameChecking);

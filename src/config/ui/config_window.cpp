@@ -33,9 +33,9 @@ namespace maprune {
 
 namespace {
 
-const char* const kAxisQuestion =
-    "Achtung: diese Änderung wird erst nach einem Neustart des Maprune wirksam. Wollen Sie die "
-    "Änderung durchführen?";
+const char* const kAxisQuestion
+    = "Achtung: diese Änderung wird erst nach einem Neustart des Maprune wirksam. Wollen Sie die "
+      "Änderung durchführen?";
 
 #ifdef Q_OS_WIN
 const QString kVorlageFilter = QStringLiteral("VORLAGE (vorlage.exe)");
@@ -46,8 +46,7 @@ const QString kVorlageFilter = QStringLiteral("VORLAGE (vorlage vorlage.exe)");
 const QString kKcheckFilter = QStringLiteral("KCHECK (kcheck kcheck.exe)");
 #endif
 
-template <typename Widget>
-Widget* Named(Widget* widget, const QString& name)
+template <typename Widget> Widget* Named(Widget* widget, const QString& name)
 {
     widget->setObjectName(name);
     return widget;
@@ -87,19 +86,23 @@ QGroupBox* Group(const QString& title)
 } // namespace
 
 TConfigWindow::TConfigWindow(TSettings& settings, Dialogs& dialogs, FileAssociations& associations,
-                             const UnitSortCriteria& criteria, QWidget* parent)
-    : QDialog(parent), settings_(settings), dialogs_(dialogs), associations_(associations),
-      criteria_(criteria), bindings_(dialogs)
+    const UnitSortCriteria& criteria, QWidget* parent)
+    : QDialog(parent)
+    , settings_(settings)
+    , dialogs_(dialogs)
+    , associations_(associations)
+    , criteria_(criteria)
+    , bindings_(dialogs)
 {
     setObjectName(QStringLiteral("ConfigWindow"));
     setWindowTitle(QStringLiteral("Konfiguration"));
     chooseFolder_ = [](QWidget* parent, const QString& title, const QString& start) {
         return QFileDialog::getExistingDirectory(parent, title, start);
     };
-    chooseProgram_ = [](QWidget* parent, const QString& title, const QString& filter,
-                        const QString& start) {
-        return QFileDialog::getOpenFileName(parent, title, start, filter);
-    };
+    chooseProgram_
+        = [](QWidget* parent, const QString& title, const QString& filter, const QString& start) {
+              return QFileDialog::getOpenFileName(parent, title, start, filter);
+          };
 
     auto* tabs = Named(new QTabWidget(this), QStringLiteral("PageControl1"));
     tabs->addTab(GeneralPage(), QStringLiteral("Allgemein"));
@@ -146,13 +149,13 @@ QWidget* TConfigWindow::GeneralPage()
 
     auto* program = Group(QStringLiteral("Programm"));
     auto* programLayout = new QVBoxLayout(program);
-    auto* fastKdf = CheckBox(QStringLiteral("CheckBox1"),
-                             QStringLiteral("KDF-Dateien schwächer komprimieren"));
-    auto* noAutoSave =
-        CheckBox(QStringLiteral("CheckBox4"), QStringLiteral("kein Autosave beim Beenden"));
-    auto* noUnitWindow =
-        CheckBox(QStringLiteral("CheckBox2"), QStringLiteral("Einheiten-Fenster deaktivieren"));
-    for (QWidget* box : {fastKdf, noAutoSave, noUnitWindow})
+    auto* fastKdf = CheckBox(
+        QStringLiteral("CheckBox1"), QStringLiteral("KDF-Dateien schwächer komprimieren"));
+    auto* noAutoSave
+        = CheckBox(QStringLiteral("CheckBox4"), QStringLiteral("kein Autosave beim Beenden"));
+    auto* noUnitWindow
+        = CheckBox(QStringLiteral("CheckBox2"), QStringLiteral("Einheiten-Fenster deaktivieren"));
+    for (QWidget* box : { fastKdf, noAutoSave, noUnitWindow })
         programLayout->addWidget(box);
     layout->addWidget(program);
     bindings_.Bind(fastKdf, settings_.FastKDF);
@@ -165,11 +168,10 @@ QWidget* TConfigWindow::GeneralPage()
 
     auto* region = Group(QStringLiteral("Regionsfenster"));
     auto* regionLayout = new QVBoxLayout(region);
-    auto* sortButton = PushButton(
-        QStringLiteral("Button1"),
+    auto* sortButton = PushButton(QStringLiteral("Button1"),
         QStringLiteral("Sortierreihenfolge der Einheiten im Regionsfenster konfigurieren"));
     auto* detailsButton = PushButton(QStringLiteral("Button3"),
-                                     QStringLiteral("Informationsmenge der Einheitenliste konfigurieren"));
+        QStringLiteral("Informationsmenge der Einheitenliste konfigurieren"));
     regionLayout->addWidget(sortButton);
     regionLayout->addWidget(detailsButton);
     layout->addWidget(region);
@@ -182,15 +184,16 @@ QWidget* TConfigWindow::GeneralPage()
     fileTypes_->setSelectionMode(QAbstractItemView::MultiSelection);
     for (const AssociableFileType& type : AssociableFileTypes())
         fileTypes_->addItem(type.extension);
-    fileTypes_->setFixedSize(90, 2 * fileTypes_->sizeHintForRow(0) + 2 * fileTypes_->frameWidth() + 4);
+    fileTypes_->setFixedSize(
+        90, 2 * fileTypes_->sizeHintForRow(0) + 2 * fileTypes_->frameWidth() + 4);
     auto* filesNote = LabelFor(
         QStringLiteral("Dateien der markierten Formate werden mit Maprune geöffnet."), fileTypes_);
     filesNote->setWordWrap(true);
     filesLayout->addWidget(fileTypes_);
     filesLayout->addWidget(filesNote, 1);
     layout->addWidget(files);
-    connect(fileTypes_, &QListWidget::itemSelectionChanged, this,
-            &TConfigWindow::ChangeAssociations);
+    connect(
+        fileTypes_, &QListWidget::itemSelectionChanged, this, &TConfigWindow::ChangeAssociations);
 
     layout->addStretch();
     return page;
@@ -205,11 +208,11 @@ QWidget* TConfigWindow::MapPage()
     auto* choosingLayout = new QVBoxLayout(choosing);
     auto* hover = Named(new QRadioButton(QStringLiteral(
                             "1/4 Sekunde mit dem Mauszeiger über einer Region verweilen")),
-                        QStringLiteral("RadioButton3"));
+        QStringLiteral("RadioButton3"));
     auto* click = Named(new QRadioButton(QStringLiteral("Einfachklick mit der rechten Maustaste")),
-                        QStringLiteral("RadioButton4"));
+        QStringLiteral("RadioButton4"));
     auto* swap = CheckBox(QStringLiteral("CheckBox8"),
-                          QStringLiteral("linke und rechte Maustaste auf Hauptkarte vertauschen"));
+        QStringLiteral("linke und rechte Maustaste auf Hauptkarte vertauschen"));
     choosingLayout->addWidget(hover);
     choosingLayout->addWidget(click);
     choosingLayout->addWidget(swap);
@@ -217,7 +220,8 @@ QWidget* TConfigWindow::MapPage()
     bindings_.Bind(click, hover, settings_.RightSelect);
     bindings_.Bind(swap, settings_.SwapMouseButtons);
 
-    auto* scrolling = Group(QStringLiteral("Scrollgeschwindigkeit beim Ziehen mit der rechten Maustaste"));
+    auto* scrolling
+        = Group(QStringLiteral("Scrollgeschwindigkeit beim Ziehen mit der rechten Maustaste"));
     auto* scrollingLayout = new QGridLayout(scrolling);
     trackBar_ = Named(new QSlider(Qt::Horizontal), QStringLiteral("TrackBar1"));
     trackBar_->setRange(-100, 100);
@@ -226,9 +230,11 @@ QWidget* TConfigWindow::MapPage()
     trackBar_->setTickPosition(QSlider::TicksBelow);
     factor_ = Named(new QLabel, QStringLiteral("Label3"));
     factor_->setAlignment(Qt::AlignCenter);
-    scrollingLayout->addWidget(Named(new QLabel(QStringLiteral("x -10,0")), QStringLiteral("Label1")), 0, 0);
+    scrollingLayout->addWidget(
+        Named(new QLabel(QStringLiteral("x -10,0")), QStringLiteral("Label1")), 0, 0);
     scrollingLayout->addWidget(trackBar_, 0, 1);
-    scrollingLayout->addWidget(Named(new QLabel(QStringLiteral("x 10,0")), QStringLiteral("Label2")), 0, 2);
+    scrollingLayout->addWidget(
+        Named(new QLabel(QStringLiteral("x 10,0")), QStringLiteral("Label2")), 0, 2);
     scrollingLayout->addWidget(factor_, 1, 1);
     layout->addWidget(scrolling);
     connect(trackBar_, &QSlider::valueChanged, this, [this](int position) {
@@ -238,12 +244,14 @@ QWidget* TConfigWindow::MapPage()
 
     auto* axes = Group(QStringLiteral("Ausrichtung der Karte"));
     auto* axesLayout = new QVBoxLayout(axes);
-    xAxis_ = Named(new QRadioButton(QStringLiteral("x-Achse: W -> O")), QStringLiteral("RadioButton1"));
-    yAxis_ = Named(new QRadioButton(QStringLiteral("y-Achse: N -> S")), QStringLiteral("RadioButton2"));
+    xAxis_ = Named(
+        new QRadioButton(QStringLiteral("x-Achse: W -> O")), QStringLiteral("RadioButton1"));
+    yAxis_ = Named(
+        new QRadioButton(QStringLiteral("y-Achse: N -> S")), QStringLiteral("RadioButton2"));
     axesLayout->addWidget(xAxis_);
     axesLayout->addWidget(yAxis_);
     layout->addWidget(axes);
-    for (QRadioButton* button : {xAxis_, yAxis_}) {
+    for (QRadioButton* button : { xAxis_, yAxis_ }) {
         connect(button, &QRadioButton::toggled, this, [this](bool checked) {
             if (checked)
                 AskAboutAxes();
@@ -252,12 +260,10 @@ QWidget* TConfigWindow::MapPage()
 
     auto* origin = Group(QStringLiteral("Koordinatenursprung"));
     auto* originLayout = new QVBoxLayout(origin);
-    auto* noAdaptation =
-        CheckBox(QStringLiteral("CheckBox3"),
-                 QStringLiteral("keine automatische Anpassung des Koordinatenursprungs"));
-    auto* adaptationButton =
-        PushButton(QStringLiteral("Button2"),
-                   QStringLiteral("automatische Koordinatenurpsrungsanpassung konfigurieren"));
+    auto* noAdaptation = CheckBox(QStringLiteral("CheckBox3"),
+        QStringLiteral("keine automatische Anpassung des Koordinatenursprungs"));
+    auto* adaptationButton = PushButton(QStringLiteral("Button2"),
+        QStringLiteral("automatische Koordinatenurpsrungsanpassung konfigurieren"));
     originLayout->addWidget(noAdaptation);
     originLayout->addWidget(adaptationButton);
     layout->addWidget(origin);
@@ -279,9 +285,9 @@ QWidget* TConfigWindow::FolderPage()
         TRegistryString& setting;
     };
     const Row rows[] = {
-        {"&Datei öffnen", settings_.OpenDir},
-        {"Datei &speichern", settings_.SaveDir},
-        {"&Export", settings_.ExportDir},
+        { "&Datei öffnen", settings_.OpenDir },
+        { "Datei &speichern", settings_.SaveDir },
+        { "&Export", settings_.ExportDir },
     };
     int number = 1;
     for (const Row& row : rows) {
@@ -293,8 +299,8 @@ QWidget* TConfigWindow::FolderPage()
         grid->addWidget(chooser, number - 1, 2);
         bindings_.Bind(edit, row.setting);
         connect(chooser, &QToolButton::clicked, this, [this, edit, caption] {
-            const QString title = QStringLiteral("Startverzeichnis wählen: ")
-                + QString(caption).remove('&');
+            const QString title
+                = QStringLiteral("Startverzeichnis wählen: ") + QString(caption).remove('&');
             const QString folder = chooseFolder_(this, title, edit->text());
             if (!folder.isEmpty())
                 edit->setText(QDir::toNativeSeparators(folder));
@@ -311,20 +317,21 @@ QWidget* TConfigWindow::ProgramPage()
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
 
-    const auto programChooser = [this](QToolButton* button, QLineEdit* edit, const QString& name,
-                                       const QString& filter) {
-        connect(button, &QToolButton::clicked, this, [this, edit, name, filter] {
-            const QString path = chooseProgram_(this, QStringLiteral("Programmdatei suchen: ") + name,
-                                                filter, QFileInfo(edit->text()).path());
-            if (!path.isEmpty())
-                edit->setText(QDir::toNativeSeparators(path));
-        });
-    };
+    const auto programChooser
+        = [this](QToolButton* button, QLineEdit* edit, const QString& name, const QString& filter) {
+              connect(button, &QToolButton::clicked, this, [this, edit, name, filter] {
+                  const QString path
+                      = chooseProgram_(this, QStringLiteral("Programmdatei suchen: ") + name,
+                          filter, QFileInfo(edit->text()).path());
+                  if (!path.isEmpty())
+                      edit->setText(QDir::toNativeSeparators(path));
+              });
+          };
 
     auto* vorlage = Group(QStringLiteral("VORLAGE"));
     auto* vorlageGrid = new QGridLayout(vorlage);
     auto* useVorlage = CheckBox(QStringLiteral("CheckBox5"),
-                                QStringLiteral("beim Export von Befehlsdateien VORLAGE verwenden"));
+        QStringLiteral("beim Export von Befehlsdateien VORLAGE verwenden"));
     auto* vorlageParameters = Edit(QStringLiteral("Edit4"));
     auto* vorlagePath = Edit(QStringLiteral("Edit5"));
     auto* vorlageChooser = ChooserButton(QStringLiteral("SpeedButton4"));
@@ -339,12 +346,12 @@ QWidget* TConfigWindow::ProgramPage()
     bindings_.Bind(vorlageParameters, settings_.VORLAGE_Parameters);
     bindings_.Bind(vorlagePath, settings_.VORLAGE_Path);
     programChooser(vorlageChooser, vorlagePath, QStringLiteral("VORLAGE"), kVorlageFilter);
-    Depend(useVorlage, {vorlageParameters, vorlagePath, vorlageChooser});
+    Depend(useVorlage, { vorlageParameters, vorlagePath, vorlageChooser });
 
     auto* kcheck = Group(QStringLiteral("KCHECK"));
     auto* kcheckGrid = new QGridLayout(kcheck);
-    auto* useKcheck = CheckBox(QStringLiteral("CheckBox6"),
-                               QStringLiteral("Befehlsdateien lokal mit KCHECK prüfen"));
+    auto* useKcheck = CheckBox(
+        QStringLiteral("CheckBox6"), QStringLiteral("Befehlsdateien lokal mit KCHECK prüfen"));
     auto* kcheckParameters = Edit(QStringLiteral("Edit6"));
     auto* kcheckPath = Edit(QStringLiteral("Edit8"));
     auto* kcheckChooser = ChooserButton(QStringLiteral("SpeedButton5"));
@@ -365,7 +372,7 @@ QWidget* TConfigWindow::ProgramPage()
     bindings_.Bind(kcheckPath, settings_.KCHECK_Path);
     bindings_.Bind(warningLevel, settings_.KCHECK_WARNINGLEVEL);
     programChooser(kcheckChooser, kcheckPath, QStringLiteral("KCHECK"), kKcheckFilter);
-    Depend(useKcheck, {kcheckParameters, kcheckPath, warningLevel});
+    Depend(useKcheck, { kcheckParameters, kcheckPath, warningLevel });
 
     layout->addStretch();
     return page;
@@ -390,8 +397,8 @@ QWidget* TConfigWindow::MailPage()
 
     auto* orders = Group(QStringLiteral("Befehle"));
     auto* ordersGrid = new QGridLayout(orders);
-    auto* sendOrders = CheckBox(QStringLiteral("CheckBox7"),
-                                QStringLiteral("Befehlsdateien automatisch einsenden"));
+    auto* sendOrders = CheckBox(
+        QStringLiteral("CheckBox7"), QStringLiteral("Befehlsdateien automatisch einsenden"));
     auto* address = Edit(QStringLiteral("Edit10"));
     auto* subject = Edit(QStringLiteral("Edit13"));
     ordersGrid->addWidget(sendOrders, 0, 0, 1, 2);
@@ -403,17 +410,19 @@ QWidget* TConfigWindow::MailPage()
     bindings_.Bind(sendOrders, settings_.Mail_Commands);
     bindings_.Bind(address, settings_.Mail_Commands_Address);
     bindings_.Bind(subject, settings_.Mail_Commands_Subject);
-    Depend(sendOrders, {address, subject});
+    Depend(sendOrders, { address, subject });
 
     auto* units = Group(QStringLiteral("Einheiten und Parteien"));
     auto* unitsGrid = new QGridLayout(units);
     auto* mailUnit = CheckBox(QStringLiteral("CheckBox10"),
-                              QStringLiteral("EMail an Einheit (Doppelklick auf parteigetarnte Einheit)"));
+        QStringLiteral("EMail an Einheit (Doppelklick auf parteigetarnte Einheit)"));
     auto* unitAddress = Edit(QStringLiteral("Edit14"));
-    auto* unitExtern = CheckBox(QStringLiteral("CheckBox12"), QStringLiteral("externes Mailer-Programm"));
+    auto* unitExtern
+        = CheckBox(QStringLiteral("CheckBox12"), QStringLiteral("externes Mailer-Programm"));
     auto* mailParty = CheckBox(QStringLiteral("CheckBox13"),
-                               QStringLiteral("EMail an Partei (Doppelklick auf Adresse/Einheit)"));
-    auto* partyExtern = CheckBox(QStringLiteral("CheckBox14"), QStringLiteral("externes Mailer-Programm"));
+        QStringLiteral("EMail an Partei (Doppelklick auf Adresse/Einheit)"));
+    auto* partyExtern
+        = CheckBox(QStringLiteral("CheckBox14"), QStringLiteral("externes Mailer-Programm"));
     unitsGrid->addWidget(mailUnit, 0, 0, 1, 2);
     unitsGrid->addWidget(LabelFor(QStringLiteral("Adresse:"), unitAddress), 1, 0);
     unitsGrid->addWidget(unitAddress, 1, 1);
@@ -426,8 +435,8 @@ QWidget* TConfigWindow::MailPage()
     bindings_.Bind(unitExtern, settings_.Mail_Unit_Extern);
     bindings_.Bind(mailParty, settings_.Mail_Party);
     bindings_.Bind(partyExtern, settings_.Mail_Party_Extern);
-    Depend(mailUnit, {unitAddress, unitExtern});
-    Depend(mailParty, {partyExtern});
+    Depend(mailUnit, { unitAddress, unitExtern });
+    Depend(mailParty, { partyExtern });
 
     layout->addStretch();
     return page;
@@ -441,8 +450,8 @@ void TConfigWindow::showEvent(QShowEvent* event)
         const QSignalBlocker quietX(xAxis_);
         const QSignalBlocker quietY(yAxis_);
         // Clamped before the conversion: a stored factor far out of range would not fit an int.
-        const double position =
-            std::clamp(std::round(settings_.ScrollSpeed.Get() * 10.0), -100.0, 100.0);
+        const double position
+            = std::clamp(std::round(settings_.ScrollSpeed.Get() * 10.0), -100.0, 100.0);
         trackBar_->setValue(static_cast<int>(position));
         (settings_.KelvaranLayout.Get() ? xAxis_ : yAxis_)->setChecked(true);
     }
@@ -455,14 +464,14 @@ void TConfigWindow::showEvent(QShowEvent* event)
 void TConfigWindow::ShowScrollSpeed(int position)
 {
     factor_->setText(position == 0
-                         ? QStringLiteral("deaktiviert")
-                         : QStringLiteral("x ") + QLocale(QLocale::German).toString(position / 10.0, 'f', 1));
+            ? QStringLiteral("deaktiviert")
+            : QStringLiteral("x ") + QLocale(QLocale::German).toString(position / 10.0, 'f', 1));
 }
 
 void TConfigWindow::AskAboutAxes()
 {
-    const DialogButton answer =
-        dialogs_.ShowMessage(MessageKind::Confirmation, kAxisQuestion, ButtonYes | ButtonNo);
+    const DialogButton answer
+        = dialogs_.ShowMessage(MessageKind::Confirmation, kAxisQuestion, ButtonYes | ButtonNo);
     if (answer == ButtonYes) {
         bindings_.Store([this] { settings_.KelvaranLayout.SetAndStore(xAxis_->isChecked()); });
         return;
@@ -501,7 +510,7 @@ void TConfigWindow::OpenSortDialog()
     auto* dialog = new TUnitListSortOptionsWindow(settings_, criteria_, dialogs_, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &TUnitListSortOptionsWindow::sortOrderChanged, this,
-            &TConfigWindow::unitListSortOrderChanged);
+        &TConfigWindow::unitListSortOrderChanged);
     dialog->open();
 }
 

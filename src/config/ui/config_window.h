@@ -30,15 +30,15 @@ class TConfigWindow : public QDialog {
     Q_OBJECT
 public:
     // Choosers return the chosen path, or an empty string when cancelled.
-    using FolderChooser =
-        std::function<QString(QWidget* parent, const QString& title, const QString& start)>;
-    using ProgramChooser = std::function<QString(QWidget* parent, const QString& title,
-                                                 const QString& filter, const QString& start)>;
+    using FolderChooser
+        = std::function<QString(QWidget* parent, const QString& title, const QString& start)>;
+    using ProgramChooser = std::function<QString(
+        QWidget* parent, const QString& title, const QString& filter, const QString& start)>;
 
     // Everything given must outlive the window. The axis question and error
     // messages go through `dialogs`.
     TConfigWindow(TSettings& settings, Dialogs& dialogs, FileAssociations& associations,
-                  const UnitSortCriteria& criteria, QWidget* parent = nullptr);
+        const UnitSortCriteria& criteria, QWidget* parent = nullptr);
 
     // Replace the desktop's file dialogs, e.g. in tests.
     void SetFolderChooser(FolderChooser chooser) { chooseFolder_ = std::move(chooser); }

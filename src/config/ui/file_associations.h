@@ -10,10 +10,10 @@ namespace maprune {
 
 // A kind of file that can be opened with the program by double click.
 struct AssociableFileType {
-    QString extension;   // without dot: "kdf", "cr"
+    QString extension; // without dot: "kdf", "cr"
     QString description; // the desktop's name of the type
-    int iconIndex;       // icon of the program file on Windows
-    QString mimeType;    // the type's MIME type on free desktops
+    int iconIndex; // icon of the program file on Windows
+    QString mimeType; // the type's MIME type on free desktops
 };
 
 // The program's database files and the game's computer reports.

@@ -40,9 +40,16 @@ StoredValue FromWideInteger(qlonglong value)
 
 } // namespace
 
-QSettingsStore::QSettingsStore() : settings_(Open()) {}
+QSettingsStore::QSettingsStore()
+    : settings_(Open())
+{
+}
 
-QSettingsStore::QSettingsStore(const QString& fileName) : fileName_(fileName), settings_(Open()) {}
+QSettingsStore::QSettingsStore(const QString& fileName)
+    : fileName_(fileName)
+    , settings_(Open())
+{
+}
 
 QSettingsStore::~QSettingsStore() = default;
 
@@ -50,7 +57,7 @@ std::unique_ptr<QSettings> QSettingsStore::Open() const
 {
     auto settings = fileName_.isEmpty()
         ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                      QStringLiteral("Oskel"), QStringLiteral("Maprune"))
+            QStringLiteral("Oskel"), QStringLiteral("Maprune"))
         : std::make_unique<QSettings>(fileName_, QSettings::IniFormat);
     // Only the user's own values count, not an organisation-wide or system file.
     settings->setFallbacksEnabled(false);
@@ -79,7 +86,8 @@ std::optional<QString> QSettingsStore::GroupOf(const std::string& key) const
     return parts.join('/');
 }
 
-std::optional<QString> QSettingsStore::EntryOf(const std::string& key, const std::string& name) const
+std::optional<QString> QSettingsStore::EntryOf(
+    const std::string& key, const std::string& name) const
 {
     const std::optional<QString> group = GroupOf(key);
     const QString valueName = QString::fromStdString(name);
@@ -103,8 +111,8 @@ bool QSettingsStore::OpenKey(const std::string& key)
     return GroupOf(key).has_value();
 }
 
-std::optional<StoredValue> QSettingsStore::Read(const std::string& key, const std::string& name,
-                                                StoredType expected) const
+std::optional<StoredValue> QSettingsStore::Read(
+    const std::string& key, const std::string& name, StoredType expected) const
 {
     const std::optional<QString> entry = EntryOf(key, name);
     if (!entry)
@@ -122,16 +130,18 @@ std::optional<StoredValue> QSettingsStore::Read(const std::string& key, const st
     switch (value.typeId()) {
     case QMetaType::QByteArray: {
         const QByteArray bytes = value.toByteArray();
-        return StoredValue::Binary(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        return StoredValue::Binary(
+            std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     }
     case QMetaType::Int:
         return StoredValue::Integer(value.toInt());
     case QMetaType::UInt:
     case QMetaType::ULongLong: {
         const qulonglong number = value.toULongLong();
-        return FromWideInteger(number > static_cast<qulonglong>(std::numeric_limits<qlonglong>::max())
-                                   ? std::numeric_limits<qlonglong>::max()
-                                   : static_cast<qlonglong>(number));
+        return FromWideInteger(
+            number > static_cast<qulonglong>(std::numeric_limits<qlonglong>::max())
+                ? std::numeric_limits<qlonglong>::max()
+                : static_cast<qlonglong>(number));
     }
     case QMetaType::LongLong:
         return FromWideInteger(value.toLongLong());
@@ -150,7 +160,8 @@ std::optional<StoredValue> QSettingsStore::Read(const std::string& key, const st
     }
 }
 
-bool QSettingsStore::Write(const std::string& key, const std::string& name, const StoredValue& value)
+bool QSettingsStore::Write(
+    const std::string& key, const std::string& name, const StoredValue& value)
 {
     const std::optional<QString> entry = EntryOf(key, name);
     if (!entry)
@@ -165,11 +176,11 @@ bool QSettingsStore::Write(const std::string& key, const std::string& name, cons
     case StoredType::Binary:
 #ifdef Q_OS_WIN
         if (fileName_.isEmpty())
-            return WriteRegistryBinary(QString::fromStdString(key), QString::fromStdString(name),
-                                       value.data);
+            return WriteRegistryBinary(
+                QString::fromStdString(key), QString::fromStdString(name), value.data);
 #endif
-        settings_->setValue(*entry, QByteArray(value.data.data(),
-                                               static_cast<qsizetype>(value.data.size())));
+        settings_->setValue(
+            *entry, QByteArray(value.data.data(), static_cast<qsizetype>(value.data.size())));
         break;
     case StoredType::Other:
         return false;

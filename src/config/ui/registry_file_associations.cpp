@@ -34,12 +34,13 @@ std::wstring DefaultValue(const std::wstring& subKey)
 {
     const std::wstring key = kClasses + subKey;
     DWORD size = 0;
-    if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, nullptr, &size)
+    if (RegGetValueW(
+            HKEY_CURRENT_USER, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, nullptr, &size)
         != ERROR_SUCCESS)
         return {};
     std::wstring text(size / sizeof(wchar_t), L'\0');
-    if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, text.data(),
-                     &size)
+    if (RegGetValueW(
+            HKEY_CURRENT_USER, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, text.data(), &size)
         != ERROR_SUCCESS)
         return {};
     text.resize(wcslen(text.c_str()));
@@ -50,7 +51,7 @@ bool SetDefaultValue(const std::wstring& subKey, const std::wstring& text)
 {
     const std::wstring key = kClasses + subKey;
     return RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), nullptr, REG_SZ, text.c_str(),
-                           static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)))
+               static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)))
         == ERROR_SUCCESS;
 }
 
@@ -80,7 +81,7 @@ public:
             done = SetDefaultValue(dotted, progId)
                 && SetDefaultValue(progId, type->description.toStdWString())
                 && SetDefaultValue(progId + L"\\DefaultIcon",
-                                   L"\"" + program_ + L"\"," + std::to_wstring(type->iconIndex))
+                    L"\"" + program_ + L"\"," + std::to_wstring(type->iconIndex))
                 && SetDefaultValue(progId + L"\\shell\\open\\command", Command());
         } else {
             // The extension's key may hold other programs' entries; only our claim goes.

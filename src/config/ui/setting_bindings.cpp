@@ -14,21 +14,19 @@ namespace maprune {
 void SettingBindings::Bind(QAbstractButton* button, TRegistryBoolean& setting)
 {
     loaders_.push_back([button, &setting] { button->setChecked(setting.Get()); });
-    QObject::connect(button, &QAbstractButton::toggled, button, [this, &setting](bool checked) {
-        Store([&] { setting.SetAndStore(checked); });
-    });
+    QObject::connect(button, &QAbstractButton::toggled, button,
+        [this, &setting](bool checked) { Store([&] { setting.SetAndStore(checked); }); });
 }
 
-void SettingBindings::Bind(QAbstractButton* whenTrue, QAbstractButton* whenFalse,
-                           TRegistryBoolean& setting)
+void SettingBindings::Bind(
+    QAbstractButton* whenTrue, QAbstractButton* whenFalse, TRegistryBoolean& setting)
 {
     // Checking one button of an exclusive pair unchecks the other; unchecking does nothing.
     loaders_.push_back([whenTrue, whenFalse, &setting] {
         (setting.Get() ? whenTrue : whenFalse)->setChecked(true);
     });
-    QObject::connect(whenTrue, &QAbstractButton::toggled, whenTrue, [this, &setting](bool checked) {
-        Store([&] { setting.SetAndStore(checked); });
-    });
+    QObject::connect(whenTrue, &QAbstractButton::toggled, whenTrue,
+        [this, &setting](bool checked) { Store([&] { setting.SetAndStore(checked); }); });
 }
 
 void SettingBindings::Bind(QLineEdit* edit, TRegistryString& setting)
@@ -45,9 +43,8 @@ void SettingBindings::Bind(QSpinBox* spinBox, TRegistryInteger& setting)
     if (const auto& range = setting.Range())
         spinBox->setRange(range->minimum, range->maximum);
     loaders_.push_back([spinBox, &setting] { spinBox->setValue(setting.Get()); });
-    QObject::connect(spinBox, &QSpinBox::valueChanged, spinBox, [this, &setting](int value) {
-        Store([&] { setting.SetAndStore(value); });
-    });
+    QObject::connect(spinBox, &QSpinBox::valueChanged, spinBox,
+        [this, &setting](int value) { Store([&] { setting.SetAndStore(value); }); });
 }
 
 void SettingBindings::Bind(QButtonGroup* group, TRegistryInteger& setting)
@@ -60,10 +57,11 @@ void SettingBindings::Bind(QButtonGroup* group, TRegistryInteger& setting)
             button->setChecked(group->id(button) == setting.Get());
         group->setExclusive(exclusive);
     });
-    QObject::connect(group, &QButtonGroup::idToggled, group, [this, &setting](int id, bool checked) {
-        if (checked)
-            Store([&] { setting.SetAndStore(id); });
-    });
+    QObject::connect(
+        group, &QButtonGroup::idToggled, group, [this, &setting](int id, bool checked) {
+            if (checked)
+                Store([&] { setting.SetAndStore(id); });
+        });
 }
 
 void SettingBindings::Load()

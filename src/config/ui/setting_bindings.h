@@ -22,7 +22,10 @@ class Dialogs;
 // outlive the bindings' use.
 class SettingBindings {
 public:
-    explicit SettingBindings(Dialogs& dialogs) : dialogs_(dialogs) {}
+    explicit SettingBindings(Dialogs& dialogs)
+        : dialogs_(dialogs)
+    {
+    }
 
     // A check box: checked is true.
     void Bind(QAbstractButton* button, TRegistryBoolean& setting);

@@ -9,16 +9,18 @@
 namespace maprune {
 
 TULDAWindow::TULDAWindow(TSettings& settings, Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), settings_(settings), bindings_(dialogs)
+    : QDialog(parent)
+    , settings_(settings)
+    , bindings_(dialogs)
 {
     setObjectName(QStringLiteral("ULDAWindow"));
     setWindowTitle(QStringLiteral("Informationsmenge der Einheitenliste konfigurieren"));
     auto* layout = new QVBoxLayout(this);
     const std::pair<const char*, std::int32_t> entries[] = {
-        {"Kommentare anzeigen", ShowComments},
-        {"Talentliste anzeigen", ShowTalents},
-        {"Liste der Gegenstände anzeigen", ShowItems},
-        {"Kampfstatus anzeigen", ShowCombatStatus},
+        { "Kommentare anzeigen", ShowComments },
+        { "Talentliste anzeigen", ShowTalents },
+        { "Liste der Gegenstände anzeigen", ShowItems },
+        { "Kampfstatus anzeigen", ShowCombatStatus },
     };
     int number = 1;
     for (const auto& [caption, bit] : entries) {

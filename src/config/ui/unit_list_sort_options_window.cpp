@@ -35,11 +35,13 @@ QListWidget* List(const QString& name, QWidget* parent)
 
 } // namespace
 
-TUnitListSortOptionsWindow::TUnitListSortOptionsWindow(TSettings& settings,
-                                                       const UnitSortCriteria& criteria,
-                                                       Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), settings_(settings), criteria_(criteria), dialogs_(dialogs),
-      lists_(criteria, settings.UnitListSortOptions.Get())
+TUnitListSortOptionsWindow::TUnitListSortOptionsWindow(
+    TSettings& settings, const UnitSortCriteria& criteria, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent)
+    , settings_(settings)
+    , criteria_(criteria)
+    , dialogs_(dialogs)
+    , lists_(criteria, settings.UnitListSortOptions.Get())
 {
     setObjectName(QStringLiteral("UnitListSortOptionsWindow"));
     setWindowTitle(QStringLiteral("Sortierung der Einheitenliste im Regionsfenster"));
@@ -49,7 +51,8 @@ TUnitListSortOptionsWindow::TUnitListSortOptionsWindow(TSettings& settings,
     // Wide enough for every criterion's full name, in either list.
     int widest = 0;
     for (const std::string& name : criteria.Names())
-        widest = std::max(widest, available_->fontMetrics().horizontalAdvance(QString::fromStdString(name)));
+        widest = std::max(
+            widest, available_->fontMetrics().horizontalAdvance(QString::fromStdString(name)));
     const int listWidth = widest + 2 * available_->frameWidth()
         + available_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
     available_->setMinimumWidth(listWidth);
@@ -67,7 +70,7 @@ TUnitListSortOptionsWindow::TUnitListSortOptionsWindow(TSettings& settings,
     auto* down = Button(QStringLiteral("Button4"), QStringLiteral("abwärts >"), this);
     auto* unsorted = Button(QStringLiteral("Button5"), QStringLiteral("unsortiert"), this);
     auto* standard = Button(QStringLiteral("Button6"), QStringLiteral("Standard"), this);
-    for (QPushButton* button : {choose, unchoose, up, down, unsorted, standard})
+    for (QPushButton* button : { choose, unchoose, up, down, unsorted, standard })
         button->setAutoDefault(false);
 
     auto* middle = new QVBoxLayout;

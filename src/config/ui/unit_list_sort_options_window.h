@@ -24,7 +24,7 @@ class TUnitListSortOptionsWindow : public QDialog {
 public:
     // `criteria` must outlive the window.
     TUnitListSortOptionsWindow(TSettings& settings, const UnitSortCriteria& criteria,
-                               Dialogs& dialogs, QWidget* parent = nullptr);
+        Dialogs& dialogs, QWidget* parent = nullptr);
 
     void done(int result) override;
 

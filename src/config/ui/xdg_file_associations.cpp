@@ -41,13 +41,13 @@ QString PackageName(const AssociableFileType& type)
 QString PackageText(const AssociableFileType& type)
 {
     return QStringLiteral(
-               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-               "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-               "  <mime-type type=\"%1\">\n"
-               "    <comment>%2</comment>\n"
-               "    <glob pattern=\"*.%3\"/>\n"
-               "  </mime-type>\n"
-               "</mime-info>\n")
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+        "  <mime-type type=\"%1\">\n"
+        "    <comment>%2</comment>\n"
+        "    <glob pattern=\"*.%3\"/>\n"
+        "  </mime-type>\n"
+        "</mime-info>\n")
         .arg(type.mimeType, type.description, type.extension);
 }
 
@@ -82,7 +82,10 @@ void WriteFile(const QString& fileName, const QString& text)
 
 class XdgFileAssociations final : public FileAssociations {
 public:
-    explicit XdgFileAssociations(QString programPath) : program_(std::move(programPath)) {}
+    explicit XdgFileAssociations(QString programPath)
+        : program_(std::move(programPath))
+    {
+    }
 
     bool IsAssociated(const QString& extension) override
     {
@@ -90,7 +93,7 @@ public:
         if (!type || ToolPath().isEmpty() || !QFile::exists(InstalledPackage(*type)))
             return false;
         try {
-            return Run({QStringLiteral("query"), QStringLiteral("default"), type->mimeType})
+            return Run({ QStringLiteral("query"), QStringLiteral("default"), type->mimeType })
                        .trimmed()
                 == kDesktopId;
         } catch (const Error&) {
@@ -113,13 +116,14 @@ public:
         QStringList mimeTypes = DesktopEntryMimeTypes();
         mimeTypes.removeAll(type->mimeType);
         if (associated) {
-            Run({QStringLiteral("install"), QStringLiteral("--mode"), QStringLiteral("user"), package});
+            Run({ QStringLiteral("install"), QStringLiteral("--mode"), QStringLiteral("user"),
+                package });
             mimeTypes.append(type->mimeType);
             WriteDesktopEntry(mimeTypes);
-            Run({QStringLiteral("default"), kDesktopId, type->mimeType});
+            Run({ QStringLiteral("default"), kDesktopId, type->mimeType });
         } else {
-            Run({QStringLiteral("uninstall"), QStringLiteral("--mode"), QStringLiteral("user"),
-                 package});
+            Run({ QStringLiteral("uninstall"), QStringLiteral("--mode"), QStringLiteral("user"),
+                package });
             WriteDesktopEntry(mimeTypes);
         }
     }
@@ -156,11 +160,12 @@ private:
         }
         if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
             const QString reason = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
-            throw Error(QStringLiteral("xdg-mime %1 ist fehlgeschlagen: %2")
-                            .arg(arguments.first(), reason.isEmpty()
-                                     ? QStringLiteral("Rückgabewert %1").arg(process.exitCode())
-                                     : reason)
-                            .toStdString());
+            throw Error(
+                QStringLiteral("xdg-mime %1 ist fehlgeschlagen: %2")
+                    .arg(arguments.first(),
+                        reason.isEmpty() ? QStringLiteral("Rückgabewert %1").arg(process.exitCode())
+                                         : reason)
+                    .toStdString());
         }
         return QString::fromLocal8Bit(process.readAllStandardOutput());
     }
@@ -186,15 +191,15 @@ private:
         }
         QDir().mkpath(QFileInfo(DesktopEntry()).absolutePath());
         WriteFile(DesktopEntry(),
-                  QStringLiteral("[Desktop Entry]\n"
-                                 "Type=Application\n"
-                                 "Name=Maprune\n"
-                                 "Comment=Karte und Zugplanung für Kelvaran\n"
-                                 "Exec=%1 %f\n"
-                                 "Terminal=false\n"
-                                 "NoDisplay=true\n"
-                                 "MimeType=%2;\n")
-                      .arg(ExecProgram(program_), mimeTypes.join(';')));
+            QStringLiteral("[Desktop Entry]\n"
+                           "Type=Application\n"
+                           "Name=Maprune\n"
+                           "Comment=Karte und Zugplanung für Kelvaran\n"
+                           "Exec=%1 %f\n"
+                           "Terminal=false\n"
+                           "NoDisplay=true\n"
+                           "MimeType=%2;\n")
+                .arg(ExecProgram(program_), mimeTypes.join(';')));
     }
 
     QString program_;
