@@ -2,12 +2,14 @@
 #include <QApplication>
 
 #include "app/main_window.h"
+#include "config/ui/program_settings.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Oskel");
     QApplication::setApplicationName("Maprune");
+    maprune::ProgramSettings settings;
     maprune::TMainWindow window;
     window.show();
     return QApplication::exec();
