@@ -13,7 +13,8 @@ class TRegistrySetting;
 
 // Told about a problem that does not stop the program: a stored value that
 // could not be used (the setting keeps its default), or a value that could
-// not be written back when its setting ended.
+// not be written back when its setting ended. It is called from destructors
+// and must not throw.
 using SettingsProblemHandler
     = std::function<void(const TRegistrySetting& setting, const std::string& message)>;
 
