@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/building.h"
+
+#include "core/text_encoding.h"
+#include "model/property_builders.h"
+#include "model/report.h"
+
+namespace maprune {
+
+const ClassInfo& TBuilding::StaticClass()
+{
+    using B = TBuilding;
+    static const ClassInfo info = MakeClassInfo<TBuilding>(
+        "TBuilding", &TNamedItem::StaticClass(),
+        ExtendProperties(TNamedItem::StaticClass().Properties,
+                         {IntProperty<B, &B::Captain>("Captain").WithDefault(-1),
+                          ObjectProperty<B, THistoryInteger, &B::Size>("Size"),
+                          ObjectProperty<B, THistoryInteger, &B::Support>("Support"),
+                          StringProperty<B, &B::Type_>("Type_")}));
+    return info;
+}
+
+const ClassInfo& TBuildingList::StaticClass()
+{
+    static const ClassInfo info = MakeClassInfo<TBuildingList>(
+        "TBuildingList", &TReportItemList::StaticClass(), TReportItemList::StaticClass().Properties);
+    return info;
+}
+
+std::string TBuilding::GetDescription(unsigned) const
+{
+    const TReport& report = *Owner();
+    std::string text = DisplayText(Name) + " (" + report.FormatNr(Nr) + "), Größe "
+                       + std::to_string(Size->CurrentValue()) + ", " + DisplayText(Type_);
+    if (Party != report.ActiveParty)
+        text += ", " + report.PartyDescription(Party);
+    return text;
+}
+
+} // namespace maprune

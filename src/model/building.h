@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "model/history_integer.h"
+#include "model/named_item.h"
+#include "model/report_item_list.h"
+
+namespace maprune {
+
+class TBuilding : public TNamedItem {
+    MAPRUNE_REPORT_CLASS
+public:
+    int32_t Captain = -1; // owner unit
+    std::unique_ptr<THistoryInteger> Size;
+    std::unique_ptr<THistoryInteger> Support; // upkeep
+    std::string Type_;
+
+    std::string GetDescription(unsigned displayOptions) const override;
+};
+
+class TBuildingList : public TTypedList<TBuilding> {
+    MAPRUNE_REPORT_CLASS
+};
+
+} // namespace maprune

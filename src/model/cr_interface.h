@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace maprune {
+
+enum class CRLineType : uint8_t { Value = 0, BlockHead = 1, EndOfFile = 2 };
+
+// One token of a computer report: a value line, a block head or the end.
+struct CRToken {
+    std::string Block;  // block name of a head, else empty
+    std::string Params; // parameter text of a head, else empty
+    std::string Key;    // key of a value line, trailing blanks removed
+    std::string Value;  // the value without quotes; a head's whole line
+    CRLineType LineType = CRLineType::EndOfFile;
+};
+
+// The token source through which model items read their CR blocks. The
+// model never sees the file; the reader behind this interface owns the
+// lines, the current token and the line counter.
+class TCRInterface {
+public:
+    virtual ~TCRInterface() = default;
+    // Advances to the next token and returns it.
+    virtual const CRToken& NextLine() = 0;
+    // Returns the current token again without advancing.
+    virtual const CRToken& CurrentLine() = 0;
+    // Fatal parse error: reports it and aborts reading by throwing.
+    [[noreturn]] virtual void Error(const std::string& message) = 0;
+    // Non-fatal parse warning; reading goes on.
+    virtual void Warning(const std::string& message) = 0;
+    virtual int LineNumber() const = 0;
+};
+
+} // namespace maprune

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/lines.h"
+
+#include "model/cr_interface.h"
+#include "model/property_builders.h"
+
+namespace maprune {
+
+const ClassInfo& TLines::StaticClass()
+{
+    static const ClassInfo info = [] {
+        PropertyInfo text;
+        text.Name = "Text";
+        text.Kind = PropertyKind::String;
+        text.GetString = [](const TReportItem& o) { return static_cast<const TLines&>(o).Text(); };
+        text.SetString = [](TReportItem& o, std::string v) { static_cast<TLines&>(o).SetText(v); };
+        return MakeClassInfo<TLines>("TLines", &TReportItem::StaticClass(),
+                                     ExtendProperties(TReportItem::StaticClass().Properties, {text}));
+    }();
+    return info;
+}
+
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    size_t i = 0;
+    while (i < text.size()) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            lines.push_back(text.substr(start, i - start));
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            start = ++i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < text.size())
+        lines.push_back(text.substr(start));
+    return lines;
+}
+
+std::string TLines::Text() const
+{
+    std::string text;
+    for (const std::string& line : FLines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+void TLines::SetText(const std::string& text)
+{
+    FLines = SplitLines(text);
+}
+
+void TLines::ReadCR()
+{
+    for (const CRToken* token = &CR->NextLine(); token->LineType == CRLineType::Value;
+         token = &CR->NextLine()) {
+        if (!token->Key.empty())
+            CR->Warning("kein Kommentar erwartet ab dieser Stelle");
+        else
+            FLines.push_back(token->Value);
+    }
+}
+
+} // namespace maprune

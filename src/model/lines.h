@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/report_item.h"
+
+namespace maprune {
+
+// A block of text lines (messages, comments, orders ...).
+class TLines : public TReportItem {
+    MAPRUNE_REPORT_CLASS
+public:
+    // All lines, each followed by CR LF.
+    std::string Text() const;
+    // Replaces the lines by those of `text`, split at CR LF, LF or CR.
+    void SetText(const std::string& text);
+
+    int Count() const { return static_cast<int>(FLines.size()); }
+    const std::string& Line(int index) const { return FLines.at(static_cast<size_t>(index)); }
+    void SetLine(int index, std::string value) { FLines.at(static_cast<size_t>(index)) = std::move(value); }
+    void Add(std::string line) { FLines.push_back(std::move(line)); }
+    void Clear() { FLines.clear(); }
+    const std::vector<std::string>& Lines() const { return FLines; }
+
+protected:
+    // Reads the keyless value lines that follow the block head; a line with a
+    // key is dropped with a warning.
+    void ReadCR() override;
+
+private:
+    std::vector<std::string> FLines;
+};
+
+// Splits `text` into lines at CR LF, LF or CR. A final line break does not
+// start another line.
+std::vector<std::string> SplitLines(const std::string& text);
+
+} // namespace maprune

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Helpers for writing a class's property table from its data members.
+
+#include <memory>
+#include <string>
+
+#include "core/error.h"
+#include "model/report_item.h"
+
+namespace maprune {
+
+template <class C, int32_t C::*M>
+PropertyInfo IntProperty(std::string_view name)
+{
+    PropertyInfo p;
+    p.Name = name;
+    p.Kind = PropertyKind::Integer;
+    p.GetInt = [](const TReportItem& o) { return static_cast<const C&>(o).*M; };
+    p.SetInt = [](TReportItem& o, int32_t v) { static_cast<C&>(o).*M = v; };
+    return p;
+}
+
+template <class C, std::string C::*M>
+PropertyInfo StringProperty(std::string_view name)
+{
+    PropertyInfo p;
+    p.Name = name;
+    p.Kind = PropertyKind::String;
+    p.GetString = [](const TReportItem& o) { return static_cast<const C&>(o).*M; };
+    p.SetString = [](TReportItem& o, std::string v) { static_cast<C&>(o).*M = std::move(v); };
+    return p;
+}
+
+[[noreturn]] void ThrowWrongPropertyClass(const TReportItem& holder, const TReportItem& value,
+                                          const ClassInfo& expected);
+
+template <class C, class T, std::unique_ptr<T> C::*M>
+PropertyInfo ObjectProperty(std::string_view name)
+{
+    PropertyInfo p;
+    p.Name = name;
+    p.Kind = PropertyKind::Object;
+    p.ObjectClass = []() -> const ClassInfo* { return &T::StaticClass(); };
+    p.GetObject = [](const TReportItem& o) -> TReportItem* {
+        return (static_cast<const C&>(o).*M).get();
+    };
+    p.SetObject = [](TReportItem& o, std::unique_ptr<TReportItem> v) {
+        if (v != nullptr && !v->Class().IsA(T::StaticClass()))
+            ThrowWrongPropertyClass(o, *v, T::StaticClass());
+        (static_cast<C&>(o).*M).reset(static_cast<T*>(v.release()));
+    };
+    return p;
+}
+
+// The class information of a concrete model class.
+template <class T>
+ClassInfo MakeClassInfo(std::string_view name, const ClassInfo* parent, PropertyList properties)
+{
+    ClassInfo info;
+    info.Name = name;
+    info.Parent = parent;
+    info.Properties = std::move(properties);
+    info.New = []() -> std::unique_ptr<TReportItem> { return std::unique_ptr<T>(new T()); };
+    return info;
+}
+
+} // namespace maprune

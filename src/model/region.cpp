@@ -1,0 +1,206 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/region.h"
+
+#include <algorithm>
+
+#include "core/error.h"
+#include "core/text_encoding.h"
+#include "model/game_data.h"
+#include "model/property_builders.h"
+#include "model/report.h"
+
+namespace maprune {
+
+namespace {
+
+const TRegion& AsRegion(const TReportItem& item)
+{
+    return static_cast<const TRegion&>(item);
+}
+
+// Storage tests: land values are not kept for water, iron and laen only where
+// the terrain can hold them.
+bool OnLand(const TReportItem& item)
+{
+    const GameRecord* terrain = AsRegion(item).EffectiveTerrainType();
+    return terrain == nullptr || !terrain->IsWater();
+}
+
+bool CanHoldIron(const TReportItem& item)
+{
+    const GameRecord* terrain = AsRegion(item).EffectiveTerrainType();
+    return terrain != nullptr && terrain->CanHoldIron();
+}
+
+bool CanHoldLaen(const TReportItem& item)
+{
+    const GameRecord* terrain = AsRegion(item).EffectiveTerrainType();
+    return terrain != nullptr && terrain->CanHoldLaen();
+}
+
+// Offsets of the six neighbour directions.
+constexpr int kNeighbourDx[TRegion::kDirections] = {-1, -1, 0, 1, 1, 0};
+constexpr int kNeighbourDy[TRegion::kDirections] = {0, 1, 1, 0, -1, -1};
+
+} // namespace
+
+const ClassInfo& TRegion::StaticClass()
+{
+    using R = TRegion;
+    using H = THistoryInteger;
+    static const ClassInfo info = MakeClassInfo<TRegion>(
+        "TRegion", &TReportItem::StaticClass(),
+        ExtendProperties(
+            TReportItem::StaticClass().Properties,
+            {IntProperty<R, &R::Bitmap_>("Bitmap_").NeverStored(),
+             ObjectProperty<R, TBuildingList, &R::Buildings>("Buildings"),
+             IntProperty<R, &R::CX>("CX"), IntProperty<R, &R::CY>("CY"),
+             IntProperty<R, &R::CZ>("CZ"), ObjectProperty<R, TLines, &R::Comment>("Comment"),
+             StringProperty<R, &R::Descr>("Descr"),
+             IntProperty<R, &R::Entertainment>("Entertainment").NeverStored(),
+             ObjectProperty<R, TLines, &R::Events>("Events"),
+             IntProperty<R, &R::FullInfoDate>("FullInfoDate"),
+             ObjectProperty<R, H, &R::Horses>("Horses").StoredWhen(OnLand),
+             IntProperty<R, &R::InfoDate>("InfoDate").WithDefault(-1),
+             ObjectProperty<R, H, &R::Iron>("Iron").StoredWhen(CanHoldIron),
+             ObjectProperty<R, H, &R::Laen>("Laen").StoredWhen(CanHoldLaen),
+             IntProperty<R, &R::Mallorn>("Mallorn").WithDefault(-1).StoredWhen(OnLand),
+             ObjectProperty<R, TPrices, &R::Prices>("Prices"),
+             ObjectProperty<R, TLines, &R::Messages>("Messages"),
+             StringProperty<R, &R::Name>("Name"),
+             ObjectProperty<R, TLines, &R::Passthrough>("Passthrough"),
+             ObjectProperty<R, H, &R::Peasants>("Peasants").StoredWhen(OnLand),
+             IntProperty<R, &R::Recrutees>("Recrutees").NeverStored(),
+             ObjectProperty<R, TShipList, &R::Ships>("Ships"),
+             ObjectProperty<R, H, &R::Silver>("Silver").StoredWhen(OnLand),
+             ObjectProperty<R, H, &R::Street>("Street").StoredWhen(OnLand),
+             ObjectProperty<R, TLines, &R::Surrounding>("Surrounding"),
+             StringProperty<R, &R::Terrain>("Terrain"),
+             ObjectProperty<R, H, &R::Trees>("Trees").StoredWhen(OnLand),
+             ObjectProperty<R, TUnitList, &R::Units>("Units"),
+             ObjectProperty<R, H, &R::Wages>("Wages"),
+             ObjectProperty<R, TPoliticInfoList, &R::Politic>("Politic")}));
+    return info;
+}
+
+const ClassInfo& TRegionList::StaticClass()
+{
+    static const ClassInfo info = MakeClassInfo<TRegionList>(
+        "TRegionList", &TReportItemList::StaticClass(), TReportItemList::StaticClass().Properties);
+    return info;
+}
+
+void TRegion::OnTagChanged(int32_t oldTag)
+{
+    if (((oldTag ^ Tag()) & TagSelected) != 0 && Owner() != nullptr && Owner()->SelectionChanged)
+        Owner()->SelectionChanged(*this);
+}
+
+void TRegion::LinkNeighbours()
+{
+    TReport& report = *Owner();
+    for (int i = 0; i < kDirections; ++i) {
+        // Far-out coordinates wrap instead of overflowing; no region lies there.
+        const auto x = static_cast<int32_t>(static_cast<uint32_t>(CX) + static_cast<uint32_t>(kNeighbourDx[i]));
+        const auto y = static_cast<int32_t>(static_cast<uint32_t>(CY) + static_cast<uint32_t>(kNeighbourDy[i]));
+        Neighbours[static_cast<size_t>(i)] = report.FindRegion(x, y, CZ);
+    }
+}
+
+TRegion* TRegion::Neighbour(int direction) const
+{
+    const int d = direction & 0x7F;
+    return d < kDirections ? Neighbours[static_cast<size_t>(d)] : nullptr;
+}
+
+void TRegion::SetRouteMark(int direction, uint8_t value)
+{
+    if (direction < 0 || direction >= kDirections)
+        return;
+    uint8_t& mark = RouteMarks[static_cast<size_t>(direction)];
+    if (mark != value) {
+        mark = value;
+        SetTag(Tag() | TagNeedsRedraw);
+    }
+}
+
+int32_t TRegion::MaxTalentLevel(int talentNumber) const
+{
+    GameData& game = GameDataInstance();
+    const GameRecord* talentType;
+    try {
+        talentType = &game.GetTalentType(talentNumber);
+    } catch (const Error&) {
+        return 0;
+    }
+    const int32_t activeParty = Owner()->ActiveParty;
+    int32_t best = 0;
+    for (const TUnit* unit : *Units) {
+        if (unit == nullptr || unit->Party != activeParty)
+            continue;
+        for (const TTalent& talent : unit->Talents->Entries) {
+            try {
+                if (&game.GetItem(talent.Talent, kinds::Talent) == talentType)
+                    best = std::max(best, talent.Level);
+            } catch (const Error&) {
+                // A name that is no talent is skipped.
+            }
+        }
+    }
+    return best;
+}
+
+const GameRecord* TRegion::LookupTerrainType() const
+{
+    GameData& game = GameDataInstance();
+    try {
+        return &game.GetItem(Terrain, kinds::Terrain);
+    } catch (const Error&) {
+    }
+    try {
+        return &game.GetTerrainType(8);
+    } catch (const Error&) {
+        return nullptr;
+    }
+}
+
+const GameRecord* TRegion::EffectiveTerrainType() const
+{
+    return TerrainType != nullptr ? TerrainType : LookupTerrainType();
+}
+
+bool TRegion::HasOwnUnit() const
+{
+    const int32_t activeParty = Owner()->ActiveParty;
+    return std::any_of(Units->begin(), Units->end(),
+                       [activeParty](const TUnit* u) { return u != nullptr && u->Party == activeParty; });
+}
+
+bool TRegion::HasOwnGuard() const
+{
+    const int32_t activeParty = Owner()->ActiveParty;
+    return std::any_of(Units->begin(), Units->end(), [activeParty](const TUnit* u) {
+        return u != nullptr && u->Party == activeParty && u->Observes != 0;
+    });
+}
+
+std::string RegionDescription(const TRegion* region)
+{
+    if (region == nullptr)
+        return {};
+    std::string coordinates = "(" + std::to_string(region->CX) + "," + std::to_string(region->CY);
+    if (region->CZ != 0)
+        coordinates += "," + std::to_string(region->CZ);
+    coordinates += ")";
+    const std::string name = DisplayText(region->Name);
+    const std::string terrain = DisplayText(region->Terrain);
+    if (!name.empty() && !terrain.empty())
+        return terrain + " von " + name + " " + coordinates;
+    if (!name.empty())
+        return name + " " + coordinates;
+    if (!terrain.empty())
+        return terrain + " " + coordinates;
+    return coordinates;
+}
+
+} // namespace maprune

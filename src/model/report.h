@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/party.h"
+#include "model/region.h"
+#include "model/spells.h"
+
+namespace maprune {
+
+class TFastRegionList;
+
+// The root of a report database. A report created without an owner owns
+// itself; RefCount counts the items whose owner it is, itself included.
+class TReport : public TReportItem {
+    MAPRUNE_REPORT_CLASS
+public:
+    static constexpr int32_t kFileVersion = 57;
+
+    std::string Config = "Standard";
+    std::unique_ptr<TPartyList> Parties;
+    int32_t Version = 37;
+    std::string Game = "Kelvaran";
+    std::string Coordinates = "Hex";
+    int32_t Umlaute = 1;
+    int32_t Basis = 36;
+    std::unique_ptr<TRegionList> Regions;
+    int32_t ActiveParty = -1;
+    int32_t ActiveLayer = -1;
+    std::unique_ptr<TSpells> Spells;
+    std::unique_ptr<TPotions> Potions;
+    int32_t PosX = 0;
+    int32_t PosY = 0;
+    std::string Series;
+
+    // Unpublished.
+    int32_t FileVersion = kFileVersion;
+    // Called when bit 0 (selection) of a region's Tag changes.
+    std::function<void(TRegion&)> SelectionChanged;
+
+    TReport();
+    ~TReport() override;
+
+    int32_t RefCount() const { return FRefCount; }
+    TReport* AddRef()
+    {
+        ++FRefCount;
+        return this;
+    }
+    // `ref` must hold this report; it is cleared and the count decremented.
+    // Throws Error and changes nothing otherwise.
+    void ReleaseRef(TReport*& ref);
+
+    // Consistency pass after reading: duplicate parties, ActiveParty, Turn,
+    // ActiveLayer, info dates; switches the index off.
+    void Finish() override;
+
+    // Builds (on) or frees (off) the region index. Every change of the region
+    // set, of coordinates or of ActiveLayer must switch it off first.
+    void SetIndexed(bool on);
+    bool Indexed() const { return FFastRegions != nullptr; }
+    // The region at (x, y, z); switches the index on.
+    TRegion* FindRegion(int32_t x, int32_t y, int32_t z);
+    TFastRegionList* FastRegions() const { return FFastRegions.get(); }
+
+    // Distinct layers of all regions in order of first appearance.
+    std::vector<int32_t> Layers() const;
+    TParty* FindParty(int32_t nr) const;
+    std::string PartyDescription(int32_t nr) const;
+    std::string FormatNr(int32_t n) const;
+    int32_t ParseNr(std::string_view text) const;
+
+private:
+    void RemoveDuplicateParties();
+
+    int32_t FRefCount = 0;
+    std::unique_ptr<TFastRegionList> FFastRegions;
+};
+
+} // namespace maprune

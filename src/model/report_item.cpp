@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/report_item.h"
+
+#include "core/error.h"
+#include "model/cr_interface.h"
+#include "model/property_builders.h"
+#include "model/report.h"
+
+namespace maprune {
+
+const ClassInfo& TReportItem::StaticClass()
+{
+    static const ClassInfo info = [] {
+        PropertyInfo tag;
+        tag.Name = "Tag";
+        tag.Kind = PropertyKind::Integer;
+        tag.GetInt = [](const TReportItem& o) { return o.Tag(); };
+        tag.SetInt = [](TReportItem& o, int32_t v) { o.SetTag(v); };
+        PropertyInfo turn = IntProperty<TReportItem, &TReportItem::Turn>("Turn").WithDefault(-1);
+        return MakeClassInfo<TReportItem>("TReportItem", nullptr, {tag, turn});
+    }();
+    return info;
+}
+
+void ThrowWrongPropertyClass(const TReportItem& holder, const TReportItem& value,
+                             const ClassInfo& expected)
+{
+    throw Error(std::string(holder.ClassName()) + ": an object of class "
+                + std::string(value.ClassName()) + " cannot stand where a "
+                + std::string(expected.Name) + " is expected");
+}
+
+TReportItem::~TReportItem()
+{
+    if (FOwner != nullptr)
+        FOwner->ReleaseRef(FOwner);
+}
+
+void TReportItem::SetTag(int32_t value)
+{
+    const int32_t old = FTag;
+    FTag = value;
+    if (old != value)
+        OnTagChanged(old);
+}
+
+void TReportItem::OnTagChanged(int32_t) {}
+
+void TReportItem::SetOwnerOfElements(TReport*) {}
+
+void TReportItem::SetOwner(TReport* newOwner)
+{
+    if (FOwner == nullptr)
+        throw Error("object of type " + std::string(ClassName()) + " had FOwner = nil");
+    FOwner->ReleaseRef(FOwner);
+    FOwner = newOwner->AddRef();
+    SetOwnerOfElements(newOwner);
+    for (const PropertyInfo& p : Class().Properties) {
+        if (p.Kind == PropertyKind::Object) {
+            if (TReportItem* child = p.GetObject(*this))
+                child->SetOwner(newOwner);
+        }
+    }
+}
+
+void TReportItem::Finish()
+{
+    for (const PropertyInfo& p : Class().Properties) {
+        if (p.Kind == PropertyKind::Object) {
+            if (TReportItem* child = p.GetObject(*this))
+                child->Finish();
+        }
+    }
+}
+
+void TReportItem::InitFields()
+{
+    for (const PropertyInfo& p : Class().Properties) {
+        if (p.Kind == PropertyKind::Object)
+            p.SetObject(*this, CreateEmpty(*p.ObjectClass(), FOwner));
+    }
+}
+
+void TReportItem::ReadCR()
+{
+    throw Error(std::string(ClassName()) + ".ReadCR: this class is not read from a CR");
+}
+
+void TReportItem::ResolveOwner(TReport* owner, std::string_view constructorName)
+{
+    if (owner != nullptr) {
+        FOwner = owner->AddRef();
+    } else if (auto* report = dynamic_cast<TReport*>(this)) {
+        FOwner = report->AddRef();
+    } else {
+        throw Error(std::string(ClassName()) + "." + std::string(constructorName)
+                    + ": AOwner is nil but we are not TReport");
+    }
+}
+
+std::unique_ptr<TReportItem> NewItem(const ClassInfo& cls, TReport* owner,
+                                     std::string_view constructorName)
+{
+    std::unique_ptr<TReportItem> item = cls.New();
+    item->ResolveOwner(owner, constructorName);
+    item->InitFields();
+    return item;
+}
+
+std::unique_ptr<TReportItem> CreateEmpty(const ClassInfo& cls, TReport* owner)
+{
+    std::unique_ptr<TReportItem> item = NewItem(cls, owner, "CreateEmpty");
+    item->Finish();
+    return item;
+}
+
+std::unique_ptr<TReportItem> CreateFromCR(const ClassInfo& cls, TCRInterface& cr, TReport* owner,
+                                          int32_t turn)
+{
+    std::unique_ptr<TReportItem> item = NewItem(cls, owner, "CreateFromCR");
+    item->Turn = turn;
+    item->CR = &cr;
+    try {
+        item->ReadCR();
+    } catch (...) {
+        item->CR = nullptr;
+        throw;
+    }
+    item->CR = nullptr;
+    item->Finish();
+    return item;
+}
+
+} // namespace maprune

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "model/class_info.h"
+
+namespace maprune {
+
+class TReport;
+class TCRInterface;
+
+// Base of every record of a report database.
+//
+// Every item belongs to exactly one root TReport (its owner) and holds one
+// counted reference on it. Items are made only through the creation
+// functions below, which run the fixed sequence owner resolution, InitFields,
+// (reading), Finish. A parent owns its children through std::unique_ptr; the
+// published object properties of a class are its owned sub-objects.
+class TReportItem {
+public:
+    // Bare construction is for ClassInfo::New only; use the creation functions.
+    TReportItem() = default;
+    virtual ~TReportItem();
+    TReportItem(const TReportItem&) = delete;
+    TReportItem& operator=(const TReportItem&) = delete;
+
+    static const ClassInfo& StaticClass();
+    virtual const ClassInfo& Class() const { return StaticClass(); }
+    std::string_view ClassName() const { return Class().Name; }
+
+    TReport* Owner() const { return FOwner; }
+
+    int32_t Tag() const { return FTag; }
+    // Stores the value; a TRegion reports a change of the selection bit 0.
+    void SetTag(int32_t value);
+    // Stores the value without any notification (reading files).
+    void SetTagSilently(int32_t value) { FTag = value; }
+
+    // Moves the item and everything it owns to `newOwner`. Throws Error when
+    // the item has no owner.
+    void SetOwner(TReport* newOwner);
+
+    // Completes the item after creation: calls Finish of every owned sub-object.
+    virtual void Finish();
+
+    int32_t Turn = -1;
+    // The CR token source while ReadCR runs; null at all other times.
+    TCRInterface* CR = nullptr;
+
+protected:
+    // Creates the owned sub-objects empty; subclasses then set their defaults.
+    virtual void InitFields();
+    // Reads the item's CR block; the current token is the block head on entry
+    // and the first foreign token on return.
+    virtual void ReadCR();
+    virtual void OnTagChanged(int32_t oldTag);
+    // Re-owns owned objects that are not published properties (list elements).
+    virtual void SetOwnerOfElements(TReport* newOwner);
+
+    // Re-owns `newItem` to this item's owner, frees the item in `slot` and
+    // stores `newItem` there.
+    template <class T>
+    void ReplaceItem(std::unique_ptr<T>& slot, std::unique_ptr<T> newItem)
+    {
+        newItem->SetOwner(FOwner);
+        slot = std::move(newItem);
+    }
+
+private:
+    friend std::unique_ptr<TReportItem> NewItem(const ClassInfo&, TReport*, std::string_view);
+    friend std::unique_ptr<TReportItem> CreateFromCR(const ClassInfo&, TCRInterface&, TReport*,
+                                                     int32_t);
+    friend class TReport;
+
+    void ResolveOwner(TReport* owner, std::string_view constructorName);
+
+    TReport* FOwner = nullptr;
+    int32_t FTag = 0;
+};
+
+// The first two steps shared by all creation paths: a bare instance of
+// `cls`, owned by `owner` (or by itself when it is a TReport without owner),
+// with InitFields done. `constructorName` ("CreateEmpty", "CreateFromStream"
+// ...) names the path in the owner messages. The caller fills and finishes it.
+std::unique_ptr<TReportItem> NewItem(const ClassInfo& cls, TReport* owner,
+                                     std::string_view constructorName);
+
+// Creates an item with its defaults (NewItem, then Finish).
+std::unique_ptr<TReportItem> CreateEmpty(const ClassInfo& cls, TReport* owner);
+
+// Creates an item by reading the CR block whose head is the current token.
+// A failure destroys the partly built item and propagates.
+std::unique_ptr<TReportItem> CreateFromCR(const ClassInfo& cls, TCRInterface& cr, TReport* owner,
+                                          int32_t turn);
+
+template <class T>
+std::unique_ptr<T> CreateEmpty(TReport* owner)
+{
+    return std::unique_ptr<T>(static_cast<T*>(CreateEmpty(T::StaticClass(), owner).release()));
+}
+
+template <class T>
+std::unique_ptr<T> CreateFromCR(TCRInterface& cr, TReport* owner, int32_t turn)
+{
+    return std::unique_ptr<T>(
+        static_cast<T*>(CreateFromCR(T::StaticClass(), cr, owner, turn).release()));
+}
+
+} // namespace maprune

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/report_item_list.h"
+
+#include <algorithm>
+
+#include "core/error.h"
+#include "model/property_builders.h"
+
+namespace maprune {
+
+const ClassInfo& TReportItemList::StaticClass()
+{
+    static const ClassInfo info = MakeClassInfo<TReportItemList>(
+        "TReportItemList", &TReportItem::StaticClass(), TReportItem::StaticClass().Properties);
+    return info;
+}
+
+void TReportItemList::Add(std::unique_ptr<TReportItem> item)
+{
+    if (!item->Class().IsA(ElementClass())) {
+        throw Error(std::string(ClassName()) + ".Add: an object of class "
+                    + std::string(item->ClassName()) + " does not belong into this list");
+    }
+    TReportItem* added = item.get();
+    FItems.push_back(std::move(item));
+    added->SetOwner(Owner());
+}
+
+void TReportItemList::Pack()
+{
+    FItems.erase(std::remove(FItems.begin(), FItems.end(), nullptr), FItems.end());
+}
+
+std::unique_ptr<TReportItem> TReportItemList::Extract(size_t index)
+{
+    std::unique_ptr<TReportItem> item = std::move(FItems[index]);
+    FItems.erase(FItems.begin() + static_cast<std::ptrdiff_t>(index));
+    return item;
+}
+
+void TReportItemList::SetOwnerOfElements(TReport* newOwner)
+{
+    for (const auto& item : FItems) {
+        if (item != nullptr)
+            item->SetOwner(newOwner);
+    }
+}
+
+} // namespace maprune

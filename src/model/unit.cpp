@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/unit.h"
+
+#include "core/error.h"
+#include "core/text_encoding.h"
+#include "model/game_data.h"
+#include "model/property_builders.h"
+#include "model/report.h"
+
+namespace maprune {
+
+const ClassInfo& TUnit::StaticClass()
+{
+    using U = TUnit;
+    static const ClassInfo info = MakeClassInfo<TUnit>(
+        "TUnit", &TNamedItem::StaticClass(),
+        ExtendProperties(
+            TNamedItem::StaticClass().Properties,
+            {IntProperty<U, &U::Besiege>("Besiege"),
+             IntProperty<U, &U::Building>("Building").WithDefault(-1),
+             IntProperty<U, &U::Cloak>("Cloak").WithDefault(-1),
+             IntProperty<U, &U::CloakParty>("CloakParty"),
+             ObjectProperty<U, TLines, &U::Commands>("Commands"),
+             ObjectProperty<U, THistoryInteger, &U::Count>("Count"),
+             StringProperty<U, &U::Default_>("Default_"), IntProperty<U, &U::FightState>("FightState"),
+             StringProperty<U, &U::HitPoints>("HitPoints"),
+             ObjectProperty<U, TItems, &U::Items>("Items"),
+             ObjectProperty<U, TLines, &U::Messages>("Messages"),
+             IntProperty<U, &U::Observes>("Observes"), StringProperty<U, &U::Private_>("Private_"),
+             IntProperty<U, &U::Ship>("Ship").WithDefault(-1),
+             ObjectProperty<U, THistoryInteger, &U::Silver>("Silver"),
+             ObjectProperty<U, TLines, &U::Spells>("Spells"),
+             ObjectProperty<U, TTalents, &U::Talents>("Talents"),
+             StringProperty<U, &U::TrueType>("TrueType"), StringProperty<U, &U::Type_>("Type_"),
+             IntProperty<U, &U::Weapons>("Weapons")}));
+    return info;
+}
+
+const ClassInfo& TUnitList::StaticClass()
+{
+    static const ClassInfo info = MakeClassInfo<TUnitList>(
+        "TUnitList", &TReportItemList::StaticClass(), TReportItemList::StaticClass().Properties);
+    return info;
+}
+
+bool TUnit::IsOwn() const
+{
+    if (Owner() == nullptr)
+        throw Error("report is corrupt");
+    return Party == Owner()->ActiveParty;
+}
+
+namespace {
+
+std::string CountedName(std::string_view name, uint16_t kindMask, int32_t count)
+{
+    return DisplayText(GameDataInstance().NameForm(name, kindMask, count == 1 ? 0 : 1));
+}
+
+std::string Trimmed(const std::string& text)
+{
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+} // namespace
+
+std::string TUnit::GetDescription(unsigned displayOptions) const
+{
+    static const char* const kFightStates[] = {", vorne", ", hinten", ", kaempft nicht", ", flieht"};
+    const TReport& report = *Owner();
+    const bool own = IsOwn();
+    const int32_t persons = Count->CurrentValue();
+
+    std::string text = DisplayText(Name) + " (" + report.FormatNr(Nr) + ")";
+    if (!own)
+        text += ", " + report.PartyDescription(Party);
+    if (Party == -1 || CloakParty == 1)
+        text += ", parteigetarnt";
+    text += ", " + std::to_string(persons) + " " + CountedName(Type_, kinds::ItemsAndRaces, persons);
+    if (own && (displayOptions & ShowFightState) && FightState >= 0 && FightState <= 3)
+        text += kFightStates[FightState];
+    if (Observes != 0)
+        text += ", bewacht die Region";
+    if ((displayOptions & ShowTalents) && !Talents->Entries.empty()) {
+        bool first = true;
+        for (const TTalent& t : Talents->Entries) {
+            text += first ? ", Talente: " : ", ";
+            first = false;
+            // Without a known person count there is nothing to share the days by.
+            const int32_t days = persons > 0 ? t.Days / persons : 0;
+            text += DisplayText(t.Talent) + " " + std::to_string(t.Level) + " ["
+                    + std::to_string(days) + "]";
+        }
+    }
+    if ((displayOptions & ShowItems) && !Items->Entries.empty()) {
+        bool first = true;
+        for (const TItem& item : Items->Entries) {
+            text += first ? ", hat: " : ", ";
+            first = false;
+            text += std::to_string(item.Count) + " " + CountedName(item.Item, kinds::Items, item.Count);
+        }
+    }
+    if (!Default_.empty())
+        text += ", \"" + DisplayText(Trimmed(Default_)) + "\"";
+    if ((displayOptions & ShowComments) && !Descr.empty())
+        text += "; " + DisplayText(Descr);
+    return text;
+}
+
+} // namespace maprune

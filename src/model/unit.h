@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "model/entry_lists.h"
+#include "model/history_integer.h"
+#include "model/lines.h"
+#include "model/named_item.h"
+#include "model/report_item_list.h"
+
+namespace maprune {
+
+// A unit: a group of persons of one party.
+class TUnit : public TNamedItem {
+    MAPRUNE_REPORT_CLASS
+public:
+    int32_t Besiege = 0;   // number of the building it besieges
+    int32_t Building = -1; // number of the building it is in, -1 none
+    int32_t Cloak = -1;    // camouflage level
+    int32_t CloakParty = 0; // 1 when the unit hides its party
+    std::unique_ptr<TLines> Commands;
+    std::unique_ptr<THistoryInteger> Count; // persons
+    std::string Default_;  // default order
+    int32_t FightState = 0; // 0 front, 1 rear, 2 not fighting, 3 fleeing
+    std::string HitPoints = "gesund";
+    std::unique_ptr<TItems> Items;
+    std::unique_ptr<TLines> Messages;
+    int32_t Observes = 0; // non-zero when the unit guards the region
+    std::string Private_;
+    int32_t Ship = -1; // number of the ship it is on, -1 none
+    std::unique_ptr<THistoryInteger> Silver;
+    std::unique_ptr<TLines> Spells;
+    std::unique_ptr<TTalents> Talents;
+    std::string TrueType; // real race when disguised
+    std::string Type_;    // race as shown
+    int32_t Weapons = 0;  // weapons carried
+
+    // Whether the unit belongs to the party whose view its report shows.
+    // Throws Error("report is corrupt") when the unit has no owner report.
+    bool IsOwn() const;
+    std::string GetDescription(unsigned displayOptions) const override;
+};
+
+class TUnitList : public TTypedList<TUnit> {
+    MAPRUNE_REPORT_CLASS
+};
+
+} // namespace maprune
