@@ -7,8 +7,8 @@
 #include <limits>
 #include <system_error>
 
-#include "config/double_bytes.h"
 #include "config/text_case.h"
+#include "core/byte_coding.h"
 #include "core/error.h"
 
 namespace maprune {
@@ -93,16 +93,20 @@ template <> struct Codec<double> {
 
     static StoredValue Encode(double value)
     {
-        return StoredValue::Binary(EncodeDoubleBytes(value));
+        ByteWriter bytes;
+        bytes.PutF64(value);
+        return StoredValue::Binary(bytes.Take());
     }
     static std::optional<double> Decode(
         const StoredValue& stored, const std::string& path, Problem& problem)
     {
-        const std::optional<double> value = DecodeDoubleBytes(stored.data);
-        if (!value) {
+        if (stored.data.size() != 8) {
             problem = "Registry-Wert \"" + path + "\" hat " + NumberText(stored.data.size())
                 + " statt 8 Bytes; es gilt der Standardwert.";
-        } else if (!std::isfinite(*value)) {
+            return std::nullopt;
+        }
+        const double value = ByteReader(stored.data).ReadF64();
+        if (!std::isfinite(value)) {
             // Callers scale and round the value; infinity or NaN would break them.
             problem = "Registry-Wert \"" + path
                 + "\" ist keine endliche Zahl; es gilt der Standardwert.";

@@ -16,8 +16,8 @@ namespace maprune {
 // dialogs use so that a change survives a crash of the program.
 //
 // Stored forms: Booleans as integers 0 or 1 (any value but 0 reads as
-// true), integers as 32-bit integers, floats as 8 bytes (EncodeDoubleBytes),
-// strings as UTF-8 text. A stored value of another type, a float of another
+// true), integers as 32-bit integers, floats as the 8 little-endian bytes of an IEEE 754 double
+// (ByteWriter::PutF64), strings as UTF-8 text. A stored value of another type, a float of another
 // size or one that is not finite is reported to the registry as a problem
 // and the default is used instead.
 template <typename T> class TRegistryValue final : public TRegistrySetting {

@@ -6,15 +6,22 @@
 #include <optional>
 #include <string>
 
-#include "config/double_bytes.h"
 #include "config/memory_settings_store.h"
 #include "config/registry_value.h"
 #include "config/settings_registry.h"
+#include "core/byte_coding.h"
 #include "core/error.h"
 
 using namespace maprune;
 
 namespace {
+
+std::string DoubleBytes(double value)
+{
+    ByteWriter bytes;
+    bytes.PutF64(value);
+    return bytes.Take();
+}
 
 const std::string kKey = "Software\\Oskel\\Maprune";
 
@@ -136,9 +143,9 @@ TEST_F(RegistryValueTest, FloatOfWrongSizeOrNotFiniteIsReported)
 {
     store.Write(kKey, "A", StoredValue::Binary(std::string("\0\0\0\0\0\0\xE0", 7)));
     store.Write(kKey, "B", StoredValue::Binary(std::string("\0\0\0\0\0\0\xE0\xBF\0", 9)));
-    store.Write(kKey, "C", StoredValue::Binary(EncodeDoubleBytes(std::nan(""))));
-    store.Write(kKey, "D",
-        StoredValue::Binary(EncodeDoubleBytes(-std::numeric_limits<double>::infinity())));
+    store.Write(kKey, "C", StoredValue::Binary(DoubleBytes(std::nan(""))));
+    store.Write(
+        kKey, "D", StoredValue::Binary(DoubleBytes(-std::numeric_limits<double>::infinity())));
     store.Write(kKey, "E", StoredValue::Integer(1));
     for (const char* name : { "A", "B", "C", "D", "E" }) {
         TRegistryFloat value(registry, PathOf(name), 1.0);

@@ -15,18 +15,25 @@
 #include <QSpinBox>
 #include <QToolButton>
 
-#include "config/double_bytes.h"
 #include "config/memory_settings_store.h"
 #include "config/settings.h"
 #include "config/ui/config_window.h"
 #include "config/ui/file_associations.h"
 #include "config/unit_sort_criteria.h"
+#include "core/byte_coding.h"
 #include "core/error.h"
 #include "scripted_dialogs.h"
 
 using namespace maprune;
 
 namespace {
+
+std::string DoubleBytes(double value)
+{
+    ByteWriter bytes;
+    bytes.PutF64(value);
+    return bytes.Take();
+}
 
 const std::string kKey = kSettingsKey;
 
@@ -162,7 +169,7 @@ private slots:
         QVERIFY(!f.Stored("ExportDir"));
 
         f.Get<QSlider>("TrackBar1")->setValue(25);
-        QCOMPARE(f.Stored("ScrollSpeed"), StoredValue::Binary(EncodeDoubleBytes(2.5)));
+        QCOMPARE(f.Stored("ScrollSpeed"), StoredValue::Binary(DoubleBytes(2.5)));
         QCOMPARE(f.Get<QLabel>("Label3")->text(), QStringLiteral("x 2,5"));
         f.Get<QSlider>("TrackBar1")->setValue(-100);
         QCOMPARE(f.settings.ScrollSpeed.Get(), -10.0);
