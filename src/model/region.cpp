@@ -5,6 +5,7 @@
 
 #include "core/error.h"
 #include "core/text_encoding.h"
+#include "map/hex_geometry.h"
 #include "model/game_data.h"
 #include "model/property_builders.h"
 #include "model/report.h"
@@ -37,10 +38,6 @@ bool CanHoldLaen(const TReportItem& item)
     const GameRecord* terrain = AsRegion(item).EffectiveTerrainType();
     return terrain != nullptr && terrain->CanHoldLaen();
 }
-
-// Offsets of the six neighbour directions.
-constexpr int kNeighbourDx[TRegion::kDirections] = {-1, -1, 0, 1, 1, 0};
-constexpr int kNeighbourDy[TRegion::kDirections] = {0, 1, 1, 0, -1, -1};
 
 } // namespace
 
@@ -96,8 +93,8 @@ void TRegion::LinkNeighbours()
     TReport& report = *Owner();
     for (int i = 0; i < kDirections; ++i) {
         // Far-out coordinates wrap instead of overflowing; no region lies there.
-        const auto x = static_cast<int32_t>(static_cast<uint32_t>(CX) + static_cast<uint32_t>(kNeighbourDx[i]));
-        const auto y = static_cast<int32_t>(static_cast<uint32_t>(CY) + static_cast<uint32_t>(kNeighbourDy[i]));
+        const auto x = static_cast<int32_t>(static_cast<uint32_t>(CX) + static_cast<uint32_t>(kNeighbourOffsets[i].X));
+        const auto y = static_cast<int32_t>(static_cast<uint32_t>(CY) + static_cast<uint32_t>(kNeighbourOffsets[i].Y));
         Neighbours[static_cast<size_t>(i)] = report.FindRegion(x, y, CZ);
     }
 }
