@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "map/ui/render/map_canvas.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "map/bsp_tree.h"
+#include "map/map_navigation.h"
+#include "map/ui/render/picture_ids.h"
+#include "map/ui/render/tile_renderer.h"
+#include "model/report.h"
+
+namespace maprune {
+
+namespace {
+
+MapRect Intersection(const MapRect& a, const MapRect& b)
+{
+    return { std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+        std::min(a.Bottom, b.Bottom) };
+}
+
+MapRect TileAt(const MapPoint& at)
+{
+    return { at.X, at.Y, at.X + kTileSize, at.Y + kTileSize };
+}
+
+} // namespace
+
+TMapCanvas::TMapCanvas(TTileRenderer& tiles)
+    : FTiles(tiles)
+    , FTile(picture::kSize, picture::kSize, QImage::Format_RGB32)
+{
+}
+
+void TMapCanvas::Resize(int width, int height)
+{
+    FImage = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    FImage.fill(Qt::black);
+}
+
+void TMapCanvas::Redraw(TReport* report, const MapViewState& view, int64_t shiftX, int64_t shiftY,
+    const TRegion* current)
+{
+    FLastDrawn = 0;
+    const int64_t width = FImage.width();
+    const int64_t height = FImage.height();
+    if (shiftX >= width || shiftX <= -width || shiftY >= height || shiftY <= -height)
+        shiftX = shiftY = 0;
+    if (report == nullptr) {
+        FImage.fill(Qt::black);
+        return;
+    }
+    TBSPTree& tree = report->BSPTree();
+    for (const BSPEntry& entry : tree.NodeRegions())
+        entry.Region->SetTagSilently(entry.Region->Tag() & ~TagDrawn);
+
+    if (shiftX != 0 || shiftY != 0)
+        MoveContent(shiftX, shiftY);
+    const std::vector<MapRect> exposed = ExposedRects(view, shiftX, shiftY);
+    const MapPoint viewOrigin = ScreenToMap(view, { 0, 0 });
+    for (const MapRect& area : exposed)
+        FillBlack(area);
+    FTiles.BeginPass();
+    for (const MapRect& area : exposed) {
+        FFound.clear();
+        RegionsMeeting(tree, area.Translated(viewOrigin.X, viewOrigin.Y), FFound);
+        for (TRegion* region : FFound) {
+            // A region in the corner of two strips is found twice.
+            if ((region->Tag() & TagDrawn) != 0)
+                continue;
+            region->SetTagSilently(region->Tag() | TagDrawn);
+            FTiles.RenderTile(*region, region == current, FTile);
+            const MapPoint at = RegionToScreen(view, *region);
+            for (const MapRect& clip : exposed)
+                OrTile(at, clip);
+            ++FLastDrawn;
+        }
+    }
+}
+
+void TMapCanvas::RedrawRegion(const MapViewState& view, TRegion& region, const TRegion* current)
+{
+    const MapPoint at = RegionToScreen(view, region);
+    if (at.X < -kTileSize || at.Y < -kTileSize || at.X >= FImage.width() || at.Y >= FImage.height()) {
+        region.SetTagSilently(region.Tag() & ~TagDrawn);
+        return;
+    }
+    region.SetTagSilently(region.Tag() | TagDrawn);
+    FTiles.BeginPass();
+    FTiles.RenderTile(region, &region == current, FTile);
+    const QRgb key = FTile.pixel(0, picture::kSize - 1) & 0xFFFFFF;
+    const MapRect visible = Intersection(TileAt(at), { 0, 0, FImage.width(), FImage.height() });
+    for (int64_t y = visible.Top; y < visible.Bottom; ++y) {
+        const auto* source = reinterpret_cast<const QRgb*>(FTile.constScanLine(static_cast<int>(y - at.Y)));
+        auto* target = reinterpret_cast<QRgb*>(FImage.scanLine(static_cast<int>(y)));
+        for (int64_t x = visible.Left; x < visible.Right; ++x) {
+            const QRgb pixel = source[x - at.X];
+            if ((pixel & 0xFFFFFF) != key)
+                target[x] = pixel;
+        }
+    }
+}
+
+void TMapCanvas::RedrawMarked(TReport& report, const MapViewState& view, const TRegion* current)
+{
+    for (TRegion* region : *report.Regions) {
+        if (region == nullptr || region->CZ != report.ActiveLayer
+            || (region->Tag() & TagNeedsRedraw) == 0)
+            continue;
+        RedrawRegion(view, *region, current);
+        region->SetTagSilently(region->Tag() & ~TagNeedsRedraw);
+    }
+}
+
+void TMapCanvas::MoveContent(int64_t shiftX, int64_t shiftY)
+{
+    const int width = FImage.width();
+    const int height = FImage.height();
+    const int dx = static_cast<int>(shiftX);
+    const int dy = static_cast<int>(shiftY);
+    const int columns = width - std::abs(dx);
+    const int sourceX = std::max(-dx, 0);
+    const int targetX = std::max(dx, 0);
+    auto moveRow = [&](int from, int to) {
+        const auto* source = reinterpret_cast<const QRgb*>(FImage.constScanLine(from));
+        auto* target = reinterpret_cast<QRgb*>(FImage.scanLine(to));
+        std::memmove(target + targetX, source + sourceX, static_cast<size_t>(columns) * sizeof(QRgb));
+    };
+    // Rows are visited so that none is overwritten before it was moved.
+    if (dy > 0) {
+        for (int y = height - 1; y >= dy; --y)
+            moveRow(y - dy, y);
+    } else {
+        for (int y = 0; y < height + dy; ++y)
+            moveRow(y - dy, y);
+    }
+}
+
+void TMapCanvas::FillBlack(const MapRect& rect)
+{
+    const MapRect area = Intersection(rect, { 0, 0, FImage.width(), FImage.height() });
+    for (int64_t y = area.Top; y < area.Bottom; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(FImage.scanLine(static_cast<int>(y)));
+        std::fill(row + area.Left, row + area.Right, QRgb { 0xFF000000 });
+    }
+}
+
+void TMapCanvas::OrTile(const MapPoint& at, const MapRect& clip)
+{
+    const MapRect area = Intersection(
+        Intersection(TileAt(at), clip), { 0, 0, FImage.width(), FImage.height() });
+    if (area.Empty())
+        return;
+    for (int64_t y = area.Top; y < area.Bottom; ++y) {
+        const auto* source = reinterpret_cast<const QRgb*>(FTile.constScanLine(static_cast<int>(y - at.Y)));
+        auto* target = reinterpret_cast<QRgb*>(FImage.scanLine(static_cast<int>(y)));
+        for (int64_t x = area.Left; x < area.Right; ++x)
+            target[x] |= source[x - at.X];
+    }
+}
+
+} // namespace maprune

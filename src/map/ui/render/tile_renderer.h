@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+
+#include <cstdint>
+#include <set>
+#include <string>
+
+#include "map/map_colouring.h"
+#include "map/ui/render/sprite.h"
+#include "map/ui/render/tile_text_painter.h"
+
+namespace maprune {
+
+class Dialogs;
+class TMapPictures;
+class TRegion;
+
+// What the tiles show besides the region itself.
+struct TileOptions {
+    MapMode Mode = MapMode::Geographic;
+    int32_t FowMode = 0; // the setting FOW_Mode: 0 shows outdated regions dimmed
+    int32_t TextStyle = 0; // the setting TextStyle, 0 .. 5
+    // Switches of the picture export; all false on the map.
+    bool HideNames = false;
+    bool HideCoordinates = false;
+    bool HideIcons = false;
+    bool PlainExport = false; // no selection or outdated variants, no route marks or marker
+};
+
+// Renders one region into a 64 x 64 RGB32 tile: its picture, icons, street
+// pieces, route marks and marker (Draw) and its two text lines (RenderTile).
+// Each drawing step is guarded: a step that throws shows its message as an
+// information through `dialogs` and the next step runs. A message is shown
+// once per pass (BeginPass), not once per region, so that a fault in a step
+// cannot bury the user under one box per tile.
+class TTileRenderer {
+public:
+    TTileRenderer(const TMapPictures& pictures, Dialogs& dialogs);
+
+    void SetOptions(const TileOptions& options) { FOptions = options; }
+    const TileOptions& Options() const { return FOptions; }
+    const TMapPictures& Pictures() const { return FPictures; }
+
+    // Starts a redraw pass: messages may be shown again.
+    void BeginPass() { FShown.clear(); }
+
+    // Writes the region's picture by the colouring mode into `tile`:
+    // statistic template with entry 14 = MapColor and 15 = the outline
+    // colour; political template of the region's shares; else the terrain
+    // variant (updating the region's outdated bit). The region must belong
+    // to a report.
+    void DrawPicture(TRegion& region, QImage& tile);
+
+    // DrawPicture, then the icons unless hidden, the street pieces, and
+    // unless PlainExport the route marks and, for the current region, the
+    // marker.
+    void Draw(TRegion& region, bool isCurrent, QImage& tile);
+
+    // Draw, then the name and "CX:CY" in the text style.
+    void RenderTile(TRegion& region, bool isCurrent, QImage& tile);
+
+private:
+    template <typename Step> void Guarded(const char* message, Step step);
+
+    const TMapPictures& FPictures;
+    Dialogs& FDialogs;
+    TileOptions FOptions;
+    TTileTextPainter FText;
+    TPaletteTemplate::Palette FPalette;
+    std::set<std::string> FShown;
+};
+
+} // namespace maprune
