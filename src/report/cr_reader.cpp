@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/cr_reader.h"
 
-#include <fstream>
 #include <limits>
 
 #include "core/dialogs.h"
 #include "core/error.h"
 #include "core/progress.h"
+#include "core/read_file.h"
 #include "core/text_encoding.h"
 #include "model/report.h"
 
@@ -82,19 +82,12 @@ std::unique_ptr<TReport> ReadCRFile(const std::filesystem::path& file, Dialogs& 
                                     Progress& progress, std::vector<CRWarning>* warnings)
 {
     std::string bytes;
-    std::ifstream in(file, std::ios::binary);
-    if (in) {
-        in.seekg(0, std::ios::end);
-        const std::streamoff size = in.tellg();
-        in.seekg(0, std::ios::beg);
-        if (size >= 0) {
-            bytes.resize(static_cast<size_t>(size));
-            in.read(bytes.data(), size);
-        }
-    }
-    if (!in || in.gcount() != static_cast<std::streamsize>(bytes.size())) {
+    try {
+        bytes = ReadFileBytes(file, kMaxCRFileBytes);
+    } catch (const maprune::Error& e) {
         dialogs.ShowMessage(MessageKind::Error,
-                            "Die Datei " + DisplayText(file.string()) + " konnte nicht gelesen werden.",
+                            "Die Datei " + DisplayText(file.string())
+                                + " konnte nicht gelesen werden (" + DisplayText(e.what()) + ").",
                             ButtonOk);
         throw Abort();
     }

@@ -56,9 +56,13 @@ private:
 std::unique_ptr<TReport> ReadCR(std::string_view bytes, Dialogs& dialogs, Progress& progress,
                                 std::vector<CRWarning>* warnings);
 
-// ReadCR over the contents of `file`. A file that cannot be read is reported
-// through `dialogs` as "Die Datei %s konnte nicht gelesen werden." and ends
-// in Abort as well.
+// Reports larger than this are refused rather than read: the finished model
+// takes several times the file's size in memory.
+constexpr std::uintmax_t kMaxCRFileBytes = std::uintmax_t{1} << 30;
+
+// ReadCR over the contents of `file`. A file that cannot be read (or is
+// larger than kMaxCRFileBytes) is reported through `dialogs` as "Die Datei
+// %s konnte nicht gelesen werden (reason)." and ends in Abort as well.
 std::unique_ptr<TReport> ReadCRFile(const std::filesystem::path& file, Dialogs& dialogs,
                                     Progress& progress, std::vector<CRWarning>* warnings);
 
