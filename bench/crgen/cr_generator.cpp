@@ -315,7 +315,8 @@ void PopulateRegions(World& world, Random& random, int unitsPerRegion)
     for (const Region& r : world.Regions)
         landCount += IsLand(r) ? 1 : 0;
     const int64_t wanted = static_cast<int64_t>(world.Regions.size()) * unitsPerRegion;
-    const int perLand = landCount > 0 ? static_cast<int>(wanted / landCount) : 0;
+    // Units per land region, in thousandths, so that the total comes out right.
+    const int64_t perLandMilli = landCount > 0 ? wanted * 1000 / landCount : 0;
     for (Region& r : world.Regions) {
         if (!IsLand(r)) {
             if (r.Terrain == -1 && random.Chance(4)) {
@@ -327,7 +328,7 @@ void PopulateRegions(World& world, Random& random, int unitsPerRegion)
             }
             continue;
         }
-        const int units = perLand > 0 ? random.Between(0, 2 * perLand) : 0;
+        const int units = static_cast<int>((static_cast<int64_t>(random.Below(2001)) * perLandMilli + 500'000) / 1'000'000);
         for (int i = 0; i < units; ++i)
             r.Units.push_back(MakeUnit(world, random, LocalParty(world, r, random)));
         if (!r.Units.empty() && random.Chance(10)) {

@@ -2,6 +2,8 @@
 #include "report/cr_tokenizer.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace maprune {
@@ -29,6 +31,32 @@ bool IsQuoted(std::string_view text)
     return text.size() >= 2 && text.front() == '"' && text.back() == '"';
 }
 
+// Word-at-a-time helpers over eight bytes in memory order.
+uint64_t LoadWord(const char* p)
+{
+    uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+constexpr uint64_t Repeated(unsigned char byte)
+{
+    return 0x0101010101010101ull * byte;
+}
+
+// The high bit of every byte of `word` that is not zero.
+uint64_t NonZeroBytes(uint64_t word)
+{
+    const uint64_t low7 = Repeated(0x7F);
+    return (((word & low7) + low7) | word) & Repeated(0x80);
+}
+
+// Whether a byte of `word` is below `limit` (at most 128).
+bool HasByteBelow(uint64_t word, unsigned char limit)
+{
+    return ((word - Repeated(limit)) & ~word & Repeated(0x80)) != 0;
+}
+
 const char* FindByte(const char* from, const char* end, char byte)
 {
     return static_cast<const char*>(std::memchr(from, byte, static_cast<size_t>(end - from)));
@@ -42,10 +70,14 @@ int64_t CountCRLines(std::string_view bytes)
         return 0;
     const char* const begin = bytes.data();
     const char* const end = begin + bytes.size();
-    int64_t lines = std::count(begin, end, '\n');
+    int64_t lines = 0;
+    const char* p = begin;
+    for (; end - p >= 8; p += 8)
+        lines += 8 - std::popcount(NonZeroBytes(LoadWord(p) ^ Repeated('\n')));
+    lines += std::count(p, end, '\n');
     // A CR ends a line of its own unless an LF follows it.
-    for (const char* p = FindByte(begin, end, '\r'); p != nullptr; p = FindByte(p + 1, end, '\r')) {
-        if (p + 1 == end || p[1] != '\n')
+    for (const char* cr = FindByte(begin, end, '\r'); cr != nullptr; cr = FindByte(cr + 1, end, '\r')) {
+        if (cr + 1 == end || cr[1] != '\n')
             ++lines;
     }
     if (end[-1] != '\n' && end[-1] != '\r')
@@ -61,18 +93,17 @@ bool CRTokenizer::ReadLine(std::string_view& line)
         return false;
     const char* const start = FBytes.data() + FPos;
     const char* const end = FBytes.data() + FBytes.size();
-    const char* lf = FindByte(start, end, '\n');
-    const char* const lineEnd = lf != nullptr ? lf : end;
-    const char* cr = FindByte(start, lineEnd, '\r');
-    size_t next;
-    if (cr != nullptr) {
-        line = std::string_view(start, static_cast<size_t>(cr - start));
-        next = static_cast<size_t>(cr - FBytes.data()) + (cr + 1 == lf ? 2 : 1);
-    } else {
-        line = std::string_view(start, static_cast<size_t>(lineEnd - start));
-        next = static_cast<size_t>(lineEnd - FBytes.data()) + (lf != nullptr ? 1 : 0);
-    }
-    FPos = next;
+    // Skip eight bytes at a time while none of them is a control character;
+    // lines are too short for library searches to pay off.
+    const char* p = start;
+    while (end - p >= 8 && !HasByteBelow(LoadWord(p), '\r' + 1))
+        p += 8;
+    while (p != end && *p != '\n' && *p != '\r')
+        ++p;
+    line = std::string_view(start, static_cast<size_t>(p - start));
+    if (p != end && *p == '\r' && p + 1 != end && p[1] == '\n')
+        ++p;
+    FPos = static_cast<size_t>(p - FBytes.data()) + (p != end ? 1 : 0);
     ++FLineIndex;
     return true;
 }

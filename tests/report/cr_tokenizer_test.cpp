@@ -145,5 +145,46 @@ TEST(CRTokenizer, CountsLinesLikeItSplitsThem)
     EXPECT_EQ(CountCRLines(std::string("a\0b\nc", 5)), 2);
 }
 
+// The word-at-a-time scans must split exactly like a byte-by-byte reading,
+// wherever the terminators fall within a word.
+TEST(CRTokenizer, LongAndOddLinesSplitLikeAPlainScan)
+{
+    uint32_t state = 99;
+    for (int round = 0; round < 200; ++round) {
+        std::string bytes;
+        const int length = 1 + static_cast<int>(state % 300);
+        for (int i = 0; i < length; ++i) {
+            state = state * 1664525u + 1013904223u;
+            const uint32_t r = state >> 24;
+            bytes += r < 8 ? '\n' : r < 14 ? '\r' : r < 16 ? '\t' : r < 20 ? '\0' : static_cast<char>('a' + r % 26);
+        }
+        std::vector<std::string> expected;
+        std::string current;
+        for (size_t i = 0; i < bytes.size(); ++i) {
+            if (bytes[i] == '\r' || bytes[i] == '\n') {
+                expected.push_back(current);
+                current.clear();
+                if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                    ++i;
+            } else {
+                current += bytes[i];
+            }
+        }
+        if (!current.empty())
+            expected.push_back(current);
+
+        EXPECT_EQ(CountCRLines(bytes), static_cast<int64_t>(expected.size()));
+        std::vector<std::string> nonEmpty;
+        for (const std::string& line : expected) {
+            if (!line.empty())
+                nonEmpty.push_back(line);
+        }
+        std::vector<std::string> read;
+        for (const CRToken& t : Tokens(bytes))
+            read.push_back(t.Value);
+        EXPECT_EQ(read, nonEmpty);
+    }
+}
+
 } // namespace
 } // namespace maprune
