@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reads a large synthetic report (about 40,000 regions and 120,000 units)
+// Reads a large synthetic report (44,000 regions, about 125,000 units)
 // into a TReport and, in the same run, reads the same file and counts its
 // lines as the reference. Prints both throughputs, their ratio and the heap
 // the finished report holds and that the read needed at its peak.
@@ -96,7 +96,7 @@ int main(int argc, char** argv)
 
     crgen::GeneratorOptions options;
     options.Seed = 1;
-    options.Regions = 40'000;
+    options.Regions = 44'000;
     options.UnitsPerRegion = 3;
     const std::filesystem::path file = std::filesystem::temp_directory_path() / "maprune_bench_cr_read.cr";
     {

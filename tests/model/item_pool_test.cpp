@@ -37,9 +37,9 @@ TEST(ItemPool, BlocksAreAlignedDistinctAndReused)
     }
 }
 
-TEST(ItemPool, ReportItemsComeFromIt)
+TEST(ItemPool, ReportItemsLiveInIt)
 {
-    // Items made and freed in turn reuse one block.
+    // Items are made, used and freed through the pool like any object.
     auto* first = new THistoryInteger;
     delete first;
     auto* second = new THistoryInteger;
