@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "map/ui/map_view_widget.h"
 
+#include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QPixmap>
+#include <QPolygonF>
 #include <QRegion>
 #include <QScrollBar>
 #include <QTimer>
@@ -48,6 +51,24 @@ void SetUpBar(QScrollBar* bar, const ScrollBarState& state, int64_t scale)
     bar->setEnabled(state.Enabled());
 }
 
+// The corner button's face: a hexagon half in light, half in shadow.
+QIcon CornerIcon()
+{
+    QPixmap face(12, 12);
+    face.fill(Qt::transparent);
+    QPainter painter(&face);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPolygonF hexagon { { 6, 0.5 }, { 11, 3.25 }, { 11, 8.75 }, { 6, 11.5 }, { 1, 8.75 },
+        { 1, 3.25 } };
+    painter.setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
+    painter.setBrush(QColor(0x98, 0xD0, 0x60));
+    painter.drawPolygon(hexagon);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x30, 0x30, 0x30, 0xA0));
+    painter.drawPolygon(QPolygonF { { 6, 0.5 }, { 11, 3.25 }, { 11, 8.75 }, { 6, 11.5 } });
+    return QIcon(face);
+}
+
 } // namespace
 
 TMapView::TMapView(
@@ -77,6 +98,9 @@ TMapView::TMapView(
     FCornerButton->setObjectName("SpeedButton1");
     FCornerButton->setFixedSize(16, 16);
     FCornerButton->setFocusPolicy(Qt::NoFocus);
+    FCornerButton->setIcon(CornerIcon());
+    FCornerButton->setIconSize(QSize(12, 12));
+    FCornerButton->setAutoRaise(true);
     FCornerButton->setToolTip(QStringLiteral(
         "veraltete Regionen abgedunkelt an/aus; mit Umschalt: Schriftstil wechseln"));
     setCornerWidget(FCornerButton);
@@ -88,10 +112,13 @@ TMapView::TMapView(
     captionFont.setBold(true);
     captionFont.setItalic(true);
     FCaption->setFont(captionFont);
-    QPalette captionPalette = FCaption->palette();
-    captionPalette.setColor(QPalette::WindowText, Qt::white);
-    FCaption->setPalette(captionPalette);
-    FCaption->setAutoFillBackground(false);
+    FCaption->setStyleSheet(QStringLiteral("QLabel { color: white; background: transparent; }"));
+    // A dark shadow keeps the white text readable over light regions.
+    auto* shadow = new QGraphicsDropShadowEffect(FCaption);
+    shadow->setColor(Qt::black);
+    shadow->setOffset(1, 1);
+    shadow->setBlurRadius(3);
+    FCaption->setGraphicsEffect(shadow);
     FCaption->setAttribute(Qt::WA_TransparentForMouseEvents);
     FCaption->move(4, 2);
 

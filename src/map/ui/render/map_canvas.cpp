@@ -52,41 +52,35 @@ void TMapCanvas::Redraw(TReport* report, const MapViewState& view, int64_t shift
         return;
     }
     TBSPTree& tree = report->BSPTree();
-    for (const BSPEntry& entry : tree.NodeRegions())
-        entry.Region->SetTagSilently(entry.Region->Tag() & ~TagDrawn);
-
     if (shiftX != 0 || shiftY != 0)
         MoveContent(shiftX, shiftY);
     const std::vector<MapRect> exposed = ExposedRects(view, shiftX, shiftY);
     const MapPoint viewOrigin = ScreenToMap(view, { 0, 0 });
-    for (const MapRect& area : exposed)
-        FillBlack(area);
-    FTiles.BeginPass();
+    FFound.clear();
     for (const MapRect& area : exposed) {
-        FFound.clear();
+        FillBlack(area);
         RegionsMeeting(tree, area.Translated(viewOrigin.X, viewOrigin.Y), FFound);
-        for (TRegion* region : FFound) {
-            // A region in the corner of two strips is found twice.
-            if ((region->Tag() & TagDrawn) != 0)
-                continue;
-            region->SetTagSilently(region->Tag() | TagDrawn);
-            FTiles.RenderTile(*region, region == current, FTile);
-            const MapPoint at = RegionToScreen(view, *region);
-            for (const MapRect& clip : exposed)
-                OrTile(at, clip);
-            ++FLastDrawn;
-        }
     }
+    // A region in the corner of two strips is found twice but drawn once.
+    if (exposed.size() > 1) {
+        std::sort(FFound.begin(), FFound.end());
+        FFound.erase(std::unique(FFound.begin(), FFound.end()), FFound.end());
+    }
+    FTiles.BeginPass();
+    for (TRegion* region : FFound) {
+        FTiles.RenderTile(*region, region == current, FTile);
+        const MapPoint at = RegionToScreen(view, *region);
+        for (const MapRect& clip : exposed)
+            OrTile(at, clip);
+    }
+    FLastDrawn = FFound.size();
 }
 
 void TMapCanvas::RedrawRegion(const MapViewState& view, TRegion& region, const TRegion* current)
 {
     const MapPoint at = RegionToScreen(view, region);
-    if (at.X < -kTileSize || at.Y < -kTileSize || at.X >= FImage.width() || at.Y >= FImage.height()) {
-        region.SetTagSilently(region.Tag() & ~TagDrawn);
+    if (at.X < -kTileSize || at.Y < -kTileSize || at.X >= FImage.width() || at.Y >= FImage.height())
         return;
-    }
-    region.SetTagSilently(region.Tag() | TagDrawn);
     FTiles.BeginPass();
     FTiles.RenderTile(region, &region == current, FTile);
     const QRgb key = FTile.pixel(0, picture::kSize - 1) & 0xFFFFFF;
@@ -152,11 +146,15 @@ void TMapCanvas::OrTile(const MapPoint& at, const MapRect& clip)
         Intersection(TileAt(at), clip), { 0, 0, FImage.width(), FImage.height() });
     if (area.Empty())
         return;
-    for (int64_t y = area.Top; y < area.Bottom; ++y) {
-        const auto* source = reinterpret_cast<const QRgb*>(FTile.constScanLine(static_cast<int>(y - at.Y)));
-        auto* target = reinterpret_cast<QRgb*>(FImage.scanLine(static_cast<int>(y)));
-        for (int64_t x = area.Left; x < area.Right; ++x)
-            target[x] |= source[x - at.X];
+    const int columns = static_cast<int>(area.Right - area.Left);
+    const auto sourceX = static_cast<int>(area.Left - at.X);
+    const int stride = static_cast<int>(FImage.bytesPerLine() / 4);
+    QRgb* __restrict target = reinterpret_cast<QRgb*>(FImage.bits()) + area.Top * stride + area.Left;
+    const QRgb* tileBits = reinterpret_cast<const QRgb*>(FTile.constBits());
+    for (int64_t y = area.Top; y < area.Bottom; ++y, target += stride) {
+        const QRgb* __restrict source = tileBits + (y - at.Y) * picture::kSize + sourceX;
+        for (int x = 0; x < columns; ++x)
+            target[x] |= source[x];
     }
 }
 

@@ -34,13 +34,13 @@ public:
     // moved and only the uncovered strips are drawn. A shift of (0, 0) or of
     // the view size or more redraws everything. Without a report the view
     // turns black. `view` must have the picture's size; `current` is the
-    // current region (drawn with its marker) or null. Sets bit 1 (drawn) of
-    // the regions it draws after clearing it on the whole layer.
+    // current region (drawn with its marker) or null. Each region is drawn
+    // once, also one that meets two uncovered strips.
     void Redraw(TReport* report, const MapViewState& view, int64_t shiftX, int64_t shiftY,
         const TRegion* current);
 
     // Draws one region anew in place, transparently over the picture, when
-    // its tile lies at least partly in the view; otherwise clears its bit 1.
+    // its tile lies at least partly in the view.
     void RedrawRegion(const MapViewState& view, TRegion& region, const TRegion* current);
 
     // RedrawRegion for every region of the active layer with bit 8 (needs

@@ -2,10 +2,13 @@
 #pragma once
 
 #include <QFont>
-#include <QFontMetrics>
 #include <QImage>
 
+#include <array>
 #include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "map/tile_text.h"
 
@@ -16,9 +19,11 @@ namespace maprune {
 QFont DefaultTileFont();
 
 // Writes the two text lines of a region into its tile in one of the six
-// styles. The lines are laid out once into a coverage mask; each pass of the
-// style blends the mask in white or black at its offset, so the halo styles
-// cost no more text layout than the plain ones.
+// styles. Each character is drawn once into a coverage mask that is kept;
+// a line is put together from them, character by character at the font's
+// advances, into the mask of the tile, and each pass of the style blends
+// that mask in white or black at its offset. So a tile costs no text layout
+// at all, and the halo styles no more than the plain ones.
 class TTileTextPainter {
 public:
     explicit TTileTextPainter(const QFont& font = DefaultTileFont());
@@ -29,14 +34,30 @@ public:
     void Write(const TileTextLines& lines, int32_t style, QImage& tile);
 
 private:
-    // The mask is the tile with a margin of one pixel for the pass offsets.
+    // The coverage of one character with room for parts that reach beyond
+    // its advance; drawn with its pen position at x = kGlyphPad.
+    struct Glyph {
+        QImage Mask;
+        int Advance = 0;
+    };
+    static constexpr int kGlyphPad = 3;
+    // The tile mask has a margin of one pixel for the pass offsets.
     static constexpr int kMargin = 1;
 
-    void Blend(const TextPass& pass, QImage& tile) const;
+    const Glyph& GlyphOf(char32_t character);
+    int LineWidth(const std::u32string& line);
+    void PutLine(const std::u32string& line, int x, int y);
+    void Blend(const std::vector<TextPass>& passes, QImage& tile);
+    void BlendOne(const TextPass& pass, QImage& tile) const;
 
     QFont FFont;
-    QFontMetrics FMetrics;
+    int FAscent = 0;
+    int FHeight = 0;
+    std::unordered_map<char32_t, Glyph> FGlyphs;
     QImage FMask;
+    // Per tile pixel, how much of its colour a group of passes keeps (255:
+    // all).
+    std::array<uint16_t, 64 * 64> FKeep {};
     // The part of the mask that holds text, in mask coordinates.
     int FLeft = 0;
     int FTop = 0;

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "map/ui/render/layer_picture.h"
+
+#include <string>
+
+#include "core/error.h"
+#include "map/map_navigation.h"
+#include "map/ui/render/map_canvas.h"
+#include "map/ui/render/map_pictures.h"
+#include "map/ui/render/tile_renderer.h"
+#include "model/report.h"
+
+namespace maprune {
+
+QImage RenderLayerPicture(TReport& report, TTileRenderer& tiles)
+{
+    MapViewState view;
+    view.Layout = tiles.Pictures().Layout();
+    RebuildView(report, view);
+    const MapExtent& extent = view.Extent;
+    const std::string layer = std::to_string(report.ActiveLayer);
+    if (extent.MapWidth <= 0 || extent.MapHeight <= 0)
+        throw Error("Ebene " + layer + " hat keine Regionen.");
+    if (extent.MapWidth > kMaxLayerPictureSide || extent.MapHeight > kMaxLayerPictureSide
+        || extent.MapWidth * extent.MapHeight > kMaxLayerPicturePixels)
+        throw Error("Die Karte der Ebene " + layer + " wäre " + std::to_string(extent.MapWidth)
+            + " × " + std::to_string(extent.MapHeight) + " Pixel groß; ein Bild darf höchstens "
+            + std::to_string(kMaxLayerPictureSide) + " Pixel breit und hoch sein und höchstens "
+            + std::to_string(kMaxLayerPicturePixels) + " Pixel haben.");
+    view.ViewWidth = extent.MapWidth;
+    view.ViewHeight = extent.MapHeight;
+    SetupScrollBars(view);
+
+    TMapCanvas canvas(tiles);
+    canvas.Resize(static_cast<int>(extent.MapWidth), static_cast<int>(extent.MapHeight));
+    if (canvas.Image().isNull())
+        throw Error("Für das Bild der Ebene " + layer + " fehlt der Speicher.");
+    canvas.Redraw(&report, view, 0, 0, nullptr);
+    return canvas.Image();
+}
+
+} // namespace maprune

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+
+#include <cstdint>
+
+#include "map/map_extent.h"
+
+namespace maprune {
+
+class TReport;
+class TTileRenderer;
+
+// The largest picture of a whole layer: a side of at most 16384 pixels and
+// at most 2^27 pixels (512 MiB) in all. Far-apart coordinates would ask for
+// far more.
+constexpr int64_t kMaxLayerPictureSide = 16384;
+constexpr int64_t kMaxLayerPicturePixels = int64_t { 1 } << 27;
+
+// The active layer of `report` as one picture, every region drawn by `tiles`
+// (with its options and colours as they are) exactly as on the map, without
+// a current region. Throws Error with a message for the user when the layer
+// has no region or its picture would exceed the limits above.
+QImage RenderLayerPicture(TReport& report, TTileRenderer& tiles);
+
+} // namespace maprune
