@@ -52,14 +52,24 @@ bool OnHexagonRim(int u, int v, int width, MapLayout layout)
     return false;
 }
 
-void CutToHexagon(QImage& image, MapLayout layout)
+void ClearOutsideHexagon(QImage& image, MapLayout layout)
 {
     for (int v = 0; v < picture::kSize; ++v) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(v));
         for (int u = 0; u < picture::kSize; ++u) {
             if (!InsideHexagon(u, v, layout))
                 row[u] = kBlack;
-            else if ((row[u] & 0xFFFFFF) == 0)
+        }
+    }
+}
+
+void CutToHexagon(QImage& image, MapLayout layout)
+{
+    ClearOutsideHexagon(image, layout);
+    for (int v = 0; v < picture::kSize; ++v) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(v));
+        for (int u = 0; u < picture::kSize; ++u) {
+            if ((row[u] & 0xFFFFFF) == 0 && InsideHexagon(u, v, layout))
                 row[u] = 0xFF010101;
         }
     }

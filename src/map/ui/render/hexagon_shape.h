@@ -25,8 +25,11 @@ QPointF SlotEdgeMiddle(int slot, MapLayout layout);
 bool OnHexagonRim(int u, int v, int width, MapLayout layout);
 
 // Sets every pixel of the 64 x 64 RGB32 `image` outside the hexagon to black
-// and every black pixel inside to 0x010101, so that black means "outside"
 // (the transparent colour and the neutral value of the bitwise OR).
+void ClearOutsideHexagon(QImage& image, MapLayout layout);
+
+// ClearOutsideHexagon, and every black pixel inside becomes 0x010101, so
+// that in a picture that fills the hexagon black means "outside" only.
 void CutToHexagon(QImage& image, MapLayout layout);
 
 // The transposed picture: pixel (x, y) moves to (y, x).

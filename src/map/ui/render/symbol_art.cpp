@@ -25,10 +25,11 @@ QImage Blank()
 
 // Each icon is drawn in an 11 x 11 box. The boxes sit in the corners of the
 // hexagon, between the rays from the centre to the edge middles along which
-// street pieces and route marks run: buildings upper left, own units at the
-// top, ships upper right, guards lower left, comment lower right (for the
-// pointy-top hexagon; transposed for the flat-top one).
-constexpr QPoint kIconBoxes[] = { { 6, 15 }, { 27, 4 }, { 47, 15 }, { 6, 39 }, { 47, 39 } };
+// street pieces and route marks run, and inside the ring of the current
+// region's marker: buildings upper left, own units at the top, ships upper
+// right, guards lower left, comment lower right (for the pointy-top
+// hexagon; transposed for the flat-top one).
+constexpr QPoint kIconBoxes[] = { { 8, 15 }, { 27, 8 }, { 45, 15 }, { 8, 37 }, { 45, 37 } };
 
 void Buildings(QPainter& p)
 {
@@ -149,7 +150,7 @@ QImage Street(int slot, MapLayout layout)
         p.setPen(QPen(QColor(0xB4, 0x8E, 0x58), 4, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(road);
     }
-    CutToHexagon(image, layout);
+    ClearOutsideHexagon(image, layout);
     return image;
 }
 
@@ -162,7 +163,7 @@ QImage RouteMark(int slot, MapLayout layout)
         const QPointF centre(32, 32);
         const QPointF edge = SlotEdgeMiddle(slot, layout);
         const QLineF full(centre, edge);
-        const QPointF tip = full.pointAt(0.9);
+        const QPointF tip = full.pointAt(0.78);
         const QPointF start = full.pointAt(0.25);
         const QLineF back(tip, start);
         const QLineF wingA = QLineF::fromPolar(7, back.angle() + 30).translated(tip);
@@ -173,7 +174,7 @@ QImage RouteMark(int slot, MapLayout layout)
         p.setBrush(QColor(0xF0, 0x28, 0xC8));
         p.drawPolygon(QPolygonF { tip, wingA.p2(), wingB.p2() });
     }
-    CutToHexagon(image, layout);
+    ClearOutsideHexagon(image, layout);
     return image;
 }
 
