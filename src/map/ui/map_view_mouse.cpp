@@ -66,15 +66,14 @@ void TMapView::UpdateHover(QPoint position)
 
 void TMapView::DragSelect(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
-    if (!FLeftDragActive || FHovered == nullptr || buttons != Qt::LeftButton
-        || modifiers != Qt::NoModifier)
-        return;
-    const bool selected = (FHovered->Tag() & TagSelected) != 0;
-    if (selected != !FLeftDragSelects)
-        return;
-    FHovered->SetTag(FHovered->Tag() ^ TagSelected);
-    emit selectionChanged(FHovered);
-    RedrawRegion(*FHovered);
+    const bool selected = FHovered != nullptr && (FHovered->Tag() & TagSelected) != 0;
+    if (FLeftDragActive && FHovered != nullptr && buttons == Qt::LeftButton
+        && modifiers == Qt::NoModifier && selected == !FLeftDragSelects) {
+        FHovered->SetTag(FHovered->Tag() ^ TagSelected);
+        emit selectionChanged(FHovered);
+        RedrawRegion(*FHovered);
+    }
+    // No hint while the left button is held.
     SetHint({});
 }
 

@@ -2,7 +2,7 @@
 #include "map/ui/map_view_widget.h"
 
 #include <QGraphicsDropShadowEffect>
-#include <QGuiApplication>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPaintEvent>
@@ -104,6 +104,7 @@ TMapView::TMapView(
     FCornerButton->setToolTip(QStringLiteral(
         "veraltete Regionen abgedunkelt an/aus; mit Umschalt: Schriftstil wechseln"));
     setCornerWidget(FCornerButton);
+    FCornerButton->installEventFilter(this);
     connect(FCornerButton, &QToolButton::clicked, this, &TMapView::CornerButtonClicked);
 
     FCaption = new QLabel(viewport());
@@ -372,9 +373,20 @@ void TMapView::resizeEvent(QResizeEvent* event)
     RedrawWithShift(0, 0);
 }
 
+bool TMapView::eventFilter(QObject* watched, QEvent* event)
+{
+    // The button's click comes without the keys held; the release that
+    // causes it carries them.
+    if (watched == FCornerButton && event->type() == QEvent::MouseButtonRelease)
+        FCornerModifiers = static_cast<QMouseEvent*>(event)->modifiers();
+    return QAbstractScrollArea::eventFilter(watched, event);
+}
+
 void TMapView::CornerButtonClicked()
 {
-    if (QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier)) {
+    const bool shift = FCornerModifiers.testFlag(Qt::ShiftModifier);
+    FCornerModifiers = Qt::NoModifier;
+    if (shift) {
         FSettings.TextStyle.Set((FSettings.TextStyle.Get() + 1) % kTextStyleCount);
     } else {
         FSettings.FOW_Mode.Set(FSettings.FOW_Mode.Get() == 0 ? 1 : 0);

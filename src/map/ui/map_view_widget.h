@@ -171,6 +171,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Rebuild(bool keepRegions);
@@ -201,6 +202,7 @@ private:
 
     QLabel* FCaption = nullptr;
     QToolButton* FCornerButton = nullptr;
+    Qt::KeyboardModifiers FCornerModifiers;
     QTimer* FHoverTimer = nullptr;
     // Pixels per scroll bar step, above 1 only for maps wider or taller than
     // a scroll bar's integer range.
