@@ -39,6 +39,8 @@ int32_t FitOverviewZoom(
     int32_t storedZoom, int64_t width, int64_t height, int64_t screenWidth, int64_t screenHeight)
 {
     int64_t zoom = std::clamp(storedZoom, kMinOverviewZoom, kMaxOverviewZoom);
+    if (width <= 0 || height <= 0)
+        return static_cast<int32_t>(zoom);
     while (zoom <= kMaxOverviewZoom && (32 / zoom > width || 32 / zoom > height))
         ++zoom;
     while (zoom > 1 && ((screenWidth - 32) / zoom < width || (screenHeight - 32) / zoom < height))

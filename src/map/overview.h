@@ -21,7 +21,8 @@ constexpr int32_t kMaxOverviewZoom = 32;
 // 1 .. 32, raised while 32 div zoom exceeds either side (so that a small
 // map still gives a window of about 32 pixels), then lowered, never below
 // 1, while the picture times the zoom does not fit the screen less 32
-// pixels. The result lies in 1 .. 32.
+// pixels. The result lies in 1 .. 32. An empty picture (an empty layer, no
+// report) keeps the stored zoom, limited, instead of climbing to the top.
 int32_t FitOverviewZoom(int32_t storedZoom, int64_t width, int64_t height, int64_t screenWidth,
     int64_t screenHeight);
 

@@ -46,8 +46,10 @@ TEST(FitOverviewZoom, TheStoredZoomIsLimitedAndTheResultStaysInRange)
 {
     EXPECT_EQ(FitOverviewZoom(0, 40, 40, 1920, 1080), 1);
     EXPECT_EQ(FitOverviewZoom(99, 40, 40, 4000, 4000), 32);
-    // An empty layer has no side: the zoom would climb past 32.
-    EXPECT_EQ(FitOverviewZoom(1, 0, 0, 1920, 1080), 32);
+    // An empty layer has no side, which would let the zoom climb past 32;
+    // the stored zoom stays.
+    EXPECT_EQ(FitOverviewZoom(3, 0, 0, 1920, 1080), 3);
+    EXPECT_EQ(FitOverviewZoom(40, 0, 5, 1920, 1080), 32);
 }
 
 TEST(BuildOverviewPicture, EachRegionColoursTwoCellsInTheTerrainColour)

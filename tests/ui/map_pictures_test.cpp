@@ -226,5 +226,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(MapPicturesTest)
+QTEST_MAIN(MapPicturesTest)
 #include "map_pictures_test.moc"

@@ -104,8 +104,9 @@ void TOverviewWindow::paintEvent(QPaintEvent*)
     const MapRect frame = OverviewFrame(FMap.ViewState(), width(), height());
     painter.setPen(QPen(Qt::white, 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(QPoint(static_cast<int>(frame.Left), static_cast<int>(frame.Top)),
-        QPoint(static_cast<int>(frame.Right) - 1, static_cast<int>(frame.Bottom) - 1)));
+    // A stroked rectangle covers one pixel more than its size.
+    painter.drawRect(QRect(static_cast<int>(frame.Left), static_cast<int>(frame.Top),
+        static_cast<int>(frame.Right - frame.Left) - 1, static_cast<int>(frame.Bottom - frame.Top) - 1));
 }
 
 void TOverviewWindow::ScrollMapTo(QPoint point)

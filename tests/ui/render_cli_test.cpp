@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QtTest>
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "core/dialogs.h"
+#include "core/program_path.h"
+#include "core/progress.h"
+#include "map/map_colouring.h"
+#include "map/map_navigation.h"
+#include "map/ui/render/layer_picture.h"
+#include "map/ui/render/map_pictures.h"
+#include "map/ui/render/tile_renderer.h"
+#include "model/report.h"
+#include "report/cr_reader.h"
+
+using namespace maprune;
+
+namespace {
+
+const QString kSample = QStringLiteral(MAPRUNE_SAMPLES_DIR "/sample.cr");
+
+} // namespace
+
+// maprune-cli render draws a whole layer with the map's renderer.
+class RenderCliTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder;
+
+    struct Result {
+        int exitCode;
+        QString out;
+        QString err;
+    };
+
+    Result Cli(const QStringList& arguments)
+    {
+        QProcess process;
+        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/maprune-cli"),
+            QStringList { QStringLiteral("render") } + arguments);
+        if (!process.waitForFinished(60000))
+            qFatal("maprune-cli did not finish");
+        return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError()) };
+    }
+
+    std::unique_ptr<TReport> ReadSample()
+    {
+        SilentDialogs dialogs;
+        NullProgress progress;
+        return ReadCRFile(kSample.toStdString(), dialogs, progress, nullptr);
+    }
+
+    QString WriteReport(const QString& name, const QByteArray& text)
+    {
+        QFile file(folder.filePath(name));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write the test report");
+        file.write(text);
+        return file.fileName();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(folder.isValid());
+        SetProgramPath(QCoreApplication::applicationFilePath().toStdString());
+    }
+
+    void theSampleLayerAsOnePictureOfTheMap()
+    {
+        const QString out = folder.filePath("karte.png");
+        const Result result = Cli({ kSample, out });
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.out, out + QStringLiteral(": 992 × 736 Pixel, Ebene 0\n"));
+        const QImage written(out);
+        QCOMPARE(written.size(), QSize(992, 736));
+
+        // The same picture as the renderer draws here.
+        std::unique_ptr<TReport> report = ReadSample();
+        const TMapPictures pictures(MapLayout::XAxisWestEast);
+        SilentDialogs dialogs;
+        TTileRenderer tiles(pictures, dialogs);
+        const QImage expected = RenderLayerPicture(*report, tiles);
+        QCOMPARE(written.convertToFormat(QImage::Format_RGB32), expected);
+    }
+
+    void aStatisticMapOfAnotherLayer()
+    {
+        const QString out = folder.filePath("bauern.png");
+        const Result result = Cli({ kSample, out, "--layer", "1", "--mode", "stat:bauern", "--no-fog" });
+        QCOMPARE(result.exitCode, 0);
+        std::unique_ptr<TReport> report = ReadSample();
+        QVERIFY(SwitchLayer(*report, 1));
+        MapColouring colouring;
+        colouring.ReportLoaded(*report);
+        colouring.SetStatistic(*report, StatisticKind::Peasants);
+        MapViewState view;
+        RebuildView(*report, view);
+        const QImage written(out);
+        QCOMPARE(written.size(), QSize(int(view.Extent.MapWidth), int(view.Extent.MapHeight)));
+        for (const TRegion* region : *report->Regions) {
+            if (region->CZ != 1)
+                continue;
+            const MapPoint corner = MapToScreen(view, RegionToMapPixel(region->CX, region->CY, view.Layout));
+            QCOMPARE(written.pixel(int(corner.X) + 32, int(corner.Y) + 52) & 0xFFFFFF,
+                QRgb(region->MapColor));
+        }
+    }
+
+    void farApartRegionsAreRefused()
+    {
+        const QString report = WriteReport("weit.cr",
+            "VERSION 36\n\"Kelvaran\";Spiel\n36;Basis\n200;Runde\n"
+            "REGION -100000000 0\n\"Ebene\";Terrain\nREGION 100000000 0\n\"Ebene\";Terrain\n");
+        const QString out = folder.filePath("weit.png");
+        const Result result = Cli({ report, out });
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(QStringLiteral("Die Karte der Ebene 0 wäre 12800000064 × 64 Pixel groß")),
+            qPrintable(result.err));
+        QVERIFY(!QFile::exists(out));
+    }
+
+    void wrongChoicesAreRefused()
+    {
+        const QString out = folder.filePath("nichts.png");
+        Result result = Cli({ kSample, out, "--layer", "7" });
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(result.err.contains(QStringLiteral("Der Report hat keine Ebene 7.")));
+        result = Cli({ kSample, out, "--mode", "stat:Gold" });
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(result.err.contains(QStringLiteral("Unbekannte Statistik \"Gold\"")));
+        QVERIFY(result.err.contains(QStringLiteral("freie Arbeitsplätze (anteilig)")));
+        result = Cli({ kSample, out, "--mode", "bunt" });
+        QCOMPARE(result.exitCode, 1);
+        result = Cli({ kSample, folder.filePath("fehlt/karte.png") });
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(result.err.contains(QStringLiteral("konnte nicht nach")));
+        QVERIFY(!QFile::exists(out));
+    }
+};
+
+QTEST_MAIN(RenderCliTest)
+#include "render_cli_test.moc"
