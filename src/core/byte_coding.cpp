@@ -67,6 +67,14 @@ void ByteWriter::PutU32(uint32_t value)
         PutU8(static_cast<uint8_t>(value >> (8 * i)));
 }
 
+void ByteWriter::PatchU32(size_t position, uint32_t value)
+{
+    if (position > out_.size() || out_.size() - position < 4)
+        throw Error("ByteWriter::PatchU32: position " + std::to_string(position) + " not written");
+    for (int i = 0; i < 4; ++i)
+        out_[position + static_cast<size_t>(i)] = static_cast<char>(value >> (8 * i));
+}
+
 void ByteWriter::PutU64(uint64_t value)
 {
     for (int i = 0; i < 8; ++i)

@@ -61,7 +61,12 @@ public:
     void PutI64(int64_t value) { PutU64(static_cast<uint64_t>(value)); }
     void PutF64(double value);
     void PutBytes(std::string_view bytes) { out_.append(bytes); }
+    // Overwrites the 4 bytes written at `position` with `value`, so that a
+    // length can precede data whose size is known only afterwards. Throws
+    // Error when those bytes were not written yet.
+    void PatchU32(size_t position, uint32_t value);
 
+    size_t Size() const { return out_.size(); }
     const std::string& Bytes() const { return out_; }
     std::string Take() { return std::move(out_); }
 
