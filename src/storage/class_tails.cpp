@@ -33,46 +33,58 @@ void PutCount(const std::vector<Entry>& entries, ByteWriter& out)
 
 bool IsEmptyForStorage(const TReportItem& item)
 {
-    if (const auto* lines = dynamic_cast<const TLines*>(&item))
-        return lines->Count() == 0;
-    if (const auto* list = dynamic_cast<const TReportItemList*>(&item))
-        return !HasElements(*list);
-    if (const auto* prices = dynamic_cast<const TPrices*>(&item))
-        return prices->Entries.empty();
-    if (const auto* items = dynamic_cast<const TItems*>(&item))
-        return items->Entries.empty();
-    if (const auto* talents = dynamic_cast<const TTalents*>(&item))
-        return talents->Entries.empty();
-    return false;
+    switch (ShapeOf(item.Class())) {
+    case StorageShape::Lines:
+        return static_cast<const TLines&>(item).Count() == 0;
+    case StorageShape::List:
+        return !HasElements(static_cast<const TReportItemList&>(item));
+    case StorageShape::Prices:
+        return static_cast<const TPrices&>(item).Entries.empty();
+    case StorageShape::Items:
+        return static_cast<const TItems&>(item).Entries.empty();
+    case StorageShape::Talents:
+        return static_cast<const TTalents&>(item).Entries.empty();
+    default:
+        return false;
+    }
 }
 
-void WriteValueTail(const TReportItem& item, ByteWriter& out)
+void WriteValueTail(const TReportItem& item, StorageShape shape, ByteWriter& out)
 {
-    if (const auto* history = dynamic_cast<const THistoryInteger*>(&item)) {
-        PutCount(history->History(), out);
-        for (const THistoryInteger::Entry& e : history->History()) {
+    switch (shape) {
+    case StorageShape::History: {
+        const auto& history = static_cast<const THistoryInteger&>(item).History();
+        PutCount(history, out);
+        for (const THistoryInteger::Entry& e : history) {
             out.PutI32(e.Date);
             out.PutI32(e.Value);
         }
-    } else if (const auto* prices = dynamic_cast<const TPrices*>(&item)) {
-        PutCount(prices->Entries, out);
-        for (const TPrice& e : prices->Entries) {
+        break;
+    }
+    case StorageShape::Prices:
+        PutCount(static_cast<const TPrices&>(item).Entries, out);
+        for (const TPrice& e : static_cast<const TPrices&>(item).Entries) {
             out.PutI32(e.Price);
             PutLongString(out, e.Item);
         }
-    } else if (const auto* items = dynamic_cast<const TItems*>(&item)) {
-        PutCount(items->Entries, out);
-        for (const TItem& e : items->Entries) {
+        break;
+    case StorageShape::Items:
+        PutCount(static_cast<const TItems&>(item).Entries, out);
+        for (const TItem& e : static_cast<const TItems&>(item).Entries) {
             PutLongString(out, e.Item);
             out.PutI32(e.Count);
         }
-    } else if (const auto* talents = dynamic_cast<const TTalents*>(&item)) {
-        PutCount(talents->Entries, out);
-        for (const TTalent& e : talents->Entries) {
+        break;
+    case StorageShape::Talents:
+        PutCount(static_cast<const TTalents&>(item).Entries, out);
+        for (const TTalent& e : static_cast<const TTalents&>(item).Entries) {
             PutLongString(out, e.Talent);
             out.PutI32(e.Days);
             out.PutI32(e.Level);
         }
+        break;
+    default:
+        break;
     }
 }
 
@@ -87,34 +99,48 @@ size_t ReadTailCount(ByteReader& in, size_t minEntrySize, std::string_view class
     return static_cast<size_t>(count);
 }
 
-void ReadValueTail(TReportItem& item, ByteReader& in)
+void ReadValueTail(TReportItem& item, StorageShape shape, ByteReader& in)
 {
-    if (auto* history = dynamic_cast<THistoryInteger*>(&item)) {
+    switch (shape) {
+    case StorageShape::History: {
         std::vector<THistoryInteger::Entry> entries(ReadTailCount(in, 8, item.ClassName()));
         for (THistoryInteger::Entry& e : entries) {
             e.Date = in.ReadI32();
             e.Value = in.ReadI32();
         }
-        history->SetHistory(std::move(entries));
-    } else if (auto* prices = dynamic_cast<TPrices*>(&item)) {
-        prices->Entries.resize(ReadTailCount(in, 8, item.ClassName()));
-        for (TPrice& e : prices->Entries) {
+        static_cast<THistoryInteger&>(item).SetHistory(std::move(entries));
+        break;
+    }
+    case StorageShape::Prices: {
+        auto& entries = static_cast<TPrices&>(item).Entries;
+        entries.resize(ReadTailCount(in, 8, item.ClassName()));
+        for (TPrice& e : entries) {
             e.Price = in.ReadI32();
             e.Item = ReadLongString(in);
         }
-    } else if (auto* items = dynamic_cast<TItems*>(&item)) {
-        items->Entries.resize(ReadTailCount(in, 8, item.ClassName()));
-        for (TItem& e : items->Entries) {
+        break;
+    }
+    case StorageShape::Items: {
+        auto& entries = static_cast<TItems&>(item).Entries;
+        entries.resize(ReadTailCount(in, 8, item.ClassName()));
+        for (TItem& e : entries) {
             e.Item = ReadLongString(in);
             e.Count = in.ReadI32();
         }
-    } else if (auto* talents = dynamic_cast<TTalents*>(&item)) {
-        talents->Entries.resize(ReadTailCount(in, 12, item.ClassName()));
-        for (TTalent& e : talents->Entries) {
+        break;
+    }
+    case StorageShape::Talents: {
+        auto& entries = static_cast<TTalents&>(item).Entries;
+        entries.resize(ReadTailCount(in, 12, item.ClassName()));
+        for (TTalent& e : entries) {
             e.Talent = ReadLongString(in);
             e.Days = in.ReadI32();
             e.Level = in.ReadI32();
         }
+        break;
+    }
+    default:
+        break;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/byte_coding.h"
+#include "storage/storage_shape.h"
 
 namespace maprune {
 
@@ -23,15 +24,16 @@ bool IsEmptyForStorage(const TReportItem& item);
 //   TItems:   integer n, then n times long string item, integer count;
 //   TTalents: integer n, then n times long string talent, integer days,
 //             integer level.
-// Other classes have no such tail; these functions do nothing for them.
-void WriteValueTail(const TReportItem& item, ByteWriter& out);
+// `shape` is ShapeOf(item.Class()); other shapes have no such tail and these
+// functions do nothing for them.
+void WriteValueTail(const TReportItem& item, StorageShape shape, ByteWriter& out);
 // Replaces the item's values by those read. A count that the remaining bytes
-// cannot hold throws Error before anything is allocated.
-void ReadValueTail(TReportItem& item, ByteReader& in);
+// cannot hold throws DamagedFileError before anything is allocated.
+void ReadValueTail(TReportItem& item, StorageShape shape, ByteReader& in);
 
 // The element count of a tail, checked against the bytes left in the record:
 // every entry takes at least `minEntrySize` bytes. Throws Error naming
-// `className` for a negative count or one that cannot fit.
+// `className` (DamagedFileError) for a negative count or one that cannot fit.
 size_t ReadTailCount(ByteReader& in, size_t minEntrySize, std::string_view className);
 
 } // namespace maprune

@@ -61,13 +61,14 @@ void WriteListTail(const TReportItemList& list, ByteWriter& out)
 
 void WritePayload(const TReportItem& item, ByteWriter& out)
 {
-    if (dynamic_cast<const TReport*>(&item) != nullptr)
+    const StorageShape shape = ShapeOf(item.Class());
+    if (shape == StorageShape::Report)
         out.PutI32(TReport::kFileVersion);
     WriteProperties(item, out);
-    if (const auto* list = dynamic_cast<const TReportItemList*>(&item))
-        WriteListTail(*list, out);
+    if (shape == StorageShape::List)
+        WriteListTail(static_cast<const TReportItemList&>(item), out);
     else
-        WriteValueTail(item, out);
+        WriteValueTail(item, shape, out);
 }
 
 } // namespace
