@@ -53,36 +53,52 @@ struct KindInfo {
     std::vector<Field> fields;
 };
 
+constexpr int kTerrainSetByte = 80;
+
+// The keys of each section besides the texts, with the record bytes they
+// fill and their ranges.
 const std::vector<KindInfo>& Kinds()
 {
     using T = ValueType;
+    constexpr bool kRequired = true;
+    // clang-format off
     static const std::vector<KindInfo> kinds = {
-        { "item", KindItem,
-            { { "class", T::ItemClass, 288, 0, 255, true },
-                { "material", T::Byte, 289, 0, kMaterialCount - 1 },
-                { "weight", T::Ratio, 24, 0, kInt32Max, false, 20 },
-                { "capacity", T::Int32, 28 } } },
-        { "race", KindRace,
-            { { "number", T::Byte, 168, 0, 255, true }, { "recruiting_cost", T::Int32, 20 },
-                { "hit_points", T::Int32, 24 }, { "magic_resistance", T::Int32, 28, 0, 100 },
-                { "natural_armour", T::Int32, 32 },
-                { "person_weight", T::Ratio, 152, 0, kInt32Max, true, 156 },
-                { "person_capacity", T::Ratio, 160, 0, kInt32Max, true, 164 },
-                { "talents", T::TalentLevels, 40, -99, 99 } } },
-        { "terrain", KindTerrain,
-            { { "number", T::Byte, 73, 0, kTerrainCount - 1, true },
-                { "picture", T::Int32, 32, 0, kPictureCount - 1, true },
-                { "work_places", T::Int32, 20 }, { "water", T::Flag, 24 }, { "iron", T::Flag, 40 },
-                { "laen", T::Flag, 41 }, { "colour", T::Colour, 76, 0, 0xFFFFFF, true },
-                { "compatible", T::Terrains, 80 } } },
-        { "building", KindBuilding,
-            { { "number", T::Byte, 201, 0, 255, true }, { "cost", T::Materials, 20, 0, 1000000 },
-                { "upkeep", T::Materials, 48, 0, 1000000 },
-                { "talents", T::TalentLevels, 76, 0, 99 }, { "size_limit", T::NoneOrInt32, 188 },
-                { "minimum_size", T::NoneOrInt32, 192 }, { "capacity", T::SizeOrInt32, 196 } } },
-        { "talent", KindTalent, { { "number", T::Byte, 24, 0, kTalentCount - 1, true } } },
-        { "command", KindCommand, {} },
+        {"item", KindItem, {
+            {"class",            T::ItemClass,    288, 0, 255, kRequired},
+            {"material",         T::Byte,         289, 0, kMaterialCount - 1},
+            {"weight",           T::Ratio,         24, 0, kInt32Max, false, 20},
+            {"capacity",         T::Int32,         28}}},
+        {"race", KindRace, {
+            {"number",           T::Byte,         168, 0, 255, kRequired},
+            {"recruiting_cost",  T::Int32,         20},
+            {"hit_points",       T::Int32,         24},
+            {"magic_resistance", T::Int32,         28, 0, 100},
+            {"natural_armour",   T::Int32,         32},
+            {"person_weight",    T::Ratio,        152, 0, kInt32Max, kRequired, 156},
+            {"person_capacity",  T::Ratio,        160, 0, kInt32Max, kRequired, 164},
+            {"talents",          T::TalentLevels,  40, -99, 99}}},
+        {"terrain", KindTerrain, {
+            {"number",           T::Byte,          73, 0, kTerrainCount - 1, kRequired},
+            {"picture",          T::Int32,         32, 0, kPictureCount - 1, kRequired},
+            {"work_places",      T::Int32,         20},
+            {"water",            T::Flag,          24},
+            {"iron",             T::Flag,          40},
+            {"laen",             T::Flag,          41},
+            {"colour",           T::Colour,        76, 0, 0xFFFFFF, kRequired},
+            {"compatible",       T::Terrains,      kTerrainSetByte}}},
+        {"building", KindBuilding, {
+            {"number",           T::Byte,         201, 0, 255, kRequired},
+            {"cost",             T::Materials,     20, 0, 1000000},
+            {"upkeep",           T::Materials,     48, 0, 1000000},
+            {"talents",          T::TalentLevels,  76, 0, 99},
+            {"size_limit",       T::NoneOrInt32,  188},
+            {"minimum_size",     T::NoneOrInt32,  192},
+            {"capacity",         T::SizeOrInt32,  196}}},
+        {"talent", KindTalent, {
+            {"number",           T::Byte,          24, 0, kTalentCount - 1, kRequired}}},
+        {"command", KindCommand, {}},
     };
+    // clang-format on
     return kinds;
 }
 
@@ -309,6 +325,8 @@ private:
             }
             SetPlainField(record, field, *entry);
         }
+        if (block.info->kind == KindTerrain)
+            SetTerrainSet(record, 1u << record.TerrainNumber()); // compatible with itself
         if (block.info->kind == KindItem) {
             const bool isMaterial = record.ItemClass() == kItemClassMaterial;
             if (isMaterial && block.Find("material") == nullptr)
@@ -482,7 +500,7 @@ private:
                 ApplyAmounts(record, field, *entry, KindItem, "material");
                 break;
             case ValueType::Terrains:
-                ApplyTerrains(record, field, *entry);
+                ApplyTerrains(record, *entry);
                 break;
             default:
                 break;
@@ -511,18 +529,22 @@ private:
         }
     }
 
-    void ApplyTerrains(GameRecord& record, const Field& field, const Entry& entry) const
+    void ApplyTerrains(GameRecord& record, const Entry& entry) const
     {
-        // A terrain is always compatible with itself.
-        unsigned set = 1u << record.TerrainNumber();
+        unsigned set = record.TerrainSet();
         for (std::string_view name : SplitList(entry.value, ',')) {
             const std::optional<int> number = Resolve(KindTerrain, name);
             if (!number)
                 Fail(entry.line, "unknown terrain '" + std::string(name) + "'");
             set |= 1u << *number;
         }
-        record.SetByte(field.byte, static_cast<uint8_t>(set));
-        record.SetByte(field.byte + 1, static_cast<uint8_t>(set >> 8));
+        SetTerrainSet(record, set);
+    }
+
+    static void SetTerrainSet(GameRecord& record, unsigned set)
+    {
+        record.SetByte(kTerrainSetByte, static_cast<uint8_t>(set));
+        record.SetByte(kTerrainSetByte + 1, static_cast<uint8_t>(set >> 8));
     }
 
     void CheckNamesUnique() const
