@@ -89,6 +89,17 @@ char32_t FoldCase(char32_t c)
 
 } // namespace
 
+bool IsValidUtf8(std::string_view text)
+{
+    size_t pos = 0;
+    char32_t ignored;
+    while (pos < text.size()) {
+        if (!DecodeUtf8At(text, pos, ignored))
+            return false;
+    }
+    return true;
+}
+
 std::u32string DecodeModelText(std::string_view text)
 {
     std::u32string result;

@@ -4,13 +4,13 @@
 #include <string>
 #include <string_view>
 
-#include "core/text_encoding.h"
-
 namespace maprune {
 
 // Model strings are the bytes of a report, which may be UTF-8 or 8-bit text.
 // One rule turns them into characters everywhere: a string that is valid
 // UTF-8 is UTF-8, anything else is Windows-1252.
+
+bool IsValidUtf8(std::string_view text);
 
 // The characters of a model string by the rule above.
 std::u32string DecodeModelText(std::string_view text);
