@@ -53,7 +53,7 @@ public:
 
 private:
     // Reads the rest of a record into `item`, which is initialised but not
-    // yet read, and completes it.
+    // yet read; the caller completes it.
     void Record(TReportItem& item, ByteReader& in, size_t base, int depth);
     void Payload(TReportItem& item, ByteReader& in, size_t base, int depth);
     void Properties(TReportItem& item, StorageShape shape, ByteReader& in, size_t base, int depth);
@@ -75,6 +75,7 @@ std::unique_ptr<TReportItem> ObjectReader::NewRecord(const ClassInfo& cls, ByteR
 {
     std::unique_ptr<TReportItem> item = NewItem(cls, owner, "CreateFromStream");
     Record(*item, in, base, depth);
+    item->Finish();
     return item;
 }
 
@@ -97,7 +98,6 @@ void ObjectReader::Record(TReportItem& item, ByteReader& in, size_t base, int de
         ThrowDamagedFile("ein " + std::string(item.ClassName()) + "-Datensatz enthält "
                          + std::to_string(payload.Remaining()) + " überzählige Bytes");
     }
-    item.Finish();
 }
 
 void ObjectReader::Payload(TReportItem& item, ByteReader& in, size_t base, int depth)
@@ -156,7 +156,7 @@ void ObjectReader::ObjectProperty(TReportItem& item, const PropertyInfo& p, bool
     // A fresh property holds the empty object of its class that
     // initialisation created; a record of just that class is read into it,
     // which ends in the same state as reading a new object and freeing the
-    // empty one, without the cost of both.
+    // empty one, without the cost of both. The holder's Finish completes it.
     TReportItem* held = p.GetObject(item);
     if (fresh && held != nullptr && &held->Class() == &cls && ShapeOf(cls) != StorageShape::Report)
         Record(*held, in, base, depth + 1);

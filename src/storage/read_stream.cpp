@@ -13,6 +13,15 @@ size_t TReadStream::Read(void* buffer, size_t count)
     size_t total = 0;
     while (total < count) {
         const size_t asked = count - total;
+        // A request that the ring could not hold goes past it, which saves
+        // copying every byte of a large block twice.
+        if (FRing.Count() == 0 && asked >= FRing.Size()) {
+            const size_t read = FSource.Read(to + total, asked);
+            total += read;
+            if (read == 0)
+                break;
+            continue;
+        }
         if (asked > FRing.Count())
             FRing.Fill(FSource, FRing.Size());
         const size_t taken = FRing.Get(to + total, std::min(asked, FRing.Count()));

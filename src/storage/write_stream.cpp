@@ -23,6 +23,12 @@ size_t TWriteStream::Write(const void* buffer, size_t count)
         const size_t remaining = count - total;
         if (remaining > FRing.Free())
             FRing.Drain(FDestination, FRing.Count());
+        // A block that the ring could not hold goes past it, once the ring
+        // is empty so that the order of the bytes stays.
+        if (FRing.Count() == 0 && remaining >= FRing.Size()) {
+            total += FDestination.Write(from + total, remaining);
+            break;
+        }
         const size_t stored = FRing.Put(from + total, std::min(remaining, FRing.Free()));
         if (stored == 0)
             break;

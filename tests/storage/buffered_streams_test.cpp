@@ -48,19 +48,23 @@ void ExpectInvalidOperation(F f)
 
 } // namespace
 
-TEST(ReadStream, ServesReadsLongerThanTheRingAcrossRefills)
+TEST(ReadStream, ServesSmallAndLongReadsAcrossRefills)
 {
-    const std::string data = Pattern(200000);
+    const std::string data = Pattern(300000);
     PieceSource source(data);
     TReadStream stream(source);
-    std::string got(150000, '\0');
-    ASSERT_EQ(stream.Read(got.data(), 3), 3u);
-    ASSERT_EQ(stream.Read(got.data() + 3, got.size() - 3), got.size() - 3);
-    std::string rest(100000, '\0');
-    rest.resize(stream.Read(rest.data(), rest.size()));
-    EXPECT_EQ(rest.size(), 50000u) << "a short read at the end of the source";
-    EXPECT_EQ(got + rest, data);
-    EXPECT_EQ(stream.Read(rest.data(), 10), 0u);
+    std::string got;
+    // Small reads, a read beyond what the ring holds, reads longer than the
+    // whole ring (partly from the ring, partly past it), a short last read.
+    for (size_t n : {size_t{3}, size_t{4}, size_t{60000}, size_t{150000}, size_t{100000}}) {
+        std::string piece(n, '\0');
+        piece.resize(stream.Read(piece.data(), n));
+        got += piece;
+    }
+    EXPECT_EQ(got.size(), data.size()) << "the last read comes back short";
+    EXPECT_EQ(got, data);
+    char c;
+    EXPECT_EQ(stream.Read(&c, 1), 0u);
 }
 
 TEST(WriteStream, PassesSmallAndLargeWritesOnInOrder)
@@ -70,7 +74,10 @@ TEST(WriteStream, PassesSmallAndLargeWritesOnInOrder)
     TWriteStream stream(destination);
     for (size_t i = 0; i < 1000; ++i)
         ASSERT_EQ(stream.Write(data.data() + i * 4, 4), 4u);
-    ASSERT_EQ(stream.Write(data.data() + 4000, data.size() - 4000), data.size() - 4000);
+    EXPECT_EQ(destination.Bytes().size(), 0u) << "small writes wait in the ring";
+    ASSERT_EQ(stream.Write(data.data() + 4000, 200000), 200000u);
+    ASSERT_EQ(stream.Write(data.data() + 204000, 60000), 60000u);
+    ASSERT_EQ(stream.Write(data.data() + 264000, 36000), 36000u);
     EXPECT_LT(destination.Bytes().size(), data.size()) << "the last piece waits in the ring";
     stream.Flush();
     EXPECT_EQ(destination.Bytes(), data);
