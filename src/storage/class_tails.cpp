@@ -49,6 +49,25 @@ bool IsEmptyForStorage(const TReportItem& item)
     }
 }
 
+bool IsPristine(const TReportItem& item)
+{
+    if (item.Tag() != 0 || item.Turn != -1)
+        return false;
+    switch (ShapeOf(item.Class())) {
+    case StorageShape::List:
+        return static_cast<const TReportItemList&>(item).Count() == 0;
+    case StorageShape::History:
+        return static_cast<const THistoryInteger&>(item).HistoryCount() == 0;
+    case StorageShape::Lines:
+    case StorageShape::Prices:
+    case StorageShape::Items:
+    case StorageShape::Talents:
+        return IsEmptyForStorage(item);
+    default:
+        return false;
+    }
+}
+
 void WriteValueTail(const TReportItem& item, StorageShape shape, ByteWriter& out)
 {
     switch (shape) {

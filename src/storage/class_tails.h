@@ -16,6 +16,11 @@ class TReportItem;
 // without entries. Every other object (a history value too) is written.
 bool IsEmptyForStorage(const TReportItem& item);
 
+// Whether `item` is a text, list, table or history in the state that
+// creating it empty gives: Tag 0, Turn -1 and no content. Reading a record
+// into such an object ends as reading it into a new one.
+bool IsPristine(const TReportItem& item);
+
 // The unnamed values that follow the end mark of a THistoryInteger, TPrices,
 // TItems or TTalents record:
 //   THistoryInteger: integer n, then n pairs of integers (turn, value) in the

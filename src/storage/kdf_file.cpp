@@ -12,7 +12,10 @@ namespace maprune {
 std::unique_ptr<TReport> LoadKdfFile(const std::filesystem::path& path, Progress& progress)
 {
     TKDF_Reader reader(path);
-    std::unique_ptr<TReport> report = ReadReport(reader, progress);
+    std::error_code ec;
+    const uintmax_t fileSize = std::filesystem::file_size(path, ec);
+    std::unique_ptr<TReport> report
+        = ReadReport(reader, progress, ec ? kUnknownContentSize : MaxInflatedSize(fileSize));
     if (!reader.AtCompleteEnd())
         ThrowDamagedFile("die komprimierten Daten sind unvollständig oder gehen über den Report hinaus");
     return report;

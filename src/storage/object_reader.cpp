@@ -57,9 +57,8 @@ private:
     void Record(TReportItem& item, ByteReader& in, size_t base, int depth);
     void Payload(TReportItem& item, ByteReader& in, size_t base, int depth);
     void Properties(TReportItem& item, StorageShape shape, ByteReader& in, size_t base, int depth);
-    // `fresh`: the property still holds the object that initialisation made.
-    void ObjectProperty(TReportItem& item, const PropertyInfo& p, bool fresh, ByteReader& in,
-                        size_t base, int depth);
+    void ObjectProperty(TReportItem& item, const PropertyInfo& p, ByteReader& in, size_t base,
+                        int depth);
     void ListTail(TReportItemList& list, ByteReader& in, size_t base, int depth);
     // Reads a class name and returns its class, which must be `expected` or
     // derive from it. The record stands in `holder`, as property `p` or, when
@@ -122,7 +121,6 @@ void ObjectReader::Properties(TReportItem& item, StorageShape shape, ByteReader&
 {
     const ClassInfo& cls = item.Class();
     size_t hint = 0;
-    uint64_t readObjects = 0; // bit i: object property i was read already
     for (std::string_view name = ReadShortString(in); !name.empty(); name = ReadShortString(in)) {
         const PropertyInfo& p = FindStoredProperty(cls, name, hint);
         switch (p.Kind) {
@@ -139,26 +137,23 @@ void ObjectReader::Properties(TReportItem& item, StorageShape shape, ByteReader&
                 static_cast<THistoryInteger&>(*p.GetObject(item))
                     .AddValue(Version56Turn(item, shape), value);
             } else {
-                const auto index = static_cast<size_t>(&p - cls.Properties.data());
-                const uint64_t bit = index < 64 ? uint64_t{1} << index : 0;
-                ObjectProperty(item, p, bit != 0 && (readObjects & bit) == 0, in, base, depth);
-                readObjects |= bit;
+                ObjectProperty(item, p, in, base, depth);
             }
             break;
         }
     }
 }
 
-void ObjectReader::ObjectProperty(TReportItem& item, const PropertyInfo& p, bool fresh,
-                                  ByteReader& in, size_t base, int depth)
+void ObjectReader::ObjectProperty(TReportItem& item, const PropertyInfo& p, ByteReader& in,
+                                  size_t base, int depth)
 {
     const ClassInfo& cls = RecordClass(in, *p.ObjectClass(), item, &p);
-    // A fresh property holds the empty object of its class that
-    // initialisation created; a record of just that class is read into it,
-    // which ends in the same state as reading a new object and freeing the
-    // empty one, without the cost of both. The holder's Finish completes it.
+    // The property usually holds the empty object that initialisation
+    // created. A record of just that class is read into it, which ends in
+    // the same state as reading a new object and freeing the empty one,
+    // without the cost of both. The holder's Finish completes it.
     TReportItem* held = p.GetObject(item);
-    if (fresh && held != nullptr && &held->Class() == &cls && ShapeOf(cls) != StorageShape::Report)
+    if (held != nullptr && &held->Class() == &cls && IsPristine(*held))
         Record(*held, in, base, depth + 1);
     else
         p.SetObject(item, NewRecord(cls, in, base, item.Owner(), depth + 1));

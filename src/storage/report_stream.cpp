@@ -41,7 +41,13 @@ std::string ReadClassName(TStream& in)
 
 } // namespace
 
-std::unique_ptr<TReport> ReadReport(TStream& in, Progress& progress)
+uint64_t MaxInflatedSize(uint64_t compressedSize)
+{
+    return compressedSize > kUnknownContentSize / 1032 ? kUnknownContentSize
+                                                        : compressedSize * 1032;
+}
+
+std::unique_ptr<TReport> ReadReport(TStream& in, Progress& progress, uint64_t contentLimit)
 {
     if (!EqualIgnoringCase(ReadClassName(in), TReport::StaticClass().Name))
         throw Error("this is no valid report file");
@@ -53,6 +59,14 @@ std::unique_ptr<TReport> ReadReport(TStream& in, Progress& progress)
     if (length < 0)
         ThrowDamagedFile("die Länge des Reports fehlt oder ist negativ");
     const auto total = static_cast<size_t>(length);
+    if (total > contentLimit) {
+        ThrowDamagedFile("der Report soll " + std::to_string(total)
+                         + " Bytes umfassen, die Datei kann aber höchstens "
+                         + std::to_string(contentLimit) + " enthalten");
+    }
+    // Only a length that the source can deliver is trusted with the memory.
+    if (contentLimit != kUnknownContentSize)
+        record.reserve(4 + total);
     ProgressMeter meter(progress, 2 * static_cast<uint64_t>(total));
     while (record.size() - 4 < total) {
         const size_t piece = std::min(kPiece, total - (record.size() - 4));

@@ -141,6 +141,9 @@ TEST(KdfFile, RefusesForeignDamagedAndTruncatedFilesLeavingTheOpenReport)
     EXPECT_EQ(tryOpen(dir / "cut.kdf"), "this is no valid report file") << "cut before the name";
     WriteWholeFile(dir / "plain.kdf", RecordOf(*open));
     EXPECT_EQ(tryOpen(dir / "plain.kdf").substr(0, 5), "Error") << "not compressed at all";
+    WriteContent(dir / "huge.kdf", "\x07TReport\xF0\xFF\xFF\x7F\x39\0\0\0"s);
+    EXPECT_NE(tryOpen(dir / "huge.kdf").find("die Datei kann aber höchstens"), std::string::npos)
+        << "a length far beyond what the file can hold is refused before reading";
     WriteContent(dir / "more.kdf", RecordOf(*open) + "x");
     EXPECT_NE(tryOpen(dir / "more.kdf").find("gehen über den Report hinaus"), std::string::npos);
     EXPECT_NE(tryOpen(dir / "missing.kdf").find("Cannot open file"), std::string::npos);

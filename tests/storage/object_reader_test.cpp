@@ -217,6 +217,30 @@ TEST(ObjectReader, Version56StoresHistoriesAsBareCurrentValues)
     EXPECT_EQ(p.Points->GetHistoryDate(0), 7);
 }
 
+TEST(ObjectReader, ARecordReplacesWhatItsPropertyHeld)
+{
+    auto report = CreateEmpty<TReport>(nullptr);
+    // A summary starts with four lines of -1; a Data record without text
+    // gives an empty text, as a new object would.
+    const std::string noText = Bytes().Int("Turn", 4).End().As("TLines");
+    auto politic = Read(TPoliticInfo::StaticClass(), Bytes().Raw("\x04" "Data").Raw(noText).End().Body(),
+                        report.get());
+    EXPECT_EQ(static_cast<TPoliticInfo&>(*politic).Data->Count(), 0);
+    EXPECT_EQ(static_cast<TPoliticInfo&>(*politic).Data->Turn, 4);
+
+    // A property given twice holds the second record only.
+    const std::string one = Bytes().Int("Nr", 1).End().As("TSpell");
+    const std::string two = Bytes().Int("Nr", 2).End().As("TSpell");
+    const std::string first = Bytes().End().I32(1).Raw(one).As("TSpells");
+    const std::string second = Bytes().End().I32(1).Raw(two).As("TSpells");
+    auto item = Read(TReport::StaticClass(),
+                     Bytes().I32(57).Raw("\x06Spells").Raw(first).Raw("\x06Spells").Raw(second).End().Body(),
+                     nullptr);
+    const auto& read = static_cast<const TReport&>(*item);
+    ASSERT_EQ(read.Spells->Count(), 1u);
+    EXPECT_EQ((*read.Spells)[0]->Nr, 2);
+}
+
 TEST(ObjectReader, RefusesVersionsOutside56To57)
 {
     const std::string message = "Die zu ladende KDF-Datei (Version %d) ist mit den von dieser "
