@@ -93,11 +93,12 @@ void WriteReport(const TReport& report, TStream& out, Progress& progress)
     WriteObject(report, record);
     const std::string& bytes = record.Bytes();
     ProgressMeter meter(progress, bytes.size());
-    for (size_t at = 0; at < bytes.size(); at += kPiece) {
-        out.WriteBuffer(bytes.data() + at, std::min(kPiece, bytes.size() - at));
+    for (size_t at = 0; at < bytes.size();) {
+        const size_t piece = std::min(kPiece, bytes.size() - at);
+        out.WriteBuffer(bytes.data() + at, piece);
+        at += piece;
         meter.Advance(at);
     }
-    meter.Advance(bytes.size());
 }
 
 } // namespace maprune
