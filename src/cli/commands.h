@@ -9,5 +9,6 @@ namespace maprune::cli {
 // the callback that runs it. A callback reports failure by throwing
 // CLI::RuntimeError with the exit code, after printing its messages.
 void RegisterGamedataCommand(CLI::App& app);
+void RegisterSettingsCommand(CLI::App& app);
 
 } // namespace maprune::cli

@@ -20,6 +20,7 @@ int main(int argc, char** argv)
     app.require_subcommand(0, 1);
 
     maprune::cli::RegisterGamedataCommand(app);
+    maprune::cli::RegisterSettingsCommand(app);
 
     try {
         app.parse(argc, argv);
