@@ -2,8 +2,8 @@
 #include "storage/report_stream.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "model/class_registry.h"
 #include "model/report.h"
 #include "storage/damaged_file.h"
 #include "storage/object_reader.h"
@@ -18,15 +18,6 @@ namespace {
 // Pieces in which payloads are read and written: large enough for block
 // transfers, small enough for a smooth progress bar.
 constexpr size_t kPiece = 1 << 20;
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size()
-           && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-                  return std::tolower(static_cast<unsigned char>(x))
-                         == std::tolower(static_cast<unsigned char>(y));
-              });
-}
 
 // The class name of the first record; empty when the data ends before it.
 std::string ReadClassName(TStream& in)
@@ -49,7 +40,8 @@ uint64_t MaxInflatedSize(uint64_t compressedSize)
 
 std::unique_ptr<TReport> ReadReport(TStream& in, Progress& progress, uint64_t contentLimit)
 {
-    if (!EqualIgnoringCase(ReadClassName(in), TReport::StaticClass().Name))
+    // The registry compares names ignoring case.
+    if (FindRegisteredClass(ReadClassName(in)) != &TReport::StaticClass())
         throw Error("this is no valid report file");
 
     // The record as CreateFromStream takes it: payload length, then payload.
