@@ -18,10 +18,7 @@ void TReportItemList::Add(std::unique_ptr<TReportItem> item)
     }
     TReportItem* added = item.get();
     FItems.push_back(std::move(item));
-    // Re-owning a tree to the report it belongs to already changes nothing
-    // but costs a walk over the whole tree, for every element a file adds.
-    if (added->Owner() != Owner())
-        added->SetOwner(Owner());
+    added->SetOwner(Owner());
 }
 
 void TReportItemList::Pack()
