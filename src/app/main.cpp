@@ -2,12 +2,14 @@
 #include <QApplication>
 
 #include "app/main_window.h"
+#include "core/program_path.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Oskel");
     QApplication::setApplicationName("Maprune");
+    maprune::SetProgramPath(QCoreApplication::applicationFilePath().toStdU16String());
     maprune::TMainWindow window;
     window.show();
     return QApplication::exec();

@@ -2,11 +2,20 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/stderr_dialogs.h"
 #include "core/error.h"
+#include "core/program_path.h"
+#include "model/game_data.h"
 
 int main(int argc, char** argv)
 {
-    CLI::App app{"maprune-cli - Kelvaran-Reports lesen, zusammenführen und auswerten", "maprune-cli"};
+    if (argc > 0)
+        maprune::SetProgramPath(argv[0]);
+    maprune::SetGameData(std::make_unique<maprune::GameData>(
+        maprune::FindGameDataFile(maprune::ProgramPath()), &maprune::cli::ToolDialogs()));
+
+    CLI::App app { "maprune-cli - Kelvaran-Reports lesen, zusammenführen und auswerten",
+        "maprune-cli" };
     app.set_version_flag("--version", std::string("maprune-cli ") + MAPRUNE_VERSION);
     app.require_subcommand(0, 1);
 

@@ -8,6 +8,10 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "model/item_name_cache.h"
+#include "model/name_forms.h"
 
 namespace maprune {
 
@@ -90,35 +94,77 @@ struct GameRecord {
 class GameData {
 public:
     // `dialogs` receives the information message when the file cannot be
-    // read; it may be null (the message is then dropped).
+    // read; it may be null (the message is then dropped). Neither the file
+    // nor `dialogs` is touched before the first call that needs a record;
+    // `dialogs` must live until then.
     GameData(std::filesystem::path file, Dialogs* dialogs);
+    // A table that is loaded already, from `records` (tests, tools).
+    explicit GameData(std::vector<GameRecord> records);
+
+    const std::filesystem::path& File() const { return file_; }
+    // Why the file could not be read (it names the file), or empty when it
+    // was read. Loads the file if that has not happened yet.
+    const std::string& LoadError();
 
     size_t Count();
+    // Throws Error when `index` >= Count().
     const GameRecord& Record(size_t index);
 
-    // Finds the record of `name` among the kinds of `kindMask`; an unknown
-    // name becomes a new record of the smallest requested kind. Throws Error
-    // ("error in GetItem", "could not find item %s", "fatal error in GetItem").
+    // Finds the record of `name` among the kinds of `kindMask`: the first
+    // record of those kinds with `name` among its Names, where every '~' in
+    // `name` counts as a blank and case and character set do not matter
+    // (NameForms). An unknown name becomes a new record of the smallest
+    // requested kind, with all fixed fields 0 and the name as its texts.
+    // Throws Error "could not find item %s" when only records of other kinds
+    // carry the name, "error in GetItem" when the name was found before as a
+    // record of a kind outside `kindMask`, and "fatal error in GetItem" when
+    // an unknown name is asked for without any kind 0..12.
+    // Every name is cached; a repeated call costs a hash and a comparison.
     const GameRecord& GetItem(std::string_view name, uint16_t kindMask);
-    // form: 0 singular, 1 plural, 2/3 the parts of a "a|b" plural.
+    // The record of GetItem by `form`: 0 Singular, 1 Plural, 2 and 3 the part
+    // of Plural before and after its '|' (all of Plural without one), other
+    // forms "". A record without Plural gives "mal " + Singular for any form.
     std::string NameForm(std::string_view name, uint16_t kindMask, int form);
 
+    // The first record of the kind with that type number, compared as a
+    // byte. Throw Error "terrain type %d not found" etc.
     const GameRecord& GetTerrainType(int number);
     const GameRecord& GetBuildingType(int number);
     const GameRecord& GetRaceType(int number);
-    const GameRecord& GetMaterialType(int number);
+    const GameRecord& GetMaterialType(int number); // items of ItemClass 3
     const GameRecord& GetTalentType(int number);
 
 private:
-    /* implementation-defined */
+    void EnsureLoaded();
+    const GameRecord& Append(GameRecord record);
+    const GameRecord& FullSearch(std::string_view name, uint16_t kindMask);
+    template <typename Matches>
+    const GameRecord& FindByNumber(const char* what, int number, Matches matches);
+
+    std::filesystem::path file_;
+    Dialogs* dialogs_ = nullptr;
+    bool loaded_ = false;
+    std::string loadError_;
+    std::deque<GameRecord> records_;
+    std::deque<NameForms> forms_; // forms_[i] are the Names of records_[i]
+    ItemNameCache cache_;
 };
 
-// The program-wide game data. SetGameData replaces it (tests use this);
-// GameDataInstance creates the default one on first call.
+// The form of a name for `count` pieces: 0 (singular) for 1, else 1.
+int NameFormForCount(long long count);
+
+// The program-wide game data. main() creates it with the program's Dialogs
+// and hands it over with SetGameData (tests replace it the same way; null
+// drops it). Without one, GameDataInstance creates a default on first call
+// that reads FindGameDataFile(ProgramPath()) and shows no message.
 GameData& GameDataInstance();
 void SetGameData(std::unique_ptr<GameData> data);
 
-// "<program>.dat" beside the program, else the installed data folder.
+// The data file for the program at `programPath`: "<program stem>.dat" or
+// else "maprune.dat" beside the program (all of the project's programs share
+// that one), else "maprune.dat" in the installed data folder. When none of
+// them exists, "maprune.dat" beside the program (or in the data folder when
+// `programPath` is empty), so that the failure names it.
 std::filesystem::path FindGameDataFile(const std::filesystem::path& programPath);
 
 } // namespace maprune

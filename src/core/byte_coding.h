@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "core/error.h"
+
+namespace maprune {
+
+// Thrown by ByteReader when a read needs more bytes than are left.
+class TruncatedData : public Error {
+public:
+    using Error::Error;
+};
+
+// Little-endian reader over a borrowed byte buffer; the buffer must outlive
+// the reader. Every read checks the remaining length first and throws
+// TruncatedData without moving the position when it is too short, so a
+// reader of outside input can never read past its buffer.
+class ByteReader {
+public:
+    explicit ByteReader(std::string_view bytes)
+        : bytes_(bytes)
+    {
+    }
+
+    size_t Position() const { return pos_; }
+    size_t Remaining() const { return bytes_.size() - pos_; }
+    bool AtEnd() const { return pos_ == bytes_.size(); }
+
+    uint8_t ReadU8();
+    uint16_t ReadU16();
+    uint32_t ReadU32();
+    uint64_t ReadU64();
+    int32_t ReadI32() { return static_cast<int32_t>(ReadU32()); }
+    int64_t ReadI64() { return static_cast<int64_t>(ReadU64()); }
+    double ReadF64(); // IEEE 754 binary64
+    // The next `count` bytes, as a view into the buffer.
+    std::string_view ReadBytes(size_t count);
+    void Skip(size_t count) { ReadBytes(count); }
+
+private:
+    void Require(size_t count) const;
+
+    std::string_view bytes_;
+    size_t pos_ = 0;
+};
+
+// Little-endian writer appending to a string that it owns.
+class ByteWriter {
+public:
+    void PutU8(uint8_t value) { out_.push_back(static_cast<char>(value)); }
+    void PutU16(uint16_t value);
+    void PutU32(uint32_t value);
+    void PutU64(uint64_t value);
+    void PutI32(int32_t value) { PutU32(static_cast<uint32_t>(value)); }
+    void PutI64(int64_t value) { PutU64(static_cast<uint64_t>(value)); }
+    void PutF64(double value);
+    void PutBytes(std::string_view bytes) { out_.append(bytes); }
+
+    const std::string& Bytes() const { return out_; }
+    std::string Take() { return std::move(out_); }
+
+private:
+    std::string out_;
+};
+
+} // namespace maprune
