@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "core/model_text.h"
+
 namespace maprune {
 
 namespace {
@@ -65,18 +67,6 @@ size_t DecodeUtf8(std::string_view s, size_t pos, char32_t& cp)
 }
 
 } // namespace
-
-bool IsValidUtf8(std::string_view bytes)
-{
-    char32_t cp;
-    for (size_t pos = 0; pos < bytes.size();) {
-        const size_t len = DecodeUtf8(bytes, pos, cp);
-        if (len == 0)
-            return false;
-        pos += len;
-    }
-    return true;
-}
 
 std::string DisplayText(std::string_view modelBytes)
 {

@@ -6,11 +6,11 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "core/model_text.h"
 #include "report/merge_entities.h"
 #include "report/merge_party.h"
 #include "report/merge_region.h"
 #include "report/progress_panel.h"
-#include "report/text_fold.h"
 
 namespace maprune {
 
@@ -119,14 +119,14 @@ void MergeParties(TReport& dest, TReport& src)
 template <class List, class Item>
 void TakeNewByName(List& to, List& from, std::string Item::*name)
 {
-    std::unordered_set<std::string> known;
+    std::unordered_set<std::u32string> known;
     for (const Item* item : to) {
         if (item != nullptr)
-            known.insert(FoldCase(item->*name));
+            known.insert(FoldedText(item->*name));
     }
     for (size_t i = 0; i < from.Count(); ++i) {
         const Item* item = from[i];
-        if (item != nullptr && known.insert(FoldCase(item->*name)).second)
+        if (item != nullptr && known.insert(FoldedText(item->*name)).second)
             to.Add(from.Release(i));
     }
     from.Pack();
