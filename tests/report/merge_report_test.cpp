@@ -3,6 +3,7 @@
 
 #include "report/merge_report.h"
 #include "report/progress_panel.h"
+#include "core/scripted_dialogs.h"
 #include "report/report_building.h"
 
 using namespace maprune;
@@ -16,7 +17,7 @@ namespace {
 //   (5,5) Berge "Gamma": unit 102
 struct MergeReportTest : ::testing::Test {
     TestTerrains Terrains;
-    ScriptedDialogs Messages{{}, ButtonOk};
+    ScriptedDialogs Messages;
     ScriptedChooser Chooser;
     NullProgressPanel Panel;
     AdaptationUi Ui{Messages, Chooser, Panel};

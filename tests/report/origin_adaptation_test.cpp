@@ -3,6 +3,7 @@
 
 #include "report/origin_adaptation.h"
 #include "report/progress_panel.h"
+#include "core/scripted_dialogs.h"
 #include "report/report_building.h"
 
 using namespace maprune;
@@ -33,7 +34,7 @@ private:
 
 struct Fixture : ::testing::Test {
     TestTerrains Terrains;
-    ScriptedDialogs Messages{{}, ButtonOk};
+    ScriptedDialogs Messages;
     ScriptedChooser Chooser{1};
     RecordingPanel Panel;
     AdaptationUi Ui{Messages, Chooser, Panel};
@@ -68,7 +69,7 @@ TEST_F(FindShiftTest, OneAcceptedShiftIsTaken)
     EXPECT_EQ(result.Result, LayerShift::Outcome::Shifted);
     EXPECT_EQ(result.Offset, (Shift{7, -2}));
     EXPECT_EQ(result.AcceptedShifts, 1u);
-    EXPECT_TRUE(Messages.Messages.empty());
+    EXPECT_TRUE(Messages.shown.empty());
     EXPECT_TRUE(Chooser.Offered.empty());
     EXPECT_EQ(Panel.Adaptation().Positions.front(), 0);
     EXPECT_EQ(Panel.Adaptation().Positions.back(), 1000);
@@ -110,17 +111,18 @@ TEST_F(FindShiftTest, EachNoShiftReaction)
     EXPECT_EQ(FindShift(*x, *y, 0, Options, Ui).Result, LayerShift::Outcome::Unshifted);
     Options.OnNone = NoShiftReaction::Refuse;
     EXPECT_EQ(FindShift(*x, *y, 0, Options, Ui).Result, LayerShift::Outcome::Refused);
-    EXPECT_TRUE(Messages.Messages.empty());
+    EXPECT_TRUE(Messages.shown.empty());
 
     Options.OnNone = NoShiftReaction::Ask;
-    ScriptedDialogs answers({ButtonOk, ButtonCancel});
-    AdaptationUi ui{answers, Chooser, Panel};
+    ScriptedDialogs script;
+    script.answers = {ButtonOk, ButtonCancel};
+    AdaptationUi ui{script, Chooser, Panel};
     EXPECT_EQ(FindShift(*x, *y, 0, Options, ui).Result, LayerShift::Outcome::Unshifted);
     EXPECT_EQ(FindShift(*x, *y, 0, Options, ui).Result, LayerShift::Outcome::Refused);
-    ASSERT_EQ(answers.Messages.size(), 2u);
-    EXPECT_EQ(answers.Messages[0].Kind, MessageKind::Confirmation);
-    EXPECT_EQ(answers.Messages[0].Buttons, ButtonOk | ButtonCancel);
-    EXPECT_EQ(answers.Messages[0].Text,
+    ASSERT_EQ(script.shown.size(), 2u);
+    EXPECT_EQ(script.shown[0].kind, MessageKind::Confirmation);
+    EXPECT_EQ(script.shown[0].buttons, ButtonOk | ButtonCancel);
+    EXPECT_EQ(script.shown[0].text,
               "Es wurde keine Verschiebungsmöglichkeit gefunden... wählen Sie OK, um die Karte ohne "
               "Verschiebung zu importieren");
     // An empty layer finds nothing either.

@@ -171,15 +171,4 @@ TUnit* FindUnit(const TReport& report, int32_t nr, TRegion** where)
     return nullptr;
 }
 
-DialogButton ScriptedDialogs::ShowMessage(MessageKind kind, const std::string& text,
-                                          DialogButtons buttons)
-{
-    Messages.push_back(Shown{kind, text, buttons});
-    if (FAnswers.empty())
-        return FFallback;
-    const DialogButton answer = FAnswers.front();
-    FAnswers.pop_front();
-    return answer;
-}
-
 } // namespace maprune::test

@@ -2,13 +2,11 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "core/dialogs.h"
 #include "model/report.h"
 #include "report/shift_chooser.h"
 
@@ -43,27 +41,6 @@ bool AllOwnedBy(const TReportItem& item, const TReport* owner);
 
 std::vector<std::string> CommandsOf(const TUnit& unit);
 TUnit* FindUnit(const TReport& report, int32_t nr, TRegion** where = nullptr);
-
-// Answers messages from a script (then with `fallback`) and records them.
-class ScriptedDialogs : public Dialogs {
-public:
-    struct Shown {
-        MessageKind Kind;
-        std::string Text;
-        DialogButtons Buttons;
-    };
-    explicit ScriptedDialogs(std::deque<DialogButton> answers = {}, DialogButton fallback = ButtonYes)
-        : FAnswers(std::move(answers)), FFallback(fallback)
-    {
-    }
-    DialogButton ShowMessage(MessageKind kind, const std::string& text, DialogButtons buttons) override;
-
-    std::vector<Shown> Messages;
-
-private:
-    std::deque<DialogButton> FAnswers;
-    DialogButton FFallback;
-};
 
 // Picks a fixed index (none: cancels) and records the offered shifts.
 class ScriptedChooser : public ShiftChooser {
