@@ -4,19 +4,22 @@
 #include <string>
 #include <string_view>
 
+#include "core/model_text.h"
+
 namespace maprune {
 
-// Model strings are the report's bytes as read: valid UTF-8, or else an 8-bit
-// Windows-1252 text. These functions are the one place where such bytes are
-// decoded for display and user input is encoded back.
-
-bool IsValidUtf8(std::string_view bytes);
+// Conversions between model strings (the report's bytes, decoded by the rule
+// of model_text.h) and the UTF-8 text that windows and tools show and take.
 
 // The model bytes as UTF-8: valid UTF-8 unchanged, anything else decoded as
 // Windows-1252.
 std::string DisplayText(std::string_view modelBytes);
 
 // UTF-8 text as Windows-1252 bytes; characters Windows-1252 lacks become '?'.
+// Bytes that are not UTF-8 are taken as Windows-1252 already and kept.
 std::string Utf8ToCp1252(std::string_view utf8);
+
+// Appends code point `cp` to `out` in UTF-8.
+void AppendUtf8(std::string& out, char32_t cp);
 
 } // namespace maprune

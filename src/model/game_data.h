@@ -119,7 +119,8 @@ public:
     // carry the name, "error in GetItem" when the name was found before as a
     // record of a kind outside `kindMask`, and "fatal error in GetItem" when
     // an unknown name is asked for without any kind 0..12.
-    // Every name is cached; a repeated call costs a hash and a comparison.
+    // The first 1024 distinct names are cached: a repeated call then costs a
+    // hash and one comparison of the name.
     const GameRecord& GetItem(std::string_view name, uint16_t kindMask);
     // The record of GetItem by `form`: 0 Singular, 1 Plural, 2 and 3 the part
     // of Plural before and after its '|' (all of Plural without one), other
@@ -127,7 +128,7 @@ public:
     std::string NameForm(std::string_view name, uint16_t kindMask, int form);
 
     // The first record of the kind with that type number, compared as a
-    // byte. Throw Error "terrain type %d not found" etc.
+    // byte. Throws Error "terrain type %d not found" etc.
     const GameRecord& GetTerrainType(int number);
     const GameRecord& GetBuildingType(int number);
     const GameRecord& GetRaceType(int number);
@@ -154,9 +155,10 @@ private:
 int NameFormForCount(long long count);
 
 // The program-wide game data. main() creates it with the program's Dialogs
-// and hands it over with SetGameData (tests replace it the same way; null
-// drops it). Without one, GameDataInstance creates a default on first call
-// that reads FindGameDataFile(ProgramPath()) and shows no message.
+// and hands it over with SetGameData; tests replace it the same way, null
+// drops it, and references into a replaced table become invalid. Without
+// one, GameDataInstance creates a default on first call that reads
+// FindGameDataFile(ProgramPath()) and shows no message.
 GameData& GameDataInstance();
 void SetGameData(std::unique_ptr<GameData> data);
 
