@@ -20,6 +20,8 @@ int main(int argc, char** argv)
     app.require_subcommand(0, 1);
 
     maprune::cli::RegisterGamedataCommand(app);
+    maprune::cli::RegisterInfoCommand(app);
+    maprune::cli::RegisterDumpCommand(app);
 
     try {
         app.parse(argc, argv);
