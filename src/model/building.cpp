@@ -20,12 +20,7 @@ const ClassInfo& TBuilding::StaticClass()
     return info;
 }
 
-const ClassInfo& TBuildingList::StaticClass()
-{
-    static const ClassInfo info = MakeClassInfo<TBuildingList>(
-        "TBuildingList", &TReportItemList::StaticClass(), TReportItemList::StaticClass().Properties);
-    return info;
-}
+MAPRUNE_DEFINE_PLAIN_CLASS(TBuildingList, TReportItemList)
 
 std::string TBuilding::GetDescription(unsigned) const
 {

@@ -5,25 +5,10 @@
 
 namespace maprune {
 
-const ClassInfo& TPrices::StaticClass()
-{
-    static const ClassInfo info = MakeClassInfo<TPrices>("TPrices", &TReportItem::StaticClass(),
-                                                         TReportItem::StaticClass().Properties);
-    return info;
-}
+MAPRUNE_DEFINE_PLAIN_CLASS(TPrices, TReportItem)
 
-const ClassInfo& TTalents::StaticClass()
-{
-    static const ClassInfo info = MakeClassInfo<TTalents>(
-        "TTalents", &TReportItem::StaticClass(), TReportItem::StaticClass().Properties);
-    return info;
-}
+MAPRUNE_DEFINE_PLAIN_CLASS(TTalents, TReportItem)
 
-const ClassInfo& TItems::StaticClass()
-{
-    static const ClassInfo info = MakeClassInfo<TItems>("TItems", &TReportItem::StaticClass(),
-                                                        TReportItem::StaticClass().Properties);
-    return info;
-}
+MAPRUNE_DEFINE_PLAIN_CLASS(TItems, TReportItem)
 
 } // namespace maprune

@@ -8,12 +8,7 @@
 
 namespace maprune {
 
-const ClassInfo& THistoryInteger::StaticClass()
-{
-    static const ClassInfo info = MakeClassInfo<THistoryInteger>(
-        "THistoryInteger", &TReportItem::StaticClass(), TReportItem::StaticClass().Properties);
-    return info;
-}
+MAPRUNE_DEFINE_PLAIN_CLASS(THistoryInteger, TReportItem)
 
 void THistoryInteger::AddValue(int32_t date, int32_t value)
 {

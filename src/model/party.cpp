@@ -16,12 +16,7 @@ const ClassInfo& TAlly::StaticClass()
     return info;
 }
 
-const ClassInfo& TAllies::StaticClass()
-{
-    static const ClassInfo info = MakeClassInfo<TAllies>(
-        "TAllies", &TReportItemList::StaticClass(), TReportItemList::StaticClass().Properties);
-    return info;
-}
+MAPRUNE_DEFINE_PLAIN_CLASS(TAllies, TReportItemList)
 
 const ClassInfo& TParty::StaticClass()
 {
@@ -51,11 +46,6 @@ const ClassInfo& TParty::StaticClass()
     return info;
 }
 
-const ClassInfo& TPartyList::StaticClass()
-{
-    static const ClassInfo info = MakeClassInfo<TPartyList>(
-        "TPartyList", &TReportItemList::StaticClass(), TReportItemList::StaticClass().Properties);
-    return info;
-}
+MAPRUNE_DEFINE_PLAIN_CLASS(TPartyList, TReportItemList)
 
 } // namespace maprune

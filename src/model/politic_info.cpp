@@ -23,13 +23,7 @@ const ClassInfo& TPoliticInfo::StaticClass()
     return info;
 }
 
-const ClassInfo& TPoliticInfoList::StaticClass()
-{
-    static const ClassInfo info = MakeClassInfo<TPoliticInfoList>(
-        "TPoliticInfoList", &TReportItemList::StaticClass(),
-        TReportItemList::StaticClass().Properties);
-    return info;
-}
+MAPRUNE_DEFINE_PLAIN_CLASS(TPoliticInfoList, TReportItemList)
 
 void TPoliticInfo::InitFields()
 {

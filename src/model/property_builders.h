@@ -67,3 +67,12 @@ ClassInfo MakeClassInfo(std::string_view name, const ClassInfo* parent, Property
 }
 
 } // namespace maprune
+
+// Defines StaticClass of a class that publishes nothing beyond its base.
+#define MAPRUNE_DEFINE_PLAIN_CLASS(ClassName, BaseName)                                            \
+    const ::maprune::ClassInfo& ClassName::StaticClass()                                           \
+    {                                                                                              \
+        static const ::maprune::ClassInfo info = ::maprune::MakeClassInfo<ClassName>(              \
+            #ClassName, &BaseName::StaticClass(), BaseName::StaticClass().Properties);             \
+        return info;                                                                               \
+    }

@@ -83,12 +83,7 @@ const ClassInfo& TRegion::StaticClass()
     return info;
 }
 
-const ClassInfo& TRegionList::StaticClass()
-{
-    static const ClassInfo info = MakeClassInfo<TRegionList>(
-        "TRegionList", &TReportItemList::StaticClass(), TReportItemList::StaticClass().Properties);
-    return info;
-}
+MAPRUNE_DEFINE_PLAIN_CLASS(TRegionList, TReportItemList)
 
 void TRegion::OnTagChanged(int32_t oldTag)
 {

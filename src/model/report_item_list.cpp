@@ -8,12 +8,7 @@
 
 namespace maprune {
 
-const ClassInfo& TReportItemList::StaticClass()
-{
-    static const ClassInfo info = MakeClassInfo<TReportItemList>(
-        "TReportItemList", &TReportItem::StaticClass(), TReportItem::StaticClass().Properties);
-    return info;
-}
+MAPRUNE_DEFINE_PLAIN_CLASS(TReportItemList, TReportItem)
 
 void TReportItemList::Add(std::unique_ptr<TReportItem> item)
 {

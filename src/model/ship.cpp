@@ -23,12 +23,7 @@ const ClassInfo& TShip::StaticClass()
     return info;
 }
 
-const ClassInfo& TShipList::StaticClass()
-{
-    static const ClassInfo info = MakeClassInfo<TShipList>(
-        "TShipList", &TReportItemList::StaticClass(), TReportItemList::StaticClass().Properties);
-    return info;
-}
+MAPRUNE_DEFINE_PLAIN_CLASS(TShipList, TReportItemList)
 
 std::string TShip::GetDescription(unsigned) const
 {

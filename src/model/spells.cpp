@@ -30,18 +30,8 @@ const ClassInfo& TPotion::StaticClass()
     return info;
 }
 
-const ClassInfo& TSpells::StaticClass()
-{
-    static const ClassInfo info = MakeClassInfo<TSpells>(
-        "TSpells", &TReportItemList::StaticClass(), TReportItemList::StaticClass().Properties);
-    return info;
-}
+MAPRUNE_DEFINE_PLAIN_CLASS(TSpells, TReportItemList)
 
-const ClassInfo& TPotions::StaticClass()
-{
-    static const ClassInfo info = MakeClassInfo<TPotions>(
-        "TPotions", &TReportItemList::StaticClass(), TReportItemList::StaticClass().Properties);
-    return info;
-}
+MAPRUNE_DEFINE_PLAIN_CLASS(TPotions, TReportItemList)
 
 } // namespace maprune

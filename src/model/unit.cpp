@@ -36,12 +36,7 @@ const ClassInfo& TUnit::StaticClass()
     return info;
 }
 
-const ClassInfo& TUnitList::StaticClass()
-{
-    static const ClassInfo info = MakeClassInfo<TUnitList>(
-        "TUnitList", &TReportItemList::StaticClass(), TReportItemList::StaticClass().Properties);
-    return info;
-}
+MAPRUNE_DEFINE_PLAIN_CLASS(TUnitList, TReportItemList)
 
 bool TUnit::IsOwn() const
 {
