@@ -140,6 +140,7 @@ MergeResult MergeReport(TReport& dest, TReport& src, const AdaptationOptions& op
     const MergeTurns turns{dest.Turn, src.Turn};
     MergeResult result;
     result.SrcNewer = turns.SrcNewer();
+    result.AddedTurn = turns.Src;
 
     Progress& adaptationBar = ui.Panel.Bar(PanelBar::Adaptation);
     adaptationBar.SetRange(1000);

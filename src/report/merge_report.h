@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
+
 #include "report/origin_adaptation.h"
 
 namespace maprune {
@@ -10,6 +12,7 @@ class TReport;
 struct MergeResult {
     bool Merged = false; // false: the origin adaptation refused the report
     bool SrcNewer = false;
+    int32_t AddedTurn = 0; // the turn of the added report
     AdaptationPlan Adaptation;
 };
 
