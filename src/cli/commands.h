@@ -11,5 +11,6 @@ namespace maprune::cli {
 void RegisterGamedataCommand(CLI::App& app);
 void RegisterInfoCommand(CLI::App& app);
 void RegisterDumpCommand(CLI::App& app);
+void RegisterMergeCommand(CLI::App& app);
 
 } // namespace maprune::cli

@@ -60,20 +60,6 @@ private:
     std::string FErrors;
 };
 
-std::unique_ptr<TReport> ReadReportFile(const std::filesystem::path& file, const std::string& extension,
-                                        Dialogs& messages, AddReportsContext& context, AddedFile& added)
-{
-    if (extension == ".cr") {
-        std::vector<CRWarning> warnings;
-        auto report = ReadCRFile(file, messages, context.Reading, &warnings);
-        added.Warnings = warnings.size();
-        return report;
-    }
-    if (extension == ".kdf")
-        return LoadKdfFile(file, context.Reading);
-    throw Error("unbekanntes Dateiformat");
-}
-
 std::string LayerText(const LayerShift& layer, bool databaseShifted)
 {
     const std::string which = "Ebene " + std::to_string(layer.Layer);
@@ -102,6 +88,22 @@ std::string AdaptationText(const MergeResult& merge)
 }
 
 } // namespace
+
+std::unique_ptr<TReport> ReadReportFile(const std::filesystem::path& file, Dialogs& messages,
+                                        Progress& progress, size_t* warningCount)
+{
+    const std::string extension = LowerExtension(file);
+    if (extension == ".cr") {
+        std::vector<CRWarning> warnings;
+        auto report = ReadCRFile(file, messages, progress, &warnings);
+        if (warningCount != nullptr)
+            *warningCount = warnings.size();
+        return report;
+    }
+    if (extension == ".kdf")
+        return LoadKdfFile(file, progress);
+    throw Error("unbekanntes Dateiformat");
+}
 
 bool AddReportsResult::Changed() const
 {
@@ -139,7 +141,7 @@ AddedFile AddReportFile(TReport& report, const std::filesystem::path& file, AddR
             added.Result = AddedFile::Outcome::OrdersRead;
             return added;
         }
-        const std::unique_ptr<TReport> src = ReadReportFile(file, extension, messages, context, added);
+        const std::unique_ptr<TReport> src = ReadReportFile(file, messages, context.Reading, &added.Warnings);
         if (context.BeforeMerge)
             context.BeforeMerge();
         AdaptationUi ui{messages, context.Chooser, context.Panel};

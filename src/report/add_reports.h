@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,14 @@ struct AddReportsResult {
     // werden: ..."); empty when none failed.
     std::string FailureMessage() const;
 };
+
+// Reads the report file `file` by its extension, compared ignoring case:
+// ".cr" a computer report, ".kdf" a database. Throws Error
+// ("unbekanntes Dateiformat" for any other extension, the readers' errors;
+// Abort after the CR reader showed its messages through `messages`). Counts
+// the CR reader's warnings into `warningCount` when given.
+std::unique_ptr<TReport> ReadReportFile(const std::filesystem::path& file, Dialogs& messages,
+                                        Progress& progress, size_t* warningCount = nullptr);
 
 // Adds one file to the database by its extension, compared ignoring case:
 // ".cr" (read as a computer report, then merged), ".kdf" (read as a
