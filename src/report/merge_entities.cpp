@@ -2,6 +2,7 @@
 #include "report/merge_entities.h"
 
 #include <unordered_set>
+#include <vector>
 
 #include "core/error.h"
 #include "model/region.h"
@@ -36,35 +37,47 @@ bool FullyShown(TReport& src, const TRegion& place)
     return shown != nullptr && shown->FullInfoDate > 0;
 }
 
+// The entities still in the index: those the database had no counterpart for.
+std::unordered_set<const TReportItem*> Unmatched(const TNIList& index)
+{
+    std::unordered_set<const TReportItem*> unmatched;
+    for (uint32_t slot = 0; slot < index.Capacity(); ++slot) {
+        if (const TNamedItem* item = index.Entry(slot).Item)
+            unmatched.insert(item);
+    }
+    return unmatched;
+}
+
 template <class Entity, class List>
 void MergeEntityPass(TReport& dest, TReport& src, TNIList& index, const MergeTurns& turns,
                      ListMember<List> list, void (*merge)(Entity&, Entity&, const MergeTurns&),
                      bool keepUnlessFullyShown)
 {
     const bool newer = turns.SrcNewer();
-    // Entities moved into a region that the pass has not reached yet; they
-    // are merged already and are passed over there.
-    std::unordered_set<const TReportItem*> moved;
-    std::unordered_set<const TReportItem*> consumed;
+    // An entity moved into a region is appended behind the entities the
+    // region had when the pass began; when the pass reaches that region it
+    // stops before them, since they are merged already.
+    std::vector<size_t> initialCounts;
+    initialCounts.reserve(dest.Regions->Count());
+    for (const TRegion* d : *dest.Regions)
+        initialCounts.push_back(d != nullptr ? (d->*list)->Count() : 0);
 
-    for (TRegion* d : *dest.Regions) {
+    for (size_t i = 0; i < dest.Regions->Count(); ++i) {
+        TRegion* d = (*dest.Regions)[i];
         if (d == nullptr)
             continue;
         List& entities = *(d->*list);
-        for (size_t j = 0; j < entities.Count(); ++j) {
+        for (size_t j = 0; j < initialCounts[i]; ++j) {
             Entity* e = entities[j];
-            if (e == nullptr || moved.erase(e) > 0)
+            if (e == nullptr)
                 continue;
             if (auto* s = static_cast<Entity*>(index.FindItem(e->Nr))) {
                 const auto* r = static_cast<const TRegion*>(index.FindValue(e->Nr));
                 TRegion* t = dest.FindRegion(r->CX, r->CY, r->CZ);
                 merge(*e, *s, turns);
-                consumed.insert(s);
                 index.RemoveEntry(e->Nr);
-                if (newer && t != nullptr && t != d) {
-                    moved.insert(e);
+                if (newer && t != nullptr && t != d)
                     (t->*list)->Add(entities.Release(j));
-                }
             } else if (newer && (!keepUnlessFullyShown || FullyShown(src, *d))) {
                 entities.Release(j);
             }
@@ -74,13 +87,17 @@ void MergeEntityPass(TReport& dest, TReport& src, TNIList& index, const MergeTur
 
     if (!newer)
         return;
+    // In the added report's order, so that the database lists them as it does.
+    const std::unordered_set<const TReportItem*> unmatched = Unmatched(index);
+    if (unmatched.empty())
+        return;
     for (TRegion* r : *src.Regions) {
         if (r == nullptr)
             continue;
         List& entities = *(r->*list);
         TRegion* t = nullptr;
         for (size_t j = 0; j < entities.Count(); ++j) {
-            if (entities[j] == nullptr || consumed.count(entities[j]) > 0)
+            if (entities[j] == nullptr || unmatched.count(entities[j]) == 0)
                 continue;
             if (t == nullptr)
                 t = dest.FindRegion(r->CX, r->CY, r->CZ);
