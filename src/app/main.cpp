@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/main_window.h"
+#include "config/ui/program_settings.h"
 #include "core/program_path.h"
 
 int main(int argc, char** argv)
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName("Oskel");
     QApplication::setApplicationName("Maprune");
     maprune::SetProgramPath(QCoreApplication::applicationFilePath().toStdU16String());
+    maprune::ProgramSettings settings;
     maprune::TMainWindow window;
     window.show();
     return QApplication::exec();

@@ -12,5 +12,6 @@ void RegisterGamedataCommand(CLI::App& app);
 void RegisterInfoCommand(CLI::App& app);
 void RegisterDumpCommand(CLI::App& app);
 void RegisterMergeCommand(CLI::App& app);
+void RegisterSettingsCommand(CLI::App& app);
 
 } // namespace maprune::cli

@@ -23,6 +23,7 @@ int main(int argc, char** argv)
     maprune::cli::RegisterInfoCommand(app);
     maprune::cli::RegisterDumpCommand(app);
     maprune::cli::RegisterMergeCommand(app);
+    maprune::cli::RegisterSettingsCommand(app);
 
     try {
         app.parse(argc, argv);

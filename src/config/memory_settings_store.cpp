@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "config/memory_settings_store.h"
+
+namespace maprune {
+
+bool MemorySettingsStore::OpenKey(const std::string& key)
+{
+    keys_[key];
+    return true;
+}
+
+std::optional<StoredValue> MemorySettingsStore::Read(
+    const std::string& key, const std::string& name, StoredType) const
+{
+    auto k = keys_.find(key);
+    if (k == keys_.end())
+        return std::nullopt;
+    auto v = k->second.find(name);
+    if (v == k->second.end())
+        return std::nullopt;
+    return v->second;
+}
+
+bool MemorySettingsStore::Write(
+    const std::string& key, const std::string& name, const StoredValue& value)
+{
+    keys_[key][name] = value;
+    return true;
+}
+
+bool MemorySettingsStore::Delete(const std::string& key, const std::string& name)
+{
+    auto k = keys_.find(key);
+    if (k != keys_.end())
+        k->second.erase(name);
+    return true;
+}
+
+std::vector<std::string> MemorySettingsStore::ValueNames(const std::string& key) const
+{
+    std::vector<std::string> names;
+    auto k = keys_.find(key);
+    if (k != keys_.end()) {
+        for (const auto& [name, value] : k->second)
+            names.push_back(name);
+    }
+    return names;
+}
+
+bool MemorySettingsStore::DeleteKey(const std::string& key)
+{
+    const std::string prefix = key + '\\';
+    for (auto k = keys_.begin(); k != keys_.end();) {
+        if (k->first == key || k->first.starts_with(prefix))
+            k = keys_.erase(k);
+        else
+            ++k;
+    }
+    return true;
+}
+
+std::size_t MemorySettingsStore::ValueCount() const
+{
+    std::size_t count = 0;
+    for (const auto& [key, values] : keys_)
+        count += values.size();
+    return count;
+}
+
+} // namespace maprune

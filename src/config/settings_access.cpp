@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "config/settings_access.h"
+
+#include "core/error.h"
+
+namespace maprune {
+
+namespace {
+
+TSettings* current = nullptr;
+
+} // namespace
+
+TSettings& CurrentSettings()
+{
+    if (!current)
+        throw Error("CurrentSettings: no settings installed");
+    return *current;
+}
+
+ScopedSettings::ScopedSettings(TSettings& settings)
+    : previous_(current)
+{
+    current = &settings;
+}
+
+ScopedSettings::~ScopedSettings()
+{
+    current = previous_;
+}
+
+} // namespace maprune

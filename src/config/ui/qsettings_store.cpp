@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "config/ui/qsettings_store.h"
+
+#include <charconv>
+#include <cstdint>
+#include <limits>
+#include <system_error>
+
+#include <QByteArray>
+#include <QSettings>
+#include <QStringList>
+#include <QVariant>
+
+#include "config/settings.h"
+#include "config/text_case.h"
+#include "config/ui/windows_registry_binary.h"
+
+namespace maprune {
+
+namespace {
+
+std::optional<std::int32_t> ParseInt32(const std::string& text)
+{
+    std::int32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+// A 64-bit registry number fits an integer setting only when it is small enough.
+StoredValue FromWideInteger(qlonglong value)
+{
+    if (value >= std::numeric_limits<std::int32_t>::min()
+        && value <= std::numeric_limits<std::int32_t>::max())
+        return StoredValue::Integer(static_cast<std::int32_t>(value));
+    return StoredValue::Other("Zahl mit mehr als 32 Bit");
+}
+
+} // namespace
+
+QSettingsStore::QSettingsStore()
+    : settings_(Open())
+{
+}
+
+QSettingsStore::QSettingsStore(const QString& fileName)
+    : fileName_(fileName)
+    , settings_(Open())
+{
+}
+
+QSettingsStore::~QSettingsStore() = default;
+
+std::unique_ptr<QSettings> QSettingsStore::Open() const
+{
+    auto settings = fileName_.isEmpty()
+        ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+            QStringLiteral("Oskel"), QStringLiteral("Maprune"))
+        : std::make_unique<QSettings>(fileName_, QSettings::IniFormat);
+    // Only the user's own values count, not an organisation-wide or system file.
+    settings->setFallbacksEnabled(false);
+    return settings;
+}
+
+QString QSettingsStore::Location() const
+{
+    return settings_->fileName();
+}
+
+std::optional<QString> QSettingsStore::GroupOf(const std::string& key) const
+{
+    const std::string_view root = kSettingsKey;
+    if (key.size() < root.size() || !EqualsIgnoringAsciiCase(key.substr(0, root.size()), root))
+        return std::nullopt;
+    if (key.size() == root.size())
+        return QString();
+    if (key[root.size()] != '\\')
+        return std::nullopt;
+    const QStringList parts = QString::fromStdString(key.substr(root.size() + 1)).split('\\');
+    for (const QString& part : parts) {
+        if (part.isEmpty() || part.contains('/'))
+            return std::nullopt;
+    }
+    return parts.join('/');
+}
+
+std::optional<QString> QSettingsStore::EntryOf(
+    const std::string& key, const std::string& name) const
+{
+    const std::optional<QString> group = GroupOf(key);
+    const QString valueName = QString::fromStdString(name);
+    if (!group || valueName.isEmpty() || valueName.contains('/') || valueName.contains('\\'))
+        return std::nullopt;
+    return group->isEmpty() ? valueName : *group + '/' + valueName;
+}
+
+bool QSettingsStore::Sync()
+{
+    settings_->sync();
+    if (settings_->status() != QSettings::AccessError)
+        return true;
+    // The error sticks to a QSettings object; a fresh one lets later changes succeed.
+    settings_ = Open();
+    return false;
+}
+
+bool QSettingsStore::OpenKey(const std::string& key)
+{
+    return GroupOf(key).has_value();
+}
+
+std::optional<StoredValue> QSettingsStore::Read(
+    const std::string& key, const std::string& name, StoredType expected) const
+{
+    const std::optional<QString> entry = EntryOf(key, name);
+    if (!entry)
+        return std::nullopt;
+#ifdef Q_OS_WIN
+    if (fileName_.isEmpty()) {
+        const QString subKey = QString::fromStdString(key);
+        if (auto bytes = ReadRegistryBinary(subKey, QString::fromStdString(name)))
+            return StoredValue::Binary(std::move(*bytes));
+    }
+#endif
+    const QVariant value = settings_->value(*entry);
+    if (!value.isValid())
+        return std::nullopt;
+    switch (value.typeId()) {
+    case QMetaType::QByteArray: {
+        const QByteArray bytes = value.toByteArray();
+        return StoredValue::Binary(
+            std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    }
+    case QMetaType::Int:
+        return StoredValue::Integer(value.toInt());
+    case QMetaType::UInt:
+    case QMetaType::ULongLong: {
+        const qulonglong number = value.toULongLong();
+        return FromWideInteger(
+            number > static_cast<qulonglong>(std::numeric_limits<qlonglong>::max())
+                ? std::numeric_limits<qlonglong>::max()
+                : static_cast<qlonglong>(number));
+    }
+    case QMetaType::LongLong:
+        return FromWideInteger(value.toLongLong());
+    case QMetaType::QString: {
+        std::string text = value.toString().toStdString();
+        if (expected == StoredType::Integer) {
+            if (const auto number = ParseInt32(text))
+                return StoredValue::Integer(*number);
+        }
+        return StoredValue::String(std::move(text));
+    }
+    case QMetaType::QStringList:
+        return StoredValue::Other("Liste");
+    default:
+        return StoredValue::Other(std::string("Wert vom Typ ") + value.typeName());
+    }
+}
+
+bool QSettingsStore::Write(
+    const std::string& key, const std::string& name, const StoredValue& value)
+{
+    const std::optional<QString> entry = EntryOf(key, name);
+    if (!entry)
+        return false;
+    switch (value.type) {
+    case StoredType::Integer:
+        settings_->setValue(*entry, static_cast<int>(value.integer));
+        break;
+    case StoredType::String:
+        settings_->setValue(*entry, QString::fromStdString(value.data));
+        break;
+    case StoredType::Binary:
+#ifdef Q_OS_WIN
+        if (fileName_.isEmpty())
+            return WriteRegistryBinary(
+                QString::fromStdString(key), QString::fromStdString(name), value.data);
+#endif
+        settings_->setValue(
+            *entry, QByteArray(value.data.data(), static_cast<qsizetype>(value.data.size())));
+        break;
+    case StoredType::Other:
+        return false;
+    }
+    return Sync();
+}
+
+bool QSettingsStore::Delete(const std::string& key, const std::string& name)
+{
+    const std::optional<QString> entry = EntryOf(key, name);
+    if (!entry)
+        return false;
+    if (!settings_->contains(*entry))
+        return true;
+    settings_->remove(*entry);
+    return Sync();
+}
+
+std::vector<std::string> QSettingsStore::ValueNames(const std::string& key) const
+{
+    std::vector<std::string> names;
+    const std::optional<QString> group = GroupOf(key);
+    if (!group)
+        return names;
+    settings_->beginGroup(*group);
+    for (const QString& name : settings_->childKeys())
+        names.push_back(name.toStdString());
+    settings_->endGroup();
+    return names;
+}
+
+bool QSettingsStore::DeleteKey(const std::string& key)
+{
+    const std::optional<QString> group = GroupOf(key);
+    if (!group || group->isEmpty())
+        return false;
+    settings_->remove(*group);
+    return Sync();
+}
+
+} // namespace maprune

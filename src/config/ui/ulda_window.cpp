@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "config/ui/ulda_window.h"
+
+#include <QCheckBox>
+#include <QVBoxLayout>
+
+#include "config/settings.h"
+
+namespace maprune {
+
+TULDAWindow::TULDAWindow(TSettings& settings, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent)
+    , settings_(settings)
+    , bindings_(dialogs)
+{
+    setObjectName(QStringLiteral("ULDAWindow"));
+    setWindowTitle(QStringLiteral("Informationsmenge der Einheitenliste konfigurieren"));
+    auto* layout = new QVBoxLayout(this);
+    const std::pair<const char*, std::int32_t> entries[] = {
+        { "Kommentare anzeigen", ShowComments },
+        { "Talentliste anzeigen", ShowTalents },
+        { "Liste der Gegenstände anzeigen", ShowItems },
+        { "Kampfstatus anzeigen", ShowCombatStatus },
+    };
+    int number = 1;
+    for (const auto& [caption, bit] : entries) {
+        auto* box = new QCheckBox(QString::fromUtf8(caption), this);
+        box->setObjectName(QStringLiteral("CheckBox%1").arg(number++));
+        layout->addWidget(box);
+        boxes_.emplace_back(box, bit);
+        connect(box, &QCheckBox::toggled, this, [this, bit = bit](bool checked) {
+            bindings_.Store([&] {
+                const std::int32_t details = settings_.UnitListDetails.Get();
+                settings_.UnitListDetails.SetAndStore(checked ? details | bit : details & ~bit);
+            });
+            emit detailsChanged();
+        });
+    }
+    layout->addStretch();
+    // Room for the whole caption in the title bar.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 120);
+}
+
+void TULDAWindow::showEvent(QShowEvent* event)
+{
+    // Blocked signals: showing reads the setting and must not write it.
+    const std::int32_t details = settings_.UnitListDetails.Get();
+    for (auto& [box, bit] : boxes_) {
+        const QSignalBlocker quiet(box);
+        box->setChecked((details & bit) != 0);
+    }
+    QDialog::showEvent(event);
+}
+
+} // namespace maprune
