@@ -56,7 +56,6 @@ void TwoCandidates(TReport& x, TReport& y)
     AddRegion(y, 0, 0, 0, "Berge");
     AddRegion(y, 1, 0, 0, "Berge");
 }
-
 } // namespace
 
 TEST_F(FindShiftTest, OneAcceptedShiftIsTaken)
