@@ -7,6 +7,7 @@
 
 #include "core/error.h"
 #include "core/text_encoding.h"
+#include "map/bsp_tree.h"
 #include "model/fast_region_list.h"
 #include "model/numbers.h"
 #include "model/property_builders.h"
@@ -130,10 +131,20 @@ void TReport::Finish()
 
 void TReport::SetIndexed(bool on)
 {
-    if (on && !Indexed())
+    if (on && !Indexed()) {
         FFastRegions = std::make_unique<TFastRegionList>(*Regions);
-    else if (!on)
+    } else if (!on) {
         FFastRegions.reset();
+        FBSPTree.reset();
+    }
+}
+
+TBSPTree& TReport::BSPTree()
+{
+    SetIndexed(true);
+    if (FBSPTree == nullptr)
+        FBSPTree = BuildBSPTree(*Regions, ActiveLayer, TileLayout);
+    return *FBSPTree;
 }
 
 TRegion* TReport::FindRegion(int32_t x, int32_t y, int32_t z)

@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "map/map_colouring.h"
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+#include "map/colour_scale.h"
+#include "map/game_date.h"
+#include "map/rounding.h"
+#include "model/report.h"
+
+namespace maprune {
+
+namespace {
+
+std::string PersonsText(PersonsMode persons)
+{
+    switch (persons) {
+    case PersonsMode::Manual:
+        return "manuell";
+    case PersonsMode::Armed:
+        return "bewaffnete Personen";
+    case PersonsMode::Persons:
+        return "Personen";
+    case PersonsMode::Guards:
+        return "bewachende Personen";
+    }
+    return {};
+}
+
+std::string WithDate(std::string caption, int32_t turn)
+{
+    if (turn >= 1)
+        caption += " im " + GameDate(turn);
+    return caption;
+}
+
+// The turn whose summaries a region shows: the newest not after `turn`, at
+// least 1.
+int32_t ShownSummaryTurn(const TRegion& region, int32_t turn)
+{
+    int32_t best = 1;
+    for (const TPoliticInfo* info : *region.Politic) {
+        if (info != nullptr && info->Turn <= turn)
+            best = std::max(best, info->Turn);
+    }
+    return best;
+}
+
+} // namespace
+
+void MapColouring::ReportLoaded(const TReport& report)
+{
+    FLegend.Reset();
+    FShownTurn = report.Turn;
+}
+
+void MapColouring::SetStatistic(TReport& report, StatisticKind kind)
+{
+    FStatistic = kind;
+    FMode = MapMode::Statistic;
+    FShownLegend.clear();
+    ComputeStatisticColours(report);
+}
+
+void MapColouring::ComputeStatisticColours(TReport& report)
+{
+    const StatisticEntry& statistic = CurrentStatistic();
+    FFilter = PersonFilter(report, statistic.Filter, statistic.ArmedOnly);
+
+    std::vector<std::pair<TRegion*, int32_t>> values;
+    int32_t min = std::numeric_limits<int32_t>::max();
+    int32_t max = std::numeric_limits<int32_t>::min();
+    bool found = false;
+    for (TRegion* region : *report.Regions) {
+        if (region == nullptr || region->CZ != report.ActiveLayer)
+            continue;
+        const int32_t value = statistic.Getter(*region, FFilter);
+        values.emplace_back(region, value);
+        if (value == NoValue)
+            continue;
+        min = std::min(min, value);
+        max = std::max(max, value);
+        found = true;
+    }
+
+    FShownLegend.clear();
+    if (found) {
+        const double low = min;
+        const double high = max;
+        for (int i = 0; i <= 20; ++i) {
+            const double v = low + i * (high - low) / 20;
+            FShownLegend.push_back({ std::to_string(RoundHalfEven(v)), ScaleColour(high, v, low) });
+        }
+    }
+    for (auto& [region, value] : values)
+        region->MapColor
+            = found && value != NoValue ? ScaleColour(max, value, min) : kNoValueColour;
+}
+
+void MapColouring::ComputePoliticColours(TReport& report, const AllianceList& alliances,
+    bool byAlliance, PersonsMode persons, int32_t turn)
+{
+    FByAlliance = byAlliance;
+    FPersons = persons;
+    FShownTurn = turn;
+    FLegend.Update(report, alliances, byAlliance);
+
+    const auto line = static_cast<TPoliticInfo::DataLine>(persons);
+    for (TRegion* region : *report.Regions) {
+        if (region == nullptr || region->CZ != report.ActiveLayer)
+            continue;
+        TXSolidBitmap& shares = region->PoliticShares;
+        shares.Clear();
+        const int32_t best = ShownSummaryTurn(*region, turn);
+        for (const TPoliticInfo* info : *region->Politic) {
+            if (info == nullptr || info->Turn != best)
+                continue;
+            const bool admitted
+                = info->Turn == turn || (info->Turn < turn && info->Party != report.ActiveParty);
+            const int32_t count = info->DataValue(line);
+            if (!admitted || count == -1)
+                continue;
+            if (const LegendEntry* entry = FLegend.EntryOf(info->Party)) {
+                shares.AddShare(entry->Colour, count, entry->Text, info->Turn);
+            } else {
+                const LegendEntry unknown = FLegend.PartyColour(info->Party);
+                shares.AddShare(unknown.Colour, count, unknown.Text, info->Turn);
+            }
+        }
+    }
+    FMode = MapMode::Political;
+    FShownLegend = FLegend.Entries();
+}
+
+void MapColouring::SetShownTurn(TReport& report, const AllianceList& alliances, int32_t turn)
+{
+    FShownTurn = turn;
+    if (FMode == MapMode::Political)
+        ComputePoliticColours(report, alliances, FByAlliance, FPersons, turn);
+}
+
+void MapColouring::Recolour(TReport& report, const AllianceList& alliances)
+{
+    if (FMode == MapMode::Statistic)
+        ComputeStatisticColours(report);
+    else if (FMode == MapMode::Political)
+        ComputePoliticColours(report, alliances, FByAlliance, FPersons, FShownTurn);
+}
+
+std::string MapColouring::Caption() const
+{
+    switch (FMode) {
+    case MapMode::Geographic:
+        return {};
+    case MapMode::Statistic:
+        return WithDate(
+            "statistische Karte (" + std::string(CurrentStatistic().Name) + ")", FShownTurn);
+    case MapMode::Political:
+        return WithDate("politische Karte (" + PersonsText(FPersons) + ", "
+                + (FByAlliance ? "nach Bündnissen" : "nach Parteien") + ")",
+            FShownTurn);
+    }
+    return {};
+}
+
+std::string MapColouring::HintSuffix(const TRegion& region) const
+{
+    if (FMode == MapMode::Political)
+        return " - " + region.PoliticShares.NamesText();
+    if (FMode == MapMode::Statistic) {
+        const int32_t value = CurrentStatistic().Getter(region, FFilter);
+        if (value != NoValue)
+            return " - " + std::to_string(value) + " " + std::string(CurrentStatistic().Name);
+    }
+    return {};
+}
+
+} // namespace maprune

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "map/alliance_list.h"
+#include "map/political_legend.h"
+#include "map/statistics.h"
+
+namespace maprune {
+
+class TRegion;
+class TReport;
+
+enum class MapMode : uint8_t { Geographic = 0, Statistic = 1, Political = 2 };
+
+// Which line of a political summary counts: 0 "manuell", 1 armed, 2 all,
+// 3 guarding persons.
+enum class PersonsMode : uint8_t { Manual = 0, Armed = 1, Persons = 2, Guards = 3 };
+
+// The colouring state of the main map: the mode, the chosen statistic, the
+// political grouping, persons mode and turn, and the legend. The passes
+// write MapColor (statistic) or PoliticShares (political) of every region
+// of the report's active layer; the caller redraws the map and refills the
+// legend window from Legend() afterwards.
+class MapColouring {
+public:
+    MapMode Mode() const { return FMode; }
+    // Geographic mode: the regions show their terrain pictures.
+    void SetGeographic() { FMode = MapMode::Geographic; }
+
+    // A report was loaded: the party list is rebuilt on the next political
+    // pass and the shown turn becomes the report's turn.
+    void ReportLoaded(const TReport& report);
+    // The alliances were edited: the legend is rebuilt on the next pass.
+    void AlliancesChanged() { FLegend.DropLegend(); }
+
+    // Switches to the statistic and colours the active layer by it.
+    void SetStatistic(TReport& report, StatisticKind kind);
+    const StatisticEntry& CurrentStatistic() const { return Statistic(FStatistic); }
+
+    // Each region of the active layer gets the colour of its value on the
+    // scale from the smallest to the largest value of the layer, or 0x404040
+    // without a value; the legend shows 21 steps of the scale (none when no
+    // region has a value).
+    void ComputeStatisticColours(TReport& report);
+
+    // Stores the three values, switches to political mode and fills each
+    // region's shares from its summaries of the newest turn not after
+    // `turn` (summaries of the own party only from `turn` itself).
+    void ComputePoliticColours(TReport& report, const AllianceList& alliances, bool byAlliance,
+        PersonsMode persons, int32_t turn);
+    bool ByAlliance() const { return FByAlliance; }
+    PersonsMode Persons() const { return FPersons; }
+    int32_t ShownTurn() const { return FShownTurn; }
+
+    // The turn of the legend window's spin edit; recolours in political mode.
+    void SetShownTurn(TReport& report, const AllianceList& alliances, int32_t turn);
+
+    // Runs the pass of the present mode again (nothing in geographic mode).
+    void Recolour(TReport& report, const AllianceList& alliances);
+
+    // The lines of the legend window.
+    const std::vector<LegendEntry>& Legend() const { return FShownLegend; }
+    const PoliticalLegend& Political() const { return FLegend; }
+
+    // The caption over the map; empty in geographic mode. The month and year
+    // part is left out for a shown turn below 1.
+    std::string Caption() const;
+
+    // What the hover hint of `region` ends with: in statistic mode " - ",
+    // the value, a blank and the statistic's name (nothing without a value);
+    // in political mode " - " and the names of the region's shares.
+    std::string HintSuffix(const TRegion& region) const;
+
+private:
+    MapMode FMode = MapMode::Geographic;
+    StatisticKind FStatistic = StatisticKind::Peasants;
+    PersonFilter FFilter;
+    bool FByAlliance = false;
+    PersonsMode FPersons = PersonsMode::Persons;
+    int32_t FShownTurn = 0;
+    PoliticalLegend FLegend;
+    std::vector<LegendEntry> FShownLegend;
+};
+
+} // namespace maprune

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "map/map_view.h"
+
+namespace maprune {
+
+class TRegion;
+class TReport;
+
+// Brings the view up to date with the report after a load or a layer
+// switch: places the drawing index's tiles by the view's layout (dropping
+// the index when the report had another), computes the extent of the active
+// layer and sets up both scroll bars.
+void RebuildView(TReport& report, MapViewState& view);
+
+// The region under screen pixel `screen`: the first region in list order
+// on the active layer whose hexagon holds the pixel (a pixel in the corner of
+// a tile belongs to the neighbour's hexagon), or null. Switches the report's
+// index on.
+TRegion* HitTest(TReport& report, const MapViewState& view, MapPoint screen);
+
+// The screen position of the top-left corner of the region's tile.
+MapPoint RegionToScreen(const MapViewState& view, const TRegion& region);
+
+// Makes layer `z` active when it differs from ActiveLayer and some region
+// lies on it, rebuilding the indexes over the new layer; returns whether it
+// switched. The caller clears its current region first and rebuilds the
+// view (RebuildView, colours, full redraw) after a switch.
+bool SwitchLayer(TReport& report, int32_t z);
+
+struct CentreResult {
+    bool LayerSwitched = false; // the view was rebuilt: recolour and redraw all
+    ScrollResult Scroll;
+};
+
+// Makes the region's layer active (rebuilding the view when it switches) and
+// scrolls so that the region's tile sits in the middle of the view, its
+// corner at (view width div 2 - 32, view height div 2 - 24). `region` must
+// belong to `report`. The caller then makes it the current region.
+CentreResult CentreOn(TReport& report, MapViewState& view, const TRegion& region);
+
+// The entry of layer z in the layer list: "Ebene z".
+std::string LayerName(int32_t z);
+
+} // namespace maprune
