@@ -11,6 +11,7 @@ namespace maprune::cli {
 void RegisterGamedataCommand(CLI::App& app);
 void RegisterInfoCommand(CLI::App& app);
 void RegisterDumpCommand(CLI::App& app);
+void RegisterMergeCommand(CLI::App& app);
 void RegisterSettingsCommand(CLI::App& app);
 void RegisterConvertCommand(CLI::App& app);
 
