@@ -260,7 +260,10 @@ void FillRegions(World& world, Random& random)
         r.Street = random.Chance(20) ? random.Between(10, 100) : 0;
         if (kind.Mining) {
             r.Iron = random.Between(0, 80);
-            r.Laen = random.Chance(30) ? random.Between(1, 20) : 0;
+            // Glaciers hold iron but no laen (data/gamedata.txt); the draw
+            // stays so that the rest of the world does not change.
+            const int laen = random.Chance(30) ? random.Between(1, 20) : 0;
+            r.Laen = kind.Name == "Berge" ? laen : 0;
         }
         for (int& price : r.Prices)
             price = random.Between(5, 80);

@@ -1368,7 +1368,6 @@ Die Bauern von Westbr¸ck sind fleiﬂig.";Beschr
 13;Lohn
 19;Strasse
 43;Eisen
-2;Laen
 PREISE
 -33;Balsam
 87;Gew√ºrz
@@ -6900,7 +6899,6 @@ Die Bauern von Ostberg sind fleiﬂig.";Beschr
 1;Rekruten
 13;Lohn
 7;Eisen
-20;Laen
 PREISE
 -39;Balsam
 26;Gew√ºrz
@@ -8659,7 +8657,6 @@ Die Bauern von Nordfurt sind fleiﬂig.";Beschr
 11;Lohn
 57;Strasse
 80;Eisen
-4;Laen
 PREISE
 -28;Balsam
 71;Gew√ºrz
@@ -8955,7 +8952,6 @@ Die Bauern von B‰renbr¸ck sind fleiﬂig.";Beschr
 1;Rekruten
 15;Lohn
 8;Eisen
-14;Laen
 PREISE
 -21;Balsam
 43;Gew√ºrz

@@ -1631,7 +1631,6 @@ Die Bauern von Westbr¸ck sind fleiﬂig.";Beschr
 13;Lohn
 19;Strasse
 43;Eisen
-2;Laen
 PREISE
 -33;Balsam
 82;Gew√ºrz
@@ -7136,7 +7135,6 @@ Die Bauern von Ostberg sind fleiﬂig.";Beschr
 1;Rekruten
 13;Lohn
 7;Eisen
-20;Laen
 PREISE
 -41;Balsam
 24;Gew√ºrz
@@ -8812,7 +8810,6 @@ Die Bauern von Nordfurt sind fleiﬂig.";Beschr
 11;Lohn
 57;Strasse
 80;Eisen
-4;Laen
 PREISE
 -29;Balsam
 68;Gew√ºrz
@@ -9086,7 +9083,6 @@ Die Bauern von B‰renbr¸ck sind fleiﬂig.";Beschr
 1;Rekruten
 15;Lohn
 8;Eisen
-14;Laen
 PREISE
 -22;Balsam
 47;Gew√ºrz

@@ -1573,7 +1573,6 @@ Die Bauern von Westbr¸ck sind fleiﬂig.";Beschr
 13;Lohn
 19;Strasse
 43;Eisen
-2;Laen
 PREISE
 -33;Balsam
 78;Gew√ºrz
@@ -7166,7 +7165,6 @@ Die Bauern von Ostberg sind fleiﬂig.";Beschr
 1;Rekruten
 13;Lohn
 7;Eisen
-20;Laen
 PREISE
 -41;Balsam
 26;Gew√ºrz
@@ -8752,7 +8750,6 @@ Die Bauern von Kaltfurt sind fleiﬂig.";Beschr
 1;Rekruten
 11;Lohn
 17;Eisen
-5;Laen
 PREISE
 -25;Balsam
 44;Gew√ºrz
@@ -8863,7 +8860,6 @@ Die Bauern von Nordfurt sind fleiﬂig.";Beschr
 11;Lohn
 57;Strasse
 80;Eisen
-4;Laen
 PREISE
 -29;Balsam
 69;Gew√ºrz
@@ -9143,7 +9139,6 @@ Die Bauern von B‰renbr¸ck sind fleiﬂig.";Beschr
 1;Rekruten
 15;Lohn
 8;Eisen
-14;Laen
 PREISE
 -20;Balsam
 48;Gew√ºrz

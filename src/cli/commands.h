@@ -11,7 +11,9 @@ namespace maprune::cli {
 void RegisterGamedataCommand(CLI::App& app);
 void RegisterInfoCommand(CLI::App& app);
 void RegisterDumpCommand(CLI::App& app);
+void RegisterMergeCommand(CLI::App& app);
 void RegisterSettingsCommand(CLI::App& app);
+void RegisterConvertCommand(CLI::App& app);
 void RegisterRenderCommand(CLI::App& app);
 
 } // namespace maprune::cli

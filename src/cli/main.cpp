@@ -22,7 +22,9 @@ int main(int argc, char** argv)
     maprune::cli::RegisterGamedataCommand(app);
     maprune::cli::RegisterInfoCommand(app);
     maprune::cli::RegisterDumpCommand(app);
+    maprune::cli::RegisterMergeCommand(app);
     maprune::cli::RegisterSettingsCommand(app);
+    maprune::cli::RegisterConvertCommand(app);
     maprune::cli::RegisterRenderCommand(app);
 
     try {

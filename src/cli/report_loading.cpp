@@ -9,12 +9,13 @@
 #include "core/progress.h"
 #include "model/report.h"
 #include "report/cr_reader.h"
+#include "storage/report_file.h"
 
 namespace maprune::cli {
 
 void AddReportOptions(CLI::App& command, ReportOptions& options)
 {
-    command.add_option("FILE", options.File, "CR-Datei")->required();
+    command.add_option("FILE", options.File, "CR-Datei (.cr) oder Datenbank (.kdf)")->required();
     command.add_flag("--warnings", options.PrintWarnings,
                      "Warnungen des Lesens als \"line N: TEXT\" auf der Fehlerausgabe");
 }
@@ -25,8 +26,11 @@ std::unique_ptr<TReport> LoadReport(const ReportOptions& options, size_t& warnin
     NullProgress progress;
     std::unique_ptr<TReport> report;
     try {
-        report = ReadCRFile(options.File, ToolDialogs(), progress, &warnings);
+        report = OpenReportFile(options.File, ToolDialogs(), progress, &warnings);
     } catch (const Abort&) {
+        // The CR reader has shown its messages already.
+    } catch (const Error& e) {
+        std::cerr << e.what() << '\n';
     }
     if (options.PrintWarnings) {
         for (const CRWarning& w : warnings)

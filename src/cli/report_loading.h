@@ -22,7 +22,8 @@ struct ReportOptions {
 // Adds FILE and --warnings to `command`.
 void AddReportOptions(CLI::App& command, ReportOptions& options);
 
-// Reads the report named by `options`. Reader warnings are counted into
+// Reads the report or database named by `options`, chosen by the file's
+// extension (OpenReportFile). Reader warnings are counted into
 // `warningCount` and, with --warnings, printed as "line N: TEXT" on standard
 // error. A report that cannot be read has its messages on standard error and
 // ends the command with exit code 1 (CLI::RuntimeError).

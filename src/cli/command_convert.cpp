@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// maprune-cli convert: a report or database file written as a KDF database.
+#include <iostream>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/report_loading.h"
+#include "core/error.h"
+#include "core/progress.h"
+#include "model/report.h"
+#include "storage/kdf_file.h"
+#include "storage/report_file.h"
+
+namespace maprune::cli {
+
+namespace {
+
+struct ConvertOptions {
+    ReportOptions In;
+    std::string Out;
+    bool Best = false;
+};
+
+void RunConvert(const ConvertOptions& options)
+{
+    if (!HasExtension(options.Out, ".kdf")) {
+        std::cerr << "Die Ausgabedatei muss die Endung .kdf haben: " << options.Out << '\n';
+        throw CLI::RuntimeError(1);
+    }
+    size_t warnings = 0;
+    const std::unique_ptr<TReport> report = LoadReport(options.In, warnings);
+    NullProgress progress;
+    try {
+        SaveKdfFile(*report, options.Out, KdfWriteOptions{!options.Best}, progress);
+    } catch (const Error& e) {
+        std::cerr << e.what() << '\n';
+        throw CLI::RuntimeError(1);
+    }
+}
+
+} // namespace
+
+void RegisterConvertCommand(CLI::App& app)
+{
+    auto options = std::make_shared<ConvertOptions>();
+    CLI::App* command = app.add_subcommand(
+        "convert", "Einen Report (.cr) oder eine Datenbank (.kdf) als KDF-Datei speichern");
+    command->add_option("IN", options->In.File, "CR- oder KDF-Datei")->required();
+    command->add_option("OUT", options->Out, "die zu schreibende KDF-Datei")->required();
+    command->add_flag("--best", options->Best,
+                      "stärker komprimieren (zlib-Stufe 9 statt 1), langsamer");
+    command->add_flag("--warnings", options->In.PrintWarnings,
+                      "Warnungen des Lesens als \"line N: TEXT\" auf der Fehlerausgabe");
+    command->callback([options] { RunConvert(*options); });
+}
+
+} // namespace maprune::cli

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/report_stream.h"
+
+#include <algorithm>
+
+#include "model/class_registry.h"
+#include "model/report.h"
+#include "storage/damaged_file.h"
+#include "storage/object_reader.h"
+#include "storage/object_writer.h"
+#include "storage/progress_meter.h"
+#include "storage/stream.h"
+
+namespace maprune {
+
+namespace {
+
+// Pieces in which payloads are read and written: large enough for block
+// transfers, small enough for a smooth progress bar.
+constexpr size_t kPiece = 1 << 20;
+
+// The class name of the first record; empty when the data ends before it.
+std::string ReadClassName(TStream& in)
+{
+    uint8_t length = 0;
+    if (in.Read(&length, 1) != 1)
+        return {};
+    std::string name(length, '\0');
+    name.resize(in.Read(name.data(), length));
+    return name;
+}
+
+} // namespace
+
+uint64_t MaxInflatedSize(uint64_t compressedSize)
+{
+    return compressedSize > kUnknownContentSize / 1032 ? kUnknownContentSize
+                                                        : compressedSize * 1032;
+}
+
+std::unique_ptr<TReport> ReadReport(TStream& in, Progress& progress, uint64_t contentLimit)
+{
+    // The registry compares names ignoring case.
+    if (FindRegisteredClass(ReadClassName(in)) != &TReport::StaticClass())
+        throw Error("this is no valid report file");
+
+    // The record as CreateFromStream takes it: payload length, then payload.
+    std::string record(4, '\0');
+    const bool haveLength = in.Read(record.data(), 4) == 4;
+    const int32_t length = haveLength ? ByteReader(record).ReadI32() : -1;
+    if (length < 0)
+        ThrowDamagedFile("die Länge des Reports fehlt oder ist negativ");
+    const auto total = static_cast<size_t>(length);
+    if (total > contentLimit) {
+        ThrowDamagedFile("der Report soll " + std::to_string(total)
+                         + " Bytes umfassen, die Datei kann aber höchstens "
+                         + std::to_string(contentLimit) + " enthalten");
+    }
+    // Only a length that the source can deliver is trusted with the memory.
+    if (contentLimit != kUnknownContentSize)
+        record.reserve(4 + total);
+    ProgressMeter meter(progress, 2 * static_cast<uint64_t>(total));
+    while (record.size() - 4 < total) {
+        const size_t piece = std::min(kPiece, total - (record.size() - 4));
+        const size_t at = record.size();
+        record.resize(at + piece);
+        if (in.Read(record.data() + at, piece) != piece) {
+            ThrowDamagedFile("sie endet vor dem Ende des Reports (" + std::to_string(length)
+                             + " Bytes angekündigt)");
+        }
+        meter.Advance(record.size() - 4);
+    }
+
+    ByteReader reader(record);
+    ObjectReadOptions options;
+    options.Progress = [&meter, total](size_t done) { meter.Advance(total + done); };
+    std::unique_ptr<TReportItem> item
+        = CreateFromStream(TReport::StaticClass(), reader, nullptr, options);
+    return std::unique_ptr<TReport>(static_cast<TReport*>(item.release()));
+}
+
+void WriteReport(const TReport& report, TStream& out, Progress& progress)
+{
+    ByteWriter record;
+    WriteObject(report, record);
+    const std::string& bytes = record.Bytes();
+    ProgressMeter meter(progress, bytes.size());
+    for (size_t at = 0; at < bytes.size();) {
+        const size_t piece = std::min(kPiece, bytes.size() - at);
+        out.WriteBuffer(bytes.data() + at, piece);
+        at += piece;
+        meter.Advance(at);
+    }
+}
+
+} // namespace maprune

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "bench/crgen/cr_generator.h"
+#include "cli/json_dump.h"
+#include "core/dialogs.h"
+#include "core/progress.h"
+#include "model/game_data.h"
+#include "model/report.h"
+#include "report/cr_reader.h"
+#include "storage/kdf_file.h"
+#include "temp_dir.h"
+
+using namespace maprune;
+
+namespace {
+
+// Uses the game data that the build delivers, so that the regions' storage
+// tests and completion see the real terrains.
+class CrRoundTrip : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetGameData(std::make_unique<GameData>(
+            std::filesystem::path(MAPRUNE_BIN_DIR) / "maprune.dat", &FDialogs));
+    }
+    void TearDown() override { SetGameData(nullptr); }
+
+    SilentDialogs FDialogs;
+};
+
+// The first line in which two JSON dumps differ, with its number, or empty.
+std::string FirstDifference(const std::string& a, const std::string& b)
+{
+    std::istringstream left(a);
+    std::istringstream right(b);
+    std::string l;
+    std::string r;
+    for (int line = 1;; ++line) {
+        const bool moreLeft = static_cast<bool>(std::getline(left, l));
+        const bool moreRight = static_cast<bool>(std::getline(right, r));
+        if (!moreLeft && !moreRight)
+            return {};
+        if (moreLeft != moreRight || l != r)
+            return "line " + std::to_string(line) + ": " + l + " | " + r;
+    }
+}
+
+} // namespace
+
+TEST_F(CrRoundTrip, ReportsReadBackFromKdfFilesAsTheyWereRead)
+{
+    TempDir dir;
+    NullProgress progress;
+    for (const bool utf8 : {false, true}) {
+        for (const int turn : {1, 3}) {
+            crgen::GeneratorOptions options;
+            options.Seed = 11;
+            options.Regions = 400;
+            options.Turn = turn;
+            options.ViewParty = turn == 3 ? 1 : 0;
+            options.Utf8 = utf8;
+            std::unique_ptr<TReport> read
+                = ReadCR(crgen::GenerateReport(options), FDialogs, progress, nullptr);
+            const std::string fromCr = ToJson(*read);
+
+            SaveKdfFile(*read, dir / "report.kdf", KdfWriteOptions{turn == 1}, progress);
+            std::unique_ptr<TReport> loaded = LoadKdfFile(dir / "report.kdf", progress);
+            EXPECT_EQ(FirstDifference(fromCr, ToJson(*loaded)), "")
+                << "utf8 " << utf8 << ", turn " << turn;
+        }
+    }
+}
