@@ -71,9 +71,13 @@ OverviewPicture BuildOverviewPicture(
     for (TRegion* region : *report.Regions) {
         if (region == nullptr || region->CZ != report.ActiveLayer)
             continue;
-        const Rgb colour = options.Mode == MapMode::Geographic
-            ? GeographicColour(*region, report.Turn, options)
-            : region->MapColor & 0xFFFFFF;
+        Rgb colour = region->MapColor & 0xFFFFFF;
+        if (options.Mode == MapMode::Geographic) {
+            colour = GeographicColour(*region, report.Turn, options);
+        } else if (options.Mode == MapMode::Political) {
+            const auto& shares = region->PoliticShares.Shares();
+            colour = shares.empty() ? kNoValueColour : shares.front().Colour & 0xFFFFFF;
+        }
         const MapPoint cell = RegionToOverviewCell(region->CX, region->CY);
         put(cell.X, cell.Y, colour);
         put(cell.X + 1, cell.Y, colour);

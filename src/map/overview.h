@@ -50,9 +50,11 @@ struct OverviewPicture {
 
 // Every region of the active layer colours its two cells: in geographic mode
 // with its terrain type's overview colour (black without a terrain type),
-// halved per channel when the region is outdated and dimming is on; in the
-// other modes with its MapColor. Updates the outdated bit of the regions in
-// geographic mode.
+// halved per channel when the region is outdated and dimming is on; in
+// statistic mode with its MapColor; in political mode, which sets no single
+// colour per region, with the colour of its largest share (0x404040
+// without shares). Updates the outdated bit of the regions in geographic
+// mode.
 OverviewPicture BuildOverviewPicture(
     TReport& report, const OverviewBounds& bounds, const OverviewOptions& options);
 

@@ -96,17 +96,23 @@ TEST(BuildOverviewPicture, OutdatedRegionsAreHalvedWhileDimming)
     EXPECT_EQ(BuildOverviewPicture(world.Report(), extent.Overview, options).Pixels[0], 0x98D061u);
 }
 
-TEST(BuildOverviewPicture, OtherModesShowMapColor)
+TEST(BuildOverviewPicture, StatisticShowsMapColorPoliticalTheLargestShare)
 {
     TestWorld world;
     TRegion& region = world.AddRegion(0, 0);
+    TRegion& empty = world.AddRegion(1, 0);
     region.MapColor = 0x123456;
+    empty.MapColor = 0x654321;
     const MapExtent extent = ComputeMapExtent(world.Report(), MapLayout::XAxisWestEast);
     OverviewOptions options;
     options.Mode = MapMode::Statistic;
     EXPECT_EQ(BuildOverviewPicture(world.Report(), extent.Overview, options).Pixels[1], 0x123456u);
     options.Mode = MapMode::Political;
-    EXPECT_EQ(BuildOverviewPicture(world.Report(), extent.Overview, options).Pixels[0], 0x123456u);
+    region.PoliticShares.AddShare(0x0000FF, 5, "klein", 1);
+    region.PoliticShares.AddShare(0x00FF00, 9, "groß", 1);
+    const OverviewPicture picture = BuildOverviewPicture(world.Report(), extent.Overview, options);
+    EXPECT_EQ(picture.Pixels[0], 0x00FF00u);
+    EXPECT_EQ(picture.Pixels[2], kNoValueColour);
 }
 
 TEST(BuildOverviewPicture, AnEmptyLayerGivesAnEmptyPicture)

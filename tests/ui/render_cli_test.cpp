@@ -87,6 +87,21 @@ private slots:
         QCOMPARE(written.convertToFormat(QImage::Format_RGB32), expected);
     }
 
+    void aDatabaseRendersLikeItsReport()
+    {
+        const QString database = folder.filePath("sample.kdf");
+        QProcess convert;
+        convert.start(QCoreApplication::applicationDirPath() + QStringLiteral("/maprune-cli"),
+            { QStringLiteral("convert"), kSample, database });
+        QVERIFY(convert.waitForFinished(60000));
+        QCOMPARE(convert.exitCode(), 0);
+        const QString fromReport = folder.filePath("cr.png");
+        const QString fromDatabase = folder.filePath("kdf.png");
+        QCOMPARE(Cli({ kSample, fromReport, "--mode", "pol" }).exitCode, 0);
+        QCOMPARE(Cli({ database, fromDatabase, "--mode", "pol" }).exitCode, 0);
+        QCOMPARE(QImage(fromDatabase), QImage(fromReport));
+    }
+
     void aStatisticMapOfAnotherLayer()
     {
         const QString out = folder.filePath("bauern.png");
