@@ -110,7 +110,8 @@ int main(int argc, char** argv)
 
     QImage copy(kViewWidth, kViewHeight, QImage::Format_RGB32);
     const Timing reference = Measure([&] {
-        std::memcpy(copy.bits(), canvas.Image().constBits(), static_cast<size_t>(copy.sizeInBytes()));
+        std::memcpy(
+            copy.bits(), canvas.Image().constBits(), static_cast<size_t>(copy.sizeInBytes()));
     });
     std::printf("%-42s %7s %7s %7s\n", "per frame", "best", "median", "cpu");
     std::printf("%-42s %7.3f %7.3f %7.3f ms\n", "reference: copy of the view picture",

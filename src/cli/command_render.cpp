@@ -108,7 +108,8 @@ void RunRender(const RenderOptions& options)
     MapColouring colouring;
     ColourMap(*report, colouring, options.Mode);
 
-    const TMapPictures pictures(options.YAxis ? MapLayout::YAxisNorthSouth : MapLayout::XAxisWestEast,
+    const TMapPictures pictures(
+        options.YAxis ? MapLayout::YAxisNorthSouth : MapLayout::XAxisWestEast,
         DefaultPictureFolders());
     TTileRenderer tiles(pictures, ToolDialogs());
     TileOptions tileOptions;

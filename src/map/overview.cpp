@@ -103,8 +103,8 @@ MapPoint OverviewScrollTarget(
         if (size <= 1)
             return 0;
         const int64_t limited = std::clamp<int64_t>(at, 0, size - 1);
-        return static_cast<int64_t>(
-            static_cast<double>(limited) / static_cast<double>(size - 1) * static_cast<double>(maximum));
+        return static_cast<int64_t>(static_cast<double>(limited) / static_cast<double>(size - 1)
+            * static_cast<double>(maximum));
     };
     return { target(point.X, clientWidth, view.Horizontal.Maximum),
         target(point.Y, clientHeight, view.Vertical.Maximum) };

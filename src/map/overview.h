@@ -23,8 +23,8 @@ constexpr int32_t kMaxOverviewZoom = 32;
 // 1, while the picture times the zoom does not fit the screen less 32
 // pixels. The result lies in 1 .. 32. An empty picture (an empty layer, no
 // report) keeps the stored zoom, limited, instead of climbing to the top.
-int32_t FitOverviewZoom(int32_t storedZoom, int64_t width, int64_t height, int64_t screenWidth,
-    int64_t screenHeight);
+int32_t FitOverviewZoom(
+    int32_t storedZoom, int64_t width, int64_t height, int64_t screenWidth, int64_t screenHeight);
 
 // The longest side of an overview picture. A layer whose overview grid is
 // wider or taller is drawn with several cells to a pixel, so that far-apart

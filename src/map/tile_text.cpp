@@ -26,8 +26,8 @@ TileTextLines TextLinesOf(const TRegion& region, bool hideNames, bool hideCoordi
 
 std::vector<TextPass> TextPasses(int32_t style)
 {
-    constexpr TextPass kAround[] = { { -1, 0, false }, { 1, 0, false }, { 0, -1, false },
-        { 0, 1, false } };
+    constexpr TextPass kAround[]
+        = { { -1, 0, false }, { 1, 0, false }, { 0, -1, false }, { 0, 1, false } };
     auto around = [&](bool white) {
         std::vector<TextPass> passes;
         for (TextPass pass : kAround) {
@@ -53,16 +53,15 @@ std::vector<TextPass> TextPasses(int32_t style)
     }
 }
 
-TileTextPlacement PlaceTileText(
-    bool hasName, int nameWidth, int nameHeight, bool hasCoordinates, int coordWidth, int coordHeight)
+TileTextPlacement PlaceTileText(bool hasName, int nameWidth, int nameHeight, bool hasCoordinates,
+    int coordWidth, int coordHeight)
 {
     TileTextPlacement placement;
     if (hasName) {
         placement.Name = { true, FloorHalf(64 - nameWidth), 31 - nameHeight };
         placement.Coordinates = { hasCoordinates, FloorHalf(64 - coordWidth), 32 };
     } else if (hasCoordinates) {
-        placement.Coordinates
-            = { true, FloorHalf(64 - coordWidth), FloorHalf(64 - coordHeight) };
+        placement.Coordinates = { true, FloorHalf(64 - coordWidth), FloorHalf(64 - coordHeight) };
     }
     return placement;
 }

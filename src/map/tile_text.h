@@ -52,7 +52,7 @@ struct TileTextPlacement {
 // coordinates start at y = 32; without a name the coordinates are centred
 // vertically. Each line is centred horizontally ((64 - width) div 2, rounded
 // down). Widths and heights are those of the lines in the tile's font.
-TileTextPlacement PlaceTileText(
-    bool hasName, int nameWidth, int nameHeight, bool hasCoordinates, int coordWidth, int coordHeight);
+TileTextPlacement PlaceTileText(bool hasName, int nameWidth, int nameHeight, bool hasCoordinates,
+    int coordWidth, int coordHeight);
 
 } // namespace maprune

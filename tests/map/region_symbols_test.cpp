@@ -29,7 +29,8 @@ TEST(StreetPieces, OnlyBetweenTwoCompleteStreets)
     const auto pieces = StreetPieces(centre);
     EXPECT_EQ(pieces, (std::array<bool, 6> { true, false, false, false, false, false }));
     // The neighbour draws the other half of the street towards the centre.
-    EXPECT_EQ(StreetPieces(west), (std::array<bool, 6> { false, false, false, true, false, false }));
+    EXPECT_EQ(
+        StreetPieces(west), (std::array<bool, 6> { false, false, false, true, false, false }));
     EXPECT_EQ(StreetPieces(east), (std::array<bool, 6> {}));
     EXPECT_EQ(StreetPieces(northEast), (std::array<bool, 6> {}));
 }

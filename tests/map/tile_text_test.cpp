@@ -15,8 +15,8 @@ TEST(TextPasses, EachStyleWritesItsPassesInOrder)
     EXPECT_EQ(TextPasses(2), (std::vector<P> { { 1, 1, true }, { 0, 0, false } }));
     EXPECT_EQ(TextPasses(3), (std::vector<P> { { 1, 1, false }, { 0, 0, true } }));
     EXPECT_EQ(TextPasses(4),
-        (std::vector<P> { { -1, 0, true }, { 1, 0, true }, { 0, -1, true }, { 0, 1, true },
-            { 0, 0, false } }));
+        (std::vector<P> {
+            { -1, 0, true }, { 1, 0, true }, { 0, -1, true }, { 0, 1, true }, { 0, 0, false } }));
     EXPECT_EQ(TextPasses(5),
         (std::vector<P> { { -1, 0, false }, { 1, 0, false }, { 0, -1, false }, { 0, 1, false },
             { 0, 0, true } }));

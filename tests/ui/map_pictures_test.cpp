@@ -39,8 +39,8 @@ QImage CornerPicture()
         for (int x = 0; x < 64; ++x)
             image.setPixel(x, y,
                 !InsideHexagon(x, y, MapLayout::XAxisWestEast) ? 0xFF000000
-                    : (x >= 32 && y < 32)                       ? 0xFFFFFFFF
-                                                                : 0xFFC00000);
+                    : (x >= 32 && y < 32)                      ? 0xFFFFFFFF
+                                                               : 0xFFC00000);
     return image;
 }
 
@@ -104,7 +104,8 @@ private slots:
                     const QRgb a = Pixel(plain, x, y);
                     const QRgb b = Pixel(mask, x, y);
                     const QRgb dimmed = qRgb(qRed(a) * qRed(b) / 255, qGreen(a) * qGreen(b) / 255,
-                                            qBlue(a) * qBlue(b) / 255) & 0xFFFFFF;
+                                            qBlue(a) * qBlue(b) / 255)
+                        & 0xFFFFFF;
                     QCOMPARE(Pixel(selected, x, y), covered ? Pixel(overlay, x, y) : a);
                     QCOMPARE(Pixel(outdated, x, y), dimmed);
                     QCOMPARE(Pixel(both, x, y), covered ? Pixel(overlay, x, y) : dimmed);

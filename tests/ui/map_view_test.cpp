@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <limits>
 #include <set>
 
 #include "config/memory_settings_store.h"
@@ -82,14 +83,16 @@ class MapViewTest : public QObject {
         void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
             Qt::KeyboardModifiers modifiers = Qt::NoModifier)
         {
-            QMouseEvent event(type, at, view.viewport()->mapToGlobal(at), button, buttons, modifiers);
+            QMouseEvent event(
+                type, at, view.viewport()->mapToGlobal(at), button, buttons, modifiers);
             QApplication::sendEvent(view.viewport(), &event);
         }
         void Press(QPoint at, Qt::MouseButton button)
         {
             Mouse(QEvent::MouseButtonPress, at, button, button);
         }
-        void Move(QPoint at, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+        void Move(
+            QPoint at, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
         {
             Mouse(QEvent::MouseMove, at, Qt::NoButton, buttons, modifiers);
         }
@@ -155,7 +158,8 @@ private slots:
     {
         Fixture f;
         std::vector<TRegion*> current;
-        connect(&f.view, &TMapView::currentRegionChanged, [&](TRegion* r) { current.push_back(r); });
+        connect(
+            &f.view, &TMapView::currentRegionChanged, [&](TRegion* r) { current.push_back(r); });
         TRegion& region = f.Cell(2, 13);
         f.Press(f.Centre(region), Qt::RightButton);
         f.Release(f.Centre(region), Qt::RightButton);
@@ -280,7 +284,8 @@ private slots:
         for (TRegion* region : *f.world.Report().Regions)
             region->Peasants->AddValue(1, 100 * region->CY);
         f.view.ShowStatistic(StatisticKind::Peasants);
-        QCOMPARE(f.view.Caption(), QStringLiteral("statistische Karte (Bauern) im Januar des Jahres 1"));
+        QCOMPARE(
+            f.view.Caption(), QStringLiteral("statistische Karte (Bauern) im Januar des Jahres 1"));
         QCOMPARE(f.view.findChild<QLabel*>("Label1")->text(), f.view.Caption());
         const QImage screen = f.view.viewport()->grab().toImage();
         const int maxY = 15;
@@ -365,6 +370,31 @@ private slots:
         QCOMPARE(f.view.ScrollPositions(), QPoint(100, 48));
     }
 
+    void mapsWiderThanAScrollBarScrollInCoarserSteps()
+    {
+        MemorySettingsStore store;
+        TSettings settings(store);
+        TMapPictures pictures(MapLayout::XAxisWestEast);
+        ScriptedDialogs dialogs;
+        TestWorld world;
+        world.AddRegion(-100'000'000, 0);
+        TRegion& east = world.AddRegion(100'000'000, 0);
+        TMapView view(pictures, settings, dialogs);
+        view.resize(300, 200);
+        view.show();
+        view.SetReport(&world.Report());
+        const int64_t maximum = view.ViewState().Horizontal.Maximum;
+        QVERIFY(maximum > std::numeric_limits<int>::max());
+        QScrollBar* bar = view.horizontalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        bar->setValue(bar->maximum());
+        QVERIFY(view.ViewState().Horizontal.Position > maximum - maximum / bar->maximum() - 1);
+        view.CentreOn(east);
+        QCOMPARE(view.ViewState().Horizontal.Position, maximum);
+        QCOMPARE(bar->value(), bar->maximum());
+        QCOMPARE(view.LastDrawnCount(), size_t(1));
+    }
+
     void theLayerComboBoxListsAndSwitchesLayers()
     {
         MemorySettingsStore store;
@@ -407,7 +437,9 @@ private slots:
         f.view.CentreOn(far);
         QCOMPARE(f.view.CurrentRegion(), &far);
         const QPoint corner = f.Centre(far) - QPoint(32, 32);
-        QCOMPARE(corner, QPoint(int(f.view.ViewState().ViewWidth / 2 - 32), int(f.view.ViewState().ViewHeight / 2 - 24)));
+        QCOMPARE(corner,
+            QPoint(int(f.view.ViewState().ViewWidth / 2 - 32),
+                int(f.view.ViewState().ViewHeight / 2 - 24)));
     }
 
     void withoutAReportTheMapIsBlack()

@@ -77,7 +77,8 @@ private slots:
         const MapViewState& view = f.view.ViewState();
         const int width = f.overview.width();
         const int height = f.overview.height();
-        QTest::mousePress(&f.overview, Qt::LeftButton, Qt::NoModifier, QPoint(width - 1, height - 1));
+        QTest::mousePress(
+            &f.overview, Qt::LeftButton, Qt::NoModifier, QPoint(width - 1, height - 1));
         QCOMPARE(view.Horizontal.Position, view.Horizontal.Maximum);
         QCOMPARE(view.Vertical.Position, view.Vertical.Maximum);
         const QPointF middle((width - 1) / 2, 0);
@@ -95,7 +96,8 @@ private slots:
         Fixture f;
         f.view.ScrollBy(600, 300);
         const QImage shown = f.overview.grab().toImage();
-        const MapRect frame = OverviewFrame(f.view.ViewState(), f.overview.width(), f.overview.height());
+        const MapRect frame
+            = OverviewFrame(f.view.ViewState(), f.overview.width(), f.overview.height());
         QCOMPARE(shown.pixel(int(frame.Left), int(frame.Top) + 3) & 0xFFFFFF, 0xFFFFFFu);
         QCOMPARE(shown.pixel(int(frame.Right) - 1, int(frame.Bottom) - 2) & 0xFFFFFF, 0xFFFFFFu);
         QVERIFY((shown.pixel(int(frame.Left) + 3, int(frame.Top) + 3) & 0xFFFFFF) != 0xFFFFFFu);

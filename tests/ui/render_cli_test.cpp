@@ -105,7 +105,8 @@ private slots:
     void aStatisticMapOfAnotherLayer()
     {
         const QString out = folder.filePath("bauern.png");
-        const Result result = Cli({ kSample, out, "--layer", "1", "--mode", "stat:bauern", "--no-fog" });
+        const Result result
+            = Cli({ kSample, out, "--layer", "1", "--mode", "stat:bauern", "--no-fog" });
         QCOMPARE(result.exitCode, 0);
         std::unique_ptr<TReport> report = ReadSample();
         QVERIFY(SwitchLayer(*report, 1));
@@ -119,7 +120,8 @@ private slots:
         for (const TRegion* region : *report->Regions) {
             if (region->CZ != 1)
                 continue;
-            const MapPoint corner = MapToScreen(view, RegionToMapPixel(region->CX, region->CY, view.Layout));
+            const MapPoint corner
+                = MapToScreen(view, RegionToMapPixel(region->CX, region->CY, view.Layout));
             QCOMPARE(written.pixel(int(corner.X) + 32, int(corner.Y) + 52) & 0xFFFFFF,
                 QRgb(region->MapColor));
         }
@@ -133,7 +135,8 @@ private slots:
         const QString out = folder.filePath("weit.png");
         const Result result = Cli({ report, out });
         QCOMPARE(result.exitCode, 1);
-        QVERIFY2(result.err.contains(QStringLiteral("Die Karte der Ebene 0 wäre 12800000064 × 64 Pixel groß")),
+        QVERIFY2(result.err.contains(
+                     QStringLiteral("Die Karte der Ebene 0 wäre 12800000064 × 64 Pixel groß")),
             qPrintable(result.err));
         QVERIFY(!QFile::exists(out));
     }

@@ -118,7 +118,9 @@ private slots:
             int n = 0;
             for (int y = 0; y < 64; ++y)
                 for (int x = 0; x < 64; ++x)
-                    n += InsideHexagon(x, y, MapLayout::XAxisWestEast) && test(Pixel(image, x, y)) ? 1 : 0;
+                    n += InsideHexagon(x, y, MapLayout::XAxisWestEast) && test(Pixel(image, x, y))
+                        ? 1
+                        : 0;
             return n;
         };
         options.TextStyle = 1;

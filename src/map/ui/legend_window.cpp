@@ -11,7 +11,6 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
-
 #include "map/ui/map_view_widget.h"
 
 namespace maprune {

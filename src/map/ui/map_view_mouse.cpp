@@ -85,8 +85,9 @@ void TMapView::mousePressEvent(QMouseEvent* event)
     FMouseInside = true;
     FMousePosition = position;
     if (button == Qt::LeftButton) {
-        TRegion* region
-            = FReport != nullptr ? HitTest(*FReport, FView, { position.x(), position.y() }) : nullptr;
+        TRegion* region = FReport != nullptr
+            ? HitTest(*FReport, FView, { position.x(), position.y() })
+            : nullptr;
         if (region != nullptr) {
             FLeftDragActive = true;
             FLeftDragSelects = (region->Tag() & TagSelected) == 0;

@@ -2,10 +2,10 @@
 #include "map/ui/map_view_widget.h"
 
 #include <QGraphicsDropShadowEffect>
-#include <QMouseEvent>
 #include <QLabel>
-#include <QPainter>
+#include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QPolygonF>
 #include <QRegion>
@@ -184,7 +184,8 @@ void TMapView::Rebuild(bool keepRegions)
 
 QPoint TMapView::ScrollPositions() const
 {
-    return QPoint(static_cast<int>(FView.Horizontal.Position), static_cast<int>(FView.Vertical.Position));
+    return QPoint(
+        static_cast<int>(FView.Horizontal.Position), static_cast<int>(FView.Vertical.Position));
 }
 
 void TMapView::SetScrollPositions(QPoint positions)
@@ -282,8 +283,10 @@ void TMapView::RedrawRegion(TRegion& region)
     UpdateTileOptions();
     FCanvas->RedrawRegion(FView, region, FCurrent);
     const MapPoint at = RegionToScreen(FView, region);
-    viewport()->update(QRect(static_cast<int>(std::clamp<int64_t>(at.X, -kTileSize, FView.ViewWidth)),
-        static_cast<int>(std::clamp<int64_t>(at.Y, -kTileSize, FView.ViewHeight)), kTileSize, kTileSize));
+    viewport()->update(
+        QRect(static_cast<int>(std::clamp<int64_t>(at.X, -kTileSize, FView.ViewWidth)),
+            static_cast<int>(std::clamp<int64_t>(at.Y, -kTileSize, FView.ViewHeight)), kTileSize,
+            kTileSize));
 }
 
 void TMapView::RedrawMarked()

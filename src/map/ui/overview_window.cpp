@@ -53,16 +53,18 @@ void TOverviewWindow::Rebuild()
         options.FowMode = FSettings.FOW_Mode.Get();
         picture = BuildOverviewPicture(*report, FMap.ViewState().Extent.Overview, options);
     }
-    FPicture = QImage(static_cast<int>(picture.Width), static_cast<int>(picture.Height),
-        QImage::Format_RGB32);
+    FPicture = QImage(
+        static_cast<int>(picture.Width), static_cast<int>(picture.Height), QImage::Format_RGB32);
     for (int y = 0; y < FPicture.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(FPicture.scanLine(y));
         for (int x = 0; x < FPicture.width(); ++x)
-            row[x] = 0xFF000000 | picture.Pixels[static_cast<size_t>(y) * static_cast<size_t>(picture.Width) + static_cast<size_t>(x)];
+            row[x] = 0xFF000000
+                | picture.Pixels[static_cast<size_t>(y) * static_cast<size_t>(picture.Width)
+                    + static_cast<size_t>(x)];
     }
     const QRect area = ScreenArea(*this);
-    FZoom = FitOverviewZoom(FSettings.OverviewZoom.Get(), picture.Width, picture.Height,
-        area.width(), area.height());
+    FZoom = FitOverviewZoom(
+        FSettings.OverviewZoom.Get(), picture.Width, picture.Height, area.width(), area.height());
     FSettings.OverviewZoom.Set(FZoom);
     resize(std::max(FPicture.width() * FZoom, 1), std::max(FPicture.height() * FZoom, 1));
     KeepOnScreen();
@@ -106,7 +108,8 @@ void TOverviewWindow::paintEvent(QPaintEvent*)
     painter.setBrush(Qt::NoBrush);
     // A stroked rectangle covers one pixel more than its size.
     painter.drawRect(QRect(static_cast<int>(frame.Left), static_cast<int>(frame.Top),
-        static_cast<int>(frame.Right - frame.Left) - 1, static_cast<int>(frame.Bottom - frame.Top) - 1));
+        static_cast<int>(frame.Right - frame.Left) - 1,
+        static_cast<int>(frame.Bottom - frame.Top) - 1));
 }
 
 void TOverviewWindow::ScrollMapTo(QPoint point)

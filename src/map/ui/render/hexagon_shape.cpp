@@ -5,7 +5,6 @@
 
 #include "map/ui/render/picture_ids.h"
 
-
 namespace maprune {
 
 namespace {
@@ -18,7 +17,8 @@ QPolygonF HexagonPolygon(MapLayout layout, double inset)
 {
     // Pointy-top corners, shrunk towards the centre; the flat-top hexagon is
     // the transposed one.
-    const QPointF corners[] = { { 32, 0 }, { 64, 16 }, { 64, 48 }, { 32, 64 }, { 0, 48 }, { 0, 16 } };
+    const QPointF corners[]
+        = { { 32, 0 }, { 64, 16 }, { 64, 48 }, { 32, 64 }, { 0, 48 }, { 0, 16 } };
     const QPointF centre(32, 32);
     QPolygonF polygon;
     for (const QPointF& corner : corners) {
@@ -35,7 +35,8 @@ QPolygonF HexagonPolygon(MapLayout layout, double inset)
 QPointF SlotEdgeMiddle(int slot, MapLayout layout)
 {
     const MapPoint origin = RegionToMapPixel(0, 0, layout);
-    const MapPoint neighbour = RegionToMapPixel(kNeighbourOffsets[static_cast<size_t>(slot)].X, kNeighbourOffsets[static_cast<size_t>(slot)].Y, layout);
+    const MapPoint neighbour = RegionToMapPixel(kNeighbourOffsets[static_cast<size_t>(slot)].X,
+        kNeighbourOffsets[static_cast<size_t>(slot)].Y, layout);
     return QPointF(32 + static_cast<double>(neighbour.X - origin.X) / 2,
         32 + static_cast<double>(neighbour.Y - origin.Y) / 2);
 }

@@ -86,7 +86,8 @@ void TMapCanvas::RedrawRegion(const MapViewState& view, TRegion& region, const T
     const QRgb key = FTile.pixel(0, picture::kSize - 1) & 0xFFFFFF;
     const MapRect visible = Intersection(TileAt(at), { 0, 0, FImage.width(), FImage.height() });
     for (int64_t y = visible.Top; y < visible.Bottom; ++y) {
-        const auto* source = reinterpret_cast<const QRgb*>(FTile.constScanLine(static_cast<int>(y - at.Y)));
+        const auto* source
+            = reinterpret_cast<const QRgb*>(FTile.constScanLine(static_cast<int>(y - at.Y)));
         auto* target = reinterpret_cast<QRgb*>(FImage.scanLine(static_cast<int>(y)));
         for (int64_t x = visible.Left; x < visible.Right; ++x) {
             const QRgb pixel = source[x - at.X];
@@ -119,7 +120,8 @@ void TMapCanvas::MoveContent(int64_t shiftX, int64_t shiftY)
     auto moveRow = [&](int from, int to) {
         const auto* source = reinterpret_cast<const QRgb*>(FImage.constScanLine(from));
         auto* target = reinterpret_cast<QRgb*>(FImage.scanLine(to));
-        std::memmove(target + targetX, source + sourceX, static_cast<size_t>(columns) * sizeof(QRgb));
+        std::memmove(
+            target + targetX, source + sourceX, static_cast<size_t>(columns) * sizeof(QRgb));
     };
     // Rows are visited so that none is overwritten before it was moved.
     if (dy > 0) {
@@ -142,14 +144,15 @@ void TMapCanvas::FillBlack(const MapRect& rect)
 
 void TMapCanvas::OrTile(const MapPoint& at, const MapRect& clip)
 {
-    const MapRect area = Intersection(
-        Intersection(TileAt(at), clip), { 0, 0, FImage.width(), FImage.height() });
+    const MapRect area
+        = Intersection(Intersection(TileAt(at), clip), { 0, 0, FImage.width(), FImage.height() });
     if (area.Empty())
         return;
     const int columns = static_cast<int>(area.Right - area.Left);
     const auto sourceX = static_cast<int>(area.Left - at.X);
     const int stride = static_cast<int>(FImage.bytesPerLine() / 4);
-    QRgb* __restrict target = reinterpret_cast<QRgb*>(FImage.bits()) + area.Top * stride + area.Left;
+    QRgb* __restrict target
+        = reinterpret_cast<QRgb*>(FImage.bits()) + area.Top * stride + area.Left;
     const QRgb* tileBits = reinterpret_cast<const QRgb*>(FTile.constBits());
     for (int64_t y = area.Top; y < area.Bottom; ++y, target += stride) {
         const QRgb* __restrict source = tileBits + (y - at.Y) * picture::kSize + sourceX;

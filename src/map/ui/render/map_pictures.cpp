@@ -138,7 +138,8 @@ void TMapPictures::PrepareTerrain(int index, const QStringList& folders)
     variants[0] = plain;
     variants[kVariantSelected] = WithOverlay(plain, overlay);
     variants[kVariantOutdated] = Multiplied(plain, FFogMask);
-    variants[kVariantSelected | kVariantOutdated] = WithOverlay(variants[kVariantOutdated], overlay);
+    variants[kVariantSelected | kVariantOutdated]
+        = WithOverlay(variants[kVariantOutdated], overlay);
 }
 
 const QImage& TMapPictures::Terrain(int index, int variant) const

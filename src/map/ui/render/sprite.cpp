@@ -13,7 +13,8 @@ TSprite::TSprite(const QImage& image)
         const auto* row = reinterpret_cast<const QRgb*>(FImage.constScanLine(y));
         for (int x = 0; x < picture::kSize; ++x) {
             if ((row[x] & 0xFFFFFF) != key)
-                FPixels.push_back({ static_cast<uint16_t>(y * picture::kSize + x), row[x] | 0xFF000000 });
+                FPixels.push_back(
+                    { static_cast<uint16_t>(y * picture::kSize + x), row[x] | 0xFF000000 });
         }
     }
 }

@@ -21,8 +21,9 @@ constexpr int kLowerBand = 51;
 void Sea(QPainter& p)
 {
     p.setPen(QPen(QColor(0x7F, 0xAE, 0xEE), 1.6));
-    for (QPointF at : { QPointF(20, kUpperBand - 2), QPointF(38, kUpperBand + 3),
-             QPointF(13, kLowerBand - 3), QPointF(31, kLowerBand + 2), QPointF(46, kLowerBand - 4) }) {
+    for (QPointF at :
+        { QPointF(20, kUpperBand - 2), QPointF(38, kUpperBand + 3), QPointF(13, kLowerBand - 3),
+            QPointF(31, kLowerBand + 2), QPointF(46, kLowerBand - 4) }) {
         QPainterPath wave(at);
         wave.quadTo(at + QPointF(2.5, -3), at + QPointF(5, 0));
         wave.quadTo(at + QPointF(7.5, 3), at + QPointF(10, 0));
@@ -48,8 +49,8 @@ void Tree(QPainter& p, QPointF foot)
     p.setBrush(QColor(0x6B, 0x4A, 0x2A));
     p.drawRect(QRectF(foot.x() - 0.8, foot.y() - 2.5, 1.6, 2.5));
     p.setBrush(QColor(0x24, 0x5E, 0x24));
-    p.drawPolygon(QPolygonF { foot + QPointF(0, -11), foot + QPointF(4.5, -2.5),
-        foot + QPointF(-4.5, -2.5) });
+    p.drawPolygon(QPolygonF {
+        foot + QPointF(0, -11), foot + QPointF(4.5, -2.5), foot + QPointF(-4.5, -2.5) });
 }
 
 void Forest(QPainter& p)
@@ -68,8 +69,8 @@ void Swamp(QPainter& p)
     p.drawEllipse(QRectF(34, kUpperBand + 4, 13, 5));
     p.drawEllipse(QRectF(20, kLowerBand - 4, 14, 5));
     p.setPen(QPen(QColor(0x3E, 0x52, 0x22), 1.2));
-    for (QPointF at : { QPointF(31, kUpperBand + 2), QPointF(12, kLowerBand), QPointF(39, kLowerBand + 1),
-             QPointF(47, kLowerBand - 4) }) {
+    for (QPointF at : { QPointF(31, kUpperBand + 2), QPointF(12, kLowerBand),
+             QPointF(39, kLowerBand + 1), QPointF(47, kLowerBand - 4) }) {
         p.drawLine(at, at + QPointF(-1.5, -6));
         p.drawLine(at, at + QPointF(0, -7));
         p.drawLine(at, at + QPointF(1.5, -6));
@@ -101,7 +102,8 @@ void Peak(QPainter& p, QPointF foot, double height)
     const QPointF top = foot + QPointF(0, -height);
     p.setPen(QPen(QColor(0x4E, 0x44, 0x3C), 1.0));
     p.setBrush(QColor(0x74, 0x68, 0x5C));
-    p.drawPolygon(QPolygonF { top, foot + QPointF(height * 0.8, 0), foot + QPointF(-height * 0.8, 0) });
+    p.drawPolygon(
+        QPolygonF { top, foot + QPointF(height * 0.8, 0), foot + QPointF(-height * 0.8, 0) });
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xF2, 0xF2, 0xF2));
     p.drawPolygon(QPolygonF { top, top + QPointF(height * 0.28, height * 0.35),
@@ -122,10 +124,12 @@ void Glacier(QPainter& p)
     p.setPen(QPen(QColor(0x8C, 0xB8, 0xDC), 1.4));
     p.drawPolyline(QPolygonF { { 17, kUpperBand + 5 }, { 22, kUpperBand }, { 26, kUpperBand + 4 },
         { 31, kUpperBand - 1 } });
-    p.drawPolyline(QPolygonF { { 35, kUpperBand + 7 }, { 40, kUpperBand + 2 }, { 46, kUpperBand + 6 } });
-    p.drawPolyline(QPolygonF { { 11, kLowerBand - 2 }, { 17, kLowerBand - 6 }, { 22, kLowerBand - 1 } });
-    p.drawPolyline(QPolygonF { { 29, kLowerBand + 3 }, { 35, kLowerBand - 3 }, { 41, kLowerBand + 1 },
-        { 48, kLowerBand - 4 } });
+    p.drawPolyline(
+        QPolygonF { { 35, kUpperBand + 7 }, { 40, kUpperBand + 2 }, { 46, kUpperBand + 6 } });
+    p.drawPolyline(
+        QPolygonF { { 11, kLowerBand - 2 }, { 17, kLowerBand - 6 }, { 22, kLowerBand - 1 } });
+    p.drawPolyline(QPolygonF { { 29, kLowerBand + 3 }, { 35, kLowerBand - 3 },
+        { 41, kLowerBand + 1 }, { 48, kLowerBand - 4 } });
 }
 
 void Fog(QPainter& p)

@@ -102,14 +102,15 @@ void TTileRenderer::Draw(TRegion& region, bool isCurrent, QImage& tile)
         }
     });
     if (isCurrent)
-        Guarded("TRegion.Draw: draw border", [&] { FPictures.Sprite(kCurrentMarker).DrawOnto(tile); });
+        Guarded(
+            "TRegion.Draw: draw border", [&] { FPictures.Sprite(kCurrentMarker).DrawOnto(tile); });
 }
 
 void TTileRenderer::RenderTile(TRegion& region, bool isCurrent, QImage& tile)
 {
     Draw(region, isCurrent, tile);
-    FText.Write(
-        TextLinesOf(region, FOptions.HideNames, FOptions.HideCoordinates), FOptions.TextStyle, tile);
+    FText.Write(TextLinesOf(region, FOptions.HideNames, FOptions.HideCoordinates),
+        FOptions.TextStyle, tile);
 }
 
 } // namespace maprune

@@ -182,7 +182,8 @@ void TTileTextPainter::Blend(const std::vector<TextPass>& passes, QImage& tile)
                 uint16_t* keepRow = FKeep.data() + ty * picture::kSize - kMargin + pass.DX;
                 for (int mx = columnFrom; mx < columnTo; ++mx) {
                     if (coverage[mx] != 0)
-                        keepRow[mx] = static_cast<uint16_t>(Div255(keepRow[mx] * (255u - coverage[mx])));
+                        keepRow[mx]
+                            = static_cast<uint16_t>(Div255(keepRow[mx] * (255u - coverage[mx])));
                 }
             }
         }
