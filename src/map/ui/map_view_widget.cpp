@@ -75,7 +75,6 @@ TMapView::TMapView(
     const TMapPictures& pictures, TSettings& settings, Dialogs& dialogs, QWidget* parent)
     : QAbstractScrollArea(parent)
     , FSettings(settings)
-    , FPictures(pictures)
     , FTiles(std::make_unique<TTileRenderer>(pictures, dialogs))
     , FCanvas(std::make_unique<TMapCanvas>(*FTiles))
 {

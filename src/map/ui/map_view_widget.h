@@ -189,7 +189,6 @@ private:
     bool Owns(const TRegion* region) const;
 
     TSettings& FSettings;
-    const TMapPictures& FPictures;
     std::unique_ptr<TTileRenderer> FTiles;
     std::unique_ptr<TMapCanvas> FCanvas;
     TReport* FReport = nullptr;
