@@ -9,6 +9,9 @@ namespace maprune::cli {
 // the callback that runs it. A callback reports failure by throwing
 // CLI::RuntimeError with the exit code, after printing its messages.
 void RegisterGamedataCommand(CLI::App& app);
+void RegisterInfoCommand(CLI::App& app);
+void RegisterDumpCommand(CLI::App& app);
+void RegisterMergeCommand(CLI::App& app);
 void RegisterSettingsCommand(CLI::App& app);
 
 } // namespace maprune::cli

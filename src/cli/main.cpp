@@ -20,6 +20,9 @@ int main(int argc, char** argv)
     app.require_subcommand(0, 1);
 
     maprune::cli::RegisterGamedataCommand(app);
+    maprune::cli::RegisterInfoCommand(app);
+    maprune::cli::RegisterDumpCommand(app);
+    maprune::cli::RegisterMergeCommand(app);
     maprune::cli::RegisterSettingsCommand(app);
 
     try {

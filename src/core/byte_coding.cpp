@@ -5,40 +5,16 @@
 
 namespace maprune {
 
-void ByteReader::Require(size_t count) const
+void ByteReader::ThrowTruncated(size_t count) const
 {
-    if (count > Remaining()) {
-        throw TruncatedData("unexpected end of data at byte " + std::to_string(pos_) + ": "
-            + std::to_string(count) + " bytes needed, " + std::to_string(Remaining()) + " left");
-    }
-}
-
-std::string_view ByteReader::ReadBytes(size_t count)
-{
-    Require(count);
-    std::string_view result = bytes_.substr(pos_, count);
-    pos_ += count;
-    return result;
-}
-
-uint8_t ByteReader::ReadU8()
-{
-    return static_cast<uint8_t>(ReadBytes(1)[0]);
+    throw TruncatedData("unexpected end of data at byte " + std::to_string(pos_) + ": "
+        + std::to_string(count) + " bytes needed, " + std::to_string(Remaining()) + " left");
 }
 
 uint16_t ByteReader::ReadU16()
 {
     std::string_view b = ReadBytes(2);
     return static_cast<uint16_t>(static_cast<uint8_t>(b[0]) | static_cast<uint8_t>(b[1]) << 8);
-}
-
-uint32_t ByteReader::ReadU32()
-{
-    std::string_view b = ReadBytes(4);
-    uint32_t value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = value << 8 | static_cast<uint8_t>(b[i]);
-    return value;
 }
 
 uint64_t ByteReader::ReadU64()
@@ -63,8 +39,17 @@ void ByteWriter::PutU16(uint16_t value)
 
 void ByteWriter::PutU32(uint32_t value)
 {
+    const char bytes[4] = {static_cast<char>(value), static_cast<char>(value >> 8),
+                           static_cast<char>(value >> 16), static_cast<char>(value >> 24)};
+    out_.append(bytes, 4);
+}
+
+void ByteWriter::PatchU32(size_t position, uint32_t value)
+{
+    if (position > out_.size() || out_.size() - position < 4)
+        throw Error("ByteWriter::PatchU32: position " + std::to_string(position) + " not written");
     for (int i = 0; i < 4; ++i)
-        PutU8(static_cast<uint8_t>(value >> (8 * i)));
+        out_[position + static_cast<size_t>(i)] = static_cast<char>(value >> (8 * i));
 }
 
 void ByteWriter::PutU64(uint64_t value)

@@ -32,19 +32,43 @@ public:
     size_t Remaining() const { return bytes_.size() - pos_; }
     bool AtEnd() const { return pos_ == bytes_.size(); }
 
-    uint8_t ReadU8();
+    // The readers of the common sizes are inline: database files are read
+    // value by value, millions of them.
+    uint8_t ReadU8()
+    {
+        Require(1);
+        return static_cast<uint8_t>(bytes_[pos_++]);
+    }
     uint16_t ReadU16();
-    uint32_t ReadU32();
+    uint32_t ReadU32()
+    {
+        Require(4);
+        const auto* b = reinterpret_cast<const unsigned char*>(bytes_.data() + pos_);
+        pos_ += 4;
+        return static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8
+            | static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24;
+    }
     uint64_t ReadU64();
     int32_t ReadI32() { return static_cast<int32_t>(ReadU32()); }
     int64_t ReadI64() { return static_cast<int64_t>(ReadU64()); }
     double ReadF64(); // IEEE 754 binary64
     // The next `count` bytes, as a view into the buffer.
-    std::string_view ReadBytes(size_t count);
+    std::string_view ReadBytes(size_t count)
+    {
+        Require(count);
+        const std::string_view result(bytes_.data() + pos_, count);
+        pos_ += count;
+        return result;
+    }
     void Skip(size_t count) { ReadBytes(count); }
 
 private:
-    void Require(size_t count) const;
+    void Require(size_t count) const
+    {
+        if (count > Remaining())
+            ThrowTruncated(count);
+    }
+    [[noreturn]] void ThrowTruncated(size_t count) const;
 
     std::string_view bytes_;
     size_t pos_ = 0;
@@ -61,7 +85,12 @@ public:
     void PutI64(int64_t value) { PutU64(static_cast<uint64_t>(value)); }
     void PutF64(double value);
     void PutBytes(std::string_view bytes) { out_.append(bytes); }
+    // Overwrites the 4 bytes written at `position` with `value`, so that a
+    // length can precede data whose size is known only afterwards. Throws
+    // Error when those bytes were not written yet.
+    void PatchU32(size_t position, uint32_t value);
 
+    size_t Size() const { return out_.size(); }
     const std::string& Bytes() const { return out_; }
     std::string Take() { return std::move(out_); }
 

@@ -14,4 +14,11 @@ public:
     explicit Error(const std::string& message) : std::runtime_error(message) {}
 };
 
+// The silent end of an operation whose messages have already been shown to
+// the user; whoever catches it shows nothing more. Its text is "Fehler".
+class Abort : public Error {
+public:
+    Abort() : Error("Fehler") {}
+};
+
 } // namespace maprune

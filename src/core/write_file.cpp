@@ -2,34 +2,66 @@
 #include "core/write_file.h"
 
 #include <fstream>
+#include <random>
 
 #include "core/error.h"
 
 namespace maprune {
 
+namespace {
+
+// A name beside `path` that no file has yet; random, so that an interrupted
+// earlier save does not get in the way.
+std::filesystem::path TemporaryBeside(const std::filesystem::path& path)
+{
+    std::random_device random;
+    for (;;) {
+        std::filesystem::path candidate = path;
+        candidate += "." + std::to_string(random() % 1000000) + ".tmp";
+        std::error_code ec;
+        if (!std::filesystem::exists(candidate, ec))
+            return candidate;
+    }
+}
+
+void RemoveQuietly(const std::filesystem::path& path)
+{
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+}
+
+} // namespace
+
+void ReplaceFileAtomically(const std::filesystem::path& path,
+                           const std::function<void(const std::filesystem::path&)>& write)
+{
+    const std::filesystem::path temporary = TemporaryBeside(path);
+    try {
+        write(temporary);
+    } catch (...) {
+        RemoveQuietly(temporary);
+        throw;
+    }
+    // std::filesystem::rename replaces an existing target on Windows too.
+    std::error_code ec;
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+        RemoveQuietly(temporary);
+        throw Error("cannot replace " + path.string() + ": " + ec.message());
+    }
+}
+
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes)
 {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    {
+    ReplaceFileAtomically(path, [bytes](const std::filesystem::path& temporary) {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out)
             throw Error("cannot create " + temporary.string());
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
+        if (!out)
             throw Error("cannot write " + temporary.string());
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        throw Error("cannot replace " + path.string() + ": " + ec.message());
-    }
+    });
 }
 
 } // namespace maprune

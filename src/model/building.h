@@ -20,6 +20,10 @@ public:
     std::string Type_;
 
     std::string GetDescription(unsigned displayOptions) const override;
+
+protected:
+    // Reads the class's CR block (src/report).
+    void ReadCR() override;
 };
 
 class TBuildingList : public TTypedList<TBuilding> {

@@ -38,16 +38,25 @@ public:
 // Market prices of a region.
 class TPrices : public TEntryList<TPrice> {
     MAPRUNE_REPORT_CLASS
+protected:
+    // Reads the class's CR block (src/report).
+    void ReadCR() override;
 };
 
 // Skills of a unit.
 class TTalents : public TEntryList<TTalent> {
     MAPRUNE_REPORT_CLASS
+protected:
+    // Reads the class's CR block (src/report).
+    void ReadCR() override;
 };
 
 // Possessions of a unit.
 class TItems : public TEntryList<TItem> {
     MAPRUNE_REPORT_CLASS
+protected:
+    // Reads the class's CR block (src/report).
+    void ReadCR() override;
 };
 
 } // namespace maprune

@@ -18,6 +18,10 @@ public:
     int32_t Party = 0;
     std::string Name;
     int32_t State = 0; // status value of the report; -1 when the list form gives none
+
+protected:
+    // Reads the class's CR block (src/report).
+    void ReadCR() override;
 };
 
 class TAllies : public TTypedList<TAlly> {
@@ -50,6 +54,10 @@ public:
     int32_t RecruteCosts = -1;
     std::unique_ptr<TLines> Tradings;
     std::string Type_; // race
+
+protected:
+    // Reads the class's CR block (src/report).
+    void ReadCR() override;
 };
 
 class TPartyList : public TTypedList<TParty> {

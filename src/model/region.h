@@ -103,6 +103,8 @@ public:
 
 protected:
     void OnTagChanged(int32_t oldTag) override;
+    // Reads the REGION block with its units, ships and buildings (src/report).
+    void ReadCR() override;
 };
 
 class TRegionList : public TTypedList<TRegion> {

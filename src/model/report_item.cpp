@@ -2,6 +2,7 @@
 #include "model/report_item.h"
 
 #include "core/error.h"
+#include "model/item_pool.h"
 #include "model/cr_interface.h"
 #include "model/property_builders.h"
 #include "model/report.h"
@@ -30,6 +31,16 @@ void ThrowWrongPropertyClass(const TReportItem& holder, const TReportItem& value
                 + std::string(expected.Name) + " is expected");
 }
 
+void* TReportItem::operator new(std::size_t size)
+{
+    return AllocateItemMemory(size);
+}
+
+void TReportItem::operator delete(void* block, std::size_t size) noexcept
+{
+    FreeItemMemory(block, size);
+}
+
 TReportItem::~TReportItem()
 {
     if (FOwner != nullptr)
@@ -52,6 +63,10 @@ void TReportItem::SetOwner(TReport* newOwner)
 {
     if (FOwner == nullptr)
         throw Error("object of type " + std::string(ClassName()) + " had FOwner = nil");
+    // A tree names one owner throughout, so a tree that already belongs to
+    // `newOwner` has nothing to move; the counts would end where they are.
+    if (FOwner == newOwner)
+        return;
     FOwner->ReleaseRef(FOwner);
     FOwner = newOwner->AddRef();
     SetOwnerOfElements(newOwner);

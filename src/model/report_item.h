@@ -32,6 +32,11 @@ public:
     virtual const ClassInfo& Class() const { return StaticClass(); }
     std::string_view ClassName() const { return Class().Name; }
 
+    // Items come from the item pool (item_pool.h), which is faster and
+    // smaller than the general heap for the millions of items of a report.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* block, std::size_t size) noexcept;
+
     TReport* Owner() const { return FOwner; }
 
     int32_t Tag() const { return FTag; }

@@ -23,6 +23,10 @@ public:
     std::string Type_;
 
     std::string GetDescription(unsigned displayOptions) const override;
+
+protected:
+    // Reads the class's CR block (src/report).
+    void ReadCR() override;
 };
 
 class TShipList : public TTypedList<TShip> {

@@ -16,6 +16,10 @@ public:
     std::string Spell; // the spell's name
     int32_t Level = 0; // -1 when the list form gives none
     std::string Descr;
+
+protected:
+    // Reads the class's CR block (src/report).
+    void ReadCR() override;
 };
 
 // A potion known to a party.
@@ -27,6 +31,10 @@ public:
     int32_t Level = 0;
     std::string Ingredients; // several ingredient lines joined with one blank
     std::string Descr;
+
+protected:
+    // Reads the class's CR block (src/report).
+    void ReadCR() override;
 };
 
 class TSpells : public TTypedList<TSpell> {

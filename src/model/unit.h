@@ -42,6 +42,10 @@ public:
     // Throws Error("report is corrupt") when the unit has no owner report.
     bool IsOwn() const;
     std::string GetDescription(unsigned displayOptions) const override;
+
+protected:
+    // Reads the class's CR block (src/report).
+    void ReadCR() override;
 };
 
 class TUnitList : public TTypedList<TUnit> {

@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Reads a large synthetic report (44,000 regions, about 125,000 units)
+// into a TReport and, in the same run, reads the same file and counts its
+// lines as the reference. Prints both throughputs, their ratio and the heap
+// the finished report holds and that the read needed at its peak.
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <new>
+
+#include "bench/crgen/cr_generator.h"
+#include "core/dialogs.h"
+#include "core/error.h"
+#include "core/program_path.h"
+#include "core/progress.h"
+#include "core/read_file.h"
+#include "model/game_data.h"
+#include "model/report.h"
+#include "report/cr_reader.h"
+#include "report/cr_tokenizer.h"
+
+namespace {
+
+// Heap accounting through the global allocation functions: the live bytes
+// and their peak since the last reset.
+std::atomic<int64_t> gLive{0};
+std::atomic<int64_t> gPeak{0};
+
+void* Allocate(std::size_t size)
+{
+    // A size header in front of every block lets delete count it back.
+    auto* block = static_cast<std::size_t*>(std::malloc(size + sizeof(std::max_align_t)));
+    if (block == nullptr)
+        throw std::bad_alloc();
+    *block = size;
+    const int64_t live = gLive += static_cast<int64_t>(size);
+    int64_t peak = gPeak.load();
+    while (live > peak && !gPeak.compare_exchange_weak(peak, live)) {
+    }
+    return reinterpret_cast<char*>(block) + sizeof(std::max_align_t);
+}
+
+void Free(void* p) noexcept
+{
+    if (p == nullptr)
+        return;
+    auto* block = reinterpret_cast<std::size_t*>(static_cast<char*>(p) - sizeof(std::max_align_t));
+    gLive -= static_cast<int64_t>(*block);
+    std::free(block);
+}
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::duration d)
+{
+    return std::chrono::duration<double>(d).count();
+}
+
+} // namespace
+
+void* operator new(std::size_t size)
+{
+    return Allocate(size);
+}
+void* operator new[](std::size_t size)
+{
+    return Allocate(size);
+}
+void operator delete(void* p) noexcept
+{
+    Free(p);
+}
+void operator delete[](void* p) noexcept
+{
+    Free(p);
+}
+void operator delete(void* p, std::size_t) noexcept
+{
+    Free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept
+{
+    Free(p);
+}
+
+int main(int argc, char** argv)
+{
+    using namespace maprune;
+    if (argc > 0)
+        SetProgramPath(argv[0]);
+    constexpr int kRuns = 5;
+
+    crgen::GeneratorOptions options;
+    options.Seed = 1;
+    options.Regions = 44'000;
+    options.UnitsPerRegion = 3;
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / "maprune_bench_cr_read.cr";
+    {
+        const std::string report = crgen::GenerateReport(options);
+        std::ofstream out(file, std::ios::binary);
+        out.write(report.data(), static_cast<std::streamsize>(report.size()));
+    }
+    const auto fileBytes = static_cast<double>(std::filesystem::file_size(file));
+    GameDataInstance().Count(); // load the game data outside the measured runs
+
+    double reference = 1e30;
+    int64_t lines = 0;
+    for (int run = 0; run < kRuns; ++run) {
+        const Clock::time_point start = Clock::now();
+        const std::string bytes = ReadFileBytes(file, kMaxCRFileBytes);
+        lines = CountCRLines(bytes);
+        reference = std::min(reference, Seconds(Clock::now() - start));
+    }
+
+    SilentDialogs dialogs;
+    NullProgress progress;
+    double full = 1e30;
+    int64_t held = 0;
+    int64_t peak = 0;
+    size_t regions = 0;
+    size_t units = 0;
+    for (int run = 0; run < kRuns; ++run) {
+        const int64_t base = gLive.load();
+        gPeak = base;
+        const Clock::time_point start = Clock::now();
+        std::unique_ptr<TReport> report = ReadCRFile(file, dialogs, progress, nullptr);
+        const double seconds = Seconds(Clock::now() - start);
+        std::printf("full read %d: %.4f s\n", run + 1, seconds);
+        full = std::min(full, seconds);
+        held = gLive.load() - base;
+        peak = gPeak.load() - base;
+        regions = report->Regions->Count();
+        units = 0;
+        for (const TRegion* region : *report->Regions)
+            units += region->Units->Count();
+    }
+    std::filesystem::remove(file);
+
+    const double mb = fileBytes / 1e6;
+    std::printf("input: %.1f MB, %lld lines, %zu regions, %zu units (best of %d runs)\n", mb,
+                static_cast<long long>(lines), regions, units, kRuns);
+    std::printf("reference (read file, count lines): %8.4f s  %8.1f MB/s\n", reference, mb / reference);
+    std::printf("full read into a TReport:           %8.4f s  %8.1f MB/s\n", full, mb / full);
+    std::printf("ratio full/reference: 1/%.1f\n", full / reference);
+    std::printf("finished report holds %.1f MB (%.2f x file), peak during the read %.1f MB (%.2f x file)\n",
+                static_cast<double>(held) / 1e6, static_cast<double>(held) / fileBytes,
+                static_cast<double>(peak) / 1e6, static_cast<double>(peak) / fileBytes);
+    return 0;
+}

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// maprune-cli dump: the whole model of one report as one JSON document.
+#include <iostream>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/json_dump.h"
+#include "cli/report_loading.h"
+#include "model/report.h"
+
+namespace maprune::cli {
+
+void RegisterDumpCommand(CLI::App& app)
+{
+    auto options = std::make_shared<ReportOptions>();
+    CLI::App* command = app.add_subcommand("dump", "Das ganze Modell eines Reports als JSON ausgeben");
+    AddReportOptions(*command, *options);
+    command->callback([options] {
+        size_t warnings = 0;
+        const std::unique_ptr<TReport> report = LoadReport(*options, warnings);
+        WriteJson(std::cout, *report);
+    });
+}
+
+} // namespace maprune::cli

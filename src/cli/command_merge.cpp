@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// maprune-cli merge: opens the first report, adds the others in order as
+// "Report(e) hinzufügen" does, and writes the merged database.
+#include <algorithm>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/terminal_dialogs.h"
+#include "core/error.h"
+#include "core/progress.h"
+#include "model/report.h"
+#include "report/add_reports.h"
+#include "report/progress_panel.h"
+#include "storage/file_stream.h"
+#include "storage/kdf_file.h"
+
+namespace maprune::cli {
+
+namespace {
+
+struct MergeOptions {
+    std::string Output;
+    std::vector<std::string> Inputs;
+    bool Adapt = false;
+    int NameMismatch = 5;
+    int TerrainMismatch = 5;
+    std::string OnSeveral = "best";
+    std::string OnNone = "ask";
+    bool Yes = false;
+    bool No = false;
+};
+
+std::string LowerExtension(const std::filesystem::path& file)
+{
+    std::string extension = file.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return extension;
+}
+
+[[noreturn]] void Fail(const std::string& message)
+{
+    std::cerr << message << '\n';
+    throw CLI::RuntimeError(1);
+}
+
+AdaptationOptions Adaptation(const MergeOptions& options)
+{
+    AdaptationOptions adaptation;
+    adaptation.Enabled = options.Adapt;
+    adaptation.NameMismatchLimit = options.NameMismatch;
+    adaptation.TerrainMismatchLimit = options.TerrainMismatch;
+    adaptation.OnSeveral = options.OnSeveral == "ask" ? SeveralShiftsReaction::LetUserChoose
+                                                      : SeveralShiftsReaction::TakeBest;
+    adaptation.OnNone = options.OnNone == "continue" ? NoShiftReaction::Continue
+                        : options.OnNone == "refuse" ? NoShiftReaction::Refuse
+                                                     : NoShiftReaction::Ask;
+    return adaptation;
+}
+
+void RunMerge(const MergeOptions& options)
+{
+    const std::filesystem::path output = options.Output;
+    const std::string outputType = LowerExtension(output);
+    if (outputType == ".cr")
+        Fail("CR-Dateien können noch nicht geschrieben werden; bitte eine .kdf-Datei als Ausgabe angeben.");
+    if (outputType != ".kdf")
+        Fail(PathText(output) + ": unbekanntes Dateiformat (die Ausgabe muss eine .kdf-Datei sein)");
+
+    std::optional<bool> fixedAnswer;
+    if (options.Yes || options.No)
+        fixedAnswer = options.Yes;
+    const bool interactive = StdinIsTerminal();
+    TerminalDialogs dialogs(fixedAnswer, interactive);
+    TerminalShiftChooser chooser(interactive);
+    NullProgressPanel panel;
+    NullProgress progress;
+
+    const std::filesystem::path first = options.Inputs.front();
+    std::unique_ptr<TReport> report;
+    size_t warnings = 0;
+    try {
+        report = ReadReportFile(first, dialogs, progress, &warnings);
+    } catch (const Abort&) {
+        Fail(PathText(first) + ": konnte nicht geöffnet werden");
+    } catch (const Error& e) {
+        Fail(PathText(first) + ": " + e.what());
+    }
+    std::cout << PathText(first) << ": geöffnet (Runde " << report->Turn << ")";
+    if (warnings > 0)
+        std::cout << ", " << warnings << " Warnungen beim Lesen";
+    std::cout << '\n';
+
+    std::vector<std::filesystem::path> added(options.Inputs.begin() + 1, options.Inputs.end());
+    AddReportsContext context{dialogs, chooser, panel, progress, Adaptation(options), {}};
+    const AddReportsResult result = AddReportFiles(report.get(), added, context);
+    for (const AddedFile& file : result.Files)
+        std::cout << DescribeOutcome(file) << '\n';
+
+    SaveKdfFile(*report, output, KdfWriteOptions{}, progress);
+    std::cout << PathText(output) << ": geschrieben (Runde " << report->Turn << ", "
+              << report->Regions->Count() << " Regionen)\n";
+    if (result.AnyFailed())
+        Fail(result.FailureMessage());
+}
+
+} // namespace
+
+void RegisterMergeCommand(CLI::App& app)
+{
+    auto options = std::make_shared<MergeOptions>();
+    CLI::App* command = app.add_subcommand(
+        "merge", "Reports (.cr, .kdf) und Befehlsdateien (.txt) zu einer Datenbank (.kdf) zusammenführen");
+    command->add_option("OUT", options->Output, "die zusammengeführte Datenbank (.kdf)")->required();
+    command->add_option("IN", options->Inputs,
+                        "der erste Report (.cr, .kdf), dann die hinzuzufügenden Dateien (.cr, .kdf, .txt)")
+        ->required();
+    command->add_flag("--adapt", options->Adapt, "Koordinatenursprünge automatisch anpassen");
+    command->add_option("--name-mismatch", options->NameMismatch,
+                        "Verschiebung ab so vielen verschiedenen Regionsnamen zurückweisen (Vorgabe 5)")
+        ->check(CLI::Range(1, 1000));
+    command->add_option("--terrain-mismatch", options->TerrainMismatch,
+                        "Verschiebung ab so vielen unverträglichen Terrains zurückweisen (Vorgabe 5)")
+        ->check(CLI::Range(1, 1000));
+    command->add_option("--on-several", options->OnSeveral,
+                        "mehrere Verschiebungen: best (beste nehmen) oder ask (fragen)")
+        ->check(CLI::IsMember({"best", "ask"}));
+    command->add_option("--on-none", options->OnNone,
+                        "keine Verschiebung: continue (unverschoben), refuse (abweisen) oder ask (fragen)")
+        ->check(CLI::IsMember({"continue", "refuse", "ask"}));
+    CLI::Option* yes = command->add_flag("--yes", options->Yes, "Fragen zu Befehlsdateien mit Ja beantworten");
+    CLI::Option* no = command->add_flag("--no", options->No, "Fragen zu Befehlsdateien mit Nein beantworten");
+    yes->excludes(no);
+    command->callback([options] { RunMerge(*options); });
+}
+
+} // namespace maprune::cli

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/report_loading.h"
+
+#include <iostream>
+#include <vector>
+
+#include "cli/stderr_dialogs.h"
+#include "core/error.h"
+#include "core/progress.h"
+#include "model/report.h"
+#include "report/cr_reader.h"
+
+namespace maprune::cli {
+
+void AddReportOptions(CLI::App& command, ReportOptions& options)
+{
+    command.add_option("FILE", options.File, "CR-Datei")->required();
+    command.add_flag("--warnings", options.PrintWarnings,
+                     "Warnungen des Lesens als \"line N: TEXT\" auf der Fehlerausgabe");
+}
+
+std::unique_ptr<TReport> LoadReport(const ReportOptions& options, size_t& warningCount)
+{
+    std::vector<CRWarning> warnings;
+    NullProgress progress;
+    std::unique_ptr<TReport> report;
+    try {
+        report = ReadCRFile(options.File, ToolDialogs(), progress, &warnings);
+    } catch (const Abort&) {
+    }
+    if (options.PrintWarnings) {
+        for (const CRWarning& w : warnings)
+            std::cerr << "line " << w.Line << ": " << w.Text << '\n';
+    }
+    warningCount = warnings.size();
+    if (report == nullptr)
+        throw CLI::RuntimeError(1);
+    return report;
+}
+
+} // namespace maprune::cli

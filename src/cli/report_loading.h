@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+#include <CLI/CLI.hpp>
+
+namespace maprune {
+class TReport;
+}
+
+namespace maprune::cli {
+
+// Options shared by the verbs that read one report.
+struct ReportOptions {
+    std::string File;
+    bool PrintWarnings = false;
+};
+
+// Adds FILE and --warnings to `command`.
+void AddReportOptions(CLI::App& command, ReportOptions& options);
+
+// Reads the report named by `options`. Reader warnings are counted into
+// `warningCount` and, with --warnings, printed as "line N: TEXT" on standard
+// error. A report that cannot be read has its messages on standard error and
+// ends the command with exit code 1 (CLI::RuntimeError).
+std::unique_ptr<TReport> LoadReport(const ReportOptions& options, size_t& warningCount);
+
+} // namespace maprune::cli

@@ -1,0 +1,214 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/add_reports.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+
+#include "core/dialogs.h"
+#include "core/error.h"
+#include "core/read_file.h"
+#include "core/text_encoding.h"
+#include "model/lines.h"
+#include "model/report.h"
+#include "report/cr_reader.h"
+#include "report/progress_panel.h"
+#include "storage/file_stream.h"
+#include "storage/kdf_file.h"
+
+namespace maprune {
+
+namespace {
+
+// Order files are a few kilobytes; anything this large is no order file.
+constexpr std::uintmax_t kMaxOrderFileBytes = std::uintmax_t{64} << 20;
+
+std::string LowerExtension(const std::filesystem::path& file)
+{
+    std::string extension = file.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return extension;
+}
+
+// Keeps the first error message of a reader (the fault; later ones follow
+// from it) as the reason of a failure, to be reported with all other
+// failures at the end, and passes every other message (questions, warnings)
+// on.
+class FailureCollector : public Dialogs {
+public:
+    explicit FailureCollector(Dialogs& next) : FNext(next) {}
+
+    DialogButton ShowMessage(MessageKind kind, const std::string& text, DialogButtons buttons) override
+    {
+        if (kind != MessageKind::Error)
+            return FNext.ShowMessage(kind, text, buttons);
+        Collect(text);
+        return (buttons & ButtonOk) != 0 ? ButtonOk : ButtonCancel;
+    }
+
+    void Collect(const std::string& text)
+    {
+        if (FErrors.empty())
+            FErrors = text;
+    }
+    const std::string& Errors() const { return FErrors; }
+
+private:
+    Dialogs& FNext;
+    std::string FErrors;
+};
+
+std::string LayerText(const LayerShift& layer, bool databaseShifted)
+{
+    const std::string which = "Ebene " + std::to_string(layer.Layer);
+    switch (layer.Result) {
+    case LayerShift::Outcome::Shifted:
+        return which + (databaseShifted ? " der Datenbank" : "") + " verschoben um ("
+               + std::to_string(layer.Offset.Dx) + ", " + std::to_string(layer.Offset.Dy) + ")";
+    case LayerShift::Outcome::Unshifted:
+        return which + ": keine passende Verschiebung, unverschoben übernommen";
+    case LayerShift::Outcome::Refused:
+        return which + (layer.AcceptedShifts == 0 ? ": keine passende Verschiebung"
+                                                  : ": Auswahl der Verschiebung abgebrochen");
+    }
+    return which;
+}
+
+std::string AdaptationText(const MergeResult& merge)
+{
+    std::string text;
+    for (const LayerShift& layer : merge.Adaptation.Layers) {
+        if (layer.Result == LayerShift::Outcome::Shifted && layer.Offset == Shift{})
+            continue;
+        text += ", " + LayerText(layer, merge.SrcNewer);
+    }
+    return text;
+}
+
+} // namespace
+
+std::unique_ptr<TReport> ReadReportFile(const std::filesystem::path& file, Dialogs& messages,
+                                        Progress& progress, size_t* warningCount)
+{
+    const std::string extension = LowerExtension(file);
+    if (extension == ".cr") {
+        std::vector<CRWarning> warnings;
+        auto report = ReadCRFile(file, messages, progress, &warnings);
+        if (warningCount != nullptr)
+            *warningCount = warnings.size();
+        return report;
+    }
+    if (extension == ".kdf")
+        return LoadKdfFile(file, progress);
+    throw Error("unbekanntes Dateiformat");
+}
+
+bool AddReportsResult::Changed() const
+{
+    return std::any_of(Files.begin(), Files.end(), [](const AddedFile& f) {
+        return f.Result == AddedFile::Outcome::Merged || f.Result == AddedFile::Outcome::OrdersRead;
+    });
+}
+
+bool AddReportsResult::AnyFailed() const
+{
+    return std::any_of(Files.begin(), Files.end(),
+                       [](const AddedFile& f) { return f.Result == AddedFile::Outcome::Failed; });
+}
+
+std::string AddReportsResult::FailureMessage() const
+{
+    std::string message;
+    for (const AddedFile& f : Files) {
+        if (f.Result == AddedFile::Outcome::Failed)
+            message += "\n" + PathText(f.File) + ": " + f.Reason;
+    }
+    return message.empty() ? message : "Folgende Dateien konnten nicht hinzugefügt werden:" + message;
+}
+
+AddedFile AddReportFile(TReport& report, const std::filesystem::path& file, AddReportsContext& context)
+{
+    AddedFile added;
+    added.File = file;
+    FailureCollector messages(context.Messages);
+    try {
+        const std::string extension = LowerExtension(file);
+        if (extension == ".txt") {
+            const std::vector<std::string> lines = SplitLines(ReadFileBytes(file, kMaxOrderFileBytes));
+            added.Orders = ReadOrderFile(report, lines, messages);
+            added.Result = AddedFile::Outcome::OrdersRead;
+            return added;
+        }
+        const std::unique_ptr<TReport> src = ReadReportFile(file, messages, context.Reading, &added.Warnings);
+        if (context.BeforeMerge)
+            context.BeforeMerge();
+        AdaptationUi ui{messages, context.Chooser, context.Panel};
+        added.Merge = MergeReport(report, *src, context.Adaptation, ui);
+        added.Result = added.Merge.Merged ? AddedFile::Outcome::Merged : AddedFile::Outcome::Refused;
+    } catch (const Abort&) {
+        added.Result = AddedFile::Outcome::Failed;
+        added.Reason = messages.Errors().empty() ? std::string(Abort().what()) : messages.Errors();
+    } catch (const std::exception& e) {
+        added.Result = AddedFile::Outcome::Failed;
+        messages.Collect(DisplayText(e.what()));
+        added.Reason = messages.Errors();
+    }
+    return added;
+}
+
+AddReportsResult AddReportFiles(TReport* report, const std::vector<std::filesystem::path>& files,
+                                AddReportsContext& context)
+{
+    AddReportsResult result;
+    if (report == nullptr) {
+        context.Messages.ShowMessage(MessageKind::Warning, "no report loaded", ButtonOk);
+        return result;
+    }
+    for (PanelBar bar : {PanelBar::Adaptation, PanelBar::Regions}) {
+        context.Panel.Bar(bar).SetRange(0);
+        context.Panel.Bar(bar).SetPosition(0);
+    }
+    Progress& fileBar = context.Panel.Bar(PanelBar::Files);
+    fileBar.SetRange(static_cast<int>(files.size()));
+    fileBar.SetPosition(0);
+    for (size_t i = 0; i < files.size(); ++i) {
+        result.Files.push_back(AddReportFile(*report, files[i], context));
+        fileBar.SetPosition(static_cast<int>(i + 1));
+        fileBar.ProcessEvents();
+    }
+    return result;
+}
+
+std::string DescribeOutcome(const AddedFile& file)
+{
+    const std::string name = PathText(file.File) + ": ";
+    std::string warnings;
+    if (file.Warnings > 0)
+        warnings = ", " + std::to_string(file.Warnings) + " Warnungen beim Lesen";
+    switch (file.Result) {
+    case AddedFile::Outcome::Merged:
+        return name + "zusammengeführt (Runde " + std::to_string(file.Merge.AddedTurn)
+               + AdaptationText(file.Merge) + warnings + ")";
+    case AddedFile::Outcome::Refused: {
+        const LayerShift& refused = file.Merge.Adaptation.Layers.back();
+        return name + "abgewiesen (" + LayerText(refused, file.Merge.SrcNewer) + warnings + ")";
+    }
+    case AddedFile::Outcome::OrdersRead:
+        switch (file.Orders) {
+        case OrderFileResult::Complete:
+            return name + "Befehle gelesen";
+        case OrderFileResult::Unterminated:
+            return name + "Befehle gelesen (ohne NAECHSTER)";
+        case OrderFileResult::Declined:
+            return name + "Befehle nur bis zur abgelehnten Frage gelesen";
+        }
+        break;
+    case AddedFile::Outcome::Failed:
+        break;
+    }
+    return name + "übersprungen: " + file.Reason;
+}
+
+} // namespace maprune

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/cr_reader.h"
+
+#include <limits>
+
+#include "core/dialogs.h"
+#include "core/error.h"
+#include "core/progress.h"
+#include "core/read_file.h"
+#include "core/text_encoding.h"
+#include "model/report.h"
+
+namespace maprune {
+
+CRReader::CRReader(std::string_view bytes, Dialogs& dialogs, Progress& progress,
+                   std::vector<CRWarning>* warnings)
+    : FTokenizer(bytes), FDialogs(dialogs), FProgress(progress), FWarnings(warnings)
+{
+    FProgress.SetRange(100);
+    FTokenizer.Next(FToken);
+}
+
+const CRToken& CRReader::NextLine()
+{
+    FTokenizer.Next(FToken);
+    return CurrentLine();
+}
+
+const CRToken& CRReader::CurrentLine()
+{
+    const int64_t count = FTokenizer.LineCount();
+    const int64_t index = FTokenizer.LineIndex();
+    const int percent = count == 0 || index >= count ? 100 : static_cast<int>(index * 100 / count);
+    // The display moves only when the figure changes, which keeps it off the
+    // per-line path of large reports.
+    if (percent != FPercent) {
+        FPercent = percent;
+        FProgress.SetPosition(percent);
+        FProgress.ProcessEvents();
+    }
+    return FToken;
+}
+
+void CRReader::Error(const std::string& message)
+{
+    FDialogs.ShowMessage(MessageKind::Error,
+                         "Ein Fehler trat auf beim Parsen des CR, Zeile " + std::to_string(LineNumber())
+                             + ": " + message,
+                         ButtonOk);
+    throw Abort();
+}
+
+void CRReader::Warning(const std::string& message)
+{
+    if (FWarnings != nullptr)
+        FWarnings->push_back(CRWarning{FTokenizer.LineIndex(), message});
+}
+
+int CRReader::LineNumber() const
+{
+    const int64_t index = FTokenizer.LineIndex();
+    return index > std::numeric_limits<int>::max() ? std::numeric_limits<int>::max()
+                                                   : static_cast<int>(index);
+}
+
+std::unique_ptr<TReport> ReadCR(std::string_view bytes, Dialogs& dialogs, Progress& progress,
+                                std::vector<CRWarning>* warnings)
+{
+    CRReader reader(bytes, dialogs, progress, warnings);
+    try {
+        return CreateFromCR<TReport>(reader, nullptr, -1);
+    } catch (const Abort&) {
+        throw;
+    } catch (const std::exception& e) {
+        // TReport::ReadCR reports its own failures; this catches those of the
+        // completion step after it.
+        reader.Error("Exception: " + DisplayText(e.what()));
+    }
+}
+
+std::unique_ptr<TReport> ReadCRFile(const std::filesystem::path& file, Dialogs& dialogs,
+                                    Progress& progress, std::vector<CRWarning>* warnings)
+{
+    std::string bytes;
+    try {
+        bytes = ReadFileBytes(file, kMaxCRFileBytes);
+    } catch (const maprune::Error& e) {
+        dialogs.ShowMessage(MessageKind::Error,
+                            "Die Datei " + DisplayText(file.string())
+                                + " konnte nicht gelesen werden (" + DisplayText(e.what()) + ").",
+                            ButtonOk);
+        throw Abort();
+    }
+    return ReadCR(bytes, dialogs, progress, warnings);
+}
+
+} // namespace maprune

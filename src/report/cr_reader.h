@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/cr_interface.h"
+#include "report/cr_tokenizer.h"
+
+namespace maprune {
+
+class Dialogs;
+class Progress;
+class TReport;
+
+// A non-fatal irregularity met while reading a report, with the number of
+// the line that was current. Text is UTF-8.
+struct CRWarning {
+    int64_t Line = 0;
+    std::string Text;
+    bool operator==(const CRWarning&) const = default;
+};
+
+// The token source behind TCRInterface for one report's bytes. Error shows
+// "Ein Fehler trat auf beim Parsen des CR, Zeile %d: %s" through `dialogs`
+// and throws Abort; warnings are appended to `warnings` (may be null).
+// CurrentLine moves the progress display in percent of the lines read.
+class CRReader : public TCRInterface {
+public:
+    CRReader(std::string_view bytes, Dialogs& dialogs, Progress& progress,
+             std::vector<CRWarning>* warnings);
+
+    const CRToken& NextLine() override;
+    const CRToken& CurrentLine() override;
+    [[noreturn]] void Error(const std::string& message) override;
+    void Warning(const std::string& message) override;
+    int LineNumber() const override;
+
+private:
+    CRTokenizer FTokenizer;
+    CRToken FToken;
+    Dialogs& FDialogs;
+    Progress& FProgress;
+    std::vector<CRWarning>* FWarnings;
+    int FPercent = -1;
+};
+
+// Reads a whole report from `bytes` into a new TReport. On any failure the
+// messages have been shown through `dialogs`, nothing of the report is left
+// and Abort is thrown. Warnings are appended to `warnings` (may be null),
+// also those met before a failure.
+std::unique_ptr<TReport> ReadCR(std::string_view bytes, Dialogs& dialogs, Progress& progress,
+                                std::vector<CRWarning>* warnings);
+
+// Reports larger than this are refused rather than read: the finished model
+// takes several times the file's size in memory.
+constexpr std::uintmax_t kMaxCRFileBytes = std::uintmax_t{1} << 30;
+
+// ReadCR over the contents of `file`. A file that cannot be read (or is
+// larger than kMaxCRFileBytes) is reported through `dialogs` as "Die Datei
+// %s konnte nicht gelesen werden (reason)." and ends in Abort as well.
+std::unique_ptr<TReport> ReadCRFile(const std::filesystem::path& file, Dialogs& dialogs,
+                                    Progress& progress, std::vector<CRWarning>* warnings);
+
+} // namespace maprune

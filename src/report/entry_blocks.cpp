@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <string_view>
+
+#include "model/entry_lists.h"
+#include "report/block_reading.h"
+
+namespace maprune {
+
+void TPrices::ReadCR()
+{
+    ReadValueLines(*CR, [this](const CRToken& token) {
+        Entries.push_back(TPrice{CRInt(*CR, token.Value), token.Key});
+    });
+}
+
+void TTalents::ReadCR()
+{
+    ReadValueLines(*CR, [this](const CRToken& token) {
+        const std::string_view value = token.Value;
+        const size_t blank = value.find(' ');
+        if (blank == std::string_view::npos)
+            CR->Error("talents needs two integer values");
+        const int32_t days = CRInt(*CR, value.substr(0, blank));
+        const int32_t level = CRInt(*CR, value.substr(blank + 1));
+        Entries.push_back(TTalent{token.Key, days, level});
+    });
+}
+
+void TItems::ReadCR()
+{
+    ReadValueLines(*CR, [this](const CRToken& token) {
+        Entries.push_back(TItem{token.Key, CRInt(*CR, token.Value)});
+    });
+}
+
+} // namespace maprune

@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/merge_entities.h"
+
+#include <unordered_set>
+#include <vector>
+
+#include "core/error.h"
+#include "model/region.h"
+
+namespace maprune {
+
+namespace {
+
+template <class List>
+using ListMember = std::unique_ptr<List> TRegion::*;
+
+template <class List>
+std::unique_ptr<TNIList> IndexEntities(const TReport& src, ListMember<List> list)
+{
+    auto index = std::make_unique<TNIList>();
+    for (TRegion* region : *src.Regions) {
+        if (region == nullptr)
+            continue;
+        for (auto* entity : *(region->*list)) {
+            if (entity != nullptr && !index->AddEntry(entity, region))
+                throw Error("Die Nummernliste ist voll: zu viele Einheiten, Schiffe oder Burgen");
+        }
+    }
+    return index;
+}
+
+// Whether the added report shows the region at `place` with full
+// information, so that a building missing there is gone.
+bool FullyShown(TReport& src, const TRegion& place)
+{
+    const TRegion* shown = src.FindRegion(place.CX, place.CY, place.CZ);
+    return shown != nullptr && shown->FullInfoDate > 0;
+}
+
+// The entities still in the index: those the database had no counterpart for.
+std::unordered_set<const TReportItem*> Unmatched(const TNIList& index)
+{
+    std::unordered_set<const TReportItem*> unmatched;
+    for (uint32_t slot = 0; slot < index.Capacity(); ++slot) {
+        if (const TNamedItem* item = index.Entry(slot).Item)
+            unmatched.insert(item);
+    }
+    return unmatched;
+}
+
+template <class Entity, class List>
+void MergeEntityPass(TReport& dest, TReport& src, TNIList& index, const MergeTurns& turns,
+                     ListMember<List> list, void (*merge)(Entity&, Entity&, const MergeTurns&),
+                     bool keepUnlessFullyShown)
+{
+    const bool newer = turns.SrcNewer();
+    // An entity moved into a region is appended behind the entities the
+    // region had when the pass began; when the pass reaches that region it
+    // stops before them, since they are merged already.
+    std::vector<size_t> initialCounts;
+    initialCounts.reserve(dest.Regions->Count());
+    for (const TRegion* d : *dest.Regions)
+        initialCounts.push_back(d != nullptr ? (d->*list)->Count() : 0);
+
+    for (size_t i = 0; i < dest.Regions->Count(); ++i) {
+        TRegion* d = (*dest.Regions)[i];
+        if (d == nullptr)
+            continue;
+        List& entities = *(d->*list);
+        for (size_t j = 0; j < initialCounts[i]; ++j) {
+            Entity* e = entities[j];
+            if (e == nullptr)
+                continue;
+            if (auto* s = static_cast<Entity*>(index.FindItem(e->Nr))) {
+                const auto* r = static_cast<const TRegion*>(index.FindValue(e->Nr));
+                TRegion* t = dest.FindRegion(r->CX, r->CY, r->CZ);
+                merge(*e, *s, turns);
+                index.RemoveEntry(e->Nr);
+                if (newer && t != nullptr && t != d)
+                    (t->*list)->Add(entities.Release(j));
+            } else if (newer && (!keepUnlessFullyShown || FullyShown(src, *d))) {
+                entities.Release(j);
+            }
+        }
+        entities.Pack();
+    }
+
+    if (!newer)
+        return;
+    // In the added report's order, so that the database lists them as it does.
+    const std::unordered_set<const TReportItem*> unmatched = Unmatched(index);
+    if (unmatched.empty())
+        return;
+    for (TRegion* r : *src.Regions) {
+        if (r == nullptr)
+            continue;
+        List& entities = *(r->*list);
+        TRegion* t = nullptr;
+        for (size_t j = 0; j < entities.Count(); ++j) {
+            if (entities[j] == nullptr || unmatched.count(entities[j]) == 0)
+                continue;
+            if (t == nullptr)
+                t = dest.FindRegion(r->CX, r->CY, r->CZ);
+            if (t != nullptr)
+                (t->*list)->Add(entities.Release(j));
+        }
+        entities.Pack();
+    }
+}
+
+} // namespace
+
+void MergeUnit(TUnit& e, TUnit& s, const MergeTurns& turns)
+{
+    e.Count->MergeFrom(*s.Count);
+    e.Silver->MergeFrom(*s.Silver);
+    if (!turns.SrcNewer())
+        return;
+    ExchangeOwned(e.Commands, s.Commands);
+    ExchangeOwned(e.Messages, s.Messages);
+    ExchangeOwned(e.Spells, s.Spells);
+    e.Besiege = s.Besiege;
+    e.Building = s.Building;
+    e.Cloak = s.Cloak;
+    e.CloakParty = s.CloakParty;
+    e.Default_ = s.Default_;
+    e.FightState = s.FightState;
+    e.HitPoints = s.HitPoints;
+    e.Observes = s.Observes;
+    e.Private_ = s.Private_;
+    e.Ship = s.Ship;
+    e.TrueType = s.TrueType;
+    e.Type_ = s.Type_;
+    e.Weapons = s.Weapons;
+    e.Name = s.Name;
+    e.Descr = s.Descr;
+    e.Party = s.Party;
+    e.Items->Entries.swap(s.Items->Entries);
+    e.Talents->Entries.swap(s.Talents->Entries);
+}
+
+void MergeShip(TShip& e, TShip& s, const MergeTurns& turns)
+{
+    e.Damage->MergeFrom(*s.Damage);
+    e.Percent->MergeFrom(*s.Percent);
+    e.Load->MergeFrom(*s.Load);
+    e.MaxLoad->MergeFrom(*s.MaxLoad);
+    if (!turns.SrcNewer())
+        return;
+    e.Captain = s.Captain;
+    e.Coast = s.Coast;
+    e.Type_ = s.Type_;
+    e.Name = s.Name;
+    e.Descr = s.Descr;
+    e.Party = s.Party;
+}
+
+void MergeBuilding(TBuilding& e, TBuilding& s, const MergeTurns& turns)
+{
+    e.Size->MergeFrom(*s.Size);
+    e.Support->MergeFrom(*s.Support);
+    if (!turns.SrcNewer())
+        return;
+    e.Captain = s.Captain;
+    e.Type_ = s.Type_;
+    e.Name = s.Name;
+    e.Descr = s.Descr;
+    e.Party = s.Party;
+}
+
+std::unique_ptr<TNIList> IndexUnits(const TReport& src)
+{
+    return IndexEntities(src, &TRegion::Units);
+}
+
+std::unique_ptr<TNIList> IndexShips(const TReport& src)
+{
+    return IndexEntities(src, &TRegion::Ships);
+}
+
+std::unique_ptr<TNIList> IndexBuildings(const TReport& src)
+{
+    return IndexEntities(src, &TRegion::Buildings);
+}
+
+void MergeUnits(TReport& dest, TReport& src, TNIList& index, const MergeTurns& turns)
+{
+    MergeEntityPass<TUnit>(dest, src, index, turns, &TRegion::Units, &MergeUnit, false);
+}
+
+void MergeShips(TReport& dest, TReport& src, TNIList& index, const MergeTurns& turns)
+{
+    MergeEntityPass<TShip>(dest, src, index, turns, &TRegion::Ships, &MergeShip, false);
+}
+
+void MergeBuildings(TReport& dest, TReport& src, TNIList& index, const MergeTurns& turns)
+{
+    MergeEntityPass<TBuilding>(dest, src, index, turns, &TRegion::Buildings, &MergeBuilding, true);
+}
+
+} // namespace maprune

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <exception>
+#include <string>
+#include <string_view>
+
+#include "model/report.h"
+#include "report/block_reading.h"
+#include "report/list_forms.h"
+
+namespace maprune {
+
+namespace {
+
+constexpr std::string_view kVersionWarning =
+    "Diese Version des Maprune ist speziell für die Versionen 29 bis 38 des CR-Formates "
+    "ausgelegt, daher kann es beim Laden der Datei zu Problemen kommen";
+
+// Ships and buildings without a known party belong to the party of their
+// captain's unit in the same region.
+template <class List>
+void FillFromCaptains(const List& list, const TUnitList& units)
+{
+    for (auto* item : list) {
+        if (item == nullptr || item->Party != -1)
+            continue;
+        for (const TUnit* unit : units) {
+            if (unit != nullptr && unit->Nr == item->Captain) {
+                item->Party = unit->Party;
+                break;
+            }
+        }
+    }
+}
+
+} // namespace
+
+void TReport::ReadCR()
+{
+    try {
+        const CRToken* token = &CR->CurrentLine();
+        if (token->LineType == CRLineType::BlockHead && token->Block == "VERSION") {
+            Version = CRInt(*CR, token->Params);
+            if (Version < 29 || Version > 38)
+                CR->Warning(std::string(kVersionWarning));
+            token = &CR->NextLine();
+        }
+
+        for (; token->LineType == CRLineType::Value; token = &CR->NextLine()) {
+            const std::string_view key = token->Key;
+            if (key == "Konfiguration")
+                Config = token->Value;
+            else if (key == "Spiel")
+                Game = token->Value;
+            else if (key == "Koordinaten")
+                Coordinates = token->Value;
+            else if (key == "Umlaute")
+                Umlaute = CRInt(*CR, token->Value);
+            else if (key == "Basis")
+                Basis = CRInt(*CR, token->Value);
+            else if (key == "Runde")
+                Turn = CRInt(*CR, token->Value);
+        }
+
+        for (; token->LineType == CRLineType::BlockHead; token = &CR->CurrentLine()) {
+            const std::string_view block = token->Block;
+            if (block == "PARTEI")
+                Parties->Add(CreateFromCR<TParty>(*CR, this, Turn));
+            else if (block == "ZAUBER")
+                ReadSpellList(*CR, *this, *Spells);
+            else if (block == "TRAENKE")
+                ReadPotionList(*CR, *this, *Potions);
+            else if (block == "SPRUCH")
+                Spells->Add(CreateFromCR<TSpell>(*CR, this, Turn));
+            else if (block == "TRANK")
+                Potions->Add(CreateFromCR<TPotion>(*CR, this, Turn));
+            else if (block == "REGION")
+                Regions->Add(CreateFromCR<TRegion>(*CR, this, Turn));
+            else
+                CR->Error("Unbekannter Block/Block nicht zulässig an dieser Stelle: "
+                          + MessageText(block));
+        }
+
+        for (const TRegion* region : *Regions) {
+            if (region == nullptr)
+                continue;
+            FillFromCaptains(*region->Ships, *region->Units);
+            FillFromCaptains(*region->Buildings, *region->Units);
+        }
+    } catch (const std::exception& e) {
+        CR->Error("Exception: " + MessageText(e.what()));
+    }
+}
+
+} // namespace maprune

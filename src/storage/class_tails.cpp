@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/class_tails.h"
+
+#include <vector>
+
+#include "model/entry_lists.h"
+#include "model/history_integer.h"
+#include "model/lines.h"
+#include "model/report_item_list.h"
+#include "storage/damaged_file.h"
+#include "storage/record_coding.h"
+
+namespace maprune {
+
+namespace {
+
+bool HasElements(const TReportItemList& list)
+{
+    for (size_t i = 0; i < list.Count(); ++i) {
+        if (list.Item(i) != nullptr)
+            return true;
+    }
+    return false;
+}
+
+template <class Entry>
+void PutCount(const std::vector<Entry>& entries, ByteWriter& out)
+{
+    out.PutI32(static_cast<int32_t>(entries.size()));
+}
+
+} // namespace
+
+bool IsEmptyForStorage(const TReportItem& item)
+{
+    switch (ShapeOf(item.Class())) {
+    case StorageShape::Lines:
+        return static_cast<const TLines&>(item).Count() == 0;
+    case StorageShape::List:
+        return !HasElements(static_cast<const TReportItemList&>(item));
+    case StorageShape::Prices:
+        return static_cast<const TPrices&>(item).Entries.empty();
+    case StorageShape::Items:
+        return static_cast<const TItems&>(item).Entries.empty();
+    case StorageShape::Talents:
+        return static_cast<const TTalents&>(item).Entries.empty();
+    default:
+        return false;
+    }
+}
+
+void WriteValueTail(const TReportItem& item, StorageShape shape, ByteWriter& out)
+{
+    switch (shape) {
+    case StorageShape::History: {
+        const auto& history = static_cast<const THistoryInteger&>(item).History();
+        PutCount(history, out);
+        for (const THistoryInteger::Entry& e : history) {
+            out.PutI32(e.Date);
+            out.PutI32(e.Value);
+        }
+        break;
+    }
+    case StorageShape::Prices:
+        PutCount(static_cast<const TPrices&>(item).Entries, out);
+        for (const TPrice& e : static_cast<const TPrices&>(item).Entries) {
+            out.PutI32(e.Price);
+            PutLongString(out, e.Item);
+        }
+        break;
+    case StorageShape::Items:
+        PutCount(static_cast<const TItems&>(item).Entries, out);
+        for (const TItem& e : static_cast<const TItems&>(item).Entries) {
+            PutLongString(out, e.Item);
+            out.PutI32(e.Count);
+        }
+        break;
+    case StorageShape::Talents:
+        PutCount(static_cast<const TTalents&>(item).Entries, out);
+        for (const TTalent& e : static_cast<const TTalents&>(item).Entries) {
+            PutLongString(out, e.Talent);
+            out.PutI32(e.Days);
+            out.PutI32(e.Level);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+size_t ReadTailCount(ByteReader& in, size_t minEntrySize, std::string_view className)
+{
+    const int32_t count = in.ReadI32();
+    if (count < 0 || static_cast<size_t>(count) > in.Remaining() / minEntrySize) {
+        ThrowDamagedFile(std::string(className) + " kündigt " + std::to_string(count)
+                         + " Einträge an, es folgen aber nur " + std::to_string(in.Remaining())
+                         + " Bytes");
+    }
+    return static_cast<size_t>(count);
+}
+
+void ReadValueTail(TReportItem& item, StorageShape shape, ByteReader& in)
+{
+    switch (shape) {
+    case StorageShape::History: {
+        std::vector<THistoryInteger::Entry> entries(ReadTailCount(in, 8, item.ClassName()));
+        for (THistoryInteger::Entry& e : entries) {
+            e.Date = in.ReadI32();
+            e.Value = in.ReadI32();
+        }
+        static_cast<THistoryInteger&>(item).SetHistory(std::move(entries));
+        break;
+    }
+    case StorageShape::Prices: {
+        auto& entries = static_cast<TPrices&>(item).Entries;
+        entries.resize(ReadTailCount(in, 8, item.ClassName()));
+        for (TPrice& e : entries) {
+            e.Price = in.ReadI32();
+            e.Item = ReadLongString(in);
+        }
+        break;
+    }
+    case StorageShape::Items: {
+        auto& entries = static_cast<TItems&>(item).Entries;
+        entries.resize(ReadTailCount(in, 8, item.ClassName()));
+        for (TItem& e : entries) {
+            e.Item = ReadLongString(in);
+            e.Count = in.ReadI32();
+        }
+        break;
+    }
+    case StorageShape::Talents: {
+        auto& entries = static_cast<TTalents&>(item).Entries;
+        entries.resize(ReadTailCount(in, 12, item.ClassName()));
+        for (TTalent& e : entries) {
+            e.Talent = ReadLongString(in);
+            e.Days = in.ReadI32();
+            e.Level = in.ReadI32();
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+} // namespace maprune

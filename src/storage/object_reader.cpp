@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/object_reader.h"
+
+#include "model/class_registry.h"
+#include "model/report.h"
+#include "storage/class_tails.h"
+#include "storage/damaged_file.h"
+#include "storage/record_coding.h"
+#include "storage/region_after_load.h"
+#include "storage/storage_shape.h"
+
+namespace maprune {
+
+namespace {
+
+// Every list element takes at least a one-character class name and a length.
+constexpr size_t kMinRecordSize = 2 + 4;
+
+// The property `name` of `cls`, searched from `hint` on: properties come in
+// table order, so the search usually ends at the first step.
+const PropertyInfo& FindStoredProperty(const ClassInfo& cls, std::string_view name, size_t& hint)
+{
+    const PropertyList& properties = cls.Properties;
+    for (size_t k = 0; k < properties.size(); ++k) {
+        const size_t i = (hint + k) % properties.size();
+        if (properties[i].Name == name) {
+            hint = i + 1;
+            return properties[i];
+        }
+    }
+    throw Error("Klasse " + std::string(cls.Name) + ": Eigenschaft " + std::string(name)
+                + " nicht gefunden");
+}
+
+// The turn that a version 56 file means for a bare history value of `item`.
+int32_t Version56Turn(const TReportItem& item, StorageShape shape)
+{
+    if (shape == StorageShape::Region)
+        return static_cast<const TRegion&>(item).FullInfoDate;
+    if (shape == StorageShape::Report)
+        return item.Turn;
+    return item.Owner()->Turn;
+}
+
+class ObjectReader {
+public:
+    explicit ObjectReader(const ObjectReadOptions& options) : FOptions(options) {}
+
+    // Reads the rest of a record of class `cls` into a new item. `base` is the
+    // offset of `in` within the bytes the caller handed over.
+    std::unique_ptr<TReportItem> NewRecord(const ClassInfo& cls, ByteReader& in, size_t base,
+                                           TReport* owner, int depth);
+
+private:
+    // Reads the rest of a record into `item`, which is initialised but not
+    // yet read, and completes it.
+    void Record(TReportItem& item, ByteReader& in, size_t base, int depth);
+    void Payload(TReportItem& item, ByteReader& in, size_t base, int depth);
+    void Properties(TReportItem& item, StorageShape shape, ByteReader& in, size_t base, int depth);
+    // `fresh`: the property still holds the object that initialisation made.
+    void ObjectProperty(TReportItem& item, const PropertyInfo& p, bool fresh, ByteReader& in,
+                        size_t base, int depth);
+    void ListTail(TReportItemList& list, ByteReader& in, size_t base, int depth);
+    // Reads a class name and returns its class, which must be `expected` or
+    // derive from it. The record stands in `holder`, as property `p` or, when
+    // that is null, as a list element.
+    const ClassInfo& RecordClass(ByteReader& in, const ClassInfo& expected,
+                                 const TReportItem& holder, const PropertyInfo* p);
+
+    const ObjectReadOptions& FOptions;
+};
+
+std::unique_ptr<TReportItem> ObjectReader::NewRecord(const ClassInfo& cls, ByteReader& in,
+                                                     size_t base, TReport* owner, int depth)
+{
+    std::unique_ptr<TReportItem> item = NewItem(cls, owner, "CreateFromStream");
+    Record(*item, in, base, depth);
+    return item;
+}
+
+void ObjectReader::Record(TReportItem& item, ByteReader& in, size_t base, int depth)
+{
+    if (depth > FOptions.MaxNesting) {
+        ThrowDamagedFile("Objekte sind tiefer als " + std::to_string(FOptions.MaxNesting)
+                         + " Ebenen verschachtelt");
+    }
+    const int32_t length = in.ReadI32();
+    if (length < 0 || static_cast<size_t>(length) > in.Remaining()) {
+        ThrowDamagedFile("ein " + std::string(item.ClassName()) + "-Datensatz kündigt "
+                         + std::to_string(length) + " Bytes an, es folgen aber nur "
+                         + std::to_string(in.Remaining()));
+    }
+    const size_t payloadBase = base + in.Position();
+    ByteReader payload(in.ReadBytes(static_cast<size_t>(length)));
+    Payload(item, payload, payloadBase, depth);
+    if (!payload.AtEnd()) {
+        ThrowDamagedFile("ein " + std::string(item.ClassName()) + "-Datensatz enthält "
+                         + std::to_string(payload.Remaining()) + " überzählige Bytes");
+    }
+    item.Finish();
+}
+
+void ObjectReader::Payload(TReportItem& item, ByteReader& in, size_t base, int depth)
+{
+    const StorageShape shape = ShapeOf(item.Class());
+    if (shape == StorageShape::Report) {
+        const int32_t version = in.ReadI32();
+        CheckFileVersion(version);
+        static_cast<TReport&>(item).FileVersion = version;
+    }
+    Properties(item, shape, in, base, depth);
+    if (shape == StorageShape::List)
+        ListTail(static_cast<TReportItemList&>(item), in, base, depth);
+    else
+        ReadValueTail(item, shape, in);
+    if (shape == StorageShape::Region)
+        CompleteLoadedRegion(static_cast<TRegion&>(item));
+}
+
+void ObjectReader::Properties(TReportItem& item, StorageShape shape, ByteReader& in, size_t base,
+                              int depth)
+{
+    const ClassInfo& cls = item.Class();
+    size_t hint = 0;
+    uint64_t readObjects = 0; // bit i: object property i was read already
+    for (std::string_view name = ReadShortString(in); !name.empty(); name = ReadShortString(in)) {
+        const PropertyInfo& p = FindStoredProperty(cls, name, hint);
+        switch (p.Kind) {
+        case PropertyKind::Integer:
+            p.SetInt(item, in.ReadI32());
+            break;
+        case PropertyKind::String:
+            p.SetString(item, ReadLongString(in));
+            break;
+        case PropertyKind::Object:
+            if (item.Owner()->FileVersion == 56
+                && p.ObjectClass()->IsA(THistoryInteger::StaticClass())) {
+                const int32_t value = in.ReadI32();
+                static_cast<THistoryInteger&>(*p.GetObject(item))
+                    .AddValue(Version56Turn(item, shape), value);
+            } else {
+                const auto index = static_cast<size_t>(&p - cls.Properties.data());
+                const uint64_t bit = index < 64 ? uint64_t{1} << index : 0;
+                ObjectProperty(item, p, bit != 0 && (readObjects & bit) == 0, in, base, depth);
+                readObjects |= bit;
+            }
+            break;
+        }
+    }
+}
+
+void ObjectReader::ObjectProperty(TReportItem& item, const PropertyInfo& p, bool fresh,
+                                  ByteReader& in, size_t base, int depth)
+{
+    const ClassInfo& cls = RecordClass(in, *p.ObjectClass(), item, &p);
+    // A fresh property holds the empty object of its class that
+    // initialisation created; a record of just that class is read into it,
+    // which ends in the same state as reading a new object and freeing the
+    // empty one, without the cost of both.
+    TReportItem* held = p.GetObject(item);
+    if (fresh && held != nullptr && &held->Class() == &cls && ShapeOf(cls) != StorageShape::Report)
+        Record(*held, in, base, depth + 1);
+    else
+        p.SetObject(item, NewRecord(cls, in, base, item.Owner(), depth + 1));
+}
+
+void ObjectReader::ListTail(TReportItemList& list, ByteReader& in, size_t base, int depth)
+{
+    const size_t count = ReadTailCount(in, kMinRecordSize, list.ClassName());
+    list.Reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        const ClassInfo& cls = RecordClass(in, list.ElementClass(), list, nullptr);
+        list.Add(NewRecord(cls, in, base, list.Owner(), depth + 1));
+        if (FOptions.Progress)
+            FOptions.Progress(base + in.Position());
+    }
+}
+
+const ClassInfo& ObjectReader::RecordClass(ByteReader& in, const ClassInfo& expected,
+                                           const TReportItem& holder, const PropertyInfo* p)
+{
+    const std::string_view name = ReadShortString(in);
+    // Nearly every record is of exactly the class its place expects.
+    if (name == expected.Name)
+        return expected;
+    const ClassInfo* cls = FindRegisteredClass(name);
+    if (cls == nullptr)
+        throw Error("Klasse " + std::string(name) + " nicht gefunden");
+    if (!cls->IsA(expected)) {
+        std::string place(holder.ClassName());
+        if (p != nullptr)
+            place += "." + std::string(p->Name);
+        ThrowDamagedFile(place + " enthält ein Objekt der Klasse "
+                         + std::string(cls->Name) + " statt " + std::string(expected.Name));
+    }
+    return *cls;
+}
+
+} // namespace
+
+void CheckFileVersion(int32_t version)
+{
+    if (version < kOldestFileVersion || version > TReport::kFileVersion) {
+        throw Error("Die zu ladende KDF-Datei (Version " + std::to_string(version)
+                    + ") ist mit den von dieser Maprune-Version unterstützten KDF-Formaten "
+                      "(Versionen "
+                    + std::to_string(kOldestFileVersion) + " bis "
+                    + std::to_string(TReport::kFileVersion) + ") inkompatibel!");
+    }
+}
+
+std::unique_ptr<TReportItem> CreateFromStream(const ClassInfo& cls, ByteReader& in, TReport* owner,
+                                              const ObjectReadOptions& options)
+{
+    try {
+        return ObjectReader(options).NewRecord(cls, in, 0, owner, 1);
+    } catch (const TruncatedData&) {
+        ThrowDamagedFile("ein Wert reicht über das Ende seines Datensatzes hinaus");
+    }
+}
+
+} // namespace maprune

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+
+#include "core/byte_coding.h"
+
+namespace maprune {
+
+struct ClassInfo;
+class TReport;
+class TReportItem;
+
+// The oldest database format version that can be read; TReport::kFileVersion
+// is the newest and the only one written.
+inline constexpr int32_t kOldestFileVersion = 56;
+
+struct ObjectReadOptions {
+    // Records nest at most this deep (the model needs 6); deeper nesting is
+    // taken for a damaged file.
+    int MaxNesting = 16;
+    // Called after each list element with the number of bytes of `in` read so
+    // far; may be empty.
+    std::function<void(size_t)> Progress;
+};
+
+// Creates an object of class `cls` from the rest of its record in `in` (the
+// caller has read the class name): the payload length, then the payload as
+// WriteObject lays it out. The item is owned by `owner`, or by itself when it
+// is a TReport and `owner` is null; it is completed with Finish, the root
+// report's consistency pass therefore running last.
+//
+// A TReport's payload starts with the format version, which must lie in
+// kOldestFileVersion .. TReport::kFileVersion; it is kept in FileVersion,
+// where every nested read consults it (version 56 stores a history value as
+// a bare integer, the current value, for the region's FullInfoDate, the
+// report's own Turn or else the owner report's Turn). A TRegion is completed
+// by CompleteLoadedRegion.
+//
+// Every count and length is checked against the bytes left in its record
+// before anything is allocated. Throws Error for a class name that is not
+// registered ("Klasse %s nicht gefunden"), a property name that the class
+// does not publish, an unsupported version, and DamagedFileError for
+// anything that contradicts the layout (too long, too deep, a record of a
+// class that does not fit its place, bytes left over in a record). Nothing
+// read survives a failure.
+std::unique_ptr<TReportItem> CreateFromStream(const ClassInfo& cls, ByteReader& in, TReport* owner,
+                                              const ObjectReadOptions& options = {});
+
+// Throws the incompatibility message for a version outside
+// kOldestFileVersion .. TReport::kFileVersion.
+void CheckFileVersion(int32_t version);
+
+} // namespace maprune

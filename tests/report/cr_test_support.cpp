@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/cr_test_support.h"
+
+#include "core/error.h"
+#include "model/game_data.h"
+
+namespace maprune::test {
+
+namespace {
+
+GameRecord Record(const char* names, uint8_t kind)
+{
+    GameRecord r;
+    r.Names = names;
+    r.Singular = std::string(names).substr(0, std::string(names).find('|'));
+    r.Plural = r.Singular;
+    r.SetByte(16, kind);
+    return r;
+}
+
+GameRecord Terrain(const char* names, uint8_t number, int32_t picture, bool water, bool iron,
+                   bool laen)
+{
+    GameRecord r = Record(names, KindTerrain);
+    r.SetByte(73, number);
+    r.SetInt32(32, picture);
+    r.SetByte(24, water ? 1 : 0);
+    r.SetByte(40, iron ? 1 : 0);
+    r.SetByte(41, laen ? 1 : 0);
+    return r;
+}
+
+GameRecord Talent(const char* names, uint8_t number)
+{
+    GameRecord r = Record(names, KindTalent);
+    r.SetByte(24, number);
+    return r;
+}
+
+GameRecord Item(const char* names, uint8_t kind, uint8_t itemClass)
+{
+    GameRecord r = Record(names, kind);
+    r.SetByte(288, itemClass);
+    return r;
+}
+
+} // namespace
+
+DialogButton RecordingDialogs::ShowMessage(MessageKind kind, const std::string& text, DialogButtons)
+{
+    Kinds.push_back(kind);
+    Texts.push_back(text);
+    return ButtonOk;
+}
+
+std::vector<std::string> ReadOutcome::WarningTexts() const
+{
+    std::vector<std::string> texts;
+    for (const CRWarning& w : Warnings)
+        texts.push_back(w.Text);
+    return texts;
+}
+
+std::unique_ptr<ReadOutcome> ReadText(std::string_view text)
+{
+    auto outcome = std::make_unique<ReadOutcome>();
+    NullProgress progress;
+    try {
+        outcome->Report = ReadCR(text, outcome->Dialogs, progress, &outcome->Warnings);
+    } catch (const Abort&) {
+        outcome->Aborted = true;
+    }
+    return outcome;
+}
+
+void CRTest::SetUp()
+{
+    std::vector<GameRecord> records;
+    records.push_back(Terrain("Ozean", 0, 9, true, false, false));
+    records.push_back(Terrain("Ebene", 1, 1, false, false, false));
+    records.push_back(Terrain("Berge|Berg", 6, 6, false, true, true));
+    records.push_back(Terrain("Nebel", 8, 8, false, false, false));
+    records.push_back(Terrain("Wüste|Wueste", 4, 4, false, false, false));
+    records.push_back(Talent("Bergbau", 3));
+    records.push_back(Talent("Holzfällen|Holzfaellen", 8));
+    records.push_back(Item("Silber", KindItem, 7));
+    records.push_back(Item("Schwert|Schwerter", KindItem, 0));
+    records.push_back(Item("Bogen", KindItem, 0));
+    records.push_back(Item("Katapult", 9, 0));
+    records.push_back(Item("Kettenhemd", KindItem, 1));
+    records.push_back(Record("Mensch|Menschen", KindRace));
+    SetGameData(std::make_unique<GameData>(std::move(records)));
+}
+
+void CRTest::TearDown()
+{
+    SetGameData(nullptr);
+}
+
+TRegion& FirstRegion(ReadOutcome& outcome)
+{
+    if (outcome.Report == nullptr || outcome.Report->Regions->Count() == 0)
+        throw Error("the report has no region");
+    return *(*outcome.Report->Regions)[0];
+}
+
+} // namespace maprune::test
