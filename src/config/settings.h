@@ -71,16 +71,8 @@ public:
     TRegistryInteger ACA_R_MPA;
     TRegistryInteger ACA_R_NPA;
     TRegistryInteger FOW_Mode;
-    TRegistryInteger UnitListDetails;
+    TRegistryInteger UnitListDetails; // UnitDisplayOption bits (model/named_item.h)
     TRegistryInteger TextStyle;
-};
-
-// Bits of UnitListDetails.
-enum UnitListDetail : std::int32_t {
-    ShowComments = 1,
-    ShowTalents = 2,
-    ShowItems = 4,
-    ShowCombatStatus = 8,
 };
 
 } // namespace maprune

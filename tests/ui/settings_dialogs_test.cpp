@@ -14,6 +14,7 @@
 #include "config/ui/ulda_window.h"
 #include "config/ui/unit_list_sort_options_window.h"
 #include "config/unit_sort_criteria.h"
+#include "model/named_item.h"
 #include "scripted_dialogs.h"
 
 using namespace maprune;

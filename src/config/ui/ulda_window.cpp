@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "config/settings.h"
+#include "model/named_item.h"
 
 namespace maprune {
 
@@ -20,7 +21,7 @@ TULDAWindow::TULDAWindow(TSettings& settings, Dialogs& dialogs, QWidget* parent)
         { "Kommentare anzeigen", ShowComments },
         { "Talentliste anzeigen", ShowTalents },
         { "Liste der Gegenstände anzeigen", ShowItems },
-        { "Kampfstatus anzeigen", ShowCombatStatus },
+        { "Kampfstatus anzeigen", ShowFightState },
     };
     int number = 1;
     for (const auto& [caption, bit] : entries) {
