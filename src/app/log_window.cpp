@@ -18,7 +18,8 @@ constexpr std::uintmax_t kMaxReadBytes = std::uintmax_t { 8 } << 20;
 QStringList FileLines(const std::filesystem::path& file)
 {
     try {
-        const QString text = QString::fromStdString(DisplayText(ReadFileBytes(file, kMaxReadBytes)));
+        const QString text
+            = QString::fromStdString(DisplayText(ReadFileBytes(file, kMaxReadBytes)));
         QStringList lines = text.split(QLatin1Char('\n'));
         for (QString& line : lines) {
             if (line.endsWith(QLatin1Char('\r')))
@@ -34,7 +35,8 @@ QStringList FileLines(const std::filesystem::path& file)
 
 } // namespace
 
-TLogWindow::TLogWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+TLogWindow::TLogWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("LogWindow"));
     setWindowTitle(QStringLiteral("Log-Datei"));
@@ -73,7 +75,8 @@ void TLogWindow::WriteLogFile(const std::filesystem::path& file)
     QStringList lines = FileLines(file) + session_;
     if (lines.size() > kMaxFileLines)
         lines = lines.mid(lines.size() - kMaxFileLines);
-    WriteFileAtomically(file, (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toStdString());
+    WriteFileAtomically(
+        file, (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toStdString());
 }
 
 QString TLogWindow::Text() const

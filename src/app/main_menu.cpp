@@ -73,17 +73,17 @@ MainMenu BuildMainMenu(QMenuBar& bar)
     bar.setObjectName(QStringLiteral("MainMenu1"));
 
     menu.Program = AddMenu(bar, QStringLiteral("&Programm"));
-    menu.Open = AddMenuEntry(*menu.Program, QStringLiteral("Report &öffnen..."),
-        QKeySequence(Qt::CTRL | Qt::Key_O));
+    menu.Open = AddMenuEntry(
+        *menu.Program, QStringLiteral("Report &öffnen..."), QKeySequence(Qt::CTRL | Qt::Key_O));
     menu.Add = AddMenuEntry(*menu.Program, QStringLiteral("&Report(e) hinzufügen..."),
         QKeySequence(Qt::CTRL | Qt::Key_A));
-    menu.Save = AddMenuEntry(*menu.Program, QStringLiteral("Report &speichern"),
-        QKeySequence(Qt::CTRL | Qt::Key_S));
+    menu.Save = AddMenuEntry(
+        *menu.Program, QStringLiteral("Report &speichern"), QKeySequence(Qt::CTRL | Qt::Key_S));
     menu.SaveAs = AddMenuEntry(*menu.Program, QStringLiteral("Report speichern &unter..."),
         QKeySequence(Qt::CTRL | Qt::Key_U));
     menu.Program->addSeparator();
-    menu.Configure = AddMenuEntry(*menu.Program, QStringLiteral("&Konfigurieren..."),
-        QKeySequence(Qt::CTRL | Qt::Key_K));
+    menu.Configure = AddMenuEntry(
+        *menu.Program, QStringLiteral("&Konfigurieren..."), QKeySequence(Qt::CTRL | Qt::Key_K));
     menu.Program->addSeparator();
     menu.Quit = AddMenuEntry(
         *menu.Program, QStringLiteral("Be&enden"), QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -96,8 +96,8 @@ MainMenu BuildMainMenu(QMenuBar& bar)
         *menu.Extras, QStringLiteral("&Ursprung setzen..."), QKeySequence(Qt::Key_F10));
 
     menu.Help = AddMenu(bar, QStringLiteral("&Hilfe"));
-    menu.About = AddMenuEntry(
-        *menu.Help, QStringLiteral("&Info..."), QKeySequence(Qt::ALT | Qt::Key_F1));
+    menu.About
+        = AddMenuEntry(*menu.Help, QStringLiteral("&Info..."), QKeySequence(Qt::ALT | Qt::Key_F1));
     return menu;
 }
 

@@ -100,8 +100,8 @@ void TMainWindow::BuildLayout()
 
     // Info windows dock left (Panel3), right (Panel4) and at the bottom
     // (Panel7); an empty dock area takes no room.
-    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks
-        | QMainWindow::AllowTabbedDocks);
+    setDockOptions(
+        QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks | QMainWindow::AllowTabbedDocks);
     setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
     setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
 

@@ -13,7 +13,9 @@ namespace maprune {
 // once the outermost operation has ended.
 class MainWindowBusy {
 public:
-    explicit MainWindowBusy(TMainWindow& window) : window_(window), guard_(window)
+    explicit MainWindowBusy(TMainWindow& window)
+        : window_(window)
+        , guard_(window)
     {
         ++window_.busyDepth_;
     }

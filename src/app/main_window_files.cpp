@@ -175,7 +175,8 @@ bool TMainWindow::SaveFileAs()
 {
     if (!report_)
         return false;
-    const QString name = env_.Files.ChooseSaveName(this, StartFolder(env_.Settings.SaveDir.Get(), saveFolder_));
+    const QString name
+        = env_.Files.ChooseSaveName(this, StartFolder(env_.Settings.SaveDir.Get(), saveFolder_));
     if (name.isEmpty())
         return false;
     saveFolder_ = QFileInfo(name).absolutePath();
@@ -223,7 +224,8 @@ void TMainWindow::AddFiles(const QStringList& paths)
 
 void TMainWindow::OpenCommand()
 {
-    const QString path = env_.Files.ChooseReportToOpen(this, StartFolder(env_.Settings.OpenDir.Get(), openFolder_));
+    const QString path = env_.Files.ChooseReportToOpen(
+        this, StartFolder(env_.Settings.OpenDir.Get(), openFolder_));
     if (path.isEmpty())
         return;
     openFolder_ = QFileInfo(path).absolutePath();
@@ -239,7 +241,8 @@ void TMainWindow::AddCommand()
 {
     if (!report_)
         return;
-    const QStringList paths = env_.Files.ChooseFilesToAdd(this, StartFolder(env_.Settings.OpenDir.Get(), openFolder_));
+    const QStringList paths
+        = env_.Files.ChooseFilesToAdd(this, StartFolder(env_.Settings.OpenDir.Get(), openFolder_));
     if (paths.isEmpty())
         return;
     openFolder_ = QFileInfo(paths.constFirst()).absolutePath();

@@ -48,7 +48,8 @@ void TMainWindow::StartUp()
             return true;
         } catch (const Abort&) {
         } catch (const std::exception& e) {
-            env_.Messages.ShowMessage(MessageKind::Error, failure + std::string(e.what()), ButtonOk);
+            env_.Messages.ShowMessage(
+                MessageKind::Error, failure + std::string(e.what()), ButtonOk);
         }
         return false;
     };
@@ -96,8 +97,8 @@ bool TMainWindow::ConfirmClose()
             // The former automatic save is still there (files are replaced
             // only when written completely); the user decides whether the
             // changes since may go.
-            const QString question = QString::fromUtf8(kAutoSaveWriteFailure)
-                                         .arg(QString::fromStdString(e.what()));
+            const QString question
+                = QString::fromUtf8(kAutoSaveWriteFailure).arg(QString::fromStdString(e.what()));
             if (env_.Messages.ShowMessage(
                     MessageKind::Warning, question.toStdString(), ButtonYes | ButtonNo)
                 != ButtonYes)

@@ -3,7 +3,8 @@
 
 namespace maprune {
 
-TMapPlaceholder::TMapPlaceholder(QWidget* parent) : QWidget(parent)
+TMapPlaceholder::TMapPlaceholder(QWidget* parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("Image1"));
     setAutoFillBackground(true);

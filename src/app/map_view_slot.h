@@ -47,8 +47,8 @@ public:
     explicit TMapPlaceholder(QWidget* parent = nullptr);
 
     QWidget* Widget() override { return this; }
-    void Rebuild(TReport*) override {}
-    void RedrawRegion(TRegion&) override {}
+    void Rebuild(TReport*) override { }
+    void RedrawRegion(TRegion&) override { }
     QPoint ScrollPositions() const override { return positions_; }
     void SetScrollPositions(QPoint positions) override { positions_ = positions; }
 

@@ -9,7 +9,8 @@
 
 namespace maprune {
 
-TMPAWindow::TMPAWindow(QWidget* parent) : QDialog(parent)
+TMPAWindow::TMPAWindow(QWidget* parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("MPAWindow"));
     setWindowTitle(QString::fromUtf8(kCaption));

@@ -22,7 +22,8 @@ QSpinBox* CoordinateField(const QString& name, QWidget* parent)
 
 } // namespace
 
-TOriginWindow::TOriginWindow(QWidget* parent) : QDialog(parent)
+TOriginWindow::TOriginWindow(QWidget* parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("OriginWindow"));
     setWindowTitle(QStringLiteral("Ursprung"));

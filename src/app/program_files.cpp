@@ -22,8 +22,8 @@ bool CanCreateFileIn(const std::filesystem::path& folder)
 
 } // namespace
 
-ProgramFiles ProgramFiles::In(const std::filesystem::path& folder,
-    const std::filesystem::path& program)
+ProgramFiles ProgramFiles::In(
+    const std::filesystem::path& folder, const std::filesystem::path& program)
 {
     const std::filesystem::path base = folder / program.filename().stem();
     auto with = [&base](const char* extension) {
@@ -34,8 +34,8 @@ ProgramFiles ProgramFiles::In(const std::filesystem::path& folder,
     return ProgramFiles { with(".kdf"), with(".bnd"), with(".log") };
 }
 
-std::filesystem::path WritableFolder(const std::filesystem::path& program,
-    const std::filesystem::path& fallback)
+std::filesystem::path WritableFolder(
+    const std::filesystem::path& program, const std::filesystem::path& fallback)
 {
     const std::filesystem::path beside = program.parent_path();
     if (!beside.empty() && CanCreateFileIn(beside))

@@ -6,7 +6,10 @@
 
 namespace maprune {
 
-TRecentFilesList::TRecentFilesList(Expander expand) : expand_(std::move(expand)) {}
+TRecentFilesList::TRecentFilesList(Expander expand)
+    : expand_(std::move(expand))
+{
+}
 
 QString TRecentFilesList::ExpandPath(const QString& path)
 {
