@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/busy_guard.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDockWidget>
 #include <QMainWindow>
@@ -11,7 +10,6 @@
 namespace maprune {
 
 BusyGuard::BusyGuard(QMainWindow& window)
-    : window_(window)
 {
     std::vector<QWidget*> parts { window.menuBar(), window.centralWidget() };
     for (QToolBar* bar : window.findChildren<QToolBar*>(Qt::FindDirectChildrenOnly))
@@ -26,32 +24,16 @@ BusyGuard::BusyGuard(QMainWindow& window)
             disabled_.emplace_back(part);
         }
     }
-    qApp->installEventFilter(this);
     QApplication::setOverrideCursor(Qt::BusyCursor);
 }
 
 BusyGuard::~BusyGuard()
 {
     QApplication::restoreOverrideCursor();
-    qApp->removeEventFilter(this);
     for (const QPointer<QWidget>& part : disabled_) {
         if (part)
             part->setEnabled(true);
     }
-}
-
-bool BusyGuard::eventFilter(QObject* watched, QEvent* event)
-{
-    // Menu shortcuts would start a second command in the middle of this one.
-    if (event->type() == QEvent::Shortcut) {
-        if (auto* action = qobject_cast<QAction*>(watched)) {
-            for (QObject* owner = action->parent(); owner != nullptr; owner = owner->parent()) {
-                if (owner == &window_)
-                    return true;
-            }
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 } // namespace maprune
