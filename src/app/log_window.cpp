@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/log_window.h"
 
+#include <QDateTime>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -43,7 +44,8 @@ TLogWindow::TLogWindow(QWidget* parent)
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName(QStringLiteral("Memo1"));
     memo_->setReadOnly(true);
-    memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Lines name whole paths; wrapped they stay readable without scrolling.
+    memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(memo_);
@@ -62,9 +64,12 @@ void TLogWindow::ReadLogFile(const std::filesystem::path& file)
 
 void TLogWindow::AddLines(const QStringList& lines)
 {
+    // Dated, so that the lines of different runs in the file can be told apart.
+    const QString stamp
+        = QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy hh:mm "));
     for (const QString& line : lines) {
-        session_ += line;
-        memo_->appendPlainText(line);
+        session_ += stamp + line;
+        memo_->appendPlainText(session_.last());
     }
 }
 

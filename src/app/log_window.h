@@ -24,7 +24,7 @@ public:
     // Shows the text of the log file `file` before the lines of this run. A
     // missing or unreadable file is ignored.
     void ReadLogFile(const std::filesystem::path& file);
-    // Adds lines of this run.
+    // Adds lines of this run, each preceded by the date and time.
     void AddLines(const QStringList& lines);
     const QStringList& SessionLines() const { return session_; }
     // Appends the lines of this run to `file` (written anew as a whole,
