@@ -652,6 +652,11 @@ void WriteUnit(ReportWriter& w, const World& world, const Unit& u, const View& v
         for (const auto& [item, count] : u.Items)
             w.Int(count, item);
     }
+    if (own && random.Chance(5)) {
+        w.Head("SPRUECHE");
+        w.TextLine("Feuerball");
+        w.TextLine("Heilung");
+    }
     if (own && random.Chance(15)) {
         w.Head("EINHEITSBOTSCHAFTEN");
         w.TextLine(u.Name + " hat Hunger.");

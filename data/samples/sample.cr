@@ -11,10 +11,10 @@ PARTEI 3742
 "Für Ruhm und Ehre!";banner
 "Mensch";Typus
 75;Rekrutierungskosten
-3038;Anzahl Personen
+3626;Anzahl Personen
 0;Anzahl Immigranten
 12;Max. Immigranten
-503;Punkte
+562;Punkte
 63;Punktedurchschnitt
 1021;Optionen
 ALLIIERTE
@@ -125,15 +125,15 @@ EINHEIT 233
 25;Anzahl
 2738;Silber
 1;Kampfstatus
-0;Tarnung
+2;Tarnung
 COMMANDS
-"LERNEN Burgenbau"
+"KAUFEN 5 Weihrauch"
+"VERKAUFEN ALLES Wunder~Elixier"
 TALENTE
 "4500 6";Burgenbau
 "2250 3";Reiten
 EINHEIT 248
 "Jörg";Name
-"Eine Gruppe Menschen auf Wanderschaft.";Beschr
 3742;Partei
 "Mensch";Typ
 41;Anzahl
@@ -159,162 +159,103 @@ EINHEIT 270
 2;Kampfstatus
 0;Tarnung
 COMMANDS
-"NACH w o"
-"; Zur Küste"
+"LERNEN Tarnung"
 TALENTE
 "5220 6";Tarnung
 GEGENSTAENDE
 22;Speer
 12;Kettenhemd
-EINHEIT 282
-"Bergleute von Mühlau";Name
-4482;Partei
-"Elf";Typ
-13;Anzahl
-841;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"1950 5";Segeln
-"1560 4";Burgenbau
-GEGENSTAENDE
-20;Eisen
-13;Stein
-11;Schild
-EINHEIT 320
-"Hans";Name
-3742;Partei
-"Mensch";Typ
-1;Anzahl
-2716;Silber
-3;Kampfstatus
-2;Tarnung
-"verwundet";hp
-COMMANDS
-"LERNEN Tarnung"
-TALENTE
-"270 9";Tarnung
-"270 9";Handeln
-GEGENSTAENDE
-2;Schwert
-EINHEITSBOTSCHAFTEN
-"Hans hat Hunger."
 REGION 3 0
 "Eichenfurt";Name
 "Ebene";Terrain
 1816;Bauern
 113;Baeume
-"Ein weites Land unter hohem Himmel.
-Die Bauern von Eichenfurt sind fleißig.";Beschr
-57;Pferde
-29056;Silber
-1452;Unterh
-45;Rekruten
-13;Lohn
-PREISE
--59;Balsam
-48;GewÃ¼rz
-7;Juwel
-53;Myrrhe
-58;Ã–l
-48;Seide
-10;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im sw liegt Eichenfurts Nachbarland."
-EINHEIT 326
-"Grete";Name
-3742;Partei
-"Mensch";Typ
-57;Anzahl
-144;Silber
-0;Kampfstatus
-0;Tarnung
-COMMANDS
-"NACH sw w"
-"; Zur Küste"
-TALENTE
-"11970 7";HolzfÃ¤llen
-"3420 2";Reiten
-GEGENSTAENDE
-13;Holz
-54;Speer
-93;Schwert
-EINHEIT 362
-"Händler von Südtal";Name
-3742;Partei
-"Mensch";Typ
-16;Anzahl
-1;bewacht
-424;Silber
-3;Kampfstatus
-0;Tarnung
-"Nur für mich: Händler von Südtal";privat
-COMMANDS
-"LERNEN Tarnung"
-TALENTE
-"3840 8";Tarnung
-GEGENSTAENDE
-3;Schwert
-8;Schild
-1;Schwert
-EINHEITSBOTSCHAFTEN
-"Händler von Südtal hat Hunger."
-EINHEIT 392
-"Bergleute von Eichenbrück";Name
-3742;Partei
-"Mensch";Typ
-13;Anzahl
-657;Silber
-3;Kampfstatus
-0;Tarnung
-COMMANDS
-"ARBEITEN"
-TALENTE
-"3120 8";Reiten
-GEGENSTAENDE
-15;Schwert
-22;Schwert
-EINHEIT 414
-"Bergleute von Westheim";Name
-3742;Partei
-"Mensch";Typ
-10;Anzahl
-1506;Silber
-1;Kampfstatus
-0;Tarnung
-COMMANDS
-"ARBEITEN"
-TALENTE
-"1800 6";Hiebwaffen
-"1500 5";Reiten
-"1200 4";BogenschieÃŸen
-GEGENSTAENDE
-9;Bogen
-13;Eisen
-EINHEITSBOTSCHAFTEN
-"Bergleute von Westheim hat Hunger."
-EINHEIT 446
-"Wachen von Grünstätt";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-607;Silber
-0;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"180 6";Tarnung
-"90 3";Handeln
-"60 2";Hiebwaffen
+"Im o liegt Eichenfurts Nachbarland."
 REGION 4 0
 "Grünfurt";Name
 "Ebene";Terrain
 3059;Bauern
 126;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Grünfurt sind fleißig.";Beschr
+15;Pferde
+61180;Silber
+3059;Unterh
+76;Rekruten
+11;Lohn
+PREISE
+-68;Balsam
+17;GewÃ¼rz
+5;Juwel
+15;Myrrhe
+18;Ã–l
+9;Seide
+13;Weihrauch
+REGIONSBOTSCHAFTEN
+"Ein Bote ruft: Frieden für Grünfurt!"
 UMGEBUNG
-"Im so liegt Grünfurts Nachbarland."
+"Im o liegt Grünfurts Nachbarland."
+EINHEIT 290
+"Schützen von Ostberg";Name
+3742;Partei
+"Mensch";Typ
+11;Anzahl
+2726;Silber
+3;Kampfstatus
+0;Tarnung
+COMMANDS
+"KAUFEN 5 Myrrhe"
+"VERKAUFEN ALLES Wunder~Elixier"
+TALENTE
+"660 2";Wahrnehmung
+"1650 5";Segeln
+EINHEIT 330
+"Schützen von Südwald";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+2716;Silber
+3;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"NACH nw no"
+"; Zur Küste"
+TALENTE
+"270 9";Tarnung
+"270 9";Handeln
+GEGENSTAENDE
+2;Schwert
+EINHEIT 365
+"Gundolf";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+0;Silber
+1;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"LERNEN Bogenschießen"
+TALENTE
+"90 3";BogenschieÃŸen
+EINHEIT 401
+"Öda";Name
+3742;Partei
+"Mensch";Typ
+32;Anzahl
+349;Silber
+1;Kampfstatus
+2;Tarnung
+COMMANDS
+"ARBEITEN"
+TALENTE
+"960 1";Handeln
+"2880 3";Hiebwaffen
+"5760 6";Segeln
+GEGENSTAENDE
+18;Pferd
 REGION 5 0
 "Kaltmoor";Name
 "Berge";Terrain
@@ -336,94 +277,98 @@ PREISE
 11;Ã–l
 51;Seide
 73;Weihrauch
-REGIONSKOMMENTAR
-"Hier lohnt sich ein Markt."
+DURCHREISE
+"Boten (2424)"
 UMGEBUNG
 "Im o liegt Kaltmoors Nachbarland."
-EINHEIT 465
-"Ulrike";Name
+EINHEIT 425
+"Öda";Name
+3742;Partei
+"Mensch";Typ
+26;Anzahl
+1981;Silber
+3;Kampfstatus
+0;Tarnung
+COMMANDS
+"ARBEITEN"
+TALENTE
+"780 1";Reiten
+GEGENSTAENDE
+14;Holz
+EINHEIT 454
+"Öda";Name
 3742;Partei
 "Mensch";Typ
 1;Anzahl
-0;Silber
+2308;Silber
 3;Kampfstatus
 0;Tarnung
 "verwundet";hp
 COMMANDS
-"LERNEN Handeln"
+"KAUFEN 5 Seide"
+"VERKAUFEN ALLES Wunder~Elixier"
 TALENTE
-"60 2";Handeln
-"120 4";BogenschieÃŸen
-"180 6";HolzfÃ¤llen
-EINHEIT 498
-"Späher von Wolfsau";Name
-3742;Partei
-"Mensch";Typ
-10;Anzahl
-747;Silber
-1;Kampfstatus
-2;Tarnung
-COMMANDS
-"MACHEN TEMP 14"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Späher von Wolfsau bleibt hier"
-TALENTE
-"2400 8";Reiten
-"1500 5";HolzfÃ¤llen
-"1800 6";Segeln
-GEGENSTAENDE
-10;Schild
-18;Stein
-EINHEIT 505
-"Knut";Name
-3742;Partei
-"Mensch";Typ
-1;Anzahl
-837;Silber
-2;Kampfstatus
-2;Tarnung
-"verwundet";hp
-"Nur für mich: Knut";privat
-COMMANDS
-"LERNEN Burgenbau"
-TALENTE
-"180 6";Burgenbau
-"30 1";Wahrnehmung
-"150 5";Burgenbau
-EINHEIT 537
+"180 6";Reiten
+EINHEIT 494
 "Hans";Name
 3742;Partei
 "Mensch";Typ
-48;Anzahl
-1;bewacht
-450;Silber
-1;Kampfstatus
+9;Anzahl
+280;Silber
+0;Kampfstatus
 2;Tarnung
 COMMANDS
 "NACH w sw"
 "; Zur Küste"
 TALENTE
-"2880 2";HolzfÃ¤llen
-"11520 8";BogenschieÃŸen
-"11520 8";HolzfÃ¤llen
-GEGENSTAENDE
-38;Holz
+"1620 6";Hiebwaffen
+"1080 4";BogenschieÃŸen
+"1620 6";HolzfÃ¤llen
 REGION 6 0
 "Felsmoor";Name
 "Hochland";Terrain
 621;Bauern
 104;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Felsmoor sind fleißig.";Beschr
+10;Pferde
+9315;Silber
+465;Unterh
+15;Rekruten
+12;Lohn
+45;Strasse
+PREISE
+-79;Balsam
+61;GewÃ¼rz
+34;Juwel
+37;Myrrhe
+36;Ã–l
+30;Seide
+48;Weihrauch
+REGIONSBOTSCHAFTEN
+"Ein Bote ruft: Frieden für Felsmoor!"
 UMGEBUNG
-"Im sw liegt Felsmoors Nachbarland."
-EINHEIT 555
-"Reiter von Nordau";Name
-5666;Partei
-"Zwerg";Typ
-1;Anzahl
-1;bewacht
+"Im w liegt Felsmoors Nachbarland."
+EINHEIT 501
+"Öda";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
+3742;Partei
+"Mensch";Typ
+46;Anzahl
+0;Silber
+1;Kampfstatus
+0;Tarnung
+COMMANDS
+"MACHEN TEMP 17"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Öda bleibt hier"
+TALENTE
+"11040 8";Segeln
+"12420 9";Burgenbau
+"1380 1";BogenschieÃŸen
 REGION 7 0
 "Kaltheim";Name
 "Hochland";Terrain
@@ -444,92 +389,131 @@ PREISE
 24;Ã–l
 68;Seide
 39;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im no liegt Kaltheims Nachbarland."
-EINHEIT 593
-"Holzfäller von Westtal";Name
-3742;Partei
-"Mensch";Typ
-22;Anzahl
-1004;Silber
-1;Kampfstatus
-0;Tarnung
-COMMANDS
-"NACH nw so"
-"; Zur Küste"
-TALENTE
-"4620 7";BogenschieÃŸen
-"1980 3";Bergbau
-"4620 7";Tarnung
-EINHEIT 611
-"Hans";Name
-3742;Partei
-"Mensch";Typ
-26;Anzahl
-2583;Silber
-1;Kampfstatus
-0;Tarnung
-COMMANDS
-"ARBEITEN"
-TALENTE
-"7020 9";Segeln
-"3900 5";BogenschieÃŸen
-GEGENSTAENDE
-47;Eisen
-40;Eisen
-EINHEIT 632
-"Holzfäller von Westberg";Name
-3742;Partei
-"Mensch";Typ
-18;Anzahl
-2191;Silber
-2;Kampfstatus
-0;Tarnung
-COMMANDS
-"ARBEITEN"
-TALENTE
-"1080 2";Wahrnehmung
-"3780 7";Reiten
-"1620 3";Wahrnehmung
-GEGENSTAENDE
-11;Pferd
-17;Holz
-29;Kettenhemd
-EINHEIT 651
-"Öda";Name
-3742;Partei
-"Mensch";Typ
-39;Anzahl
-0;Silber
-3;Kampfstatus
-0;Tarnung
-COMMANDS
-"LERNEN Tarnung"
-TALENTE
-"2340 2";Tarnung
-GEGENSTAENDE
-73;Speer
-EINHEIT 691
-"Reiter von Nordtal";Name
+"Im so liegt Kaltheims Nachbarland."
+BURG 652
+"Feste Kaltheim";Name
+"Burg";Typ
+37;Groesse
+507;Besitzer
+3;Unterhalt
+EINHEIT 507
+"Bärbel";Name
 3742;Partei
 "Mensch";Typ
 1;Anzahl
-1618;Silber
-3;Kampfstatus
+652;Burg
+2708;Silber
+2;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"MACHEN TEMP 23"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Bärbel bleibt hier"
+TALENTE
+"210 7";Burgenbau
+"270 9";BogenschieÃŸen
+"90 3";Wahrnehmung
+GEGENSTAENDE
+2;Pferd
+1;Pferd
+1;Kettenhemd
+EINHEITSBOTSCHAFTEN
+"Bärbel hat Hunger."
+EINHEIT 528
+"Späher von Osttal";Name
+3742;Partei
+"Mensch";Typ
+2;Anzahl
+652;Burg
+2632;Silber
+2;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"ARBEITEN"
+TALENTE
+"540 9";HolzfÃ¤llen
+"480 8";Reiten
+GEGENSTAENDE
+4;Bogen
+3;Stein
+2;Schild
+EINHEIT 535
+"Händler von Nordbrück";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+837;Silber
+2;Kampfstatus
 0;Tarnung
 "verwundet";hp
 COMMANDS
 "KAUFEN 5 Myrrhe"
 "VERKAUFEN ALLES Wunder~Elixier"
 TALENTE
-"210 7";HolzfÃ¤llen
-"150 5";Handeln
+"180 6";Burgenbau
+"30 1";Wahrnehmung
+"150 5";Burgenbau
+EINHEIT 567
+"Hans";Name
+3742;Partei
+"Mensch";Typ
+48;Anzahl
+1;bewacht
+450;Silber
+1;Kampfstatus
+0;Tarnung
+COMMANDS
+"MACHEN TEMP 83"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Hans bleibt hier"
+TALENTE
+"2880 2";HolzfÃ¤llen
+"11520 8";BogenschieÃŸen
+"11520 8";HolzfÃ¤llen
 GEGENSTAENDE
-2;Pferd
-2;Schild
-2;Holz
+38;Holz
+EINHEIT 585
+"Händler von Felsbrück";Name
+3742;Partei
+"Mensch";Typ
+44;Anzahl
+652;Burg
+206;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"ARBEITEN"
+TALENTE
+"7920 6";HolzfÃ¤llen
+"10560 8";Wahrnehmung
+"1320 1";Tarnung
+GEGENSTAENDE
+45;Schild
+38;Pferd
+EINHEIT 614
+"Grete";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
+3742;Partei
+"Mensch";Typ
+3;Anzahl
+652;Burg
+1837;Silber
+1;Kampfstatus
+0;Tarnung
+COMMANDS
+"ARBEITEN"
+TALENTE
+"180 2";HolzfÃ¤llen
+"180 2";Burgenbau
 REGION 8 0
 "Weststätt";Name
 "Ebene";Terrain
@@ -551,100 +535,58 @@ PREISE
 67;Seide
 25;Weihrauch
 UMGEBUNG
-"Im so liegt Weststätts Nachbarland."
-EINHEIT 700
-"Swaantje";Name
+"Im w liegt Weststätts Nachbarland."
+EINHEIT 674
+"Knut";Name
+3742;Partei
+"Mensch";Typ
+47;Anzahl
+1310;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"NACH sw w"
+"; Zur Küste"
+TALENTE
+"1410 1";BogenschieÃŸen
+GEGENSTAENDE
+55;Pferd
+30;Holz
+91;Pferd
+EINHEIT 695
+"Holzfäller von Westberg";Name
 "Eine Gruppe Menschen auf Wanderschaft.";Beschr
 3742;Partei
 "Mensch";Typ
-30;Anzahl
-842;Silber
+18;Anzahl
+2191;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"ARBEITEN"
+TALENTE
+"1080 2";Wahrnehmung
+"3780 7";Reiten
+"1620 3";Wahrnehmung
+GEGENSTAENDE
+11;Pferd
+17;Holz
+29;Kettenhemd
+EINHEIT 714
+"Öda";Name
+3742;Partei
+"Mensch";Typ
+39;Anzahl
+0;Silber
 3;Kampfstatus
-0;Tarnung
+2;Tarnung
 COMMANDS
-"MACHEN TEMP 22"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Swaantje bleibt hier"
+"KAUFEN 5 Gewürz"
+"VERKAUFEN ALLES Wunder~Elixier"
 TALENTE
-"7200 8";Burgenbau
-"900 1";Wahrnehmung
-"4500 5";Burgenbau
+"2340 2";Tarnung
 GEGENSTAENDE
-40;Kettenhemd
-EINHEIT 707
-"Holzfäller von Eichenstätt";Name
-3742;Partei
-"Mensch";Typ
-13;Anzahl
-579;Silber
-2;Kampfstatus
-0;Tarnung
-COMMANDS
-"ARBEITEN"
-TALENTE
-"390 1";Hiebwaffen
-GEGENSTAENDE
-23;Pferd
-24;Holz
-23;Speer
-EINHEIT 739
-"Späher von Mühlmoor";Name
-3742;Partei
-"Mensch";Typ
-13;Anzahl
-970;Silber
-2;Kampfstatus
-0;Tarnung
-COMMANDS
-"MACHEN TEMP 61"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Späher von Mühlmoor bleibt hier"
-TALENTE
-"2730 7";Handeln
-"1950 5";Tarnung
-GEGENSTAENDE
-14;Speer
-13;Stein
-8;Eisen
-EINHEIT 759
-"Boten von Bärental";Name
-3742;Partei
-"Mensch";Typ
-1;Anzahl
-1829;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
-COMMANDS
-"ARBEITEN"
-TALENTE
-"240 8";Tarnung
-GEGENSTAENDE
-2;Stein
-2;Schwert
-2;Pferd
-EINHEIT 766
-"Späher von Nordwald";Name
-3742;Partei
-"Mensch";Typ
-9;Anzahl
-148;Silber
-1;Kampfstatus
-0;Tarnung
-"Nur für mich: Späher von Nordwald";privat
-COMMANDS
-"LERNEN Hiebwaffen"
-TALENTE
-"270 1";Hiebwaffen
-GEGENSTAENDE
-6;Eisen
-2;Bogen
+73;Speer
 REGION 9 0
 "Bärenau";Name
 "Gletscher";Terrain
@@ -668,42 +610,82 @@ PREISE
 73;Weihrauch
 REGIONSEREIGNISSE
 "Die Bauern feiern ein Erntefest."
-DURCHREISE
-"Boten (7669)"
+REGIONSBOTSCHAFTEN
+"Ein Bote ruft: Frieden für Bärenau!"
 UMGEBUNG
-"Im so liegt Bärenaus Nachbarland."
-EINHEIT 800
-"Rüdiger";Name
+"Im nw liegt Bärenaus Nachbarland."
+EINHEIT 739
+"Öda";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
 3742;Partei
 "Mensch";Typ
-40;Anzahl
-0;Silber
+47;Anzahl
+1;bewacht
+2842;Silber
 1;Kampfstatus
 0;Tarnung
 COMMANDS
-"LERNEN Bogenschießen"
+"NACH o no"
+"; Zur Küste"
 TALENTE
-"6000 5";BogenschieÃŸen
+"7050 5";Handeln
 GEGENSTAENDE
-56;Speer
-EINHEIT 837
-"Gundolf";Name
+18;Pferd
+90;Schild
+92;Holz
+EINHEIT 771
+"Boten von Bärenstätt";Name
 3742;Partei
 "Mensch";Typ
-57;Anzahl
-1557;Silber
-0;Kampfstatus
+46;Anzahl
+2252;Silber
+1;Kampfstatus
+2;Tarnung
+COMMANDS
+"LERNEN Handeln"
+TALENTE
+"6900 5";Handeln
+GEGENSTAENDE
+34;Schwert
+87;Eisen
+54;Holz
+EINHEITSBOTSCHAFTEN
+"Boten von Bärenstätt hat Hunger."
+EINHEIT 799
+"Grete";Name
+3742;Partei
+"Mensch";Typ
+18;Anzahl
+1738;Silber
+3;Kampfstatus
 0;Tarnung
+COMMANDS
+"NACH so sw"
+"; Zur Küste"
+TALENTE
+"3780 7";Tarnung
+"4320 8";Hiebwaffen
+"3780 7";BogenschieÃŸen
+GEGENSTAENDE
+16;Schwert
+22;Pferd
+EINHEIT 806
+"Boten von Nordstätt";Name
+3742;Partei
+"Mensch";Typ
+3;Anzahl
+645;Silber
+1;Kampfstatus
+2;Tarnung
+"Nur für mich: Boten von Nordstätt";privat
 COMMANDS
 "ARBEITEN"
 TALENTE
-"10260 6";Bergbau
-"10260 6";Segeln
+"720 8";BogenschieÃŸen
+"810 9";Wahrnehmung
+"630 7";Tarnung
 GEGENSTAENDE
-52;Bogen
-9;Holz
-EINHEITSBOTSCHAFTEN
-"Gundolf hat Hunger."
+3;Pferd
 REGION 10 0
 "Tanntal";Name
 "Ebene";Terrain
@@ -727,71 +709,46 @@ PREISE
 REGIONSEREIGNISSE
 "Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im o liegt Tanntals Nachbarland."
-EINHEIT 838
-"Reiter von Nordheim";Name
-5666;Partei
-"Zwerg";Typ
-1;Anzahl
-EINHEIT 845
-"Boten von Westberg";Name
+"Im no liegt Tanntals Nachbarland."
+EINHEIT 826
+"Boten von Bärental";Name
 3742;Partei
 "Mensch";Typ
 1;Anzahl
-0;Silber
+1829;Silber
 2;Kampfstatus
 0;Tarnung
 "verwundet";hp
-"Nur für mich: Boten von Westberg";privat
 COMMANDS
-"KAUFEN 5 Gewürz"
-"VERKAUFEN ALLES Wunder~Elixier"
+"ARBEITEN"
 TALENTE
-"30 1";Bergbau
+"240 8";Tarnung
 GEGENSTAENDE
 2;Stein
-2;Holz
-2;Eisen
-EINHEIT 846
-"Swaantje";Name
+2;Schwert
+2;Pferd
+EINHEIT 833
+"Späher von Nordwald";Name
 3742;Partei
 "Mensch";Typ
-21;Anzahl
-484;Silber
-0;Kampfstatus
-2;Tarnung
-COMMANDS
-"LERNEN Bogenschießen"
-TALENTE
-"3780 6";BogenschieÃŸen
-"4410 7";Hiebwaffen
-"2520 4";Tarnung
-GEGENSTAENDE
-18;Eisen
-12;Schwert
-EINHEIT 866
-"Schützen von Mühlheim";Name
-"Eine Gruppe Orken auf Wanderschaft.";Beschr
-6961;Partei
-"Ork";Typ
-1;Anzahl
-EINHEIT 888
-"Wachen von Wolfsmoor";Name
-3742;Partei
-"Mensch";Typ
-33;Anzahl
-0;Silber
-2;Kampfstatus
+9;Anzahl
+148;Silber
+1;Kampfstatus
 0;Tarnung
 COMMANDS
-"NACH so sw"
-"; Zur Küste"
+"MACHEN TEMP 58"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Späher von Nordwald bleibt hier"
 TALENTE
-"3960 4";Handeln
+"270 1";Hiebwaffen
 GEGENSTAENDE
-38;Kettenhemd
-38;Bogen
-30;Kettenhemd
+6;Eisen
+2;Bogen
+EINHEITSBOTSCHAFTEN
+"Späher von Nordwald hat Hunger."
 REGION 11 0
 "Ozean";Terrain
 REGION 12 0
@@ -816,80 +773,102 @@ PREISE
 21;Ã–l
 79;Seide
 42;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
-REGIONSKOMMENTAR
-"Hier lohnt sich ein Markt."
 UMGEBUNG
-"Im nw liegt Osttals Nachbarland."
-EINHEIT 901
-"Bergleute von Wolfshausen";Name
+"Im sw liegt Osttals Nachbarland."
+EINHEIT 863
+"Reiter von Wolfsbrück";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
 3742;Partei
 "Mensch";Typ
-1;Anzahl
-2906;Silber
+49;Anzahl
+2699;Silber
+1;Kampfstatus
+0;Tarnung
+COMMANDS
+"KAUFEN 5 Balsam"
+"VERKAUFEN ALLES Wunder~Elixier"
+TALENTE
+"5880 4";Wahrnehmung
+"5880 4";Reiten
+"2940 2";Wahrnehmung
+GEGENSTAENDE
+75;Speer
+91;Bogen
+9;Stein
+EINHEIT 899
+"Bergleute von Eichenfurt";Name
+3742;Partei
+"Mensch";Typ
+2;Anzahl
+850;Silber
 2;Kampfstatus
 0;Tarnung
 "verwundet";hp
+"Nur für mich: Bergleute von Eichenfurt";privat
 COMMANDS
-"LERNEN Bogenschießen"
+"LERNEN Bergbau"
 TALENTE
-"240 8";BogenschieÃŸen
-"240 8";Handeln
-"90 3";Handeln
-EINHEIT 920
-"Knut";Name
-4482;Partei
-"Elf";Typ
-39;Anzahl
-1;bewacht
-617;Silber
-3;Kampfstatus
-0;Tarnung
-TALENTE
-"7020 6";Wahrnehmung
-"3510 3";BogenschieÃŸen
-"3510 3";Hiebwaffen
-EINHEIT 934
-"Knut";Name
+"240 4";Bergbau
+EINHEIT 924
+"Boten von Bärenhausen";Name
 3742;Partei
 "Mensch";Typ
-1;Anzahl
-0;Silber
-3;Kampfstatus
+8;Anzahl
+2872;Silber
+0;Kampfstatus
 0;Tarnung
-"verwundet";hp
 COMMANDS
-"ARBEITEN"
+"NACH sw sw"
+"; Zur Küste"
 TALENTE
-"210 7";BogenschieÃŸen
-"210 7";HolzfÃ¤llen
+"480 2";Burgenbau
+"2160 9";Segeln
 GEGENSTAENDE
-1;Stein
-EINHEIT 936
-"Grete";Name
+8;Eisen
+11;Schild
+1;Pferd
+EINHEITSBOTSCHAFTEN
+"Boten von Bärenhausen hat Hunger."
+EINHEIT 952
+"Swaantje";Name
 3742;Partei
 "Mensch";Typ
 1;Anzahl
-862;Silber
+2742;Silber
 1;Kampfstatus
-0;Tarnung
+2;Tarnung
 "verwundet";hp
 COMMANDS
-"MACHEN TEMP 64"
+"LERNEN Burgenbau"
+TALENTE
+"90 3";Burgenbau
+GEGENSTAENDE
+2;Speer
+EINHEIT 973
+"Späher von Tanntal";Name
+3742;Partei
+"Mensch";Typ
+42;Anzahl
+1;bewacht
+1585;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"MACHEN TEMP 4"
 "  REKRUTIEREN 5"
 "  BENENNEN EINHEIT Neue~Wache"
 "  LERNEN Hiebwaffen"
 "ENDE"
-"// Grete bleibt hier"
+"// Späher von Tanntal bleibt hier"
 TALENTE
-"30 1";Tarnung
-"60 2";Handeln
-"180 6";Tarnung
+"1260 1";BogenschieÃŸen
+"6300 5";Handeln
 GEGENSTAENDE
-1;Schwert
-2;Kettenhemd
-2;Holz
+46;Stein
+68;Bogen
+32;Holz
+EINHEITSBOTSCHAFTEN
+"Späher von Tanntal hat Hunger."
 REGION 14 0
 "Ozean";Terrain
 REGION 0 1
@@ -916,60 +895,62 @@ PREISE
 46;Ã–l
 16;Seide
 66;Weihrauch
-DURCHREISE
-"Boten (5196)"
+REGIONSBOTSCHAFTEN
+"Ein Bote ruft: Frieden für Kaltwald!"
 UMGEBUNG
-"Im o liegt Kaltwalds Nachbarland."
-EINHEIT 966
-"Boten von Ostau";Name
+"Im sw liegt Kaltwalds Nachbarland."
+EINHEIT 997
+"Boten von Mühlstätt";Name
 3742;Partei
 "Mensch";Typ
-22;Anzahl
-1107;Silber
-2;Kampfstatus
-0;Tarnung
-COMMANDS
-"MACHEN TEMP 94"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Boten von Ostau bleibt hier"
-TALENTE
-"660 1";Segeln
-"5940 9";Reiten
-"3960 6";HolzfÃ¤llen
-GEGENSTAENDE
-36;Bogen
-38;Pferd
-EINHEIT 993
-"Bärbel";Name
-3742;Partei
-"Mensch";Typ
-54;Anzahl
-1;bewacht
-2329;Silber
+1;Anzahl
+265;Silber
 1;Kampfstatus
 0;Tarnung
+"verwundet";hp
 COMMANDS
-"MACHEN TEMP 24"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Bärbel bleibt hier"
+"NACH o so"
+"; Zur Küste"
 TALENTE
-"14580 9";Wahrnehmung
-"8100 5";BogenschieÃŸen
-"12960 8";Burgenbau
+"30 1";Segeln
+"270 9";Tarnung
 GEGENSTAENDE
-105;Eisen
-EINHEIT 1012
-"Boten von Tannfurt";Name
-5666;Partei
-"Zwerg";Typ
-1;Anzahl
-1;bewacht
+1;Schild
+2;Holz
+2;Pferd
+EINHEIT 999
+"Reiter von Kaltwald";Name
+3742;Partei
+"Mensch";Typ
+37;Anzahl
+2986;Silber
+3;Kampfstatus
+0;Tarnung
+COMMANDS
+"LERNEN Tarnung"
+TALENTE
+"5550 5";Tarnung
+GEGENSTAENDE
+65;Schild
+EINHEITSBOTSCHAFTEN
+"Reiter von Kaltwald hat Hunger."
+EINHEIT 1025
+"Rüdiger";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
+3742;Partei
+"Mensch";Typ
+40;Anzahl
+1315;Silber
+3;Kampfstatus
+2;Tarnung
+"Nur für mich: Rüdiger";privat
+COMMANDS
+"NACH o no"
+"; Zur Küste"
+TALENTE
+"6000 5";Bergbau
+"3600 3";Segeln
+"6000 5";HolzfÃ¤llen
 REGION 3 1
 "Südau";Name
 "Wüste";Terrain
@@ -990,92 +971,50 @@ PREISE
 64;Ã–l
 65;Seide
 17;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
-DURCHREISE
-"Boten (4478)"
 UMGEBUNG
-"Im nw liegt Südaus Nachbarland."
-EINHEIT 1044
-"Späher von Grünstätt";Name
-3742;Partei
-"Mensch";Typ
-42;Anzahl
-2961;Silber
-1;Kampfstatus
-0;Tarnung
-COMMANDS
-"NACH sw o"
-"; Zur Küste"
-TALENTE
-"1260 1";Tarnung
-"6300 5";BogenschieÃŸen
-GEGENSTAENDE
-56;Stein
-EINHEIT 1047
-"Händler von Felsstätt";Name
-"Eine Gruppe Zwergen auf Wanderschaft.";Beschr
-5666;Partei
-"Zwerg";Typ
-1;Anzahl
-1;bewacht
-EINHEIT 1054
-"Bärbel";Name
+"Im o liegt Südaus Nachbarland."
+EINHEIT 1033
+"Holzfäller von Kaltwald";Name
 3742;Partei
 "Mensch";Typ
 1;Anzahl
-1150;Silber
-1;Kampfstatus
-0;Tarnung
-"verwundet";hp
-COMMANDS
-"MACHEN TEMP 85"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Bärbel bleibt hier"
-TALENTE
-"60 2";Segeln
-"270 9";Handeln
-GEGENSTAENDE
-1;Stein
-EINHEIT 1085
-"Hans";Name
-3742;Partei
-"Mensch";Typ
-16;Anzahl
-0;Silber
-2;Kampfstatus
-0;Tarnung
-COMMANDS
-"KAUFEN 5 Gewürz"
-"VERKAUFEN ALLES Wunder~Elixier"
-TALENTE
-"1920 4";Tarnung
-"2400 5";Handeln
-"2880 6";Tarnung
-GEGENSTAENDE
-6;Holz
-EINHEIT 1116
-"Ulrike";Name
-"Eine Gruppe Menschen auf Wanderschaft.";Beschr
-3742;Partei
-"Mensch";Typ
-1;Anzahl
-262;Silber
+1545;Silber
 0;Kampfstatus
 0;Tarnung
 "verwundet";hp
 COMMANDS
-"KAUFEN 5 Öl"
-"VERKAUFEN ALLES Wunder~Elixier"
+"NACH w nw"
+"; Zur Küste"
 TALENTE
-"240 8";Wahrnehmung
-"150 5";Tarnung
-"270 9";Segeln
+"240 8";Bergbau
+EINHEIT 1046
+"Holzfäller von Nordfurt";Name
+6961;Partei
+"Ork";Typ
+1;Anzahl
+EINHEIT 1081
+"Schützen von Südberg";Name
+5666;Partei
+"Zwerg";Typ
+48;Anzahl
+EINHEIT 1105
+"Wachen von Westberg";Name
+3742;Partei
+"Mensch";Typ
+53;Anzahl
+240;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"NACH nw sw"
+"; Zur Küste"
+TALENTE
+"9540 6";HolzfÃ¤llen
+"7950 5";Hiebwaffen
+"14310 9";Tarnung
 GEGENSTAENDE
-2;Schild
+32;Schild
+31;Schwert
 REGION 4 1
 "Grünstätt";Name
 "Berge";Terrain
@@ -1098,84 +1037,76 @@ PREISE
 70;Seide
 45;Weihrauch
 UMGEBUNG
-"Im o liegt Grünstätts Nachbarland."
-EINHEIT 1137
-"Boten von Mühltal";Name
-3742;Partei
-"Mensch";Typ
-10;Anzahl
-1;bewacht
-0;Silber
-0;Kampfstatus
-0;Tarnung
-COMMANDS
-"ARBEITEN"
-TALENTE
-"1200 4";BogenschieÃŸen
-"1500 5";Reiten
-"1500 5";Handeln
-GEGENSTAENDE
-8;Bogen
-5;Stein
-EINHEIT 1169
-"Jörg";Name
-3742;Partei
-"Mensch";Typ
-36;Anzahl
-1553;Silber
-2;Kampfstatus
-2;Tarnung
-"Nur für mich: Jörg";privat
-COMMANDS
-"NACH no w"
-"; Zur Küste"
-TALENTE
-"7560 7";Reiten
-"3240 3";Hiebwaffen
-EINHEIT 1185
-"Wachen von Bärenheim";Name
-"Eine Gruppe Menschen auf Wanderschaft.";Beschr
+"Im so liegt Grünstätts Nachbarland."
+EINHEIT 1143
+"Öda";Name
 3742;Partei
 "Mensch";Typ
 8;Anzahl
-125;Silber
-1;Kampfstatus
+1991;Silber
+0;Kampfstatus
 0;Tarnung
-COMMANDS
-"ARBEITEN"
-TALENTE
-"2160 9";Wahrnehmung
-"1200 5";Hiebwaffen
-"960 4";Handeln
-EINHEIT 1202
-"Hans";Name
-3742;Partei
-"Mensch";Typ
-1;Anzahl
-52;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
 COMMANDS
 "LERNEN Bergbau"
 TALENTE
-"180 6";Bergbau
+"1200 5";Bergbau
+"480 2";BogenschieÃŸen
 GEGENSTAENDE
-2;Eisen
-2;Kettenhemd
-1;Holz
-EINHEIT 1216
-"Boten von Eichenmoor";Name
-4482;Partei
-"Elf";Typ
-22;Anzahl
-442;Silber
+5;Eisen
+10;Bogen
+SPRUECHE
+"Feuerball"
+"Heilung"
+EINHEIT 1162
+"Grete";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+1658;Silber
+3;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"MACHEN TEMP 96"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Grete bleibt hier"
+TALENTE
+"30 1";HolzfÃ¤llen
+"270 9";BogenschieÃŸen
+SPRUECHE
+"Feuerball"
+"Heilung"
+EINHEITSBOTSCHAFTEN
+"Grete hat Hunger."
+EINHEIT 1194
+"Späher von Grünstätt";Name
+3742;Partei
+"Mensch";Typ
+42;Anzahl
+2961;Silber
 1;Kampfstatus
 0;Tarnung
+COMMANDS
+"MACHEN TEMP 31"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Späher von Grünstätt bleibt hier"
 TALENTE
-"1980 3";Reiten
-"4620 7";HolzfÃ¤llen
-"4620 7";Reiten
+"1260 1";Tarnung
+"6300 5";BogenschieÃŸen
+GEGENSTAENDE
+56;Stein
+EINHEIT 1197
+"Händler von Felsstätt";Name
+5666;Partei
+"Zwerg";Typ
+1;Anzahl
+1;bewacht
 REGION 5 1
 "Kaltfurt";Name
 "Ebene";Terrain
@@ -1197,46 +1128,116 @@ PREISE
 60;Seide
 9;Weihrauch
 UMGEBUNG
-"Im o liegt Kaltfurts Nachbarland."
-EINHEIT 1225
-"Hans";Name
-4482;Partei
-"Elf";Typ
-33;Anzahl
-1463;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"2970 3";Segeln
-"7920 8";Bergbau
-"5940 6";Bergbau
-GEGENSTAENDE
-9;Kettenhemd
-48;Schild
-EINHEIT 1248
-"Öda";Name
+"Im so liegt Kaltfurts Nachbarland."
+EINHEIT 1199
+"Rüdiger";Name
 3742;Partei
 "Mensch";Typ
-24;Anzahl
-2400;Silber
-2;Kampfstatus
+1;Anzahl
+908;Silber
+3;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"KAUFEN 5 Weihrauch"
+"VERKAUFEN ALLES Wunder~Elixier"
+TALENTE
+"150 5";BogenschieÃŸen
+EINHEIT 1233
+"Holzfäller von Grünau";Name
+3742;Partei
+"Mensch";Typ
+42;Anzahl
+1558;Silber
+1;Kampfstatus
 0;Tarnung
 COMMANDS
-"LERNEN Handeln"
+"KAUFEN 5 Seide"
+"VERKAUFEN ALLES Wunder~Elixier"
 TALENTE
-"3600 5";Handeln
-"2880 4";BogenschieÃŸen
-"5760 8";Bergbau
+"6300 5";Handeln
+EINHEIT 1271
+"Schützen von Osthausen";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+1;bewacht
+1760;Silber
+1;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"30 1";Reiten
+"150 5";Handeln
 GEGENSTAENDE
-42;Pferd
-47;Kettenhemd
+2;Schild
+2;Eisen
 REGION 6 1
 "Südfurt";Name
 "Ebene";Terrain
 4249;Bauern
 107;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Südfurt sind fleißig.";Beschr
+20;Pferde
+46739;Silber
+2336;Unterh
+106;Rekruten
+11;Lohn
+PREISE
+-44;Balsam
+28;GewÃ¼rz
+55;Juwel
+78;Myrrhe
+57;Ã–l
+17;Seide
+74;Weihrauch
 UMGEBUNG
-"Im sw liegt Südfurts Nachbarland."
+"Im w liegt Südfurts Nachbarland."
+EINHEIT 1305
+"Gundolf";Name
+3742;Partei
+"Mensch";Typ
+40;Anzahl
+880;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"MACHEN TEMP 45"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Gundolf bleibt hier"
+TALENTE
+"10800 9";BogenschieÃŸen
+GEGENSTAENDE
+30;Schwert
+26;Bogen
+27;Speer
+EINHEIT 1306
+"Boten von Südfurt";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+1188;Silber
+2;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"NACH nw w"
+"; Zur Küste"
+TALENTE
+"240 8";Bergbau
+"270 9";Wahrnehmung
+GEGENSTAENDE
+1;Speer
+1;Stein
+EINHEIT 1328
+"Bergleute von Tanntal";Name
+5666;Partei
+"Zwerg";Typ
+35;Anzahl
 REGION 7 1
 "Felsbrück";Name
 "Wüste";Terrain
@@ -1257,86 +1258,77 @@ PREISE
 18;Ã–l
 52;Seide
 37;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
 UMGEBUNG
 "Im o liegt Felsbrücks Nachbarland."
-EINHEIT 1254
-"Schützen von Südberg";Name
+EINHEIT 1340
+"Knut";Name
+5666;Partei
+"Zwerg";Typ
+53;Anzahl
+EINHEIT 1346
+"Wachen von Tannheim";Name
 3742;Partei
 "Mensch";Typ
-29;Anzahl
-662;Silber
-2;Kampfstatus
-0;Tarnung
-COMMANDS
-"MACHEN TEMP 91"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Schützen von Südberg bleibt hier"
-TALENTE
-"870 1";Burgenbau
-GEGENSTAENDE
-19;Holz
-23;Schwert
-EINHEIT 1267
-"Reiter von Weststätt";Name
-3742;Partei
-"Mensch";Typ
-2;Anzahl
-2616;Silber
-2;Kampfstatus
+1;Anzahl
+6;Silber
+3;Kampfstatus
 0;Tarnung
 "verwundet";hp
-"Nur für mich: Reiter von Weststätt";privat
 COMMANDS
-"MACHEN TEMP 7"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Reiter von Weststätt bleibt hier"
+"NACH no nw"
+"; Zur Küste"
 TALENTE
-"420 7";Handeln
-"300 5";Segeln
-"480 8";Handeln
-EINHEIT 1294
-"Bergleute von Kaltfurt";Name
-3742;Partei
-"Mensch";Typ
-55;Anzahl
-1545;Silber
+"120 4";Burgenbau
+"240 8";Burgenbau
+EINHEIT 1355
+"Hans";Name
+4482;Partei
+"Elf";Typ
+33;Anzahl
+1463;Silber
 0;Kampfstatus
 0;Tarnung
-COMMANDS
-"LERNEN Reiten"
 TALENTE
-"3300 2";Reiten
-"8250 5";BogenschieÃŸen
-"1650 1";Burgenbau
-EINHEITSBOTSCHAFTEN
-"Bergleute von Kaltfurt hat Hunger."
-EINHEIT 1313
-"Späher von Felsberg";Name
-3742;Partei
-"Mensch";Typ
-37;Anzahl
-751;Silber
-0;Kampfstatus
-0;Tarnung
-COMMANDS
-"MACHEN TEMP 53"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Späher von Felsberg bleibt hier"
-TALENTE
-"8880 8";Tarnung
+"2970 3";Segeln
+"7920 8";Bergbau
+"5940 6";Bergbau
 GEGENSTAENDE
-8;Eisen
+9;Kettenhemd
+48;Schild
+EINHEIT 1378
+"Öda";Name
+3742;Partei
+"Mensch";Typ
+24;Anzahl
+2400;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"ARBEITEN"
+TALENTE
+"3600 5";Handeln
+"2880 4";BogenschieÃŸen
+"5760 8";Bergbau
+GEGENSTAENDE
+42;Pferd
+47;Kettenhemd
+EINHEIT 1417
+"Swaantje";Name
+3742;Partei
+"Mensch";Typ
+13;Anzahl
+2025;Silber
+1;Kampfstatus
+2;Tarnung
+COMMANDS
+"KAUFEN 5 Myrrhe"
+"VERKAUFEN ALLES Wunder~Elixier"
+TALENTE
+"1950 5";Handeln
+"1170 3";HolzfÃ¤llen
+GEGENSTAENDE
+22;Schwert
+25;Speer
 REGION 8 1
 "Nordberg";Name
 "Ebene";Terrain
@@ -1357,58 +1349,75 @@ PREISE
 28;Ã–l
 19;Seide
 26;Weihrauch
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im sw liegt Nordbergs Nachbarland."
-EINHEIT 1353
-"Knut";Name
+"Im o liegt Nordbergs Nachbarland."
+EINHEIT 1430
+"Holzfäller von Westheim";Name
 3742;Partei
 "Mensch";Typ
 1;Anzahl
-272;Silber
+1340;Silber
 2;Kampfstatus
 0;Tarnung
 "verwundet";hp
 COMMANDS
-"MACHEN TEMP 93"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Knut bleibt hier"
+"ARBEITEN"
 TALENTE
-"240 8";HolzfÃ¤llen
+"180 6";HolzfÃ¤llen
 GEGENSTAENDE
-1;Schild
-EINHEITSBOTSCHAFTEN
-"Knut hat Hunger."
-EINHEIT 1382
-"Späher von Bärenberg";Name
+1;Speer
+1;Holz
+EINHEIT 1443
+"Holzfäller von Kaltwald";Name
 3742;Partei
 "Mensch";Typ
-48;Anzahl
-32;Silber
-1;Kampfstatus
-0;Tarnung
-COMMANDS
-"LERNEN Tarnung"
-TALENTE
-"11520 8";Tarnung
-"4320 3";BogenschieÃŸen
-"8640 6";Handeln
-EINHEIT 1410
-"Rüdiger";Name
-3742;Partei
-"Mensch";Typ
-12;Anzahl
-0;Silber
+15;Anzahl
+761;Silber
 0;Kampfstatus
-0;Tarnung
+2;Tarnung
 COMMANDS
 "NACH so no"
 "; Zur Küste"
 TALENTE
-"2160 6";Reiten
-"2880 8";Hiebwaffen
+"900 2";Bergbau
+"3600 8";Bergbau
+GEGENSTAENDE
+9;Schwert
+5;Stein
+EINHEITSBOTSCHAFTEN
+"Holzfäller von Kaltwald hat Hunger."
+EINHEIT 1446
+"Jörg";Name
+3742;Partei
+"Mensch";Typ
+13;Anzahl
+1840;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"LERNEN Bergbau"
+TALENTE
+"780 2";Bergbau
+"3510 9";Bergbau
+"1950 5";HolzfÃ¤llen
+EINHEIT 1472
+"Holzfäller von Südheim";Name
+3742;Partei
+"Mensch";Typ
+12;Anzahl
+1254;Silber
+1;Kampfstatus
+0;Tarnung
+COMMANDS
+"KAUFEN 5 Gewürz"
+"VERKAUFEN ALLES Wunder~Elixier"
+TALENTE
+"3240 9";Reiten
+"1800 5";Hiebwaffen
+EINHEITSBOTSCHAFTEN
+"Holzfäller von Südheim hat Hunger."
 REGION 9 1
 "Felswald";Name
 "Hochland";Terrain
@@ -1430,28 +1439,60 @@ PREISE
 49;Seide
 72;Weihrauch
 UMGEBUNG
-"Im w liegt Felswalds Nachbarland."
-EINHEIT 1439
-"Hans";Name
+"Im nw liegt Felswalds Nachbarland."
+EINHEIT 1501
+"Händler von Mühlau";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
 3742;Partei
 "Mensch";Typ
-47;Anzahl
-794;Silber
-1;Kampfstatus
+1;Anzahl
+1757;Silber
+2;Kampfstatus
 0;Tarnung
+"verwundet";hp
 COMMANDS
-"MACHEN TEMP 82"
+"ARBEITEN"
+TALENTE
+"180 6";Handeln
+"120 4";Hiebwaffen
+"60 2";Wahrnehmung
+GEGENSTAENDE
+2;Schild
+EINHEIT 1518
+"Schützen von Tannhausen";Name
+3742;Partei
+"Mensch";Typ
+36;Anzahl
+2347;Silber
+1;Kampfstatus
+2;Tarnung
+COMMANDS
+"MACHEN TEMP 64"
 "  REKRUTIEREN 5"
 "  BENENNEN EINHEIT Neue~Wache"
 "  LERNEN Hiebwaffen"
 "ENDE"
-"// Hans bleibt hier"
+"// Schützen von Tannhausen bleibt hier"
 TALENTE
-"5640 4";Tarnung
+"5400 5";Bergbau
+"5400 5";Handeln
 GEGENSTAENDE
-8;Speer
-48;Schild
-44;Bogen
+2;Pferd
+8;Schwert
+55;Holz
+EINHEIT 1546
+"Reiter von Osthausen";Name
+3742;Partei
+"Mensch";Typ
+45;Anzahl
+1537;Silber
+3;Kampfstatus
+0;Tarnung
+COMMANDS
+"NACH so so"
+"; Zur Küste"
+TALENTE
+"9450 7";Hiebwaffen
 REGION 10 1
 "Ozean";Terrain
 REGION 11 1
@@ -1479,50 +1520,39 @@ PREISE
 73;Seide
 30;Weihrauch
 UMGEBUNG
-"Im w liegt Südfurts Nachbarland."
-EINHEIT 1453
-"Händler von Ostfurt";Name
-3742;Partei
-"Mensch";Typ
-50;Anzahl
-1;bewacht
-1111;Silber
+"Im nw liegt Südfurts Nachbarland."
+SCHIFF 1618
+"Kahn von Südfurt";Name
+"Drachenschiff";Typ
+2;Kueste
+1612;Kapitaen
+EINHEIT 1577
+"Ulrike";Name
+5666;Partei
+"Zwerg";Typ
+4;Anzahl
+EINHEIT 1585
+"Bergleute von Tannmoor";Name
+4482;Partei
+"Elf";Typ
+26;Anzahl
+2844;Silber
 2;Kampfstatus
 0;Tarnung
-COMMANDS
-"ARBEITEN"
 TALENTE
-"10500 7";BogenschieÃŸen
+"780 1";Segeln
+"1560 2";Wahrnehmung
+"6240 8";Burgenbau
 GEGENSTAENDE
-45;Stein
-95;Schwert
-96;Eisen
-EINHEIT 1478
-"Knut";Name
-3742;Partei
-"Mensch";Typ
-8;Anzahl
-2020;Silber
-1;Kampfstatus
-0;Tarnung
-COMMANDS
-"ARBEITEN"
-TALENTE
-"1440 6";Wahrnehmung
-"720 3";Reiten
-"720 3";Reiten
-EINHEIT 1480
-"Bärbel";Name
-3742;Partei
-"Mensch";Typ
-51;Anzahl
-778;Silber
-1;Kampfstatus
-0;Tarnung
-COMMANDS
-"ARBEITEN"
-TALENTE
-"3060 2";HolzfÃ¤llen
+29;Speer
+4;Schwert
+31;Bogen
+EINHEIT 1612
+"Reiter von Wolfswald";Name
+6961;Partei
+"Ork";Typ
+5;Anzahl
+1618;Schiff
 REGION 14 1
 "Ozean";Terrain
 REGION -1 2
@@ -1552,77 +1582,31 @@ PREISE
 20;Ã–l
 72;Seide
 33;Weihrauch
-REGIONSBOTSCHAFTEN
-"Ein Bote ruft: Frieden für Westbrück!"
 UMGEBUNG
 "Im so liegt Westbrücks Nachbarland."
-EINHEIT 1507
-"Reiter von Wolfswald";Name
+EINHEIT 1657
+"Reiter von Mühlau";Name
 3742;Partei
 "Mensch";Typ
-5;Anzahl
-280;Silber
-2;Kampfstatus
+38;Anzahl
+2392;Silber
+3;Kampfstatus
 0;Tarnung
 COMMANDS
 "ARBEITEN"
 TALENTE
-"1200 8";Segeln
-"1050 7";Bergbau
-"150 1";Reiten
+"6840 6";Tarnung
 GEGENSTAENDE
-7;Eisen
-10;Holz
-1;Eisen
-EINHEIT 1542
-"Späher von Südau";Name
-3742;Partei
-"Mensch";Typ
-31;Anzahl
-1;bewacht
-1001;Silber
-3;Kampfstatus
-0;Tarnung
-"Nur für mich: Späher von Südau";privat
-COMMANDS
-"LERNEN Bogenschießen"
-TALENTE
-"1860 2";BogenschieÃŸen
-"7440 8";HolzfÃ¤llen
-"3720 4";Reiten
-GEGENSTAENDE
-56;Pferd
-54;Schild
-EINHEIT 1557
+48;Schild
+69;Pferd
+SPRUECHE
+"Feuerball"
+"Heilung"
+EINHEIT 1684
 "Öda";Name
-3742;Partei
-"Mensch";Typ
-23;Anzahl
-0;Silber
-2;Kampfstatus
-0;Tarnung
-COMMANDS
-"KAUFEN 5 Myrrhe"
-"VERKAUFEN ALLES Wunder~Elixier"
-TALENTE
-"3450 5";Reiten
-EINHEIT 1562
-"Rüdiger";Name
-3742;Partei
-"Mensch";Typ
-33;Anzahl
-589;Silber
-0;Kampfstatus
-0;Tarnung
-COMMANDS
-"NACH so w"
-"; Zur Küste"
-TALENTE
-"3960 4";HolzfÃ¤llen
-GEGENSTAENDE
-13;Kettenhemd
-25;Holz
-43;Schwert
+5666;Partei
+"Zwerg";Typ
+1;Anzahl
 REGION 2 2
 "Südfurt";Name
 "Sumpf";Terrain
@@ -1644,90 +1628,26 @@ PREISE
 48;Seide
 9;Weihrauch
 DURCHREISE
-"Boten (6299)"
+"Boten (7116)"
 UMGEBUNG
 "Im no liegt Südfurts Nachbarland."
-EINHEIT 1581
-"Öda";Name
-6961;Partei
-"Ork";Typ
-1;Anzahl
-EINHEIT 1613
-"Rüdiger";Name
+EINHEIT 1717
+"Jörg";Name
 3742;Partei
 "Mensch";Typ
-59;Anzahl
-1;bewacht
-0;Silber
-1;Kampfstatus
-2;Tarnung
-COMMANDS
-"MACHEN TEMP 62"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Rüdiger bleibt hier"
-TALENTE
-"10620 6";Bergbau
-"3540 2";Bergbau
-EINHEIT 1615
-"Ulrike";Name
-3742;Partei
-"Mensch";Typ
-18;Anzahl
-1;bewacht
-1489;Silber
+3;Anzahl
+175;Silber
 0;Kampfstatus
 0;Tarnung
 COMMANDS
-"NACH o o"
-"; Zur Küste"
+"KAUFEN 5 Balsam"
+"VERKAUFEN ALLES Wunder~Elixier"
 TALENTE
-"4320 8";HolzfÃ¤llen
-"540 1";Handeln
-"540 1";Bergbau
+"180 2";Wahrnehmung
 GEGENSTAENDE
-5;Holz
-17;Stein
-30;Eisen
-EINHEIT 1618
-"Holzfäller von Südhausen";Name
-3742;Partei
-"Mensch";Typ
-1;Anzahl
-599;Silber
-1;Kampfstatus
-0;Tarnung
-"verwundet";hp
-"Nur für mich: Holzfäller von Südhausen";privat
-COMMANDS
-"MACHEN TEMP 67"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Holzfäller von Südhausen bleibt hier"
-TALENTE
-"60 2";HolzfÃ¤llen
-GEGENSTAENDE
-1;Bogen
-1;Bogen
-EINHEIT 1623
-"Wachen von Felstal";Name
-3742;Partei
-"Mensch";Typ
-52;Anzahl
-1569;Silber
-0;Kampfstatus
-0;Tarnung
-COMMANDS
-"LERNEN Bergbau"
-TALENTE
-"3120 2";Bergbau
-GEGENSTAENDE
-28;Eisen
-86;Bogen
+3;Stein
+3;Eisen
+4;Schwert
 REGION 3 2
 "Grünbrück";Name
 "Hochland";Terrain
@@ -1749,44 +1669,235 @@ PREISE
 23;Seide
 31;Weihrauch
 UMGEBUNG
-"Im w liegt Grünbrücks Nachbarland."
-EINHEIT 1639
-"Reiter von Nordhausen";Name
-"Eine Gruppe Menschen auf Wanderschaft.";Beschr
+"Im o liegt Grünbrücks Nachbarland."
+BURG 1777
+"Feste Grünbrück";Name
+"Burg";Typ
+272;Groesse
+1724;Besitzer
+27;Unterhalt
+EINHEIT 1724
+"Schützen von Ostbrück";Name
 3742;Partei
 "Mensch";Typ
-18;Anzahl
-0;Silber
-1;Kampfstatus
+41;Anzahl
+1777;Burg
+2011;Silber
+0;Kampfstatus
 0;Tarnung
-"Nur für mich: Reiter von Nordhausen";privat
 COMMANDS
-"KAUFEN 5 Gewürz"
+"ARBEITEN"
+TALENTE
+"4920 4";Segeln
+GEGENSTAENDE
+44;Eisen
+22;Bogen
+65;Stein
+EINHEIT 1728
+"Schützen von Wolfswald";Name
+3742;Partei
+"Mensch";Typ
+29;Anzahl
+1777;Burg
+0;Silber
+0;Kampfstatus
+2;Tarnung
+COMMANDS
+"NACH so w"
+"; Zur Küste"
+TALENTE
+"7830 9";Bergbau
+"6960 8";HolzfÃ¤llen
+"870 1";Handeln
+EINHEIT 1732
+"Knut";Name
+3742;Partei
+"Mensch";Typ
+41;Anzahl
+1777;Burg
+2930;Silber
+0;Kampfstatus
+0;Tarnung
+"Nur für mich: Knut";privat
+COMMANDS
+"ARBEITEN"
+TALENTE
+"2460 2";Reiten
+GEGENSTAENDE
+46;Holz
+53;Speer
+73;Pferd
+EINHEIT 1735
+"Bergleute von Eichenbrück";Name
+3742;Partei
+"Mensch";Typ
+2;Anzahl
+1500;Silber
+2;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"MACHEN TEMP 87"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Bergleute von Eichenbrück bleibt hier"
+TALENTE
+"240 4";Bergbau
+EINHEIT 1756
+"Ulrike";Name
+3742;Partei
+"Mensch";Typ
+35;Anzahl
+1777;Burg
+988;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"KAUFEN 5 Weihrauch"
 "VERKAUFEN ALLES Wunder~Elixier"
 TALENTE
-"540 1";Wahrnehmung
+"3150 3";BogenschieÃŸen
+"4200 4";Burgenbau
 GEGENSTAENDE
-25;Eisen
+5;Bogen
+1;Schild
+21;Schwert
+EINHEITSBOTSCHAFTEN
+"Ulrike hat Hunger."
 REGION 4 2
 "Grünmoor";Name
 "Sumpf";Terrain
 733;Bauern
 386;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Grünmoor sind fleißig.";Beschr
+8;Pferde
+10262;Silber
+513;Unterh
+18;Rekruten
+11;Lohn
+PREISE
+-73;Balsam
+6;GewÃ¼rz
+21;Juwel
+30;Myrrhe
+7;Ã–l
+45;Seide
+30;Weihrauch
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
 UMGEBUNG
 "Im nw liegt Grünmoors Nachbarland."
+EINHEIT 1803
+"Hans";Name
+6961;Partei
+"Ork";Typ
+1;Anzahl
+EINHEIT 1810
+"Knut";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+1;bewacht
+1218;Silber
+3;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"KAUFEN 5 Balsam"
+"VERKAUFEN ALLES Wunder~Elixier"
+TALENTE
+"270 9";HolzfÃ¤llen
+GEGENSTAENDE
+2;Eisen
+1;Stein
+EINHEIT 1819
+"Knut";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+2705;Silber
+1;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"NACH sw so"
+"; Zur Küste"
+TALENTE
+"210 7";Tarnung
+"30 1";Bergbau
+GEGENSTAENDE
+2;Schild
+2;Schild
+1;Bogen
+EINHEITSBOTSCHAFTEN
+"Knut hat Hunger."
+EINHEIT 1859
+"Reiter von Felsfurt";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+739;Silber
+2;Kampfstatus
+2;Tarnung
+"verwundet";hp
+COMMANDS
+"KAUFEN 5 Gewürz"
+"VERKAUFEN ALLES Wunder~Elixier"
+TALENTE
+"150 5";Segeln
+"60 2";Wahrnehmung
+"150 5";Hiebwaffen
+EINHEITSBOTSCHAFTEN
+"Reiter von Felsfurt hat Hunger."
 REGION 5 2
 "Felsbrück";Name
 "Wüste";Terrain
 279;Bauern
 0;Baeume
 UMGEBUNG
-"Im so liegt Felsbrücks Nachbarland."
+"Im sw liegt Felsbrücks Nachbarland."
 REGION 6 2
 "Mühlheim";Name
 "Wüste";Terrain
-197;Runde
 244;Bauern
 0;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Mühlheim sind fleißig.";Beschr
+15;Pferde
+3172;Silber
+158;Unterh
+6;Rekruten
+15;Lohn
+PREISE
+-34;Balsam
+23;GewÃ¼rz
+53;Juwel
+48;Myrrhe
+48;Ã–l
+44;Seide
+44;Weihrauch
+UMGEBUNG
+"Im w liegt Mühlheims Nachbarland."
+EINHEIT 1899
+"Späher von Südheim";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
+3742;Partei
+"Mensch";Typ
+35;Anzahl
+1;bewacht
+439;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"ARBEITEN"
+TALENTE
+"7350 7";HolzfÃ¤llen
+"3150 3";HolzfÃ¤llen
+GEGENSTAENDE
+26;Kettenhemd
 REGION 7 2
 "Westbrück";Name
 "Wald";Terrain
@@ -1808,42 +1919,56 @@ PREISE
 18;Seide
 34;Weihrauch
 UMGEBUNG
-"Im no liegt Westbrücks Nachbarland."
-EINHEIT 1677
-"Swaantje";Name
-4482;Partei
-"Elf";Typ
-41;Anzahl
-2418;Silber
-1;Kampfstatus
-0;Tarnung
-TALENTE
-"11070 9";Tarnung
-"11070 9";Reiten
-"7380 6";Burgenbau
-GEGENSTAENDE
-59;Holz
-54;Schild
-79;Pferd
-EINHEIT 1714
-"Rüdiger";Name
+"Im so liegt Westbrücks Nachbarland."
+EINHEIT 1903
+"Bärbel";Name
 3742;Partei
 "Mensch";Typ
-1;Anzahl
-1;bewacht
-0;Silber
-3;Kampfstatus
+8;Anzahl
+2394;Silber
+1;Kampfstatus
 0;Tarnung
-"verwundet";hp
 COMMANDS
-"NACH no nw"
+"NACH nw w"
 "; Zur Küste"
 TALENTE
-"270 9";Handeln
-"150 5";Tarnung
+"720 3";Reiten
 GEGENSTAENDE
-1;Bogen
-2;Speer
+7;Schild
+EINHEIT 1932
+"Swaantje";Name
+3742;Partei
+"Mensch";Typ
+22;Anzahl
+2481;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"LERNEN Bergbau"
+TALENTE
+"4620 7";Bergbau
+"5280 8";BogenschieÃŸen
+GEGENSTAENDE
+5;Pferd
+EINHEIT 1971
+"Bergleute von Felsau";Name
+3742;Partei
+"Mensch";Typ
+20;Anzahl
+0;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"ARBEITEN"
+TALENTE
+"4200 7";BogenschieÃŸen
+"600 1";Hiebwaffen
+GEGENSTAENDE
+20;Pferd
+39;Pferd
+25;Bogen
+EINHEITSBOTSCHAFTEN
+"Bergleute von Felsau hat Hunger."
 REGION 8 2
 "Tannheim";Name
 "Berge";Terrain
@@ -1866,49 +1991,86 @@ PREISE
 39;Seide
 20;Weihrauch
 UMGEBUNG
-"Im so liegt Tannheims Nachbarland."
-EINHEIT 1753
-"Gundolf";Name
+"Im o liegt Tannheims Nachbarland."
+EINHEIT 1982
+"Holzfäller von Grünau";Name
 3742;Partei
 "Mensch";Typ
-8;Anzahl
-883;Silber
-1;Kampfstatus
-0;Tarnung
+45;Anzahl
+0;Silber
+2;Kampfstatus
+2;Tarnung
 COMMANDS
-"ARBEITEN"
-TALENTE
-"480 2";Burgenbau
-"2160 9";Reiten
-GEGENSTAENDE
-4;Kettenhemd
-2;Eisen
-12;Schild
-EINHEITSBOTSCHAFTEN
-"Gundolf hat Hunger."
-EINHEIT 1761
-"Boten von Kaltbrück";Name
-3742;Partei
-"Mensch";Typ
-24;Anzahl
-1;bewacht
-1513;Silber
-1;Kampfstatus
-0;Tarnung
-COMMANDS
-"MACHEN TEMP 16"
+"MACHEN TEMP 43"
 "  REKRUTIEREN 5"
 "  BENENNEN EINHEIT Neue~Wache"
 "  LERNEN Hiebwaffen"
 "ENDE"
-"// Boten von Kaltbrück bleibt hier"
+"// Holzfäller von Grünau bleibt hier"
 TALENTE
-"6480 9";Burgenbau
+"2700 2";Hiebwaffen
+"12150 9";Burgenbau
+"8100 6";Bergbau
 GEGENSTAENDE
-41;Bogen
-25;Holz
-EINHEITSBOTSCHAFTEN
-"Boten von Kaltbrück hat Hunger."
+23;Speer
+25;Stein
+45;Schild
+EINHEIT 2009
+"Ulrike";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
+3742;Partei
+"Mensch";Typ
+36;Anzahl
+0;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"ARBEITEN"
+TALENTE
+"1080 1";BogenschieÃŸen
+GEGENSTAENDE
+46;Stein
+3;Speer
+EINHEIT 2048
+"Grete";Name
+3742;Partei
+"Mensch";Typ
+30;Anzahl
+1;bewacht
+51;Silber
+1;Kampfstatus
+2;Tarnung
+COMMANDS
+"MACHEN TEMP 12"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Grete bleibt hier"
+TALENTE
+"7200 8";Handeln
+GEGENSTAENDE
+22;Kettenhemd
+EINHEIT 2072
+"Holzfäller von Kaltau";Name
+3742;Partei
+"Mensch";Typ
+53;Anzahl
+1153;Silber
+1;Kampfstatus
+2;Tarnung
+COMMANDS
+"NACH so sw"
+"; Zur Küste"
+TALENTE
+"12720 8";Bergbau
+"11130 7";Burgenbau
+"7950 5";BogenschieÃŸen
+GEGENSTAENDE
+67;Stein
+SPRUECHE
+"Feuerball"
+"Heilung"
 REGION 9 2
 "Nordheim";Name
 "Ebene";Terrain
@@ -1929,97 +2091,62 @@ PREISE
 34;Ã–l
 50;Seide
 44;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
 UMGEBUNG
 "Im no liegt Nordheims Nachbarland."
-BURG 1838
-"Feste Nordheim";Name
-"Burg";Typ
-158;Groesse
-1780;Besitzer
-15;Unterhalt
-EINHEIT 1780
+EINHEIT 2102
+"Wachen von Bärenwald";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+1568;Silber
+1;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"MACHEN TEMP 66"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Wachen von Bärenwald bleibt hier"
+TALENTE
+"180 6";Segeln
+GEGENSTAENDE
+2;Holz
+1;Kettenhemd
+1;Speer
+EINHEIT 2139
+"Späher von Südwald";Name
+3742;Partei
+"Mensch";Typ
+16;Anzahl
+2101;Silber
+3;Kampfstatus
+0;Tarnung
+COMMANDS
+"LERNEN Burgenbau"
+TALENTE
+"960 2";Burgenbau
+GEGENSTAENDE
+9;Stein
+EINHEIT 2143
 "Bärbel";Name
 3742;Partei
 "Mensch";Typ
-1;Anzahl
-1838;Burg
-0;Silber
-3;Kampfstatus
-0;Tarnung
-"verwundet";hp
-COMMANDS
-"MACHEN TEMP 35"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Bärbel bleibt hier"
-TALENTE
-"120 4";Reiten
-"90 3";Wahrnehmung
-GEGENSTAENDE
-1;Holz
-EINHEIT 1806
-"Boten von Tanntal";Name
-3742;Partei
-"Mensch";Typ
-53;Anzahl
-2187;Silber
-1;Kampfstatus
-0;Tarnung
-COMMANDS
-"MACHEN TEMP 61"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Boten von Tanntal bleibt hier"
-TALENTE
-"4770 3";Bergbau
-"3180 2";BogenschieÃŸen
-"7950 5";Handeln
-GEGENSTAENDE
-40;Holz
-94;Bogen
-EINHEIT 1825
-"Öda";Name
-3742;Partei
-"Mensch";Typ
 34;Anzahl
-1203;Silber
-2;Kampfstatus
-0;Tarnung
-COMMANDS
-"ARBEITEN"
-TALENTE
-"7140 7";BogenschieÃŸen
-"1020 1";Hiebwaffen
-GEGENSTAENDE
-48;Pferd
-59;Pferd
-17;Bogen
-EINHEIT 1833
-"Reiter von Ostbrück";Name
-3742;Partei
-"Mensch";Typ
-1;Anzahl
-0;Silber
+171;Silber
 3;Kampfstatus
 0;Tarnung
-"verwundet";hp
-"Nur für mich: Reiter von Ostbrück";privat
 COMMANDS
-"KAUFEN 5 Juwel"
+"KAUFEN 5 Weihrauch"
 "VERKAUFEN ALLES Wunder~Elixier"
 TALENTE
-"60 2";Tarnung
-"90 3";Hiebwaffen
-"60 2";Hiebwaffen
-GEGENSTAENDE
-1;Pferd
-1;Holz
+"1020 1";Wahrnehmung
+EINHEIT 2148
+"Hans";Name
+6961;Partei
+"Ork";Typ
+1;Anzahl
 REGION 10 2
 "Ozean";Terrain
 REGION 11 2
@@ -2052,67 +2179,55 @@ PREISE
 52;Ã–l
 48;Seide
 44;Weihrauch
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im w liegt Kaltmoors Nachbarland."
-EINHEIT 1842
-"Händler von Wolfstal";Name
-"Eine Gruppe Menschen auf Wanderschaft.";Beschr
+"Im o liegt Kaltmoors Nachbarland."
+EINHEIT 2165
+"Holzfäller von Wolfsmoor";Name
 3742;Partei
 "Mensch";Typ
-1;Anzahl
-474;Silber
-2;Kampfstatus
+16;Anzahl
+2358;Silber
+0;Kampfstatus
 0;Tarnung
-"verwundet";hp
 COMMANDS
-"ARBEITEN"
+"LERNEN Bogenschießen"
 TALENTE
-"60 2";HolzfÃ¤llen
-"90 3";Hiebwaffen
-"30 1";HolzfÃ¤llen
-EINHEIT 1879
-"Grete";Name
+"3840 8";BogenschieÃŸen
+GEGENSTAENDE
+28;Speer
+10;Holz
+21;Speer
+EINHEIT 2198
+"Reiter von Weststätt";Name
+4482;Partei
+"Elf";Typ
+5;Anzahl
+104;Silber
+3;Kampfstatus
+0;Tarnung
+TALENTE
+"450 3";Bergbau
+"1200 8";Segeln
+GEGENSTAENDE
+10;Pferd
+EINHEIT 2225
+"Holzfäller von Tannberg";Name
 3742;Partei
 "Mensch";Typ
-14;Anzahl
-666;Silber
+49;Anzahl
+0;Silber
 2;Kampfstatus
 0;Tarnung
 COMMANDS
 "KAUFEN 5 Juwel"
 "VERKAUFEN ALLES Wunder~Elixier"
 TALENTE
-"3360 8";Hiebwaffen
-"2940 7";Handeln
-"840 2";BogenschieÃŸen
+"11760 8";Tarnung
+"13230 9";Burgenbau
 GEGENSTAENDE
-27;Kettenhemd
-EINHEITSBOTSCHAFTEN
-"Grete hat Hunger."
-EINHEIT 1883
-"Knut";Name
-6961;Partei
-"Ork";Typ
-10;Anzahl
-EINHEIT 1922
-"Ulrike";Name
-3742;Partei
-"Mensch";Typ
-12;Anzahl
-2381;Silber
-3;Kampfstatus
-0;Tarnung
-COMMANDS
-"LERNEN Hiebwaffen"
-TALENTE
-"2880 8";Hiebwaffen
-"1800 5";Hiebwaffen
-"3240 9";Wahrnehmung
-GEGENSTAENDE
-7;Holz
-13;Stein
-EINHEITSBOTSCHAFTEN
-"Ulrike hat Hunger."
+75;Bogen
 REGION 1 3
 "Eichenbrück";Name
 "Berge";Terrain
@@ -2135,38 +2250,192 @@ PREISE
 21;Ã–l
 14;Seide
 67;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im nw liegt Eichenbrücks Nachbarland."
-BURG 1960
-"Feste Eichenbrück";Name
-"Burg";Typ
-209;Groesse
-1955;Besitzer
-20;Unterhalt
-EINHEIT 1955
-"Jörg";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-1960;Burg
-1165;Silber
-3;Kampfstatus
+"Im no liegt Eichenbrücks Nachbarland."
+EINHEIT 2237
+"Boten von Bärenbrück";Name
+3742;Partei
+"Mensch";Typ
+38;Anzahl
+0;Silber
+2;Kampfstatus
 0;Tarnung
-"verwundet";hp
+COMMANDS
+"NACH w w"
+"; Zur Küste"
 TALENTE
-"60 2";Bergbau
+"4560 4";Wahrnehmung
 GEGENSTAENDE
-1;Speer
-1;Stein
+25;Schwert
+51;Holz
+72;Holz
+SPRUECHE
+"Feuerball"
+"Heilung"
+EINHEIT 2248
+"Bergleute von Westhausen";Name
+6961;Partei
+"Ork";Typ
+22;Anzahl
+EINHEIT 2272
+"Boten von Südstätt";Name
+3742;Partei
+"Mensch";Typ
+27;Anzahl
+642;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"NACH so so"
+"; Zur Küste"
+TALENTE
+"3240 4";Tarnung
+"7290 9";Bergbau
+"3240 4";Hiebwaffen
+GEGENSTAENDE
+5;Speer
+3;Schwert
+2;Speer
+EINHEIT 2275
+"Holzfäller von Kaltau";Name
+3742;Partei
+"Mensch";Typ
+31;Anzahl
+353;Silber
+0;Kampfstatus
+0;Tarnung
+COMMANDS
+"LERNEN Wahrnehmung"
+TALENTE
+"5580 6";Wahrnehmung
+"1860 2";BogenschieÃŸen
+GEGENSTAENDE
+18;Eisen
+45;Eisen
+1;Holz
 REGION 2 3
 "Osttal";Name
 "Wüste";Terrain
 227;Bauern
 0;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Osttal sind fleißig.";Beschr
+1;Pferde
+2951;Silber
+147;Unterh
+5;Rekruten
+12;Lohn
+PREISE
+-8;Balsam
+46;GewÃ¼rz
+56;Juwel
+54;Myrrhe
+55;Ã–l
+76;Seide
+58;Weihrauch
 UMGEBUNG
-"Im so liegt Osttals Nachbarland."
+"Im no liegt Osttals Nachbarland."
+EINHEIT 2298
+"Wachen von Eichenmoor";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+1;bewacht
+0;Silber
+0;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"LERNEN Hiebwaffen"
+TALENTE
+"180 6";Hiebwaffen
+"90 3";Burgenbau
+GEGENSTAENDE
+1;Stein
+1;Stein
+2;Eisen
+SPRUECHE
+"Feuerball"
+"Heilung"
+EINHEITSBOTSCHAFTEN
+"Wachen von Eichenmoor hat Hunger."
+EINHEIT 2299
+"Späher von Eichenheim";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+1;bewacht
+0;Silber
+1;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"LERNEN Handeln"
+TALENTE
+"30 1";Handeln
+GEGENSTAENDE
+1;Holz
+SPRUECHE
+"Feuerball"
+"Heilung"
+EINHEIT 2310
+"Rüdiger";Name
+3742;Partei
+"Mensch";Typ
+18;Anzahl
+786;Silber
+2;Kampfstatus
+0;Tarnung
+"Nur für mich: Rüdiger";privat
+COMMANDS
+"KAUFEN 5 Juwel"
+"VERKAUFEN ALLES Wunder~Elixier"
+TALENTE
+"3240 6";Wahrnehmung
+"540 1";BogenschieÃŸen
+"2160 4";Burgenbau
+GEGENSTAENDE
+14;Pferd
+25;Bogen
+14;Kettenhemd
+SPRUECHE
+"Feuerball"
+"Heilung"
+EINHEIT 2349
+"Wachen von Nordmoor";Name
+3742;Partei
+"Mensch";Typ
+57;Anzahl
+2398;Silber
+1;Kampfstatus
+0;Tarnung
+COMMANDS
+"LERNEN Segeln"
+TALENTE
+"8550 5";Segeln
+"3420 2";Hiebwaffen
+"10260 6";Hiebwaffen
+EINHEIT 2372
+"Ulrike";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+1;bewacht
+0;Silber
+0;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"LERNEN Burgenbau"
+TALENTE
+"270 9";Burgenbau
+"60 2";BogenschieÃŸen
+GEGENSTAENDE
+1;Schwert
+1;Pferd
+EINHEITSBOTSCHAFTEN
+"Ulrike hat Hunger."
 REGION 3 3
 "Westtal";Name
 "Wald";Terrain
@@ -2187,45 +2456,23 @@ PREISE
 65;Ã–l
 68;Seide
 57;Weihrauch
+REGIONSBOTSCHAFTEN
+"Ein Bote ruft: Frieden für Westtal!"
 UMGEBUNG
-"Im w liegt Westtals Nachbarland."
-EINHEIT 1993
-"Schützen von Eichenwald";Name
-6961;Partei
-"Ork";Typ
-1;Anzahl
-EINHEIT 2003
-"Bergleute von Tanntal";Name
+"Im o liegt Westtals Nachbarland."
+EINHEIT 2384
+"Hans";Name
 3742;Partei
 "Mensch";Typ
-42;Anzahl
-1973;Silber
-3;Kampfstatus
-0;Tarnung
-COMMANDS
-"NACH sw so"
-"; Zur Küste"
-TALENTE
-"5040 4";BogenschieÃŸen
-"3780 3";Burgenbau
-"11340 9";Bergbau
-EINHEIT 2043
-"Boten von Südheim";Name
-3742;Partei
-"Mensch";Typ
-6;Anzahl
-1590;Silber
-0;Kampfstatus
+29;Anzahl
+2764;Silber
+1;Kampfstatus
 0;Tarnung
 COMMANDS
 "ARBEITEN"
 TALENTE
-"1440 8";Segeln
-"180 1";BogenschieÃŸen
-"1620 9";Segeln
-GEGENSTAENDE
-2;Eisen
-6;Schild
+"5220 6";HolzfÃ¤llen
+"5220 6";Hiebwaffen
 REGION 4 3
 "Westfurt";Name
 "Sumpf";Terrain
@@ -2247,99 +2494,77 @@ PREISE
 48;Ã–l
 35;Seide
 67;Weihrauch
-DURCHREISE
-"Boten (5666)"
+REGIONSBOTSCHAFTEN
+"Ein Bote ruft: Frieden für Westfurt!"
 UMGEBUNG
-"Im w liegt Westfurts Nachbarland."
-EINHEIT 2080
-"Öda";Name
+"Im no liegt Westfurts Nachbarland."
+EINHEIT 2389
+"Boten von Tannstätt";Name
 3742;Partei
 "Mensch";Typ
-45;Anzahl
-1;bewacht
-0;Silber
-1;Kampfstatus
-2;Tarnung
-COMMANDS
-"KAUFEN 5 Öl"
-"VERKAUFEN ALLES Wunder~Elixier"
-TALENTE
-"10800 8";Handeln
-"10800 8";Burgenbau
-GEGENSTAENDE
-23;Schild
-51;Speer
-33;Speer
-EINHEIT 2106
-"Holzfäller von Nordwald";Name
-5666;Partei
-"Zwerg";Typ
-1;Anzahl
-EINHEIT 2120
-"Rüdiger";Name
-3742;Partei
-"Mensch";Typ
-36;Anzahl
-1;bewacht
-2273;Silber
-1;Kampfstatus
-0;Tarnung
-COMMANDS
-"ARBEITEN"
-TALENTE
-"2160 2";Segeln
-GEGENSTAENDE
-68;Schild
-35;Schild
-39;Schild
-EINHEIT 2134
-"Jörg";Name
-5666;Partei
-"Zwerg";Typ
-28;Anzahl
-1;bewacht
-EINHEIT 2138
-"Späher von Mühlheim";Name
-"Eine Gruppe Menschen auf Wanderschaft.";Beschr
-3742;Partei
-"Mensch";Typ
-50;Anzahl
-1838;Silber
+52;Anzahl
+1780;Silber
 3;Kampfstatus
 0;Tarnung
 COMMANDS
-"MACHEN TEMP 5"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Späher von Mühlheim bleibt hier"
+"LERNEN Wahrnehmung"
 TALENTE
-"3000 2";HolzfÃ¤llen
-"3000 2";HolzfÃ¤llen
-GEGENSTAENDE
-69;Holz
-72;Speer
-61;Speer
-EINHEIT 2177
-"Hans";Name
-3742;Partei
-"Mensch";Typ
+"6240 4";Wahrnehmung
+EINHEIT 2392
+"Rüdiger";Name
+4482;Partei
+"Elf";Typ
 1;Anzahl
-1;bewacht
 0;Silber
 0;Kampfstatus
 0;Tarnung
 "verwundet";hp
+TALENTE
+"90 3";Hiebwaffen
+"210 7";Handeln
+"270 9";Wahrnehmung
+GEGENSTAENDE
+1;Kettenhemd
+EINHEIT 2431
+"Schützen von Weststätt";Name
+3742;Partei
+"Mensch";Typ
+25;Anzahl
+0;Silber
+1;Kampfstatus
+0;Tarnung
 COMMANDS
 "ARBEITEN"
 TALENTE
-"180 6";Hiebwaffen
-"90 3";Burgenbau
+"2250 3";Wahrnehmung
 GEGENSTAENDE
-1;Stein
-1;Stein
-2;Eisen
+50;Eisen
+17;Speer
+4;Pferd
+EINHEIT 2460
+"Schützen von Mühlau";Name
+1;Parteitarnung
+"Ork";Typ
+23;Anzahl
+EINHEIT 2487
+"Bärbel";Name
+3742;Partei
+"Mensch";Typ
+46;Anzahl
+1395;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"NACH nw no"
+"; Zur Küste"
+TALENTE
+"11040 8";Burgenbau
+GEGENSTAENDE
+72;Stein
+14;Eisen
+SPRUECHE
+"Feuerball"
+"Heilung"
 REGION 5 3
 "Grünbrück";Name
 "Hochland";Terrain
@@ -2361,54 +2586,78 @@ PREISE
 56;Seide
 38;Weihrauch
 UMGEBUNG
-"Im w liegt Grünbrücks Nachbarland."
-EINHEIT 2204
-"Hans";Name
+"Im o liegt Grünbrücks Nachbarland."
+EINHEIT 2509
+"Wachen von Wolfshausen";Name
+1;Parteitarnung
+"Zwerg";Typ
+1;Anzahl
+EINHEIT 2516
+"Schützen von Mühlfurt";Name
 3742;Partei
 "Mensch";Typ
-1;Anzahl
-1207;Silber
-2;Kampfstatus
+40;Anzahl
+897;Silber
+3;Kampfstatus
 0;Tarnung
-"verwundet";hp
 COMMANDS
-"ARBEITEN"
+"MACHEN TEMP 92"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Schützen von Mühlfurt bleibt hier"
 TALENTE
-"180 6";Reiten
-GEGENSTAENDE
-2;Speer
-1;Pferd
-2;Holz
-EINHEIT 2230
-"Boten von Ostau";Name
-"Eine Gruppe Orken auf Wanderschaft.";Beschr
-6961;Partei
-"Ork";Typ
-1;Anzahl
-EINHEIT 2249
-"Bergleute von Felsbrück";Name
-3742;Partei
-"Mensch";Typ
-2;Anzahl
-2783;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
-COMMANDS
-"NACH no o"
-"; Zur Küste"
-TALENTE
-"120 2";Hiebwaffen
-"360 6";Hiebwaffen
-EINHEITSBOTSCHAFTEN
-"Bergleute von Felsbrück hat Hunger."
+"2400 2";HolzfÃ¤llen
+SPRUECHE
+"Feuerball"
+"Heilung"
 REGION 6 3
 "Bärenfurt";Name
 "Ebene";Terrain
 1925;Bauern
 143;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Bärenfurt sind fleißig.";Beschr
+112;Pferde
+23100;Silber
+1155;Unterh
+48;Rekruten
+15;Lohn
+PREISE
+-17;Balsam
+15;GewÃ¼rz
+14;Juwel
+33;Myrrhe
+71;Ã–l
+61;Seide
+70;Weihrauch
 UMGEBUNG
 "Im w liegt Bärenfurts Nachbarland."
+EINHEIT 2542
+"Gundolf";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+1358;Silber
+0;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"MACHEN TEMP 21"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Gundolf bleibt hier"
+TALENTE
+"210 7";Handeln
+"90 3";HolzfÃ¤llen
+GEGENSTAENDE
+2;Speer
+2;Eisen
+EINHEITSBOTSCHAFTEN
+"Gundolf hat Hunger."
 REGION 7 3
 "Mühlbrück";Name
 "Ebene";Terrain
@@ -2430,39 +2679,34 @@ PREISE
 19;Ã–l
 14;Seide
 16;Weihrauch
-REGIONSKOMMENTAR
-"Hier lohnt sich ein Markt."
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im o liegt Mühlbrücks Nachbarland."
-SCHIFF 2285
-"Kahn von Mühlbrück";Name
-"Boot";Typ
-5;Kueste
-2274;Kapitaen
-0;Schaden
-0;Ladung
-500;MaxLadung
-EINHEIT 2274
+"Im no liegt Mühlbrücks Nachbarland."
+BURG 2583
+"Bau von Mühlbrück";Name
+"Bergwerk";Typ
+9;Groesse
+2576;Besitzer
+0;Unterhalt
+EINHEIT 2576
 "Swaantje";Name
 3742;Partei
 "Mensch";Typ
 1;Anzahl
-2285;Schiff
-1019;Silber
-3;Kampfstatus
+2583;Burg
+0;Silber
+1;Kampfstatus
 0;Tarnung
 "verwundet";hp
 COMMANDS
-"NACH o w"
+"NACH nw w"
 "; Zur Küste"
 TALENTE
-"270 9";Handeln
-"30 1";Burgenbau
+"240 8";Tarnung
+"270 9";Segeln
 GEGENSTAENDE
-1;Bogen
-1;Holz
-EINHEITSBOTSCHAFTEN
-"Swaantje hat Hunger."
+1;Schild
 REGION 8 3
 "Wolfsmoor";Name
 "Wüste";Terrain
@@ -2484,42 +2728,96 @@ PREISE
 77;Seide
 54;Weihrauch
 UMGEBUNG
-"Im o liegt Wolfsmoors Nachbarland."
-EINHEIT 2323
-"Jörg";Name
+"Im so liegt Wolfsmoors Nachbarland."
+EINHEIT 2598
+"Hans";Name
 3742;Partei
 "Mensch";Typ
-36;Anzahl
-534;Silber
-0;Kampfstatus
-0;Tarnung
+58;Anzahl
+1;bewacht
+2224;Silber
+1;Kampfstatus
+2;Tarnung
 COMMANDS
-"LERNEN Handeln"
+"MACHEN TEMP 77"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Hans bleibt hier"
 TALENTE
-"3240 3";Handeln
-EINHEITSBOTSCHAFTEN
-"Jörg hat Hunger."
-EINHEIT 2343
-"Händler von Felsfurt";Name
-3742;Partei
-"Mensch";Typ
-23;Anzahl
-452;Silber
-0;Kampfstatus
-0;Tarnung
-COMMANDS
-"KAUFEN 5 Weihrauch"
-"VERKAUFEN ALLES Wunder~Elixier"
-TALENTE
-"2760 4";Hiebwaffen
-GEGENSTAENDE
-39;Schwert
+"6960 4";Hiebwaffen
+"6960 4";Bergbau
+"8700 5";Wahrnehmung
 REGION 9 3
 "Kaltau";Name
 "Gletscher";Terrain
-198;Runde
 36;Bauern
 0;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Kaltau sind fleißig.";Beschr
+0;Pferde
+180;Silber
+9;Unterh
+0;Rekruten
+11;Lohn
+63;Strasse
+73;Eisen
+PREISE
+-62;Balsam
+22;GewÃ¼rz
+12;Juwel
+34;Myrrhe
+12;Ã–l
+49;Seide
+64;Weihrauch
+UMGEBUNG
+"Im nw liegt Kaltaus Nachbarland."
+EINHEIT 2615
+"Wachen von Grünwald";Name
+5666;Partei
+"Zwerg";Typ
+5;Anzahl
+EINHEIT 2637
+"Bergleute von Westfurt";Name
+1;Parteitarnung
+"Zwerg";Typ
+53;Anzahl
+EINHEIT 2646
+"Grete";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+1;bewacht
+338;Silber
+0;Kampfstatus
+2;Tarnung
+"verwundet";hp
+COMMANDS
+"KAUFEN 5 Juwel"
+"VERKAUFEN ALLES Wunder~Elixier"
+TALENTE
+"120 4";Wahrnehmung
+"150 5";Burgenbau
+GEGENSTAENDE
+2;Kettenhemd
+1;Holz
+EINHEIT 2656
+"Gundolf";Name
+3742;Partei
+"Mensch";Typ
+22;Anzahl
+2400;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"LERNEN Tarnung"
+TALENTE
+"5280 8";Tarnung
+GEGENSTAENDE
+40;Speer
+43;Eisen
+25;Kettenhemd
 REGION 10 3
 "Ozean";Terrain
 REGION 11 3
@@ -2550,43 +2848,63 @@ PREISE
 24;Ã–l
 22;Seide
 49;Weihrauch
+REGIONSBOTSCHAFTEN
+"Ein Bote ruft: Frieden für Felsheim!"
 UMGEBUNG
-"Im sw liegt Felsheims Nachbarland."
-EINHEIT 2371
-"Schützen von Bärenstätt";Name
+"Im nw liegt Felsheims Nachbarland."
+BURG 2748
+"Bau von Felsheim";Name
+"Hafen";Typ
+285;Groesse
+2663;Besitzer
+28;Unterhalt
+EINHEIT 2663
+"Bergleute von Felstal";Name
 4482;Partei
 "Elf";Typ
 11;Anzahl
-2620;Silber
-3;Kampfstatus
+2748;Burg
+2191;Silber
+2;Kampfstatus
 0;Tarnung
 TALENTE
-"2310 7";Reiten
-"2310 7";Wahrnehmung
+"2310 7";Hiebwaffen
+"990 3";Wahrnehmung
 GEGENSTAENDE
-12;Speer
-14;Speer
-5;Eisen
-EINHEIT 2404
-"Rüdiger";Name
-6961;Partei
-"Ork";Typ
-1;Anzahl
-EINHEIT 2437
-"Reiter von Ostfurt";Name
+13;Speer
+11;Eisen
+8;Holz
+EINHEIT 2689
+"Öda";Name
+4482;Partei
+"Elf";Typ
+41;Anzahl
+2748;Burg
+2726;Silber
+0;Kampfstatus
+0;Tarnung
+TALENTE
+"3690 3";Segeln
+GEGENSTAENDE
+7;Pferd
+26;Speer
+EINHEIT 2718
+"Boten von Grünfurt";Name
 4482;Partei
 "Elf";Typ
 1;Anzahl
-2997;Silber
-0;Kampfstatus
+1;bewacht
+2748;Burg
+2340;Silber
+1;Kampfstatus
 0;Tarnung
 "verwundet";hp
 TALENTE
-"210 7";Handeln
-"240 8";Burgenbau
+"180 6";Handeln
+"150 5";BogenschieÃŸen
+"60 2";Tarnung
 GEGENSTAENDE
-2;Stein
-2;Eisen
+1;Holz
 REGION 0 4
 "Eichenhausen";Name
 "Wüste";Terrain
@@ -2609,50 +2927,32 @@ PREISE
 12;Seide
 71;Weihrauch
 UMGEBUNG
-"Im w liegt Eichenhausens Nachbarland."
-EINHEIT 2459
-"Wachen von Wolfshausen";Name
-1;Parteitarnung
-"Zwerg";Typ
-1;Anzahl
-EINHEIT 2466
-"Schützen von Mühlfurt";Name
+"Im no liegt Eichenhausens Nachbarland."
+EINHEIT 2762
+"Bergleute von Nordwald";Name
 4482;Partei
 "Elf";Typ
-40;Anzahl
-897;Silber
-3;Kampfstatus
+23;Anzahl
+0;Silber
+2;Kampfstatus
 0;Tarnung
 TALENTE
-"2400 2";HolzfÃ¤llen
-EINHEIT 2496
-"Holzfäller von Grünhausen";Name
-6961;Partei
-"Ork";Typ
+"1380 2";Hiebwaffen
+EINHEIT 2766
+"Öda";Name
+4482;Partei
+"Elf";Typ
 1;Anzahl
-EINHEIT 2499
-"Grete";Name
-3742;Partei
-"Mensch";Typ
-53;Anzahl
-251;Silber
-1;Kampfstatus
-2;Tarnung
-COMMANDS
-"KAUFEN 5 Balsam"
-"VERKAUFEN ALLES Wunder~Elixier"
+1135;Silber
+3;Kampfstatus
+0;Tarnung
+"verwundet";hp
 TALENTE
-"14310 9";Handeln
-"1590 1";HolzfÃ¤llen
-"12720 8";Tarnung
+"180 6";Segeln
 GEGENSTAENDE
-31;Holz
-52;Eisen
-EINHEIT 2531
-"Rüdiger";Name
-5666;Partei
-"Zwerg";Typ
-48;Anzahl
+2;Schwert
+2;Holz
+2;Speer
 REGION 1 4
 "Nordbrück";Name
 "Gletscher";Terrain
@@ -2675,108 +2975,107 @@ PREISE
 51;Seide
 78;Weihrauch
 UMGEBUNG
-"Im sw liegt Nordbrücks Nachbarland."
-BURG 2665
-"Feste Nordbrück";Name
-"Burg";Typ
-13;Groesse
-2548;Besitzer
-1;Unterhalt
-EINHEIT 2548
-"Gundolf";Name
-4482;Partei
-"Elf";Typ
-44;Anzahl
-2665;Burg
-0;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"11880 9";BogenschieÃŸen
-GEGENSTAENDE
-34;Pferd
-58;Schwert
-19;Stein
-EINHEIT 2582
-"Wachen von Eichenau";Name
-4482;Partei
-"Elf";Typ
-35;Anzahl
-1;bewacht
-2665;Burg
-0;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"3150 3";Tarnung
-GEGENSTAENDE
-7;Kettenhemd
-45;Bogen
-EINHEIT 2591
-"Grete";Name
+"Im o liegt Nordbrücks Nachbarland."
+EINHEIT 2806
+"Öda";Name
 4482;Partei
 "Elf";Typ
 1;Anzahl
 1;bewacht
-2665;Burg
-338;Silber
-0;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"120 4";Wahrnehmung
-"150 5";Burgenbau
-GEGENSTAENDE
-2;Kettenhemd
-1;Holz
-EINHEIT 2601
-"Gundolf";Name
-4482;Partei
-"Elf";Typ
-22;Anzahl
-2400;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"5280 8";Tarnung
-GEGENSTAENDE
-40;Speer
-43;Eisen
-25;Kettenhemd
-EINHEIT 2632
-"Reiter von Felsheim";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-2941;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"240 8";Burgenbau
-GEGENSTAENDE
-2;Bogen
-EINHEIT 2659
-"Späher von Eichenbrück";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-0;Silber
+2873;Silber
 3;Kampfstatus
 0;Tarnung
 "verwundet";hp
 TALENTE
-"150 5";Bergbau
-"120 4";Wahrnehmung
-"270 9";Reiten
+"270 9";Bergbau
 GEGENSTAENDE
-1;Bogen
+1;Stein
+EINHEIT 2825
+"Reiter von Eichenwald";Name
+4482;Partei
+"Elf";Typ
+46;Anzahl
+2035;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"6900 5";Wahrnehmung
+"11040 8";Handeln
+"12420 9";Handeln
+GEGENSTAENDE
+39;Kettenhemd
+81;Kettenhemd
+EINHEIT 2854
+"Knut";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+0;Silber
+2;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"240 8";Bergbau
+"210 7";Reiten
+"60 2";Segeln
+GEGENSTAENDE
+1;Speer
+2;Schild
+EINHEIT 2855
+"Boten von Tannwald";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+0;Silber
+1;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"150 5";Hiebwaffen
+"60 2";Handeln
+EINHEIT 2888
+"Bärbel";Name
+6961;Partei
+"Ork";Typ
+10;Anzahl
+1;bewacht
 REGION 2 4
 "Mühlfurt";Name
 "Gletscher";Terrain
-197;Runde
 32;Bauern
 0;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Mühlfurt sind fleißig.";Beschr
+0;Pferde
+608;Silber
+30;Unterh
+0;Rekruten
+11;Lohn
+51;Eisen
+PREISE
+-36;Balsam
+45;GewÃ¼rz
+79;Juwel
+13;Myrrhe
+19;Ã–l
+25;Seide
+5;Weihrauch
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
+UMGEBUNG
+"Im w liegt Mühlfurts Nachbarland."
+EINHEIT 2908
+"Grete";Name
+4482;Partei
+"Elf";Typ
+39;Anzahl
+663;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"10530 9";Reiten
+GEGENSTAENDE
+17;Schwert
 REGION 3 4
 "Tannau";Name
 "Wüste";Terrain
@@ -2797,48 +3096,95 @@ PREISE
 12;Ã–l
 63;Seide
 80;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im w liegt Tannaus Nachbarland."
-EINHEIT 2694
-"Boten von Grünfurt";Name
+"Im sw liegt Tannaus Nachbarland."
+EINHEIT 2915
+"Händler von Wolfsfurt";Name
 3742;Partei
 "Mensch";Typ
 1;Anzahl
-1;bewacht
-2340;Silber
-1;Kampfstatus
+2393;Silber
+2;Kampfstatus
+2;Tarnung
+"verwundet";hp
+COMMANDS
+"NACH nw o"
+"; Zur Küste"
+TALENTE
+"150 5";Wahrnehmung
+GEGENSTAENDE
+2;Eisen
+1;Schild
+EINHEIT 2918
+"Holzfäller von Ostwald";Name
+3742;Partei
+"Mensch";Typ
+5;Anzahl
+1953;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"LERNEN Holzfällen"
+TALENTE
+"1350 9";HolzfÃ¤llen
+"150 1";HolzfÃ¤llen
+"450 3";BogenschieÃŸen
+GEGENSTAENDE
+2;Schwert
+9;Eisen
+7;Schild
+EINHEIT 2934
+"Gundolf";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+1730;Silber
+2;Kampfstatus
 0;Tarnung
 "verwundet";hp
 COMMANDS
-"NACH nw no"
-"; Zur Küste"
+"LERNEN Tarnung"
 TALENTE
-"180 6";Handeln
-"150 5";BogenschieÃŸen
 "60 2";Tarnung
-GEGENSTAENDE
-1;Holz
-EINHEIT 2724
-"Wachen von Tannau";Name
+"120 4";Segeln
+EINHEIT 2953
+"Bärbel";Name
 3742;Partei
 "Mensch";Typ
-32;Anzahl
+15;Anzahl
+1051;Silber
+1;Kampfstatus
+0;Tarnung
+COMMANDS
+"KAUFEN 5 Weihrauch"
+"VERKAUFEN ALLES Wunder~Elixier"
+TALENTE
+"2250 5";Handeln
+"3150 7";Handeln
+"2700 6";Segeln
+GEGENSTAENDE
+26;Kettenhemd
+EINHEIT 2971
+"Grete";Name
+3742;Partei
+"Mensch";Typ
+23;Anzahl
 0;Silber
-0;Kampfstatus
+3;Kampfstatus
 2;Tarnung
 COMMANDS
-"ARBEITEN"
+"MACHEN TEMP 62"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Grete bleibt hier"
 TALENTE
-"960 1";Wahrnehmung
-"8640 9";Handeln
-"7680 8";Burgenbau
+"4140 6";Handeln
+"5520 8";Tarnung
+"5520 8";Wahrnehmung
 GEGENSTAENDE
-63;Pferd
-63;Bogen
-EINHEITSBOTSCHAFTEN
-"Wachen von Tannau hat Hunger."
+15;Bogen
 REGION 4 4
 "Eichenau";Name
 "Ebene";Terrain
@@ -2861,86 +3207,81 @@ PREISE
 67;Seide
 53;Weihrauch
 UMGEBUNG
-"Im sw liegt Eichenaus Nachbarland."
-EINHEIT 2761
-"Rüdiger";Name
+"Im so liegt Eichenaus Nachbarland."
+EINHEIT 2994
+"Holzfäller von Südtal";Name
 3742;Partei
 "Mensch";Typ
-46;Anzahl
-0;Silber
-1;Kampfstatus
-0;Tarnung
-COMMANDS
-"LERNEN Wahrnehmung"
-TALENTE
-"8280 6";Wahrnehmung
-"5520 4";Hiebwaffen
-"12420 9";Handeln
-GEGENSTAENDE
-52;Schwert
-EINHEIT 2801
-"Rüdiger";Name
-3742;Partei
-"Mensch";Typ
-1;Anzahl
-2514;Silber
-0;Kampfstatus
-0;Tarnung
-"verwundet";hp
-COMMANDS
-"LERNEN Tarnung"
-TALENTE
-"120 4";Tarnung
-EINHEIT 2831
-"Jörg";Name
-3742;Partei
-"Mensch";Typ
-46;Anzahl
-2878;Silber
-2;Kampfstatus
-0;Tarnung
-COMMANDS
-"KAUFEN 5 Gewürz"
-"VERKAUFEN ALLES Wunder~Elixier"
-TALENTE
-"8280 6";Wahrnehmung
-"5520 4";Handeln
-"4140 3";Segeln
-GEGENSTAENDE
-89;Speer
-EINHEIT 2862
-"Späher von Mühltal";Name
-3742;Partei
-"Mensch";Typ
-1;Anzahl
-389;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
-COMMANDS
-"LERNEN Reiten"
-TALENTE
-"180 6";Reiten
-"180 6";Reiten
-EINHEITSBOTSCHAFTEN
-"Späher von Mühltal hat Hunger."
-EINHEIT 2898
-"Schützen von Mühlstätt";Name
-3742;Partei
-"Mensch";Typ
-1;Anzahl
-2438;Silber
+24;Anzahl
+1749;Silber
 3;Kampfstatus
-2;Tarnung
-"verwundet";hp
+0;Tarnung
 COMMANDS
 "ARBEITEN"
 TALENTE
-"120 4";Handeln
-"270 9";Wahrnehmung
-"240 8";Hiebwaffen
+"720 1";Bergbau
+"2160 3";Hiebwaffen
 GEGENSTAENDE
-2;Kettenhemd
+4;Bogen
+39;Schwert
+35;Eisen
+EINHEIT 3023
+"Späher von Kaltmoor";Name
+3742;Partei
+"Mensch";Typ
+54;Anzahl
+1313;Silber
+1;Kampfstatus
+0;Tarnung
+COMMANDS
+"LERNEN Tarnung"
+TALENTE
+"4860 3";Tarnung
+"9720 6";Wahrnehmung
+GEGENSTAENDE
+6;Schwert
+71;Pferd
+EINHEIT 3028
+"Rüdiger";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+1489;Silber
+2;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"MACHEN TEMP 22"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Rüdiger bleibt hier"
+TALENTE
+"240 8";HolzfÃ¤llen
+"270 9";BogenschieÃŸen
+GEGENSTAENDE
+2;Holz
+EINHEIT 3067
+"Späher von Westberg";Name
+3742;Partei
+"Mensch";Typ
+54;Anzahl
+1170;Silber
+1;Kampfstatus
+0;Tarnung
+COMMANDS
+"MACHEN TEMP 61"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Späher von Westberg bleibt hier"
+TALENTE
+"11340 7";Wahrnehmung
+"11340 7";Burgenbau
+GEGENSTAENDE
+50;Eisen
 REGION 5 4
 "Wolfstal";Name
 "Hochland";Terrain
@@ -2964,123 +3305,60 @@ PREISE
 REGIONSEREIGNISSE
 "Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im o liegt Wolfstals Nachbarland."
-EINHEIT 2899
-"Rüdiger";Name
+"Im no liegt Wolfstals Nachbarland."
+EINHEIT 3095
+"Grete";Name
+5666;Partei
+"Zwerg";Typ
+52;Anzahl
+1;bewacht
+EINHEIT 3096
+"Knut";Name
 3742;Partei
 "Mensch";Typ
-9;Anzahl
-751;Silber
-3;Kampfstatus
-2;Tarnung
-"Nur für mich: Rüdiger";privat
+42;Anzahl
+747;Silber
+0;Kampfstatus
+0;Tarnung
 COMMANDS
-"MACHEN TEMP 87"
+"LERNEN Handeln"
+TALENTE
+"1260 1";Handeln
+"6300 5";HolzfÃ¤llen
+GEGENSTAENDE
+67;Schild
+36;Stein
+EINHEIT 3130
+"Grete";Name
+"Eine Gruppe Elfen auf Wanderschaft.";Beschr
+4482;Partei
+"Elf";Typ
+25;Anzahl
+1856;Silber
+0;Kampfstatus
+0;Tarnung
+TALENTE
+"1500 2";Bergbau
+EINHEIT 3165
+"Bergleute von Wolfsfurt";Name
+3742;Partei
+"Mensch";Typ
+14;Anzahl
+1795;Silber
+0;Kampfstatus
+0;Tarnung
+COMMANDS
+"MACHEN TEMP 62"
 "  REKRUTIEREN 5"
 "  BENENNEN EINHEIT Neue~Wache"
 "  LERNEN Hiebwaffen"
 "ENDE"
-"// Rüdiger bleibt hier"
+"// Bergleute von Wolfsfurt bleibt hier"
 TALENTE
-"2160 8";Tarnung
-"1890 7";Tarnung
+"3360 8";BogenschieÃŸen
+"3360 8";Bergbau
 GEGENSTAENDE
-11;Bogen
-18;Kettenhemd
-1;Kettenhemd
-EINHEIT 2915
-"Händler von Westwald";Name
-3742;Partei
-"Mensch";Typ
-50;Anzahl
-954;Silber
-3;Kampfstatus
-0;Tarnung
-COMMANDS
-"MACHEN TEMP 6"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Händler von Westwald bleibt hier"
-TALENTE
-"1500 1";Segeln
-"1500 1";Tarnung
-"13500 9";Hiebwaffen
-EINHEIT 2922
-"Händler von Wolfsfurt";Name
-3742;Partei
-"Mensch";Typ
-1;Anzahl
-2393;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
-COMMANDS
-"LERNEN Wahrnehmung"
-TALENTE
-"150 5";Wahrnehmung
-GEGENSTAENDE
-2;Eisen
-1;Schild
-EINHEIT 2925
-"Holzfäller von Ostwald";Name
-3742;Partei
-"Mensch";Typ
-5;Anzahl
-1953;Silber
-2;Kampfstatus
-0;Tarnung
-"Nur für mich: Holzfäller von Ostwald";privat
-COMMANDS
-"NACH o no"
-"; Zur Küste"
-TALENTE
-"1350 9";HolzfÃ¤llen
-"150 1";HolzfÃ¤llen
-"450 3";BogenschieÃŸen
-GEGENSTAENDE
-2;Schwert
-9;Eisen
-7;Schild
-EINHEIT 2941
-"Gundolf";Name
-3742;Partei
-"Mensch";Typ
-1;Anzahl
-1730;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
-COMMANDS
-"NACH w no"
-"; Zur Küste"
-TALENTE
-"60 2";Tarnung
-"120 4";Segeln
-EINHEITSBOTSCHAFTEN
-"Gundolf hat Hunger."
-EINHEIT 2960
-"Bärbel";Name
-3742;Partei
-"Mensch";Typ
-15;Anzahl
-1051;Silber
-1;Kampfstatus
-0;Tarnung
-COMMANDS
-"MACHEN TEMP 51"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Bärbel bleibt hier"
-TALENTE
-"2250 5";Handeln
-"3150 7";Handeln
-"2700 6";Segeln
-GEGENSTAENDE
-26;Kettenhemd
+6;Eisen
 REGION 6 4
 "Mühlheim";Name
 "Hochland";Terrain
@@ -3101,61 +3379,104 @@ PREISE
 31;Ã–l
 29;Seide
 69;Weihrauch
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im so liegt Mühlheims Nachbarland."
-EINHEIT 2971
-"Bärbel";Name
+"Im no liegt Mühlheims Nachbarland."
+EINHEIT 3186
+"Boten von Westfurt";Name
 3742;Partei
 "Mensch";Typ
-39;Anzahl
-1;bewacht
-2655;Silber
+7;Anzahl
+0;Silber
 2;Kampfstatus
 0;Tarnung
 COMMANDS
 "ARBEITEN"
 TALENTE
-"9360 8";Wahrnehmung
-"1170 1";Wahrnehmung
-EINHEITSBOTSCHAFTEN
-"Bärbel hat Hunger."
-EINHEIT 3005
-"Bärbel";Name
-3742;Partei
-"Mensch";Typ
-37;Anzahl
-0;Silber
-1;Kampfstatus
-0;Tarnung
-COMMANDS
-"MACHEN TEMP 96"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Bärbel bleibt hier"
-TALENTE
-"8880 8";Burgenbau
-"2220 2";Burgenbau
-"5550 5";Tarnung
-EINHEIT 3008
-"Ulrike";Name
+"210 1";Reiten
+"1050 5";Segeln
+EINHEIT 3190
+"Rüdiger";Name
 3742;Partei
 "Mensch";Typ
 1;Anzahl
-1383;Silber
-3;Kampfstatus
+647;Silber
+2;Kampfstatus
 0;Tarnung
 "verwundet";hp
 COMMANDS
 "ARBEITEN"
 TALENTE
-"180 6";Reiten
-"90 3";Reiten
+"180 6";Segeln
+"240 8";Bergbau
+"150 5";BogenschieÃŸen
 GEGENSTAENDE
-1;Schild
-1;Eisen
-1;Schild
+1;Schwert
+EINHEIT 3206
+"Boten von Bärental";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
+3742;Partei
+"Mensch";Typ
+38;Anzahl
+1780;Silber
+1;Kampfstatus
+0;Tarnung
+COMMANDS
+"NACH w sw"
+"; Zur Küste"
+TALENTE
+"6840 6";Bergbau
+"7980 7";Wahrnehmung
+"3420 3";Burgenbau
+GEGENSTAENDE
+46;Holz
+14;Holz
+EINHEIT 3230
+"Holzfäller von Ostwald";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
+3742;Partei
+"Mensch";Typ
+42;Anzahl
+1;bewacht
+0;Silber
+3;Kampfstatus
+2;Tarnung
+COMMANDS
+"MACHEN TEMP 30"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Holzfäller von Ostwald bleibt hier"
+TALENTE
+"5040 4";Reiten
+GEGENSTAENDE
+58;Schwert
+74;Kettenhemd
+66;Stein
+EINHEIT 3250
+"Späher von Wolfsberg";Name
+3742;Partei
+"Mensch";Typ
+44;Anzahl
+1867;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"LERNEN Reiten"
+TALENTE
+"1320 1";Reiten
+"6600 5";Hiebwaffen
+GEGENSTAENDE
+40;Holz
+34;Pferd
+48;Bogen
+EINHEIT 3252
+"Schützen von Osttal";Name
+5666;Partei
+"Zwerg";Typ
+51;Anzahl
 REGION 7 4
 "Bärental";Name
 "Wüste";Terrain
@@ -3177,102 +3498,76 @@ PREISE
 67;Seide
 56;Weihrauch
 UMGEBUNG
-"Im o liegt Bärentals Nachbarland."
-EINHEIT 3026
-"Bärbel";Name
-3742;Partei
-"Mensch";Typ
-40;Anzahl
-1;bewacht
-46;Silber
-3;Kampfstatus
-2;Tarnung
-COMMANDS
-"KAUFEN 5 Juwel"
-"VERKAUFEN ALLES Wunder~Elixier"
-TALENTE
-"10800 9";Segeln
-"1200 1";Burgenbau
-GEGENSTAENDE
-5;Eisen
-72;Kettenhemd
-EINHEITSBOTSCHAFTEN
-"Bärbel hat Hunger."
-EINHEIT 3055
-"Grete";Name
-3742;Partei
-"Mensch";Typ
-13;Anzahl
-171;Silber
-0;Kampfstatus
-0;Tarnung
-COMMANDS
-"LERNEN Bogenschießen"
-TALENTE
-"2730 7";BogenschieÃŸen
-"2340 6";Reiten
-GEGENSTAENDE
-5;Eisen
-EINHEIT 3058
-"Öda";Name
-3742;Partei
-"Mensch";Typ
-59;Anzahl
-1;bewacht
-1318;Silber
-3;Kampfstatus
-2;Tarnung
-COMMANDS
-"ARBEITEN"
-TALENTE
-"1770 1";Handeln
-"7080 4";Wahrnehmung
-GEGENSTAENDE
-51;Schild
-97;Bogen
-EINHEIT 3075
-"Bergleute von Grünfurt";Name
+"Im sw liegt Bärentals Nachbarland."
+EINHEIT 3267
+"Schützen von Kaltmoor";Name
 4482;Partei
 "Elf";Typ
-34;Anzahl
-428;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"2040 2";Tarnung
-"2040 2";Reiten
-EINHEIT 3088
-"Jörg";Name
-4482;Partei
-"Elf";Typ
-7;Anzahl
-581;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"840 4";HolzfÃ¤llen
-"1890 9";Tarnung
-GEGENSTAENDE
-10;Kettenhemd
-10;Eisen
-9;Eisen
-EINHEIT 3118
-"Bergleute von Grünhausen";Name
-3742;Partei
-"Mensch";Typ
-22;Anzahl
-0;Silber
+31;Anzahl
+1385;Silber
 0;Kampfstatus
 0;Tarnung
+TALENTE
+"6510 7";BogenschieÃŸen
+GEGENSTAENDE
+15;Stein
+EINHEIT 3299
+"Rüdiger";Name
+3742;Partei
+"Mensch";Typ
+36;Anzahl
+1;bewacht
+1519;Silber
+1;Kampfstatus
+2;Tarnung
+"Nur für mich: Rüdiger";privat
 COMMANDS
-"NACH o no"
+"NACH so no"
 "; Zur Küste"
 TALENTE
-"5940 9";Handeln
-"3300 5";Segeln
-"1320 2";Burgenbau
+"3240 3";Reiten
+"1080 1";Handeln
+"6480 6";Hiebwaffen
 GEGENSTAENDE
-15;Holz
+59;Bogen
+31;Speer
+EINHEIT 3312
+"Wachen von Wolfswald";Name
+3742;Partei
+"Mensch";Typ
+30;Anzahl
+1;bewacht
+1471;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"MACHEN TEMP 15"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Wachen von Wolfswald bleibt hier"
+TALENTE
+"6300 7";Segeln
+"1800 2";Handeln
+"4500 5";Handeln
+EINHEIT 3342
+"Ulrike";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+1410;Silber
+3;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"NACH so no"
+"; Zur Küste"
+TALENTE
+"90 3";Handeln
+GEGENSTAENDE
+2;Bogen
+1;Bogen
 REGION 8 4
 "Eichenheim";Name
 "Ebene";Terrain
@@ -3293,31 +3588,46 @@ PREISE
 73;Ã–l
 7;Seide
 62;Weihrauch
-REGIONSBOTSCHAFTEN
-"Ein Bote ruft: Frieden für Eichenheim!"
 UMGEBUNG
 "Im sw liegt Eichenheims Nachbarland."
-BURG 3152
+BURG 3368
 "Feste Eichenheim";Name
 "Burg";Typ
-227;Groesse
-3129;Besitzer
-22;Unterhalt
-EINHEIT 3129
-"Rüdiger";Name
+269;Groesse
+3354;Besitzer
+26;Unterhalt
+EINHEIT 3354
+"Bergleute von Grünhausen";Name
 3742;Partei
 "Mensch";Typ
-22;Anzahl
-3152;Burg
-1243;Silber
+20;Anzahl
+3368;Burg
+2078;Silber
 1;Kampfstatus
 0;Tarnung
 COMMANDS
-"KAUFEN 5 Weihrauch"
+"LERNEN Tarnung"
+TALENTE
+"5400 9";Tarnung
+GEGENSTAENDE
+35;Schwert
+19;Holz
+EINHEIT 3358
+"Rüdiger";Name
+3742;Partei
+"Mensch";Typ
+19;Anzahl
+314;Silber
+3;Kampfstatus
+2;Tarnung
+COMMANDS
+"KAUFEN 5 Öl"
 "VERKAUFEN ALLES Wunder~Elixier"
 TALENTE
-"5940 9";Hiebwaffen
-"3300 5";HolzfÃ¤llen
+"3990 7";HolzfÃ¤llen
+"4560 8";Wahrnehmung
+GEGENSTAENDE
+22;Holz
 REGION 9 4
 "Oststätt";Name
 "Gletscher";Terrain
@@ -3340,28 +3650,110 @@ PREISE
 57;Seide
 7;Weihrauch
 UMGEBUNG
-"Im no liegt Oststätts Nachbarland."
-EINHEIT 3186
-"Späher von Kaltmoor";Name
+"Im w liegt Oststätts Nachbarland."
+EINHEIT 3402
+"Reiter von Felsberg";Name
 3742;Partei
 "Mensch";Typ
-60;Anzahl
-647;Silber
+1;Anzahl
+1497;Silber
+0;Kampfstatus
+2;Tarnung
+"verwundet";hp
+COMMANDS
+"MACHEN TEMP 8"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Reiter von Felsberg bleibt hier"
+TALENTE
+"60 2";Tarnung
+GEGENSTAENDE
+1;Stein
+1;Schild
+2;Holz
+EINHEIT 3404
+"Bergleute von Grünbrück";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+0;Silber
 2;Kampfstatus
 0;Tarnung
+"verwundet";hp
 COMMANDS
-"KAUFEN 5 Myrrhe"
-"VERKAUFEN ALLES Wunder~Elixier"
+"LERNEN Hiebwaffen"
 TALENTE
-"10800 6";Segeln
-"14400 8";Bergbau
-"9000 5";BogenschieÃŸen
+"90 3";Hiebwaffen
+"240 8";Bergbau
+"180 6";Segeln
 GEGENSTAENDE
-117;Schwert
+1;Stein
+2;Holz
+EINHEIT 3430
+"Ulrike";Name
+3742;Partei
+"Mensch";Typ
+49;Anzahl
+2874;Silber
+3;Kampfstatus
+0;Tarnung
+COMMANDS
+"LERNEN Burgenbau"
+TALENTE
+"10290 7";Burgenbau
+GEGENSTAENDE
+87;Holz
+63;Holz
+29;Schwert
+EINHEIT 3454
+"Öda";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+1;bewacht
+2786;Silber
+2;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"ARBEITEN"
+TALENTE
+"90 3";Burgenbau
+"120 4";Burgenbau
+"210 7";Wahrnehmung
+EINHEIT 3470
+"Wachen von Kalttal";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+25;Silber
+0;Kampfstatus
+0;Tarnung
+"verwundet";hp
+"Nur für mich: Wachen von Kalttal";privat
+COMMANDS
+"NACH so sw"
+"; Zur Küste"
+TALENTE
+"150 5";HolzfÃ¤llen
+"150 5";BogenschieÃŸen
 REGION 10 4
 "Ozean";Terrain
 REGION 11 4
 "Ozean";Terrain
+SCHIFF 3472
+"Felstals Stolz";Name
+"Karavelle";Typ
+3479;Kapitaen
+EINHEIT 3479
+"Swaantje";Name
+5666;Partei
+"Zwerg";Typ
+1;Anzahl
+3472;Schiff
 REGION 12 4
 "Ozean";Terrain
 199;Runde
@@ -3387,46 +3779,27 @@ PREISE
 8;Ã–l
 52;Seide
 77;Weihrauch
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im sw liegt Südfurts Nachbarland."
-EINHEIT 3218
-"Boten von Wolfsstätt";Name
-4482;Partei
-"Elf";Typ
-40;Anzahl
-1528;Silber
-1;Kampfstatus
-0;Tarnung
-TALENTE
-"8400 7";Tarnung
-"3600 3";Segeln
-"1200 1";Reiten
-GEGENSTAENDE
-61;Kettenhemd
-27;Eisen
-9;Speer
-EINHEIT 3224
+"Im no liegt Südfurts Nachbarland."
+EINHEIT 3503
 "Knut";Name
-6961;Partei
-"Ork";Typ
-12;Anzahl
-EINHEIT 3253
-"Öda";Name
-4482;Partei
-"Elf";Typ
-50;Anzahl
-2416;Silber
-1;Kampfstatus
-0;Tarnung
+3742;Partei
+"Mensch";Typ
+45;Anzahl
+1066;Silber
+0;Kampfstatus
+2;Tarnung
+COMMANDS
+"KAUFEN 5 Öl"
+"VERKAUFEN ALLES Wunder~Elixier"
 TALENTE
-"3000 2";HolzfÃ¤llen
-"7500 5";Handeln
-EINHEIT 3280
-"Bergleute von Tannheim";Name
-5666;Partei
-"Zwerg";Typ
-1;Anzahl
-1;bewacht
+"5400 4";Hiebwaffen
+"9450 7";Handeln
+"6750 5";Segeln
+EINHEITSBOTSCHAFTEN
+"Knut hat Hunger."
 REGION -1 5
 "Bärenhausen";Name
 "Ebene";Terrain
@@ -3447,60 +3820,58 @@ PREISE
 6;Ã–l
 8;Seide
 57;Weihrauch
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
 UMGEBUNG
 "Im sw liegt Bärenhausens Nachbarland."
-EINHEIT 3298
-"Holzfäller von Ostfurt";Name
-3742;Partei
-"Mensch";Typ
-1;Anzahl
-1;bewacht
-1877;Silber
-0;Kampfstatus
-0;Tarnung
-"verwundet";hp
-COMMANDS
-"ARBEITEN"
-TALENTE
-"150 5";Bergbau
-"150 5";Segeln
-"90 3";Handeln
-EINHEIT 3312
-"Hans";Name
-6961;Partei
-"Ork";Typ
-19;Anzahl
-EINHEIT 3325
-"Wachen von Ostheim";Name
+EINHEIT 3535
+"Reiter von Felsheim";Name
 4482;Partei
 "Elf";Typ
-1;Anzahl
-1;bewacht
-1818;Silber
+31;Anzahl
+2197;Silber
 3;Kampfstatus
 0;Tarnung
-"verwundet";hp
 TALENTE
-"210 7";Wahrnehmung
-"270 9";Handeln
-"90 3";Tarnung
-GEGENSTAENDE
-1;Kettenhemd
-2;Schwert
-EINHEIT 3340
-"Bärbel";Name
+"3720 4";Tarnung
+EINHEIT 3569
+"Bergleute von Ostheim";Name
+"Eine Gruppe Elfen auf Wanderschaft.";Beschr
 4482;Partei
 "Elf";Typ
-10;Anzahl
-2750;Silber
-0;Kampfstatus
+36;Anzahl
+1;bewacht
+0;Silber
+3;Kampfstatus
 0;Tarnung
 TALENTE
-"2700 9";Hiebwaffen
-GEGENSTAENDE
-13;Holz
-15;Speer
-11;Eisen
+"9720 9";Tarnung
+"6480 6";Segeln
+"9720 9";Hiebwaffen
+EINHEIT 3599
+"Wachen von Eichenstätt";Name
+"Eine Gruppe Elfen auf Wanderschaft.";Beschr
+4482;Partei
+"Elf";Typ
+59;Anzahl
+1260;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"1770 1";Tarnung
+"14160 8";BogenschieÃŸen
+"7080 4";Segeln
+EINHEIT 3631
+"Händler von Westbrück";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+966;Silber
+0;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"240 8";Segeln
 REGION 0 5
 "Bärenberg";Name
 "Ebene";Terrain
@@ -3523,46 +3894,34 @@ PREISE
 52;Weihrauch
 UMGEBUNG
 "Im o liegt Bärenbergs Nachbarland."
-EINHEIT 3367
-"Händler von Westberg";Name
-4482;Partei
-"Elf";Typ
-44;Anzahl
-300;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"3960 3";HolzfÃ¤llen
-"7920 6";Handeln
-GEGENSTAENDE
-19;Stein
-71;Pferd
-EINHEIT 3371
-"Rüdiger";Name
-5666;Partei
-"Zwerg";Typ
-19;Anzahl
-EINHEIT 3400
-"Händler von Eichenberg";Name
-4482;Partei
-"Elf";Typ
-28;Anzahl
+EINHEIT 3646
+"Bergleute von Mühlhausen";Name
+3742;Partei
+"Mensch";Typ
+26;Anzahl
 1;bewacht
-0;Silber
+2420;Silber
 2;Kampfstatus
 0;Tarnung
+COMMANDS
+"NACH o sw"
+"; Zur Küste"
 TALENTE
-"2520 3";Hiebwaffen
-"840 1";Handeln
-"2520 3";Burgenbau
+"780 1";BogenschieÃŸen
+EINHEIT 3652
+"Knut";Name
+4482;Partei
+"Elf";Typ
+31;Anzahl
+2394;Silber
+3;Kampfstatus
+0;Tarnung
+TALENTE
+"5580 6";Burgenbau
+"8370 9";Handeln
 GEGENSTAENDE
-4;Eisen
-53;Speer
-EINHEIT 3432
-"Wachen von Westheim";Name
-6961;Partei
-"Ork";Typ
-59;Anzahl
+55;Eisen
+20;Kettenhemd
 REGION 1 5
 "Wolfsmoor";Name
 "Hochland";Terrain
@@ -3583,48 +3942,27 @@ PREISE
 6;Ã–l
 47;Seide
 72;Weihrauch
+REGIONSBOTSCHAFTEN
+"Ein Bote ruft: Frieden für Wolfsmoor!"
+DURCHREISE
+"Boten (9620)"
 UMGEBUNG
 "Im o liegt Wolfsmoors Nachbarland."
-EINHEIT 3443
-"Reiter von Tannhausen";Name
+EINHEIT 3668
+"Schützen von Nordbrück";Name
 4482;Partei
 "Elf";Typ
-49;Anzahl
-2874;Silber
+26;Anzahl
+1181;Silber
 3;Kampfstatus
 0;Tarnung
 TALENTE
-"10290 7";Burgenbau
+"7020 9";Wahrnehmung
+"3900 5";Tarnung
 GEGENSTAENDE
-87;Holz
-63;Holz
-29;Schwert
-EINHEIT 3467
-"Öda";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-1;bewacht
-2786;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"90 3";Burgenbau
-"120 4";Burgenbau
-"210 7";Wahrnehmung
-EINHEIT 3483
-"Wachen von Kalttal";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-25;Silber
-0;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"150 5";HolzfÃ¤llen
-"150 5";BogenschieÃŸen
+51;Speer
+24;Eisen
+29;Speer
 REGION 2 5
 "Nordstätt";Name
 "Sumpf";Terrain
@@ -3647,60 +3985,49 @@ PREISE
 19;Weihrauch
 UMGEBUNG
 "Im w liegt Nordstätts Nachbarland."
-EINHEIT 3497
-"Jörg";Name
+EINHEIT 3698
+"Rüdiger";Name
 4482;Partei
 "Elf";Typ
-1;Anzahl
-1;bewacht
-1047;Silber
+32;Anzahl
+0;Silber
 3;Kampfstatus
 0;Tarnung
+TALENTE
+"7680 8";Bergbau
+"3840 4";Reiten
+GEGENSTAENDE
+5;Bogen
+28;Schild
+EINHEIT 3732
+"Swaantje";Name
+"Eine Gruppe Elfen auf Wanderschaft.";Beschr
+4482;Partei
+"Elf";Typ
+14;Anzahl
+535;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"3360 8";Burgenbau
+GEGENSTAENDE
+28;Speer
+1;Holz
+EINHEIT 3746
+"Schützen von Grünbrück";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+939;Silber
+2;Kampfstatus
+0;Tarnung
 "verwundet";hp
 TALENTE
-"60 2";Segeln
+"120 4";Bergbau
+"210 7";Bergbau
+"180 6";Hiebwaffen
 GEGENSTAENDE
 2;Eisen
-1;Pferd
-2;Bogen
-EINHEIT 3506
-"Schützen von Felsmoor";Name
-5666;Partei
-"Zwerg";Typ
-37;Anzahl
-1;bewacht
-EINHEIT 3541
-"Öda";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-1;bewacht
-612;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"90 3";Bergbau
-"240 8";Tarnung
-"30 1";Segeln
-GEGENSTAENDE
-2;Pferd
-2;Pferd
-EINHEIT 3543
-"Schützen von Felsmoor";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-301;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"180 6";Segeln
-"270 9";Hiebwaffen
-"150 5";Handeln
-GEGENSTAENDE
-1;Schild
 REGION 3 5
 "Kaltfurt";Name
 "Gletscher";Terrain
@@ -3726,20 +4053,76 @@ REGIONSEREIGNISSE
 "Die Bauern feiern ein Erntefest."
 UMGEBUNG
 "Im w liegt Kaltfurts Nachbarland."
-EINHEIT 3574
-"Bergleute von Westhausen";Name
+EINHEIT 3755
+"Wachen von Mühlberg";Name
 4482;Partei
 "Elf";Typ
-60;Anzahl
+17;Anzahl
+2612;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"4080 8";Wahrnehmung
+"510 1";Segeln
+"4080 8";Handeln
+EINHEIT 3790
+"Bergleute von Osttal";Name
+4482;Partei
+"Elf";Typ
+24;Anzahl
+462;Silber
+0;Kampfstatus
+0;Tarnung
+TALENTE
+"720 1";Hiebwaffen
+GEGENSTAENDE
+20;Schwert
+EINHEIT 3803
+"Hans";Name
+4482;Partei
+"Elf";Typ
+23;Anzahl
+2253;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"1380 2";Hiebwaffen
+"3450 5";HolzfÃ¤llen
+EINHEIT 3807
+"Grete";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+1;bewacht
 0;Silber
 3;Kampfstatus
 0;Tarnung
+"verwundet";hp
 TALENTE
-"1800 1";Hiebwaffen
+"270 9";BogenschieÃŸen
 GEGENSTAENDE
-27;Schild
-4;Stein
-97;Stein
+1;Bogen
+2;Speer
+1;Stein
+EINHEIT 3842
+"Grete";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+499;Silber
+2;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"ARBEITEN"
+TALENTE
+"60 2";Reiten
+"240 8";Handeln
+"270 9";Reiten
+GEGENSTAENDE
+1;Speer
+1;Holz
 REGION 4 5
 "Westtal";Name
 "Berge";Terrain
@@ -3762,22 +4145,65 @@ PREISE
 28;Ã–l
 31;Seide
 7;Weihrauch
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im o liegt Westtals Nachbarland."
-EINHEIT 3594
-"Hans";Name
+"Im nw liegt Westtals Nachbarland."
+BURG 3976
+"Feste Westtal";Name
+"Burg";Typ
+70;Groesse
+3861;Besitzer
+7;Unterhalt
+SCHIFF 3983
+"Kahn von Westtal";Name
+"Trireme";Typ
+4;Kueste
+3937;Kapitaen
+0;Schaden
+0;Ladung
+500;MaxLadung
+EINHEIT 3861
+"Swaantje";Name
 4482;Partei
 "Elf";Typ
-23;Anzahl
-1;bewacht
-1205;Silber
+7;Anzahl
+3976;Burg
+0;Silber
 0;Kampfstatus
 0;Tarnung
 TALENTE
-"5520 8";Reiten
-"2760 4";Handeln
+"630 3";Hiebwaffen
 GEGENSTAENDE
-13;Kettenhemd
+11;Bogen
+EINHEIT 3897
+"Boten von Grünbrück";Name
+4482;Partei
+"Elf";Typ
+19;Anzahl
+737;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"4560 8";Tarnung
+"1710 3";Burgenbau
+GEGENSTAENDE
+25;Schwert
+21;Kettenhemd
+EINHEIT 3937
+"Jörg";Name
+4482;Partei
+"Elf";Typ
+18;Anzahl
+3983;Schiff
+0;Silber
+3;Kampfstatus
+0;Tarnung
+TALENTE
+"2160 4";Segeln
+"4860 9";Burgenbau
+GEGENSTAENDE
+14;Holz
 REGION 5 5
 "Eichenwald";Name
 "Hochland";Terrain
@@ -3798,84 +4224,31 @@ PREISE
 15;Ã–l
 40;Seide
 49;Weihrauch
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im w liegt Eichenwalds Nachbarland."
-EINHEIT 3613
-"Reiter von Tannfurt";Name
+"Im nw liegt Eichenwalds Nachbarland."
+EINHEIT 4003
+"Händler von Nordstätt";Name
+"Eine Gruppe Zwergen auf Wanderschaft.";Beschr
+5666;Partei
+"Zwerg";Typ
+8;Anzahl
+EINHEIT 4011
+"Schützen von Felsau";Name
 4482;Partei
 "Elf";Typ
 1;Anzahl
-1148;Silber
-1;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"30 1";Segeln
-"240 8";Burgenbau
-"180 6";BogenschieÃŸen
-GEGENSTAENDE
-1;Schild
-2;Eisen
-1;Eisen
-EINHEIT 3648
-"Knut";Name
-4482;Partei
-"Elf";Typ
-43;Anzahl
-0;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"6450 5";Wahrnehmung
-"7740 6";Wahrnehmung
-GEGENSTAENDE
-54;Schild
-EINHEIT 3676
-"Gundolf";Name
-6961;Partei
-"Ork";Typ
-1;Anzahl
-EINHEIT 3706
-"Späher von Westhausen";Name
-4482;Partei
-"Elf";Typ
-42;Anzahl
-0;Silber
+2223;Silber
 3;Kampfstatus
 0;Tarnung
-TALENTE
-"2520 2";Tarnung
-GEGENSTAENDE
-66;Eisen
-78;Speer
-57;Schild
-EINHEIT 3735
-"Öda";Name
-4482;Partei
-"Elf";Typ
-52;Anzahl
-683;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"6240 4";Hiebwaffen
-"7800 5";Wahrnehmung
-"3120 2";BogenschieÃŸen
-EINHEIT 3764
-"Swaantje";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-873;Silber
-2;Kampfstatus
-0;Tarnung
 "verwundet";hp
 TALENTE
-"90 3";Reiten
+"150 5";Reiten
 "180 6";Hiebwaffen
 GEGENSTAENDE
-1;Bogen
-2;Speer
+1;Kettenhemd
+1;Speer
 1;Bogen
 REGION 6 5
 "Mühlwald";Name
@@ -3899,72 +4272,114 @@ PREISE
 32;Seide
 72;Weihrauch
 UMGEBUNG
-"Im o liegt Mühlwalds Nachbarland."
-EINHEIT 3795
-"Reiter von Mühlhausen";Name
+"Im sw liegt Mühlwalds Nachbarland."
+EINHEIT 4042
+"Swaantje";Name
 3742;Partei
 "Mensch";Typ
-44;Anzahl
-2558;Silber
-3;Kampfstatus
-0;Tarnung
-COMMANDS
-"KAUFEN 5 Weihrauch"
-"VERKAUFEN ALLES Wunder~Elixier"
-TALENTE
-"5280 4";HolzfÃ¤llen
-"7920 6";HolzfÃ¤llen
-"5280 4";Handeln
-GEGENSTAENDE
-61;Pferd
-40;Holz
-EINHEIT 3820
-"Öda";Name
-3742;Partei
-"Mensch";Typ
-50;Anzahl
-860;Silber
+39;Anzahl
+1438;Silber
 2;Kampfstatus
-0;Tarnung
-COMMANDS
-"KAUFEN 5 Weihrauch"
-"VERKAUFEN ALLES Wunder~Elixier"
-TALENTE
-"6000 4";Bergbau
-EINHEIT 3840
-"Holzfäller von Bärental";Name
-3742;Partei
-"Mensch";Typ
-12;Anzahl
-1730;Silber
-0;Kampfstatus
-0;Tarnung
+2;Tarnung
 COMMANDS
 "ARBEITEN"
 TALENTE
-"2160 6";Reiten
-"3240 9";BogenschieÃŸen
+"1170 1";Wahrnehmung
 GEGENSTAENDE
-4;Holz
-22;Schild
-12;Pferd
-EINHEIT 3858
-"Hans";Name
+18;Schwert
+EINHEITSBOTSCHAFTEN
+"Swaantje hat Hunger."
+EINHEIT 4075
+"Bergleute von Felsheim";Name
 3742;Partei
 "Mensch";Typ
-38;Anzahl
+59;Anzahl
+1663;Silber
+3;Kampfstatus
+0;Tarnung
+COMMANDS
+"LERNEN Hiebwaffen"
+TALENTE
+"8850 5";Hiebwaffen
+"8850 5";Segeln
+"8850 5";Segeln
+SPRUECHE
+"Feuerball"
+"Heilung"
+EINHEIT 4102
+"Händler von Mühlau";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
 1;bewacht
-0;Silber
+2680;Silber
+3;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"LERNEN Segeln"
+TALENTE
+"270 9";Segeln
+"120 4";Bergbau
+"60 2";Reiten
+GEGENSTAENDE
+1;Stein
+EINHEIT 4108
+"Späher von Nordbrück";Name
+3742;Partei
+"Mensch";Typ
+2;Anzahl
+228;Silber
+0;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"KAUFEN 5 Öl"
+"VERKAUFEN ALLES Wunder~Elixier"
+TALENTE
+"60 1";Wahrnehmung
+GEGENSTAENDE
+3;Schwert
+1;Stein
+EINHEIT 4116
+"Boten von Tannberg";Name
+3742;Partei
+"Mensch";Typ
+15;Anzahl
+127;Silber
 2;Kampfstatus
 0;Tarnung
 COMMANDS
-"KAUFEN 5 Myrrhe"
-"VERKAUFEN ALLES Wunder~Elixier"
+"LERNEN Burgenbau"
 TALENTE
-"7980 7";Handeln
+"1800 4";Burgenbau
+"3600 8";Handeln
 GEGENSTAENDE
-43;Holz
-23;Bogen
+18;Bogen
+EINHEIT 4124
+"Grete";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+1855;Silber
+3;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"LERNEN Hiebwaffen"
+TALENTE
+"90 3";Hiebwaffen
+"150 5";BogenschieÃŸen
+"30 1";Handeln
+GEGENSTAENDE
+2;Bogen
+1;Pferd
+2;Eisen
+SPRUECHE
+"Feuerball"
+"Heilung"
+EINHEITSBOTSCHAFTEN
+"Grete hat Hunger."
 REGION 7 5
 "Grünfurt";Name
 "Sumpf";Terrain
@@ -3986,132 +4401,97 @@ PREISE
 30;Seide
 28;Weihrauch
 UMGEBUNG
-"Im no liegt Grünfurts Nachbarland."
-EINHEIT 3865
-"Bärbel";Name
+"Im so liegt Grünfurts Nachbarland."
+EINHEIT 4132
+"Boten von Tannhausen";Name
 3742;Partei
 "Mensch";Typ
-42;Anzahl
-1795;Silber
-1;Kampfstatus
-0;Tarnung
-COMMANDS
-"ARBEITEN"
-TALENTE
-"11340 9";HolzfÃ¤llen
-GEGENSTAENDE
-3;Kettenhemd
-84;Schild
-45;Eisen
-EINHEIT 3878
-"Reiter von Grünwald";Name
-3742;Partei
-"Mensch";Typ
-2;Anzahl
-2077;Silber
-0;Kampfstatus
+1;Anzahl
+1904;Silber
+2;Kampfstatus
 0;Tarnung
 "verwundet";hp
 COMMANDS
-"ARBEITEN"
+"KAUFEN 5 Balsam"
+"VERKAUFEN ALLES Wunder~Elixier"
 TALENTE
-"120 2";Reiten
+"240 8";Bergbau
+"150 5";Handeln
+EINHEIT 4136
+"Späher von Mühlstätt";Name
+3742;Partei
+"Mensch";Typ
+48;Anzahl
+2442;Silber
+1;Kampfstatus
+2;Tarnung
+COMMANDS
+"LERNEN Wahrnehmung"
+TALENTE
+"10080 7";Wahrnehmung
+GEGENSTAENDE
+17;Stein
+EINHEITSBOTSCHAFTEN
+"Späher von Mühlstätt hat Hunger."
+EINHEIT 4166
+"Ulrike";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+788;Silber
+2;Kampfstatus
+2;Tarnung
+"verwundet";hp
+COMMANDS
+"LERNEN Bogenschießen"
+TALENTE
+"210 7";BogenschieÃŸen
+GEGENSTAENDE
+2;Speer
+2;Holz
+EINHEIT 4204
+"Jörg";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+1;bewacht
+0;Silber
+3;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"NACH w so"
+"; Zur Küste"
+TALENTE
+"210 7";Handeln
+"30 1";Hiebwaffen
+GEGENSTAENDE
+1;Schwert
+2;Pferd
+EINHEIT 4242
+"Wachen von Mühlberg";Name
+3742;Partei
+"Mensch";Typ
+59;Anzahl
+2518;Silber
+1;Kampfstatus
+0;Tarnung
+COMMANDS
+"KAUFEN 5 Öl"
+"VERKAUFEN ALLES Wunder~Elixier"
+TALENTE
+"5310 3";Tarnung
+"5310 3";Reiten
+GEGENSTAENDE
+89;Pferd
+21;Eisen
 REGION 8 5
 "Kalttal";Name
 "Wald";Terrain
 1756;Bauern
 468;Baeume
-"Ein weites Land unter hohem Himmel.
-Die Bauern von Kalttal sind fleißig.";Beschr
-53;Pferde
-22828;Silber
-1141;Unterh
-43;Rekruten
-13;Lohn
-PREISE
--45;Balsam
-67;GewÃ¼rz
-40;Juwel
-32;Myrrhe
-64;Ã–l
-58;Seide
-64;Weihrauch
 UMGEBUNG
-"Im o liegt Kalttals Nachbarland."
-EINHEIT 3907
-"Bärbel";Name
-3742;Partei
-"Mensch";Typ
-26;Anzahl
-2711;Silber
-3;Kampfstatus
-0;Tarnung
-COMMANDS
-"LERNEN Handeln"
-TALENTE
-"5460 7";Handeln
-GEGENSTAENDE
-19;Kettenhemd
-36;Schild
-38;Schwert
-EINHEIT 3926
-"Ulrike";Name
-3742;Partei
-"Mensch";Typ
-48;Anzahl
-0;Silber
-0;Kampfstatus
-2;Tarnung
-COMMANDS
-"NACH so no"
-"; Zur Küste"
-TALENTE
-"5760 4";Hiebwaffen
-"1440 1";Bergbau
-GEGENSTAENDE
-14;Kettenhemd
-73;Stein
-EINHEIT 3939
-"Jörg";Name
-6961;Partei
-"Ork";Typ
-31;Anzahl
-EINHEIT 3947
-"Schützen von Felsau";Name
-3742;Partei
-"Mensch";Typ
-1;Anzahl
-2223;Silber
-3;Kampfstatus
-0;Tarnung
-"verwundet";hp
-COMMANDS
-"NACH so no"
-"; Zur Küste"
-TALENTE
-"150 5";Reiten
-"180 6";Hiebwaffen
-GEGENSTAENDE
-1;Kettenhemd
-1;Speer
-1;Bogen
-EINHEIT 3967
-"Swaantje";Name
-3742;Partei
-"Mensch";Typ
-49;Anzahl
-2151;Silber
-0;Kampfstatus
-0;Tarnung
-COMMANDS
-"NACH no o"
-"; Zur Küste"
-TALENTE
-"13230 9";Hiebwaffen
-GEGENSTAENDE
-40;Schwert
-80;Speer
-7;Holz
+"Im w liegt Kalttals Nachbarland."
 REGION 9 5
 "Wolfsmoor";Name
 "Gletscher";Terrain
@@ -4134,80 +4514,123 @@ PREISE
 15;Ã–l
 66;Seide
 40;Weihrauch
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im so liegt Wolfsmoors Nachbarland."
-EINHEIT 3973
-"Boten von Felsfurt";Name
+"Im o liegt Wolfsmoors Nachbarland."
+BURG 4378
+"Feste Wolfsmoor";Name
+"Burg";Typ
+249;Groesse
+4266;Besitzer
+24;Unterhalt
+EINHEIT 4266
+"Reiter von Kaltau";Name
 3742;Partei
 "Mensch";Typ
-59;Anzahl
-1856;Silber
-1;Kampfstatus
-0;Tarnung
+12;Anzahl
+4378;Burg
+1288;Silber
+0;Kampfstatus
+2;Tarnung
 COMMANDS
-"NACH o w"
-"; Zur Küste"
+"MACHEN TEMP 96"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Reiter von Kaltau bleibt hier"
 TALENTE
-"12390 7";Segeln
-"14160 8";Hiebwaffen
-"12390 7";HolzfÃ¤llen
+"1440 4";HolzfÃ¤llen
+"2880 8";HolzfÃ¤llen
+"2160 6";Reiten
 GEGENSTAENDE
-34;Kettenhemd
-90;Schwert
-54;Holz
-EINHEITSBOTSCHAFTEN
-"Boten von Felsfurt hat Hunger."
-EINHEIT 3993
-"Hans";Name
+13;Stein
+10;Stein
+2;Schild
+EINHEIT 4292
+"Ulrike";Name
 3742;Partei
 "Mensch";Typ
-26;Anzahl
-1058;Silber
+2;Anzahl
+0;Silber
+3;Kampfstatus
+2;Tarnung
+"verwundet";hp
+COMMANDS
+"LERNEN Burgenbau"
+TALENTE
+"240 4";Burgenbau
+"480 8";HolzfÃ¤llen
+GEGENSTAENDE
+1;Schild
+4;Stein
+EINHEIT 4307
+"Späher von Eichenau";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+1021;Silber
+2;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"LERNEN Tarnung"
+TALENTE
+"270 9";Tarnung
+"240 8";Segeln
+GEGENSTAENDE
+2;Speer
+1;Stein
+1;Stein
+EINHEIT 4332
+"Öda";Name
+4482;Partei
+"Elf";Typ
+43;Anzahl
+4378;Burg
+2797;Silber
 0;Kampfstatus
 0;Tarnung
-COMMANDS
-"LERNEN Reiten"
 TALENTE
-"780 1";Reiten
+"5160 4";Handeln
 GEGENSTAENDE
-9;Eisen
-3;Bogen
-EINHEIT 4021
-"Boten von Westwald";Name
+59;Holz
+8;Stein
+51;Eisen
+EINHEIT 4363
+"Boten von Mühlmoor";Name
 3742;Partei
 "Mensch";Typ
-16;Anzahl
-1660;Silber
-0;Kampfstatus
+12;Anzahl
+162;Silber
+3;Kampfstatus
 0;Tarnung
 COMMANDS
-"LERNEN Wahrnehmung"
+"KAUFEN 5 Myrrhe"
+"VERKAUFEN ALLES Wunder~Elixier"
 TALENTE
-"960 2";Wahrnehmung
-"2880 6";Handeln
-"3840 8";HolzfÃ¤llen
+"1080 3";Hiebwaffen
 GEGENSTAENDE
-9;Holz
-23;Holz
-8;Holz
-EINHEIT 4046
-"Schützen von Eichenwald";Name
+4;Bogen
+15;Schwert
+24;Holz
+EINHEIT 4369
+"Holzfäller von Tannheim";Name
 3742;Partei
 "Mensch";Typ
-20;Anzahl
-2215;Silber
+38;Anzahl
+4378;Burg
+2732;Silber
 2;Kampfstatus
 0;Tarnung
 COMMANDS
-"KAUFEN 5 Weihrauch"
-"VERKAUFEN ALLES Wunder~Elixier"
+"ARBEITEN"
 TALENTE
-"1800 3";Bergbau
-"1800 3";Hiebwaffen
-"3000 5";BogenschieÃŸen
+"3420 3";Hiebwaffen
+"3420 3";Hiebwaffen
 GEGENSTAENDE
-7;Pferd
-6;Bogen
+36;Kettenhemd
 REGION 10 5
 "Ozean";Terrain
 197;Runde
@@ -4237,33 +4660,43 @@ PREISE
 41;Seide
 80;Weihrauch
 UMGEBUNG
-"Im w liegt Westbergs Nachbarland."
-EINHEIT 4055
-"Händler von Kaltheim";Name
+"Im sw liegt Westbergs Nachbarland."
+EINHEIT 4403
+"Holzfäller von Felstal";Name
+5666;Partei
+"Zwerg";Typ
+35;Anzahl
+EINHEIT 4433
+"Rüdiger";Name
 4482;Partei
 "Elf";Typ
-1;Anzahl
-1;bewacht
-0;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"60 2";Wahrnehmung
-"240 8";Bergbau
-"150 5";Handeln
-EINHEIT 4059
-"Späher von Mühlstätt";Name
-4482;Partei
-"Elf";Typ
-48;Anzahl
-2442;Silber
+25;Anzahl
+470;Silber
 1;Kampfstatus
 0;Tarnung
 TALENTE
-"10080 7";Wahrnehmung
+"750 1";Reiten
+"3000 4";Burgenbau
+"3750 5";Segeln
 GEGENSTAENDE
-17;Stein
+20;Schild
+EINHEIT 4446
+"Jörg";Name
+5666;Partei
+"Zwerg";Typ
+28;Anzahl
+EINHEIT 4483
+"Schützen von Felswald";Name
+4482;Partei
+"Elf";Typ
+45;Anzahl
+2453;Silber
+0;Kampfstatus
+0;Tarnung
+TALENTE
+"8100 6";HolzfÃ¤llen
+GEGENSTAENDE
+71;Pferd
 REGION -2 6
 "Kalthausen";Name
 "Hochland";Terrain
@@ -4285,54 +4718,70 @@ PREISE
 27;Seide
 62;Weihrauch
 UMGEBUNG
-"Im no liegt Kalthausens Nachbarland."
-EINHEIT 4088
-"Holzfäller von Felswald";Name
-"Eine Gruppe Elfen auf Wanderschaft.";Beschr
+"Im w liegt Kalthausens Nachbarland."
+EINHEIT 4493
+"Jörg";Name
 4482;Partei
 "Elf";Typ
-15;Anzahl
-1887;Silber
-3;Kampfstatus
-0;Tarnung
-TALENTE
-"1800 4";Bergbau
-"3600 8";Wahrnehmung
-"2700 6";Hiebwaffen
-GEGENSTAENDE
-4;Holz
-8;Stein
-1;Pferd
-EINHEIT 4095
-"Ulrike";Name
-"Eine Gruppe Elfen auf Wanderschaft.";Beschr
-4482;Partei
-"Elf";Typ
-17;Anzahl
-878;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"4590 9";Handeln
-"4590 9";Reiten
-GEGENSTAENDE
-6;Holz
-EINHEIT 4122
-"Wachen von Bärenhausen";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-2647;Silber
+32;Anzahl
+696;Silber
 2;Kampfstatus
 0;Tarnung
-"verwundet";hp
 TALENTE
-"120 4";Reiten
-"240 8";Bergbau
+"2880 3";Bergbau
+"4800 5";Segeln
 GEGENSTAENDE
-1;Schild
-2;Bogen
-1;Bogen
+27;Schild
+41;Kettenhemd
+EINHEIT 4502
+"Späher von Kaltbrück";Name
+5666;Partei
+"Zwerg";Typ
+1;Anzahl
+EINHEIT 4515
+"Bärbel";Name
+6961;Partei
+"Ork";Typ
+1;Anzahl
+EINHEIT 4523
+"Rüdiger";Name
+6961;Partei
+"Ork";Typ
+21;Anzahl
+EINHEIT 4553
+"Rüdiger";Name
+4482;Partei
+"Elf";Typ
+16;Anzahl
+1;bewacht
+2619;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"4320 9";Segeln
+EINHEIT 4580
+"Bergleute von Ostberg";Name
+3742;Partei
+"Mensch";Typ
+30;Anzahl
+1;bewacht
+1733;Silber
+1;Kampfstatus
+2;Tarnung
+COMMANDS
+"MACHEN TEMP 22"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Bergleute von Ostberg bleibt hier"
+TALENTE
+"3600 4";Hiebwaffen
+"5400 6";Segeln
+"900 1";Hiebwaffen
+GEGENSTAENDE
+16;Schild
+26;Pferd
 REGION -1 6
 "Wolfsmoor";Name
 "Berge";Terrain
@@ -4355,77 +4804,63 @@ PREISE
 62;Seide
 7;Weihrauch
 UMGEBUNG
-"Im so liegt Wolfsmoors Nachbarland."
-EINHEIT 4134
-"Grete";Name
+"Im no liegt Wolfsmoors Nachbarland."
+EINHEIT 4610
+"Rüdiger";Name
 4482;Partei
 "Elf";Typ
-3;Anzahl
-1;bewacht
-1276;Silber
+42;Anzahl
+1268;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"3780 3";BogenschieÃŸen
+"8820 7";Tarnung
+"11340 9";Segeln
+GEGENSTAENDE
+81;Schild
+14;Stein
+EINHEIT 4617
+"Reiter von Ostau";Name
+4482;Partei
+"Elf";Typ
+37;Anzahl
+2350;Silber
 0;Kampfstatus
 0;Tarnung
 TALENTE
-"720 8";Handeln
-GEGENSTAENDE
-6;Kettenhemd
-1;Holz
-EINHEIT 4167
+"4440 4";HolzfÃ¤llen
+"5550 5";Bergbau
+EINHEIT 4656
 "Ulrike";Name
 4482;Partei
 "Elf";Typ
-1;Anzahl
-79;Silber
-3;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"30 1";Hiebwaffen
-"90 3";Hiebwaffen
-EINHEIT 4182
-"Späher von Eichenau";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-1021;Silber
+44;Anzahl
+998;Silber
 2;Kampfstatus
 0;Tarnung
-"verwundet";hp
 TALENTE
-"270 9";Tarnung
-"240 8";Segeln
+"11880 9";Wahrnehmung
+"10560 8";Wahrnehmung
 GEGENSTAENDE
-2;Speer
-1;Stein
-1;Stein
-EINHEIT 4207
-"Öda";Name
+10;Pferd
+69;Eisen
+88;Eisen
+EINHEIT 4688
+"Knut";Name
 4482;Partei
 "Elf";Typ
-43;Anzahl
-2797;Silber
-0;Kampfstatus
+60;Anzahl
+2123;Silber
+1;Kampfstatus
 0;Tarnung
 TALENTE
-"5160 4";Handeln
+"10800 6";Hiebwaffen
+"16200 9";Tarnung
+"14400 8";Reiten
 GEGENSTAENDE
-59;Holz
-8;Stein
-51;Eisen
-EINHEIT 4238
-"Boten von Mühlmoor";Name
-4482;Partei
-"Elf";Typ
-12;Anzahl
-162;Silber
-3;Kampfstatus
-0;Tarnung
-TALENTE
-"1080 3";Hiebwaffen
-GEGENSTAENDE
-4;Bogen
-15;Schwert
-24;Holz
+118;Bogen
+18;Schild
 REGION 0 6
 "Eichenmoor";Name
 "Sumpf";Terrain
@@ -4447,37 +4882,71 @@ PREISE
 71;Seide
 7;Weihrauch
 UMGEBUNG
-"Im o liegt Eichenmoors Nachbarland."
-EINHEIT 4260
+"Im sw liegt Eichenmoors Nachbarland."
+EINHEIT 4719
 "Gundolf";Name
 4482;Partei
 "Elf";Typ
-11;Anzahl
-751;Silber
+52;Anzahl
+1;bewacht
+1444;Silber
 1;Kampfstatus
 0;Tarnung
 TALENTE
-"1980 6";Tarnung
-"1320 4";Wahrnehmung
-"2640 8";Wahrnehmung
+"3120 2";BogenschieÃŸen
 GEGENSTAENDE
-21;Kettenhemd
-EINHEIT 4285
-"Händler von Tannbrück";Name
+6;Pferd
+2;Eisen
+1;Speer
+EINHEIT 4749
+"Gundolf";Name
+3742;Partei
+"Mensch";Typ
+43;Anzahl
+770;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"KAUFEN 5 Juwel"
+"VERKAUFEN ALLES Wunder~Elixier"
+TALENTE
+"6450 5";Reiten
+"10320 8";Handeln
+SPRUECHE
+"Feuerball"
+"Heilung"
+EINHEIT 4773
+"Bergleute von Mühlbrück";Name
+6961;Partei
+"Ork";Typ
+56;Anzahl
+EINHEIT 4777
+"Gundolf";Name
+4482;Partei
+"Elf";Typ
+53;Anzahl
+2339;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"9540 6";Bergbau
+"4770 3";Wahrnehmung
+"9540 6";Bergbau
+GEGENSTAENDE
+88;Holz
+EINHEIT 4811
+"Händler von Ostmoor";Name
 4482;Partei
 "Elf";Typ
 1;Anzahl
 0;Silber
-0;Kampfstatus
+3;Kampfstatus
 0;Tarnung
 "verwundet";hp
 TALENTE
-"150 5";Tarnung
-"180 6";Burgenbau
-"120 4";Wahrnehmung
-GEGENSTAENDE
-2;Schild
-1;Schwert
+"270 9";Hiebwaffen
+"240 8";Reiten
+"240 8";BogenschieÃŸen
 REGION 1 6
 "Bärental";Name
 "Sumpf";Terrain
@@ -4500,78 +4969,53 @@ PREISE
 21;Weihrauch
 REGIONSEREIGNISSE
 "Die Bauern feiern ein Erntefest."
+DURCHREISE
+"Boten (6139)"
 UMGEBUNG
-"Im sw liegt Bärentals Nachbarland."
-EINHEIT 4321
-"Reiter von Felswald";Name
-4482;Partei
-"Elf";Typ
-31;Anzahl
-1;bewacht
-1570;Silber
-1;Kampfstatus
-0;Tarnung
-TALENTE
-"1860 2";Segeln
-"8370 9";Wahrnehmung
-GEGENSTAENDE
-22;Schild
-EINHEIT 4361
-"Ulrike";Name
+"Im so liegt Bärentals Nachbarland."
+EINHEIT 4850
+"Öda";Name
 4482;Partei
 "Elf";Typ
 1;Anzahl
-1;bewacht
-912;Silber
-2;Kampfstatus
+1226;Silber
+1;Kampfstatus
 0;Tarnung
 "verwundet";hp
 TALENTE
-"30 1";Hiebwaffen
-"90 3";BogenschieÃŸen
-GEGENSTAENDE
-1;Holz
-2;Eisen
-2;Schwert
-EINHEIT 4391
-"Späher von Grüntal";Name
-4482;Partei
-"Elf";Typ
-7;Anzahl
-0;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"1260 6";Hiebwaffen
-"840 4";Tarnung
-GEGENSTAENDE
-12;Kettenhemd
-9;Pferd
-13;Bogen
-EINHEIT 4405
-"Schützen von Felsau";Name
+"270 9";HolzfÃ¤llen
+EINHEIT 4882
+"Bergleute von Tannberg";Name
 4482;Partei
 "Elf";Typ
 17;Anzahl
-447;Silber
-0;Kampfstatus
+1021;Silber
+1;Kampfstatus
 0;Tarnung
 TALENTE
-"510 1";Burgenbau
-EINHEIT 4432
-"Hans";Name
-4482;Partei
-"Elf";Typ
-39;Anzahl
-0;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"8190 7";Segeln
+"2550 5";Reiten
+"3570 7";BogenschieÃŸen
+"510 1";Reiten
 GEGENSTAENDE
-37;Speer
-24;Speer
-31;Holz
+11;Pferd
+EINHEIT 4887
+"Knut";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+730;Silber
+1;Kampfstatus
+2;Tarnung
+"verwundet";hp
+COMMANDS
+"LERNEN Burgenbau"
+TALENTE
+"270 9";Burgenbau
+"210 7";Burgenbau
+GEGENSTAENDE
+2;Speer
+EINHEITSBOTSCHAFTEN
+"Knut hat Hunger."
 REGION 2 6
 "Wolfsfurt";Name
 "Hochland";Terrain
@@ -4594,112 +5038,52 @@ PREISE
 72;Weihrauch
 UMGEBUNG
 "Im w liegt Wolfsfurts Nachbarland."
-EINHEIT 4445
-"Bärbel";Name
+EINHEIT 4904
+"Boten von Mühltal";Name
+3742;Partei
+"Mensch";Typ
+53;Anzahl
+1640;Silber
+2;Kampfstatus
+0;Tarnung
+COMMANDS
+"KAUFEN 5 Weihrauch"
+"VERKAUFEN ALLES Wunder~Elixier"
+TALENTE
+"14310 9";BogenschieÃŸen
+"9540 6";HolzfÃ¤llen
+"3180 2";Bergbau
+GEGENSTAENDE
+30;Bogen
+EINHEITSBOTSCHAFTEN
+"Boten von Mühltal hat Hunger."
+EINHEIT 4936
+"Schützen von Westwald";Name
 4482;Partei
 "Elf";Typ
 1;Anzahl
-2202;Silber
+2461;Silber
 1;Kampfstatus
 0;Tarnung
 "verwundet";hp
 TALENTE
-"60 2";Hiebwaffen
-"120 4";Segeln
-"180 6";Burgenbau
-GEGENSTAENDE
-2;Pferd
-2;Stein
-2;Schild
-EINHEIT 4465
-"Grete";Name
-"Eine Gruppe Elfen auf Wanderschaft.";Beschr
+"210 7";Handeln
+EINHEIT 4966
+"Swaantje";Name
 4482;Partei
 "Elf";Typ
-12;Anzahl
-2257;Silber
-0;Kampfstatus
+46;Anzahl
+0;Silber
+2;Kampfstatus
 0;Tarnung
 TALENTE
-"1080 3";Bergbau
-"360 1";HolzfÃ¤llen
-GEGENSTAENDE
-14;Schild
-22;Pferd
-EINHEIT 4482
-"Jörg";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-890;Silber
-1;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"240 8";Bergbau
-"120 4";Bergbau
-GEGENSTAENDE
-1;Eisen
-1;Eisen
+"11040 8";Wahrnehmung
 REGION 3 6
 "Mühlau";Name
 "Sumpf";Terrain
+196;Runde
 898;Bauern
 441;Baeume
-"Ein weites Land unter hohem Himmel.
-Die Bauern von Mühlau sind fleißig.";Beschr
-21;Pferde
-4490;Silber
-224;Unterh
-22;Rekruten
-12;Lohn
-PREISE
--48;Balsam
-17;GewÃ¼rz
-78;Juwel
-20;Myrrhe
-30;Ã–l
-74;Seide
-80;Weihrauch
-UMGEBUNG
-"Im so liegt Mühlaus Nachbarland."
-EINHEIT 4491
-"Boten von Felsfurt";Name
-3742;Partei
-"Mensch";Typ
-1;Anzahl
-1791;Silber
-1;Kampfstatus
-0;Tarnung
-"verwundet";hp
-COMMANDS
-"MACHEN TEMP 30"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Boten von Felsfurt bleibt hier"
-TALENTE
-"30 1";Handeln
-"60 2";Bergbau
-"60 2";Burgenbau
-EINHEIT 4530
-"Wachen von Südstätt";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-1;bewacht
-1907;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"270 9";Tarnung
-"150 5";Segeln
-"150 5";Segeln
-GEGENSTAENDE
-2;Stein
-1;Speer
 REGION 4 6
 "Kaltfurt";Name
 "Ebene";Terrain
@@ -4721,128 +5105,29 @@ PREISE
 50;Seide
 64;Weihrauch
 UMGEBUNG
-"Im o liegt Kaltfurts Nachbarland."
-EINHEIT 4539
-"Holzfäller von Tannstätt";Name
+"Im nw liegt Kaltfurts Nachbarland."
+EINHEIT 5006
+"Gundolf";Name
 4482;Partei
 "Elf";Typ
-34;Anzahl
-0;Silber
+20;Anzahl
+2;Silber
 2;Kampfstatus
 0;Tarnung
 TALENTE
-"4080 4";BogenschieÃŸen
-"4080 4";BogenschieÃŸen
-"7140 7";Wahrnehmung
+"2400 4";BogenschieÃŸen
+"3600 6";BogenschieÃŸen
+"1800 3";Burgenbau
 GEGENSTAENDE
-7;Kettenhemd
-44;Kettenhemd
-EINHEIT 4563
-"Späher von Nordau";Name
-4482;Partei
-"Elf";Typ
-18;Anzahl
-72;Silber
-1;Kampfstatus
-0;Tarnung
-TALENTE
-"4860 9";Segeln
-"3780 7";Hiebwaffen
-GEGENSTAENDE
-30;Holz
-EINHEIT 4583
-"Swaantje";Name
-5666;Partei
-"Zwerg";Typ
-22;Anzahl
-EINHEIT 4613
-"Hans";Name
-4482;Partei
-"Elf";Typ
-50;Anzahl
-1926;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"4500 3";Burgenbau
-"10500 7";HolzfÃ¤llen
-GEGENSTAENDE
-35;Stein
-EINHEIT 4633
-"Späher von Eichenstätt";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-2042;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"150 5";Reiten
-"210 7";BogenschieÃŸen
-"60 2";Tarnung
+25;Kettenhemd
+29;Schwert
 REGION 5 6
 "Wolfsheim";Name
 "Sumpf";Terrain
 599;Bauern
 245;Baeume
-"Ein weites Land unter hohem Himmel.
-Die Bauern von Wolfsheim sind fleißig.";Beschr
-25;Pferde
-3594;Silber
-179;Unterh
-14;Rekruten
-12;Lohn
-62;Strasse
-PREISE
--64;Balsam
-15;GewÃ¼rz
-58;Juwel
-31;Myrrhe
-34;Ã–l
-70;Seide
-24;Weihrauch
-DURCHREISE
-"Boten (6417)"
 UMGEBUNG
-"Im so liegt Wolfsheims Nachbarland."
-EINHEIT 4641
-"Reiter von Eichenmoor";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-1208;Silber
-1;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"210 7";Segeln
-"270 9";Burgenbau
-"240 8";Tarnung
-GEGENSTAENDE
-1;Kettenhemd
-2;Stein
-EINHEIT 4659
-"Händler von Ostau";Name
-3742;Partei
-"Mensch";Typ
-1;Anzahl
-1788;Silber
-1;Kampfstatus
-0;Tarnung
-"verwundet";hp
-COMMANDS
-"MACHEN TEMP 4"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Händler von Ostau bleibt hier"
-TALENTE
-"270 9";Bergbau
-GEGENSTAENDE
-2;Eisen
-1;Schild
+"Im o liegt Wolfsheims Nachbarland."
 REGION 6 6
 "Mühlbrück";Name
 "Ebene";Terrain
@@ -4863,58 +5148,161 @@ PREISE
 48;Ã–l
 24;Seide
 48;Weihrauch
-REGIONSBOTSCHAFTEN
-"Ein Bote ruft: Frieden für Mühlbrück!"
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im nw liegt Mühlbrücks Nachbarland."
-EINHEIT 4690
-"Rüdiger";Name
+"Im so liegt Mühlbrücks Nachbarland."
+EINHEIT 5039
+"Bärbel";Name
+6961;Partei
+"Ork";Typ
+29;Anzahl
+EINHEIT 5045
+"Jörg";Name
 4482;Partei
 "Elf";Typ
-1;Anzahl
-1;bewacht
-2987;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"270 9";Tarnung
-"180 6";Reiten
-GEGENSTAENDE
-1;Schwert
-EINHEIT 4723
-"Späher von Südheim";Name
-4482;Partei
-"Elf";Typ
-18;Anzahl
-1347;Silber
-1;Kampfstatus
+15;Anzahl
+1702;Silber
+0;Kampfstatus
 0;Tarnung
 TALENTE
-"3240 6";Handeln
+"3150 7";Wahrnehmung
 GEGENSTAENDE
-32;Speer
-EINHEIT 4739
-"Grete";Name
+27;Stein
+25;Kettenhemd
+EINHEIT 5058
+"Schützen von Felswald";Name
 4482;Partei
 "Elf";Typ
-37;Anzahl
-1;bewacht
+34;Anzahl
 0;Silber
 0;Kampfstatus
 0;Tarnung
 TALENTE
-"2220 2";Reiten
-"7770 7";Handeln
+"2040 2";Reiten
+"5100 5";Tarnung
+"2040 2";Segeln
+EINHEIT 5078
+"Boten von Südhausen";Name
+5666;Partei
+"Zwerg";Typ
+23;Anzahl
+1;bewacht
+EINHEIT 5110
+"Hans";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+1;bewacht
+146;Silber
+0;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"90 3";Hiebwaffen
 GEGENSTAENDE
-27;Kettenhemd
+2;Eisen
 REGION 7 6
 "Mühlwald";Name
 "Wald";Terrain
 1900;Bauern
 553;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Mühlwald sind fleißig.";Beschr
+31;Pferde
+28500;Silber
+1425;Unterh
+47;Rekruten
+12;Lohn
+PREISE
+-33;Balsam
+73;GewÃ¼rz
+80;Juwel
+57;Myrrhe
+34;Ã–l
+52;Seide
+23;Weihrauch
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im so liegt Mühlwalds Nachbarland."
+"Im sw liegt Mühlwalds Nachbarland."
+EINHEIT 5139
+"Bergleute von Grünheim";Name
+3742;Partei
+"Mensch";Typ
+8;Anzahl
+533;Silber
+1;Kampfstatus
+0;Tarnung
+COMMANDS
+"ARBEITEN"
+TALENTE
+"1920 8";Segeln
+"480 2";BogenschieÃŸen
+"1200 5";BogenschieÃŸen
+GEGENSTAENDE
+2;Holz
+EINHEIT 5179
+"Schützen von Wolfsberg";Name
+3742;Partei
+"Mensch";Typ
+35;Anzahl
+1;bewacht
+0;Silber
+0;Kampfstatus
+0;Tarnung
+COMMANDS
+"NACH nw w"
+"; Zur Küste"
+TALENTE
+"2100 2";Tarnung
+"2100 2";Hiebwaffen
+GEGENSTAENDE
+43;Stein
+EINHEIT 5190
+"Bärbel";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
+3742;Partei
+"Mensch";Typ
+44;Anzahl
+1;bewacht
+2740;Silber
+0;Kampfstatus
+0;Tarnung
+COMMANDS
+"LERNEN Bergbau"
+TALENTE
+"7920 6";Bergbau
+GEGENSTAENDE
+33;Schild
+64;Pferd
+59;Schwert
+EINHEIT 5191
+"Rüdiger";Name
+5666;Partei
+"Zwerg";Typ
+24;Anzahl
+1;bewacht
+EINHEIT 5221
+"Wachen von Kalttal";Name
+3742;Partei
+"Mensch";Typ
+2;Anzahl
+1;bewacht
+934;Silber
+1;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"ARBEITEN"
+TALENTE
+"300 5";Handeln
+"180 3";Bergbau
+"120 2";Handeln
+GEGENSTAENDE
+2;Stein
+3;Bogen
+4;Kettenhemd
 REGION 8 6
 "Westhausen";Name
 "Ebene";Terrain
@@ -4926,39 +5314,99 @@ REGION 9 6
 "Gletscher";Terrain
 32;Bauern
 0;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Kaltstätt sind fleißig.";Beschr
+2;Pferde
+480;Silber
+24;Unterh
+0;Rekruten
+11;Lohn
+78;Eisen
+PREISE
+-20;Balsam
+71;GewÃ¼rz
+71;Juwel
+37;Myrrhe
+44;Ã–l
+49;Seide
+30;Weihrauch
 UMGEBUNG
-"Im w liegt Kaltstätts Nachbarland."
-REGION 10 6
-"Ozean";Terrain
-SCHIFF 4770
-"Kaltbrücks Stolz";Name
-"Boot";Typ
-4787;Kapitaen
-0;Schaden
-0;Ladung
-500;MaxLadung
-EINHEIT 4787
-"Boten von Mühltal";Name
+"Im o liegt Kaltstätts Nachbarland."
+EINHEIT 5252
+"Öda";Name
 3742;Partei
 "Mensch";Typ
-53;Anzahl
-4770;Schiff
-1640;Silber
+6;Anzahl
+1409;Silber
 2;Kampfstatus
 0;Tarnung
 COMMANDS
-"MACHEN TEMP 35"
+"MACHEN TEMP 15"
 "  REKRUTIEREN 5"
 "  BENENNEN EINHEIT Neue~Wache"
 "  LERNEN Hiebwaffen"
 "ENDE"
-"// Boten von Mühltal bleibt hier"
+"// Öda bleibt hier"
 TALENTE
-"14310 9";BogenschieÃŸen
-"9540 6";HolzfÃ¤llen
-"3180 2";Bergbau
+"180 1";Hiebwaffen
 GEGENSTAENDE
-30;Bogen
+7;Bogen
+1;Speer
+2;Bogen
+EINHEIT 5261
+"Swaantje";Name
+3742;Partei
+"Mensch";Typ
+18;Anzahl
+0;Silber
+3;Kampfstatus
+0;Tarnung
+COMMANDS
+"KAUFEN 5 Seide"
+"VERKAUFEN ALLES Wunder~Elixier"
+TALENTE
+"4860 9";Segeln
+"3780 7";BogenschieÃŸen
+"3240 6";Wahrnehmung
+GEGENSTAENDE
+31;Holz
+EINHEIT 5301
+"Grete";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+191;Silber
+1;Kampfstatus
+0;Tarnung
+"verwundet";hp
+COMMANDS
+"ARBEITEN"
+TALENTE
+"120 4";BogenschieÃŸen
+EINHEIT 5303
+"Hans";Name
+5666;Partei
+"Zwerg";Typ
+52;Anzahl
+EINHEIT 5328
+"Öda";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
+3742;Partei
+"Mensch";Typ
+21;Anzahl
+0;Silber
+1;Kampfstatus
+0;Tarnung
+COMMANDS
+"KAUFEN 5 Myrrhe"
+"VERKAUFEN ALLES Wunder~Elixier"
+TALENTE
+"1260 2";Tarnung
+GEGENSTAENDE
+29;Holz
+15;Pferd
+REGION 10 6
+"Ozean";Terrain
 REGION 11 6
 "Ozean";Terrain
 REGION -3 7
@@ -4983,46 +5431,92 @@ PREISE
 61;Weihrauch
 REGIONSEREIGNISSE
 "Die Bauern feiern ein Erntefest."
-REGIONSBOTSCHAFTEN
-"Ein Bote ruft: Frieden für Felsau!"
 UMGEBUNG
-"Im sw liegt Felsaus Nachbarland."
-EINHEIT 4795
-"Händler von Kaltau";Name
+"Im no liegt Felsaus Nachbarland."
+BURG 5383
+"Bau von Felsau";Name
+"Burg";Typ
+59;Groesse
+5345;Besitzer
+5;Unterhalt
+EINHEIT 5345
+"Rüdiger";Name
+"Eine Gruppe Elfen auf Wanderschaft.";Beschr
 4482;Partei
 "Elf";Typ
-29;Anzahl
-2611;Silber
-2;Kampfstatus
+15;Anzahl
+5383;Burg
+935;Silber
+0;Kampfstatus
 0;Tarnung
 TALENTE
-"6960 8";Handeln
-"4350 5";Burgenbau
+"1800 4";Handeln
+"3150 7";BogenschieÃŸen
 GEGENSTAENDE
-47;Holz
-EINHEIT 4829
-"Gundolf";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-0;Silber
+20;Holz
+20;Bogen
+1;Pferd
+EINHEIT 5363
+"Jörg";Name
+3742;Partei
+"Mensch";Typ
+35;Anzahl
+1991;Silber
 3;Kampfstatus
 0;Tarnung
-"verwundet";hp
+COMMANDS
+"MACHEN TEMP 29"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Jörg bleibt hier"
 TALENTE
-"60 2";Tarnung
-"90 3";Segeln
+"7350 7";BogenschieÃŸen
+"7350 7";Tarnung
+"9450 9";Reiten
 GEGENSTAENDE
-1;Holz
-2;Kettenhemd
-1;Kettenhemd
+33;Speer
+55;Pferd
+20;Schwert
 REGION -2 7
 "Eichenheim";Name
 "Ebene";Terrain
 1418;Bauern
 74;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Eichenheim sind fleißig.";Beschr
+41;Pferde
+12762;Silber
+638;Unterh
+35;Rekruten
+14;Lohn
+PREISE
+-58;Balsam
+18;GewÃ¼rz
+72;Juwel
+18;Myrrhe
+49;Ã–l
+11;Seide
+18;Weihrauch
 UMGEBUNG
 "Im o liegt Eichenheims Nachbarland."
+EINHEIT 5410
+"Rüdiger";Name
+"Eine Gruppe Elfen auf Wanderschaft.";Beschr
+4482;Partei
+"Elf";Typ
+37;Anzahl
+1;bewacht
+2484;Silber
+0;Kampfstatus
+0;Tarnung
+TALENTE
+"2220 2";Hiebwaffen
+"1110 1";Wahrnehmung
+"9990 9";Hiebwaffen
+GEGENSTAENDE
+62;Speer
 REGION -1 7
 "Felshausen";Name
 "Wüste";Terrain
@@ -5043,94 +5537,23 @@ PREISE
 16;Ã–l
 27;Seide
 36;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im sw liegt Felshausens Nachbarland."
-EINHEIT 4858
-"Späher von Grünbrück";Name
-4482;Partei
-"Elf";Typ
-54;Anzahl
-217;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"9720 6";BogenschieÃŸen
-GEGENSTAENDE
-31;Eisen
-28;Schwert
-59;Schild
-EINHEIT 4889
-"Boten von Südau";Name
-4482;Partei
-"Elf";Typ
-51;Anzahl
-2805;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"6120 4";Segeln
-"3060 2";Burgenbau
-"1530 1";Burgenbau
-GEGENSTAENDE
-51;Stein
-87;Pferd
-EINHEIT 4922
-"Gundolf";Name
+"Im nw liegt Felshausens Nachbarland."
+EINHEIT 5417
+"Swaantje";Name
 4482;Partei
 "Elf";Typ
 1;Anzahl
-2847;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"30 1";Tarnung
-GEGENSTAENDE
-2;Bogen
-1;Eisen
-2;Bogen
-EINHEIT 4935
-"Reiter von Mühlstätt";Name
-4482;Partei
-"Elf";Typ
-49;Anzahl
 1;bewacht
-2993;Silber
-1;Kampfstatus
-0;Tarnung
-TALENTE
-"11760 8";Reiten
-"4410 3";Segeln
-GEGENSTAENDE
-43;Stein
-EINHEIT 4941
-"Boten von Grünstätt";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-6;Silber
+552;Silber
 1;Kampfstatus
 0;Tarnung
 "verwundet";hp
 TALENTE
-"120 4";Bergbau
-"90 3";Hiebwaffen
+"210 7";BogenschieÃŸen
+"30 1";Bergbau
 GEGENSTAENDE
-2;Eisen
-EINHEIT 4946
-"Knut";Name
-"Eine Gruppe Elfen auf Wanderschaft.";Beschr
-4482;Partei
-"Elf";Typ
-32;Anzahl
-1;bewacht
-0;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"8640 9";Segeln
+2;Schild
 REGION 0 7
 "Westwald";Name
 "Berge";Terrain
@@ -5153,72 +5576,41 @@ PREISE
 54;Ã–l
 6;Seide
 70;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im sw liegt Westwalds Nachbarland."
-EINHEIT 4952
-"Wachen von Südtal";Name
+"Im nw liegt Westwalds Nachbarland."
+EINHEIT 5446
+"Schützen von Bärenberg";Name
+6961;Partei
+"Ork";Typ
+1;Anzahl
+EINHEIT 5459
+"Holzfäller von Eichenau";Name
 4482;Partei
 "Elf";Typ
-50;Anzahl
-1748;Silber
+45;Anzahl
+0;Silber
 3;Kampfstatus
 0;Tarnung
 TALENTE
-"12000 8";Wahrnehmung
-EINHEIT 4959
-"Wachen von Eichenhausen";Name
-4482;Partei
-"Elf";Typ
-25;Anzahl
-0;Silber
-1;Kampfstatus
-0;Tarnung
-TALENTE
-"5250 7";Segeln
-"3000 4";Wahrnehmung
-"5250 7";Tarnung
-EINHEIT 4968
-"Grete";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-316;Silber
-0;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"60 2";Hiebwaffen
-"270 9";Wahrnehmung
-"150 5";Tarnung
-EINHEIT 4981
-"Swaantje";Name
-4482;Partei
-"Elf";Typ
-54;Anzahl
-0;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"9720 6";Wahrnehmung
-"6480 4";Bergbau
+"4050 3";Segeln
+"6750 5";Handeln
 GEGENSTAENDE
-21;Schild
-EINHEIT 5008
-"Gundolf";Name
-4482;Partei
-"Elf";Typ
-50;Anzahl
-0;Silber
-2;Kampfstatus
+69;Schwert
+EINHEIT 5493
+"Bergleute von Oststätt";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
+3742;Partei
+"Mensch";Typ
+34;Anzahl
+1159;Silber
+3;Kampfstatus
 0;Tarnung
+COMMANDS
+"LERNEN Burgenbau"
 TALENTE
-"7500 5";Tarnung
+"1020 1";Burgenbau
 GEGENSTAENDE
-55;Bogen
-16;Stein
-47;Schild
+22;Schild
 REGION 1 7
 "Kaltstätt";Name
 "Wüste";Terrain
@@ -5240,59 +5632,59 @@ PREISE
 67;Ã–l
 42;Seide
 24;Weihrauch
-REGIONSBOTSCHAFTEN
-"Ein Bote ruft: Frieden für Kaltstätt!"
-REGIONSKOMMENTAR
-"Hier lohnt sich ein Markt."
 UMGEBUNG
-"Im no liegt Kaltstätts Nachbarland."
-EINHEIT 5014
-"Schützen von Tannau";Name
+"Im o liegt Kaltstätts Nachbarland."
+EINHEIT 5498
+"Späher von Wolfsbrück";Name
 4482;Partei
 "Elf";Typ
-1;Anzahl
-2684;Silber
-3;Kampfstatus
+45;Anzahl
+1685;Silber
+2;Kampfstatus
 0;Tarnung
-"verwundet";hp
 TALENTE
-"150 5";Bergbau
-"30 1";BogenschieÃŸen
+"9450 7";Handeln
+"4050 3";Bergbau
+"2700 2";HolzfÃ¤llen
 GEGENSTAENDE
-2;Pferd
-2;Holz
-1;Kettenhemd
-EINHEIT 5036
+87;Bogen
+EINHEIT 5499
+"Hans";Name
+5666;Partei
+"Zwerg";Typ
+1;Anzahl
+1;bewacht
+EINHEIT 5532
 "Swaantje";Name
 4482;Partei
 "Elf";Typ
 1;Anzahl
 1;bewacht
-2375;Silber
+0;Silber
+0;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"150 5";Reiten
+GEGENSTAENDE
+2;Speer
+1;Stein
+1;Stein
+EINHEIT 5538
+"Bergleute von Oststätt";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+2187;Silber
 2;Kampfstatus
 0;Tarnung
 "verwundet";hp
 TALENTE
+"30 1";Burgenbau
 "270 9";Burgenbau
-"270 9";Segeln
+"210 7";Reiten
 GEGENSTAENDE
-1;Holz
-EINHEIT 5067
-"Wachen von Kalthausen";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-0;Silber
-1;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"210 7";Handeln
-"120 4";BogenschieÃŸen
-"240 8";Handeln
-GEGENSTAENDE
-2;Pferd
-1;Kettenhemd
+1;Bogen
 REGION 2 7
 "Bärenbrück";Name
 "Sumpf";Terrain
@@ -5313,40 +5705,54 @@ PREISE
 69;Ã–l
 19;Seide
 10;Weihrauch
+DURCHREISE
+"Boten (1848)"
 UMGEBUNG
-"Im w liegt Bärenbrücks Nachbarland."
-EINHEIT 5093
-"Gundolf";Name
+"Im sw liegt Bärenbrücks Nachbarland."
+EINHEIT 5570
+"Späher von Westwald";Name
 4482;Partei
 "Elf";Typ
-1;Anzahl
-2571;Silber
-3;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"150 5";Reiten
-GEGENSTAENDE
-1;Pferd
-1;Speer
-2;Stein
-EINHEIT 5113
-"Schützen von Eichenbrück";Name
-4482;Partei
-"Elf";Typ
-59;Anzahl
-1;bewacht
-0;Silber
+13;Anzahl
+1879;Silber
 2;Kampfstatus
 0;Tarnung
 TALENTE
-"10620 6";Tarnung
-"1770 1";BogenschieÃŸen
-"7080 4";Tarnung
+"3120 8";Burgenbau
+"1950 5";Reiten
 GEGENSTAENDE
-7;Stein
-29;Kettenhemd
-93;Schild
+23;Bogen
+EINHEIT 5591
+"Ulrike";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+1;bewacht
+1207;Silber
+0;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"270 9";HolzfÃ¤llen
+"90 3";BogenschieÃŸen
+"270 9";Reiten
+GEGENSTAENDE
+2;Schild
+1;Stein
+EINHEIT 5629
+"Öda";Name
+4482;Partei
+"Elf";Typ
+14;Anzahl
+626;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"2520 6";Wahrnehmung
+"840 2";Handeln
+"2940 7";Wahrnehmung
+GEGENSTAENDE
+16;Speer
 REGION 3 7
 "Grünstätt";Name
 "Wüste";Terrain
@@ -5367,96 +5773,29 @@ PREISE
 68;Ã–l
 29;Seide
 60;Weihrauch
-REGIONSBOTSCHAFTEN
-"Ein Bote ruft: Frieden für Grünstätt!"
+DURCHREISE
+"Boten (6903)"
 UMGEBUNG
-"Im o liegt Grünstätts Nachbarland."
-EINHEIT 5131
-"Rüdiger";Name
-4482;Partei
-"Elf";Typ
-18;Anzahl
-0;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"2700 5";Bergbau
-"2160 4";Segeln
-"1080 2";Burgenbau
-EINHEIT 5151
-"Wachen von Tannmoor";Name
-4482;Partei
-"Elf";Typ
-60;Anzahl
-1;bewacht
-2832;Silber
-3;Kampfstatus
-0;Tarnung
-TALENTE
-"12600 7";Handeln
-"1800 1";Segeln
-"1800 1";HolzfÃ¤llen
-GEGENSTAENDE
-96;Speer
-46;Holz
-1;Kettenhemd
-EINHEIT 5178
-"Rüdiger";Name
-4482;Partei
-"Elf";Typ
-37;Anzahl
-1;bewacht
-2484;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"2220 2";Hiebwaffen
-"1110 1";Wahrnehmung
-"9990 9";Hiebwaffen
-GEGENSTAENDE
-62;Speer
-EINHEIT 5179
-"Swaantje";Name
+"Im sw liegt Grünstätts Nachbarland."
+BURG 5670
+"Feste Grünstätt";Name
+"Burg";Typ
+76;Groesse
+5667;Besitzer
+7;Unterhalt
+EINHEIT 5667
+"Späher von Südwald";Name
 4482;Partei
 "Elf";Typ
 52;Anzahl
-2404;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"3120 2";HolzfÃ¤llen
-"10920 7";BogenschieÃŸen
-GEGENSTAENDE
-47;Speer
-74;Schild
-EINHEIT 5193
-"Bergleute von Kaltbrück";Name
-4482;Partei
-"Elf";Typ
-49;Anzahl
-1655;Silber
+5670;Burg
+2538;Silber
 3;Kampfstatus
 0;Tarnung
 TALENTE
-"1470 1";BogenschieÃŸen
-"1470 1";Burgenbau
-GEGENSTAENDE
-42;Schild
-57;Schwert
-44;Speer
-EINHEIT 5214
-"Knut";Name
-4482;Partei
-"Elf";Typ
-45;Anzahl
-0;Silber
-3;Kampfstatus
-0;Tarnung
-TALENTE
-"4050 3";Segeln
-"6750 5";Handeln
-GEGENSTAENDE
-69;Schwert
+"1560 1";Segeln
+"6240 4";HolzfÃ¤llen
+"3120 2";Segeln
 REGION 4 7
 "Nordmoor";Name
 "Sumpf";Terrain
@@ -5478,21 +5817,94 @@ PREISE
 39;Ã–l
 50;Seide
 37;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
+DURCHREISE
+"Boten (7044)"
 UMGEBUNG
-"Im nw liegt Nordmoors Nachbarland."
-EINHEIT 5234
-"Schützen von Bärenmoor";Name
-"Eine Gruppe Elfen auf Wanderschaft.";Beschr
+"Im no liegt Nordmoors Nachbarland."
+EINHEIT 5696
+"Wachen von Eichenfurt";Name
 4482;Partei
 "Elf";Typ
-29;Anzahl
-1278;Silber
+35;Anzahl
+1142;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"3150 3";BogenschieÃŸen
+"8400 8";Burgenbau
+GEGENSTAENDE
+15;Speer
+68;Bogen
+39;Eisen
+EINHEIT 5697
+"Bärbel";Name
+3742;Partei
+"Mensch";Typ
+24;Anzahl
+0;Silber
+2;Kampfstatus
+2;Tarnung
+COMMANDS
+"ARBEITEN"
+TALENTE
+"2160 3";HolzfÃ¤llen
+GEGENSTAENDE
+10;Pferd
+33;Stein
+EINHEIT 5705
+"Schützen von Grünbrück";Name
+4482;Partei
+"Elf";Typ
+58;Anzahl
+4;Silber
 2;Kampfstatus
 0;Tarnung
 TALENTE
-"870 1";BogenschieÃŸen
+"13920 8";Wahrnehmung
+"15660 9";Tarnung
+EINHEIT 5711
+"Reiter von Felsau";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+2372;Silber
+1;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"270 9";Wahrnehmung
+"270 9";Segeln
+"150 5";BogenschieÃŸen
+EINHEIT 5730
+"Jörg";Name
+"Eine Gruppe Elfen auf Wanderschaft.";Beschr
+4482;Partei
+"Elf";Typ
+14;Anzahl
+1;bewacht
+1830;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"2100 5";BogenschieÃŸen
+"2100 5";HolzfÃ¤llen
+GEGENSTAENDE
+15;Pferd
+20;Speer
+22;Pferd
+EINHEIT 5737
+"Späher von Ostfurt";Name
+4482;Partei
+"Elf";Typ
+59;Anzahl
+656;Silber
+3;Kampfstatus
+0;Tarnung
+TALENTE
+"1770 1";Hiebwaffen
+GEGENSTAENDE
+47;Pferd
+14;Bogen
 REGION 5 7
 "Ostbrück";Name
 "Ebene";Terrain
@@ -5514,89 +5926,21 @@ PREISE
 57;Seide
 32;Weihrauch
 UMGEBUNG
-"Im sw liegt Ostbrücks Nachbarland."
-EINHEIT 5239
-"Späher von Wolfsbrück";Name
+"Im w liegt Ostbrücks Nachbarland."
+EINHEIT 5775
+"Holzfäller von Ostfurt";Name
 4482;Partei
 "Elf";Typ
-45;Anzahl
-1685;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"9450 7";Handeln
-"4050 3";Bergbau
-"2700 2";HolzfÃ¤llen
-GEGENSTAENDE
-87;Bogen
-EINHEIT 5240
-"Hans";Name
-5666;Partei
-"Zwerg";Typ
-1;Anzahl
-1;bewacht
-EINHEIT 5273
-"Swaantje";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-1;bewacht
-0;Silber
-0;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"150 5";Reiten
-GEGENSTAENDE
-2;Speer
-1;Stein
-1;Stein
-EINHEIT 5279
-"Bergleute von Oststätt";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-2187;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"30 1";Burgenbau
-"270 9";Burgenbau
-"210 7";Reiten
-GEGENSTAENDE
-1;Bogen
-EINHEIT 5305
-"Reiter von Mühlstätt";Name
-4482;Partei
-"Elf";Typ
-58;Anzahl
-990;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"8700 5";Hiebwaffen
-GEGENSTAENDE
-43;Kettenhemd
-44;Eisen
-94;Schild
-EINHEIT 5325
-"Boten von Tannstätt";Name
-4482;Partei
-"Elf";Typ
-15;Anzahl
-1;bewacht
-1507;Silber
+51;Anzahl
+2038;Silber
 1;Kampfstatus
 0;Tarnung
 TALENTE
-"1350 3";BogenschieÃŸen
-"4050 9";Reiten
-"2700 6";Hiebwaffen
+"6120 4";HolzfÃ¤llen
 GEGENSTAENDE
-9;Stein
-10;Holz
-4;Bogen
+51;Schwert
+80;Schild
+75;Pferd
 REGION 6 7
 "Grünstätt";Name
 "Berge";Terrain
@@ -5618,79 +5962,49 @@ PREISE
 58;Ã–l
 25;Seide
 45;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
+DURCHREISE
+"Boten (7575)"
 UMGEBUNG
-"Im so liegt Grünstätts Nachbarland."
-EINHEIT 5335
-"Ulrike";Name
-"Eine Gruppe Elfen auf Wanderschaft.";Beschr
-4482;Partei
-"Elf";Typ
-11;Anzahl
-2081;Silber
-1;Kampfstatus
-0;Tarnung
-TALENTE
-"990 3";HolzfÃ¤llen
-"1650 5";Burgenbau
-"1320 4";Wahrnehmung
-GEGENSTAENDE
-19;Pferd
-EINHEIT 5360
-"Händler von Kalttal";Name
-4482;Partei
-"Elf";Typ
-21;Anzahl
-920;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"1260 2";Segeln
-EINHEIT 5363
-"Boten von Grünwald";Name
-4482;Partei
-"Elf";Typ
-3;Anzahl
-2414;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"450 5";Burgenbau
-"630 7";HolzfÃ¤llen
-"450 5";HolzfÃ¤llen
-GEGENSTAENDE
-3;Schild
-EINHEIT 5403
+"Im w liegt Grünstätts Nachbarland."
+EINHEIT 5790
 "Swaantje";Name
 4482;Partei
 "Elf";Typ
-15;Anzahl
-1679;Silber
+1;Anzahl
+743;Silber
 3;Kampfstatus
 0;Tarnung
+"verwundet";hp
 TALENTE
-"3150 7";Bergbau
+"30 1";BogenschieÃŸen
+"60 2";Burgenbau
+"90 3";HolzfÃ¤llen
 GEGENSTAENDE
-9;Kettenhemd
-9;Schwert
-16;Kettenhemd
-EINHEIT 5430
-"Jörg";Name
-"Eine Gruppe Elfen auf Wanderschaft.";Beschr
+1;Eisen
+2;Stein
+EINHEIT 5793
+"Bärbel";Name
 4482;Partei
 "Elf";Typ
-26;Anzahl
-1248;Silber
+1;Anzahl
+287;Silber
 1;Kampfstatus
 0;Tarnung
+"verwundet";hp
 TALENTE
-"3120 4";Bergbau
-"3900 5";Wahrnehmung
-GEGENSTAENDE
-35;Kettenhemd
-44;Holz
-13;Kettenhemd
+"120 4";Burgenbau
+"120 4";HolzfÃ¤llen
+"180 6";Handeln
+EINHEIT 5830
+"Händler von Felstal";Name
+4482;Partei
+"Elf";Typ
+52;Anzahl
+1829;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"12480 8";Wahrnehmung
 REGION 7 7
 "Nordheim";Name
 "Wüste";Terrain
@@ -5712,59 +6026,49 @@ PREISE
 42;Seide
 26;Weihrauch
 UMGEBUNG
-"Im o liegt Nordheims Nachbarland."
-EINHEIT 5467
-"Hans";Name
+"Im sw liegt Nordheims Nachbarland."
+EINHEIT 5867
+"Händler von Felsmoor";Name
 4482;Partei
 "Elf";Typ
-24;Anzahl
-2372;Silber
-1;Kampfstatus
-0;Tarnung
-TALENTE
-"6480 9";Wahrnehmung
-"6480 9";Segeln
-"3600 5";BogenschieÃŸen
-EINHEIT 5486
-"Jörg";Name
-4482;Partei
-"Elf";Typ
-14;Anzahl
+35;Anzahl
 1;bewacht
-1830;Silber
-1;Kampfstatus
-0;Tarnung
-TALENTE
-"2100 5";BogenschieÃŸen
-"2100 5";HolzfÃ¤llen
-GEGENSTAENDE
-15;Pferd
-20;Speer
-22;Pferd
-EINHEIT 5493
-"Späher von Ostfurt";Name
-4482;Partei
-"Elf";Typ
-59;Anzahl
-656;Silber
-3;Kampfstatus
-0;Tarnung
-TALENTE
-"1770 1";Hiebwaffen
-GEGENSTAENDE
-47;Pferd
-14;Bogen
-EINHEIT 5520
-"Öda";Name
-4482;Partei
-"Elf";Typ
-16;Anzahl
-0;Silber
+1084;Silber
 2;Kampfstatus
 0;Tarnung
 TALENTE
-"1440 3";HolzfÃ¤llen
-"480 1";Wahrnehmung
+"8400 8";Wahrnehmung
+GEGENSTAENDE
+23;Stein
+EINHEIT 5895
+"Grete";Name
+4482;Partei
+"Elf";Typ
+60;Anzahl
+2602;Silber
+3;Kampfstatus
+0;Tarnung
+TALENTE
+"12600 7";BogenschieÃŸen
+"16200 9";Bergbau
+"12600 7";Reiten
+GEGENSTAENDE
+119;Pferd
+EINHEIT 5916
+"Grete";Name
+4482;Partei
+"Elf";Typ
+6;Anzahl
+2078;Silber
+3;Kampfstatus
+0;Tarnung
+TALENTE
+"360 2";Burgenbau
+"1620 9";HolzfÃ¤llen
+"1260 7";Wahrnehmung
+GEGENSTAENDE
+7;Stein
+4;Holz
 REGION 8 7
 "Bärenberg";Name
 "Sumpf";Terrain
@@ -5786,38 +6090,36 @@ PREISE
 23;Seide
 47;Weihrauch
 UMGEBUNG
-"Im no liegt Bärenbergs Nachbarland."
-EINHEIT 5545
-"Gundolf";Name
+"Im so liegt Bärenbergs Nachbarland."
+EINHEIT 5937
+"Holzfäller von Ostwald";Name
 4482;Partei
 "Elf";Typ
-26;Anzahl
+42;Anzahl
 1;bewacht
-2130;Silber
-0;Kampfstatus
+1894;Silber
+2;Kampfstatus
 0;Tarnung
 TALENTE
-"5460 7";Handeln
-"7020 9";Burgenbau
-"6240 8";Tarnung
+"6300 5";Burgenbau
 GEGENSTAENDE
-48;Speer
-26;Schwert
-37;Bogen
-EINHEIT 5568
-"Schützen von Wolfsmoor";Name
+78;Kettenhemd
+EINHEIT 5954
+"Knut";Name
+6961;Partei
+"Ork";Typ
+37;Anzahl
+EINHEIT 5970
+"Rüdiger";Name
 4482;Partei
 "Elf";Typ
-32;Anzahl
-2045;Silber
+56;Anzahl
+2041;Silber
 0;Kampfstatus
 0;Tarnung
 TALENTE
-"1920 2";Reiten
-"2880 3";Reiten
-GEGENSTAENDE
-64;Holz
-27;Stein
+"8400 5";HolzfÃ¤llen
+"1680 1";HolzfÃ¤llen
 REGION 9 7
 "Ozean";Terrain
 REGION 10 7
@@ -5830,8 +6132,64 @@ REGION -4 8
 "Wald";Terrain
 2255;Bauern
 1053;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Grünau sind fleißig.";Beschr
+52;Pferde
+20295;Silber
+1014;Unterh
+56;Rekruten
+13;Lohn
+PREISE
+-37;Balsam
+50;GewÃ¼rz
+14;Juwel
+39;Myrrhe
+28;Ã–l
+51;Seide
+46;Weihrauch
 UMGEBUNG
-"Im nw liegt Grünaus Nachbarland."
+"Im o liegt Grünaus Nachbarland."
+EINHEIT 5998
+"Händler von Eichenmoor";Name
+4482;Partei
+"Elf";Typ
+36;Anzahl
+1;bewacht
+0;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"8640 8";Bergbau
+GEGENSTAENDE
+12;Schwert
+38;Schild
+EINHEIT 6003
+"Jörg";Name
+4482;Partei
+"Elf";Typ
+24;Anzahl
+910;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"720 1";Burgenbau
+"4320 6";BogenschieÃŸen
+"1440 2";Bergbau
+GEGENSTAENDE
+42;Kettenhemd
+11;Kettenhemd
+47;Stein
+EINHEIT 6011
+"Swaantje";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+0;Silber
+3;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"60 2";Segeln
 REGION -3 8
 "Südau";Name
 "Hochland";Terrain
@@ -5852,78 +6210,52 @@ PREISE
 40;Ã–l
 28;Seide
 13;Weihrauch
-REGIONSKOMMENTAR
-"Hier lohnt sich ein Markt."
 UMGEBUNG
-"Im so liegt Südaus Nachbarland."
-EINHEIT 5589
-"Swaantje";Name
+"Im o liegt Südaus Nachbarland."
+EINHEIT 6020
+"Rüdiger";Name
 4482;Partei
 "Elf";Typ
-54;Anzahl
-538;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"12960 8";Handeln
-"1620 1";Tarnung
-"3240 2";Reiten
-GEGENSTAENDE
-38;Bogen
-67;Kettenhemd
-EINHEIT 5600
-"Knut";Name
-4482;Partei
-"Elf";Typ
-7;Anzahl
-2103;Silber
-1;Kampfstatus
-0;Tarnung
-TALENTE
-"210 1";Wahrnehmung
-"1260 6";Reiten
-EINHEIT 5616
-"Ulrike";Name
-6961;Partei
-"Ork";Typ
-1;Anzahl
-EINHEIT 5654
-"Schützen von Bärenwald";Name
-4482;Partei
-"Elf";Typ
-21;Anzahl
-2908;Silber
+56;Anzahl
+2352;Silber
 0;Kampfstatus
 0;Tarnung
 TALENTE
-"4410 7";Burgenbau
+"1680 1";Burgenbau
+"8400 5";Reiten
+"1680 1";Hiebwaffen
 GEGENSTAENDE
-19;Bogen
-13;Eisen
-EINHEIT 5665
-"Bergleute von Mühlberg";Name
-4482;Partei
-"Elf";Typ
-15;Anzahl
-883;Silber
+79;Kettenhemd
+25;Bogen
+102;Eisen
+EINHEIT 6021
+"Holzfäller von Grünwald";Name
+3742;Partei
+"Mensch";Typ
+12;Anzahl
+748;Silber
 1;Kampfstatus
 0;Tarnung
+COMMANDS
+"ARBEITEN"
 TALENTE
-"1350 3";BogenschieÃŸen
-GEGENSTAENDE
-2;Bogen
-EINHEIT 5682
-"Knut";Name
+"1080 3";Reiten
+"2880 8";Reiten
+"1440 4";Reiten
+EINHEIT 6056
+"Ulrike";Name
 4482;Partei
 "Elf";Typ
-37;Anzahl
-1879;Silber
+36;Anzahl
+0;Silber
 3;Kampfstatus
 0;Tarnung
 TALENTE
-"1110 1";Tarnung
+"5400 5";Burgenbau
 GEGENSTAENDE
-72;Speer
+9;Eisen
+25;Schild
+23;Stein
 REGION -2 8
 "Felsmoor";Name
 "Wald";Terrain
@@ -5946,62 +6278,50 @@ PREISE
 22;Seide
 6;Weihrauch
 UMGEBUNG
-"Im sw liegt Felsmoors Nachbarland."
-EINHEIT 5698
-"Rüdiger";Name
+"Im no liegt Felsmoors Nachbarland."
+EINHEIT 6065
+"Bergleute von Mühltal";Name
 4482;Partei
 "Elf";Typ
-56;Anzahl
-2041;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"8400 5";HolzfÃ¤llen
-"1680 1";HolzfÃ¤llen
-EINHEIT 5707
-"Schützen von Kaltstätt";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-1708;Silber
-3;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"90 3";BogenschieÃŸen
-"150 5";Hiebwaffen
-GEGENSTAENDE
-1;Schwert
-1;Kettenhemd
-EINHEIT 5711
-"Grete";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
+60;Anzahl
 1;bewacht
-2085;Silber
+0;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"10800 6";Segeln
+"7200 4";BogenschieÃŸen
+EINHEIT 6076
+"Ulrike";Name
+4482;Partei
+"Elf";Typ
+54;Anzahl
+1;bewacht
+2491;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"12960 8";BogenschieÃŸen
+"6480 4";Tarnung
+GEGENSTAENDE
+40;Schild
+29;Kettenhemd
+EINHEIT 6095
+"Wachen von Mühlstätt";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+2577;Silber
 3;Kampfstatus
 0;Tarnung
 "verwundet";hp
 TALENTE
-"150 5";Wahrnehmung
-"180 6";Segeln
-EINHEIT 5720
-"Ulrike";Name
-"Eine Gruppe Elfen auf Wanderschaft.";Beschr
-4482;Partei
-"Elf";Typ
-37;Anzahl
-0;Silber
-3;Kampfstatus
-0;Tarnung
-TALENTE
-"8880 8";Tarnung
-"6660 6";Handeln
+"60 2";Reiten
+"60 2";Burgenbau
+"240 8";Handeln
 GEGENSTAENDE
-6;Stein
-17;Pferd
-24;Speer
+2;Holz
+1;Speer
 REGION -1 8
 "Westmoor";Name
 "Wüste";Terrain
@@ -6022,44 +6342,139 @@ PREISE
 14;Ã–l
 75;Seide
 72;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im w liegt Westmoors Nachbarland."
-EINHEIT 5725
-"Grete";Name
+"Im nw liegt Westmoors Nachbarland."
+EINHEIT 6130
+"Bergleute von Grünau";Name
+1;Parteitarnung
+"Zwerg";Typ
+34;Anzahl
+1;bewacht
+EINHEIT 6143
+"Öda";Name
 4482;Partei
 "Elf";Typ
 1;Anzahl
 1;bewacht
-929;Silber
-3;Kampfstatus
+0;Silber
+1;Kampfstatus
 0;Tarnung
 "verwundet";hp
 TALENTE
-"90 3";Bergbau
-"90 3";HolzfÃ¤llen
+"180 6";HolzfÃ¤llen
+"210 7";Burgenbau
+"90 3";BogenschieÃŸen
 GEGENSTAENDE
-2;Pferd
-EINHEIT 5751
-"Jörg";Name
+2;Eisen
+EINHEIT 6150
+"Schützen von Ostmoor";Name
+"Eine Gruppe Elfen auf Wanderschaft.";Beschr
 4482;Partei
 "Elf";Typ
-1;Anzahl
-2599;Silber
-2;Kampfstatus
+38;Anzahl
+1;bewacht
+504;Silber
+0;Kampfstatus
 0;Tarnung
-"verwundet";hp
 TALENTE
-"150 5";Wahrnehmung
-"150 5";Wahrnehmung
+"6840 6";Segeln
+"4560 4";HolzfÃ¤llen
+"5700 5";Handeln
+EINHEIT 6151
+"Händler von Eichenmoor";Name
+4482;Partei
+"Elf";Typ
+42;Anzahl
+1928;Silber
+3;Kampfstatus
+0;Tarnung
+TALENTE
+"2520 2";Reiten
+"7560 6";Reiten
+"3780 3";Handeln
+GEGENSTAENDE
+6;Eisen
 REGION 0 8
 "Wolfsheim";Name
 "Ebene";Terrain
 3549;Bauern
 115;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Wolfsheim sind fleißig.";Beschr
+82;Pferde
+39039;Silber
+1951;Unterh
+88;Rekruten
+11;Lohn
+PREISE
+-10;Balsam
+31;GewÃ¼rz
+70;Juwel
+18;Myrrhe
+70;Ã–l
+74;Seide
+7;Weihrauch
 UMGEBUNG
-"Im no liegt Wolfsheims Nachbarland."
+"Im nw liegt Wolfsheims Nachbarland."
+EINHEIT 6177
+"Späher von Grünfurt";Name
+4482;Partei
+"Elf";Typ
+58;Anzahl
+1;bewacht
+2385;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"3480 2";Handeln
+"8700 5";Wahrnehmung
+"15660 9";Reiten
+GEGENSTAENDE
+97;Pferd
+EINHEIT 6198
+"Schützen von Eichenhausen";Name
+4482;Partei
+"Elf";Typ
+41;Anzahl
+2361;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"3690 3";HolzfÃ¤llen
+GEGENSTAENDE
+16;Holz
+17;Bogen
+42;Holz
+EINHEIT 6222
+"Rüdiger";Name
+"Eine Gruppe Elfen auf Wanderschaft.";Beschr
+4482;Partei
+"Elf";Typ
+1;Anzahl
+1873;Silber
+0;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"240 8";Segeln
+"180 6";HolzfÃ¤llen
+GEGENSTAENDE
+1;Stein
+EINHEIT 6236
+"Schützen von Felsstätt";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+722;Silber
+2;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"60 2";Wahrnehmung
+"60 2";BogenschieÃŸen
+"270 9";Handeln
+GEGENSTAENDE
+1;Holz
 REGION 1 8
 "Nordstätt";Name
 "Wüste";Terrain
@@ -6080,31 +6495,21 @@ PREISE
 30;Ã–l
 24;Seide
 66;Weihrauch
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im sw liegt Nordstätts Nachbarland."
-EINHEIT 5779
-"Gundolf";Name
+"Im no liegt Nordstätts Nachbarland."
+EINHEIT 6256
+"Reiter von Kaltberg";Name
 "Eine Gruppe Elfen auf Wanderschaft.";Beschr
 4482;Partei
 "Elf";Typ
-43;Anzahl
-0;Silber
-3;Kampfstatus
+21;Anzahl
+550;Silber
+2;Kampfstatus
 0;Tarnung
 TALENTE
-"9030 7";Segeln
-"11610 9";Reiten
-EINHEIT 5817
-"Händler von Grünbrück";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-1393;Silber
-0;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"150 5";Tarnung
+"4410 7";Handeln
 REGION 2 8
 "Westfurt";Name
 "Ebene";Terrain
@@ -6126,37 +6531,22 @@ PREISE
 47;Seide
 9;Weihrauch
 UMGEBUNG
-"Im nw liegt Westfurts Nachbarland."
-EINHEIT 5827
-"Händler von Nordfurt";Name
+"Im so liegt Westfurts Nachbarland."
+EINHEIT 6263
+"Bergleute von Tannheim";Name
 4482;Partei
 "Elf";Typ
-17;Anzahl
-1146;Silber
-3;Kampfstatus
+15;Anzahl
+259;Silber
+1;Kampfstatus
 0;Tarnung
 TALENTE
-"1020 2";BogenschieÃŸen
+"4050 9";Handeln
+"450 1";Handeln
 GEGENSTAENDE
-26;Schild
-3;Eisen
-7;Bogen
-EINHEIT 5851
-"Wachen von Tannheim";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-0;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"120 4";Tarnung
-"120 4";Bergbau
-GEGENSTAENDE
+30;Bogen
 1;Kettenhemd
-2;Kettenhemd
-2;Schild
+19;Holz
 REGION 3 8
 "Südhausen";Name
 "Ebene";Terrain
@@ -6177,54 +6567,122 @@ PREISE
 79;Ã–l
 49;Seide
 15;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im w liegt Südhausens Nachbarland."
-EINHEIT 5868
-"Knut";Name
+"Im nw liegt Südhausens Nachbarland."
+EINHEIT 6284
+"Reiter von Kaltberg";Name
+6961;Partei
+"Ork";Typ
+38;Anzahl
+EINHEIT 6306
+"Grete";Name
 4482;Partei
 "Elf";Typ
 1;Anzahl
-1;bewacht
-2414;Silber
+643;Silber
+3;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"240 8";Tarnung
+REGION 4 8
+"Ostfurt";Name
+"Ebene";Terrain
+3926;Bauern
+171;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Ostfurt sind fleißig.";Beschr
+108;Pferde
+19630;Silber
+981;Unterh
+98;Rekruten
+15;Lohn
+PREISE
+-70;Balsam
+27;GewÃ¼rz
+69;Juwel
+61;Myrrhe
+21;Ã–l
+49;Seide
+22;Weihrauch
+UMGEBUNG
+"Im nw liegt Ostfurts Nachbarland."
+EINHEIT 6313
+"Swaantje";Name
+4482;Partei
+"Elf";Typ
+36;Anzahl
+2144;Silber
+3;Kampfstatus
+0;Tarnung
+TALENTE
+"9720 9";Handeln
+"9720 9";BogenschieÃŸen
+GEGENSTAENDE
+35;Eisen
+69;Eisen
+26;Speer
+EINHEIT 6341
+"Späher von Felshausen";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+1402;Silber
 2;Kampfstatus
 0;Tarnung
 "verwundet";hp
 TALENTE
-"60 2";Reiten
-"120 4";Wahrnehmung
+"240 8";Reiten
+"120 4";Hiebwaffen
+"90 3";Hiebwaffen
+EINHEIT 6368
+"Knut";Name
+4482;Partei
+"Elf";Typ
+20;Anzahl
+1774;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"4200 7";Hiebwaffen
+"3600 6";Burgenbau
+"5400 9";Segeln
 GEGENSTAENDE
-2;Schild
-1;Bogen
-EINHEIT 5903
-"Bergleute von Grünau";Name
-1;Parteitarnung
-"Zwerg";Typ
-34;Anzahl
-1;bewacht
-EINHEIT 5916
-"Öda";Name
+23;Holz
+3;Eisen
+EINHEIT 6403
+"Bärbel";Name
 4482;Partei
 "Elf";Typ
 1;Anzahl
-1;bewacht
 0;Silber
-1;Kampfstatus
+2;Kampfstatus
 0;Tarnung
 "verwundet";hp
 TALENTE
-"180 6";HolzfÃ¤llen
-"210 7";Burgenbau
-"90 3";BogenschieÃŸen
+"90 3";Segeln
+"30 1";Tarnung
+"150 5";Bergbau
 GEGENSTAENDE
-2;Eisen
-REGION 4 8
-"Ostfurt";Name
-"Ebene";Terrain
-199;Runde
-3926;Bauern
-171;Baeume
+1;Kettenhemd
+2;Schild
+1;Stein
+EINHEIT 6442
+"Händler von Ostfurt";Name
+4482;Partei
+"Elf";Typ
+11;Anzahl
+0;Silber
+3;Kampfstatus
+0;Tarnung
+TALENTE
+"990 3";Bergbau
+"1320 4";BogenschieÃŸen
+EINHEIT 6482
+"Späher von Tanntal";Name
+5666;Partei
+"Zwerg";Typ
+53;Anzahl
 REGION 5 8
 "Bärenau";Name
 "Hochland";Terrain
@@ -6247,48 +6705,28 @@ PREISE
 22;Seide
 50;Weihrauch
 UMGEBUNG
-"Im o liegt Bärenaus Nachbarland."
-EINHEIT 5971
-"Boten von Nordberg";Name
+"Im nw liegt Bärenaus Nachbarland."
+BURG 6522
+"Bau von Bärenau";Name
+"Burg";Typ
+231;Groesse
+6487;Besitzer
+23;Unterhalt
+EINHEIT 6487
+"Boten von Wolfshausen";Name
+"Eine Gruppe Elfen auf Wanderschaft.";Beschr
 4482;Partei
 "Elf";Typ
-8;Anzahl
-1006;Silber
-0;Kampfstatus
+14;Anzahl
+6522;Burg
+0;Silber
+3;Kampfstatus
 0;Tarnung
 TALENTE
-"1200 5";Wahrnehmung
-"2160 9";Reiten
+"1260 3";Burgenbau
+"3360 8";Burgenbau
 GEGENSTAENDE
-5;Pferd
-EINHEIT 5992
-"Schützen von Eichenhausen";Name
-4482;Partei
-"Elf";Typ
-41;Anzahl
-2361;Silber
-1;Kampfstatus
-0;Tarnung
-TALENTE
-"3690 3";HolzfÃ¤llen
-GEGENSTAENDE
-16;Holz
-17;Bogen
-42;Holz
-EINHEIT 6016
-"Rüdiger";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-1873;Silber
-0;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"240 8";Segeln
-"180 6";HolzfÃ¤llen
-GEGENSTAENDE
-1;Stein
+22;Eisen
 REGION 6 8
 "Nordberg";Name
 "Ebene";Terrain
@@ -6309,58 +6747,83 @@ PREISE
 38;Ã–l
 80;Seide
 49;Weihrauch
+DURCHREISE
+"Boten (2667)"
 UMGEBUNG
-"Im o liegt Nordbergs Nachbarland."
-EINHEIT 6039
-"Händler von Bärenau";Name
+"Im nw liegt Nordbergs Nachbarland."
+EINHEIT 6535
+"Bergleute von Eichenhausen";Name
 4482;Partei
 "Elf";Typ
-1;Anzahl
-2679;Silber
+35;Anzahl
+2942;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"2100 2";Handeln
+GEGENSTAENDE
+68;Schild
+42;Kettenhemd
+EINHEIT 6550
+"Wachen von Eichenwald";Name
+4482;Partei
+"Elf";Typ
+33;Anzahl
+191;Silber
+0;Kampfstatus
+0;Tarnung
+TALENTE
+"4950 5";Burgenbau
+"5940 6";Bergbau
+GEGENSTAENDE
+22;Schwert
+44;Bogen
+EINHEIT 6581
+"Reiter von Südhausen";Name
+4482;Partei
+"Elf";Typ
+30;Anzahl
+0;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"2700 3";HolzfÃ¤llen
+GEGENSTAENDE
+17;Bogen
+EINHEIT 6604
+"Gundolf";Name
+4482;Partei
+"Elf";Typ
+25;Anzahl
+2161;Silber
 3;Kampfstatus
 0;Tarnung
-"verwundet";hp
 TALENTE
-"60 2";Burgenbau
-"270 9";Burgenbau
+"5250 7";Handeln
+"4500 6";Bergbau
+"3000 4";Hiebwaffen
+GEGENSTAENDE
+24;Stein
+11;Kettenhemd
 REGION 7 8
 "Mühlwald";Name
 "Wald";Terrain
 1992;Bauern
 469;Baeume
-"Ein weites Land unter hohem Himmel.
-Die Bauern von Mühlwald sind fleißig.";Beschr
-30;Pferde
-19920;Silber
-996;Unterh
-49;Rekruten
-12;Lohn
-PREISE
--32;Balsam
-48;GewÃ¼rz
-55;Juwel
-59;Myrrhe
-80;Ã–l
-31;Seide
-79;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im w liegt Mühlwalds Nachbarland."
-EINHEIT 6078
-"Swaantje";Name
-4482;Partei
-"Elf";Typ
-22;Anzahl
-189;Silber
-1;Kampfstatus
-0;Tarnung
-TALENTE
-"4620 7";Hiebwaffen
-GEGENSTAENDE
-35;Pferd
-5;Speer
-5;Bogen
+"Im o liegt Mühlwalds Nachbarland."
+BURG 6655
+"Feste Mühlwald";Name
+"Burg";Typ
+217;Groesse
+6641;Besitzer
+EINHEIT 6641
+"Knut";Name
+"Eine Gruppe Zwergen auf Wanderschaft.";Beschr
+5666;Partei
+"Zwerg";Typ
+5;Anzahl
+6655;Burg
 REGION 8 8
 "Ozean";Terrain
 REGION 9 8
@@ -6390,48 +6853,62 @@ PREISE
 51;Seide
 72;Weihrauch
 UMGEBUNG
-"Im o liegt Wolfswalds Nachbarland."
-EINHEIT 6105
-"Späher von Südmoor";Name
-4482;Partei
-"Elf";Typ
-8;Anzahl
-2155;Silber
-3;Kampfstatus
-0;Tarnung
-TALENTE
-"240 1";BogenschieÃŸen
-"240 1";Tarnung
-"960 4";Hiebwaffen
-EINHEIT 6138
-"Hans";Name
-4482;Partei
-"Elf";Typ
-25;Anzahl
-2774;Silber
-3;Kampfstatus
-0;Tarnung
-TALENTE
-"1500 2";HolzfÃ¤llen
-"4500 6";Segeln
-"6750 9";Hiebwaffen
-GEGENSTAENDE
-12;Schwert
-29;Bogen
-23;Pferd
-EINHEIT 6152
+"Im nw liegt Wolfswalds Nachbarland."
+EINHEIT 6679
 "Jörg";Name
+"Eine Gruppe Elfen auf Wanderschaft.";Beschr
 4482;Partei
 "Elf";Typ
-20;Anzahl
-1027;Silber
+1;Anzahl
+0;Silber
+0;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"60 2";Hiebwaffen
+"90 3";Tarnung
+"240 8";Burgenbau
+GEGENSTAENDE
+2;Pferd
+EINHEIT 6714
+"Rüdiger";Name
+4482;Partei
+"Elf";Typ
+6;Anzahl
+1392;Silber
 2;Kampfstatus
 0;Tarnung
 TALENTE
-"4200 7";Hiebwaffen
+"1440 8";Tarnung
 GEGENSTAENDE
-7;Holz
-29;Holz
+4;Stein
+6;Speer
+3;Schild
+EINHEIT 6722
+"Swaantje";Name
+4482;Partei
+"Elf";Typ
+54;Anzahl
+1800;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"9720 6";BogenschieÃŸen
+"12960 8";Hiebwaffen
+EINHEIT 6757
+"Knut";Name
+4482;Partei
+"Elf";Typ
+55;Anzahl
+230;Silber
+0;Kampfstatus
+0;Tarnung
+TALENTE
+"4950 3";Segeln
+GEGENSTAENDE
+97;Holz
+35;Speer
+24;Pferd
 REGION -3 9
 "Mühltal";Name
 "Gletscher";Terrain
@@ -6454,125 +6931,153 @@ PREISE
 47;Seide
 66;Weihrauch
 UMGEBUNG
-"Im no liegt Mühltals Nachbarland."
-EINHEIT 6170
-"Späher von Südfurt";Name
-4482;Partei
-"Elf";Typ
-43;Anzahl
-0;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"5160 4";Hiebwaffen
-"9030 7";Wahrnehmung
-GEGENSTAENDE
-35;Kettenhemd
-25;Bogen
-72;Bogen
-EINHEIT 6193
-"Gundolf";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-2673;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"270 9";Tarnung
-"150 5";Reiten
-"240 8";Tarnung
-GEGENSTAENDE
-2;Pferd
-EINHEIT 6216
-"Boten von Bärenmoor";Name
-4482;Partei
-"Elf";Typ
-13;Anzahl
-424;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"390 1";Handeln
-"2730 7";Handeln
-GEGENSTAENDE
-23;Pferd
-1;Kettenhemd
-EINHEIT 6243
-"Hans";Name
-4482;Partei
-"Elf";Typ
-24;Anzahl
+"Im nw liegt Mühltals Nachbarland."
+EINHEIT 6782
+"Schützen von Wolfsmoor";Name
+5666;Partei
+"Zwerg";Typ
+15;Anzahl
 1;bewacht
-0;Silber
+EINHEIT 6787
+"Händler von Bärenfurt";Name
+4482;Partei
+"Elf";Typ
+54;Anzahl
+1;bewacht
+2494;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"9720 6";Wahrnehmung
+EINHEIT 6818
+"Grete";Name
+4482;Partei
+"Elf";Typ
+5;Anzahl
+718;Silber
 3;Kampfstatus
 0;Tarnung
 TALENTE
-"4320 6";Burgenbau
-"4320 6";Bergbau
-"4320 6";Hiebwaffen
+"900 6";Hiebwaffen
+"900 6";Hiebwaffen
+EINHEIT 6850
+"Späher von Nordmoor";Name
+4482;Partei
+"Elf";Typ
+57;Anzahl
+2815;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"3420 2";Burgenbau
+"11970 7";Tarnung
+"13680 8";Segeln
+EINHEIT 6870
+"Holzfäller von Nordfurt";Name
+4482;Partei
+"Elf";Typ
+20;Anzahl
+1315;Silber
+3;Kampfstatus
+0;Tarnung
+TALENTE
+"1800 3";Handeln
+"4800 8";HolzfÃ¤llen
 GEGENSTAENDE
-34;Pferd
-44;Stein
-EINHEIT 6276
-"Holzfäller von Südau";Name
-5666;Partei
-"Zwerg";Typ
-1;Anzahl
+32;Pferd
+22;Pferd
 REGION -2 9
 "Bärenfurt";Name
 "Wald";Terrain
 2291;Bauern
 468;Baeume
-"Ein weites Land unter hohem Himmel.
-Die Bauern von Bärenfurt sind fleißig.";Beschr
-43;Pferde
-43529;Silber
-2176;Unterh
-57;Rekruten
-15;Lohn
-PREISE
--5;Balsam
-59;GewÃ¼rz
-28;Juwel
-43;Myrrhe
-59;Ã–l
-18;Seide
-29;Weihrauch
 UMGEBUNG
-"Im w liegt Bärenfurts Nachbarland."
-EINHEIT 6296
-"Bärbel";Name
-3742;Partei
-"Mensch";Typ
-33;Anzahl
-1834;Silber
-0;Kampfstatus
-0;Tarnung
-"Nur für mich: Bärbel";privat
-COMMANDS
-"MACHEN TEMP 89"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Bärbel bleibt hier"
-TALENTE
-"5940 6";Wahrnehmung
-"4950 5";Bergbau
-"6930 7";Wahrnehmung
-GEGENSTAENDE
-47;Schild
-4;Schild
-20;Kettenhemd
+"Im no liegt Bärenfurts Nachbarland."
 REGION -1 9
 "Nordhausen";Name
 "Wald";Terrain
 1190;Bauern
 1263;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Nordhausen sind fleißig.";Beschr
+78;Pferde
+17850;Silber
+892;Unterh
+29;Rekruten
+15;Lohn
+PREISE
+-47;Balsam
+68;GewÃ¼rz
+50;Juwel
+16;Myrrhe
+21;Ã–l
+20;Seide
+5;Weihrauch
+REGIONSBOTSCHAFTEN
+"Ein Bote ruft: Frieden für Nordhausen!"
 UMGEBUNG
-"Im no liegt Nordhausens Nachbarland."
+"Im w liegt Nordhausens Nachbarland."
+EINHEIT 6875
+"Wachen von Kaltheim";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+0;Silber
+1;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"90 3";Reiten
+"120 4";BogenschieÃŸen
+EINHEIT 6876
+"Jörg";Name
+4482;Partei
+"Elf";Typ
+23;Anzahl
+0;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"5520 8";Hiebwaffen
+"1380 2";BogenschieÃŸen
+EINHEIT 6879
+"Holzfäller von Mühlwald";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+2422;Silber
+0;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"120 4";Wahrnehmung
+GEGENSTAENDE
+1;Pferd
+EINHEIT 6894
+"Bergleute von Eichenbrück";Name
+4482;Partei
+"Elf";Typ
+27;Anzahl
+979;Silber
+0;Kampfstatus
+0;Tarnung
+TALENTE
+"1620 2";BogenschieÃŸen
+EINHEIT 6905
+"Reiter von Mühlberg";Name
+4482;Partei
+"Elf";Typ
+56;Anzahl
+1;bewacht
+1891;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"8400 5";Hiebwaffen
+"5040 3";Tarnung
+"13440 8";BogenschieÃŸen
+GEGENSTAENDE
+73;Holz
 REGION 0 9
 "Südhausen";Name
 "Ebene";Terrain
@@ -6593,36 +7098,61 @@ PREISE
 59;Ã–l
 32;Seide
 26;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
+REGIONSKOMMENTAR
+"Hier lohnt sich ein Markt."
 UMGEBUNG
-"Im o liegt Südhausens Nachbarland."
-EINHEIT 6309
-"Knut";Name
+"Im no liegt Südhausens Nachbarland."
+SCHIFF 7056
+"Kahn von Südhausen";Name
+"Karavelle";Typ
+4;Kueste
+7049;Kapitaen
+0;Schaden
+0;Ladung
+500;MaxLadung
+EINHEIT 6941
+"Wachen von Mühlfurt";Name
 4482;Partei
 "Elf";Typ
-57;Anzahl
-2252;Silber
+11;Anzahl
+825;Silber
 3;Kampfstatus
 0;Tarnung
 TALENTE
-"15390 9";Hiebwaffen
-"8550 5";Reiten
-EINHEIT 6311
-"Grete";Name
+"330 1";Handeln
+GEGENSTAENDE
+17;Schild
+EINHEIT 6978
+"Bergleute von Mühltal";Name
 4482;Partei
 "Elf";Typ
 1;Anzahl
-109;Silber
-0;Kampfstatus
+1443;Silber
+2;Kampfstatus
 0;Tarnung
 "verwundet";hp
 TALENTE
-"270 9";Wahrnehmung
-"240 8";HolzfÃ¤llen
+"210 7";Handeln
 GEGENSTAENDE
-1;Kettenhemd
-2;Eisen
+1;Eisen
+EINHEIT 7009
+"Wachen von Grüntal";Name
+5666;Partei
+"Zwerg";Typ
+49;Anzahl
+EINHEIT 7049
+"Swaantje";Name
+4482;Partei
+"Elf";Typ
+31;Anzahl
+7056;Schiff
+2310;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"930 1";BogenschieÃŸen
+"8370 9";HolzfÃ¤llen
+"6510 7";Wahrnehmung
 REGION 1 9
 "Ostberg";Name
 "Gletscher";Terrain
@@ -6646,67 +7176,208 @@ PREISE
 57;Seide
 39;Weihrauch
 UMGEBUNG
-"Im w liegt Ostbergs Nachbarland."
-EINHEIT 6342
-"Späher von Südstätt";Name
+"Im so liegt Ostbergs Nachbarland."
+BURG 7175
+"Feste Ostberg";Name
+"Burg";Typ
+156;Groesse
+7067;Besitzer
+15;Unterhalt
+EINHEIT 7067
+"Wachen von Mühlstätt";Name
 4482;Partei
 "Elf";Typ
-1;Anzahl
-2691;Silber
-2;Kampfstatus
+7;Anzahl
+1;bewacht
+7175;Burg
+1555;Silber
+3;Kampfstatus
 0;Tarnung
-"verwundet";hp
 TALENTE
-"60 2";HolzfÃ¤llen
+"840 4";Reiten
+"630 3";HolzfÃ¤llen
 GEGENSTAENDE
-1;Holz
-2;Eisen
-2;Kettenhemd
-EINHEIT 6346
-"Reiter von Nordhausen";Name
+4;Holz
+EINHEIT 7084
+"Jörg";Name
 4482;Partei
 "Elf";Typ
-15;Anzahl
+41;Anzahl
+1;bewacht
+1472;Silber
+3;Kampfstatus
+0;Tarnung
+TALENTE
+"6150 5";Reiten
+"6150 5";Bergbau
+"1230 1";Segeln
+EINHEIT 7119
+"Bergleute von Tannau";Name
+"Eine Gruppe Orken auf Wanderschaft.";Beschr
+6961;Partei
+"Ork";Typ
+27;Anzahl
+7175;Burg
+EINHEIT 7145
+"Hans";Name
+4482;Partei
+"Elf";Typ
+51;Anzahl
+34;Silber
+3;Kampfstatus
+0;Tarnung
+TALENTE
+"9180 6";Hiebwaffen
+"4590 3";HolzfÃ¤llen
+"12240 8";Bergbau
+GEGENSTAENDE
+65;Bogen
+19;Kettenhemd
+EINHEIT 7146
+"Schützen von Westhausen";Name
+4482;Partei
+"Elf";Typ
+10;Anzahl
 0;Silber
-2;Kampfstatus
+0;Kampfstatus
 0;Tarnung
 TALENTE
-"4050 9";Burgenbau
-"900 2";Segeln
-"3150 7";Bergbau
+"2100 7";Tarnung
 GEGENSTAENDE
-1;Stein
-15;Pferd
-1;Stein
+14;Stein
+3;Kettenhemd
+EINHEIT 7158
+"Gundolf";Name
+4482;Partei
+"Elf";Typ
+26;Anzahl
+666;Silber
+3;Kampfstatus
+0;Tarnung
+TALENTE
+"4680 6";Reiten
+"1560 2";Wahrnehmung
+GEGENSTAENDE
+51;Pferd
 REGION 2 9
 "Südbrück";Name
 "Hochland";Terrain
-197;Runde
 1128;Bauern
 47;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Südbrück sind fleißig.";Beschr
+19;Pferde
+16920;Silber
+846;Unterh
+28;Rekruten
+14;Lohn
+PREISE
+-15;Balsam
+30;GewÃ¼rz
+47;Juwel
+52;Myrrhe
+6;Ã–l
+5;Seide
+65;Weihrauch
+REGIONSBOTSCHAFTEN
+"Ein Bote ruft: Frieden für Südbrück!"
+UMGEBUNG
+"Im nw liegt Südbrücks Nachbarland."
+EINHEIT 7196
+"Öda";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+430;Silber
+3;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"180 6";Hiebwaffen
+GEGENSTAENDE
+2;Schwert
+1;Schild
+1;Stein
+EINHEIT 7220
+"Gundolf";Name
+4482;Partei
+"Elf";Typ
+40;Anzahl
+270;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"8400 7";BogenschieÃŸen
+"7200 6";HolzfÃ¤llen
+GEGENSTAENDE
+5;Eisen
+35;Pferd
 REGION 3 9
 "Osttal";Name
 "Hochland";Terrain
 1253;Bauern
 120;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Osttal sind fleißig.";Beschr
+36;Pferde
+20048;Silber
+1002;Unterh
+31;Rekruten
+15;Lohn
+PREISE
+-49;Balsam
+25;GewÃ¼rz
+77;Juwel
+20;Myrrhe
+41;Ã–l
+32;Seide
+30;Weihrauch
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
+DURCHREISE
+"Boten (2467)"
 UMGEBUNG
-"Im sw liegt Osttals Nachbarland."
-SCHIFF 6365
-"Kahn von Osttal";Name
-"Trireme";Typ
-4;Kueste
-6352;Kapitaen
-EINHEIT 6351
-"Reiter von Mühlmoor";Name
+"Im o liegt Osttals Nachbarland."
+EINHEIT 7223
+"Holzfäller von Wolfsmoor";Name
 5666;Partei
 "Zwerg";Typ
-25;Anzahl
-EINHEIT 6352
+15;Anzahl
+EINHEIT 7244
+"Öda";Name
+5666;Partei
+"Zwerg";Typ
+14;Anzahl
+EINHEIT 7266
+"Grete";Name
+3742;Partei
+"Mensch";Typ
+55;Anzahl
+2685;Silber
+0;Kampfstatus
+2;Tarnung
+COMMANDS
+"KAUFEN 5 Myrrhe"
+"VERKAUFEN ALLES Wunder~Elixier"
+TALENTE
+"1650 1";HolzfÃ¤llen
+"9900 6";Hiebwaffen
+"3300 2";Burgenbau
+GEGENSTAENDE
+46;Bogen
+23;Bogen
+27;Pferd
+EINHEIT 7280
 "Ulrike";Name
 5666;Partei
 "Zwerg";Typ
-7;Anzahl
-6365;Schiff
+24;Anzahl
+EINHEIT 7284
+"Schützen von Nordfurt";Name
+"Eine Gruppe Zwergen auf Wanderschaft.";Beschr
+5666;Partei
+"Zwerg";Typ
+21;Anzahl
 REGION 4 9
 "Bärenfurt";Name
 "Hochland";Terrain
@@ -6729,137 +7400,143 @@ PREISE
 22;Seide
 13;Weihrauch
 UMGEBUNG
-"Im sw liegt Bärenfurts Nachbarland."
-EINHEIT 6387
-"Händler von Wolfshausen";Name
+"Im no liegt Bärenfurts Nachbarland."
+BURG 7418
+"Bau von Bärenfurt";Name
+"Burg";Typ
+135;Groesse
+7323;Besitzer
+13;Unterhalt
+EINHEIT 7323
+"Rüdiger";Name
 5666;Partei
 "Zwerg";Typ
+47;Anzahl
+1;bewacht
+7418;Burg
+EINHEIT 7349
+"Gundolf";Name
+4482;Partei
+"Elf";Typ
 39;Anzahl
-EINHEIT 6406
-"Reiter von Ostberg";Name
+2546;Silber
+3;Kampfstatus
+0;Tarnung
+TALENTE
+"9360 8";Burgenbau
+GEGENSTAENDE
+8;Kettenhemd
+21;Stein
+33;Schild
+EINHEIT 7389
+"Holzfäller von Tannheim";Name
 5666;Partei
 "Zwerg";Typ
-19;Anzahl
-EINHEIT 6414
-"Grete";Name
-3742;Partei
-"Mensch";Typ
-26;Anzahl
-128;Silber
-1;Kampfstatus
-0;Tarnung
-COMMANDS
-"LERNEN Bergbau"
-TALENTE
-"3900 5";Bergbau
-GEGENSTAENDE
-52;Bogen
-1;Bogen
-EINHEITSBOTSCHAFTEN
-"Grete hat Hunger."
+38;Anzahl
+1;bewacht
+7418;Burg
 REGION 5 9
 "Nordheim";Name
 "Wald";Terrain
 2345;Bauern
 624;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Nordheim sind fleißig.";Beschr
+16;Pferde
+39865;Silber
+1993;Unterh
+58;Rekruten
+14;Lohn
+PREISE
+-30;Balsam
+28;GewÃ¼rz
+28;Juwel
+7;Myrrhe
+18;Ã–l
+42;Seide
+51;Weihrauch
 UMGEBUNG
-"Im so liegt Nordheims Nachbarland."
-BURG 6550
-"Feste Nordheim";Name
-"Burg";Typ
-163;Groesse
-6436;Besitzer
-EINHEIT 6436
-"Öda";Name
+"Im o liegt Nordheims Nachbarland."
+EINHEIT 7453
+"Holzfäller von Bärenheim";Name
 5666;Partei
 "Zwerg";Typ
-33;Anzahl
-6550;Burg
-EINHEIT 6451
-"Boten von Grünau";Name
-6961;Partei
-"Ork";Typ
+30;Anzahl
+EINHEIT 7474
+"Wachen von Grünbrück";Name
+5666;Partei
+"Zwerg";Typ
+25;Anzahl
+EINHEIT 7482
+"Gundolf";Name
+5666;Partei
+"Zwerg";Typ
+13;Anzahl
+EINHEIT 7496
+"Boten von Eichenwald";Name
+5666;Partei
+"Zwerg";Typ
+31;Anzahl
+EINHEIT 7532
+"Rüdiger";Name
+5666;Partei
+"Zwerg";Typ
+14;Anzahl
+EINHEIT 7554
+"Grete";Name
+3742;Partei
+"Mensch";Typ
 43;Anzahl
-EINHEIT 6465
-"Grete";Name
-5666;Partei
-"Zwerg";Typ
-54;Anzahl
-1;bewacht
-6550;Burg
-EINHEIT 6488
-"Späher von Nordau";Name
-5666;Partei
-"Zwerg";Typ
-1;Anzahl
-6550;Burg
-EINHEIT 6511
-"Boten von Nordau";Name
-5666;Partei
-"Zwerg";Typ
-9;Anzahl
-6550;Burg
-EINHEIT 6546
-"Grete";Name
-"Eine Gruppe Zwergen auf Wanderschaft.";Beschr
-5666;Partei
-"Zwerg";Typ
-40;Anzahl
+0;Silber
+1;Kampfstatus
+0;Tarnung
+COMMANDS
+"LERNEN Hiebwaffen"
+TALENTE
+"11610 9";Hiebwaffen
+"2580 2";HolzfÃ¤llen
+GEGENSTAENDE
+53;Schwert
+3;Pferd
+80;Bogen
 REGION 6 9
 "Ostbrück";Name
 "Ebene";Terrain
 2743;Bauern
 57;Baeume
-"Ein weites Land unter hohem Himmel.
-Die Bauern von Ostbrück sind fleißig.";Beschr
-88;Pferde
-41145;Silber
-2057;Unterh
-68;Rekruten
-11;Lohn
-PREISE
--63;Balsam
-30;GewÃ¼rz
-30;Juwel
-24;Myrrhe
-31;Ã–l
-5;Seide
-60;Weihrauch
 UMGEBUNG
-"Im no liegt Ostbrücks Nachbarland."
-EINHEIT 6586
-"Händler von Südtal";Name
+"Im sw liegt Ostbrücks Nachbarland."
+EINHEIT 7556
+"Knut";Name
 5666;Partei
 "Zwerg";Typ
-17;Anzahl
-1;bewacht
-EINHEIT 6589
-"Swaantje";Name
-"Eine Gruppe Elfen auf Wanderschaft.";Beschr
-4482;Partei
-"Elf";Typ
-1;Anzahl
-1417;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"150 5";Bergbau
-"30 1";Burgenbau
-"210 7";Reiten
-GEGENSTAENDE
-1;Schwert
-EINHEIT 6600
-"Reiter von Mühlberg";Name
+26;Anzahl
+EINHEIT 7568
+"Rüdiger";Name
 5666;Partei
 "Zwerg";Typ
-56;Anzahl
-1;bewacht
-EINHEIT 6617
-"Gundolf";Name
+30;Anzahl
+EINHEIT 7600
+"Boten von Nordhausen";Name
+5666;Partei
+"Zwerg";Typ
+27;Anzahl
+EINHEIT 7621
+"Wachen von Nordberg";Name
 5666;Partei
 "Zwerg";Typ
 1;Anzahl
+EINHEIT 7661
+"Hans";Name
+5666;Partei
+"Zwerg";Typ
+1;Anzahl
+EINHEIT 7695
+"Händler von Bärenberg";Name
+"Eine Gruppe Zwergen auf Wanderschaft.";Beschr
+5666;Partei
+"Zwerg";Typ
+32;Anzahl
 REGION 7 9
 "Ozean";Terrain
 196;Runde
@@ -6867,16 +7544,16 @@ REGION 8 9
 "Ozean";Terrain
 REGION 9 9
 "Ozean";Terrain
-SCHIFF 6639
-"Mühlheims Stolz";Name
-"Langboot";Typ
-6643;Kapitaen
-EINHEIT 6643
-"Knut";Name
-5666;Partei
+SCHIFF 7719
+"Kalthausens Stolz";Name
+"Drachenschiff";Typ
+7723;Kapitaen
+EINHEIT 7723
+"Grete";Name
+1;Parteitarnung
 "Zwerg";Typ
-3;Anzahl
-6639;Schiff
+36;Anzahl
+7719;Schiff
 REGION 10 9
 "Ozean";Terrain
 REGION -5 10
@@ -6899,172 +7576,92 @@ PREISE
 34;Ã–l
 11;Seide
 50;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
+REGIONSKOMMENTAR
+"Hier lohnt sich ein Markt."
 UMGEBUNG
-"Im sw liegt Bärentals Nachbarland."
-EINHEIT 6679
-"Boten von Nordheim";Name
+"Im w liegt Bärentals Nachbarland."
+BURG 7851
+"Feste Bärental";Name
+"Burg";Typ
+118;Groesse
+7740;Besitzer
+11;Unterhalt
+EINHEIT 7740
+"Schützen von Ostheim";Name
 4482;Partei
 "Elf";Typ
-46;Anzahl
-2069;Silber
-3;Kampfstatus
+1;Anzahl
+7851;Burg
+405;Silber
+0;Kampfstatus
 0;Tarnung
+"verwundet";hp
 TALENTE
-"12420 9";Hiebwaffen
-"1380 1";Bergbau
-EINHEIT 6719
-"Swaantje";Name
+"90 3";Wahrnehmung
+EINHEIT 7769
+"Knut";Name
 4482;Partei
 "Elf";Typ
-31;Anzahl
-2310;Silber
-1;Kampfstatus
+52;Anzahl
+7851;Burg
+610;Silber
+2;Kampfstatus
 0;Tarnung
 TALENTE
-"930 1";BogenschieÃŸen
-"8370 9";HolzfÃ¤llen
-"6510 7";Wahrnehmung
-EINHEIT 6722
-"Schützen von Grünfurt";Name
+"4680 3";Hiebwaffen
+"1560 1";HolzfÃ¤llen
+GEGENSTAENDE
+17;Speer
+37;Bogen
+83;Schwert
+EINHEIT 7796
+"Späher von Nordfurt";Name
 4482;Partei
 "Elf";Typ
-60;Anzahl
-2040;Silber
-3;Kampfstatus
+34;Anzahl
+2858;Silber
+2;Kampfstatus
 0;Tarnung
 TALENTE
-"5400 3";BogenschieÃŸen
-"5400 3";Handeln
-EINHEIT 6758
-"Händler von Kaltheim";Name
+"4080 4";Segeln
+GEGENSTAENDE
+25;Speer
+61;Kettenhemd
+30;Bogen
+EINHEIT 7834
+"Bärbel";Name
 4482;Partei
 "Elf";Typ
 4;Anzahl
-1977;Silber
-0;Kampfstatus
+697;Silber
+2;Kampfstatus
 0;Tarnung
 TALENTE
-"960 8";Wahrnehmung
-"1080 9";HolzfÃ¤llen
-"360 3";Hiebwaffen
-GEGENSTAENDE
-1;Schild
-EINHEIT 6788
-"Holzfäller von Westau";Name
+"480 4";Reiten
+"720 6";Tarnung
+"1080 9";Tarnung
+EINHEIT 7843
+"Boten von Tannhausen";Name
 4482;Partei
 "Elf";Typ
-14;Anzahl
-2334;Silber
+26;Anzahl
+7851;Burg
+475;Silber
 0;Kampfstatus
 0;Tarnung
 TALENTE
-"2520 6";Segeln
-"2520 6";Wahrnehmung
+"4680 6";Segeln
+"7020 9";BogenschieÃŸen
+"1560 2";Burgenbau
+GEGENSTAENDE
+32;Eisen
 REGION -4 10
 "Ostau";Name
 "Ebene";Terrain
 2730;Bauern
 60;Baeume
-"Ein weites Land unter hohem Himmel.
-Die Bauern von Ostau sind fleißig.";Beschr
-122;Pferde
-30030;Silber
-1501;Unterh
-68;Rekruten
-13;Lohn
-PREISE
--80;Balsam
-35;GewÃ¼rz
-68;Juwel
-76;Myrrhe
-43;Ã–l
-8;Seide
-31;Weihrauch
 UMGEBUNG
 "Im no liegt Ostaus Nachbarland."
-EINHEIT 6825
-"Bärbel";Name
-4482;Partei
-"Elf";Typ
-24;Anzahl
-0;Silber
-3;Kampfstatus
-0;Tarnung
-TALENTE
-"2160 3";BogenschieÃŸen
-GEGENSTAENDE
-24;Pferd
-27;Eisen
-EINHEIT 6826
-"Händler von Grünbrück";Name
-4482;Partei
-"Elf";Typ
-54;Anzahl
-1361;Silber
-1;Kampfstatus
-0;Tarnung
-TALENTE
-"3240 2";Bergbau
-GEGENSTAENDE
-86;Speer
-14;Schwert
-97;Pferd
-EINHEIT 6860
-"Jörg";Name
-4482;Partei
-"Elf";Typ
-21;Anzahl
-1124;Silber
-1;Kampfstatus
-0;Tarnung
-TALENTE
-"3780 6";BogenschieÃŸen
-GEGENSTAENDE
-2;Eisen
-14;Stein
-36;Bogen
-EINHEIT 6899
-"Ulrike";Name
-4482;Partei
-"Elf";Typ
-13;Anzahl
-1;bewacht
-812;Silber
-1;Kampfstatus
-0;Tarnung
-TALENTE
-"1950 5";HolzfÃ¤llen
-"1950 5";BogenschieÃŸen
-"2340 6";Handeln
-EINHEIT 6926
-"Rüdiger";Name
-4482;Partei
-"Elf";Typ
-52;Anzahl
-2723;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"1560 1";Reiten
-"9360 6";Hiebwaffen
-GEGENSTAENDE
-95;Schwert
-99;Schwert
-EINHEIT 6946
-"Rüdiger";Name
-4482;Partei
-"Elf";Typ
-16;Anzahl
-1;bewacht
-184;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"3360 7";Burgenbau
-"960 2";Burgenbau
-"3840 8";Handeln
 REGION -3 10
 "Kalthausen";Name
 "Wüste";Terrain
@@ -7088,79 +7685,61 @@ PREISE
 REGIONSBOTSCHAFTEN
 "Ein Bote ruft: Frieden für Kalthausen!"
 UMGEBUNG
-"Im sw liegt Kalthausens Nachbarland."
-EINHEIT 6975
-"Ulrike";Name
-"Eine Gruppe Elfen auf Wanderschaft.";Beschr
+"Im no liegt Kalthausens Nachbarland."
+EINHEIT 7865
+"Jörg";Name
 4482;Partei
 "Elf";Typ
-15;Anzahl
-2073;Silber
-3;Kampfstatus
+45;Anzahl
+1618;Silber
+0;Kampfstatus
 0;Tarnung
 TALENTE
-"900 2";Wahrnehmung
-"3150 7";Bergbau
-"900 2";Tarnung
-GEGENSTAENDE
-6;Eisen
-29;Schild
-EINHEIT 7002
-"Bärbel";Name
+"5400 4";Tarnung
+"12150 9";Burgenbau
+EINHEIT 7876
+"Bergleute von Wolfsbrück";Name
 4482;Partei
 "Elf";Typ
-14;Anzahl
-1682;Silber
+33;Anzahl
+286;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"1980 2";HolzfÃ¤llen
+"2970 3";Hiebwaffen
+GEGENSTAENDE
+59;Bogen
+8;Speer
+EINHEIT 7900
+"Holzfäller von Wolfsbrück";Name
+4482;Partei
+"Elf";Typ
+23;Anzahl
+588;Silber
 2;Kampfstatus
 0;Tarnung
 TALENTE
-"3360 8";Wahrnehmung
-EINHEIT 7024
-"Grete";Name
+"4830 7";Reiten
+"6210 9";Reiten
+GEGENSTAENDE
+16;Kettenhemd
+35;Stein
+17;Holz
+EINHEIT 7908
+"Händler von Ostfurt";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
 3742;Partei
 "Mensch";Typ
-55;Anzahl
-2685;Silber
-0;Kampfstatus
+58;Anzahl
+0;Silber
+1;Kampfstatus
 0;Tarnung
 COMMANDS
-"MACHEN TEMP 41"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Grete bleibt hier"
+"LERNEN Handeln"
 TALENTE
-"1650 1";HolzfÃ¤llen
-"9900 6";Hiebwaffen
-"3300 2";Burgenbau
-GEGENSTAENDE
-46;Bogen
-23;Bogen
-27;Pferd
-EINHEITSBOTSCHAFTEN
-"Grete hat Hunger."
-EINHEIT 7038
-"Ulrike";Name
-4482;Partei
-"Elf";Typ
-24;Anzahl
-65;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"2880 4";Hiebwaffen
-"4320 6";Hiebwaffen
-"5760 8";Handeln
-GEGENSTAENDE
-25;Eisen
-15;Holz
-7;Schwert
-EINHEIT 7041
-"Bergleute von Tannhausen";Name
-5666;Partei
-"Zwerg";Typ
-1;Anzahl
+"5220 3";Handeln
+"3480 2";Tarnung
 REGION -2 10
 "Nordhausen";Name
 "Sumpf";Terrain
@@ -7182,32 +7761,58 @@ PREISE
 9;Seide
 66;Weihrauch
 UMGEBUNG
-"Im no liegt Nordhausens Nachbarland."
-EINHEIT 7080
-"Rüdiger";Name
-4482;Partei
-"Elf";Typ
-47;Anzahl
-1;bewacht
-1612;Silber
-3;Kampfstatus
-0;Tarnung
-TALENTE
-"9870 7";Handeln
-GEGENSTAENDE
-35;Eisen
-EINHEIT 7088
-"Händler von Wolfshausen";Name
+"Im nw liegt Nordhausens Nachbarland."
+EINHEIT 7915
+"Gundolf";Name
 4482;Partei
 "Elf";Typ
 1;Anzahl
-1551;Silber
-2;Kampfstatus
+854;Silber
+0;Kampfstatus
 0;Tarnung
 "verwundet";hp
 TALENTE
-"270 9";BogenschieÃŸen
-"240 8";Wahrnehmung
+"270 9";Reiten
+"30 1";Reiten
+"240 8";Hiebwaffen
+GEGENSTAENDE
+2;Holz
+EINHEIT 7947
+"Gundolf";Name
+6961;Partei
+"Ork";Typ
+12;Anzahl
+EINHEIT 7948
+"Hans";Name
+4482;Partei
+"Elf";Typ
+58;Anzahl
+0;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"3480 2";BogenschieÃŸen
+"1740 1";Handeln
+GEGENSTAENDE
+106;Holz
+108;Speer
+38;Kettenhemd
+EINHEIT 7974
+"Swaantje";Name
+4482;Partei
+"Elf";Typ
+55;Anzahl
+2936;Silber
+3;Kampfstatus
+0;Tarnung
+TALENTE
+"4950 3";Segeln
+"9900 6";Tarnung
+EINHEIT 8002
+"Gundolf";Name
+6961;Partei
+"Ork";Typ
+59;Anzahl
 REGION -1 10
 "Bärenbrück";Name
 "Berge";Terrain
@@ -7231,186 +7836,113 @@ PREISE
 7;Seide
 15;Weihrauch
 UMGEBUNG
-"Im so liegt Bärenbrücks Nachbarland."
-EINHEIT 7125
-"Öda";Name
-5666;Partei
-"Zwerg";Typ
-34;Anzahl
-EINHEIT 7137
-"Reiter von Mühlheim";Name
-4482;Partei
-"Elf";Typ
-20;Anzahl
-1;bewacht
-1901;Silber
-1;Kampfstatus
-0;Tarnung
-TALENTE
-"3600 6";Reiten
-GEGENSTAENDE
-15;Pferd
-REGION 0 10
-"Mühlheim";Name
-"Wald";Terrain
-1311;Bauern
-530;Baeume
-"Ein weites Land unter hohem Himmel.
-Die Bauern von Mühlheim sind fleißig.";Beschr
-16;Pferde
-10488;Silber
-524;Unterh
-32;Rekruten
-13;Lohn
-75;Strasse
-PREISE
--76;Balsam
-25;GewÃ¼rz
-26;Juwel
-66;Myrrhe
-22;Ã–l
-33;Seide
-59;Weihrauch
-DURCHREISE
-"Boten (6589)"
-UMGEBUNG
-"Im nw liegt Mühlheims Nachbarland."
-EINHEIT 7159
-"Rüdiger";Name
-4482;Partei
-"Elf";Typ
-30;Anzahl
-295;Silber
-3;Kampfstatus
-0;Tarnung
-TALENTE
-"6300 7";Wahrnehmung
-"2700 3";Tarnung
-"4500 5";BogenschieÃŸen
-EINHEIT 7177
+"Im nw liegt Bärenbrücks Nachbarland."
+EINHEIT 8038
 "Gundolf";Name
 4482;Partei
 "Elf";Typ
-1;Anzahl
-0;Silber
-2;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"240 8";Hiebwaffen
-"150 5";Hiebwaffen
-"90 3";Hiebwaffen
-EINHEIT 7192
-"Händler von Felsau";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-1100;Silber
-3;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"210 7";Tarnung
-"90 3";HolzfÃ¤llen
-GEGENSTAENDE
-1;Kettenhemd
-1;Holz
-EINHEIT 7232
-"Händler von Kaltfurt";Name
-5666;Partei
-"Zwerg";Typ
-29;Anzahl
-EINHEIT 7239
-"Hans";Name
-4482;Partei
-"Elf";Typ
-6;Anzahl
-173;Silber
+20;Anzahl
+2664;Silber
 1;Kampfstatus
 0;Tarnung
 TALENTE
-"1260 7";Segeln
+"4200 7";Wahrnehmung
+GEGENSTAENDE
+21;Kettenhemd
+EINHEIT 8061
+"Reiter von Eichenstätt";Name
+4482;Partei
+"Elf";Typ
+24;Anzahl
+1257;Silber
+0;Kampfstatus
+0;Tarnung
+TALENTE
+"3600 5";Reiten
+"4320 6";BogenschieÃŸen
+"720 1";Reiten
+GEGENSTAENDE
+36;Bogen
+EINHEIT 8068
+"Hans";Name
+5666;Partei
+"Zwerg";Typ
+21;Anzahl
+REGION 0 10
+"Mühlheim";Name
+"Wald";Terrain
+199;Runde
+1311;Bauern
+530;Baeume
 REGION 1 10
 "Mühlfurt";Name
 "Wald";Terrain
 2485;Bauern
 459;Baeume
-"Ein weites Land unter hohem Himmel.
-Die Bauern von Mühlfurt sind fleißig.";Beschr
-81;Pferde
-17395;Silber
-869;Unterh
-62;Rekruten
-13;Lohn
-10;Strasse
-PREISE
--78;Balsam
-13;GewÃ¼rz
-7;Juwel
-43;Myrrhe
-23;Ã–l
-28;Seide
-78;Weihrauch
 UMGEBUNG
-"Im so liegt Mühlfurts Nachbarland."
-EINHEIT 7275
-"Holzfäller von Ostwald";Name
+"Im nw liegt Mühlfurts Nachbarland."
+EINHEIT 8094
+"Holzfäller von Nordau";Name
 5666;Partei
 "Zwerg";Typ
-28;Anzahl
-EINHEIT 7297
-"Händler von Südberg";Name
-5666;Partei
-"Zwerg";Typ
-42;Anzahl
-EINHEIT 7299
-"Knut";Name
-4482;Partei
-"Elf";Typ
-26;Anzahl
-2925;Silber
-1;Kampfstatus
-0;Tarnung
-TALENTE
-"7020 9";Burgenbau
-GEGENSTAENDE
-48;Eisen
-51;Speer
+24;Anzahl
+1;bewacht
 REGION 2 10
 "Südfurt";Name
 "Wüste";Terrain
 334;Bauern
 0;Baeume
 UMGEBUNG
-"Im o liegt Südfurts Nachbarland."
+"Im sw liegt Südfurts Nachbarland."
+EINHEIT 8124
+"Gundolf";Name
+5666;Partei
+"Zwerg";Typ
+1;Anzahl
+1;bewacht
+EINHEIT 8141
+"Grete";Name
+5666;Partei
+"Zwerg";Typ
+10;Anzahl
+EINHEIT 8174
+"Schützen von Kaltstätt";Name
+5666;Partei
+"Zwerg";Typ
+1;Anzahl
+EINHEIT 8191
+"Boten von Westfurt";Name
+5666;Partei
+"Zwerg";Typ
+38;Anzahl
+1;bewacht
+EINHEIT 8213
+"Knut";Name
+5666;Partei
+"Zwerg";Typ
+23;Anzahl
+EINHEIT 8217
+"Rüdiger";Name
+5666;Partei
+"Zwerg";Typ
+9;Anzahl
 REGION 3 10
 "Ostbrück";Name
 "Gletscher";Terrain
 66;Bauern
 0;Baeume
 UMGEBUNG
-"Im so liegt Ostbrücks Nachbarland."
-EINHEIT 7311
-"Gundolf";Name
-1;Parteitarnung
-"Zwerg";Typ
-38;Anzahl
-EINHEIT 7338
-"Bergleute von Tannmoor";Name
+"Im o liegt Ostbrücks Nachbarland."
+EINHEIT 8235
+"Reiter von Felshausen";Name
+6961;Partei
+"Ork";Typ
+27;Anzahl
+EINHEIT 8273
+"Grete";Name
 5666;Partei
 "Zwerg";Typ
-1;Anzahl
-1;bewacht
-EINHEIT 7359
-"Wachen von Nordberg";Name
-5666;Partei
-"Zwerg";Typ
-1;Anzahl
-EINHEIT 7399
-"Hans";Name
-5666;Partei
-"Zwerg";Typ
-1;Anzahl
+27;Anzahl
 REGION 4 10
 "Felstal";Name
 "Ebene";Terrain
@@ -7418,16 +7950,16 @@ REGION 4 10
 165;Baeume
 UMGEBUNG
 "Im w liegt Felstals Nachbarland."
-EINHEIT 7408
-"Öda";Name
-5666;Partei
-"Zwerg";Typ
-1;Anzahl
-EINHEIT 7434
+EINHEIT 8277
 "Gundolf";Name
+1;Parteitarnung
+"Zwerg";Typ
+46;Anzahl
+EINHEIT 8303
+"Swaantje";Name
 5666;Partei
 "Zwerg";Typ
-1;Anzahl
+51;Anzahl
 REGION 5 10
 "Ostfurt";Name
 "Ebene";Terrain
@@ -7447,8 +7979,57 @@ REGION -5 11
 "Ebene";Terrain
 1349;Bauern
 86;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Nordheim sind fleißig.";Beschr
+46;Pferde
+13490;Silber
+674;Unterh
+33;Rekruten
+13;Lohn
+PREISE
+-72;Balsam
+58;GewÃ¼rz
+53;Juwel
+19;Myrrhe
+59;Ã–l
+69;Seide
+50;Weihrauch
 UMGEBUNG
-"Im o liegt Nordheims Nachbarland."
+"Im no liegt Nordheims Nachbarland."
+BURG 8421
+"Feste Nordheim";Name
+"Burg";Typ
+10;Groesse
+8388;Besitzer
+1;Unterhalt
+EINHEIT 8388
+"Grete";Name
+4482;Partei
+"Elf";Typ
+24;Anzahl
+8421;Burg
+1205;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"4320 6";Bergbau
+GEGENSTAENDE
+12;Pferd
+22;Holz
+EINHEIT 8402
+"Wachen von Südheim";Name
+4482;Partei
+"Elf";Typ
+42;Anzahl
+1863;Silber
+0;Kampfstatus
+0;Tarnung
+TALENTE
+"8820 7";Reiten
+"8820 7";Handeln
+GEGENSTAENDE
+10;Eisen
+21;Stein
 REGION -4 11
 "Grünhausen";Name
 "Ebene";Terrain
@@ -7470,63 +8051,63 @@ PREISE
 22;Ã–l
 75;Seide
 58;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im w liegt Grünhausens Nachbarland."
-BURG 7649
-"Bau von Grünhausen";Name
-"Bergwerk";Typ
-124;Groesse
-7522;Besitzer
-12;Unterhalt
-EINHEIT 7522
-"Bärbel";Name
-1;Parteitarnung
-"Zwerg";Typ
-36;Anzahl
-1;bewacht
-7649;Burg
-EINHEIT 7561
-"Reiter von Mühlhausen";Name
+"Im so liegt Grünhausens Nachbarland."
+EINHEIT 8445
+"Boten von Felsau";Name
 4482;Partei
 "Elf";Typ
 1;Anzahl
-2288;Silber
+2257;Silber
+3;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"180 6";Handeln
+"90 3";Reiten
+"60 2";Reiten
+GEGENSTAENDE
+1;Eisen
+1;Pferd
+2;Eisen
+EINHEIT 8465
+"Schützen von Grünau";Name
+3742;Partei
+"Mensch";Typ
+35;Anzahl
+1366;Silber
 2;Kampfstatus
-0;Tarnung
-"verwundet";hp
+2;Tarnung
+COMMANDS
+"NACH o nw"
+"; Zur Küste"
 TALENTE
-"120 4";BogenschieÃŸen
-"120 4";Reiten
-"240 8";Tarnung
+"4200 4";Bergbau
+"4200 4";HolzfÃ¤llen
+"8400 8";Wahrnehmung
 GEGENSTAENDE
-2;Schild
-EINHEIT 7582
-"Gundolf";Name
+68;Kettenhemd
+EINHEIT 8475
+"Holzfäller von Kaltwald";Name
+6961;Partei
+"Ork";Typ
+25;Anzahl
+EINHEIT 8496
+"Schützen von Nordfurt";Name
 4482;Partei
 "Elf";Typ
-1;Anzahl
-7649;Burg
-437;Silber
-0;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"240 8";Bergbau
-GEGENSTAENDE
-1;Speer
-EINHEIT 7611
-"Bärbel";Name
-4482;Partei
-"Elf";Typ
-4;Anzahl
-2841;Silber
-0;Kampfstatus
+43;Anzahl
+773;Silber
+3;Kampfstatus
 0;Tarnung
 TALENTE
-"360 3";Hiebwaffen
-"240 2";Burgenbau
+"10320 8";Handeln
+"5160 4";Handeln
+EINHEIT 8497
+"Jörg";Name
+6961;Partei
+"Ork";Typ
+41;Anzahl
 REGION -3 11
 "Felstal";Name
 "Hochland";Terrain
@@ -7547,82 +8128,90 @@ PREISE
 16;Ã–l
 20;Seide
 7;Weihrauch
-DURCHREISE
-"Boten (9920)"
 UMGEBUNG
-"Im o liegt Felstals Nachbarland."
-EINHEIT 7672
-"Wachen von Südheim";Name
+"Im so liegt Felstals Nachbarland."
+EINHEIT 8506
+"Swaantje";Name
 4482;Partei
 "Elf";Typ
-22;Anzahl
-1460;Silber
+5;Anzahl
+1538;Silber
 1;Kampfstatus
 0;Tarnung
 TALENTE
-"2640 4";Tarnung
-"660 1";Burgenbau
-"1980 3";Wahrnehmung
-GEGENSTAENDE
-23;Eisen
-38;Holz
-40;Holz
-EINHEIT 7674
-"Späher von Ostheim";Name
+"600 4";Segeln
+EINHEIT 8529
+"Öda";Name
 4482;Partei
 "Elf";Typ
-18;Anzahl
-0;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"1080 2";Handeln
-"4860 9";Tarnung
-GEGENSTAENDE
-13;Holz
-EINHEIT 7710
-"Knut";Name
-4482;Partei
-"Elf";Typ
-37;Anzahl
-1746;Silber
-3;Kampfstatus
-0;Tarnung
-TALENTE
-"5550 5";Wahrnehmung
-"6660 6";Burgenbau
-"2220 2";Burgenbau
-GEGENSTAENDE
-5;Holz
-66;Speer
-EINHEIT 7716
-"Händler von Eichental";Name
-4482;Partei
-"Elf";Typ
-21;Anzahl
-0;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"1890 3";Wahrnehmung
-"5040 8";BogenschieÃŸen
-EINHEIT 7747
-"Späher von Wolfstal";Name
-3742;Partei
-"Mensch";Typ
 1;Anzahl
-1672;Silber
-1;Kampfstatus
+1694;Silber
+0;Kampfstatus
 0;Tarnung
 "verwundet";hp
-COMMANDS
-"ARBEITEN"
 TALENTE
-"30 1";Wahrnehmung
-"30 1";Segeln
-"210 7";Reiten
-EINHEITSBOTSCHAFTEN
-"Späher von Wolfstal hat Hunger."
+"270 9";Bergbau
+"90 3";Reiten
+"150 5";Segeln
+GEGENSTAENDE
+1;Bogen
+EINHEIT 8536
+"Jörg";Name
+"Eine Gruppe Elfen auf Wanderschaft.";Beschr
+4482;Partei
+"Elf";Typ
+54;Anzahl
+0;Silber
+0;Kampfstatus
+0;Tarnung
+TALENTE
+"4860 3";Reiten
+"9720 6";Wahrnehmung
+"11340 7";Tarnung
+EINHEIT 8553
+"Reiter von Grünbrück";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+1;bewacht
+0;Silber
+2;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"120 4";Segeln
+"180 6";Tarnung
+"60 2";Bergbau
+GEGENSTAENDE
+2;Bogen
+1;Kettenhemd
+2;Schild
+EINHEIT 8590
+"Bärbel";Name
+4482;Partei
+"Elf";Typ
+57;Anzahl
+2197;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"3420 2";Burgenbau
+"3420 2";Tarnung
+"13680 8";Burgenbau
+EINHEIT 8607
+"Gundolf";Name
+4482;Partei
+"Elf";Typ
+35;Anzahl
+0;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"2100 2";HolzfÃ¤llen
+GEGENSTAENDE
+12;Stein
+61;Pferd
+28;Kettenhemd
 REGION -2 11
 "Südwald";Name
 "Berge";Terrain
@@ -7644,22 +8233,43 @@ PREISE
 29;Ã–l
 79;Seide
 11;Weihrauch
-DURCHREISE
-"Boten (8254)"
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im nw liegt Südwalds Nachbarland."
-EINHEIT 7767
-"Gundolf";Name
+"Im w liegt Südwalds Nachbarland."
+EINHEIT 8636
+"Swaantje";Name
+5666;Partei
+"Zwerg";Typ
+59;Anzahl
+1;bewacht
+EINHEIT 8649
+"Bärbel";Name
 4482;Partei
 "Elf";Typ
-25;Anzahl
-1548;Silber
-0;Kampfstatus
+3;Anzahl
+1574;Silber
+3;Kampfstatus
 0;Tarnung
 TALENTE
-"6000 8";Wahrnehmung
+"360 4";Handeln
 GEGENSTAENDE
-2;Bogen
+3;Eisen
+EINHEIT 8686
+"Bärbel";Name
+4482;Partei
+"Elf";Typ
+39;Anzahl
+2406;Silber
+3;Kampfstatus
+0;Tarnung
+TALENTE
+"5850 5";HolzfÃ¤llen
+"3510 3";Segeln
+"2340 2";Hiebwaffen
+GEGENSTAENDE
+15;Bogen
+51;Pferd
 REGION -1 11
 "Ostfurt";Name
 "Wüste";Terrain
@@ -7680,262 +8290,162 @@ PREISE
 16;Ã–l
 80;Seide
 75;Weihrauch
+REGIONSKOMMENTAR
+"Hier lohnt sich ein Markt."
 UMGEBUNG
-"Im so liegt Ostfurts Nachbarland."
-EINHEIT 7783
-"Swaantje";Name
+"Im nw liegt Ostfurts Nachbarland."
+EINHEIT 8710
+"Bärbel";Name
+"Eine Gruppe Elfen auf Wanderschaft.";Beschr
 4482;Partei
 "Elf";Typ
-49;Anzahl
-51;Silber
-1;Kampfstatus
-0;Tarnung
-TALENTE
-"1470 1";Burgenbau
-"8820 6";Wahrnehmung
-"11760 8";Burgenbau
-GEGENSTAENDE
-82;Holz
-EINHEIT 7802
-"Wachen von Nordfurt";Name
-4482;Partei
-"Elf";Typ
-8;Anzahl
-0;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"720 3";Hiebwaffen
-GEGENSTAENDE
-3;Speer
-EINHEIT 7813
-"Boten von Nordbrück";Name
-4482;Partei
-"Elf";Typ
-7;Anzahl
-1634;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"630 3";Segeln
-GEGENSTAENDE
-13;Stein
-3;Holz
-EINHEIT 7838
-"Wachen von Nordheim";Name
-6961;Partei
-"Ork";Typ
-23;Anzahl
-EINHEIT 7856
-"Grete";Name
-4482;Partei
-"Elf";Typ
-57;Anzahl
-15;Silber
+36;Anzahl
+1;bewacht
+286;Silber
 3;Kampfstatus
 0;Tarnung
 TALENTE
-"6840 4";Segeln
-"3420 2";Bergbau
-"11970 7";Bergbau
+"3240 3";Reiten
 GEGENSTAENDE
-7;Pferd
+41;Holz
+23;Stein
+EINHEIT 8741
+"Händler von Kalttal";Name
+4482;Partei
+"Elf";Typ
+15;Anzahl
+1061;Silber
+0;Kampfstatus
+0;Tarnung
+TALENTE
+"3600 8";Bergbau
+GEGENSTAENDE
+6;Stein
 REGION 0 11
 "Oststätt";Name
 "Ebene";Terrain
 2145;Bauern
 142;Baeume
 UMGEBUNG
-"Im nw liegt Oststätts Nachbarland."
-EINHEIT 7859
-"Jörg";Name
-5666;Partei
-"Zwerg";Typ
-49;Anzahl
+"Im no liegt Oststätts Nachbarland."
 REGION 1 11
 "Tannberg";Name
 "Ebene";Terrain
 1915;Bauern
 126;Baeume
-"Ein weites Land unter hohem Himmel.
-Die Bauern von Tannberg sind fleißig.";Beschr
-56;Pferde
-32555;Silber
-1627;Unterh
-47;Rekruten
-13;Lohn
-PREISE
--70;Balsam
-9;GewÃ¼rz
-60;Juwel
-21;Myrrhe
-18;Ã–l
-61;Seide
-71;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im sw liegt Tannbergs Nachbarland."
-EINHEIT 7872
-"Wachen von Tannstätt";Name
+"Im w liegt Tannbergs Nachbarland."
+BURG 8825
+"Bau von Tannberg";Name
+"Hafen";Typ
+178;Groesse
+8759;Besitzer
+EINHEIT 8759
+"Händler von Westmoor";Name
 5666;Partei
 "Zwerg";Typ
 36;Anzahl
-EINHEIT 7889
-"Bergleute von Ostwald";Name
-"Eine Gruppe Zwergen auf Wanderschaft.";Beschr
+8825;Burg
+EINHEIT 8787
+"Hans";Name
 5666;Partei
 "Zwerg";Typ
-1;Anzahl
+50;Anzahl
 1;bewacht
-EINHEIT 7910
-"Bergleute von Kaltberg";Name
-4482;Partei
-"Elf";Typ
-48;Anzahl
-0;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"1440 1";Burgenbau
-"5760 4";Tarnung
-"1440 1";HolzfÃ¤llen
-GEGENSTAENDE
-20;Eisen
-EINHEIT 7914
-"Swaantje";Name
-4482;Partei
-"Elf";Typ
-55;Anzahl
-1764;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"8250 5";Wahrnehmung
-"6600 4";Segeln
-"11550 7";Bergbau
-GEGENSTAENDE
-20;Eisen
-54;Schwert
-EINHEIT 7930
-"Bergleute von Oststätt";Name
+8825;Burg
+EINHEIT 8797
+"Bergleute von Tannfurt";Name
 5666;Partei
 "Zwerg";Typ
-16;Anzahl
-EINHEIT 7948
-"Reiter von Felshausen";Name
+39;Anzahl
+1;bewacht
+8825;Burg
+EINHEIT 8807
+"Schützen von Wolfswald";Name
 6961;Partei
 "Ork";Typ
-27;Anzahl
+52;Anzahl
 REGION 2 11
 "Oststätt";Name
 "Wüste";Terrain
 448;Bauern
 0;Baeume
-"Ein weites Land unter hohem Himmel.
-Die Bauern von Oststätt sind fleißig.";Beschr
-11;Pferde
-8960;Silber
-448;Unterh
-11;Rekruten
-13;Lohn
-PREISE
--60;Balsam
-10;GewÃ¼rz
-60;Juwel
-21;Myrrhe
-14;Ã–l
-7;Seide
-50;Weihrauch
 UMGEBUNG
-"Im so liegt Oststätts Nachbarland."
-EINHEIT 7960
-"Boten von Felsstätt";Name
-5666;Partei
-"Zwerg";Typ
-1;Anzahl
-EINHEIT 7971
-"Ulrike";Name
-4482;Partei
-"Elf";Typ
-40;Anzahl
-1;bewacht
-2728;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"4800 4";Hiebwaffen
-"8400 7";Reiten
-"3600 3";Reiten
-GEGENSTAENDE
-63;Schild
-EINHEIT 7980
-"Wachen von Nordhausen";Name
-3742;Partei
-"Mensch";Typ
-51;Anzahl
-1540;Silber
-1;Kampfstatus
-2;Tarnung
-COMMANDS
-"NACH nw so"
-"; Zur Küste"
-TALENTE
-"13770 9";Hiebwaffen
-"7650 5";Tarnung
-GEGENSTAENDE
-16;Schild
-57;Schild
-68;Schwert
-EINHEIT 8008
+"Im w liegt Oststätts Nachbarland."
+BURG 8869
+"Feste Oststätt";Name
+"Burg";Typ
+211;Groesse
+8859;Besitzer
+EINHEIT 8859
 "Hans";Name
 5666;Partei
 "Zwerg";Typ
-22;Anzahl
-EINHEIT 8046
-"Grete";Name
-5666;Partei
-"Zwerg";Typ
-53;Anzahl
+1;Anzahl
+8869;Burg
 REGION 3 11
 "Ostau";Name
 "Berge";Terrain
-196;Runde
 529;Bauern
 13;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Ostau sind fleißig.";Beschr
+9;Pferde
+9522;Silber
+476;Unterh
+13;Rekruten
+11;Lohn
+16;Eisen
+3;Laen
+PREISE
+-15;Balsam
+25;GewÃ¼rz
+65;Juwel
+41;Myrrhe
+31;Ã–l
+12;Seide
+45;Weihrauch
+DURCHREISE
+"Boten (2660)"
+UMGEBUNG
+"Im no liegt Ostaus Nachbarland."
+EINHEIT 8876
+"Jörg";Name
+6961;Partei
+"Ork";Typ
+12;Anzahl
+EINHEIT 8877
+"Hans";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+2480;Silber
+0;Kampfstatus
+2;Tarnung
+"verwundet";hp
+COMMANDS
+"LERNEN Bergbau"
+TALENTE
+"60 2";Bergbau
+"120 4";Wahrnehmung
+EINHEIT 8899
+"Bergleute von Eichenmoor";Name
+5666;Partei
+"Zwerg";Typ
+1;Anzahl
 REGION 4 11
 "Eichenberg";Name
 "Ebene";Terrain
 2963;Bauern
 275;Baeume
 UMGEBUNG
-"Im o liegt Eichenbergs Nachbarland."
-EINHEIT 8083
-"Ulrike";Name
+"Im w liegt Eichenbergs Nachbarland."
+EINHEIT 8904
+"Händler von Mühltal";Name
 5666;Partei
 "Zwerg";Typ
-27;Anzahl
-EINHEIT 8113
-"Swaantje";Name
-5666;Partei
-"Zwerg";Typ
-54;Anzahl
-EINHEIT 8119
-"Reiter von Bärenberg";Name
-5666;Partei
-"Zwerg";Typ
-28;Anzahl
-EINHEIT 8135
-"Schützen von Felshausen";Name
-5666;Partei
-"Zwerg";Typ
-49;Anzahl
-EINHEIT 8172
-"Öda";Name
-"Eine Gruppe Zwergen auf Wanderschaft.";Beschr
-5666;Partei
-"Zwerg";Typ
-6;Anzahl
+24;Anzahl
+1;bewacht
 REGION 5 11
 "Ozean";Terrain
 REGION 6 11
@@ -7944,17 +8454,17 @@ REGION 6 11
 235;Bauern
 0;Baeume
 UMGEBUNG
-"Im w liegt Felsbergs Nachbarland."
-EINHEIT 8188
-"Händler von Eichental";Name
+"Im no liegt Felsbergs Nachbarland."
+EINHEIT 8922
+"Öda";Name
 5666;Partei
 "Zwerg";Typ
 1;Anzahl
-EINHEIT 8205
-"Gundolf";Name
+EINHEIT 8929
+"Späher von Tannberg";Name
 5666;Partei
 "Zwerg";Typ
-23;Anzahl
+1;Anzahl
 REGION 7 11
 "Ozean";Terrain
 REGION 8 11
@@ -7967,64 +8477,162 @@ REGION -6 12
 "Wald";Terrain
 1704;Bauern
 928;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Nordmoor sind fleißig.";Beschr
+56;Pferde
+13632;Silber
+681;Unterh
+42;Rekruten
+15;Lohn
+PREISE
+-47;Balsam
+36;GewÃ¼rz
+59;Juwel
+21;Myrrhe
+65;Ã–l
+60;Seide
+58;Weihrauch
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im nw liegt Nordmoors Nachbarland."
+"Im w liegt Nordmoors Nachbarland."
+EINHEIT 8933
+"Boten von Tannhausen";Name
+4482;Partei
+"Elf";Typ
+46;Anzahl
+1978;Silber
+0;Kampfstatus
+0;Tarnung
+TALENTE
+"12420 9";BogenschieÃŸen
+"2760 2";Reiten
+GEGENSTAENDE
+44;Speer
+89;Stein
+EINHEIT 8965
+"Wachen von Westfurt";Name
+4482;Partei
+"Elf";Typ
+33;Anzahl
+0;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"5940 6";Reiten
+"5940 6";BogenschieÃŸen
+EINHEIT 8977
+"Rüdiger";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+575;Silber
+3;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"90 3";Tarnung
+"30 1";Bergbau
+"180 6";HolzfÃ¤llen
+GEGENSTAENDE
+1;Kettenhemd
+1;Stein
+EINHEIT 8984
+"Schützen von Wolfsau";Name
+4482;Partei
+"Elf";Typ
+44;Anzahl
+964;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"9240 7";Segeln
+"5280 4";BogenschieÃŸen
+"2640 2";HolzfÃ¤llen
+GEGENSTAENDE
+12;Eisen
+72;Schwert
+EINHEIT 9003
+"Hans";Name
+5666;Partei
+"Zwerg";Typ
+43;Anzahl
 REGION -5 12
 "Weststätt";Name
 "Berge";Terrain
 284;Bauern
 25;Baeume
-"Ein weites Land unter hohem Himmel.
-Die Bauern von Weststätt sind fleißig.";Beschr
-12;Pferde
-2272;Silber
-113;Unterh
-7;Rekruten
-14;Lohn
-43;Eisen
-PREISE
--22;Balsam
-19;GewÃ¼rz
-29;Juwel
-17;Myrrhe
-37;Ã–l
-11;Seide
-54;Weihrauch
-DURCHREISE
-"Boten (7044)"
 UMGEBUNG
-"Im no liegt Weststätts Nachbarland."
-EINHEIT 8224
-"Späher von Nordheim";Name
-4482;Partei
-"Elf";Typ
-9;Anzahl
-0;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"540 2";Bergbau
-"1350 5";Handeln
-GEGENSTAENDE
-4;Speer
-EINHEIT 8244
-"Wachen von Grünau";Name
-4482;Partei
-"Elf";Typ
-30;Anzahl
-2184;Silber
-3;Kampfstatus
-0;Tarnung
-TALENTE
-"8100 9";Hiebwaffen
-"2700 3";Reiten
-"5400 6";Wahrnehmung
+"Im sw liegt Weststätts Nachbarland."
+EINHEIT 9038
+"Reiter von Osttal";Name
+6961;Partei
+"Ork";Typ
+20;Anzahl
+1;bewacht
+EINHEIT 9062
+"Hans";Name
+5666;Partei
+"Zwerg";Typ
+11;Anzahl
 REGION -4 12
 "Kaltberg";Name
 "Wald";Terrain
-199;Runde
 951;Bauern
 853;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Kaltberg sind fleißig.";Beschr
+79;Pferde
+10461;Silber
+523;Unterh
+23;Rekruten
+15;Lohn
+PREISE
+-28;Balsam
+8;GewÃ¼rz
+57;Juwel
+57;Myrrhe
+27;Ã–l
+76;Seide
+29;Weihrauch
+UMGEBUNG
+"Im sw liegt Kaltbergs Nachbarland."
+EINHEIT 9072
+"Schützen von Bärenstätt";Name
+5666;Partei
+"Zwerg";Typ
+8;Anzahl
+EINHEIT 9073
+"Ulrike";Name
+4482;Partei
+"Elf";Typ
+45;Anzahl
+2665;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"5400 4";BogenschieÃŸen
+"10800 8";BogenschieÃŸen
+"8100 6";Handeln
+GEGENSTAENDE
+65;Schwert
+18;Holz
+40;Stein
+EINHEIT 9080
+"Jörg";Name
+4482;Partei
+"Elf";Typ
+23;Anzahl
+2164;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"2760 4";Tarnung
+"4140 6";Burgenbau
+"2070 3";Wahrnehmung
+GEGENSTAENDE
+43;Stein
+26;Stein
 REGION -3 12
 "Eichental";Name
 "Wald";Terrain
@@ -8046,63 +8654,154 @@ PREISE
 53;Ã–l
 20;Seide
 72;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im no liegt Eichentals Nachbarland."
-EINHEIT 8268
-"Bergleute von Südtal";Name
+"Im o liegt Eichentals Nachbarland."
+BURG 9115
+"Bau von Eichental";Name
+"Burg";Typ
+217;Groesse
+9090;Besitzer
+21;Unterhalt
+EINHEIT 9090
+"Swaantje";Name
 4482;Partei
 "Elf";Typ
 1;Anzahl
-1310;Silber
-3;Kampfstatus
+9115;Burg
+2728;Silber
+2;Kampfstatus
 0;Tarnung
 "verwundet";hp
 TALENTE
-"180 6";Tarnung
-GEGENSTAENDE
-2;Holz
-2;Bogen
-EINHEIT 8271
-"Jörg";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-221;Silber
-0;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"30 1";Tarnung
-"30 1";Segeln
-"60 2";Wahrnehmung
+"120 4";Reiten
 REGION -2 12
 "Südau";Name
 "Wald";Terrain
 1893;Bauern
 525;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Südau sind fleißig.";Beschr
+32;Pferde
+13251;Silber
+662;Unterh
+47;Rekruten
+15;Lohn
+PREISE
+-13;Balsam
+48;GewÃ¼rz
+25;Juwel
+7;Myrrhe
+76;Ã–l
+76;Seide
+64;Weihrauch
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im sw liegt Südaus Nachbarland."
+"Im no liegt Südaus Nachbarland."
+EINHEIT 9144
+"Späher von Bärenmoor";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+0;Silber
+1;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"150 5";BogenschieÃŸen
+"210 7";Handeln
+"90 3";Burgenbau
+GEGENSTAENDE
+2;Bogen
+2;Schwert
+2;Bogen
+EINHEIT 9162
+"Schützen von Kaltberg";Name
+4482;Partei
+"Elf";Typ
+46;Anzahl
+1733;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"12420 9";Burgenbau
+"11040 8";Burgenbau
+"2760 2";Burgenbau
+GEGENSTAENDE
+31;Bogen
+EINHEIT 9200
+"Reiter von Eichenwald";Name
+4482;Partei
+"Elf";Typ
+19;Anzahl
+414;Silber
+0;Kampfstatus
+0;Tarnung
+TALENTE
+"570 1";BogenschieÃŸen
 REGION -1 12
 "Kaltfurt";Name
 "Gletscher";Terrain
 41;Bauern
 0;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Kaltfurt sind fleißig.";Beschr
+1;Pferde
+328;Silber
+16;Unterh
+1;Rekruten
+11;Lohn
+17;Eisen
+5;Laen
+PREISE
+-25;Balsam
+44;GewÃ¼rz
+62;Juwel
+50;Myrrhe
+30;Ã–l
+44;Seide
+57;Weihrauch
 UMGEBUNG
-"Im no liegt Kaltfurts Nachbarland."
-EINHEIT 8278
-"Holzfäller von Südmoor";Name
+"Im sw liegt Kaltfurts Nachbarland."
+EINHEIT 9223
+"Gundolf";Name
 5666;Partei
 "Zwerg";Typ
-53;Anzahl
-1;bewacht
-EINHEIT 8307
-"Swaantje";Name
+1;Anzahl
+EINHEIT 9231
+"Händler von Eichenwald";Name
+4482;Partei
+"Elf";Typ
+33;Anzahl
+0;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"4950 5";Burgenbau
+"3960 4";HolzfÃ¤llen
+"1980 2";Burgenbau
+GEGENSTAENDE
+54;Schwert
+EINHEIT 9269
+"Gundolf";Name
 5666;Partei
 "Zwerg";Typ
-59;Anzahl
-1;bewacht
+25;Anzahl
+EINHEIT 9277
+"Reiter von Tannwald";Name
+5666;Partei
+"Zwerg";Typ
+24;Anzahl
+EINHEIT 9302
+"Wachen von Westberg";Name
+6961;Partei
+"Ork";Typ
+1;Anzahl
+EINHEIT 9320
+"Gundolf";Name
+1;Parteitarnung
+"Zwerg";Typ
+6;Anzahl
 REGION 0 12
 "Westwald";Name
 "Gletscher";Terrain
@@ -8110,94 +8809,154 @@ REGION 0 12
 0;Baeume
 UMGEBUNG
 "Im so liegt Westwalds Nachbarland."
-EINHEIT 8340
-"Holzfäller von Südwald";Name
+BURG 9458
+"Feste Westwald";Name
+"Burg";Typ
+133;Groesse
+9332;Besitzer
+EINHEIT 9332
+"Grete";Name
 5666;Partei
 "Zwerg";Typ
-46;Anzahl
-EINHEIT 8366
-"Reiter von Wolfsau";Name
+53;Anzahl
+9458;Burg
+EINHEIT 9371
+"Bergleute von Nordberg";Name
+5666;Partei
+"Zwerg";Typ
+41;Anzahl
+1;bewacht
+EINHEIT 9389
+"Boten von Tannheim";Name
 5666;Partei
 "Zwerg";Typ
 1;Anzahl
-EINHEIT 8390
-"Bärbel";Name
-1;Parteitarnung
+9458;Burg
+EINHEIT 9397
+"Schützen von Südau";Name
+5666;Partei
 "Zwerg";Typ
-36;Anzahl
-1;bewacht
-EINHEIT 8403
+1;Anzahl
+9458;Burg
+EINHEIT 9418
+"Swaantje";Name
+6961;Partei
+"Ork";Typ
+50;Anzahl
+EINHEIT 9422
 "Gundolf";Name
 5666;Partei
 "Zwerg";Typ
-15;Anzahl
-EINHEIT 8412
-"Ulrike";Name
-6961;Partei
-"Ork";Typ
-36;Anzahl
-EINHEIT 8440
-"Hans";Name
-"Eine Gruppe Zwergen auf Wanderschaft.";Beschr
-5666;Partei
-"Zwerg";Typ
-50;Anzahl
+8;Anzahl
 1;bewacht
 REGION 1 12
 "Nordfurt";Name
 "Gletscher";Terrain
-198;Runde
 33;Bauern
 0;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Nordfurt sind fleißig.";Beschr
+2;Pferde
+330;Silber
+16;Unterh
+0;Rekruten
+11;Lohn
+57;Strasse
+80;Eisen
+4;Laen
+PREISE
+-29;Balsam
+69;GewÃ¼rz
+22;Juwel
+46;Myrrhe
+5;Ã–l
+14;Seide
+70;Weihrauch
+UMGEBUNG
+"Im nw liegt Nordfurts Nachbarland."
+EINHEIT 9461
+"Wachen von Bärenberg";Name
+5666;Partei
+"Zwerg";Typ
+41;Anzahl
+EINHEIT 9476
+"Rüdiger";Name
+5666;Partei
+"Zwerg";Typ
+27;Anzahl
+1;bewacht
+EINHEIT 9492
+"Reiter von Südfurt";Name
+5666;Partei
+"Zwerg";Typ
+4;Anzahl
+EINHEIT 9527
+"Ulrike";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+0;Silber
+3;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"240 8";HolzfÃ¤llen
+"150 5";Segeln
+"270 9";Bergbau
 REGION 2 12
 "Bärenmoor";Name
 "Wüste";Terrain
 377;Bauern
 0;Baeume
 UMGEBUNG
-"Im w liegt Bärenmoors Nachbarland."
-EINHEIT 8562
-"Holzfäller von Wolfswald";Name
+"Im o liegt Bärenmoors Nachbarland."
+EINHEIT 9529
+"Öda";Name
 5666;Partei
 "Zwerg";Typ
-3;Anzahl
-EINHEIT 8585
-"Reiter von Grünbrück";Name
-5666;Partei
-"Zwerg";Typ
-35;Anzahl
-1;bewacht
-EINHEIT 8618
-"Boten von Mühlau";Name
-5666;Partei
-"Zwerg";Typ
-39;Anzahl
-EINHEIT 8656
+60;Anzahl
+EINHEIT 9548
 "Swaantje";Name
-6961;Partei
-"Ork";Typ
-1;Anzahl
+"Eine Gruppe Zwergen auf Wanderschaft.";Beschr
+5666;Partei
+"Zwerg";Typ
+53;Anzahl
+EINHEIT 9569
+"Händler von Ostbrück";Name
+5666;Partei
+"Zwerg";Typ
+60;Anzahl
 REGION 3 12
 "Mühlfurt";Name
 "Ebene";Terrain
 2087;Bauern
 148;Baeume
 UMGEBUNG
-"Im w liegt Mühlfurts Nachbarland."
+"Im nw liegt Mühlfurts Nachbarland."
+EINHEIT 9575
+"Wachen von Wolfsbrück";Name
+5666;Partei
+"Zwerg";Typ
+55;Anzahl
+EINHEIT 9584
+"Bärbel";Name
+5666;Partei
+"Zwerg";Typ
+1;Anzahl
+EINHEIT 9595
+"Öda";Name
+5666;Partei
+"Zwerg";Typ
+42;Anzahl
+EINHEIT 9608
+"Swaantje";Name
+5666;Partei
+"Zwerg";Typ
+6;Anzahl
 REGION 4 12
 "Ozean";Terrain
 REGION 5 12
 "Ozean";Terrain
-SCHIFF 8696
-"Westfurts Stolz";Name
-"Boot";Typ
-8709;Kapitaen
-EINHEIT 8709
-"Gundolf";Name
-5666;Partei
-"Zwerg";Typ
-5;Anzahl
-8696;Schiff
 REGION 6 12
 "Ozean";Terrain
 197;Runde
@@ -8207,63 +8966,56 @@ REGION 7 12
 1817;Bauern
 122;Baeume
 UMGEBUNG
-"Im nw liegt Felsheims Nachbarland."
-EINHEIT 8713
-"Öda";Name
+"Im o liegt Felsheims Nachbarland."
+EINHEIT 9634
+"Holzfäller von Eichenwald";Name
 5666;Partei
 "Zwerg";Typ
-33;Anzahl
-EINHEIT 8728
-"Bergleute von Kalttal";Name
+52;Anzahl
+EINHEIT 9650
+"Reiter von Bärenau";Name
 5666;Partei
 "Zwerg";Typ
-1;Anzahl
-1;bewacht
+43;Anzahl
 REGION 8 12
 "Mühlwald";Name
 "Ebene";Terrain
 3818;Bauern
 122;Baeume
 UMGEBUNG
-"Im sw liegt Mühlwalds Nachbarland."
+"Im so liegt Mühlwalds Nachbarland."
+EINHEIT 9672
+"Bärbel";Name
+5666;Partei
+"Zwerg";Typ
+1;Anzahl
+EINHEIT 9679
+"Reiter von Felsberg";Name
+5666;Partei
+"Zwerg";Typ
+58;Anzahl
+1;bewacht
+EINHEIT 9683
+"Händler von Eichental";Name
+5666;Partei
+"Zwerg";Typ
+53;Anzahl
+EINHEIT 9721
+"Reiter von Südstätt";Name
+5666;Partei
+"Zwerg";Typ
+44;Anzahl
+EINHEIT 9725
+"Holzfäller von Felstal";Name
+5666;Partei
+"Zwerg";Typ
+51;Anzahl
 REGION -6 13
 "Wolfstal";Name
 "Sumpf";Terrain
+197;Runde
 607;Bauern
 156;Baeume
-"Ein weites Land unter hohem Himmel.
-Die Bauern von Wolfstal sind fleißig.";Beschr
-16;Pferde
-8498;Silber
-424;Unterh
-15;Rekruten
-15;Lohn
-PREISE
--29;Balsam
-39;GewÃ¼rz
-51;Juwel
-76;Myrrhe
-37;Ã–l
-13;Seide
-35;Weihrauch
-UMGEBUNG
-"Im so liegt Wolfstals Nachbarland."
-EINHEIT 8732
-"Boten von Bärental";Name
-4482;Partei
-"Elf";Typ
-43;Anzahl
-1252;Silber
-0;Kampfstatus
-0;Tarnung
-TALENTE
-"5160 4";Reiten
-"7740 6";BogenschieÃŸen
-"10320 8";Bergbau
-GEGENSTAENDE
-53;Schild
-50;Holz
-84;Pferd
 REGION -5 13
 "Nordfurt";Name
 "Wüste";Terrain
@@ -8287,24 +9039,35 @@ PREISE
 REGIONSEREIGNISSE
 "Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im no liegt Nordfurts Nachbarland."
-EINHEIT 8756
-"Ulrike";Name
+"Im nw liegt Nordfurts Nachbarland."
+EINHEIT 9738
+"Jörg";Name
 4482;Partei
 "Elf";Typ
-9;Anzahl
-1;bewacht
-608;Silber
-3;Kampfstatus
+22;Anzahl
+0;Silber
+2;Kampfstatus
 0;Tarnung
 TALENTE
-"1890 7";Handeln
-"1620 6";Hiebwaffen
-"810 3";Segeln
+"1980 3";Hiebwaffen
+"660 1";Tarnung
 GEGENSTAENDE
-11;Kettenhemd
-9;Speer
-1;Schild
+34;Stein
+7;Pferd
+EINHEIT 9761
+"Bärbel";Name
+4482;Partei
+"Elf";Typ
+44;Anzahl
+1839;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"7920 6";HolzfÃ¤llen
+GEGENSTAENDE
+26;Bogen
+50;Bogen
+68;Speer
 REGION -4 13
 "Kaltbrück";Name
 "Hochland";Terrain
@@ -8325,49 +9088,48 @@ PREISE
 60;Ã–l
 74;Seide
 75;Weihrauch
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im no liegt Kaltbrücks Nachbarland."
-EINHEIT 8781
-"Knut";Name
-4482;Partei
-"Elf";Typ
-1;Anzahl
-1;bewacht
-744;Silber
-3;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"180 6";Wahrnehmung
-"270 9";Hiebwaffen
-"180 6";Burgenbau
-GEGENSTAENDE
-1;Pferd
-EINHEIT 8803
+"Im o liegt Kaltbrücks Nachbarland."
+EINHEIT 9777
 "Jörg";Name
+"Eine Gruppe Elfen auf Wanderschaft.";Beschr
 4482;Partei
 "Elf";Typ
-1;Anzahl
-0;Silber
-1;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"150 5";Burgenbau
-GEGENSTAENDE
-1;Speer
-2;Schwert
-EINHEIT 8836
-"Wachen von Bärenhausen";Name
-4482;Partei
-"Elf";Typ
-36;Anzahl
-301;Silber
+59;Anzahl
+339;Silber
 2;Kampfstatus
 0;Tarnung
 TALENTE
-"9720 9";Bergbau
-"3240 3";BogenschieÃŸen
+"8850 5";Reiten
+"15930 9";Burgenbau
+"14160 8";Tarnung
+EINHEIT 9816
+"Händler von Wolfshausen";Name
+4482;Partei
+"Elf";Typ
+49;Anzahl
+0;Silber
+0;Kampfstatus
+0;Tarnung
+TALENTE
+"5880 4";Burgenbau
+EINHEIT 9818
+"Ulrike";Name
+4482;Partei
+"Elf";Typ
+43;Anzahl
+2258;Silber
+1;Kampfstatus
+0;Tarnung
+TALENTE
+"2580 2";Wahrnehmung
+"3870 3";Wahrnehmung
+GEGENSTAENDE
+34;Schild
+42;Speer
+44;Schwert
 REGION -3 13
 "Bärenbrück";Name
 "Gletscher";Terrain
@@ -8390,61 +9152,172 @@ PREISE
 19;Ã–l
 65;Seide
 73;Weihrauch
+REGIONSKOMMENTAR
+"Hier lohnt sich ein Markt."
 UMGEBUNG
-"Im sw liegt Bärenbrücks Nachbarland."
-EINHEIT 8850
-"Bergleute von Westtal";Name
+"Im w liegt Bärenbrücks Nachbarland."
+EINHEIT 9830
+"Bärbel";Name
 4482;Partei
 "Elf";Typ
-22;Anzahl
-665;Silber
+26;Anzahl
+2316;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"1560 2";BogenschieÃŸen
+GEGENSTAENDE
+44;Speer
+2;Kettenhemd
+EINHEIT 9841
+"Gundolf";Name
+4482;Partei
+"Elf";Typ
+26;Anzahl
+1;bewacht
+1591;Silber
 3;Kampfstatus
 0;Tarnung
 TALENTE
-"3960 6";Segeln
+"3120 4";Wahrnehmung
+"4680 6";BogenschieÃŸen
 GEGENSTAENDE
-7;Stein
-EINHEIT 8856
-"Händler von Weststätt";Name
+29;Schild
+31;Pferd
+44;Holz
+EINHEIT 9848
+"Boten von Wolfswald";Name
+6961;Partei
+"Ork";Typ
+16;Anzahl
+EINHEIT 9866
+"Swaantje";Name
 4482;Partei
 "Elf";Typ
-43;Anzahl
-1126;Silber
-0;Kampfstatus
+15;Anzahl
+1764;Silber
+3;Kampfstatus
 0;Tarnung
 TALENTE
-"11610 9";HolzfÃ¤llen
-"7740 6";Tarnung
+"3600 8";Burgenbau
+"1350 3";HolzfÃ¤llen
 GEGENSTAENDE
-35;Bogen
+3;Stein
+21;Schild
+20;Kettenhemd
+EINHEIT 9882
+"Reiter von Mühlmoor";Name
+3742;Partei
+"Mensch";Typ
+6;Anzahl
+2705;Silber
+1;Kampfstatus
+0;Tarnung
+COMMANDS
+"NACH nw so"
+"; Zur Küste"
+TALENTE
+"180 1";Handeln
+GEGENSTAENDE
+12;Speer
+1;Stein
 REGION -2 13
 "Wolfsstätt";Name
 "Wüste";Terrain
 447;Bauern
 0;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Wolfsstätt sind fleißig.";Beschr
+8;Pferde
+3576;Silber
+178;Unterh
+11;Rekruten
+15;Lohn
+37;Strasse
+PREISE
+-32;Balsam
+53;GewÃ¼rz
+77;Juwel
+69;Myrrhe
+12;Ã–l
+58;Seide
+60;Weihrauch
 UMGEBUNG
-"Im nw liegt Wolfsstätts Nachbarland."
-EINHEIT 8878
-"Boten von Kaltwald";Name
+"Im w liegt Wolfsstätts Nachbarland."
+EINHEIT 9907
+"Hans";Name
+6961;Partei
+"Ork";Typ
+55;Anzahl
+EINHEIT 9941
+"Rüdiger";Name
 5666;Partei
 "Zwerg";Typ
-33;Anzahl
-EINHEIT 8886
-"Jörg";Name
+1;Anzahl
+EINHEIT 9977
+"Wachen von Wolfstal";Name
+4482;Partei
+"Elf";Typ
+26;Anzahl
+1;bewacht
+392;Silber
+3;Kampfstatus
+0;Tarnung
+TALENTE
+"5460 7";Wahrnehmung
+EINHEIT 9978
+"Gundolf";Name
 5666;Partei
 "Zwerg";Typ
-46;Anzahl
-EINHEIT 8919
-"Knut";Name
-5666;Partei
-"Zwerg";Typ
-37;Anzahl
+1;Anzahl
 REGION -1 13
 "Südhausen";Name
 "Gletscher";Terrain
-196;Runde
 68;Bauern
 0;Baeume
+"Ein weites Land unter hohem Himmel.
+Die Bauern von Südhausen sind fleißig.";Beschr
+2;Pferde
+1020;Silber
+51;Unterh
+1;Rekruten
+11;Lohn
+46;Eisen
+PREISE
+-51;Balsam
+48;GewÃ¼rz
+71;Juwel
+7;Myrrhe
+19;Ã–l
+6;Seide
+24;Weihrauch
+UMGEBUNG
+"Im w liegt Südhausens Nachbarland."
+EINHEIT 9996
+"Händler von Grünwald";Name
+3742;Partei
+"Mensch";Typ
+1;Anzahl
+0;Silber
+1;Kampfstatus
+2;Tarnung
+"verwundet";hp
+COMMANDS
+"NACH w nw"
+"; Zur Küste"
+TALENTE
+"210 7";Segeln
+GEGENSTAENDE
+2;Stein
+SPRUECHE
+"Feuerball"
+"Heilung"
+EINHEIT 10029
+"Hans";Name
+5666;Partei
+"Zwerg";Typ
+32;Anzahl
+1;bewacht
 REGION 0 13
 "Nordfurt";Name
 "Ebene";Terrain
@@ -8468,47 +9341,21 @@ PREISE
 73;Weihrauch
 UMGEBUNG
 "Im sw liegt Nordfurts Nachbarland."
-EINHEIT 9063
-"Swaantje";Name
-"Eine Gruppe Zwergen auf Wanderschaft.";Beschr
-5666;Partei
-"Zwerg";Typ
-54;Anzahl
-1;bewacht
-EINHEIT 9097
-"Grete";Name
-5666;Partei
-"Zwerg";Typ
-24;Anzahl
-EINHEIT 9117
-"Späher von Nordbrück";Name
-3742;Partei
-"Mensch";Typ
-8;Anzahl
-1673;Silber
-3;Kampfstatus
+EINHEIT 10039
+"Bärbel";Name
+4482;Partei
+"Elf";Typ
+17;Anzahl
+906;Silber
+2;Kampfstatus
 0;Tarnung
-COMMANDS
-"ARBEITEN"
 TALENTE
-"2160 9";Handeln
+"1530 3";BogenschieÃŸen
+"4590 9";Bergbau
 GEGENSTAENDE
-12;Stein
-EINHEIT 9136
-"Ulrike";Name
-5666;Partei
-"Zwerg";Typ
-1;Anzahl
-EINHEIT 9150
-"Hans";Name
-1;Parteitarnung
-"Zwerg";Typ
-1;Anzahl
-EINHEIT 9151
-"Ulrike";Name
-1;Parteitarnung
-"Zwerg";Typ
-10;Anzahl
+20;Schwert
+5;Bogen
+32;Stein
 REGION 1 13
 "Ozean";Terrain
 REGION 2 13
@@ -8546,46 +9393,40 @@ PREISE
 13;Ã–l
 29;Seide
 22;Weihrauch
-REGIONSBOTSCHAFTEN
-"Ein Bote ruft: Frieden für Wolfstal!"
 UMGEBUNG
-"Im sw liegt Wolfstals Nachbarland."
-EINHEIT 9178
-"Gundolf";Name
+"Im no liegt Wolfstals Nachbarland."
+BURG 10078
+"Bau von Wolfstal";Name
+"Burg";Typ
+120;Groesse
+10057;Besitzer
+12;Unterhalt
+EINHEIT 10057
+"Hans";Name
 4482;Partei
 "Elf";Typ
-11;Anzahl
-2800;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"1320 4";Hiebwaffen
-EINHEIT 9191
-"Holzfäller von Bärenberg";Name
-4482;Partei
-"Elf";Typ
-27;Anzahl
-1439;Silber
+14;Anzahl
+10078;Burg
+960;Silber
 0;Kampfstatus
 0;Tarnung
 TALENTE
-"1620 2";Handeln
-"3240 4";BogenschieÃŸen
-"6480 8";Segeln
-EINHEIT 9215
-"Wachen von Eichenau";Name
+"2100 5";BogenschieÃŸen
+EINHEIT 10076
+"Hans";Name
 4482;Partei
 "Elf";Typ
-9;Anzahl
-1;bewacht
-1241;Silber
-2;Kampfstatus
+46;Anzahl
+2273;Silber
+1;Kampfstatus
 0;Tarnung
 TALENTE
-"1080 4";HolzfÃ¤llen
+"8280 6";Reiten
+"12420 9";HolzfÃ¤llen
+"2760 2";Hiebwaffen
 GEGENSTAENDE
-5;Holz
-5;Speer
+66;Holz
+67;Stein
 REGION -6 14
 "Eichental";Name
 "Hochland";Terrain
@@ -8606,89 +9447,24 @@ PREISE
 47;Ã–l
 57;Seide
 78;Weihrauch
-DURCHREISE
-"Boten (2210)"
 UMGEBUNG
 "Im no liegt Eichentals Nachbarland."
-EINHEIT 9241
-"Hans";Name
-3742;Partei
-"Mensch";Typ
-32;Anzahl
-2578;Silber
-0;Kampfstatus
-2;Tarnung
-COMMANDS
-"NACH so o"
-"; Zur Küste"
-TALENTE
-"4800 5";BogenschieÃŸen
-"6720 7";HolzfÃ¤llen
-GEGENSTAENDE
-3;Pferd
-7;Holz
-2;Schild
-EINHEIT 9260
-"Reiter von Bärenhausen";Name
+EINHEIT 10092
+"Bergleute von Wolfstal";Name
 4482;Partei
 "Elf";Typ
-56;Anzahl
-0;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"10080 6";Wahrnehmung
-"1680 1";BogenschieÃŸen
-GEGENSTAENDE
-46;Schild
-56;Kettenhemd
-60;Eisen
-EINHEIT 9262
-"Jörg";Name
-"Eine Gruppe Elfen auf Wanderschaft.";Beschr
-4482;Partei
-"Elf";Typ
-1;Anzahl
-0;Silber
-3;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"30 1";Tarnung
-"90 3";Bergbau
-GEGENSTAENDE
-1;Schwert
-1;Schwert
-2;Bogen
-EINHEIT 9283
-"Grete";Name
-4482;Partei
-"Elf";Typ
-32;Anzahl
-0;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"8640 9";Handeln
-GEGENSTAENDE
-27;Pferd
-42;Holz
-EINHEIT 9295
-"Schützen von Westau";Name
-6961;Partei
-"Ork";Typ
-1;Anzahl
-EINHEIT 9304
-"Reiter von Tannhausen";Name
-4482;Partei
-"Elf";Typ
-23;Anzahl
-2947;Silber
+30;Anzahl
+1;bewacht
+2354;Silber
 0;Kampfstatus
 0;Tarnung
 TALENTE
-"4830 7";Hiebwaffen
-"2070 3";HolzfÃ¤llen
+"8100 9";BogenschieÃŸen
+"900 1";Handeln
+"6300 7";Tarnung
+GEGENSTAENDE
+19;Schwert
+56;Bogen
 REGION -5 14
 "Nordau";Name
 "Berge";Terrain
@@ -8713,62 +9489,80 @@ PREISE
 50;Weihrauch
 UMGEBUNG
 "Im no liegt Nordaus Nachbarland."
-EINHEIT 9314
-"Rüdiger";Name
+BURG 10213
+"Feste Nordau";Name
+"Burg";Typ
+171;Groesse
+10100;Besitzer
+17;Unterhalt
+EINHEIT 10100
+"Händler von Bärenmoor";Name
 4482;Partei
 "Elf";Typ
-1;Anzahl
-1;bewacht
-1091;Silber
-0;Kampfstatus
-0;Tarnung
-"verwundet";hp
-TALENTE
-"270 9";HolzfÃ¤llen
-"180 6";Bergbau
-GEGENSTAENDE
-1;Stein
-EINHEIT 9327
-"Gundolf";Name
-4482;Partei
-"Elf";Typ
-40;Anzahl
-2583;Silber
-2;Kampfstatus
-0;Tarnung
-TALENTE
-"7200 6";Handeln
-EINHEIT 9345
-"Öda";Name
-4482;Partei
-"Elf";Typ
-16;Anzahl
-0;Silber
+41;Anzahl
+10213;Burg
+816;Silber
 0;Kampfstatus
 0;Tarnung
 TALENTE
-"480 1";Hiebwaffen
-"1440 3";Segeln
-"1440 3";HolzfÃ¤llen
-EINHEIT 9376
-"Rüdiger";Name
+"11070 9";Handeln
+"1230 1";Handeln
+EINHEIT 10113
+"Bergleute von Bärenwald";Name
 3742;Partei
 "Mensch";Typ
+33;Anzahl
+0;Silber
+1;Kampfstatus
+2;Tarnung
+COMMANDS
+"KAUFEN 5 Myrrhe"
+"VERKAUFEN ALLES Wunder~Elixier"
+TALENTE
+"1980 2";Wahrnehmung
+GEGENSTAENDE
+35;Holz
+22;Eisen
+34;Schild
+EINHEIT 10125
+"Bärbel";Name
+4482;Partei
+"Elf";Typ
 1;Anzahl
-1428;Silber
+2322;Silber
 3;Kampfstatus
 0;Tarnung
 "verwundet";hp
-COMMANDS
-"NACH so w"
-"; Zur Küste"
 TALENTE
-"240 8";BogenschieÃŸen
-"180 6";Wahrnehmung
-"270 9";BogenschieÃŸen
+"180 6";Reiten
+EINHEIT 10141
+"Öda";Name
+4482;Partei
+"Elf";Typ
+18;Anzahl
+1158;Silber
+3;Kampfstatus
+0;Tarnung
+TALENTE
+"4860 9";Handeln
+"1080 2";Hiebwaffen
+"4860 9";Burgenbau
 GEGENSTAENDE
-1;Eisen
-2;Schild
+23;Schwert
+3;Kettenhemd
+EINHEIT 10174
+"Hans";Name
+4482;Partei
+"Elf";Typ
+3;Anzahl
+10213;Burg
+0;Silber
+2;Kampfstatus
+0;Tarnung
+TALENTE
+"540 6";Hiebwaffen
+GEGENSTAENDE
+1;Speer
 REGION -4 14
 "Mühlwald";Name
 "Berge";Terrain
@@ -8792,38 +9586,94 @@ PREISE
 25;Weihrauch
 UMGEBUNG
 "Im o liegt Mühlwalds Nachbarland."
-EINHEIT 9402
-"Holzfäller von Eichenwald";Name
+BURG 10344
+"Feste Mühlwald";Name
+"Burg";Typ
+37;Groesse
+10236;Besitzer
+3;Unterhalt
+EINHEIT 10236
+"Knut";Name
 4482;Partei
 "Elf";Typ
-52;Anzahl
-915;Silber
-0;Kampfstatus
+51;Anzahl
+1;bewacht
+10344;Burg
+894;Silber
+3;Kampfstatus
 0;Tarnung
 TALENTE
-"9360 6";Burgenbau
-"9360 6";Tarnung
-"9360 6";Hiebwaffen
+"9180 6";Hiebwaffen
+"6120 4";Segeln
 GEGENSTAENDE
-40;Holz
-EINHEIT 9427
-"Öda";Name
-"Eine Gruppe Zwergen auf Wanderschaft.";Beschr
-5666;Partei
-"Zwerg";Typ
-26;Anzahl
-EINHEIT 9431
+79;Pferd
+71;Eisen
+69;Speer
+EINHEIT 10246
 "Jörg";Name
 4482;Partei
 "Elf";Typ
 1;Anzahl
-1039;Silber
+461;Silber
 0;Kampfstatus
 0;Tarnung
 "verwundet";hp
 TALENTE
+"180 6";Segeln
+"180 6";Wahrnehmung
 "30 1";Bergbau
-"210 7";HolzfÃ¤llen
+GEGENSTAENDE
+1;Holz
+EINHEIT 10283
+"Öda";Name
+4482;Partei
+"Elf";Typ
+13;Anzahl
+1146;Silber
+3;Kampfstatus
+0;Tarnung
+TALENTE
+"1170 3";Hiebwaffen
+"2730 7";Tarnung
+GEGENSTAENDE
+1;Holz
+20;Speer
+EINHEIT 10315
+"Boten von Südfurt";Name
+3742;Partei
+"Mensch";Typ
+32;Anzahl
+10344;Burg
+2589;Silber
+1;Kampfstatus
+0;Tarnung
+COMMANDS
+"MACHEN TEMP 34"
+"  REKRUTIEREN 5"
+"  BENENNEN EINHEIT Neue~Wache"
+"  LERNEN Hiebwaffen"
+"ENDE"
+"// Boten von Südfurt bleibt hier"
+TALENTE
+"5760 6";Tarnung
+"2880 3";BogenschieÃŸen
+GEGENSTAENDE
+42;Holz
+EINHEIT 10330
+"Boten von Bärenberg";Name
+4482;Partei
+"Elf";Typ
+1;Anzahl
+0;Silber
+0;Kampfstatus
+0;Tarnung
+"verwundet";hp
+TALENTE
+"120 4";Wahrnehmung
+GEGENSTAENDE
+1;Stein
+1;Pferd
+1;Eisen
 REGION -3 14
 "Felsbrück";Name
 "Gletscher";Terrain
@@ -8837,27 +9687,22 @@ REGION -2 14
 0;Baeume
 UMGEBUNG
 "Im w liegt Felsbrücks Nachbarland."
-EINHEIT 9578
+EINHEIT 10381
 "Jörg";Name
 "Eine Gruppe Zwergen auf Wanderschaft.";Beschr
 5666;Partei
 "Zwerg";Typ
 1;Anzahl
-EINHEIT 9617
-"Öda";Name
+EINHEIT 10420
+"Knut";Name
 5666;Partei
 "Zwerg";Typ
-21;Anzahl
-EINHEIT 9641
-"Grete";Name
+45;Anzahl
+EINHEIT 10451
+"Gundolf";Name
 5666;Partei
 "Zwerg";Typ
-6;Anzahl
-EINHEIT 9673
-"Ulrike";Name
-5666;Partei
-"Zwerg";Typ
-42;Anzahl
+1;Anzahl
 REGION 0 0 1
 "Dichter Nebel";Terrain
 199;Runde

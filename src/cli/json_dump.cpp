@@ -3,6 +3,7 @@
 
 #include <sstream>
 #include <string_view>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 

@@ -38,6 +38,7 @@ public:
 // Market prices of a region.
 class TPrices : public TEntryList<TPrice> {
     MAPRUNE_REPORT_CLASS
+
 protected:
     // Reads the class's CR block (src/report).
     void ReadCR() override;
@@ -46,6 +47,7 @@ protected:
 // Skills of a unit.
 class TTalents : public TEntryList<TTalent> {
     MAPRUNE_REPORT_CLASS
+
 protected:
     // Reads the class's CR block (src/report).
     void ReadCR() override;
@@ -54,6 +56,7 @@ protected:
 // Possessions of a unit.
 class TItems : public TEntryList<TItem> {
     MAPRUNE_REPORT_CLASS
+
 protected:
     // Reads the class's CR block (src/report).
     void ReadCR() override;

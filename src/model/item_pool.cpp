@@ -27,7 +27,7 @@ constexpr std::size_t kLargestPooled = 512;
 constexpr std::size_t kSizeClasses = kLargestPooled / kGranule;
 constexpr std::size_t kSlabBytes = 64 * 1024;
 
-[[maybe_unused]] bool IsPooled(std::size_t size)
+bool IsPooled(std::size_t size)
 {
     return MAPRUNE_ITEM_POOL != 0 && size > 0 && size <= kLargestPooled;
 }

@@ -54,7 +54,8 @@ TPoliticInfo& TPoliticInfo::CreateForParty(TReport* owner, int32_t party, TRegio
     for (const TUnit* unit : *region.Units) {
         if (unit == nullptr || unit->Party != party)
             continue;
-        const int32_t count = unit->Count->CurrentValue();
+        // An unknown count (-1) must not lower the sums.
+        const int32_t count = std::max(0, unit->Count->CurrentValue());
         persons += count;
         if (unit->Observes != 0)
             guards += count;

@@ -132,13 +132,19 @@ void TReport::Finish()
 void TReport::SetIndexed(bool on)
 {
     if (on && !Indexed()) {
-        auto fastRegions = std::make_unique<TFastRegionList>(*Regions);
-        FBSPTree = BuildBSPTree(*Regions, ActiveLayer, TileLayout);
-        FFastRegions = std::move(fastRegions);
+        FFastRegions = std::make_unique<TFastRegionList>(*Regions);
     } else if (!on) {
         FFastRegions.reset();
         FBSPTree.reset();
     }
+}
+
+TBSPTree& TReport::BSPTree()
+{
+    SetIndexed(true);
+    if (FBSPTree == nullptr)
+        FBSPTree = BuildBSPTree(*Regions, ActiveLayer, TileLayout);
+    return *FBSPTree;
 }
 
 TRegion* TReport::FindRegion(int32_t x, int32_t y, int32_t z)

@@ -64,16 +64,18 @@ public:
     // ActiveLayer, info dates; switches the index off.
     void Finish() override;
 
-    // Builds (on) or frees (off) the region index and the drawing index over
-    // the regions of ActiveLayer. Every change of the region set, of
-    // coordinates, of ActiveLayer or of TileLayout must switch it off first.
+    // Builds (on) or frees (off) the region index; switching it off also drops
+    // the drawing index. Every change of the region set, of coordinates, of
+    // ActiveLayer or of TileLayout must switch it off first.
     void SetIndexed(bool on);
     bool Indexed() const { return FFastRegions != nullptr; }
     // The region at (x, y, z); switches the index on.
     TRegion* FindRegion(int32_t x, int32_t y, int32_t z);
     TFastRegionList* FastRegions() const { return FFastRegions.get(); }
-    // The drawing index; null while not indexed.
-    TBSPTree* BSPTree() const { return FBSPTree.get(); }
+    // The drawing index over the regions of ActiveLayer, built on first use
+    // (which switches the index on) because only the map needs it.
+    TBSPTree& BSPTree();
+    bool HasBSPTree() const { return FBSPTree != nullptr; }
 
     // Distinct layers of all regions in order of first appearance.
     std::vector<int32_t> Layers() const;

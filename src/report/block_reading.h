@@ -29,7 +29,7 @@ void SkipUnknownBlock(TCRInterface& cr, TReport* owner);
 // Joins a further potion ingredient to the ones before, after one blank.
 void AppendIngredient(std::string& ingredients, std::string_view ingredient);
 
-// Model bytes for a UTF-8 message text.
+// Model bytes (a key, a name from the file) decoded for a UTF-8 message text.
 std::string MessageText(std::string_view modelBytes);
 
 // Advances past the current head and hands every following value line to

@@ -28,17 +28,26 @@ const CRToken& CRReader::NextLine()
 
 const CRToken& CRReader::CurrentLine()
 {
+    // The figure changes only every hundredth of the lines; until the line
+    // where it next changes there is nothing to compute.
+    if (FTokenizer.LineIndex() >= FNextUpdateLine)
+        UpdateProgress();
+    return FToken;
+}
+
+void CRReader::UpdateProgress()
+{
     const int64_t count = FTokenizer.LineCount();
     const int64_t index = FTokenizer.LineIndex();
     const int percent = count == 0 || index >= count ? 100 : static_cast<int>(index * 100 / count);
-    // The display moves only when the figure changes, which keeps it off the
-    // per-line path of large reports.
+    // The first line of the next percent: the smallest i with i * 100 / count > percent.
+    FNextUpdateLine = percent >= 100 ? std::numeric_limits<int64_t>::max()
+                                     : ((percent + 1) * count + 99) / 100;
     if (percent != FPercent) {
         FPercent = percent;
         FProgress.SetPosition(percent);
         FProgress.ProcessEvents();
     }
-    return FToken;
 }
 
 void CRReader::Error(const std::string& message)

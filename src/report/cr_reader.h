@@ -41,12 +41,15 @@ public:
     int LineNumber() const override;
 
 private:
+    void UpdateProgress();
+
     CRTokenizer FTokenizer;
     CRToken FToken;
     Dialogs& FDialogs;
     Progress& FProgress;
     std::vector<CRWarning>* FWarnings;
     int FPercent = -1;
+    int64_t FNextUpdateLine = 0;
 };
 
 // Reads a whole report from `bytes` into a new TReport. On any failure the

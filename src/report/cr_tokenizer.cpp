@@ -2,7 +2,6 @@
 #include "report/cr_tokenizer.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -51,6 +50,13 @@ uint64_t NonZeroBytes(uint64_t word)
     return (((word & low7) + low7) | word) & Repeated(0x80);
 }
 
+// The number of bytes whose high bit is set in a word of NonZeroBytes; a
+// multiplication sums them without relying on a popcount instruction.
+int CountMarkedBytes(uint64_t marks)
+{
+    return static_cast<int>(((marks >> 7) * Repeated(1)) >> 56);
+}
+
 // Whether a byte of `word` is below `limit` (at most 128).
 bool HasByteBelow(uint64_t word, unsigned char limit)
 {
@@ -73,7 +79,7 @@ int64_t CountCRLines(std::string_view bytes)
     int64_t lines = 0;
     const char* p = begin;
     for (; end - p >= 8; p += 8)
-        lines += 8 - std::popcount(NonZeroBytes(LoadWord(p) ^ Repeated('\n')));
+        lines += 8 - CountMarkedBytes(NonZeroBytes(LoadWord(p) ^ Repeated('\n')));
     lines += std::count(p, end, '\n');
     // A CR ends a line of its own unless an LF follows it.
     for (const char* cr = FindByte(begin, end, '\r'); cr != nullptr; cr = FindByte(cr + 1, end, '\r')) {

@@ -306,19 +306,17 @@ TEST(TReportIndex, BuildsTheDrawingIndexOverTheActiveLayer)
     TRegion& a = world.AddRegion(0, 0, 0);
     world.AddRegion(0, 0, 1);
     TRegion& c = world.AddRegion(1, 0, 0);
-    EXPECT_EQ(report.BSPTree(), nullptr);
     report.SetIndexed(true);
-    ASSERT_NE(report.BSPTree(), nullptr);
+    EXPECT_FALSE(report.HasBSPTree());
     std::vector<TRegion*> listed;
-    for (const BSPEntry& entry : report.BSPTree()->NodeRegions())
+    for (const BSPEntry& entry : report.BSPTree().NodeRegions())
         listed.push_back(entry.Region);
     EXPECT_EQ(listed, (std::vector<TRegion*> { &a, &c }));
-    EXPECT_EQ(report.BSPTree()->Bounds(), (MapRect { 0, 0, 128, 64 }));
+    EXPECT_EQ(report.BSPTree().Bounds(), (MapRect { 0, 0, 128, 64 }));
 
     report.SetIndexed(false);
-    EXPECT_EQ(report.BSPTree(), nullptr);
+    EXPECT_FALSE(report.HasBSPTree());
     report.TileLayout = MapLayout::YAxisNorthSouth;
     EXPECT_EQ(report.FindRegion(1, 0, 0), &c);
-    ASSERT_NE(report.BSPTree(), nullptr);
-    EXPECT_EQ(report.BSPTree()->Bounds(), (MapRect { 0, -32, 112, 64 }));
+    EXPECT_EQ(report.BSPTree().Bounds(), (MapRect { 0, -32, 112, 64 }));
 }

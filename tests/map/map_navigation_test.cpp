@@ -93,14 +93,12 @@ TEST(SwitchLayer, SwitchesOnlyToAnotherExistingLayer)
     EXPECT_FALSE(SwitchLayer(report, 0));
     EXPECT_FALSE(SwitchLayer(report, 7));
     EXPECT_EQ(report.ActiveLayer, 0);
-    ASSERT_NE(report.BSPTree(), nullptr);
-    EXPECT_EQ(report.BSPTree()->NodeRegions().front().Region, &ground);
+    EXPECT_EQ(report.BSPTree().NodeRegions().front().Region, &ground);
 
     EXPECT_TRUE(SwitchLayer(report, 1));
     EXPECT_EQ(report.ActiveLayer, 1);
-    ASSERT_NE(report.BSPTree(), nullptr);
-    EXPECT_EQ(report.BSPTree()->NodeRegions().size(), 2u);
-    EXPECT_EQ(report.BSPTree()->NodeRegions().back().Region, &upper);
+    EXPECT_EQ(report.BSPTree().NodeRegions().size(), 2u);
+    EXPECT_EQ(report.BSPTree().NodeRegions().back().Region, &upper);
 }
 
 TEST(CentreOn, ScrollsTheRegionToTheMiddleOfTheView)

@@ -32,6 +32,7 @@ TEST_F(PoliticInfoTest, SumsPersonsArmedAndGuardsOfTheParty)
     AddUnit(7, 10, 4, true);
     AddUnit(7, 3, 8, false);
     AddUnit(8, 100, 100, true);
+    AddUnit(7, -1, 5, true);
     const TPoliticInfo& info = TPoliticInfo::CreateForParty(report.get(), 7, *region);
     EXPECT_EQ(Data(info), (std::vector<std::string>{"-1", "7", "13", "10"}));
     EXPECT_EQ(info.Turn, 5);

@@ -74,20 +74,20 @@ TEST_F(CRReaderTest, UnknownTopLevelBlockAbortsWithBothMessages)
     auto r = ReadText("VERSION 36\n5;Runde\nSPRUCH 7\n\"Blitz\";Name\nGEHEIM 3\n1;x\n");
     EXPECT_TRUE(r->Aborted);
     EXPECT_EQ(r->Report, nullptr);
-    ASSERT_EQ(r->Dialogs.Texts.size(), 2u);
-    EXPECT_EQ(r->Dialogs.Texts[0],
+    ASSERT_EQ(r->Messages().size(), 2u);
+    EXPECT_EQ(r->Messages()[0],
               kErrorPrefix + "5: Unbekannter Block/Block nicht zulässig an dieser Stelle: GEHEIM");
-    EXPECT_EQ(r->Dialogs.Texts[1], kErrorPrefix + "5: Exception: Fehler");
-    EXPECT_EQ(r->Dialogs.Kinds[0], MessageKind::Error);
-    EXPECT_EQ(r->Dialogs.Kinds[1], MessageKind::Error);
+    EXPECT_EQ(r->Messages()[1], kErrorPrefix + "5: Exception: Fehler");
+    EXPECT_EQ(r->Dialogs.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(r->Dialogs.shown[1].kind, MessageKind::Error);
 }
 
 TEST_F(CRReaderTest, BlockOfAnotherLevelAtTopLevelAborts)
 {
     auto r = ReadText("REGION 0 0\nMELDUNGEN\n\"x\"\n");
     EXPECT_TRUE(r->Aborted);
-    ASSERT_FALSE(r->Dialogs.Texts.empty());
-    EXPECT_EQ(r->Dialogs.Texts[0],
+    ASSERT_FALSE(r->Messages().empty());
+    EXPECT_EQ(r->Messages()[0],
               kErrorPrefix + "2: Unbekannter Block/Block nicht zulässig an dieser Stelle: MELDUNGEN");
 }
 
@@ -116,16 +116,16 @@ TEST_F(CRReaderTest, BadNumbersAbortTheLoad)
     for (const Case& c : cases) {
         auto r = ReadText(c.text);
         EXPECT_TRUE(r->Aborted) << c.text;
-        ASSERT_EQ(r->Dialogs.Texts.size(), 2u) << c.text;
-        EXPECT_EQ(r->Dialogs.Texts[0], kErrorPrefix + c.message);
-        EXPECT_EQ(r->Dialogs.Texts[1].substr(r->Dialogs.Texts[1].find(": ") + 2), "Exception: Fehler");
+        ASSERT_EQ(r->Messages().size(), 2u) << c.text;
+        EXPECT_EQ(r->Messages()[0], kErrorPrefix + c.message);
+        EXPECT_EQ(r->Messages()[1].substr(r->Messages()[1].find(": ") + 2), "Exception: Fehler");
     }
 }
 
 TEST_F(CRReaderTest, NumbersMayCarrySignsAndBlanks)
 {
     auto r = ReadText("REGION -3 +4 2\n\" 250 \";Silber\n");
-    ASSERT_NE(r->Report, nullptr) << (r->Dialogs.Texts.empty() ? "" : r->Dialogs.Texts[0]);
+    ASSERT_NE(r->Report, nullptr) << (r->Messages().empty() ? "" : r->Messages()[0]);
     const TRegion& region = FirstRegion(*r);
     EXPECT_EQ(region.CX, -3);
     EXPECT_EQ(region.CY, 4);
@@ -158,7 +158,7 @@ TEST_F(CRReaderTest, InputThatIsNoReportEndsCleanly)
             c = static_cast<char>(state >> 24);
         }
         auto r = ReadText(bytes);
-        EXPECT_NE(r->Report == nullptr, r->Dialogs.Texts.empty());
+        EXPECT_NE(r->Report == nullptr, r->Messages().empty());
     }
 }
 
@@ -206,7 +206,7 @@ TEST_F(CRReaderTest, ProgressRunsFromStartToEnd)
     std::string text = "VERSION 36\n";
     for (int i = 0; i < 500; ++i)
         text += "REGION " + std::to_string(i) + " 0\n\"Ebene\";Terrain\n";
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
     RecordingProgress progress;
     auto report = ReadCR(text, dialogs, progress, nullptr);
     EXPECT_EQ(progress.Range, 100);
@@ -226,16 +226,16 @@ TEST_F(CRReaderTest, FilesAreReadWhole)
         std::ofstream out(file, std::ios::binary);
         out << "VERSION 36\r\n3;Runde\r\nPARTEI 7\r\n\"Mensch\";Typus\r\nREGION 0 0\r\n";
     }
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
     NullProgress progress;
     auto report = ReadCRFile(file, dialogs, progress, nullptr);
     EXPECT_EQ(report->Turn, 3);
     EXPECT_EQ(report->Regions->Count(), 1u);
 
     EXPECT_THROW(ReadCRFile(dir / "fehlt.cr", dialogs, progress, nullptr), Abort);
-    ASSERT_EQ(dialogs.Texts.size(), 1u);
-    EXPECT_EQ(dialogs.Texts[0].rfind("Die Datei " + (dir / "fehlt.cr").string() + " konnte nicht gelesen werden", 0), 0u)
-        << dialogs.Texts[0];
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text.rfind("Die Datei " + (dir / "fehlt.cr").string() + " konnte nicht gelesen werden", 0), 0u)
+        << dialogs.shown[0].text;
     std::filesystem::remove_all(dir);
 }
 

@@ -3,19 +3,16 @@
 
 #include "core/error.h"
 #include "model/game_data.h"
+#include "model/game_data_fixtures.h"
 
 namespace maprune::test {
 
 namespace {
 
-GameRecord Record(const char* names, uint8_t kind)
+GameRecord Record(const std::string& names, uint8_t kind)
 {
-    GameRecord r;
-    r.Names = names;
-    r.Singular = std::string(names).substr(0, std::string(names).find('|'));
-    r.Plural = r.Singular;
-    r.SetByte(16, kind);
-    return r;
+    const std::string singular = names.substr(0, names.find('|'));
+    return MakeRecord(kind, singular, singular, names);
 }
 
 GameRecord Terrain(const char* names, uint8_t number, int32_t picture, bool water, bool iron,
@@ -46,11 +43,12 @@ GameRecord Item(const char* names, uint8_t kind, uint8_t itemClass)
 
 } // namespace
 
-DialogButton RecordingDialogs::ShowMessage(MessageKind kind, const std::string& text, DialogButtons)
+std::vector<std::string> ReadOutcome::Messages() const
 {
-    Kinds.push_back(kind);
-    Texts.push_back(text);
-    return ButtonOk;
+    std::vector<std::string> texts;
+    for (const ScriptedDialogs::Message& m : Dialogs.shown)
+        texts.push_back(m.text);
+    return texts;
 }
 
 std::vector<std::string> ReadOutcome::WarningTexts() const

@@ -8,28 +8,21 @@
 
 #include <gtest/gtest.h>
 
-#include "core/dialogs.h"
 #include "core/progress.h"
+#include "core/scripted_dialogs.h"
 #include "model/report.h"
 #include "report/cr_reader.h"
 
 namespace maprune::test {
-
-// Remembers every message instead of showing it.
-class RecordingDialogs : public Dialogs {
-public:
-    DialogButton ShowMessage(MessageKind kind, const std::string& text, DialogButtons buttons) override;
-    std::vector<MessageKind> Kinds;
-    std::vector<std::string> Texts;
-};
 
 // The outcome of reading a report text: the report (null after a failure),
 // the messages shown and the warnings collected.
 struct ReadOutcome {
     std::unique_ptr<TReport> Report;
     bool Aborted = false;
-    RecordingDialogs Dialogs;
+    ScriptedDialogs Dialogs;
     std::vector<CRWarning> Warnings;
+    std::vector<std::string> Messages() const;
     std::vector<std::string> WarningTexts() const;
 };
 

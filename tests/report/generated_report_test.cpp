@@ -38,7 +38,7 @@ TEST_F(GeneratedReportTest, EveryViewReadsWithoutWarnings)
                 options.ViewParty = view;
                 options.Utf8 = utf8;
                 auto r = ReadText(GenerateReport(options));
-                ASSERT_NE(r->Report, nullptr) << r->Dialogs.Texts.front();
+                ASSERT_NE(r->Report, nullptr) << r->Messages().front();
                 EXPECT_TRUE(r->Warnings.empty()) << r->Warnings.front().Line << ": " << r->Warnings.front().Text;
                 const TReport& report = *r->Report;
                 EXPECT_EQ(report.Regions->Count(), 200u);

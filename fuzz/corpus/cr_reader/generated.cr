@@ -140,8 +140,10 @@ PREISE
 79;Ã–l
 36;Seide
 67;Weihrauch
+DURCHREISE
+"Boten (3040)"
 UMGEBUNG
-"Im nw liegt Bärenstätts Nachbarland."
+"Im so liegt Bärenstätts Nachbarland."
 BURG 316
 "Bau von Bärenstätt";Name
 "Hafen";Typ
@@ -158,12 +160,8 @@ EINHEIT 272
 2;Kampfstatus
 0;Tarnung
 COMMANDS
-"MACHEN TEMP 79"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Grete bleibt hier"
+"KAUFEN 5 Seide"
+"VERKAUFEN ALLES Wunder~Elixier"
 TALENTE
 "3150 3";Wahrnehmung
 "7350 7";Handeln
@@ -171,19 +169,16 @@ GEGENSTAENDE
 19;Stein
 EINHEIT 309
 "Bergleute von Tannheim";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
 4778;Partei
 "Mensch";Typ
 55;Anzahl
 830;Silber
 2;Kampfstatus
-2;Tarnung
+0;Tarnung
 COMMANDS
-"MACHEN TEMP 19"
-"  REKRUTIEREN 5"
-"  BENENNEN EINHEIT Neue~Wache"
-"  LERNEN Hiebwaffen"
-"ENDE"
-"// Bergleute von Tannheim bleibt hier"
+"NACH w no"
+"; Zur Küste"
 TALENTE
 "9900 6";Reiten
 "1650 1";Handeln
@@ -191,8 +186,6 @@ TALENTE
 GEGENSTAENDE
 106;Stein
 51;Pferd
-EINHEITSBOTSCHAFTEN
-"Bergleute von Tannheim hat Hunger."
 REGION 2 0
 "Bärenwald";Name
 "Hochland";Terrain
@@ -214,10 +207,13 @@ PREISE
 34;Ã–l
 70;Seide
 48;Weihrauch
+REGIONSEREIGNISSE
+"Die Bauern feiern ein Erntefest."
 UMGEBUNG
-"Im w liegt Bärenwalds Nachbarland."
+"Im so liegt Bärenwalds Nachbarland."
 EINHEIT 320
 "Schützen von Eichenberg";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
 4778;Partei
 "Mensch";Typ
 13;Anzahl
@@ -225,8 +221,7 @@ EINHEIT 320
 0;Kampfstatus
 0;Tarnung
 COMMANDS
-"KAUFEN 5 Weihrauch"
-"VERKAUFEN ALLES Wunder~Elixier"
+"LERNEN Bogenschießen"
 TALENTE
 "1950 5";BogenschieÃŸen
 "3510 9";Bergbau
@@ -236,15 +231,16 @@ GEGENSTAENDE
 5;Eisen
 EINHEIT 345
 "Reiter von Bärenheim";Name
+"Eine Gruppe Menschen auf Wanderschaft.";Beschr
 4778;Partei
 "Mensch";Typ
 46;Anzahl
 2686;Silber
 2;Kampfstatus
-2;Tarnung
+0;Tarnung
 COMMANDS
-"NACH w no"
-"; Zur Küste"
+"KAUFEN 5 Myrrhe"
+"VERKAUFEN ALLES Wunder~Elixier"
 TALENTE
 "6900 5";Hiebwaffen
 "5520 4";Reiten
@@ -271,10 +267,10 @@ PREISE
 79;Ã–l
 11;Seide
 18;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
+REGIONSKOMMENTAR
+"Hier lohnt sich ein Markt."
 UMGEBUNG
-"Im w liegt Tannhausens Nachbarland."
+"Im o liegt Tannhausens Nachbarland."
 EINHEIT 385
 "Reiter von Kaltfurt";Name
 "Eine Gruppe Elfen auf Wanderschaft.";Beschr
@@ -309,21 +305,21 @@ REGION 1 1
 4442;Bauern
 230;Baeume
 UMGEBUNG
-"Im w liegt Kaltaus Nachbarland."
+"Im o liegt Kaltaus Nachbarland."
 REGION 2 1
 "Südtal";Name
 "Wald";Terrain
 1290;Bauern
 1146;Baeume
 UMGEBUNG
-"Im o liegt Südtals Nachbarland."
+"Im no liegt Südtals Nachbarland."
 REGION -1 2
 "Ostmoor";Name
 "Berge";Terrain
 507;Bauern
 27;Baeume
 UMGEBUNG
-"Im so liegt Ostmoors Nachbarland."
+"Im o liegt Ostmoors Nachbarland."
 REGION 0 2
 "Südstätt";Name
 "Hochland";Terrain
@@ -344,12 +340,8 @@ PREISE
 79;Ã–l
 19;Seide
 55;Weihrauch
-REGIONSEREIGNISSE
-"Die Bauern feiern ein Erntefest."
-DURCHREISE
-"Boten (4811)"
 UMGEBUNG
-"Im no liegt Südstätts Nachbarland."
+"Im nw liegt Südstätts Nachbarland."
 EINHEIT 421
 "Jörg";Name
 5259;Partei
