@@ -98,7 +98,7 @@ public:
 
     // --- The view
     // Refreshes what depends on the report or its active layer: the layer
-    // list, the map view, the caption.
+    // list and the map view (MapViewSlot::Rebuild).
     void RebuildView();
     void UpdateCaption();
     // Makes layer `z` the active one when it exists and differs.
