@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
+#include "app/file_chooser.h"
+#include "app/german_translations.h"
 #include "app/main_window.h"
+#include "app/program_files.h"
+#include "app/qt_dialogs.h"
 #include "config/ui/program_settings.h"
 #include "core/program_path.h"
 
@@ -10,9 +14,22 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Oskel");
     QApplication::setApplicationName("Maprune");
+    maprune::InstallGermanTranslations(app);
     maprune::SetProgramPath(QCoreApplication::applicationFilePath().toStdU16String());
     maprune::ProgramSettings settings;
-    maprune::TMainWindow window;
-    window.show();
+    maprune::QtDialogs dialogs;
+    maprune::QtFileChooser files;
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    maprune::TMainWindow window({ .Settings = settings.Settings(),
+        .Store = settings.Store(),
+        .Messages = dialogs,
+        .Files = files,
+        .Paths = maprune::DesktopProgramFiles(),
+        .Arguments = arguments,
+        .Shifts = nullptr,
+        .Associations = {} });
+    dialogs.SetParent(&window);
+    window.showMaximized();
     return QApplication::exec();
 }

@@ -1,15 +1,224 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+
 #include "app/main_window.h"
+#include "app/map_view_slot.h"
+#include "app/window_caption.h"
+#include "core/error.h"
+#include "main_window_harness.h"
+#include "model/report.h"
+
+using namespace maprune;
+
+namespace {
+
+const char* const kAutoSaveFailure
+    = "Es trat folgender Fehler beim Lesen des automatisch gesicherten Reports auf: ";
+const char* const kArgumentFailure
+    = "Es trat folgender Fehler beim Lesen des als Parameter übergebenen Reports auf: ";
+
+QAction* Entry(QWidget& window, const char* name)
+{
+    return window.findChild<QAction*>(QString::fromLatin1(name));
+}
+
+// A map view that records what the main window asks of it.
+class RecordingMapView : public QWidget, public MapViewSlot {
+public:
+    int rebuilds = 0;
+    TReport* shown = nullptr;
+    std::vector<TRegion*> redrawn;
+    QPoint positions;
+
+    QWidget* Widget() override { return this; }
+    void Rebuild(TReport* report) override
+    {
+        ++rebuilds;
+        shown = report;
+    }
+    void RedrawRegion(TRegion& region) override { redrawn.push_back(&region); }
+    QPoint ScrollPositions() const override { return positions; }
+    void SetScrollPositions(QPoint p) override { positions = p; }
+};
+
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void captionSaysNoReportIsLoaded()
+    void initTestCase()
     {
-        maprune::TMainWindow window;
-        QCOMPARE(window.windowTitle(), QStringLiteral("Maprune - (kein Report geladen)"));
+        qRegisterMetaType<TReport*>();
+        qRegisterMetaType<TRegion*>();
+    }
+
+    void startsWithTheReportOnTheCommandLine()
+    {
+        MainWindowHarness h;
+        const QString sample = SampleFile("sample.cr");
+        QVERIFY(h.Start({ sample }));
+        TMainWindow& w = *h.window;
+
+        QVERIFY(h.TakeMessages().empty());
+        QVERIFY(w.Report() != nullptr);
+        QCOMPARE(w.FileName(), sample);
+        QVERIFY(!w.Modified());
+        QCOMPARE(w.windowTitle(),
+            QStringLiteral("Maprune - Die Wüstenfüchse im August des Jahres 17 (%1)").arg(sample));
+
+        auto* layers = w.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+        QVERIFY(layers != nullptr && layers->isEnabled());
+        QCOMPARE(layers->count(), 2);
+        QCOMPARE(layers->itemText(0), QStringLiteral("Ebene 0"));
+        QCOMPARE(layers->itemText(1), QStringLiteral("Ebene 1"));
+        QCOMPARE(layers->currentText(), QStringLiteral("Ebene 0"));
+
+        // The report menus are there, with their shortcuts.
+        QVERIFY(w.Menu().View->menuAction()->isVisible());
+        QVERIFY(w.Menu().Extras->menuAction()->isVisible());
+        QCOMPARE(Entry(w, "Reportspeichern1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QCOMPARE(Entry(w, "Ursprungsetzen1")->shortcut(), QKeySequence(Qt::Key_F10));
+        QVERIFY(w.findChild<QStatusBar*>(QStringLiteral("StatusBar1")) != nullptr);
+        QVERIFY(w.findChild<QWidget*>(QStringLiteral("Image1")) != nullptr);
+    }
+
+    void withoutAnyFileTheFailedAutoSaveIsReportedAndNoReportOpen()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.Start());
+        TMainWindow& w = *h.window;
+        const auto messages = h.TakeMessages();
+        QCOMPARE(messages.size(), size_t { 1 });
+        QVERIFY(
+            QString::fromStdString(messages[0]).startsWith(QString::fromUtf8(kAutoSaveFailure)));
+        QVERIFY(w.Report() == nullptr);
+        QCOMPARE(w.windowTitle(), QString::fromUtf8(kNoReportCaption));
+
+        // Report menus are hidden and cannot be reached by key.
+        QVERIFY(!w.Menu().View->menuAction()->isVisible());
+        QVERIFY(!w.Menu().Extras->menuAction()->isVisible());
+        for (const char* name :
+            { "Reportehinzufgen1", "Reportspeichern1", "Reportspeichernunter1", "Ursprungsetzen1" })
+            QVERIFY2(Entry(w, name)->shortcut().isEmpty(), name);
+        QVERIFY(Entry(w, "Reportspeichern1")->isVisible() == false);
+        QCOMPARE(Entry(w, "Reportffnen1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+        QCOMPARE(Entry(w, "Beenden1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QVERIFY(!w.findChild<QComboBox*>(QStringLiteral("ComboBox1"))->isEnabled());
+    }
+
+    void aCommandLineFileThatCannotBeReadIsReportedOnce()
+    {
+        MainWindowHarness h;
+        const QString notes = h.Write(QStringLiteral("notes.txt"), "PARTEI 1\n");
+        QVERIFY(h.Start({ notes }));
+        QCOMPARE(h.TakeMessages(),
+            std::vector<std::string> { kArgumentFailure + std::string("unbekanntes Dateiformat") });
+        QVERIFY(h.window->Report() == nullptr);
+        QVERIFY(h.Close());
+
+        // The CR reader shows its own messages (the fault, then the abort);
+        // the main window adds none.
+        const QString broken = h.Write(QStringLiteral("broken.cr"), "VERSION 36\nUNSINN 1\n");
+        QVERIFY(h.Start({ broken }));
+        const auto messages = h.TakeMessages();
+        QCOMPARE(messages.size(), size_t { 2 });
+        for (const std::string& message : messages)
+            QVERIFY(message.rfind("Ein Fehler trat auf beim Parsen des CR, Zeile 2: ", 0) == 0);
+        QVERIFY(h.window->Report() == nullptr);
+    }
+
+    void choosingALayerSwitchesToItAndClearsTheCurrentRegion()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.Start({ SampleFile("sample.cr") }));
+        TMainWindow& w = *h.window;
+        auto* view = new RecordingMapView;
+        w.SetMapView(view);
+        QCOMPARE(view->shown, w.Report());
+        QVERIFY(w.findChild<QWidget*>(QStringLiteral("Image1")) == nullptr);
+
+        TRegion* region = (*w.Report()->Regions)[0];
+        w.SetHoveredRegion(region);
+        w.CommitHover();
+        QCOMPARE(w.CurrentRegion(), region);
+
+        auto* layers = w.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+        const int before = view->rebuilds;
+        layers->setCurrentIndex(1);
+        emit layers->activated(1);
+        QCOMPARE(w.Report()->ActiveLayer, 1);
+        QCOMPARE(layers->currentText(), QStringLiteral("Ebene 1"));
+        QVERIFY(w.CurrentRegion() == nullptr);
+        QCOMPARE(view->rebuilds, before + 1);
+        QCOMPARE(view->redrawn.back(), region); // its marker went away
+    }
+
+    void theHoveredRegionBecomesCurrentAfterTheMouseRests()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.Start({ SampleFile("sample.cr") }));
+        TMainWindow& w = *h.window;
+        auto* view = new RecordingMapView;
+        w.SetMapView(view);
+        QSignalSpy changes(&w, &TMainWindow::currentRegionChanged);
+        auto* timer1 = w.findChild<QTimer*>(QStringLiteral("Timer1"));
+        QCOMPARE(timer1->interval(), 250);
+        TRegion* first = (*w.Report()->Regions)[0];
+        TRegion* second = (*w.Report()->Regions)[1];
+
+        // RightSelect (the default): only a right click commits.
+        w.SetHoveredRegion(first);
+        QVERIFY(!timer1->isActive());
+        QTest::qWait(300);
+        QVERIFY(w.CurrentRegion() == nullptr);
+        w.CommitHover();
+        QCOMPARE(w.CurrentRegion(), first);
+        QCOMPARE(changes.count(), 1);
+
+        h.settings->RightSelect.Set(false);
+        w.SetHoveredRegion(second);
+        QVERIFY(timer1->isActive());
+        QTRY_COMPARE(w.CurrentRegion(), second);
+        QVERIFY(!timer1->isActive());
+        QCOMPARE(changes.count(), 2);
+        QCOMPARE(changes.last().at(1).value<TRegion*>(), second);
+        // Both the old and the new current region were drawn anew.
+        QCOMPARE(view->redrawn, (std::vector<TRegion*> { first, first, second }));
+    }
+
+    void aCloseDuringALongOperationWaitsForItsEnd()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.Start({ SampleFile("sample.cr") }));
+        TMainWindow& w = *h.window;
+        h.TakeMessages();
+        bool busyMeanwhile = false;
+        bool menuDisabled = false;
+        bool statusEnabled = false;
+        // The question about another party's order file comes in the middle
+        // of adding files; the user tries to close the window there.
+        h.messages.onShow = [&](const std::string&) {
+            busyMeanwhile = w.Busy();
+            menuDisabled = !w.menuBar()->isEnabled();
+            statusEnabled = w.statusBar()->isEnabled();
+            w.close();
+        };
+        h.messages.answers = { ButtonNo };
+        w.AddFiles({ QStringLiteral(TEST_DATA_DIR "/merge/other-party-orders.txt") });
+        QVERIFY(busyMeanwhile);
+        QVERIFY(menuDisabled);
+        QVERIFY(statusEnabled);
+        QVERIFY(w.isVisible());
+        QVERIFY(!w.Busy());
+        QVERIFY(w.menuBar()->isEnabled());
+        h.messages.onShow = nullptr;
+        QTRY_VERIFY(!w.isVisible());
     }
 };
 

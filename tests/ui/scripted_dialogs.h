@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,11 +19,15 @@ public:
 
     std::deque<maprune::DialogButton> answers;
     std::vector<Shown> shown;
+    // Runs when a message is shown, before it is answered.
+    std::function<void(const std::string&)> onShow;
 
     maprune::DialogButton ShowMessage(
         maprune::MessageKind kind, const std::string& text, maprune::DialogButtons buttons) override
     {
         shown.push_back({ kind, text });
+        if (onShow)
+            onShow(text);
         if (!answers.empty()) {
             const maprune::DialogButton answer = answers.front();
             answers.pop_front();

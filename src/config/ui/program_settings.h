@@ -16,6 +16,9 @@ public:
     ProgramSettings();
 
     TSettings& Settings() { return settings_; }
+    // The user's store, also for values outside the settings (the recently
+    // used files).
+    SettingsStore& Store() { return store_; }
 
 private:
     QSettingsStore store_;

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+class QSpinBox;
+
+namespace maprune {
+
+class TReport;
+
+// "Ursprung": moves the origin of the open report's active layer. The two
+// fields (x, y; -999..999) keep their values between showings; showing
+// presets them with the one selected region's coordinates when exactly one
+// is selected, and puts the focus on "setzen".
+class TOriginWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit TOriginWindow(QWidget* parent = nullptr);
+
+    // Shows the window modally over `report`. "setzen" with values other
+    // than (0, 0) makes that position (0, 0) of the active layer and returns
+    // true; closing the window, or (0, 0), changes nothing and returns false.
+    bool Run(TReport& report);
+
+    QSpinBox* XField() const { return x_; }
+    QSpinBox* YField() const { return y_; }
+    QPushButton* SetButton() const { return set_; }
+
+private:
+    QSpinBox* x_ = nullptr;
+    QSpinBox* y_ = nullptr;
+    QPushButton* set_ = nullptr;
+};
+
+} // namespace maprune

@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QtTest>
+
+#include <QDir>
+
+#include "app/map_view_slot.h"
+#include "app/path_text.h"
+#include "app/program_files.h"
+#include "app/window_caption.h"
+#include "config/recent_files.h"
+#include "core/dialogs.h"
+#include "main_window_harness.h"
+#include "model/report.h"
+
+using namespace maprune;
+
+namespace {
+
+const char* const kSaveQuestion = "Der offene Report wurde seit der letzten Änderung nicht "
+                                  "gespeichert! Wollen Sie den Report jetzt speichern ?";
+
+QString Native(const QString& path)
+{
+    return TRecentFilesList::ExpandPath(path);
+}
+
+} // namespace
+
+class AutoSaveTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theDatabaseIsSavedOnExitAndOpenedAtTheNextStart()
+    {
+        MainWindowHarness h;
+        const QString sample = SampleFile("sample.cr");
+        QVERIFY(h.Start({ sample }));
+        h.window->MapView().SetScrollPositions(QPoint(64, 48));
+        const size_t regions = h.window->Report()->Regions->Count();
+        QVERIFY(h.Close());
+        const QString autoSave = ToQString(h.paths.AutoSave);
+        // Written through a temporary file that is gone afterwards.
+        QCOMPARE(QDir(h.folder.path()).entryList(QDir::Files),
+            QStringList { QStringLiteral("maprune.kdf") });
+        // The file that was open heads the recently used files.
+        QCOMPARE(
+            LoadRecentFiles(h.store), std::vector<std::string> { Native(sample).toStdString() });
+
+        h.TakeMessages();
+        QVERIFY(h.Start());
+        TMainWindow& w = *h.window;
+        QVERIFY(h.TakeMessages().empty());
+        QVERIFY(w.Report() != nullptr);
+        QCOMPARE(w.Report()->Regions->Count(), regions);
+        // The automatic save is no document name of the user's.
+        QVERIFY(w.FileName().isEmpty());
+        QCOMPARE(
+            w.windowTitle(), QStringLiteral("Maprune - Die Wüstenfüchse im August des Jahres 17"));
+        QCOMPARE(w.MapView().ScrollPositions(), QPoint(64, 48));
+        QCOMPARE(w.RecentFiles().Files(), QStringList { Native(sample) });
+
+        // Only the automatic save was open: it heads the list after closing.
+        QVERIFY(h.Close());
+        QCOMPARE(LoadRecentFiles(h.store),
+            (std::vector<std::string> {
+                Native(autoSave).toStdString(), Native(sample).toStdString() }));
+    }
+
+    void withoutAutoSaveAChangedReportIsOfferedForSaving()
+    {
+        MainWindowHarness h;
+        h.settings->NoAutoSave.Set(true);
+        QVERIFY(h.Start({ SampleFile("sample.cr") }));
+        h.TakeMessages();
+
+        // Unchanged: no question, no automatic save.
+        QVERIFY(h.Close());
+        QVERIFY(h.TakeMessages().empty());
+        QVERIFY(!QFile::exists(ToQString(h.paths.AutoSave)));
+
+        QVERIFY(h.Start({ SampleFile("sample.cr") }));
+        (*h.window->Report()->Regions)[0]->SetTag(TagSelected);
+        h.messages.answers = { ButtonCancel };
+        QVERIFY(!h.Close());
+        QCOMPARE(h.TakeMessages(), std::vector<std::string> { kSaveQuestion });
+
+        // Yes, but the report came from a CR, which cannot be written: the
+        // window stays open with the report.
+        h.messages.answers = { ButtonYes };
+        QVERIFY(!h.Close());
+        QCOMPARE(h.TakeMessages().size(), size_t { 2 });
+
+        // Saved under a database name, changed again, Yes: saved and closed.
+        const QString database = h.File(QStringLiteral("mein.kdf"));
+        h.files.saveAs = { database };
+        QVERIFY(h.window->SaveFileAs());
+        const QDateTime saved = QFileInfo(database).lastModified();
+        QTest::qWait(20);
+        (*h.window->Report()->Regions)[1]->SetTag(TagSelected);
+        h.messages.answers = { ButtonYes };
+        QVERIFY(h.Close());
+        QVERIFY(QFileInfo(database).lastModified() > saved);
+        QVERIFY(!QFile::exists(ToQString(h.paths.AutoSave)));
+
+        // No: closed without saving.
+        QVERIFY(h.Start({ database }));
+        (*h.window->Report()->Regions)[2]->SetTag(TagSelected);
+        h.messages.answers = { ButtonNo };
+        QVERIFY(h.Close());
+        QVERIFY(h.Start({ database }));
+        QVERIFY(((*h.window->Report()->Regions)[2]->Tag() & TagSelected) == 0);
+    }
+
+    void aFailedAutoSaveAsksBeforeTheChangesAreLost()
+    {
+        MainWindowHarness h;
+        // A folder that does not exist cannot take the automatic save.
+        h.paths.AutoSave = h.Path(QStringLiteral("fehlt/maprune.kdf"));
+        QVERIFY(h.Start({ SampleFile("sample.cr") }));
+        h.TakeMessages();
+        h.messages.answers = { ButtonNo };
+        QVERIFY(!h.Close());
+        const auto asked = h.TakeMessages();
+        QCOMPARE(asked.size(), size_t { 1 });
+        QVERIFY(asked[0].rfind("Der Report konnte nicht automatisch gesichert werden: ", 0) == 0);
+        h.messages.answers = { ButtonYes };
+        QVERIFY(h.Close());
+    }
+
+    void writableFilesGoBesideTheProgramOrIntoTheUsersFolder()
+    {
+        QTemporaryDir folder;
+        const std::filesystem::path program
+            = ToPath(folder.filePath(QStringLiteral("Maprune.exe")));
+        const std::filesystem::path fallback = ToPath(folder.filePath(QStringLiteral("daten")));
+        QCOMPARE(ToQString(WritableFolder(program, fallback)), folder.path());
+
+        const std::filesystem::path elsewhere
+            = ToPath(folder.filePath(QStringLiteral("fehlt/Maprune.exe")));
+        QCOMPARE(ToQString(WritableFolder(elsewhere, fallback)),
+            folder.filePath(QStringLiteral("daten")));
+        QVERIFY(QDir(folder.filePath(QStringLiteral("daten"))).exists());
+
+        const ProgramFiles files = ProgramFiles::In(fallback, program);
+        QCOMPARE(ToQString(files.AutoSave), folder.filePath(QStringLiteral("daten/Maprune.kdf")));
+        QCOMPARE(ToQString(files.Alliances), folder.filePath(QStringLiteral("daten/Maprune.bnd")));
+        QCOMPARE(ToQString(files.Log), folder.filePath(QStringLiteral("daten/Maprune.log")));
+    }
+};
+
+QTEST_MAIN(AutoSaveTest)
+#include "autosave_test.moc"

@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QtTest>
+
+#include <QFileInfo>
+
+#include "app/log_window.h"
+#include "app/map_view_slot.h"
+#include "core/dialogs.h"
+#include "main_window_harness.h"
+#include "model/report.h"
+
+using namespace maprune;
+
+namespace {
+
+const char* const kSaveQuestion = "Der offene Report wurde seit der letzten Änderung nicht "
+                                  "gespeichert! Wollen Sie den Report jetzt speichern ?";
+
+size_t RegionCount(const TMainWindow& window)
+{
+    return window.Report()->Regions->Count();
+}
+
+QByteArray FileBytes(const QString& name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class FileFlowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void openingAskedFilesAndTheirFailures()
+    {
+        MainWindowHarness h;
+        h.settings->OpenDir.Set(SAMPLES_DIR);
+        QVERIFY(h.Start());
+        h.TakeMessages();
+        TMainWindow& w = *h.window;
+
+        h.files.toOpen = { SampleFile("sample.cr") };
+        w.Menu().Open->trigger();
+        QCOMPARE(h.files.startFolders, QStringList { QStringLiteral(SAMPLES_DIR) });
+        QVERIFY(w.Report() != nullptr);
+        QCOMPARE(w.FileName(), SampleFile("sample.cr"));
+        TReport* sample = w.Report();
+
+        // A file of another kind, a missing database and a cancelled dialog
+        // leave the open report as it was.
+        h.files.toOpen = { h.Write(QStringLiteral("orders.txt"), "PARTEI 1\n"),
+            h.File(QStringLiteral("missing.kdf")), QString() };
+        w.Menu().Open->trigger();
+        QCOMPARE(h.TakeMessages(), std::vector<std::string> { "unbekanntes Dateiformat" });
+        w.Menu().Open->trigger();
+        const auto missing = h.TakeMessages();
+        QCOMPARE(missing.size(), size_t { 1 });
+        QVERIFY(missing[0].find("missing.kdf") != std::string::npos);
+        w.Menu().Open->trigger();
+        QVERIFY(h.TakeMessages().empty());
+        QCOMPARE(w.Report(), sample);
+        QCOMPARE(w.FileName(), SampleFile("sample.cr"));
+
+        // Extensions count in any case.
+        const QString capital = h.File(QStringLiteral("SAMPLE.CR"));
+        QVERIFY(QFile::copy(SampleFile("sample.cr"), capital));
+        QVERIFY(w.OpenFile(capital));
+        QCOMPARE(w.FileName(), capital);
+    }
+
+    void aChangedReportIsSavedOnlyWhenTheUserSaysSo()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.Start({ SampleFile("sample.cr") }));
+        h.TakeMessages();
+        TMainWindow& w = *h.window;
+        const QString database = h.File(QStringLiteral("world.kdf"));
+        h.files.saveAs = { database };
+        QVERIFY(w.SaveFileAs());
+        QCOMPARE(w.FileName(), database);
+        const QDateTime written = QFileInfo(database).lastModified();
+
+        // Selecting a region marks the report as changed.
+        (*w.Report()->Regions)[0]->SetTag(TagSelected);
+        QVERIFY(w.Modified());
+        TReport* changed = w.Report();
+
+        h.messages.answers = { ButtonCancel };
+        QVERIFY(!w.OpenFile(SampleFile("sample-turn2.cr")));
+        QCOMPARE(h.TakeMessages(), std::vector<std::string> { kSaveQuestion });
+        QCOMPARE(w.Report(), changed);
+
+        // Yes saves the database first, then opens the other file.
+        QTest::qWait(20);
+        h.messages.answers = { ButtonYes };
+        QVERIFY(w.OpenFile(SampleFile("sample-turn2.cr")));
+        QVERIFY(QFileInfo(database).lastModified() > written);
+        QCOMPARE(w.FileName(), SampleFile("sample-turn2.cr"));
+        QVERIFY(w.OpenFile(database));
+        QVERIFY((*w.Report()->Regions)[0]->Tag() & TagSelected);
+
+        // No drops the change.
+        (*w.Report()->Regions)[1]->SetTag(TagSelected);
+        h.messages.answers = { ButtonNo };
+        QVERIFY(w.OpenFile(database));
+        QVERIFY(!w.Modified());
+        QVERIFY(((*w.Report()->Regions)[1]->Tag() & TagSelected) == 0);
+    }
+
+    void savingAsDatabaseKeepsScrollPositionsAndRefusesCrClearly()
+    {
+        MainWindowHarness h;
+        h.settings->SaveDir.Set(SAMPLES_DIR);
+        QVERIFY(h.Start({ SampleFile("sample.cr") }));
+        h.TakeMessages();
+        TMainWindow& w = *h.window;
+
+        // The report came from a CR, which cannot be written yet: saving
+        // says so and leaves the file alone.
+        const QByteArray sample = FileBytes(SampleFile("sample.cr"));
+        QVERIFY(!w.SaveFile());
+        const auto noCr = h.TakeMessages();
+        QCOMPARE(noCr.size(), size_t { 1 });
+        QVERIFY(noCr[0].find("*.kdf") != std::string::npos);
+        QCOMPARE(FileBytes(SampleFile("sample.cr")), sample);
+
+        // Cancelling the dialog saves nothing.
+        QVERIFY(!w.SaveFileAs());
+        QCOMPARE(h.files.startFolders, QStringList { QStringLiteral(SAMPLES_DIR) });
+
+        w.MapView().SetScrollPositions(QPoint(320, 96));
+        const QString database = h.File(QStringLiteral("welt.kdf"));
+        h.files.saveAs = { database };
+        QVERIFY(w.SaveFileAs());
+        QVERIFY(w.windowTitle().endsWith(QStringLiteral(" (%1)").arg(database)));
+        QCOMPARE(
+            w.RecentFiles().Files().first(), TRecentFilesList::ExpandPath(SampleFile("sample.cr")));
+
+        // Nor can a database be saved as CR.
+        const QString cr = h.File(QStringLiteral("welt.cr"));
+        h.files.saveAs = { cr };
+        (*w.Report()->Regions)[0]->SetTag(TagSelected);
+        QVERIFY(!w.SaveFileAs());
+        const auto refused = h.TakeMessages();
+        QCOMPARE(refused.size(), size_t { 1 });
+        QVERIFY(refused[0].find("*.kdf") != std::string::npos);
+        QVERIFY(!QFile::exists(cr));
+        QCOMPARE(w.FileName(), database);
+        QVERIFY(w.Modified());
+
+        // A save that fails keeps the name and the changed flag.
+        h.files.saveAs = { h.File(QStringLiteral("kein/ordner.kdf")) };
+        QVERIFY(!w.SaveFileAs());
+        QCOMPARE(h.TakeMessages().size(), size_t { 1 });
+        QCOMPARE(w.FileName(), database);
+        QVERIFY(w.Modified());
+
+        const size_t regions = RegionCount(w);
+        w.MapView().SetScrollPositions(QPoint());
+        h.messages.answers = { ButtonNo };
+        QVERIFY(w.OpenFile(database));
+        QCOMPARE(RegionCount(w), regions);
+        QCOMPARE(w.MapView().ScrollPositions(), QPoint(320, 96));
+    }
+
+    void addingFilesMergesThemAndListsTheFailuresInOneMessage()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.Start({ SampleFile("sample.cr") }));
+        h.TakeMessages();
+        TMainWindow& w = *h.window;
+        QSignalSpy freeing(&w, &TMainWindow::regionsAboutToBeFreed);
+
+        const QString notes = h.Write(QStringLiteral("notes.doc"), "x");
+        const QString missing = h.File(QStringLiteral("missing.cr"));
+        h.files.toAdd = { { SampleFile("sample-turn2.cr"), notes, missing } };
+        w.Menu().Add->trigger();
+
+        const auto messages = h.TakeMessages();
+        QCOMPARE(messages.size(), size_t { 1 });
+        const QString message = QString::fromStdString(messages[0]);
+        QVERIFY(message.startsWith(
+            QStringLiteral("Folgende Dateien konnten nicht hinzugefügt werden:")));
+        QVERIFY(message.contains(QStringLiteral("notes.doc: unbekanntes Dateiformat")));
+        QVERIFY(message.contains(QStringLiteral("missing.cr")));
+        QVERIFY(!message.contains(QStringLiteral("sample-turn2.cr")));
+
+        QCOMPARE(w.Report()->Turn, 201);
+        QVERIFY(w.Modified());
+        QCOMPARE(w.FileName(), SampleFile("sample.cr"));
+        QVERIFY(w.windowTitle().contains(QStringLiteral("im September des Jahres 17")));
+        QCOMPARE(freeing.count(), 1);
+        QVERIFY(w.LogWindow().Text().contains(QStringLiteral("sample-turn2.cr: zusammengeführt")));
+        QVERIFY(!w.Busy());
+
+        // An order file of another party: the question, declined.
+        h.messages.answers = { ButtonNo };
+        w.AddFiles({ QStringLiteral(TEST_DATA_DIR "/merge/other-party-orders.txt") });
+        const auto question = h.TakeMessages();
+        QCOMPARE(question.size(), size_t { 1 });
+        QVERIFY(question[0].rfind("Warnung: Befehlsdatei gehört zu Partei 2", 0) == 0);
+    }
+
+    void adaptationAsksTheUserAmongSeveralShifts()
+    {
+        MainWindowHarness h;
+        h.settings->NoCenterAdaptation.Set(false);
+        h.settings->ACA_R_MPA.Set(1);
+        QVERIFY(h.Start({ SampleFile("sample.cr") }));
+        h.TakeMessages();
+        h.shifts.answer = std::nullopt;
+        h.window->AddFiles({ SampleFile("sample-ally.cr") });
+        QVERIFY(h.shifts.asked > 0);
+        QVERIFY(
+            h.window->LogWindow().Text().contains(QStringLiteral("sample-ally.cr: abgewiesen")));
+        QCOMPARE(h.window->Report()->Turn, 200);
+    }
+};
+
+QTEST_MAIN(FileFlowsTest)
+#include "file_flows_test.moc"
