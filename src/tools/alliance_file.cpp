@@ -36,7 +36,10 @@ std::string Quoted(std::string_view line)
     throw Error(message + ": " + Quoted(line) + " " + why);
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 std::string_view TrimmedBlanks(std::string_view text)
 {
@@ -60,7 +63,10 @@ std::string OnOneLine(std::string text)
 // a line at CR LF, LF or CR. A line end after the last line starts no line.
 class LineCursor {
 public:
-    explicit LineCursor(std::string_view text) : FRest(text) {}
+    explicit LineCursor(std::string_view text)
+        : FRest(text)
+    {
+    }
 
     bool AtEnd() const { return FRest.empty(); }
     size_t LineNumber() const { return FLineNumber; }
@@ -73,7 +79,8 @@ public:
         if (end == std::string_view::npos) {
             FRest = {};
         } else {
-            const bool crLf = FRest[end] == '\r' && end + 1 < FRest.size() && FRest[end + 1] == '\n';
+            const bool crLf
+                = FRest[end] == '\r' && end + 1 < FRest.size() && FRest[end + 1] == '\n';
             FRest.remove_prefix(end + (crLf ? 2 : 1));
         }
         ++FLineNumber;

@@ -57,8 +57,8 @@ std::vector<SelectedUnitLine> SelectedUnitLines(const TReport& report, unsigned 
         }
     }
     // Stable, so that the lines of one party keep region and unit order.
-    std::stable_sort(lines.begin(), lines.end(),
-        [](const SelectedUnitLine& a, const SelectedUnitLine& b) {
+    std::stable_sort(
+        lines.begin(), lines.end(), [](const SelectedUnitLine& a, const SelectedUnitLine& b) {
             if (a.Group != b.Group)
                 return a.Group < b.Group;
             return a.Party < b.Party;

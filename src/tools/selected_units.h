@@ -12,7 +12,7 @@ class TReport;
 // How a unit's party relates to the party whose view the report shows; the
 // units window lists the groups in this order and colours each alike.
 enum class UnitGroup : uint8_t {
-    Own,    // Party == ActiveParty
+    Own, // Party == ActiveParty
     Allied, // listed among the Allies of the own party
     Hidden, // party unknown (-1)
     Other,

@@ -37,8 +37,7 @@ size_t FilesIn(const std::filesystem::path& folder)
 
 TEST(AllianceFileTest, AlliancesAreSeparatedByOneEmptyLineWithNoneAfterTheLast)
 {
-    EXPECT_EQ(FormatAllianceFile(kTwoAlliances),
-        "A\r\np1 (1)\r\np2 (2)\r\n\r\nB\r\np3 (3)\r\n");
+    EXPECT_EQ(FormatAllianceFile(kTwoAlliances), "A\r\np1 (1)\r\np2 (2)\r\n\r\nB\r\np3 (3)\r\n");
     EXPECT_EQ(FormatAllianceFile({}), "");
 }
 
@@ -64,7 +63,8 @@ TEST(AllianceFileTest, LineEndsOfOtherEditorsAndExtraEmptyLinesAddNoAlliance)
     // CR only, without a line end after the last line.
     EXPECT_EQ(ParseAllianceFile("A\rp1 (1)\rp2 (2)\r\rB\rp3 (3)"), kTwoAlliances);
     // A byte order mark, several empty lines between and after alliances.
-    EXPECT_EQ(ParseAllianceFile("\xEF\xBB\xBF\r\nA\r\np1 (1)\r\np2 (2)\r\n\r\n\r\nB\r\np3 (3)\r\n\r\n\r\n"),
+    EXPECT_EQ(ParseAllianceFile(
+                  "\xEF\xBB\xBF\r\nA\r\np1 (1)\r\np2 (2)\r\n\r\n\r\nB\r\np3 (3)\r\n\r\n\r\n"),
         kTwoAlliances);
     EXPECT_TRUE(ParseAllianceFile("").empty());
     EXPECT_TRUE(ParseAllianceFile("\r\n\n\r").empty());
@@ -72,7 +72,8 @@ TEST(AllianceFileTest, LineEndsOfOtherEditorsAndExtraEmptyLinesAddNoAlliance)
 
 TEST(AllianceFileTest, TextThatIsNotUtf8IsReadAsWindows1252)
 {
-    const AllianceList alliances = ParseAllianceFile("S\xFC" "dbund\r\nK\xF6nige (4)\r\n");
+    const AllianceList alliances = ParseAllianceFile("S\xFC"
+                                                     "dbund\r\nK\xF6nige (4)\r\n");
     ASSERT_EQ(alliances.size(), 1u);
     EXPECT_EQ(alliances[0].Name, "Südbund");
     EXPECT_EQ(alliances[0].Members, (std::vector<AllianceMember> { { "Könige", 4 } }));
@@ -84,9 +85,11 @@ TEST(AllianceFileTest, MemberWithoutAReadableNumberIsAnErrorNamingItsLine)
         "Bündnisdatei, Zeile 3: \"Ohne Nummer\" ist kein Bündnismitglied \"Name (Nummer)\"");
     EXPECT_EQ(ParseError("A\r\np1 (1\r\n"),
         "Bündnisdatei, Zeile 2: \"p1 (1\" ist kein Bündnismitglied \"Name (Nummer)\"");
-    for (const char* bad : { "p (x1)", "p ()", "p (1x)", "p (0x1A)", "p (+1)", "p (1 2)", "p (-)" }) {
+    for (const char* bad :
+        { "p (x1)", "p ()", "p (1x)", "p (0x1A)", "p (+1)", "p (1 2)", "p (-)" }) {
         EXPECT_EQ(ParseError("\n\nA\n" + std::string(bad)),
-            "Bündnisdatei, Zeile 4: \"" + std::string(bad) + "\" enthält keine Parteinummer in Klammern")
+            "Bündnisdatei, Zeile 4: \"" + std::string(bad)
+                + "\" enthält keine Parteinummer in Klammern")
             << bad;
     }
     EXPECT_EQ(ParseError("A\np (2147483648)\n"),
