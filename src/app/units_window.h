@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+#include "tools/selected_units.h"
+
+class QListWidget;
+
+namespace maprune {
+
+class TReport;
+class TSettings;
+
+// "Einheiten in den ausgewählten Regionen": one line per unit of the
+// selected regions of every layer (ListBox1), own units first, then allied,
+// hidden and other parties' units, each group in its own colours. The main
+// window refills it after every selection change, shown or not. Closing
+// only hides it. `settings` (for the unit display options) must outlive it.
+class TUnitsWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit TUnitsWindow(TSettings& settings, QWidget* parent = nullptr);
+
+    // Fills the list from the selected regions of `report`; empties it
+    // when `enabled` is false (the menu entry "&Einheiten" is disabled) or
+    // `report` is null. The report is not kept.
+    void Refill(const TReport* report, bool enabled);
+
+    QListWidget* List() const { return FList; }
+
+    // Text and background colour of the lines of `group`.
+    static QColor TextColour(UnitGroup group);
+    static QColor BackgroundColour(UnitGroup group);
+
+signals:
+    // The user closed the window (the menu item "&Einheiten" unchecks).
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    TSettings& FSettings;
+    QListWidget* FList = nullptr;
+};
+
+} // namespace maprune
