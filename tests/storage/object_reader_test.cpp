@@ -361,3 +361,36 @@ TEST(ObjectReader, ReportsProgressAfterListElements)
     EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
     EXPECT_LE(seen.back(), body.size());
 }
+
+namespace {
+
+std::string PartyWithPoints(const std::string& history)
+{
+    const std::string party = Bytes().Int("Nr", 1).Raw("\x06Points").Raw(history).End().As("TParty");
+    return Bytes().I32(57).Raw("\x07Parties").Raw(Bytes().End().I32(1).Raw(party).As("TPartyList")).End().Body();
+}
+
+} // namespace
+
+TEST(ObjectReader, RefusesHistoriesWhoseTurnsAreNotStrictlyDescending)
+{
+    const auto history = [](std::vector<std::pair<int32_t, int32_t>> entries) {
+        Bytes tail;
+        tail.End().I32(static_cast<int32_t>(entries.size()));
+        for (const auto& [turn, value] : entries)
+            tail.I32(turn).I32(value);
+        return PartyWithPoints(tail.As("THistoryInteger"));
+    };
+    EXPECT_EQ(ReportFailure(history({{12, 350}, {11, 300}, {3, 10}})), "read without failure");
+    EXPECT_EQ(ReportFailure(history({{11, 300}, {12, 350}})),
+              "Die KDF-Datei ist beschädigt: die Runden eines THistoryInteger sind nicht "
+              "absteigend geordnet (Runde 12 nach Runde 11).");
+    EXPECT_EQ(ReportFailure(history({{12, 350}, {12, 300}})),
+              "Die KDF-Datei ist beschädigt: ein THistoryInteger enthält die Runde 12 zweimal.");
+    EXPECT_EQ(ReportFailure(history({{12, 350}, {0, 300}})),
+              "Die KDF-Datei ist beschädigt: ein THistoryInteger enthält die Runde 0 (Runden "
+              "beginnen bei 1).");
+    EXPECT_EQ(ReportFailure(history({{-4, 350}})),
+              "Die KDF-Datei ist beschädigt: ein THistoryInteger enthält die Runde -4 (Runden "
+              "beginnen bei 1).");
+}
