@@ -89,6 +89,9 @@ public:
     // length can precede data whose size is known only afterwards. Throws
     // Error when those bytes were not written yet.
     void PatchU32(size_t position, uint32_t value);
+    // Makes room for `bytes` in all, so that a writer whose size can be
+    // estimated does not copy its buffer each time it grows.
+    void Reserve(size_t bytes) { out_.reserve(bytes); }
 
     size_t Size() const { return out_.size(); }
     const std::string& Bytes() const { return out_; }

@@ -14,7 +14,7 @@
 #include "report/cr_reader.h"
 #include "report/progress_panel.h"
 #include "storage/file_stream.h"
-#include "storage/kdf_file.h"
+#include "storage/report_file.h"
 
 namespace maprune {
 
@@ -22,15 +22,6 @@ namespace {
 
 // Order files are a few kilobytes; anything this large is no order file.
 constexpr std::uintmax_t kMaxOrderFileBytes = std::uintmax_t{64} << 20;
-
-std::string LowerExtension(const std::filesystem::path& file)
-{
-    std::string extension = file.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return extension;
-}
 
 // Keeps the first error message of a reader (the fault; later ones follow
 // from it) as the reason of a failure, to be reported with all other
@@ -92,17 +83,12 @@ std::string AdaptationText(const MergeResult& merge)
 std::unique_ptr<TReport> ReadReportFile(const std::filesystem::path& file, Dialogs& messages,
                                         Progress& progress, size_t* warningCount)
 {
-    const std::string extension = LowerExtension(file);
-    if (extension == ".cr") {
-        std::vector<CRWarning> warnings;
-        auto report = ReadCRFile(file, messages, progress, &warnings);
-        if (warningCount != nullptr)
-            *warningCount = warnings.size();
-        return report;
-    }
-    if (extension == ".kdf")
-        return LoadKdfFile(file, progress);
-    throw Error("unbekanntes Dateiformat");
+    // Opening and adding read files alike, with the same checks and messages.
+    std::vector<CRWarning> warnings;
+    std::unique_ptr<TReport> report = OpenReportFile(file, messages, progress, &warnings);
+    if (warningCount != nullptr)
+        *warningCount = warnings.size();
+    return report;
 }
 
 bool AddReportsResult::Changed() const
@@ -134,8 +120,7 @@ AddedFile AddReportFile(TReport& report, const std::filesystem::path& file, AddR
     added.File = file;
     FailureCollector messages(context.Messages);
     try {
-        const std::string extension = LowerExtension(file);
-        if (extension == ".txt") {
+        if (HasExtension(file, ".txt")) {
             const std::vector<std::string> lines = SplitLines(ReadFileBytes(file, kMaxOrderFileBytes));
             added.Orders = ReadOrderFile(report, lines, messages);
             added.Result = AddedFile::Outcome::OrdersRead;

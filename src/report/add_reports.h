@@ -60,8 +60,10 @@ struct AddReportsResult {
     std::string FailureMessage() const;
 };
 
-// Reads the report file `file` by its extension, compared ignoring case:
-// ".cr" a computer report, ".kdf" a database. Throws Error
+// Reads the report file `file` through OpenReportFile, the reader that
+// opening a file uses, so that both apply the same checks and messages:
+// ".cr" a computer report, ".kdf" a database, by the extension compared
+// ignoring case. Throws Error
 // ("unbekanntes Dateiformat" for any other extension, the readers' errors;
 // Abort after the CR reader showed its messages through `messages`). Counts
 // the CR reader's warnings into `warningCount` when given.

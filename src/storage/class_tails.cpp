@@ -29,6 +29,30 @@ void PutCount(const std::vector<Entry>& entries, ByteWriter& out)
     out.PutI32(static_cast<int32_t>(entries.size()));
 }
 
+// THistoryInteger keeps its entries newest first with one entry per turn of
+// at least 1, as AddValue builds them: CurrentValue reads the first entry and
+// AddValue finds its place and a date already present by that order. Entries
+// read against that order would give wrong current values and duplicates
+// that merging never removes.
+void CheckHistoryOrder(const std::vector<THistoryInteger::Entry>& entries)
+{
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const int32_t date = entries[i].Date;
+        if (date < 1) {
+            ThrowDamagedFile("ein THistoryInteger enthält die Runde " + std::to_string(date)
+                             + " (Runden beginnen bei 1)");
+        }
+        if (i > 0 && date == entries[i - 1].Date)
+            ThrowDamagedFile("ein THistoryInteger enthält die Runde " + std::to_string(date) + " zweimal");
+        if (i > 0 && date > entries[i - 1].Date) {
+            ThrowDamagedFile("die Runden eines THistoryInteger sind nicht absteigend geordnet "
+                             "(Runde "
+                             + std::to_string(date) + " nach Runde "
+                             + std::to_string(entries[i - 1].Date) + ")");
+        }
+    }
+}
+
 } // namespace
 
 bool IsEmptyForStorage(const TReportItem& item)
@@ -127,6 +151,7 @@ void ReadValueTail(TReportItem& item, StorageShape shape, ByteReader& in)
             e.Date = in.ReadI32();
             e.Value = in.ReadI32();
         }
+        CheckHistoryOrder(entries);
         static_cast<THistoryInteger&>(item).SetHistory(std::move(entries));
         break;
     }

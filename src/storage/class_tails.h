@@ -33,7 +33,9 @@ bool IsPristine(const TReportItem& item);
 // functions do nothing for them.
 void WriteValueTail(const TReportItem& item, StorageShape shape, ByteWriter& out);
 // Replaces the item's values by those read. A count that the remaining bytes
-// cannot hold throws DamagedFileError before anything is allocated.
+// cannot hold throws DamagedFileError before anything is allocated; so do
+// history turns that are not strictly descending or lie below 1, the order
+// THistoryInteger relies on.
 void ReadValueTail(TReportItem& item, StorageShape shape, ByteReader& in);
 
 // The element count of a tail, checked against the bytes left in the record:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/object_reader.h"
 
+#include <algorithm>
+
 #include "model/class_registry.h"
 #include "model/report.h"
 #include "storage/class_tails.h"
@@ -44,7 +46,13 @@ int32_t Version56Turn(const TReportItem& item, StorageShape shape)
 
 class ObjectReader {
 public:
-    explicit ObjectReader(const ObjectReadOptions& options) : FOptions(options) {}
+    // `bytes` is the size of what the caller handed over.
+    ObjectReader(const ObjectReadOptions& options, size_t bytes)
+        : FOptions(options),
+          FBytesLimit(kObjectAllowance + bytes / kMinBytesPerObject),
+          FMaxObjects(std::min(options.MaxObjects, FBytesLimit)), FBytes(bytes)
+    {
+    }
 
     // Reads the rest of a record of class `cls` into a new item. `base` is the
     // offset of `in` within the bytes the caller handed over.
@@ -66,13 +74,25 @@ private:
     const ClassInfo& RecordClass(ByteReader& in, const ClassInfo& expected,
                                  const TReportItem& holder, const PropertyInfo* p);
 
+    // Adds `count` new objects to those created by this read and throws when
+    // they exceed what the bytes can describe or the absolute limit.
+    void CountObjects(int32_t count);
+
     const ObjectReadOptions& FOptions;
+    const size_t FBytesLimit;
+    const size_t FMaxObjects;
+    const size_t FBytes;
+    size_t FCreated = 0;
 };
 
 std::unique_ptr<TReportItem> ObjectReader::NewRecord(const ClassInfo& cls, ByteReader& in,
                                                      size_t base, TReport* owner, int depth)
 {
+    // The owner report counts every object it owns, those that initialisation
+    // creates included; a report read without owner owns itself.
+    const int32_t before = owner != nullptr ? owner->RefCount() : 0;
     std::unique_ptr<TReportItem> item = NewItem(cls, owner, "CreateFromStream");
+    CountObjects(item->Owner()->RefCount() - before);
     Record(*item, in, base, depth);
     item->Finish();
     return item;
@@ -171,6 +191,19 @@ void ObjectReader::ListTail(TReportItemList& list, ByteReader& in, size_t base, 
     }
 }
 
+void ObjectReader::CountObjects(int32_t count)
+{
+    FCreated += static_cast<size_t>(std::max(count, 0));
+    if (FCreated <= FMaxObjects)
+        return;
+    if (FMaxObjects < FBytesLimit) {
+        throw Error("Die KDF-Datei enthält mehr als " + std::to_string(FMaxObjects)
+                    + " Objekte; so große Datenbanken kann diese Maprune-Version nicht laden.");
+    }
+    ThrowDamagedFile("ihre Datensätze legen mehr Objekte an, als " + std::to_string(FBytes)
+                     + " Bytes beschreiben können (höchstens " + std::to_string(FBytesLimit) + ")");
+}
+
 const ClassInfo& ObjectReader::RecordClass(ByteReader& in, const ClassInfo& expected,
                                            const TReportItem& holder, const PropertyInfo* p)
 {
@@ -208,7 +241,7 @@ std::unique_ptr<TReportItem> CreateFromStream(const ClassInfo& cls, ByteReader& 
                                               const ObjectReadOptions& options)
 {
     try {
-        return ObjectReader(options).NewRecord(cls, in, 0, owner, 1);
+        return ObjectReader(options, in.Remaining()).NewRecord(cls, in, 0, owner, 1);
     } catch (const TruncatedData&) {
         ThrowDamagedFile("ein Wert reicht über das Ende seines Datensatzes hinaus");
     }

@@ -17,10 +17,26 @@ class TReportItem;
 // is the newest and the only one written.
 inline constexpr int32_t kOldestFileVersion = 56;
 
+// Every object that a read creates, the empty texts, lists and tables left
+// out of the file included, takes at least this many bytes on average in a
+// file that WriteObject wrote (tests hold every class to it). A read of n
+// bytes therefore creates at most kObjectAllowance + n / kMinBytesPerObject
+// objects; more means records built to make the reader allocate.
+inline constexpr size_t kMinBytesPerObject = 4;
+// Objects that any read may create besides, for the report's own empty
+// lists and small records.
+inline constexpr size_t kObjectAllowance = 4096;
+// No read creates more objects than this, however large the file: more than
+// twenty times the objects of a 44,000-region database (bench_kdf), and
+// several gigabytes of memory.
+inline constexpr size_t kMaxLoadedObjects = size_t{50} << 20;
+
 struct ObjectReadOptions {
     // Records nest at most this deep (the model needs 6); deeper nesting is
     // taken for a damaged file.
     int MaxNesting = 16;
+    // A read creates at most this many objects; see kMaxLoadedObjects.
+    size_t MaxObjects = kMaxLoadedObjects;
     // Called after each list element with the number of bytes of `in` read so
     // far; may be empty.
     std::function<void(size_t)> Progress;
@@ -40,12 +56,14 @@ struct ObjectReadOptions {
 // by CompleteLoadedRegion.
 //
 // Every count and length is checked against the bytes left in its record
-// before anything is allocated. Throws Error for a class name that is not
+// before anything is allocated, and the objects created are counted against
+// the bytes of `in` (kMinBytesPerObject) and options.MaxObjects. Throws Error
+// for a class name that is not
 // registered ("Klasse %s nicht gefunden"), a property name that the class
 // does not publish, an unsupported version, and DamagedFileError for
 // anything that contradicts the layout (too long, too deep, a record of a
-// class that does not fit its place, bytes left over in a record). Nothing
-// read survives a failure.
+// class that does not fit its place, bytes left over in a record, more
+// objects than the bytes can describe). Nothing read survives a failure.
 std::unique_ptr<TReportItem> CreateFromStream(const ClassInfo& cls, ByteReader& in, TReport* owner,
                                               const ObjectReadOptions& options = {});
 

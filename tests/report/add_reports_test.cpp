@@ -7,6 +7,7 @@
 #include "report/progress_panel.h"
 #include "report/report_building.h"
 #include "storage/kdf_file.h"
+#include "storage/report_file.h"
 #include "storage/temp_dir.h"
 
 using namespace maprune;
@@ -157,4 +158,31 @@ TEST_F(AddReportsTest, WithoutADatabaseNothingIsAdded)
     ASSERT_EQ(Messages.shown.size(), 1u);
     EXPECT_EQ(Messages.shown[0].kind, MessageKind::Warning);
     EXPECT_EQ(Messages.shown[0].text, "no report loaded");
+}
+
+TEST_F(AddReportsTest, ADamagedDatabaseFailsWithTheMessageThatOpeningItGives)
+{
+    // Histories stored oldest first, against the order a database keeps.
+    auto older = NewReport(9);
+    TRegion& peak = AddRegion(*older, 4, 4, 0, "Berge", "Gipfel");
+    AddUnit(peak, 200, 1, 9).Count->SetHistory({{8, 2}, {9, 3}});
+    NullProgress saving;
+    SaveKdfFile(*older, Folder / "reversed.kdf", KdfWriteOptions{}, saving);
+    std::string opening;
+    try {
+        OpenReportFile(Folder / "reversed.kdf", Messages, Reading);
+    } catch (const Error& e) {
+        opening = e.what();
+    }
+    EXPECT_EQ(opening, "Die KDF-Datei ist beschädigt: die Runden eines THistoryInteger sind nicht "
+                       "absteigend geordnet (Runde 9 nach Runde 8).");
+
+    const AddReportsResult result = AddReportFiles(Database.get(), {Folder / "reversed.kdf"}, Context);
+    ASSERT_EQ(result.Files.size(), 1u);
+    EXPECT_EQ(result.Files[0].Result, AddedFile::Outcome::Failed);
+    EXPECT_EQ(result.Files[0].Reason, opening);
+    EXPECT_EQ(Merges, 0);
+    EXPECT_EQ(Database->Turn, 10);
+    EXPECT_EQ(Database->Regions->Count(), 1u);
+    EXPECT_EQ(FindUnit(*Database, 200), nullptr);
 }

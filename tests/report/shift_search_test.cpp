@@ -192,7 +192,8 @@ TEST(ShiftSearch, MismatchLimitsRejectAShift)
     }
     AdaptationOptions options;
     // Five differing names reject (0, 0) though every terrain agrees.
-    EXPECT_TRUE(std::none_of(Search(*x, *y, options).begin(), Search(*x, *y, options).end(),
+    const auto rejected = Search(*x, *y, options);
+    EXPECT_TRUE(std::none_of(rejected.begin(), rejected.end(),
                              [](const ScoredShift& s) { return s.Offset == Shift{0, 0}; }));
     options.NameMismatchLimit = 6;
     EXPECT_EQ(Search(*x, *y, options).front(), (ScoredShift{Shift{0, 0}, 0}));

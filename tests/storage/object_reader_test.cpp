@@ -361,3 +361,121 @@ TEST(ObjectReader, ReportsProgressAfterListElements)
     EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
     EXPECT_LE(seen.back(), body.size());
 }
+
+namespace {
+
+// The objects that reading `item`'s record creates, those that initialisation
+// creates for values the record leaves out included.
+int32_t ObjectsRead(const TReportItem& item, TReport& owner)
+{
+    const int32_t before = owner.RefCount();
+    auto copy = Read(item.Class(), BodyOf(item), &owner);
+    return owner.RefCount() - before;
+}
+
+std::string PartyWithPoints(const std::string& history)
+{
+    const std::string party = Bytes().Int("Nr", 1).Raw("\x06Points").Raw(history).End().As("TParty");
+    return Bytes().I32(57).Raw("\x07Parties").Raw(Bytes().End().I32(1).Raw(party).As("TPartyList")).End().Body();
+}
+
+} // namespace
+
+TEST(ObjectReader, RecordsOfTheWriterTakeAtLeastTheBytesAllowedPerObject)
+{
+    TestTerrains terrains;
+    auto report = CreateEmpty<TReport>(nullptr);
+    std::vector<std::unique_ptr<TReportItem>> empty;
+    for (const ClassInfo* cls :
+         {&TUnit::StaticClass(), &TShip::StaticClass(), &TBuilding::StaticClass(),
+          &TParty::StaticClass(), &TAlly::StaticClass(), &TSpell::StaticClass(),
+          &TPotion::StaticClass(), &TPoliticInfo::StaticClass(), &THistoryInteger::StaticClass(),
+          &TLines::StaticClass(), &TNamedItem::StaticClass(), &TReportItem::StaticClass()})
+        empty.push_back(CreateEmpty(*cls, report.get()));
+    // A water region leaves most histories out of its record.
+    for (const char* terrain : {"", "Ebene", "Berge", "Ozean"}) {
+        auto region = CreateEmpty<TRegion>(report.get());
+        region->Terrain = terrain;
+        empty.push_back(std::move(region));
+    }
+    for (const auto& item : empty) {
+        const size_t bytes = RecordOf(*item).size();
+        const int32_t objects = ObjectsRead(*item, *report);
+        EXPECT_GE(bytes, kMinBytesPerObject * static_cast<size_t>(objects))
+            << item->ClassName() << ": " << objects << " objects in " << bytes << " bytes";
+    }
+    auto emptyReport = CreateEmpty<TReport>(nullptr);
+    EXPECT_LE(static_cast<size_t>(emptyReport->RefCount()), kObjectAllowance);
+    auto sample = SampleReport();
+    EXPECT_GE(RecordOf(*sample).size(), kMinBytesPerObject * static_cast<size_t>(sample->RefCount()));
+}
+
+TEST(ObjectReader, RefusesRecordsThatCreateMoreObjectsThanTheirBytesCanDescribe)
+{
+    TestTerrains terrains;
+    // Empty region records of 13 bytes, each creating the region with its
+    // lists, texts and histories.
+    const std::string region = Bytes().End().As("TRegion");
+    Bytes regions;
+    regions.End().I32(4000);
+    for (int i = 0; i < 4000; ++i)
+        regions.Raw(region);
+    const std::string body = Bytes().I32(57).Raw("\x07Regions").Raw(regions.As("TRegionList")).End().Body();
+    const std::string failure = ReportFailure(body);
+    EXPECT_EQ(failure.rfind("Die KDF-Datei ist beschädigt: ihre Datensätze legen mehr Objekte an, als "
+                            + std::to_string(body.size()) + " Bytes beschreiben können (höchstens ",
+                            0),
+              0u)
+        << failure;
+
+    auto report = CreateEmpty<TReport>(nullptr);
+    const int32_t references = report->RefCount();
+    EXPECT_THROW(Read(TRegionList::StaticClass(), regions.Body(), report.get()), DamagedFileError);
+    EXPECT_EQ(report->RefCount(), references) << "nothing of the failed read is left";
+
+    // The same number of regions as the writer stores them is read.
+    auto many = CreateEmpty<TReport>(nullptr);
+    for (int i = 0; i < 4000; ++i)
+        AddTo(*many->Regions).CX = i;
+    EXPECT_EQ(ReportFailure(BodyOf(*many)), "read without failure");
+}
+
+TEST(ObjectReader, RefusesMoreObjectsThanTheAbsoluteLimit)
+{
+    TestTerrains terrains;
+    auto report = SampleReport();
+    const std::string body = BodyOf(*report);
+    // Reading creates a few objects more than the report keeps: records that
+    // replace what initialisation put in place.
+    const auto objects = static_cast<size_t>(report->RefCount());
+    ObjectReadOptions options;
+    options.MaxObjects = objects / 2;
+    EXPECT_EQ(ReportFailure(body, options),
+              "Die KDF-Datei enthält mehr als " + std::to_string(objects / 2)
+                  + " Objekte; so große Datenbanken kann diese Maprune-Version nicht laden.");
+    options.MaxObjects = 2 * objects;
+    EXPECT_EQ(ReportFailure(body, options), "read without failure");
+}
+
+TEST(ObjectReader, RefusesHistoriesWhoseTurnsAreNotStrictlyDescending)
+{
+    const auto history = [](std::vector<std::pair<int32_t, int32_t>> entries) {
+        Bytes tail;
+        tail.End().I32(static_cast<int32_t>(entries.size()));
+        for (const auto& [turn, value] : entries)
+            tail.I32(turn).I32(value);
+        return PartyWithPoints(tail.As("THistoryInteger"));
+    };
+    EXPECT_EQ(ReportFailure(history({{12, 350}, {11, 300}, {3, 10}})), "read without failure");
+    EXPECT_EQ(ReportFailure(history({{11, 300}, {12, 350}})),
+              "Die KDF-Datei ist beschädigt: die Runden eines THistoryInteger sind nicht "
+              "absteigend geordnet (Runde 12 nach Runde 11).");
+    EXPECT_EQ(ReportFailure(history({{12, 350}, {12, 300}})),
+              "Die KDF-Datei ist beschädigt: ein THistoryInteger enthält die Runde 12 zweimal.");
+    EXPECT_EQ(ReportFailure(history({{12, 350}, {0, 300}})),
+              "Die KDF-Datei ist beschädigt: ein THistoryInteger enthält die Runde 0 (Runden "
+              "beginnen bei 1).");
+    EXPECT_EQ(ReportFailure(history({{-4, 350}})),
+              "Die KDF-Datei ist beschädigt: ein THistoryInteger enthält die Runde -4 (Runden "
+              "beginnen bei 1).");
+}
