@@ -8,6 +8,8 @@
 #include "app/qt_dialogs.h"
 #include "config/ui/program_settings.h"
 #include "core/program_path.h"
+#include "map/hex_geometry.h"
+#include "map/ui/render/map_pictures.h"
 
 int main(int argc, char** argv)
 {
@@ -19,6 +21,10 @@ int main(int argc, char** argv)
     maprune::ProgramSettings settings;
     maprune::QtDialogs dialogs;
     maprune::QtFileChooser files;
+    // The layout is read once: pictures and map geometry go together.
+    const maprune::TMapPictures pictures(
+        maprune::LayoutFromSetting(settings.Settings().KelvaranLayout.Get()),
+        maprune::DefaultPictureFolders());
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     maprune::TMainWindow window({ .Settings = settings.Settings(),
@@ -28,6 +34,7 @@ int main(int argc, char** argv)
         .Paths = maprune::DesktopProgramFiles(),
         .Arguments = arguments,
         .Shifts = nullptr,
+        .Pictures = &pictures,
         .Associations = {} });
     dialogs.SetParent(&window);
     window.showMaximized();

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+
 #include <QKeySequence>
 #include <QString>
+
+#include "map/statistics.h"
 
 class QAction;
 class QMenu;
@@ -10,12 +14,59 @@ class QMenuBar;
 
 namespace maprune {
 
+// "Ansich&t" > "&Info-Fenster": check items that show or hide a window.
+struct InfoWindowEntries {
+    QMenu* Menu = nullptr;
+    QAction* Region = nullptr; // "&Region"
+    QAction* Overview = nullptr; // "&Übersicht"
+    QAction* Units = nullptr; // "&Einheiten"
+    QAction* Messages = nullptr; // "&Meldungen"
+    QAction* Spells = nullptr; // "&Zauber && Tränke"
+    QAction* Addresses = nullptr; // "&Adressen"
+    QAction* Allies = nullptr; // "A&lliierte"
+    QAction* Legend = nullptr; // "&Legende"
+    QAction* Structure = nullptr; // "&Struktur"
+    QAction* UnitOrders = nullptr; // "Einheiten-&Befehle"
+    QAction* CheckerOutput = nullptr; // "KCheck-Ausgabe"
+};
+
+// "Ansich&t" > "&Karte": the colouring of the map. The entries are
+// checkable; the map commands keep their checks in step with the map.
+struct MapModeEntries {
+    QMenu* Menu = nullptr;
+    QAction* Geographic = nullptr; // "&geographisch"
+    QMenu* Political = nullptr; // "&politisch"
+    QAction* ByParties = nullptr; // "nach Parteien"
+    QAction* ByAlliances = nullptr; // "nach Bündnissen"
+    QAction* Persons = nullptr; // "Personen"
+    QAction* ArmedPersons = nullptr; // "bewaffnete Personen"
+    QAction* GuardingPersons = nullptr; // "bewachende Personen"
+    QAction* Manual = nullptr; // "manuell"
+    QMenu* Statistic = nullptr; // "&statistisch"
+    std::array<QAction*, kStatisticCount> Statistics {}; // indexed by StatisticKind
+};
+
+// "A&uswahl": the selection operations.
+struct SelectionEntries {
+    QMenu* Menu = nullptr;
+    QAction* Clear = nullptr; // "auf&heben"
+    QAction* Invert = nullptr; // "&invertieren"
+    QAction* All = nullptr; // "&alles auswählen"
+    QAction* Fill = nullptr; // "&füllen"
+    QAction* Islands = nullptr; // "&Insel(n) auswählen"
+    QAction* Expand = nullptr; // "Auswahl &erweitern"
+    QAction* Contract = nullptr; // "Auswahl &verkleinern"
+    QAction* Export = nullptr; // "&exportieren..."
+};
+
 // The main window's menus and the entries it acts on. Entries are named
 // after their captions (MenuItemName) so that tests and other windows can
-// find them; menus of later windows are inserted between these.
+// find them. Entries whose windows do not exist yet are disabled.
 struct MainMenu {
     QMenu* Program = nullptr; // "&Programm"
     QMenu* View = nullptr; // "Ansich&t"
+    QMenu* Selection = nullptr; // "A&uswahl"
+    QMenu* Information = nullptr; // "&Informationen"
     QMenu* Extras = nullptr; // "E&xtras"
     QMenu* Help = nullptr; // "&Hilfe"
 
@@ -25,8 +76,18 @@ struct MainMenu {
     QAction* SaveAs = nullptr; // "Report speichern &unter..."
     QAction* Configure = nullptr; // "&Konfigurieren..."
     QAction* Quit = nullptr; // "Be&enden"
+
+    InfoWindowEntries InfoWindows;
+    MapModeEntries Map;
+    QAction* ZoomOverviewIn = nullptr; // "Übersichtskarte ver&größern"
+    QAction* ZoomOverviewOut = nullptr; // "Übersichtskarte ver&kleinern"
+    QAction* Refresh = nullptr; // "a&ktualisieren"
     QAction* LogFile = nullptr; // "&Log-Datei..."
+
+    SelectionEntries Select;
+
     QAction* SetOrigin = nullptr; // "&Ursprung setzen..."
+    QAction* Checker = nullptr; // "KCheck" or "Vorlage -> KCheck"
     QAction* About = nullptr; // "&Info..."
 };
 
@@ -38,13 +99,21 @@ MainMenu BuildMainMenu(QMenuBar& bar);
 QString MenuItemName(const QString& caption);
 
 // Adds an entry to `menu` named after its caption. The shortcut is kept
-// with the entry, so that ShowMenuEntry can take it away and give it back.
+// with the entry, so that ShowMenuEntry and EnableMenuEntry can take it
+// away and give it back.
 QAction* AddMenuEntry(QMenu& menu, const QString& caption, const QKeySequence& shortcut = {});
 
 // Shows or hides an entry or, through its menuAction(), a whole menu. A
 // hidden entry and every entry of a hidden menu lose their shortcuts, so
 // that hidden commands cannot be reached by key; showing gives them back
-// to the entries that are visible themselves.
+// to the entries that are visible and enabled themselves.
 void ShowMenuEntry(QAction* entry, bool shown);
+// Enables or disables an entry; a disabled entry loses its shortcut.
+void EnableMenuEntry(QAction* entry, bool enabled);
+
+// The caption of the checker entry of "E&xtras" for the settings: "KCheck"
+// with the checker alone, "Vorlage -> KCheck" with VORLAGE as well, and
+// empty (the entry is hidden) without the checker.
+QString CheckerEntryCaption(bool checkerEnabled, bool vorlageEnabled);
 
 } // namespace maprune

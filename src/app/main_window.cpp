@@ -7,16 +7,19 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include "app/add_progress_panel.h"
 #include "app/log_window.h"
+#include "app/main_map_view.h"
+#include "app/map_commands.h"
 #include "app/map_view_slot.h"
 #include "app/mpa_window.h"
 #include "app/status_progress.h"
+#include "app/units_window.h"
 #include "app/window_caption.h"
+#include "app/window_entry.h"
 #include "config/recent_files.h"
 #include "config/settings.h"
 #include "config/ui/file_associations.h"
@@ -25,12 +28,6 @@
 #include "model/report.h"
 
 namespace maprune {
-
-namespace {
-
-constexpr int kHoverDelayMs = 250;
-
-} // namespace
 
 TMainWindow::TMainWindow(MainWindowEnvironment environment, QWidget* parent)
     : QMainWindow(parent)
@@ -43,13 +40,26 @@ TMainWindow::TMainWindow(MainWindowEnvironment environment, QWidget* parent)
 
     shiftChooser_ = env_.Shifts != nullptr ? env_.Shifts : new TMPAWindow(this);
     logWindow_ = new TLogWindow(this);
+    unitsWindow_ = new TUnitsWindow(env_.Settings, this);
     BuildLayout();
     menu_ = BuildMainMenu(*menuBar());
-    for (QAction* entry : { menu_.View->menuAction(), menu_.Extras->menuAction(), menu_.Add,
-             menu_.Save, menu_.SaveAs })
+    for (QAction* entry : { menu_.View->menuAction(), menu_.Selection->menuAction(),
+             menu_.Extras->menuAction(), menu_.Add, menu_.Save, menu_.SaveAs })
         reportOnlyEntries_.push_back(entry);
     ConnectMenu();
     UpdateMenus();
+    if (env_.Pictures != nullptr) {
+        auto* map = new TMainMapView(*env_.Pictures, env_.Settings, env_.Messages);
+        SetMapView(map);
+        mapCommands_ = new TMapCommands(*this, *map, env_.Settings);
+        map->SetAlliances(&alliances_);
+        connect(mapCommands_, &TMapCommands::selectionChanged, this,
+            &TMainWindow::RefillUnitsWindow);
+    }
+    BindWindowToEntry(unitsWindow_, menu_.InfoWindows.Units);
+    connect(this, &TMainWindow::reportReplaced, this, &TMainWindow::RefillUnitsWindow);
+    connect(this, &TMainWindow::reportChanged, this, &TMainWindow::RefillUnitsWindow);
+    UpdateUnitsEntry();
 
     try {
         QStringList files;
@@ -95,6 +105,7 @@ void TMainWindow::BuildLayout()
     auto* placeholder = new TMapPlaceholder(panel2_);
     panel2Layout->addWidget(placeholder);
     mapView_ = placeholder;
+    ReportCurrentRegionChanges();
     panel1Layout->addWidget(panel2_);
     setCentralWidget(panel1);
 
@@ -115,17 +126,28 @@ void TMainWindow::BuildLayout()
     setStatusBar(statusBar1);
 
     addProgress_ = new TAddProgressPanel(this);
-
-    hoverTimer_ = new QTimer(this);
-    hoverTimer_->setObjectName(QStringLiteral("Timer1"));
-    hoverTimer_->setInterval(kHoverDelayMs);
-    connect(hoverTimer_, &QTimer::timeout, this, &TMainWindow::CommitHover);
 }
 
 void TMainWindow::UpdateMenus()
 {
     for (QAction* entry : reportOnlyEntries_)
         ShowMenuEntry(entry, report_ != nullptr);
+}
+
+void TMainWindow::UpdateUnitsEntry()
+{
+    const bool enabled = !env_.Settings.NoUnitWindow.Get();
+    if (enabled == menu_.InfoWindows.Units->isEnabled())
+        return;
+    EnableMenuEntry(menu_.InfoWindows.Units, enabled);
+    if (!enabled)
+        menu_.InfoWindows.Units->setChecked(false);
+    RefillUnitsWindow();
+}
+
+void TMainWindow::RefillUnitsWindow()
+{
+    unitsWindow_->Refill(report_.get(), menu_.InfoWindows.Units->isEnabled());
 }
 
 void TMainWindow::AddReportOnlyEntry(QAction* entry)
@@ -189,47 +211,34 @@ void TMainWindow::SwitchLayer(int z)
 
 void TMainWindow::SetMapView(MapViewSlot* view)
 {
+    ClearCurrentRegion();
     QWidget* old = mapView_->Widget();
     QWidget* fresh = view->Widget();
     fresh->setParent(panel2_);
     panel2_->layout()->replaceWidget(old, fresh);
     delete old;
     mapView_ = view;
+    ReportCurrentRegionChanges();
     fresh->show();
+    // The arrow keys scroll the map.
+    fresh->setFocus();
     mapView_->Rebuild(report_.get());
 }
 
-void TMainWindow::SetHoveredRegion(TRegion* region)
+void TMainWindow::ReportCurrentRegionChanges()
 {
-    hoveredRegion_ = region;
-    if (!env_.Settings.RightSelect.Get())
-        hoverTimer_->start();
+    mapView_->OnCurrentRegionChanged(
+        [this](TRegion* region) { emit currentRegionChanged(report_.get(), region); });
 }
 
-void TMainWindow::CommitHover()
+TRegion* TMainWindow::CurrentRegion() const
 {
-    hoverTimer_->stop();
-    if (hoveredRegion_ == currentRegion_)
-        return;
-    TRegion* old = currentRegion_;
-    currentRegion_ = hoveredRegion_;
-    if (old != nullptr)
-        mapView_->RedrawRegion(*old);
-    if (currentRegion_ != nullptr)
-        mapView_->RedrawRegion(*currentRegion_);
-    emit currentRegionChanged(report_.get(), currentRegion_);
+    return mapView_->CurrentRegion();
 }
 
 void TMainWindow::ClearCurrentRegion()
 {
-    hoverTimer_->stop();
-    hoveredRegion_ = nullptr;
-    if (currentRegion_ == nullptr)
-        return;
-    TRegion* old = currentRegion_;
-    currentRegion_ = nullptr;
-    mapView_->RedrawRegion(*old);
-    emit currentRegionChanged(report_.get(), nullptr);
+    mapView_->SetCurrentRegion(nullptr);
 }
 
 } // namespace maprune

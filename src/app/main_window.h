@@ -10,10 +10,10 @@
 #include "app/main_menu.h"
 #include "app/program_files.h"
 #include "app/recent_files_list.h"
+#include "map/alliance_list.h"
 
 class QComboBox;
 class QLabel;
-class QTimer;
 
 namespace maprune {
 
@@ -25,11 +25,14 @@ class SettingsStore;
 class ShiftChooser;
 class TAddProgressPanel;
 class TLogWindow;
+class TMapCommands;
+class TMapPictures;
 class TOriginWindow;
 class TRegion;
 class TReport;
 class TSettings;
 class TStatusProgress;
+class TUnitsWindow;
 class UnitSortCriteria;
 
 // What the main window works with. Everything referred to must outlive the
@@ -44,6 +47,8 @@ struct MainWindowEnvironment {
     // The choice among several shifts of the origin adaptation; null shows
     // TMPAWindow.
     ShiftChooser* Shifts = nullptr;
+    // The pictures of the map; null keeps Panel2 black until SetMapView.
+    const TMapPictures* Pictures = nullptr;
     // The file-type associations for the configuration dialog; empty: the
     // desktop's.
     std::function<std::unique_ptr<FileAssociations>()> Associations;
@@ -51,8 +56,9 @@ struct MainWindowEnvironment {
 
 // The program's main window ("TForm1"). It owns the one open report, the
 // name of its file, the recently used files, the flag that the report was
-// changed, and the current and hovered region; it runs start-up (on its
-// first showing) and shut-down (on closing), and carries the main menu.
+// changed and the user's alliances; it runs start-up (on its first showing)
+// and shut-down (on closing), and carries the main menu. The map view keeps
+// the current and hovered region and handles the mouse.
 //
 // Layout: the tool bar Panel6 with the layer list ComboBox1 on top; the
 // dock areas left (Panel3), right (Panel4) and bottom (Panel7) for info
@@ -112,18 +118,15 @@ public:
     void SetMapView(MapViewSlot* view);
     QWidget* MapArea() const { return panel2_; }
 
-    // --- Current and hovered region (non-owning; cleared whenever the
-    // report or its regions may be freed).
-    TRegion* CurrentRegion() const { return currentRegion_; }
-    TRegion* HoveredRegion() const { return hoveredRegion_; }
-    // The map view reports the region under the mouse (null: none). With
-    // RightSelect off this restarts Timer1, which commits it after 250 ms.
-    void SetHoveredRegion(TRegion* region);
-    // Makes the hovered region current (redrawing both regions concerned,
-    // telling the region windows) and stops Timer1.
-    void CommitHover();
+    // --- The current region, kept by the map view (null: none; cleared
+    // whenever the report or its regions may be freed).
+    TRegion* CurrentRegion() const;
     // No region is current any more (its marker is redrawn away).
     void ClearCurrentRegion();
+
+    // --- The user's alliances, read at start-up from the alliance file
+    // beside the program and written back at exit.
+    AllianceList& Alliances() { return alliances_; }
 
     // --- Menus
     const MainMenu& Menu() const { return menu_; }
@@ -135,6 +138,7 @@ public:
     void ShowHint(const QString& text);
 
     TStatusProgress& StatusProgress() const { return *statusProgress_; }
+    TUnitsWindow& UnitsWindow() const { return *unitsWindow_; }
     TLogWindow& LogWindow() const { return *logWindow_; }
 
 signals:
@@ -162,12 +166,19 @@ private:
     void BuildLayout();
     void ConnectMenu();
     void UpdateMenus();
+    // "&Einheiten" is enabled only without NoUnitWindow; the units window
+    // follows the selection only while it is.
+    void UpdateUnitsEntry();
+    void RefillUnitsWindow();
     void FillLayerList();
+    void ReportCurrentRegionChanges();
 
     // Start-up and shut-down.
     void StartUp();
     bool ConfirmClose();
     void StoreRecentFiles();
+    void ReadAlliances();
+    void StoreAlliances();
 
     // Reading and writing.
     std::unique_ptr<TReport> LoadReport(const QString& path);
@@ -194,8 +205,10 @@ private:
     std::unique_ptr<TReport> report_;
     QString fileName_;
     bool modified_ = false;
-    TRegion* currentRegion_ = nullptr;
-    TRegion* hoveredRegion_ = nullptr;
+    AllianceList alliances_;
+    // False when the alliance file could not be read: it is then not
+    // overwritten at exit, so that the user's alliances are not lost.
+    bool alliancesReadable_ = true;
     TRecentFilesList recent_;
     QString openFolder_; // the last folder of the open and add dialogs
     QString saveFolder_; // the last folder of the save dialog
@@ -208,11 +221,12 @@ private:
     QComboBox* layers_ = nullptr; // ComboBox1
     QWidget* panel2_ = nullptr;
     MapViewSlot* mapView_ = nullptr;
+    TMapCommands* mapCommands_ = nullptr; // with a map view only
     TStatusProgress* statusProgress_ = nullptr;
     QLabel* hint_ = nullptr; // status bar panel 1
     TAddProgressPanel* addProgress_ = nullptr;
-    QTimer* hoverTimer_ = nullptr; // Timer1
     TLogWindow* logWindow_ = nullptr;
+    TUnitsWindow* unitsWindow_ = nullptr; // Form6
     TOriginWindow* originWindow_ = nullptr;
     ShiftChooser* shiftChooser_ = nullptr; // the environment's or TMPAWindow
     std::unique_ptr<FileAssociations> associations_;

@@ -9,6 +9,7 @@
 
 #include "app/log_window.h"
 #include "app/origin_window.h"
+#include "config/settings.h"
 #include "config/ui/config_window.h"
 #include "config/ui/file_associations.h"
 #include "config/unit_sort_criteria.h"
@@ -30,6 +31,13 @@ void TMainWindow::ConnectMenu()
         logWindow_->activateWindow();
     });
     connect(menu_.SetOrigin, &QAction::triggered, this, &TMainWindow::SetOriginCommand);
+    connect(menu_.Extras, &QMenu::aboutToShow, this, [this] {
+        const QString checker = CheckerEntryCaption(
+            env_.Settings.KCHECK_Use.Get(), env_.Settings.VORLAGE_Use.Get());
+        if (!checker.isEmpty())
+            menu_.Checker->setText(checker);
+        ShowMenuEntry(menu_.Checker, !checker.isEmpty());
+    });
     connect(menu_.About, &QAction::triggered, this, &TMainWindow::AboutCommand);
 }
 
@@ -42,6 +50,7 @@ void TMainWindow::ConfigureCommand()
     }
     TConfigWindow dialog(env_.Settings, env_.Messages, *associations_, *sortCriteria_, this);
     dialog.exec();
+    UpdateUnitsEntry();
 }
 
 void TMainWindow::SetOriginCommand()

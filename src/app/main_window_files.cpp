@@ -19,6 +19,7 @@
 #include "report/add_reports.h"
 #include "report/cr_reader.h"
 #include "storage/kdf_file.h"
+#include "storage/report_file.h"
 
 namespace maprune {
 
@@ -94,16 +95,12 @@ bool TMainWindow::OpenFile(const QString& path)
 
 std::unique_ptr<TReport> TMainWindow::LoadReport(const QString& path)
 {
-    const QString extension = Extension(path);
-    if (extension != QLatin1String("kdf") && extension != QLatin1String("cr"))
-        throw Error("unbekanntes Dateiformat");
     MainWindowBusy busy(*this);
     statusProgress_->ProgressStart();
     std::vector<CRWarning> warnings;
     try {
-        std::unique_ptr<TReport> report = extension == QLatin1String("kdf")
-            ? LoadKdfFile(ToPath(path), *statusProgress_)
-            : ReadCRFile(ToPath(path), env_.Messages, *statusProgress_, &warnings);
+        std::unique_ptr<TReport> report
+            = OpenReportFile(ToPath(path), env_.Messages, *statusProgress_, &warnings);
         logWindow_->AddLines(WarningLines(path, warnings));
         statusProgress_->ProgressFinish();
         return report;

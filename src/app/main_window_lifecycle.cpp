@@ -2,6 +2,9 @@
 // Start-up on the first showing, shut-down on closing.
 #include "app/main_window.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QTimer>
@@ -12,6 +15,7 @@
 #include "config/settings.h"
 #include "core/dialogs.h"
 #include "core/error.h"
+#include "tools/alliance_file.h"
 
 namespace maprune {
 
@@ -24,6 +28,9 @@ const char* const kAutoSaveReadFailure
 const char* const kAutoSaveWriteFailure
     = "Der Report konnte nicht automatisch gesichert werden: %1\n\nWollen Sie Maprune trotzdem "
       "beenden? Die Änderungen seit dem letzten Speichern gehen dann verloren.";
+const char* const kAllianceReadFailure
+    = "Die Bündnisse konnten nicht gelesen werden: %1\n\nDie Datei bleibt unverändert; "
+      "Änderungen an den Bündnissen werden in dieser Sitzung nicht gespeichert.";
 const char* const kSaveQuestion = "Der offene Report wurde seit der letzten Änderung nicht "
                                   "gespeichert! Wollen Sie den Report jetzt speichern ?";
 
@@ -32,6 +39,7 @@ const char* const kSaveQuestion = "Der offene Report wurde seit der letzten Änd
 void TMainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    UpdateUnitsEntry();
     if (shownOnce_)
         return;
     shownOnce_ = true;
@@ -41,6 +49,7 @@ void TMainWindow::showEvent(QShowEvent* event)
 
 void TMainWindow::StartUp()
 {
+    ReadAlliances();
     logWindow_->ReadLogFile(env_.Paths.Log);
     const auto open = [this](const QString& path, const char* failure) {
         try {
@@ -77,6 +86,7 @@ void TMainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     StoreRecentFiles();
+    StoreAlliances();
     try {
         logWindow_->WriteLogFile(env_.Paths.Log);
     } catch (const std::exception&) {
@@ -120,6 +130,35 @@ bool TMainWindow::ConfirmClose()
     // The open file heads the list at the next start.
     recent_.PushPrevious(QString());
     return true;
+}
+
+void TMainWindow::ReadAlliances()
+{
+    std::error_code missing;
+    if (!std::filesystem::exists(env_.Paths.Alliances, missing))
+        return; // a first start: no alliances yet
+    try {
+        alliances_ = ReadAllianceFile(env_.Paths.Alliances);
+    } catch (const std::exception& e) {
+        alliancesReadable_ = false;
+        env_.Messages.ShowMessage(MessageKind::Warning,
+            QString::fromUtf8(kAllianceReadFailure)
+                .arg(QString::fromStdString(e.what()))
+                .toStdString(),
+            ButtonOk);
+    }
+}
+
+void TMainWindow::StoreAlliances()
+{
+    if (!alliancesReadable_)
+        return;
+    try {
+        WriteAllianceFile(env_.Paths.Alliances, alliances_);
+    } catch (const std::exception&) {
+        // The former file stays as it was; a failure must not keep the
+        // program open.
+    }
 }
 
 void TMainWindow::StoreRecentFiles()

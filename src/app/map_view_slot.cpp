@@ -14,4 +14,14 @@ TMapPlaceholder::TMapPlaceholder(QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
+
+void TMapPlaceholder::SetCurrentRegion(TRegion* region)
+{
+    if (region == current_)
+        return;
+    current_ = region;
+    if (changed_)
+        changed_(region);
+}
+
 } // namespace maprune

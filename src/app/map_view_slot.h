@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+
 #include <QPoint>
 #include <QWidget>
 
@@ -11,8 +13,9 @@ class TReport;
 
 // The map view in Panel2 of the main window, as the main window sees it.
 // The main window owns the report and tells the view of every change; the
-// view draws the active layer, keeps its scroll positions, and calls the
-// main window back for hovering (TMainWindow::SetHoveredRegion, CommitHover).
+// view draws the active layer, keeps its scroll positions and the current
+// region (the one with the marker), and tells the main window when the user
+// made another region current.
 // The view is installed with TMainWindow::SetMapView; its Widget() is then
 // owned by Panel2 and must own the view object (usually they are one).
 class MapViewSlot {
@@ -36,11 +39,20 @@ public:
     // is saved, and set from them after one is loaded.
     virtual QPoint ScrollPositions() const = 0;
     virtual void SetScrollPositions(QPoint positions) = 0;
+
+    // The current region (null: none), a region of the report last given
+    // to Rebuild. SetCurrentRegion moves the marker and redraws both
+    // regions concerned; like every change the user makes, it is reported
+    // to the callback.
+    virtual TRegion* CurrentRegion() const = 0;
+    virtual void SetCurrentRegion(TRegion* region) = 0;
+    virtual void OnCurrentRegionChanged(std::function<void(TRegion*)> callback) = 0;
 };
 
 // What Panel2 shows until the map view is installed: a black area that
-// draws nothing and keeps the scroll positions it is given, so that a
-// database keeps its PosX and PosY through a load and a save.
+// draws nothing and keeps the scroll positions and the current region it
+// is given, so that a database keeps its PosX and PosY through a load and
+// a save.
 class TMapPlaceholder : public QWidget, public MapViewSlot {
     Q_OBJECT
 public:
@@ -51,9 +63,17 @@ public:
     void RedrawRegion(TRegion&) override { }
     QPoint ScrollPositions() const override { return positions_; }
     void SetScrollPositions(QPoint positions) override { positions_ = positions; }
+    TRegion* CurrentRegion() const override { return current_; }
+    void SetCurrentRegion(TRegion* region) override;
+    void OnCurrentRegionChanged(std::function<void(TRegion*)> callback) override
+    {
+        changed_ = std::move(callback);
+    }
 
 private:
     QPoint positions_;
+    TRegion* current_ = nullptr;
+    std::function<void(TRegion*)> changed_;
 };
 
 } // namespace maprune

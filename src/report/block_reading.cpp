@@ -6,6 +6,7 @@
 
 #include "core/text_encoding.h"
 #include "model/lines.h"
+#include "model/named_item.h"
 #include "model/report.h"
 
 namespace maprune {
@@ -48,6 +49,20 @@ int32_t CRInt(TCRInterface& cr, std::string_view text)
     if (digits.empty() || error != std::errc() || stop != end)
         cr.Error("\"" + MessageText(text) + "\" ist keine gültige Zahl");
     return value;
+}
+
+bool ReadNamedItemValue(TCRInterface& cr, TNamedItem& item, const CRToken& token)
+{
+    const std::string_view key = token.Key;
+    if (key == "Name")
+        item.Name = token.Value;
+    else if (key == "Beschr")
+        item.Descr = token.Value;
+    else if (key == "Partei")
+        item.Party = CRInt(cr, token.Value);
+    else
+        return false;
+    return true;
 }
 
 void AppendIngredient(std::string& ingredients, std::string_view ingredient)

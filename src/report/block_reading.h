@@ -9,6 +9,7 @@
 
 namespace maprune {
 
+class TNamedItem;
 class TReport;
 
 // Helpers shared by the ReadCR operations of the model classes.
@@ -25,6 +26,10 @@ bool IsBlockKeyword(std::string_view name);
 // Reads the block whose head is current as text lines, throws them away and
 // warns "unknown block: " with its name.
 void SkipUnknownBlock(TCRInterface& cr, TReport* owner);
+
+// The value lines every named entity (unit, ship, building) knows: "Name",
+// "Beschr" and "Partei". Returns whether `token` was one of them.
+bool ReadNamedItemValue(TCRInterface& cr, TNamedItem& item, const CRToken& token);
 
 // Joins a further potion ingredient to the ones before, after one blank.
 void AppendIngredient(std::string& ingredients, std::string_view ingredient);

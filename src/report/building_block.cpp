@@ -11,18 +11,14 @@ void TBuilding::ReadCR()
     Nr = CRInt(*CR, CR->CurrentLine().Params);
     ReadValueLines(*CR, [this](const CRToken& token) {
         const std::string_view key = token.Key;
-        if (key == "Name")
-            Name = token.Value;
-        else if (key == "Beschr")
-            Descr = token.Value;
-        else if (key == "Typ")
+        if (ReadNamedItemValue(*CR, *this, token))
+            return;
+        if (key == "Typ")
             Type_ = token.Value;
         else if (key == "Groesse")
             Size->AddValue(Turn, CRInt(*CR, token.Value));
         else if (key == "Besitzer")
             Captain = CRInt(*CR, token.Value);
-        else if (key == "Partei")
-            Party = CRInt(*CR, token.Value);
         else if (key == "Unterhalt")
             Support->AddValue(Turn, CRInt(*CR, token.Value));
         else

@@ -11,18 +11,14 @@ void TShip::ReadCR()
     Nr = CRInt(*CR, CR->CurrentLine().Params);
     ReadValueLines(*CR, [this](const CRToken& token) {
         const std::string_view key = token.Key;
-        if (key == "Name")
-            Name = token.Value;
-        else if (key == "Beschr")
-            Descr = token.Value;
-        else if (key == "Typ")
+        if (ReadNamedItemValue(*CR, *this, token))
+            return;
+        if (key == "Typ")
             Type_ = token.Value;
         else if (key == "Schaden")
             Damage->AddValue(Turn, CRInt(*CR, token.Value));
         else if (key == "Kapitaen")
             Captain = CRInt(*CR, token.Value);
-        else if (key == "Partei")
-            Party = CRInt(*CR, token.Value);
         else if (key == "Kueste")
             Coast = CRInt(*CR, token.Value);
         else if (key == "Prozent")

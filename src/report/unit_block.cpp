@@ -48,13 +48,9 @@ void TUnit::ReadCR()
 
     ReadValueLines(*CR, [this](const CRToken& token) {
         const std::string_view key = token.Key;
-        if (key == "Name")
-            Name = token.Value;
-        else if (key == "Beschr")
-            Descr = token.Value;
-        else if (key == "Partei")
-            Party = CRInt(*CR, token.Value);
-        else if (key == "Typ")
+        if (ReadNamedItemValue(*CR, *this, token))
+            return;
+        if (key == "Typ")
             Type_ = token.Value;
         else if (key == "wahrerTyp")
             TrueType = token.Value;

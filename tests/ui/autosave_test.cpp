@@ -38,9 +38,10 @@ private slots:
         const size_t regions = h.window->Report()->Regions->Count();
         QVERIFY(h.Close());
         const QString autoSave = ToQString(h.paths.AutoSave);
-        // Written through a temporary file that is gone afterwards.
+        // Written through temporary files that are gone afterwards; the
+        // alliance file is written on every exit.
         QCOMPARE(QDir(h.folder.path()).entryList(QDir::Files),
-            QStringList { QStringLiteral("maprune.kdf") });
+            (QStringList { QStringLiteral("maprune.bnd"), QStringLiteral("maprune.kdf") }));
         // The file that was open heads the recently used files.
         QCOMPARE(
             LoadRecentFiles(h.store), std::vector<std::string> { Native(sample).toStdString() });

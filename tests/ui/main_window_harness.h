@@ -87,6 +87,8 @@ struct MainWindowHarness {
     ScriptedFiles files;
     ScriptedShifts shifts;
     maprune::ProgramFiles paths;
+    // Set by a test for a window with the real map view.
+    const maprune::TMapPictures* pictures = nullptr;
     std::unique_ptr<maprune::TMainWindow> window;
 
     MainWindowHarness()
@@ -125,6 +127,7 @@ struct MainWindowHarness {
                 .Paths = paths,
                 .Arguments = arguments,
                 .Shifts = &shifts,
+                .Pictures = pictures,
                 .Associations = [] { return std::make_unique<NoAssociations>(); } });
         window->show();
         return QTest::qWaitFor([this] { return window->StartedUp(); });

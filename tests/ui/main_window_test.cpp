@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTimer>
 
 #include "app/main_window.h"
 #include "app/map_view_slot.h"
@@ -45,6 +44,24 @@ public:
     void RedrawRegion(TRegion& region) override { redrawn.push_back(&region); }
     QPoint ScrollPositions() const override { return positions; }
     void SetScrollPositions(QPoint p) override { positions = p; }
+    TRegion* CurrentRegion() const override { return current; }
+    void SetCurrentRegion(TRegion* region) override
+    {
+        if (region == current)
+            return;
+        if (current != nullptr)
+            redrawn.push_back(current);
+        current = region;
+        if (changed)
+            changed(region);
+    }
+    void OnCurrentRegionChanged(std::function<void(TRegion*)> callback) override
+    {
+        changed = std::move(callback);
+    }
+
+    TRegion* current = nullptr;
+    std::function<void(TRegion*)> changed;
 };
 
 } // namespace
@@ -143,10 +160,14 @@ private slots:
         QCOMPARE(view->shown, w.Report());
         QVERIFY(w.findChild<QWidget*>(QStringLiteral("Image1")) == nullptr);
 
+        // The user makes a region current in the view.
+        QSignalSpy changes(&w, &TMainWindow::currentRegionChanged);
         TRegion* region = (*w.Report()->Regions)[0];
-        w.SetHoveredRegion(region);
-        w.CommitHover();
+        view->SetCurrentRegion(region);
         QCOMPARE(w.CurrentRegion(), region);
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(changes.last().at(0).value<TReport*>(), w.Report());
+        QCOMPARE(changes.last().at(1).value<TRegion*>(), region);
 
         auto* layers = w.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
         const int before = view->rebuilds;
@@ -155,41 +176,9 @@ private slots:
         QCOMPARE(w.Report()->ActiveLayer, 1);
         QCOMPARE(layers->currentText(), QStringLiteral("Ebene 1"));
         QVERIFY(w.CurrentRegion() == nullptr);
+        QCOMPARE(changes.count(), 2);
         QCOMPARE(view->rebuilds, before + 1);
         QCOMPARE(view->redrawn.back(), region); // its marker went away
-    }
-
-    void theHoveredRegionBecomesCurrentAfterTheMouseRests()
-    {
-        MainWindowHarness h;
-        QVERIFY(h.Start({ SampleFile("sample.cr") }));
-        TMainWindow& w = *h.window;
-        auto* view = new RecordingMapView;
-        w.SetMapView(view);
-        QSignalSpy changes(&w, &TMainWindow::currentRegionChanged);
-        auto* timer1 = w.findChild<QTimer*>(QStringLiteral("Timer1"));
-        QCOMPARE(timer1->interval(), 250);
-        TRegion* first = (*w.Report()->Regions)[0];
-        TRegion* second = (*w.Report()->Regions)[1];
-
-        // RightSelect (the default): only a right click commits.
-        w.SetHoveredRegion(first);
-        QVERIFY(!timer1->isActive());
-        QTest::qWait(300);
-        QVERIFY(w.CurrentRegion() == nullptr);
-        w.CommitHover();
-        QCOMPARE(w.CurrentRegion(), first);
-        QCOMPARE(changes.count(), 1);
-
-        h.settings->RightSelect.Set(false);
-        w.SetHoveredRegion(second);
-        QVERIFY(timer1->isActive());
-        QTRY_COMPARE(w.CurrentRegion(), second);
-        QVERIFY(!timer1->isActive());
-        QCOMPARE(changes.count(), 2);
-        QCOMPARE(changes.last().at(1).value<TRegion*>(), second);
-        // Both the old and the new current region were drawn anew.
-        QCOMPARE(view->redrawn, (std::vector<TRegion*> { first, first, second }));
     }
 
     void aCloseDuringALongOperationWaitsForItsEnd()
@@ -219,6 +208,38 @@ private slots:
         QVERIFY(w.menuBar()->isEnabled());
         h.messages.onShow = nullptr;
         QTRY_VERIFY(!w.isVisible());
+    }
+
+    void theAlliancesAreReadAtStartAndWrittenAtExit()
+    {
+        MainWindowHarness h;
+        const QString file = h.Write(QStringLiteral("maprune.bnd"), "Nord\r\nEis (7)\r\n");
+        QVERIFY(h.Start());
+        h.TakeMessages();
+        QCOMPARE(h.window->Alliances(),
+            (AllianceList { Alliance { "Nord", { AllianceMember { "Eis", 7 } } } }));
+        h.window->Alliances().push_back(Alliance { "Süd", { AllianceMember { "Sand", 9 } } });
+        QVERIFY(h.Close());
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray("Nord\r\nEis (7)\r\n\r\nSüd\r\nSand (9)\r\n"));
+    }
+
+    void anUnreadableAllianceFileIsReportedAndKept()
+    {
+        MainWindowHarness h;
+        const QByteArray damaged("Nord\r\nEis (sieben)\r\n");
+        const QString file = h.Write(QStringLiteral("maprune.bnd"), damaged);
+        QVERIFY(h.Start());
+        const std::vector<std::string> messages = h.TakeMessages();
+        QVERIFY(std::any_of(messages.begin(), messages.end(), [](const std::string& text) {
+            return text.rfind("Die Bündnisse konnten nicht gelesen werden: ", 0) == 0;
+        }));
+        QVERIFY(h.window->Alliances().empty());
+        QVERIFY(h.Close());
+        QFile kept(file);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), damaged);
     }
 };
 

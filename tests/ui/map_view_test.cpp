@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 
-#include <QComboBox>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -17,7 +16,6 @@
 #include "map/colour_scale.h"
 #include "map/map_navigation.h"
 #include "map/test_world.h"
-#include "map/ui/layer_combo_box.h"
 #include "map/ui/map_view_widget.h"
 #include "map/ui/render/map_pictures.h"
 #include "scripted_dialogs.h"
@@ -395,7 +393,7 @@ private slots:
         QCOMPARE(view.LastDrawnCount(), size_t(1));
     }
 
-    void theLayerComboBoxListsAndSwitchesLayers()
+    void switchingLayersClearsTheCurrentRegionAndRebuilds()
     {
         MemorySettingsStore store;
         TSettings settings(store);
@@ -407,24 +405,20 @@ private slots:
         world.AddRegion(5, 5, 0);
         TRegion& upper = world.AddRegion(1, 0, 1);
         TMapView view(pictures, settings, dialogs);
-        TLayerComboBox layers(view);
         view.resize(300, 200);
         view.show();
         view.SetReport(&world.Report());
-        QCOMPARE(layers.objectName(), QStringLiteral("ComboBox1"));
-        QCOMPARE(layers.count(), 2);
-        QCOMPARE(layers.itemText(0), QStringLiteral("Ebene 1"));
-        QCOMPARE(layers.itemText(1), QStringLiteral("Ebene 0"));
-        QCOMPARE(layers.currentIndex(), 0);
+        QCOMPARE(view.Layers(), (std::vector<int32_t> { 1, 0 }));
 
         view.SetCurrentRegion(&upper);
         QSignalSpy current(&view, &TMapView::currentRegionChanged);
-        layers.setCurrentIndex(1);
-        emit layers.activated(1);
+        QSignalSpy rebuilt(&view, &TMapView::viewRebuilt);
+        QVERIFY(!view.SwitchLayer(7));
+        QVERIFY(view.SwitchLayer(0));
         QCOMPARE(view.ActiveLayer(), 0);
         QCOMPARE(view.CurrentRegion(), nullptr);
         QCOMPARE(current.count(), 1);
-        QCOMPARE(layers.currentIndex(), 1);
+        QCOMPARE(rebuilt.count(), 1);
         // One region: centred, both bars without range.
         QCOMPARE(view.ViewState().Horizontal.Maximum, 0);
         QVERIFY(view.ViewState().CentreOffsetX > 0);

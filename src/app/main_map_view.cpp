@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/main_map_view.h"
+
+#include "model/region.h"
+
+namespace maprune {
+
+TMainMapView::TMainMapView(
+    const TMapPictures& pictures, TSettings& settings, Dialogs& dialogs, QWidget* parent)
+    : TMapView(pictures, settings, dialogs, parent)
+{
+    connect(this, &TMapView::currentRegionChanged, this, [this](TRegion* region) {
+        if (currentRegionChanged_)
+            currentRegionChanged_(region);
+    });
+}
+
+void TMainMapView::Rebuild(TReport* report)
+{
+    if (report == Report())
+        ReportChanged();
+    else
+        SetReport(report);
+}
+
+void TMainMapView::OnCurrentRegionChanged(std::function<void(TRegion*)> callback)
+{
+    currentRegionChanged_ = std::move(callback);
+}
+
+} // namespace maprune

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/map_view_slot.h"
+#include "map/ui/map_view_widget.h"
+
+namespace maprune {
+
+// The map view as the main window mounts it in Panel2: the map widget
+// itself, answering the main window's calls.
+class TMainMapView : public TMapView, public MapViewSlot {
+    Q_OBJECT
+public:
+    TMainMapView(const TMapPictures& pictures, TSettings& settings, Dialogs& dialogs,
+        QWidget* parent = nullptr);
+
+    QWidget* Widget() override { return this; }
+    // A report other than the shown one is shown from its stored scroll
+    // positions; the shown one was changed in place or switched layers.
+    void Rebuild(TReport* report) override;
+    void RedrawRegion(TRegion& region) override { TMapView::RedrawRegion(region); }
+    QPoint ScrollPositions() const override { return TMapView::ScrollPositions(); }
+    void SetScrollPositions(QPoint positions) override
+    {
+        TMapView::SetScrollPositions(positions);
+    }
+    TRegion* CurrentRegion() const override { return TMapView::CurrentRegion(); }
+    void SetCurrentRegion(TRegion* region) override { TMapView::SetCurrentRegion(region); }
+    void OnCurrentRegionChanged(std::function<void(TRegion*)> callback) override;
+
+private:
+    std::function<void(TRegion*)> currentRegionChanged_;
+};
+
+} // namespace maprune
