@@ -19,7 +19,6 @@
 #include "app/status_progress.h"
 #include "app/units_window.h"
 #include "app/window_caption.h"
-#include "app/window_entry.h"
 #include "config/recent_files.h"
 #include "config/settings.h"
 #include "config/ui/file_associations.h"
@@ -56,7 +55,7 @@ TMainWindow::TMainWindow(MainWindowEnvironment environment, QWidget* parent)
         connect(mapCommands_, &TMapCommands::selectionChanged, this,
             &TMainWindow::RefillUnitsWindow);
     }
-    BindWindowToEntry(unitsWindow_, menu_.InfoWindows.Units);
+    AddInfoWindow(unitsWindow_, menu_.InfoWindows.Units, Qt::BottomDockWidgetArea);
     connect(this, &TMainWindow::reportReplaced, this, &TMainWindow::RefillUnitsWindow);
     connect(this, &TMainWindow::reportChanged, this, &TMainWindow::RefillUnitsWindow);
     UpdateUnitsEntry();
@@ -132,6 +131,27 @@ void TMainWindow::UpdateMenus()
 {
     for (QAction* entry : reportOnlyEntries_)
         ShowMenuEntry(entry, report_ != nullptr);
+}
+
+QDockWidget* TMainWindow::AddInfoWindow(
+    QWidget* window, QAction* entry, Qt::DockWidgetArea area)
+{
+    auto* dock = new QDockWidget(window->windowTitle(), this);
+    dock->setObjectName(window->objectName() + QStringLiteral("Dock"));
+    dock->setAllowedAreas(
+        Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
+    dock->setWidget(window);
+    window->show(); // shown inside the dock, which decides the visibility
+    addDockWidget(area, dock);
+    dock->hide();
+    connect(entry, &QAction::toggled, dock, [dock](bool shown) {
+        dock->setVisible(shown);
+        if (shown)
+            dock->raise();
+    });
+    // The dock's own close button hides it; the entry follows.
+    connect(dock->toggleViewAction(), &QAction::toggled, entry, &QAction::setChecked);
+    return dock;
 }
 
 void TMainWindow::UpdateUnitsEntry()

@@ -13,6 +13,7 @@
 #include "map/alliance_list.h"
 
 class QComboBox;
+class QDockWidget;
 class QLabel;
 
 namespace maprune {
@@ -136,6 +137,12 @@ public:
 
     // Shows `text` in status bar panel 1 (the hint of what is under the mouse).
     void ShowHint(const QString& text);
+
+    // Puts an info window into a dock of `area` (left: Panel3, right: Panel4,
+    // bottom: Panel7), from where the user may drag it to another side or
+    // float it. It starts hidden; `entry` (a check item of "&Info-Fenster")
+    // shows and hides it and follows its closing.
+    QDockWidget* AddInfoWindow(QWidget* window, QAction* entry, Qt::DockWidgetArea area);
 
     TStatusProgress& StatusProgress() const { return *statusProgress_; }
     TUnitsWindow& UnitsWindow() const { return *unitsWindow_; }

@@ -3,6 +3,7 @@
 
 #include <tuple>
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QShortcut>
@@ -10,7 +11,6 @@
 #include "app/main_map_view.h"
 #include "app/main_menu.h"
 #include "app/main_window.h"
-#include "app/window_entry.h"
 #include "map/selection.h"
 #include "map/ui/legend_window.h"
 #include "map/ui/overview_window.h"
@@ -19,6 +19,26 @@
 
 namespace maprune {
 
+namespace {
+
+// Shows or hides the overview by its check item; closing the window
+// unchecks the item.
+void BindOverviewToEntry(TOverviewWindow* overview, QAction* entry)
+{
+    QObject::connect(entry, &QAction::toggled, overview, [overview](bool shown) {
+        if (shown) {
+            overview->show();
+            overview->raise();
+        } else {
+            overview->hide();
+        }
+    });
+    QObject::connect(
+        overview, &TOverviewWindow::closed, entry, [entry] { entry->setChecked(false); });
+}
+
+} // namespace
+
 TMapCommands::TMapCommands(TMainWindow& window, TMainMapView& map, TSettings& settings)
     : QObject(&window)
     , window_(window)
@@ -26,7 +46,7 @@ TMapCommands::TMapCommands(TMainWindow& window, TMainMapView& map, TSettings& se
     , menu_(window.Menu())
 {
     overview_ = new TOverviewWindow(map, settings, &window);
-    legend_ = new TColorMapWindow(map, &window);
+    legend_ = new TColorMapWindow(map);
     ConnectMapModes();
     ConnectWindows();
     ConnectSelection();
@@ -91,8 +111,8 @@ void TMapCommands::ShowModeChecks()
 
 void TMapCommands::ConnectWindows()
 {
-    BindWindowToEntry(overview_, menu_.InfoWindows.Overview);
-    BindWindowToEntry(legend_, menu_.InfoWindows.Legend);
+    BindOverviewToEntry(overview_, menu_.InfoWindows.Overview);
+    window_.AddInfoWindow(legend_, menu_.InfoWindows.Legend, Qt::RightDockWidgetArea);
     connect(menu_.ZoomOverviewIn, &QAction::triggered, overview_, [this] { overview_->Zoom(1); });
     connect(menu_.ZoomOverviewOut, &QAction::triggered, overview_, [this] { overview_->Zoom(-1); });
 }

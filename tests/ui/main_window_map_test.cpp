@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <set>
 
+#include <QDockWidget>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -217,10 +218,19 @@ private slots:
         commands->Overview().close();
         QVERIFY(!windows.Overview->isChecked());
 
+        // The legend lives in the right dock area; closing its dock unchecks.
         windows.Legend->trigger();
         QVERIFY(commands->Legend().isVisible());
-        windows.Legend->trigger();
+        auto* dock = h.window->findChild<QDockWidget*>(QStringLiteral("ColorMapWindowDock"));
+        QVERIFY(dock != nullptr);
+        QCOMPARE(h.window->dockWidgetArea(dock), Qt::RightDockWidgetArea);
+        dock->close();
+        QVERIFY(!windows.Legend->isChecked());
         QVERIFY(!commands->Legend().isVisible());
+        windows.Legend->trigger();
+        QVERIFY(dock->isVisible());
+        windows.Legend->trigger();
+        QVERIFY(!dock->isVisible());
         // Entries of windows the program does not have yet cannot be chosen.
         QVERIFY(!windows.Messages->isEnabled());
         QVERIFY(windows.Messages->shortcut().isEmpty());
