@@ -20,10 +20,7 @@ public:
     void Rebuild(TReport* report) override;
     void RedrawRegion(TRegion& region) override { TMapView::RedrawRegion(region); }
     QPoint ScrollPositions() const override { return TMapView::ScrollPositions(); }
-    void SetScrollPositions(QPoint positions) override
-    {
-        TMapView::SetScrollPositions(positions);
-    }
+    void SetScrollPositions(QPoint positions) override { TMapView::SetScrollPositions(positions); }
     TRegion* CurrentRegion() const override { return TMapView::CurrentRegion(); }
     void SetCurrentRegion(TRegion* region) override { TMapView::SetCurrentRegion(region); }
     void OnCurrentRegionChanged(std::function<void(TRegion*)> callback) override;

@@ -76,8 +76,14 @@ void RefreshShortcutsFrom(QAction* entry)
     RefreshShortcuts(entry, reachable);
 }
 
-QKeySequence Alt(int key) { return QKeySequence(Qt::ALT | key); }
-QKeySequence Ctrl(int key) { return QKeySequence(Qt::CTRL | key); }
+QKeySequence Alt(int key)
+{
+    return QKeySequence(Qt::ALT | key);
+}
+QKeySequence Ctrl(int key)
+{
+    return QKeySequence(Qt::CTRL | key);
+}
 
 void BuildProgramMenu(QMenuBar& bar, MainMenu& menu)
 {
@@ -126,8 +132,8 @@ void BuildMapModeEntries(QMenu& view, MapModeEntries& map)
     map.Political->menuAction()->setCheckable(true);
     modes->addAction(map.Political->menuAction());
     auto* grouping = new QActionGroup(map.Political);
-    map.ByParties = AddRadioEntry(
-        *map.Political, *grouping, QStringLiteral("nach Parteien"), Alt(Qt::Key_2));
+    map.ByParties
+        = AddRadioEntry(*map.Political, *grouping, QStringLiteral("nach Parteien"), Alt(Qt::Key_2));
     map.ByAlliances = AddRadioEntry(
         *map.Political, *grouping, QStringLiteral("nach Bündnissen"), Alt(Qt::Key_3));
     map.Political->addSeparator();
@@ -148,8 +154,7 @@ void BuildMapModeEntries(QMenu& view, MapModeEntries& map)
     const std::array<QKeySequence, kStatisticCount> keys { Alt(Qt::Key_8), Alt(Qt::Key_9),
         Alt(Qt::Key_0), Alt(Qt::Key_ssharp), Ctrl(Qt::Key_1), Ctrl(Qt::Key_2), Ctrl(Qt::Key_3),
         QKeySequence(), QKeySequence(), Ctrl(Qt::Key_4), Ctrl(Qt::Key_5), Ctrl(Qt::Key_6),
-        Ctrl(Qt::Key_7), Ctrl(Qt::Key_8), Ctrl(Qt::Key_9), Ctrl(Qt::Key_0),
-        Ctrl(Qt::Key_ssharp) };
+        Ctrl(Qt::Key_7), Ctrl(Qt::Key_8), Ctrl(Qt::Key_9), Ctrl(Qt::Key_0), Ctrl(Qt::Key_ssharp) };
     for (size_t i = 0; i < kStatisticCount; ++i) {
         const StatisticEntry& entry = StatisticEntries()[i];
         map.Statistics[i] = AddRadioEntry(*map.Statistic, *statistics,
@@ -193,7 +198,8 @@ void BuildSelectionMenu(QMenuBar& bar, MainMenu& menu)
     select.Contract
         = AddMenuEntry(extended, QStringLiteral("Auswahl &verkleinern"), Ctrl(Qt::Key_F8));
     selection.addSeparator();
-    select.Export = AddUnavailableEntry(selection, QStringLiteral("&exportieren..."), Alt(Qt::Key_F9));
+    select.Export
+        = AddUnavailableEntry(selection, QStringLiteral("&exportieren..."), Alt(Qt::Key_F9));
 }
 
 void BuildInformationMenu(QMenuBar& bar, MainMenu& menu)

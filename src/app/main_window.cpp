@@ -52,8 +52,8 @@ TMainWindow::TMainWindow(MainWindowEnvironment environment, QWidget* parent)
         SetMapView(map);
         mapCommands_ = new TMapCommands(*this, *map, env_.Settings);
         map->SetAlliances(&alliances_);
-        connect(mapCommands_, &TMapCommands::selectionChanged, this,
-            &TMainWindow::RefillUnitsWindow);
+        connect(
+            mapCommands_, &TMapCommands::selectionChanged, this, &TMainWindow::RefillUnitsWindow);
     }
     AddInfoWindow(unitsWindow_, menu_.InfoWindows.Units, Qt::BottomDockWidgetArea);
     connect(this, &TMainWindow::reportReplaced, this, &TMainWindow::RefillUnitsWindow);
@@ -133,8 +133,7 @@ void TMainWindow::UpdateMenus()
         ShowMenuEntry(entry, report_ != nullptr);
 }
 
-QDockWidget* TMainWindow::AddInfoWindow(
-    QWidget* window, QAction* entry, Qt::DockWidgetArea area)
+QDockWidget* TMainWindow::AddInfoWindow(QWidget* window, QAction* entry, Qt::DockWidgetArea area)
 {
     auto* dock = new QDockWidget(window->windowTitle(), this);
     dock->setObjectName(window->objectName() + QStringLiteral("Dock"));

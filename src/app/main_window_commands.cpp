@@ -32,8 +32,8 @@ void TMainWindow::ConnectMenu()
     });
     connect(menu_.SetOrigin, &QAction::triggered, this, &TMainWindow::SetOriginCommand);
     connect(menu_.Extras, &QMenu::aboutToShow, this, [this] {
-        const QString checker = CheckerEntryCaption(
-            env_.Settings.KCHECK_Use.Get(), env_.Settings.VORLAGE_Use.Get());
+        const QString checker
+            = CheckerEntryCaption(env_.Settings.KCHECK_Use.Get(), env_.Settings.VORLAGE_Use.Get());
         if (!checker.isEmpty())
             menu_.Checker->setText(checker);
         ShowMenuEntry(menu_.Checker, !checker.isEmpty());

@@ -57,9 +57,8 @@ TMapCommands::TMapCommands(TMainWindow& window, TMainMapView& map, TSettings& se
 void TMapCommands::ConnectMapModes()
 {
     const MapModeEntries& entries = menu_.Map;
-    const auto political = [this](bool byAlliance, PersonsMode persons) {
-        map_.ShowPolitical(byAlliance, persons);
-    };
+    const auto political
+        = [this](bool byAlliance, PersonsMode persons) { map_.ShowPolitical(byAlliance, persons); };
     const MapColouring& colouring = map_.Colouring();
     connect(entries.Geographic, &QAction::triggered, &map_, &TMapView::ShowGeographic);
     connect(entries.ByParties, &QAction::triggered, this,
@@ -141,8 +140,8 @@ void TMapCommands::ConnectSelection()
             setSelection(QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier));
         });
         // The same key with Shift works on every layer.
-        auto* allLayers = new QShortcut(
-            QKeySequence(Qt::SHIFT | key), &window_, [=] { setSelection(true); });
+        auto* allLayers
+            = new QShortcut(QKeySequence(Qt::SHIFT | key), &window_, [=] { setSelection(true); });
         allLayers->setObjectName(entry->objectName() + QStringLiteral("AllLayers"));
     }
     connect(select.Fill, &QAction::triggered, this, [=] { run(FillSelection); });

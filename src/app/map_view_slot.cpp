@@ -14,7 +14,6 @@ TMapPlaceholder::TMapPlaceholder(QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-
 void TMapPlaceholder::SetCurrentRegion(TRegion* region)
 {
     if (region == current_)

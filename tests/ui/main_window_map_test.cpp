@@ -16,8 +16,8 @@
 #include "app/main_menu.h"
 #include "app/map_commands.h"
 #include "app/units_window.h"
-#include "main_window_harness.h"
 #include "core/text_encoding.h"
+#include "main_window_harness.h"
 #include "map/hex_geometry.h"
 #include "map/map_navigation.h"
 #include "map/ui/legend_window.h"
@@ -187,10 +187,9 @@ private slots:
         QVERIFY(StartOnSample(h));
         TMainMapView& map = Map(h);
         auto* hint = h.window->findChild<QLabel*>(QStringLiteral("StatusPanel1"));
-        TRegion& region = **std::find_if(map.Report()->Regions->begin(),
-            map.Report()->Regions->end(), [&](const TRegion* r) {
-                return r->CZ == map.ActiveLayer() && !r->Name.empty();
-            });
+        TRegion& region
+            = **std::find_if(map.Report()->Regions->begin(), map.Report()->Regions->end(),
+                [&](const TRegion* r) { return r->CZ == map.ActiveLayer() && !r->Name.empty(); });
         map.CentreOn(region);
         const MapPoint corner = RegionToScreen(map.ViewState(), region);
         const QPoint middle(static_cast<int>(corner.X) + 32, static_cast<int>(corner.Y) + 32);
