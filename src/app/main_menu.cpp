@@ -233,11 +233,12 @@ void BuildHelpMenu(QMenuBar& bar, MainMenu& menu)
     menu.Help = AddMenu(bar, QStringLiteral("&Hilfe"));
     QMenu& help = *menu.Help;
     menu.About = AddMenuEntry(help, QStringLiteral("&Info..."), Alt(Qt::Key_F1));
-    AddUnavailableEntry(help, QStringLiteral("Gestern, Heute, &Morgen..."), Alt(Qt::Key_F2));
-    AddUnavailableEntry(help, QStringLiteral("&Speicherbelegung..."));
+    menu.Changes
+        = AddMenuEntry(help, QStringLiteral("Gestern, Heute, &Morgen..."), Alt(Qt::Key_F2));
+    menu.Memory = AddMenuEntry(help, QStringLiteral("&Speicherbelegung..."));
     help.addSeparator();
-    AddUnavailableEntry(help, QStringLiteral("&Inhalt"), QKeySequence(Qt::Key_F1));
-    AddUnavailableEntry(help, QStringLiteral("Inde&x"), Ctrl(Qt::Key_F1));
+    menu.Contents = AddMenuEntry(help, QStringLiteral("&Inhalt"), QKeySequence(Qt::Key_F1));
+    menu.KeyIndex = AddMenuEntry(help, QStringLiteral("Inde&x"), Ctrl(Qt::Key_F1));
 }
 
 } // namespace
@@ -273,6 +274,11 @@ void EnableMenuEntry(QAction* entry, bool enabled)
 {
     entry->setEnabled(enabled);
     RefreshShortcutsFrom(entry);
+}
+
+QKeySequence MenuEntryKey(const QAction& entry)
+{
+    return entry.property(kShortcutProperty).value<QKeySequence>();
 }
 
 QString CheckerEntryCaption(bool checkerEnabled, bool vorlageEnabled)

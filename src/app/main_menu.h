@@ -89,6 +89,10 @@ struct MainMenu {
     QAction* SetOrigin = nullptr; // "&Ursprung setzen..."
     QAction* Checker = nullptr; // "KCheck" or "Vorlage -> KCheck"
     QAction* About = nullptr; // "&Info..."
+    QAction* Changes = nullptr; // "Gestern, Heute, &Morgen..."
+    QAction* Memory = nullptr; // "&Speicherbelegung..."
+    QAction* Contents = nullptr; // "&Inhalt"
+    QAction* KeyIndex = nullptr; // "Inde&x"
 };
 
 // Builds the menus into `bar`; the entries do nothing until connected.
@@ -110,6 +114,8 @@ QAction* AddMenuEntry(QMenu& menu, const QString& caption, const QKeySequence& s
 void ShowMenuEntry(QAction* entry, bool shown);
 // Enables or disables an entry; a disabled entry loses its shortcut.
 void EnableMenuEntry(QAction* entry, bool enabled);
+// The key of an entry made by AddMenuEntry, also while it is taken away.
+QKeySequence MenuEntryKey(const QAction& entry);
 
 // The caption of the checker entry of "E&xtras" for the settings: "KCheck"
 // with the checker alone, "Vorlage -> KCheck" with VORLAGE as well, and

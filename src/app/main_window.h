@@ -25,6 +25,7 @@ class MapViewSlot;
 class SettingsStore;
 class ShiftChooser;
 class TAddProgressPanel;
+class THelpWindow;
 class TLogWindow;
 class TMapCommands;
 class TMapPictures;
@@ -204,6 +205,8 @@ private:
     void ConfigureCommand();
     void SetOriginCommand();
     void AboutCommand();
+    // The one window of "&Inhalt", "Inde&x" and "Gestern, Heute, &Morgen...".
+    THelpWindow& HelpWindow();
 
     // The recently used entries of "&Programm".
     void RebuildRecentMenu();
@@ -234,6 +237,7 @@ private:
     TAddProgressPanel* addProgress_ = nullptr;
     TLogWindow* logWindow_ = nullptr;
     TUnitsWindow* unitsWindow_ = nullptr; // Form6
+    THelpWindow* helpWindow_ = nullptr; // made on first use
     TOriginWindow* originWindow_ = nullptr;
     ShiftChooser* shiftChooser_ = nullptr; // the environment's or TMPAWindow
     std::unique_ptr<FileAssociations> associations_;

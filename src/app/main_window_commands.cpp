@@ -7,12 +7,14 @@
 #include <QMenu>
 #include <QMessageBox>
 
+#include "app/help_windows.h"
 #include "app/log_window.h"
 #include "app/origin_window.h"
 #include "config/settings.h"
 #include "config/ui/config_window.h"
 #include "config/ui/file_associations.h"
 #include "config/unit_sort_criteria.h"
+#include "core/dialogs.h"
 #include "model/report.h"
 
 namespace maprune {
@@ -39,6 +41,25 @@ void TMainWindow::ConnectMenu()
         ShowMenuEntry(menu_.Checker, !checker.isEmpty());
     });
     connect(menu_.About, &QAction::triggered, this, &TMainWindow::AboutCommand);
+    connect(menu_.Changes, &QAction::triggered, this, [this] {
+        HelpWindow().ShowMarkdown(QStringLiteral("Gestern, Heute, Morgen"), ChangeHistory());
+    });
+    connect(menu_.Contents, &QAction::triggered, this,
+        [this] { HelpWindow().ShowMarkdown(QStringLiteral("Maprune - Inhalt"), HelpContents()); });
+    connect(menu_.KeyIndex, &QAction::triggered, this, [this] {
+        HelpWindow().ShowMarkdown(QStringLiteral("Maprune - Index"), MenuKeyIndex(*menuBar()));
+    });
+    connect(menu_.Memory, &QAction::triggered, this, [this] {
+        env_.Messages.ShowMessage(
+            MessageKind::Information, MemoryUsageText(report_.get()).toStdString(), ButtonOk);
+    });
+}
+
+THelpWindow& TMainWindow::HelpWindow()
+{
+    if (helpWindow_ == nullptr)
+        helpWindow_ = new THelpWindow(this);
+    return *helpWindow_;
 }
 
 void TMainWindow::ConfigureCommand()

@@ -6,6 +6,8 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include "app/help_windows.h"
+#include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/map_view_slot.h"
 #include "app/window_caption.h"
@@ -240,6 +242,38 @@ private slots:
         QFile kept(file);
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), damaged);
+    }
+
+    void theHelpMenuShowsTheReadMeTheKeysTheChangesAndTheMemory()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.Start({ SampleFile("sample.cr") }));
+        TMainWindow& w = *h.window;
+        h.TakeMessages();
+        const MainMenu& menu = w.Menu();
+
+        menu.Contents->trigger();
+        auto* help = w.findChild<THelpWindow*>(QStringLiteral("HelpWindow"));
+        QVERIFY(help != nullptr && help->isVisible());
+        QVERIFY(help->Text().contains(QStringLiteral("turn-planning tool")));
+
+        // The index lists keys also of entries that are disabled just now.
+        menu.KeyIndex->trigger();
+        const QString keys = help->Text();
+        QVERIFY(keys.contains(QStringLiteral("Programm > Report öffnen...")));
+        QVERIFY(
+            keys.contains(QKeySequence(Qt::CTRL | Qt::Key_O).toString(QKeySequence::NativeText)));
+        QVERIFY(keys.contains(QStringLiteral("Ansicht > Info-Fenster > Zauber & Tränke")));
+
+        menu.Changes->trigger();
+        QCOMPARE(help->windowTitle(), QStringLiteral("Gestern, Heute, Morgen"));
+        QVERIFY(help->Text().startsWith(QStringLiteral("Changelog")));
+
+        menu.Memory->trigger();
+        const std::vector<std::string> shown = h.TakeMessages();
+        QCOMPARE(shown.size(), size_t { 1 });
+        QVERIFY(QString::fromStdString(shown[0]).contains(
+            QStringLiteral("Regionen: %1\n").arg(w.Report()->Regions->Count())));
     }
 };
 
