@@ -17,6 +17,7 @@
 #include "app/map_view_slot.h"
 #include "app/mpa_window.h"
 #include "app/status_progress.h"
+#include "app/structure_window.h"
 #include "app/units_window.h"
 #include "app/window_caption.h"
 #include "config/recent_files.h"
@@ -40,6 +41,7 @@ TMainWindow::TMainWindow(MainWindowEnvironment environment, QWidget* parent)
     shiftChooser_ = env_.Shifts != nullptr ? env_.Shifts : new TMPAWindow(this);
     logWindow_ = new TLogWindow(this);
     unitsWindow_ = new TUnitsWindow(env_.Settings, this);
+    structureWindow_ = new TStructureWindow(env_.Settings, this);
     BuildLayout();
     menu_ = BuildMainMenu(*menuBar());
     for (QAction* entry : { menu_.View->menuAction(), menu_.Selection->menuAction(),
@@ -56,6 +58,12 @@ TMainWindow::TMainWindow(MainWindowEnvironment environment, QWidget* parent)
             mapCommands_, &TMapCommands::selectionChanged, this, &TMainWindow::RefillUnitsWindow);
     }
     AddInfoWindow(unitsWindow_, menu_.InfoWindows.Units, Qt::BottomDockWidgetArea);
+    AddInfoWindow(structureWindow_, menu_.InfoWindows.Structure, Qt::LeftDockWidgetArea);
+    const auto showStructure = [this](TReport* report) { structureWindow_->SetReport(report); };
+    connect(this, &TMainWindow::reportReplaced, structureWindow_, showStructure);
+    connect(this, &TMainWindow::reportChanged, structureWindow_, showStructure);
+    connect(this, &TMainWindow::regionsAboutToBeFreed, structureWindow_,
+        [this] { structureWindow_->SetReport(nullptr); });
     connect(this, &TMainWindow::reportReplaced, this, &TMainWindow::RefillUnitsWindow);
     connect(this, &TMainWindow::reportChanged, this, &TMainWindow::RefillUnitsWindow);
     UpdateUnitsEntry();

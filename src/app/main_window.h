@@ -34,6 +34,7 @@ class TRegion;
 class TReport;
 class TSettings;
 class TStatusProgress;
+class TStructureWindow;
 class TUnitsWindow;
 class UnitSortCriteria;
 
@@ -147,6 +148,7 @@ public:
 
     TStatusProgress& StatusProgress() const { return *statusProgress_; }
     TUnitsWindow& UnitsWindow() const { return *unitsWindow_; }
+    TStructureWindow& StructureWindow() const { return *structureWindow_; }
     TLogWindow& LogWindow() const { return *logWindow_; }
 
 signals:
@@ -237,6 +239,7 @@ private:
     TAddProgressPanel* addProgress_ = nullptr;
     TLogWindow* logWindow_ = nullptr;
     TUnitsWindow* unitsWindow_ = nullptr; // Form6
+    TStructureWindow* structureWindow_ = nullptr;
     THelpWindow* helpWindow_ = nullptr; // made on first use
     TOriginWindow* originWindow_ = nullptr;
     ShiftChooser* shiftChooser_ = nullptr; // the environment's or TMPAWindow

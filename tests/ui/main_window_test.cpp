@@ -5,15 +5,20 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTreeWidget>
 
 #include "app/help_windows.h"
 #include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/map_view_slot.h"
+#include "app/structure_window.h"
 #include "app/window_caption.h"
 #include "core/error.h"
+#include "core/text_encoding.h"
 #include "main_window_harness.h"
+#include "model/region.h"
 #include "model/report.h"
+#include "model/unit.h"
 
 using namespace maprune;
 
@@ -274,6 +279,46 @@ private slots:
         QCOMPARE(shown.size(), size_t { 1 });
         QVERIFY(QString::fromStdString(shown[0]).contains(
             QStringLiteral("Regionen: %1\n").arg(w.Report()->Regions->Count())));
+    }
+
+    void theStructureTreeShowsRegionsAndTheirContentsOnDemand()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.Start({ SampleFile("sample.cr") }));
+        TMainWindow& w = *h.window;
+        QTreeWidget& tree = *w.StructureWindow().Tree();
+        // Hidden, the window builds nothing.
+        QCOMPARE(tree.topLevelItemCount(), 0);
+        w.Menu().InfoWindows.Structure->trigger();
+        const auto regions = static_cast<int>(w.Report()->Regions->Count());
+        QCOMPARE(tree.topLevelItemCount(), regions);
+
+        // The first region with units lists them when opened; with unit
+        // details each unit lists its values.
+        h.settings->TreeWindowSettings.Set(64 + 128 + 1);
+        w.StructureWindow().SetReport(w.Report());
+        int withUnits = 0;
+        while ((*w.Report()->Regions)[static_cast<size_t>(withUnits)]->Units->Count() == 0)
+            ++withUnits;
+        QTreeWidgetItem* region = tree.topLevelItem(withUnits);
+        region->setExpanded(true);
+        const TUnit& unit = *(*(*w.Report()->Regions)[static_cast<size_t>(withUnits)]->Units)[0];
+        QCOMPARE(region->child(0)->text(0),
+            QString::fromStdString(
+                unit.GetDescription(static_cast<unsigned>(h.settings->UnitListDetails.Get()))));
+        region->child(0)->setExpanded(true);
+        QStringList details;
+        for (int i = 0; i < region->child(0)->childCount(); ++i)
+            details += region->child(0)->child(i)->text(0);
+        QVERIFY(details.contains(
+            QStringLiteral("Name: ") + QString::fromStdString(DisplayText(unit.Name))));
+
+        // Adding a report frees regions: the tree is built anew, not left
+        // pointing into them.
+        w.AddFiles({ SampleFile("sample-turn2.cr") });
+        h.TakeMessages();
+        QCOMPARE(tree.topLevelItemCount(), static_cast<int>(w.Report()->Regions->Count()));
+        tree.topLevelItem(withUnits)->setExpanded(true);
     }
 };
 

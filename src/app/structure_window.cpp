@@ -1,0 +1,235 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/structure_window.h"
+
+#include <array>
+
+#include <QMenu>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "config/settings.h"
+#include "core/text_encoding.h"
+#include "model/building.h"
+#include "model/history_integer.h"
+#include "model/region.h"
+#include "model/report.h"
+#include "model/ship.h"
+#include "model/unit.h"
+
+namespace maprune {
+
+namespace {
+
+enum TreeBits : int32_t {
+    Regions = 1,
+    RegionDetails = 2,
+    Buildings = 4,
+    BuildingDetails = 8,
+    Ships = 16,
+    ShipDetails = 32,
+    Units = 64,
+    UnitDetails = 128,
+};
+
+// The kinds of the popup menu, in its order.
+constexpr std::array<std::pair<int32_t, const char*>, 8> kKinds { {
+    { Regions, "Regionen" },
+    { RegionDetails, "Regionen mit Details" },
+    { Buildings, "Gebäude" },
+    { BuildingDetails, "Gebäude mit Details" },
+    { Ships, "Schiffe" },
+    { ShipDetails, "Schiffe mit Details" },
+    { Units, "Einheiten" },
+    { UnitDetails, "Einheiten mit Details" },
+} };
+
+// An item waits for its first opening with a placeholder child; its
+// report object is kept in the item's data.
+constexpr int kObjectRole = Qt::UserRole;
+constexpr int kUnfilledRole = Qt::UserRole + 1;
+
+QString Display(std::string_view modelBytes)
+{
+    return QString::fromStdString(DisplayText(modelBytes));
+}
+
+QString ValueText(const TReportItem& item, const PropertyInfo& property)
+{
+    switch (property.Kind) {
+    case PropertyKind::Integer:
+        return QString::number(property.GetInt(item));
+    case PropertyKind::String: {
+        // One tree line per value: line breaks of long texts become blanks.
+        QString text = Display(property.GetString(item));
+        text.replace(QLatin1Char('\r'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
+        return text;
+    }
+    case PropertyKind::Object:
+        if (const auto* history = dynamic_cast<const THistoryInteger*>(property.GetObject(item)))
+            return QString::number(history->CurrentValue());
+        return {};
+    }
+    return {};
+}
+
+// The values of `item` with a text: numbers, texts and current values of
+// histories; lists have their own branches.
+void AddDetails(QTreeWidgetItem& parent, const TReportItem& item)
+{
+    for (const PropertyInfo& property : item.Class().Properties) {
+        const QString value = ValueText(item, property);
+        if (property.Kind == PropertyKind::Object && value.isEmpty())
+            continue;
+        parent.addChild(new QTreeWidgetItem(QStringList {
+            QString::fromUtf8(property.Name.data(), static_cast<qsizetype>(property.Name.size()))
+            + QStringLiteral(": ") + value }));
+    }
+}
+
+QTreeWidgetItem* NewBranch(const QString& text, const TReportItem& item, bool hasChildren)
+{
+    auto* branch = new QTreeWidgetItem(QStringList { text });
+    branch->setData(0, kObjectRole, QVariant::fromValue(reinterpret_cast<quintptr>(&item)));
+    if (hasChildren) {
+        branch->setData(0, kUnfilledRole, true);
+        branch->addChild(new QTreeWidgetItem(QStringList { QStringLiteral("...") }));
+    }
+    return branch;
+}
+
+} // namespace
+
+TStructureWindow::TStructureWindow(TSettings& settings, QWidget* parent)
+    : QWidget(parent)
+    , FSettings(settings)
+{
+    setObjectName(QStringLiteral("StructureWindow"));
+    setWindowTitle(QStringLiteral("Struktur"));
+    FTree = new QTreeWidget(this);
+    FTree->setObjectName(QStringLiteral("TreeView1"));
+    FTree->setHeaderHidden(true);
+    FTree->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(FTree);
+    connect(FTree, &QTreeWidget::itemExpanded, this, &TStructureWindow::FillBranch);
+    connect(FTree, &QWidget::customContextMenuRequested, this, &TStructureWindow::ShowPopupMenu);
+}
+
+void TStructureWindow::SetReport(const TReport* report)
+{
+    FReport = report;
+    if (isVisible()) {
+        Rebuild();
+    } else {
+        FTree->clear();
+        FStale = true;
+    }
+}
+
+void TStructureWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (FStale)
+        Rebuild();
+}
+
+void TStructureWindow::Rebuild()
+{
+    FStale = false;
+    FTree->clear();
+    if (FReport == nullptr)
+        return;
+    for (const TRegion* region : *FReport->Regions)
+        AddEntry(nullptr, *region);
+}
+
+void TStructureWindow::AddEntry(QTreeWidgetItem* parent, const TReportItem& item)
+{
+    const int32_t bits = FSettings.TreeWindowSettings.Get();
+    const auto add = [&](QTreeWidgetItem* entry) {
+        if (parent != nullptr)
+            parent->addChild(entry);
+        else
+            FTree->addTopLevelItem(entry);
+    };
+    const auto options = static_cast<unsigned>(FSettings.UnitListDetails.Get());
+    if (const auto* region = dynamic_cast<const TRegion*>(&item)) {
+        if ((bits & Regions) == 0) {
+            // Without region entries their contents stand at the top.
+            for (const TBuilding* building : *region->Buildings)
+                AddEntry(parent, *building);
+            for (const TShip* ship : *region->Ships)
+                AddEntry(parent, *ship);
+            for (const TUnit* unit : *region->Units)
+                AddEntry(parent, *unit);
+            return;
+        }
+        const bool contents = ((bits & RegionDetails) != 0)
+            || ((bits & Buildings) != 0 && region->Buildings->Count() > 0)
+            || ((bits & Ships) != 0 && region->Ships->Count() > 0)
+            || ((bits & Units) != 0 && region->Units->Count() > 0);
+        add(NewBranch(QString::fromStdString(RegionDescription(region)), item, contents));
+        return;
+    }
+    int32_t kind = 0;
+    int32_t details = 0;
+    if (dynamic_cast<const TBuilding*>(&item) != nullptr) {
+        kind = Buildings;
+        details = BuildingDetails;
+    } else if (dynamic_cast<const TShip*>(&item) != nullptr) {
+        kind = Ships;
+        details = ShipDetails;
+    } else if (dynamic_cast<const TUnit*>(&item) != nullptr) {
+        kind = Units;
+        details = UnitDetails;
+    }
+    if ((bits & kind) == 0)
+        return;
+    const auto& named = static_cast<const TNamedItem&>(item);
+    add(NewBranch(
+        QString::fromStdString(named.GetDescription(options)), item, (bits & details) != 0));
+}
+
+void TStructureWindow::FillBranch(QTreeWidgetItem* branch)
+{
+    if (!branch->data(0, kUnfilledRole).toBool())
+        return;
+    branch->setData(0, kUnfilledRole, false);
+    qDeleteAll(branch->takeChildren());
+    const auto& item
+        = *reinterpret_cast<const TReportItem*>(branch->data(0, kObjectRole).value<quintptr>());
+    const int32_t bits = FSettings.TreeWindowSettings.Get();
+    if (const auto* region = dynamic_cast<const TRegion*>(&item)) {
+        if ((bits & RegionDetails) != 0)
+            AddDetails(*branch, item);
+        for (const TBuilding* building : *region->Buildings)
+            AddEntry(branch, *building);
+        for (const TShip* ship : *region->Ships)
+            AddEntry(branch, *ship);
+        for (const TUnit* unit : *region->Units)
+            AddEntry(branch, *unit);
+        return;
+    }
+    AddDetails(*branch, item);
+}
+
+void TStructureWindow::ShowPopupMenu(const QPoint& position)
+{
+    QMenu menu(this);
+    const int32_t bits = FSettings.TreeWindowSettings.Get();
+    for (const auto& [bit, caption] : kKinds) {
+        QAction* entry = menu.addAction(QString::fromUtf8(caption));
+        entry->setCheckable(true);
+        entry->setChecked((bits & bit) != 0);
+        entry->setData(bit);
+    }
+    const QAction* chosen = menu.exec(FTree->viewport()->mapToGlobal(position));
+    if (chosen == nullptr)
+        return;
+    FSettings.TreeWindowSettings.Set(bits ^ chosen->data().toInt());
+    Rebuild();
+}
+
+} // namespace maprune

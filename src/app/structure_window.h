@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace maprune {
+
+class TReport;
+class TReportItem;
+class TSettings;
+
+// "Struktur": the open report as a tree of regions with their buildings,
+// ships and units, each with its values on demand. Which kinds of entries
+// it shows is the bit set TreeWindowSettings (1 regions, 2 region details,
+// 4 buildings, 8 building details, 16 ships, 32 ship details, 64 units,
+// 128 unit details), chosen in the tree's popup menu. Branches are filled
+// when first opened, so that a large database costs nothing until looked
+// at. The tree holds pointers into the report: the main window calls
+// SetReport before the report or its regions are freed.
+class TStructureWindow : public QWidget {
+    Q_OBJECT
+public:
+    TStructureWindow(TSettings& settings, QWidget* parent = nullptr);
+
+    // Shows `report` (null: nothing); also to refresh after a change. A
+    // hidden window only forgets the old tree and builds the new one when
+    // it is shown.
+    void SetReport(const TReport* report);
+    QTreeWidget* Tree() const { return FTree; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Rebuild();
+    void ShowPopupMenu(const QPoint& position);
+    // Fills a branch whose children were left for its first opening.
+    void FillBranch(QTreeWidgetItem* branch);
+    // Adds the entries of `item` (a region, building, ship or unit) that
+    // the settings ask for below `parent` (null: at the top).
+    void AddEntry(QTreeWidgetItem* parent, const TReportItem& item);
+
+    TSettings& FSettings;
+    QTreeWidget* FTree = nullptr;
+    const TReport* FReport = nullptr;
+    bool FStale = false;
+};
+
+} // namespace maprune
