@@ -158,12 +158,7 @@ void TStructureWindow::AddEntry(QTreeWidgetItem* parent, const TReportItem& item
     if (const auto* region = dynamic_cast<const TRegion*>(&item)) {
         if ((bits & Regions) == 0) {
             // Without region entries their contents stand at the top.
-            for (const TBuilding* building : *region->Buildings)
-                AddEntry(parent, *building);
-            for (const TShip* ship : *region->Ships)
-                AddEntry(parent, *ship);
-            for (const TUnit* unit : *region->Units)
-                AddEntry(parent, *unit);
+            AddContents(parent, *region);
             return;
         }
         const bool contents = ((bits & RegionDetails) != 0)
@@ -192,6 +187,16 @@ void TStructureWindow::AddEntry(QTreeWidgetItem* parent, const TReportItem& item
         QString::fromStdString(named.GetDescription(options)), item, (bits & details) != 0));
 }
 
+void TStructureWindow::AddContents(QTreeWidgetItem* parent, const TRegion& region)
+{
+    for (const TBuilding* building : *region.Buildings)
+        AddEntry(parent, *building);
+    for (const TShip* ship : *region.Ships)
+        AddEntry(parent, *ship);
+    for (const TUnit* unit : *region.Units)
+        AddEntry(parent, *unit);
+}
+
 void TStructureWindow::FillBranch(QTreeWidgetItem* branch)
 {
     if (!branch->data(0, kUnfilledRole).toBool())
@@ -204,12 +209,7 @@ void TStructureWindow::FillBranch(QTreeWidgetItem* branch)
     if (const auto* region = dynamic_cast<const TRegion*>(&item)) {
         if ((bits & RegionDetails) != 0)
             AddDetails(*branch, item);
-        for (const TBuilding* building : *region->Buildings)
-            AddEntry(branch, *building);
-        for (const TShip* ship : *region->Ships)
-            AddEntry(branch, *ship);
-        for (const TUnit* unit : *region->Units)
-            AddEntry(branch, *unit);
+        AddContents(branch, *region);
         return;
     }
     AddDetails(*branch, item);

@@ -8,6 +8,7 @@ class QTreeWidgetItem;
 
 namespace maprune {
 
+class TRegion;
 class TReport;
 class TReportItem;
 class TSettings;
@@ -42,6 +43,8 @@ private:
     // Adds the entries of `item` (a region, building, ship or unit) that
     // the settings ask for below `parent` (null: at the top).
     void AddEntry(QTreeWidgetItem* parent, const TReportItem& item);
+    // The buildings, ships and units of `region`, as far as shown.
+    void AddContents(QTreeWidgetItem* parent, const TRegion& region);
 
     TSettings& FSettings;
     QTreeWidget* FTree = nullptr;

@@ -313,6 +313,15 @@ private slots:
         QVERIFY(details.contains(
             QStringLiteral("Name: ") + QString::fromStdString(DisplayText(unit.Name))));
 
+        // Without region entries the units stand at the top.
+        h.settings->TreeWindowSettings.Set(64);
+        w.StructureWindow().SetReport(w.Report());
+        size_t units = 0;
+        for (const TRegion* r : *w.Report()->Regions)
+            units += r->Units->Count();
+        QCOMPARE(tree.topLevelItemCount(), static_cast<int>(units));
+        h.settings->TreeWindowSettings.Set(64 + 128 + 1);
+
         // Adding a report frees regions: the tree is built anew, not left
         // pointing into them.
         w.AddFiles({ SampleFile("sample-turn2.cr") });
