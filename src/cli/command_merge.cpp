@@ -11,6 +11,7 @@
 #include "cli/commands.h"
 #include "cli/terminal_dialogs.h"
 #include "core/error.h"
+#include "core/path_text.h"
 #include "core/progress.h"
 #include "model/report.h"
 #include "report/add_reports.h"
@@ -36,7 +37,7 @@ struct MergeOptions {
 
 std::string LowerExtension(const std::filesystem::path& file)
 {
-    std::string extension = file.extension().string();
+    std::string extension = PathText(file.extension());
     std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
         return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     });

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "core/error.h"
+#include "core/path_text.h"
 
 namespace maprune {
 
@@ -11,19 +12,19 @@ std::string ReadFileBytes(const std::filesystem::path& path, std::uintmax_t maxB
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw Error("cannot open " + path.string());
+        throw Error("cannot open " + PathText(path));
     // The size is taken from the open stream, not from the directory entry,
     // so that a file replaced in between cannot slip past the limit.
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     if (size < 0)
-        throw Error("cannot read " + path.string());
+        throw Error("cannot read " + PathText(path));
     if (static_cast<std::uintmax_t>(size) > maxBytes)
-        throw Error(path.string() + " is larger than " + std::to_string(maxBytes) + " bytes");
+        throw Error(PathText(path) + " is larger than " + std::to_string(maxBytes) + " bytes");
     in.seekg(0, std::ios::beg);
     std::string bytes(static_cast<size_t>(size), '\0');
     if (!in.read(bytes.data(), size) || in.gcount() != size)
-        throw Error("cannot read " + path.string());
+        throw Error("cannot read " + PathText(path));
     return bytes;
 }
 

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "core/error.h"
+#include "core/path_text.h"
 
 namespace maprune {
 
@@ -47,7 +48,7 @@ void ReplaceFileAtomically(const std::filesystem::path& path,
     std::filesystem::rename(temporary, path, ec);
     if (ec) {
         RemoveQuietly(temporary);
-        throw Error("cannot replace " + path.string() + ": " + ec.message());
+        throw Error("cannot replace " + PathText(path) + ": " + ec.message());
     }
 }
 
@@ -56,11 +57,11 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
     ReplaceFileAtomically(path, [bytes](const std::filesystem::path& temporary) {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out)
-            throw Error("cannot create " + temporary.string());
+            throw Error("cannot create " + PathText(temporary));
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.close();
         if (!out)
-            throw Error("cannot write " + temporary.string());
+            throw Error("cannot write " + PathText(temporary));
     });
 }
 

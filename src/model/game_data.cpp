@@ -6,6 +6,7 @@
 #include "core/dialogs.h"
 #include "core/error.h"
 #include "core/model_text.h"
+#include "core/path_text.h"
 #include "core/program_path.h"
 #include "core/read_file.h"
 #include "model/game_data_file.h"
@@ -61,7 +62,7 @@ void GameData::EnsureLoaded()
         try {
             records = ParseGameDataFile(bytes);
         } catch (const Error& e) {
-            throw Error(file_.string() + ": " + e.what());
+            throw Error(PathText(file_) + ": " + e.what());
         }
     } catch (const Error& e) {
         loadError_ = e.what();

@@ -7,6 +7,7 @@
 
 #include "core/dialogs.h"
 #include "core/error.h"
+#include "core/path_text.h"
 #include "core/read_file.h"
 #include "core/text_encoding.h"
 #include "model/lines.h"

@@ -5,6 +5,7 @@
 
 #include "core/dialogs.h"
 #include "core/error.h"
+#include "core/path_text.h"
 #include "core/progress.h"
 #include "core/read_file.h"
 #include "core/text_encoding.h"
@@ -95,7 +96,7 @@ std::unique_ptr<TReport> ReadCRFile(const std::filesystem::path& file, Dialogs& 
         bytes = ReadFileBytes(file, kMaxCRFileBytes);
     } catch (const maprune::Error& e) {
         dialogs.ShowMessage(MessageKind::Error,
-                            "Die Datei " + DisplayText(file.string())
+                            "Die Datei " + DisplayText(PathText(file))
                                 + " konnte nicht gelesen werden (" + DisplayText(e.what()) + ").",
                             ButtonOk);
         throw Abort();

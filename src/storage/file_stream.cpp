@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <system_error>
 
+#include "core/path_text.h"
+
 namespace maprune {
 
 namespace {
@@ -19,12 +21,6 @@ std::string FileMessage(const char* what, const std::filesystem::path& path)
 }
 
 } // namespace
-
-std::string PathText(const std::filesystem::path& path)
-{
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 TFileStream::TFileStream(const std::filesystem::path& path, Mode mode) : FPath(path), FMode(mode)
 {

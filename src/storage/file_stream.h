@@ -38,7 +38,4 @@ private:
     std::filebuf FFile;
 };
 
-// The path as UTF-8 text for messages.
-std::string PathText(const std::filesystem::path& path);
-
 } // namespace maprune

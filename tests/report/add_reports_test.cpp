@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "core/path_text.h"
 #include "core/progress.h"
 #include "core/scripted_dialogs.h"
 #include "report/add_reports.h"
