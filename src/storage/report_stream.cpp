@@ -19,6 +19,12 @@ namespace {
 // transfers, small enough for a smooth progress bar.
 constexpr size_t kPiece = 1 << 20;
 
+// The most memory taken on the word of a file's length field. Compressed
+// files may announce up to 1032 times their size; a small damaged file must
+// not commit gigabytes before its end shows that it lied. Longer reports
+// grow as their bytes arrive.
+constexpr size_t kMaxReservedBytes = size_t { 256 } << 20;
+
 // The class name of the first record; empty when the data ends before it.
 std::string ReadClassName(TStream& in)
 {
@@ -58,7 +64,7 @@ std::unique_ptr<TReport> ReadReport(TStream& in, Progress& progress, uint64_t co
     }
     // Only a length that the source can deliver is trusted with the memory.
     if (contentLimit != kUnknownContentSize)
-        record.reserve(4 + total);
+        record.reserve(4 + std::min(total, kMaxReservedBytes));
     ProgressMeter meter(progress, 2 * static_cast<uint64_t>(total));
     while (record.size() - 4 < total) {
         const size_t piece = std::min(kPiece, total - (record.size() - 4));
