@@ -18,6 +18,7 @@ public:
     // A report other than the shown one is shown from its stored scroll
     // positions; the shown one was changed in place or switched layers.
     void Rebuild(TReport* report) override;
+    bool SwitchLayer(int32_t z) override { return TMapView::SwitchLayer(z); }
     void RedrawRegion(TRegion& region) override { TMapView::RedrawRegion(region); }
     QPoint ScrollPositions() const override { return TMapView::ScrollPositions(); }
     void SetScrollPositions(QPoint positions) override { TMapView::SetScrollPositions(positions); }

@@ -232,8 +232,9 @@ void TMainWindow::SwitchLayer(int z)
     if (!report_ || z == report_->ActiveLayer)
         return;
     ClearCurrentRegion();
-    if (::maprune::SwitchLayer(*report_, z))
-        RebuildView();
+    // The view switches the report's layer and rebuilds itself for it.
+    if (mapView_->SwitchLayer(z))
+        FillLayerList();
 }
 
 void TMainWindow::SetMapView(MapViewSlot* view)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 #include <QPoint>
@@ -25,10 +26,14 @@ public:
     // The widget shown in Panel2 (objectName "Image1").
     virtual QWidget* Widget() = 0;
 
-    // The report (null: none is open) was loaded, replaced or merged into,
-    // or its active layer was switched: recompute extent, overview, scroll
-    // bars and colours, and redraw. The pointer is valid until the next call.
+    // The report (null: none is open) was loaded, replaced or changed in
+    // place: recompute extent, overview, scroll bars and colours, and
+    // redraw. The pointer is valid until the next call.
     virtual void Rebuild(TReport* report) = 0;
+
+    // Makes layer `z` of the shown report the active one, with the view
+    // rebuilt for it; false when there is no such layer or it is active.
+    virtual bool SwitchLayer(int32_t z) = 0;
 
     // Draws one region anew, e.g. when it became or stopped being the
     // current region (TMainWindow::CurrentRegion).
@@ -59,7 +64,8 @@ public:
     explicit TMapPlaceholder(QWidget* parent = nullptr);
 
     QWidget* Widget() override { return this; }
-    void Rebuild(TReport*) override { }
+    void Rebuild(TReport* report) override { report_ = report; }
+    bool SwitchLayer(int32_t z) override;
     void RedrawRegion(TRegion&) override { }
     QPoint ScrollPositions() const override { return positions_; }
     void SetScrollPositions(QPoint positions) override { positions_ = positions; }
@@ -71,6 +77,7 @@ public:
     }
 
 private:
+    TReport* report_ = nullptr;
     QPoint positions_;
     TRegion* current_ = nullptr;
     std::function<void(TRegion*)> changed_;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <set>
 
+#include <QComboBox>
 #include <QDockWidget>
 #include <QLabel>
 #include <QListWidget>
@@ -94,6 +95,14 @@ private slots:
         // The geographic map has no caption.
         QCOMPARE(map.Caption(), QString());
         QVERIFY(w.Menu().Map.Geographic->isChecked());
+
+        // The layer list switches the map to the other layer.
+        auto* layers = w.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+        layers->setCurrentIndex(1);
+        emit layers->activated(1);
+        QCOMPARE(map.ActiveLayer(), layers->itemData(1).toInt());
+        QCOMPARE(w.Report()->ActiveLayer, map.ActiveLayer());
+        QVERIFY(map.LastDrawnCount() > 0);
     }
 
     void scrollPositionsAreKeptInTheDatabase()

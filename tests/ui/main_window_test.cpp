@@ -16,6 +16,7 @@
 #include "core/error.h"
 #include "core/text_encoding.h"
 #include "main_window_harness.h"
+#include "map/map_navigation.h"
 #include "model/region.h"
 #include "model/report.h"
 #include "model/unit.h"
@@ -47,6 +48,11 @@ public:
     {
         ++rebuilds;
         shown = report;
+    }
+    bool SwitchLayer(int32_t z) override
+    {
+        ++rebuilds;
+        return shown != nullptr && maprune::SwitchLayer(*shown, z);
     }
     void RedrawRegion(TRegion& region) override { redrawn.push_back(&region); }
     QPoint ScrollPositions() const override { return positions; }

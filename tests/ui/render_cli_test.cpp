@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 
-#include <QProcess>
 #include <QTemporaryDir>
 
+#include "cli_process.h"
 #include "core/dialogs.h"
 #include "core/program_path.h"
 #include "core/progress.h"
@@ -29,21 +29,9 @@ class RenderCliTest : public QObject {
 
     QTemporaryDir folder;
 
-    struct Result {
-        int exitCode;
-        QString out;
-        QString err;
-    };
-
-    Result Cli(const QStringList& arguments)
+    static CliResult Cli(const QStringList& arguments)
     {
-        QProcess process;
-        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/maprune-cli"),
-            QStringList { QStringLiteral("render") } + arguments);
-        if (!process.waitForFinished(60000))
-            qFatal("maprune-cli did not finish");
-        return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError()) };
+        return RunCli(QStringLiteral("render"), arguments);
     }
 
     std::unique_ptr<TReport> ReadSample()
@@ -72,7 +60,7 @@ private slots:
     void theSampleLayerAsOnePictureOfTheMap()
     {
         const QString out = folder.filePath("karte.png");
-        const Result result = Cli({ kSample, out });
+        const CliResult result = Cli({ kSample, out });
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.out, out + QStringLiteral(": 992 × 736 Pixel, Ebene 0\n"));
         const QImage written(out);
@@ -90,11 +78,7 @@ private slots:
     void aDatabaseRendersLikeItsReport()
     {
         const QString database = folder.filePath("sample.kdf");
-        QProcess convert;
-        convert.start(QCoreApplication::applicationDirPath() + QStringLiteral("/maprune-cli"),
-            { QStringLiteral("convert"), kSample, database });
-        QVERIFY(convert.waitForFinished(60000));
-        QCOMPARE(convert.exitCode(), 0);
+        QCOMPARE(RunCli(QStringLiteral("convert"), { kSample, database }).exitCode, 0);
         const QString fromReport = folder.filePath("cr.png");
         const QString fromDatabase = folder.filePath("kdf.png");
         QCOMPARE(Cli({ kSample, fromReport, "--mode", "pol" }).exitCode, 0);
@@ -105,7 +89,7 @@ private slots:
     void aStatisticMapOfAnotherLayer()
     {
         const QString out = folder.filePath("bauern.png");
-        const Result result
+        const CliResult result
             = Cli({ kSample, out, "--layer", "1", "--mode", "stat:bauern", "--no-fog" });
         QCOMPARE(result.exitCode, 0);
         std::unique_ptr<TReport> report = ReadSample();
@@ -133,7 +117,7 @@ private slots:
             "VERSION 36\n\"Kelvaran\";Spiel\n36;Basis\n200;Runde\n"
             "REGION -100000000 0\n\"Ebene\";Terrain\nREGION 100000000 0\n\"Ebene\";Terrain\n");
         const QString out = folder.filePath("weit.png");
-        const Result result = Cli({ report, out });
+        const CliResult result = Cli({ report, out });
         QCOMPARE(result.exitCode, 1);
         QVERIFY2(result.err.contains(
                      QStringLiteral("Die Karte der Ebene 0 wäre 12800000064 × 64 Pixel groß")),
@@ -144,7 +128,7 @@ private slots:
     void wrongChoicesAreRefused()
     {
         const QString out = folder.filePath("nichts.png");
-        Result result = Cli({ kSample, out, "--layer", "7" });
+        CliResult result = Cli({ kSample, out, "--layer", "7" });
         QCOMPARE(result.exitCode, 1);
         QVERIFY(result.err.contains(QStringLiteral("Der Report hat keine Ebene 7.")));
         result = Cli({ kSample, out, "--mode", "stat:Gold" });

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 
-#include <QProcess>
 #include <QTemporaryDir>
 
+#include "cli_process.h"
 #include "config/settings.h"
 #include "config/ui/qsettings_store.h"
 
@@ -16,21 +16,9 @@ class SettingsCliTest : public QObject {
 
     QTemporaryDir config;
 
-    struct Result {
-        int exitCode;
-        QString out;
-        QString err;
-    };
-
-    Result Cli(const QStringList& arguments)
+    static CliResult Cli(const QStringList& arguments)
     {
-        QProcess process;
-        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/maprune-cli"),
-            QStringList { QStringLiteral("settings") } + arguments);
-        if (!process.waitForFinished(30000))
-            qFatal("maprune-cli did not finish");
-        return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError()) };
+        return RunCli(QStringLiteral("settings"), arguments);
     }
 
 private slots:
@@ -69,7 +57,7 @@ private slots:
     void listShowsNameTypeDefaultAndValue()
     {
         QCOMPARE(Cli({ "set", "KCHECK_WARNINGLEVEL", "9" }).exitCode, 0);
-        const Result list = Cli({ "list" });
+        const CliResult list = Cli({ "list" });
         QCOMPARE(list.exitCode, 0);
         const QStringList lines = list.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 42);
@@ -102,7 +90,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, reason);
         const QString before = Cli({ "list" }).out;
-        const Result result = Cli(arguments);
+        const CliResult result = Cli(arguments);
         QCOMPARE(result.exitCode, 1);
         QVERIFY2(result.err.contains(reason), qPrintable(result.err));
         QCOMPARE(Cli({ "list" }).out, before);
@@ -114,7 +102,7 @@ private slots:
             QSettingsStore store;
             QVERIFY(store.Write(kSettingsKey, "OverviewZoom", StoredValue::String("groß")));
         }
-        const Result get = Cli({ "get", "OverviewZoom" });
+        const CliResult get = Cli({ "get", "OverviewZoom" });
         QCOMPARE(get.exitCode, 1);
         QVERIFY(get.err.contains(QStringLiteral("falschen Typ")));
         QCOMPARE(Cli({ "get", "TextStyle" }).exitCode, 0);
