@@ -17,6 +17,7 @@
 #include "map/hex_geometry.h"
 #include "map/map_colouring.h"
 #include "map/map_extent.h"
+#include "map/map_state.h"
 #include "model/fast_region_list.h"
 #include "model/game_data.h"
 #include "model/report.h"
@@ -169,9 +170,10 @@ BENCHMARK(BM_BuildBSPTree)->Unit(benchmark::kMillisecond);
 void BM_SetIndexed(benchmark::State& state)
 {
     TReport& report = *TheWorld().Report;
+    TMapState map(report);
     for (auto _ : state) {
         report.SetIndexed(true);
-        benchmark::DoNotOptimize(report.BSPTree());
+        benchmark::DoNotOptimize(map.BSPTree());
         state.PauseTiming();
         report.SetIndexed(false);
         state.ResumeTiming();
@@ -233,9 +235,10 @@ void BM_ComputeStatisticColours(benchmark::State& state)
 {
     TReport& report = *TheWorld().Report;
     const auto kind = static_cast<StatisticKind>(state.range(0));
+    TMapState map(report);
     MapColouring colouring;
     for (auto _ : state)
-        colouring.SetStatistic(report, kind);
+        colouring.SetStatistic(map, kind);
     state.SetLabel(std::string(Statistic(kind).Name));
     state.counters["regions"] = static_cast<double>(report.Regions->Count());
     state.counters["regions/s"] = benchmark::Counter(
@@ -259,13 +262,14 @@ void BM_ComputePoliticColours(benchmark::State& state)
             alliance.Members.push_back({ "Partei", 1 + a * 6 + m });
         alliances.push_back(alliance);
     }
+    TMapState map(report);
     MapColouring colouring;
     colouring.ReportLoaded(report);
     size_t shares = 0;
     for (auto _ : state)
-        colouring.ComputePoliticColours(report, alliances, byAlliance, PersonsMode::Persons, 2);
+        colouring.ComputePoliticColours(map, alliances, byAlliance, PersonsMode::Persons, 2);
     for (const TRegion* region : *report.Regions)
-        shares += region->PoliticShares.Shares().size();
+        shares += map.Colours(*region).PoliticShares.Shares().size();
     state.SetLabel(byAlliance ? "nach Bündnissen" : "nach Parteien");
     state.counters["regions"] = static_cast<double>(report.Regions->Count());
     state.counters["shares"] = static_cast<double>(shares);

@@ -22,6 +22,7 @@
 #include "core/progress.h"
 #include "map/map_colouring.h"
 #include "map/map_navigation.h"
+#include "map/map_state.h"
 #include "map/ui/render/map_canvas.h"
 #include "map/ui/render/map_pictures.h"
 #include "map/ui/render/tile_renderer.h"
@@ -95,9 +96,10 @@ int main(int argc, char** argv)
     MapViewState view;
     view.ViewWidth = kViewWidth;
     view.ViewHeight = kViewHeight;
-    RebuildView(*report, view);
+    TMapState state(*report);
+    RebuildView(state, view);
     ScrollBy(view, view.Horizontal.Maximum / 2, view.Vertical.Maximum / 2);
-    report->BSPTree(); // built on first use, outside the measured frames
+    state.BSPTree(); // built on first use, outside the measured frames
 
     size_t layerRegions = 0;
     for (const TRegion* region : *report->Regions)
@@ -118,7 +120,7 @@ int main(int argc, char** argv)
         reference.Best, reference.Median, reference.Cpu);
 
     auto full = [&](const char* what) {
-        const Timing timing = Measure([&] { canvas.Redraw(report.get(), view, 0, 0, nullptr); });
+        const Timing timing = Measure([&] { canvas.Redraw(&state, view, 0, 0, nullptr); });
         Print(what, timing, reference.Cpu, canvas.LastDrawnCount());
     };
     // Alternate directions so that the view stays in the middle.
@@ -126,7 +128,7 @@ int main(int argc, char** argv)
         int direction = 1;
         const Timing timing = Measure([&] {
             const ScrollResult moved = ScrollBy(view, direction * dx, direction * dy);
-            canvas.Redraw(report.get(), view, moved.ShiftX, moved.ShiftY, nullptr);
+            canvas.Redraw(&state, view, moved.ShiftX, moved.ShiftY, nullptr);
             direction = -direction;
         });
         Print(what, timing, reference.Cpu, canvas.LastDrawnCount());
@@ -150,7 +152,7 @@ int main(int argc, char** argv)
 
     MapColouring colouring;
     colouring.ReportLoaded(*report);
-    colouring.SetStatistic(*report, StatisticKind::Peasants);
+    colouring.SetStatistic(state, StatisticKind::Peasants);
     TileOptions statistic;
     statistic.Mode = MapMode::Statistic;
     tiles.SetOptions(statistic);

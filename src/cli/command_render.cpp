@@ -18,6 +18,7 @@
 #include "core/error.h"
 #include "map/map_colouring.h"
 #include "map/map_navigation.h"
+#include "map/map_state.h"
 #include "map/statistics.h"
 #include "map/ui/render/layer_picture.h"
 #include "map/ui/render/map_pictures.h"
@@ -77,18 +78,18 @@ std::unique_ptr<QGuiApplication> GuiApplication()
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-void ColourMap(TReport& report, MapColouring& colouring, const std::string& mode)
+void ColourMap(TMapState& state, MapColouring& colouring, const std::string& mode)
 {
-    colouring.ReportLoaded(report);
+    colouring.ReportLoaded(state.Report());
     if (mode == "geo")
         return;
     if (mode == "pol") {
         colouring.ComputePoliticColours(
-            report, AllianceList {}, false, PersonsMode::Persons, colouring.ShownTurn());
+            state, AllianceList {}, false, PersonsMode::Persons, colouring.ShownTurn());
         return;
     }
     if (mode.rfind("stat:", 0) == 0) {
-        colouring.SetStatistic(report, StatisticByName(mode.substr(5)));
+        colouring.SetStatistic(state, StatisticByName(mode.substr(5)));
         return;
     }
     Fail("Unbekannte Darstellung \"" + mode + "\": geo, stat:NAME oder pol.");
@@ -105,8 +106,9 @@ void RunRender(const RenderOptions& options)
             Fail("Der Report hat keine Ebene " + std::to_string(*options.Layer) + ".");
         SwitchLayer(*report, *options.Layer);
     }
+    TMapState state(*report);
     MapColouring colouring;
-    ColourMap(*report, colouring, options.Mode);
+    ColourMap(state, colouring, options.Mode);
 
     const TMapPictures pictures(
         options.YAxis ? MapLayout::YAxisNorthSouth : MapLayout::XAxisWestEast,
@@ -120,7 +122,7 @@ void RunRender(const RenderOptions& options)
 
     QImage picture;
     try {
-        picture = RenderLayerPicture(*report, tiles);
+        picture = RenderLayerPicture(state, tiles);
     } catch (const Error& e) {
         Fail(e.what());
     }

@@ -7,6 +7,7 @@
 
 #include "map/colour_scale.h"
 #include "map/game_date.h"
+#include "map/map_state.h"
 #include "map/rounding.h"
 #include "model/report.h"
 
@@ -56,28 +57,32 @@ void MapColouring::ReportLoaded(const TReport& report)
     FShownTurn = report.Turn;
 }
 
-void MapColouring::SetStatistic(TReport& report, StatisticKind kind)
+void MapColouring::SetStatistic(TMapState& state, StatisticKind kind)
 {
     FStatistic = kind;
     FMode = MapMode::Statistic;
     FShownLegend.clear();
-    ComputeStatisticColours(report);
+    ComputeStatisticColours(state);
 }
 
-void MapColouring::ComputeStatisticColours(TReport& report)
+void MapColouring::ComputeStatisticColours(TMapState& state)
 {
+    TReport& report = state.Report();
     const StatisticEntry& statistic = CurrentStatistic();
     FFilter = PersonFilter(report, statistic.Filter, statistic.ArmedOnly);
 
-    std::vector<std::pair<TRegion*, int32_t>> values;
+    // Pairs of the region's index and its value.
+    std::vector<std::pair<size_t, int32_t>> values;
     int32_t min = std::numeric_limits<int32_t>::max();
     int32_t max = std::numeric_limits<int32_t>::min();
     bool found = false;
-    for (TRegion* region : *report.Regions) {
+    const TRegionList& regions = *report.Regions;
+    for (size_t i = 0; i < regions.Count(); ++i) {
+        const TRegion* region = regions[i];
         if (region == nullptr || region->CZ != report.ActiveLayer)
             continue;
         const int32_t value = statistic.Getter(*region, FFilter);
-        values.emplace_back(region, value);
+        values.emplace_back(i, value);
         if (value == NoValue)
             continue;
         min = std::min(min, value);
@@ -94,24 +99,27 @@ void MapColouring::ComputeStatisticColours(TReport& report)
             FShownLegend.push_back({ std::to_string(RoundHalfEven(v)), ScaleColour(high, v, low) });
         }
     }
-    for (auto& [region, value] : values)
-        region->MapColor
+    for (const auto& [index, value] : values)
+        state.ColoursAt(index).MapColor
             = found && value != NoValue ? ScaleColour(max, value, min) : kNoValueColour;
 }
 
-void MapColouring::ComputePoliticColours(TReport& report, const AllianceList& alliances,
+void MapColouring::ComputePoliticColours(TMapState& state, const AllianceList& alliances,
     bool byAlliance, PersonsMode persons, int32_t turn)
 {
+    TReport& report = state.Report();
     FByAlliance = byAlliance;
     FPersons = persons;
     FShownTurn = turn;
     FLegend.Update(report, alliances, byAlliance);
 
     const auto line = static_cast<TPoliticInfo::DataLine>(persons);
-    for (TRegion* region : *report.Regions) {
+    const TRegionList& regions = *report.Regions;
+    for (size_t i = 0; i < regions.Count(); ++i) {
+        const TRegion* region = regions[i];
         if (region == nullptr || region->CZ != report.ActiveLayer)
             continue;
-        TXSolidBitmap& shares = region->PoliticShares;
+        TXSolidBitmap& shares = state.ColoursAt(i).PoliticShares;
         shares.Clear();
         const int32_t best = ShownSummaryTurn(*region, turn);
         for (const TPoliticInfo* info : *region->Politic) {
@@ -134,19 +142,19 @@ void MapColouring::ComputePoliticColours(TReport& report, const AllianceList& al
     FShownLegend = FLegend.Entries();
 }
 
-void MapColouring::SetShownTurn(TReport& report, const AllianceList& alliances, int32_t turn)
+void MapColouring::SetShownTurn(TMapState& state, const AllianceList& alliances, int32_t turn)
 {
     FShownTurn = turn;
     if (FMode == MapMode::Political)
-        ComputePoliticColours(report, alliances, FByAlliance, FPersons, turn);
+        ComputePoliticColours(state, alliances, FByAlliance, FPersons, turn);
 }
 
-void MapColouring::Recolour(TReport& report, const AllianceList& alliances)
+void MapColouring::Recolour(TMapState& state, const AllianceList& alliances)
 {
     if (FMode == MapMode::Statistic)
-        ComputeStatisticColours(report);
+        ComputeStatisticColours(state);
     else if (FMode == MapMode::Political)
-        ComputePoliticColours(report, alliances, FByAlliance, FPersons, FShownTurn);
+        ComputePoliticColours(state, alliances, FByAlliance, FPersons, FShownTurn);
 }
 
 std::string MapColouring::Caption() const
@@ -165,10 +173,10 @@ std::string MapColouring::Caption() const
     return {};
 }
 
-std::string MapColouring::HintSuffix(const TRegion& region) const
+std::string MapColouring::HintSuffix(const TMapState& state, const TRegion& region) const
 {
     if (FMode == MapMode::Political)
-        return " - " + region.PoliticShares.NamesText();
+        return " - " + state.Colours(region).PoliticShares.NamesText();
     if (FMode == MapMode::Statistic) {
         const int32_t value = CurrentStatistic().Getter(region, FFilter);
         if (value != NoValue)

@@ -11,6 +11,7 @@
 
 namespace maprune {
 
+class TMapState;
 class TRegion;
 class TReport;
 
@@ -22,9 +23,9 @@ enum class PersonsMode : uint8_t { Manual = 0, Armed = 1, Persons = 2, Guards = 
 
 // The colouring state of the main map: the mode, the chosen statistic, the
 // political grouping, persons mode and turn, and the legend. The passes
-// write MapColor (statistic) or PoliticShares (political) of every region
-// of the report's active layer; the caller redraws the map and refills the
-// legend window from Legend() afterwards.
+// write the MapColor (statistic) or PoliticShares (political) of every
+// region of the report's active layer into the map state; the caller redraws the map and refills
+// the legend window from Legend() afterwards.
 class MapColouring {
 public:
     MapMode Mode() const { return FMode; }
@@ -38,29 +39,29 @@ public:
     void AlliancesChanged() { FLegend.DropLegend(); }
 
     // Switches to the statistic and colours the active layer by it.
-    void SetStatistic(TReport& report, StatisticKind kind);
+    void SetStatistic(TMapState& state, StatisticKind kind);
     const StatisticEntry& CurrentStatistic() const { return Statistic(FStatistic); }
 
     // Each region of the active layer gets the colour of its value on the
     // scale from the smallest to the largest value of the layer, or 0x404040
     // without a value; the legend shows 21 steps of the scale (none when no
     // region has a value).
-    void ComputeStatisticColours(TReport& report);
+    void ComputeStatisticColours(TMapState& state);
 
     // Stores the three values, switches to political mode and fills each
     // region's shares from its summaries of the newest turn not after
     // `turn` (summaries of the own party only from `turn` itself).
-    void ComputePoliticColours(TReport& report, const AllianceList& alliances, bool byAlliance,
+    void ComputePoliticColours(TMapState& state, const AllianceList& alliances, bool byAlliance,
         PersonsMode persons, int32_t turn);
     bool ByAlliance() const { return FByAlliance; }
     PersonsMode Persons() const { return FPersons; }
     int32_t ShownTurn() const { return FShownTurn; }
 
     // The turn of the legend window's spin edit; recolours in political mode.
-    void SetShownTurn(TReport& report, const AllianceList& alliances, int32_t turn);
+    void SetShownTurn(TMapState& state, const AllianceList& alliances, int32_t turn);
 
     // Runs the pass of the present mode again (nothing in geographic mode).
-    void Recolour(TReport& report, const AllianceList& alliances);
+    void Recolour(TMapState& state, const AllianceList& alliances);
 
     // The lines of the legend window.
     const std::vector<LegendEntry>& Legend() const { return FShownLegend; }
@@ -72,8 +73,8 @@ public:
 
     // What the hover hint of `region` ends with: in statistic mode " - ",
     // the value, a blank and the statistic's name (nothing without a value);
-    // in political mode " - " and the names of the region's shares.
-    std::string HintSuffix(const TRegion& region) const;
+    // in political mode " - " and the names of the region's shares in `state`.
+    std::string HintSuffix(const TMapState& state, const TRegion& region) const;
 
 private:
     MapMode FMode = MapMode::Geographic;

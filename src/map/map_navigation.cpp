@@ -3,17 +3,15 @@
 
 #include <algorithm>
 
+#include "map/map_state.h"
 #include "model/report.h"
 
 namespace maprune {
 
-void RebuildView(TReport& report, MapViewState& view)
+void RebuildView(TMapState& state, MapViewState& view)
 {
-    if (report.TileLayout != view.Layout) {
-        report.SetIndexed(false);
-        report.TileLayout = view.Layout;
-    }
-    view.Extent = ComputeMapExtent(report, view.Layout);
+    state.SetTileLayout(view.Layout);
+    view.Extent = ComputeMapExtent(state.Report(), view.Layout);
     SetupScrollBars(view);
 }
 
@@ -46,12 +44,12 @@ bool SwitchLayer(TReport& report, int32_t z)
     return true;
 }
 
-CentreResult CentreOn(TReport& report, MapViewState& view, const TRegion& region)
+CentreResult CentreOn(TMapState& state, MapViewState& view, const TRegion& region)
 {
     CentreResult result;
-    result.LayerSwitched = SwitchLayer(report, region.CZ);
+    result.LayerSwitched = SwitchLayer(state.Report(), region.CZ);
     if (result.LayerSwitched)
-        RebuildView(report, view);
+        RebuildView(state, view);
     const MapPoint position = RegionToScreen(view, region);
     result.Scroll = ScrollBy(
         view, position.X - (view.ViewWidth / 2 - 32), position.Y - (view.ViewHeight / 2 - 24));

@@ -8,14 +8,15 @@
 
 namespace maprune {
 
+class TMapState;
 class TRegion;
 class TReport;
 
 // Brings the view up to date with the report after a load or a layer
 // switch: places the drawing index's tiles by the view's layout (dropping
-// the index when the report had another), computes the extent of the active
+// the index when the state had another), computes the extent of the active
 // layer and sets up both scroll bars.
-void RebuildView(TReport& report, MapViewState& view);
+void RebuildView(TMapState& state, MapViewState& view);
 
 // The region under screen pixel `screen`: the first region in list order
 // on the active layer whose hexagon holds the pixel (a pixel in the corner of
@@ -40,8 +41,8 @@ struct CentreResult {
 // Makes the region's layer active (rebuilding the view when it switches) and
 // scrolls so that the region's tile sits in the middle of the view, its
 // corner at (view width div 2 - 32, view height div 2 - 24). `region` must
-// belong to `report`. The caller then makes it the current region.
-CentreResult CentreOn(TReport& report, MapViewState& view, const TRegion& region);
+// belong to the state's report. The caller then makes it the current region.
+CentreResult CentreOn(TMapState& state, MapViewState& view, const TRegion& region);
 
 // The entry of layer z in the layer list: "Ebene z".
 std::string LayerName(int32_t z);

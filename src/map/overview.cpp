@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "map/geographic.h"
+#include "map/map_state.h"
 #include "model/game_data.h"
 #include "model/report.h"
 
@@ -49,8 +50,9 @@ int32_t FitOverviewZoom(
 }
 
 OverviewPicture BuildOverviewPicture(
-    TReport& report, const OverviewBounds& bounds, const OverviewOptions& options)
+    TMapState& state, const OverviewBounds& bounds, const OverviewOptions& options)
 {
+    TReport& report = state.Report();
     OverviewPicture picture;
     const int64_t cellsWide = bounds.Width();
     const int64_t cellsHigh = bounds.Height();
@@ -68,14 +70,17 @@ OverviewPicture BuildOverviewPicture(
         if (x >= 0 && x < picture.Width && y >= 0 && y < picture.Height)
             picture.Pixels[static_cast<size_t>(y * picture.Width + x)] = colour;
     };
-    for (TRegion* region : *report.Regions) {
+    const TRegionList& regions = *report.Regions;
+    for (size_t i = 0; i < regions.Count(); ++i) {
+        TRegion* region = regions[i];
         if (region == nullptr || region->CZ != report.ActiveLayer)
             continue;
-        Rgb colour = region->MapColor & 0xFFFFFF;
+        const RegionColours& colours = state.ColoursAt(i);
+        Rgb colour = colours.MapColor & 0xFFFFFF;
         if (options.Mode == MapMode::Geographic) {
             colour = GeographicColour(*region, report.Turn, options);
         } else if (options.Mode == MapMode::Political) {
-            const auto& shares = region->PoliticShares.Shares();
+            const auto& shares = colours.PoliticShares.Shares();
             colour = shares.empty() ? kNoValueColour : shares.front().Colour & 0xFFFFFF;
         }
         const MapPoint cell = RegionToOverviewCell(region->CX, region->CY);

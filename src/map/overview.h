@@ -11,7 +11,7 @@
 
 namespace maprune {
 
-class TReport;
+class TMapState;
 
 constexpr int32_t kMinOverviewZoom = 1;
 constexpr int32_t kMaxOverviewZoom = 32;
@@ -51,12 +51,12 @@ struct OverviewPicture {
 // Every region of the active layer colours its two cells: in geographic mode
 // with its terrain type's overview colour (black without a terrain type),
 // halved per channel when the region is outdated and dimming is on; in
-// statistic mode with its MapColor; in political mode, which sets no single
-// colour per region, with the colour of its largest share (0x404040
-// without shares). Updates the outdated bit of the regions in geographic
-// mode.
+// statistic mode with its MapColor in `state`; in political mode, which sets
+// no single colour per region, with the colour of its largest share
+// (0x404040 without shares). Updates the outdated bit of the regions in
+// geographic mode.
 OverviewPicture BuildOverviewPicture(
-    TReport& report, const OverviewBounds& bounds, const OverviewOptions& options);
+    TMapState& state, const OverviewBounds& bounds, const OverviewOptions& options);
 
 // The white frame of the visible part of the main map on an overview client
 // area of clientWidth x clientHeight: the view rectangle (scroll positions,

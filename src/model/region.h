@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 
-#include "map/solid_bitmap.h"
 #include "model/building.h"
 #include "model/entry_lists.h"
 #include "model/history_integer.h"
@@ -71,10 +70,6 @@ public:
     int32_t ReadTurn = 0; // the turn the region was read with
     std::array<TRegion*, kDirections> Neighbours{};
     const GameRecord* TerrainType = nullptr;
-    // Map colourings: the colour in statistic mode and the shares in
-    // political mode.
-    Rgb MapColor = kNoValueColour;
-    TXSolidBitmap PoliticShares;
 
     // Looks up the six adjacent regions of the same layer (switching the
     // owner's index on) and stores them in Neighbours.

@@ -7,7 +7,6 @@
 
 #include "core/error.h"
 #include "core/text_encoding.h"
-#include "map/bsp_tree.h"
 #include "model/fast_region_list.h"
 #include "model/numbers.h"
 #include "model/property_builders.h"
@@ -135,16 +134,8 @@ void TReport::SetIndexed(bool on)
         FFastRegions = std::make_unique<TFastRegionList>(*Regions);
     } else if (!on) {
         FFastRegions.reset();
-        FBSPTree.reset();
+        ++FIndexChanges;
     }
-}
-
-TBSPTree& TReport::BSPTree()
-{
-    SetIndexed(true);
-    if (FBSPTree == nullptr)
-        FBSPTree = BuildBSPTree(*Regions, ActiveLayer, TileLayout);
-    return *FBSPTree;
 }
 
 TRegion* TReport::FindRegion(int32_t x, int32_t y, int32_t z)

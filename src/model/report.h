@@ -13,9 +13,7 @@
 
 namespace maprune {
 
-class TBSPTree;
 class TFastRegionList;
-enum class MapLayout : uint8_t;
 
 // The root of a report database. A report created without an owner owns
 // itself; RefCount counts the items whose owner it is, itself included.
@@ -44,8 +42,6 @@ public:
     int32_t FileVersion = kFileVersion;
     // Called when bit 0 (selection) of a region's Tag changes.
     std::function<void(TRegion&)> SelectionChanged;
-    // How the drawing index places the tiles (from the setting KelvaranLayout).
-    MapLayout TileLayout{};
 
     TReport();
     ~TReport() override;
@@ -64,18 +60,16 @@ public:
     // ActiveLayer, info dates; switches the index off.
     void Finish() override;
 
-    // Builds (on) or frees (off) the region index; switching it off also drops
-    // the drawing index. Every change of the region set, of coordinates, of
-    // ActiveLayer or of TileLayout must switch it off first.
+    // Builds (on) or frees (off) the region index. Every change of the region
+    // set, of coordinates or of ActiveLayer must switch it off first; each
+    // switching off counts in IndexChanges.
     void SetIndexed(bool on);
     bool Indexed() const { return FFastRegions != nullptr; }
+    // How often the index was switched off: the caches of the map compare it
+    // with the count they were built at and drop what is out of date.
+    uint64_t IndexChanges() const { return FIndexChanges; }
     // The region at (x, y, z); switches the index on.
     TRegion* FindRegion(int32_t x, int32_t y, int32_t z);
-    TFastRegionList* FastRegions() const { return FFastRegions.get(); }
-    // The drawing index over the regions of ActiveLayer, built on first use
-    // (which switches the index on) because only the map needs it.
-    TBSPTree& BSPTree();
-    bool HasBSPTree() const { return FBSPTree != nullptr; }
 
     // Distinct layers of all regions in order of first appearance.
     std::vector<int32_t> Layers() const;
@@ -93,7 +87,7 @@ private:
 
     int32_t FRefCount = 0;
     std::unique_ptr<TFastRegionList> FFastRegions;
-    std::unique_ptr<TBSPTree> FBSPTree;
+    uint64_t FIndexChanges = 0;
 };
 
 } // namespace maprune

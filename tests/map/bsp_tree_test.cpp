@@ -307,16 +307,16 @@ TEST(TReportIndex, BuildsTheDrawingIndexOverTheActiveLayer)
     world.AddRegion(0, 0, 1);
     TRegion& c = world.AddRegion(1, 0, 0);
     report.SetIndexed(true);
-    EXPECT_FALSE(report.HasBSPTree());
+    EXPECT_FALSE(world.Map().HasBSPTree());
     std::vector<TRegion*> listed;
-    for (const BSPEntry& entry : report.BSPTree().NodeRegions())
+    for (const BSPEntry& entry : world.Map().BSPTree().NodeRegions())
         listed.push_back(entry.Region);
     EXPECT_EQ(listed, (std::vector<TRegion*> { &a, &c }));
-    EXPECT_EQ(report.BSPTree().Bounds(), (MapRect { 0, 0, 128, 64 }));
+    EXPECT_EQ(world.Map().BSPTree().Bounds(), (MapRect { 0, 0, 128, 64 }));
 
     report.SetIndexed(false);
-    EXPECT_FALSE(report.HasBSPTree());
-    report.TileLayout = MapLayout::YAxisNorthSouth;
+    EXPECT_FALSE(world.Map().HasBSPTree());
+    world.Map().SetTileLayout(MapLayout::YAxisNorthSouth);
     EXPECT_EQ(report.FindRegion(1, 0, 0), &c);
-    EXPECT_EQ(report.BSPTree().Bounds(), (MapRect { 0, -32, 112, 64 }));
+    EXPECT_EQ(world.Map().BSPTree().Bounds(), (MapRect { 0, -32, 112, 64 }));
 }

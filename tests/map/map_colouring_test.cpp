@@ -21,10 +21,10 @@ std::vector<std::string> LegendTexts(const MapColouring& colouring)
     return texts;
 }
 
-std::vector<std::string> ShareTexts(const TRegion& region)
+std::vector<std::string> ShareTexts(const TMapState& state, const TRegion& region)
 {
     std::vector<std::string> texts;
-    for (const auto& share : region.PoliticShares.Shares())
+    for (const auto& share : state.Colours(region).PoliticShares.Shares())
         texts.push_back(share.Name + "=" + std::to_string(share.Count));
     return texts;
 }
@@ -36,7 +36,7 @@ using Strings = std::vector<std::string>;
 TEST(ComputeStatisticColours, ScalesTheLayerAndSkipsRegionsWithoutValue)
 {
     TestWorld world;
-    TReport& report = world.Report();
+    TMapState& map = world.Map();
     TRegion& low = world.AddRegion(0, 0);
     TRegion& high = world.AddRegion(1, 0);
     TRegion& unknown = world.AddRegion(2, 0);
@@ -47,15 +47,15 @@ TEST(ComputeStatisticColours, ScalesTheLayerAndSkipsRegionsWithoutValue)
     low.Peasants->AddValue(1, 0);
     high.Peasants->AddValue(1, 5);
     other.Peasants->AddValue(1, 1'000'000);
-    other.MapColor = 0x123456;
+    map.Colours(other).MapColor = 0x123456;
 
     MapColouring colouring;
-    colouring.SetStatistic(report, StatisticKind::Peasants);
+    colouring.SetStatistic(map, StatisticKind::Peasants);
     EXPECT_EQ(colouring.Mode(), MapMode::Statistic);
-    EXPECT_EQ(low.MapColor, 0x404080u);
-    EXPECT_EQ(high.MapColor, 0x80FF80u);
-    EXPECT_EQ(unknown.MapColor, 0x404040u);
-    EXPECT_EQ(other.MapColor, 0x123456u);
+    EXPECT_EQ(map.Colours(low).MapColor, 0x404080u);
+    EXPECT_EQ(map.Colours(high).MapColor, 0x80FF80u);
+    EXPECT_EQ(map.Colours(unknown).MapColor, 0x404040u);
+    EXPECT_EQ(map.Colours(other).MapColor, 0x123456u);
     // Steps of 0.25, rounded halves to even: 0.5 -> 0, 1.5 -> 2, 2.5 -> 2.
     const Strings texts = LegendTexts(colouring);
     ASSERT_EQ(texts.size(), 21u);
@@ -72,26 +72,26 @@ TEST(ComputeStatisticColours, ScalesTheLayerAndSkipsRegionsWithoutValue)
 TEST(ComputeStatisticColours, EqualValuesAndNoValues)
 {
     TestWorld world;
-    TReport& report = world.Report();
+    TMapState& map = world.Map();
     TRegion& a = world.AddRegion(0, 0);
     TRegion& b = world.AddRegion(1, 0);
     a.Laen->AddValue(1, 42);
     b.Laen->AddValue(1, 42);
     MapColouring colouring;
-    colouring.SetStatistic(report, StatisticKind::Laen);
-    EXPECT_EQ(a.MapColor, 0x404080u);
-    EXPECT_EQ(b.MapColor, 0x404080u);
+    colouring.SetStatistic(map, StatisticKind::Laen);
+    EXPECT_EQ(map.Colours(a).MapColor, 0x404080u);
+    EXPECT_EQ(map.Colours(b).MapColor, 0x404080u);
     ASSERT_EQ(colouring.Legend().size(), 21u);
     for (const LegendEntry& entry : colouring.Legend())
         EXPECT_EQ(entry, (LegendEntry { "42", 0x404080 }));
 
-    colouring.SetStatistic(report, StatisticKind::Iron);
-    EXPECT_EQ(a.MapColor, 0x404040u);
-    EXPECT_EQ(b.MapColor, 0x404040u);
+    colouring.SetStatistic(map, StatisticKind::Iron);
+    EXPECT_EQ(map.Colours(a).MapColor, 0x404040u);
+    EXPECT_EQ(map.Colours(b).MapColor, 0x404040u);
     EXPECT_TRUE(colouring.Legend().empty());
 
     TestWorld empty;
-    colouring.SetStatistic(empty.Report(), StatisticKind::Persons);
+    colouring.SetStatistic(empty.Map(), StatisticKind::Persons);
     EXPECT_TRUE(colouring.Legend().empty());
 }
 
@@ -99,6 +99,7 @@ TEST(ComputeStatisticColours, PersonStatisticsUseTheirFilter)
 {
     TestWorld world;
     TReport& report = world.Report();
+    TMapState& map = world.Map();
     report.ActiveParty = 1;
     world.AddParty(1, "Wir");
     TRegion& mine = world.AddRegion(0, 0);
@@ -106,11 +107,11 @@ TEST(ComputeStatisticColours, PersonStatisticsUseTheirFilter)
     world.AddUnit(mine, 1, 10, 10);
     world.AddUnit(theirs, 2, 10, 10);
     MapColouring colouring;
-    colouring.SetStatistic(report, StatisticKind::HostileArmedPersons);
-    EXPECT_EQ(mine.MapColor, 0x404080u);
-    EXPECT_EQ(theirs.MapColor, 0x80FF80u);
-    EXPECT_EQ(colouring.HintSuffix(theirs), " - 10 feindliche bewaffnete Personen");
-    EXPECT_EQ(colouring.HintSuffix(mine), " - 0 feindliche bewaffnete Personen");
+    colouring.SetStatistic(map, StatisticKind::HostileArmedPersons);
+    EXPECT_EQ(map.Colours(mine).MapColor, 0x404080u);
+    EXPECT_EQ(map.Colours(theirs).MapColor, 0x80FF80u);
+    EXPECT_EQ(colouring.HintSuffix(map, theirs), " - 10 feindliche bewaffnete Personen");
+    EXPECT_EQ(colouring.HintSuffix(map, mine), " - 0 feindliche bewaffnete Personen");
 }
 
 namespace {
@@ -144,82 +145,83 @@ TEST(ComputePoliticColours, NewestSummariesNotAfterTheTurn)
 {
     PoliticWorld p;
     TReport& report = p.World.Report();
+    TMapState& map = p.World.Map();
     MapColouring colouring;
     colouring.ReportLoaded(report);
     EXPECT_EQ(colouring.ShownTurn(), 6);
 
-    colouring.ComputePoliticColours(report, {}, false, PersonsMode::Persons, 5);
+    colouring.ComputePoliticColours(map, {}, false, PersonsMode::Persons, 5);
     EXPECT_EQ(colouring.Mode(), MapMode::Political);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Eins (1)=8", "Zwei (2)=7" }));
+    EXPECT_EQ(ShareTexts(map, *p.Region), (Strings { "Eins (1)=8", "Zwei (2)=7" }));
 
     // At turn 4 the summaries of turn 3 count, but not the own party's.
-    colouring.ComputePoliticColours(report, {}, false, PersonsMode::Persons, 4);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Drei (3)=30", "Zwei (2)=20" }));
+    colouring.ComputePoliticColours(map, {}, false, PersonsMode::Persons, 4);
+    EXPECT_EQ(ShareTexts(map, *p.Region), (Strings { "Drei (3)=30", "Zwei (2)=20" }));
     // Turn 6 shows the newest (5) the same way.
-    colouring.ComputePoliticColours(report, {}, false, PersonsMode::Persons, 6);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Zwei (2)=7" }));
+    colouring.ComputePoliticColours(map, {}, false, PersonsMode::Persons, 6);
+    EXPECT_EQ(ShareTexts(map, *p.Region), (Strings { "Zwei (2)=7" }));
     // Nothing at or before turn 2.
-    colouring.ComputePoliticColours(report, {}, false, PersonsMode::Persons, 2);
-    EXPECT_TRUE(p.Region->PoliticShares.Shares().empty());
-    EXPECT_EQ(colouring.HintSuffix(*p.Region), " - --- undefiniert/unbekannt ---");
+    colouring.ComputePoliticColours(map, {}, false, PersonsMode::Persons, 2);
+    EXPECT_TRUE(map.Colours(*p.Region).PoliticShares.Shares().empty());
+    EXPECT_EQ(colouring.HintSuffix(map, *p.Region), " - --- undefiniert/unbekannt ---");
 }
 
 TEST(ComputePoliticColours, PersonsModeChoosesTheDataLine)
 {
     PoliticWorld p;
-    TReport& report = p.World.Report();
+    TMapState& map = p.World.Map();
     MapColouring colouring;
-    colouring.ComputePoliticColours(report, {}, false, PersonsMode::Armed, 5);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Eins (1)=5", "Zwei (2)=4" }));
+    colouring.ComputePoliticColours(map, {}, false, PersonsMode::Armed, 5);
+    EXPECT_EQ(ShareTexts(map, *p.Region), (Strings { "Eins (1)=5", "Zwei (2)=4" }));
     // Party 2's guards are unknown (-1) and left out.
-    colouring.ComputePoliticColours(report, {}, false, PersonsMode::Guards, 5);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Eins (1)=5" }));
+    colouring.ComputePoliticColours(map, {}, false, PersonsMode::Guards, 5);
+    EXPECT_EQ(ShareTexts(map, *p.Region), (Strings { "Eins (1)=5" }));
     // "manuell" reads line 0, which is -1 unless edited.
-    colouring.ComputePoliticColours(report, {}, false, PersonsMode::Manual, 5);
-    EXPECT_TRUE(p.Region->PoliticShares.Shares().empty());
+    colouring.ComputePoliticColours(map, {}, false, PersonsMode::Manual, 5);
+    EXPECT_TRUE(map.Colours(*p.Region).PoliticShares.Shares().empty());
     (*p.Region->Politic)[3]->Data->SetLine(0, "9");
-    colouring.ComputePoliticColours(report, {}, false, PersonsMode::Manual, 5);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Zwei (2)=9" }));
+    colouring.ComputePoliticColours(map, {}, false, PersonsMode::Manual, 5);
+    EXPECT_EQ(ShareTexts(map, *p.Region), (Strings { "Zwei (2)=9" }));
 }
 
 TEST(ComputePoliticColours, AlliancesFormOneShare)
 {
     PoliticWorld p;
-    TReport& report = p.World.Report();
+    TMapState& map = p.World.Map();
     const AllianceList alliances = { { "Bund", { { "Eins", 1 }, { "Zwei", 2 } } } };
     MapColouring colouring;
-    colouring.ComputePoliticColours(report, alliances, true, PersonsMode::Persons, 5);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Bund (1 2)=15" }));
-    EXPECT_EQ(p.Region->PoliticShares.Shares().front().Colour, PartyPalette()[0]);
-    EXPECT_EQ(colouring.HintSuffix(*p.Region), " - Bund (1 2)");
+    colouring.ComputePoliticColours(map, alliances, true, PersonsMode::Persons, 5);
+    EXPECT_EQ(ShareTexts(map, *p.Region), (Strings { "Bund (1 2)=15" }));
+    EXPECT_EQ(map.Colours(*p.Region).PoliticShares.Shares().front().Colour, PartyPalette()[0]);
+    EXPECT_EQ(colouring.HintSuffix(map, *p.Region), " - Bund (1 2)");
     EXPECT_EQ(colouring.Legend().front().Text, "Bund (1 2)");
 
     // Edited alliances take effect once announced.
     const AllianceList split = { { "Bund", { { "Eins", 1 } } } };
-    colouring.Recolour(report, split);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Bund (1 2)=15" }));
+    colouring.Recolour(map, split);
+    EXPECT_EQ(ShareTexts(map, *p.Region), (Strings { "Bund (1 2)=15" }));
     colouring.AlliancesChanged();
-    colouring.Recolour(report, split);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Bund (1)=8", "Zwei (2)=7" }));
+    colouring.Recolour(map, split);
+    EXPECT_EQ(ShareTexts(map, *p.Region), (Strings { "Bund (1)=8", "Zwei (2)=7" }));
 }
 
 TEST(ComputePoliticColours, TenPartiesShowSevenAndNameAll)
 {
     TestWorld world;
-    TReport& report = world.Report();
+    TMapState& map = world.Map();
     TRegion& region = world.AddRegion(0, 0);
     for (int party = 1; party <= 10; ++party)
         world.AddPolitic(region, party + 100, 1, 0, party, 0);
     MapColouring colouring;
-    colouring.ComputePoliticColours(report, {}, false, PersonsMode::Persons, 1);
-    ASSERT_EQ(region.PoliticShares.Shares().size(), 10u);
-    const PoliticTemplate shown = region.PoliticShares.Template(region.Tag());
+    colouring.ComputePoliticColours(map, {}, false, PersonsMode::Persons, 1);
+    ASSERT_EQ(map.Colours(region).PoliticShares.Shares().size(), 10u);
+    const PoliticTemplate shown = map.Colours(region).PoliticShares.Template(region.Tag());
     EXPECT_EQ(shown.ShareCount, 7);
     EXPECT_EQ(shown.Fill[0], colouring.Political().PartyColour(110).Colour);
     std::string expected = " - ";
     for (int party = 110; party > 100; --party)
         expected += colouring.Political().PartyColour(party).Text + (party > 101 ? ", " : "");
-    EXPECT_EQ(colouring.HintSuffix(region), expected);
+    EXPECT_EQ(colouring.HintSuffix(map, region), expected);
     EXPECT_EQ(colouring.Political().PartyColour(110).Text, "unbekannte Partei (32)");
 }
 
@@ -227,51 +229,52 @@ TEST(MapColouring, ShownTurnRecolourAndCaption)
 {
     PoliticWorld p;
     TReport& report = p.World.Report();
+    TMapState& map = p.World.Map();
     MapColouring colouring;
     EXPECT_EQ(colouring.Caption(), "");
     colouring.ReportLoaded(report);
 
     // Outside political mode the turn is only stored.
-    colouring.SetShownTurn(report, {}, 15);
-    EXPECT_TRUE(p.Region->PoliticShares.Shares().empty());
-    colouring.SetStatistic(report, StatisticKind::Trees);
+    colouring.SetShownTurn(map, {}, 15);
+    EXPECT_TRUE(map.Colours(*p.Region).PoliticShares.Shares().empty());
+    colouring.SetStatistic(map, StatisticKind::Trees);
     EXPECT_EQ(colouring.Caption(), "statistische Karte (Bäume) im März des Jahres 2");
 
-    colouring.ComputePoliticColours(report, {}, true, PersonsMode::Guards, 13);
+    colouring.ComputePoliticColours(map, {}, true, PersonsMode::Guards, 13);
     EXPECT_EQ(colouring.Caption(),
         "politische Karte (bewachende Personen, nach Bündnissen) im Januar des Jahres 2");
-    colouring.ComputePoliticColours(report, {}, false, PersonsMode::Persons, 3);
+    colouring.ComputePoliticColours(map, {}, false, PersonsMode::Persons, 3);
     EXPECT_EQ(
         colouring.Caption(), "politische Karte (Personen, nach Parteien) im März des Jahres 1");
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Drei (3)=30", "Zwei (2)=20", "Eins (1)=10" }));
-    colouring.SetShownTurn(report, {}, 5);
-    EXPECT_EQ(ShareTexts(*p.Region), (Strings { "Eins (1)=8", "Zwei (2)=7" }));
-    colouring.SetShownTurn(report, {}, 0);
+    EXPECT_EQ(ShareTexts(map, *p.Region), (Strings { "Drei (3)=30", "Zwei (2)=20", "Eins (1)=10" }));
+    colouring.SetShownTurn(map, {}, 5);
+    EXPECT_EQ(ShareTexts(map, *p.Region), (Strings { "Eins (1)=8", "Zwei (2)=7" }));
+    colouring.SetShownTurn(map, {}, 0);
     EXPECT_EQ(colouring.Caption(), "politische Karte (Personen, nach Parteien)");
 
     colouring.SetGeographic();
     EXPECT_EQ(colouring.Caption(), "");
-    EXPECT_EQ(colouring.HintSuffix(*p.Region), "");
+    EXPECT_EQ(colouring.HintSuffix(map, *p.Region), "");
 }
 
 TEST(MapColouring, RecolourRunsThePassOfTheMode)
 {
     TestWorld world;
-    TReport& report = world.Report();
+    TMapState& map = world.Map();
     TRegion& region = world.AddRegion(0, 0);
     region.Iron->AddValue(1, 3);
     MapColouring colouring;
-    colouring.Recolour(report, {});
-    EXPECT_EQ(region.MapColor, kNoValueColour);
-    colouring.SetStatistic(report, StatisticKind::Iron);
+    colouring.Recolour(map, {});
+    EXPECT_EQ(map.Colours(region).MapColor, kNoValueColour);
+    colouring.SetStatistic(map, StatisticKind::Iron);
     TRegion& added = world.AddRegion(1, 0);
     added.Iron->AddValue(1, 9);
-    colouring.Recolour(report, {});
-    EXPECT_EQ(region.MapColor, 0x404080u);
-    EXPECT_EQ(added.MapColor, 0x80FF80u);
-    EXPECT_EQ(colouring.HintSuffix(added), " - 9 Eisen");
+    colouring.Recolour(map, {});
+    EXPECT_EQ(map.Colours(region).MapColor, 0x404080u);
+    EXPECT_EQ(map.Colours(added).MapColor, 0x80FF80u);
+    EXPECT_EQ(colouring.HintSuffix(map, added), " - 9 Eisen");
     TRegion& none = world.AddRegion(2, 0);
-    EXPECT_EQ(colouring.HintSuffix(none), "");
+    EXPECT_EQ(colouring.HintSuffix(map, none), "");
 }
 
 TEST(UpdateOutdated, MarksRegionsWithOlderFullInformation)

@@ -12,13 +12,13 @@ using maprune::maptest::TestWorld;
 
 namespace {
 
-MapViewState ViewOf(TReport& report, MapLayout layout, int64_t width, int64_t height)
+MapViewState ViewOf(TMapState& state, MapLayout layout, int64_t width, int64_t height)
 {
     MapViewState view;
     view.Layout = layout;
     view.ViewWidth = width;
     view.ViewHeight = height;
-    RebuildView(report, view);
+    RebuildView(state, view);
     return view;
 }
 
@@ -42,7 +42,7 @@ TEST(HitTest, FindsTheRegionWhoseHexagonHoldsThePoint)
         for (auto [dx, dy] :
             { std::pair { -1, 0 }, { -1, 1 }, { 0, 1 }, { 1, 0 }, { 1, -1 }, { 0, -1 } })
             ring.push_back(&world.AddRegion(dx, dy));
-        MapViewState view = ViewOf(report, layout, 500, 400);
+        MapViewState view = ViewOf(world.Map(), layout, 500, 400);
 
         EXPECT_EQ(HitTest(report, view, InTile(view, centre, 32, 32)), &centre);
         // The four corners of the centre tile lie in neighbouring hexagons.
@@ -60,7 +60,7 @@ TEST(HitTest, CornerWithoutNeighbourHitsNothing)
     TestWorld world;
     TReport& report = world.Report();
     TRegion& only = world.AddRegion(4, -2);
-    MapViewState view = ViewOf(report, MapLayout::XAxisWestEast, 300, 200);
+    MapViewState view = ViewOf(world.Map(), MapLayout::XAxisWestEast, 300, 200);
     EXPECT_EQ(HitTest(report, view, InTile(view, only, 31, 1)), &only);
     EXPECT_EQ(HitTest(report, view, InTile(view, only, 1, 1)), nullptr);
     EXPECT_EQ(HitTest(report, view, { 0, 0 }), nullptr);
@@ -74,11 +74,11 @@ TEST(HitTest, FirstInListWinsAndOtherLayersAreIgnored)
     world.AddRegion(2, 2, 1);
     TRegion& first = world.AddRegion(2, 2);
     world.AddRegion(2, 2);
-    MapViewState view = ViewOf(report, MapLayout::XAxisWestEast, 300, 200);
+    MapViewState view = ViewOf(world.Map(), MapLayout::XAxisWestEast, 300, 200);
     EXPECT_EQ(HitTest(report, view, InTile(view, first, 32, 32)), &first);
 
     TestWorld empty;
-    MapViewState emptyView = ViewOf(empty.Report(), MapLayout::XAxisWestEast, 300, 200);
+    MapViewState emptyView = ViewOf(empty.Map(), MapLayout::XAxisWestEast, 300, 200);
     EXPECT_EQ(HitTest(empty.Report(), emptyView, { 150, 100 }), nullptr);
 }
 
@@ -93,12 +93,12 @@ TEST(SwitchLayer, SwitchesOnlyToAnotherExistingLayer)
     EXPECT_FALSE(SwitchLayer(report, 0));
     EXPECT_FALSE(SwitchLayer(report, 7));
     EXPECT_EQ(report.ActiveLayer, 0);
-    EXPECT_EQ(report.BSPTree().NodeRegions().front().Region, &ground);
+    EXPECT_EQ(world.Map().BSPTree().NodeRegions().front().Region, &ground);
 
     EXPECT_TRUE(SwitchLayer(report, 1));
     EXPECT_EQ(report.ActiveLayer, 1);
-    EXPECT_EQ(report.BSPTree().NodeRegions().size(), 2u);
-    EXPECT_EQ(report.BSPTree().NodeRegions().back().Region, &upper);
+    EXPECT_EQ(world.Map().BSPTree().NodeRegions().size(), 2u);
+    EXPECT_EQ(world.Map().BSPTree().NodeRegions().back().Region, &upper);
 }
 
 TEST(CentreOn, ScrollsTheRegionToTheMiddleOfTheView)
@@ -110,22 +110,22 @@ TEST(CentreOn, ScrollsTheRegionToTheMiddleOfTheView)
             world.AddRegion(x, y);
     }
     TRegion& far = world.AddRegion(3, 3, 2);
-    MapViewState view = ViewOf(report, MapLayout::XAxisWestEast, 640, 480);
+    MapViewState view = ViewOf(world.Map(), MapLayout::XAxisWestEast, 640, 480);
     TRegion& target = *(*report.Regions)[20 * 40 + 10];
 
-    const CentreResult centred = CentreOn(report, view, target);
+    const CentreResult centred = CentreOn(world.Map(), view, target);
     EXPECT_FALSE(centred.LayerSwitched);
     EXPECT_EQ(centred.Scroll.Effect, ScrollEffect::Redraw);
     EXPECT_EQ(RegionToScreen(view, target), (MapPoint { 320 - 32, 240 - 24 }));
 
     // A region in a corner of the map is brought as close as the range allows.
     TRegion& corner = *(*report.Regions)[0];
-    CentreOn(report, view, corner);
+    CentreOn(world.Map(), view, corner);
     EXPECT_EQ(view.Horizontal.Position, 0);
     EXPECT_EQ(view.Vertical.Position, view.Vertical.Maximum);
 
     // A region on another layer switches the layer and rebuilds the view.
-    const CentreResult switched = CentreOn(report, view, far);
+    const CentreResult switched = CentreOn(world.Map(), view, far);
     EXPECT_TRUE(switched.LayerSwitched);
     EXPECT_EQ(report.ActiveLayer, 2);
     EXPECT_EQ(view.Extent.MapWidth, 64);
@@ -139,8 +139,8 @@ TEST(RebuildView, AdoptsTheViewLayoutForTheDrawingIndex)
     TReport& report = world.Report();
     world.AddRegion(1, 0);
     report.SetIndexed(true);
-    MapViewState view = ViewOf(report, MapLayout::YAxisNorthSouth, 100, 100);
-    EXPECT_EQ(report.TileLayout, MapLayout::YAxisNorthSouth);
+    MapViewState view = ViewOf(world.Map(), MapLayout::YAxisNorthSouth, 100, 100);
+    EXPECT_EQ(world.Map().TileLayout(), MapLayout::YAxisNorthSouth);
     EXPECT_FALSE(report.Indexed());
     EXPECT_EQ(view.Extent.MapLeft, 48);
     EXPECT_EQ(view.Extent.MapTop, -32);

@@ -65,7 +65,7 @@ TEST(BuildOverviewPicture, EachRegionColoursTwoCellsInTheTerrainColour)
     world.AddRegion(7, 7, 1, &sea); // another layer
     const MapExtent extent = ComputeMapExtent(world.Report(), MapLayout::XAxisWestEast);
 
-    const OverviewPicture picture = BuildOverviewPicture(world.Report(), extent.Overview, {});
+    const OverviewPicture picture = BuildOverviewPicture(world.Map(), extent.Overview, {});
     // Cells (0,0),(1,0) and (3,-1),(4,-1): columns 0 .. 4, rows -1 .. 0.
     EXPECT_EQ(picture.Width, 5);
     EXPECT_EQ(picture.Height, 2);
@@ -87,13 +87,13 @@ TEST(BuildOverviewPicture, OutdatedRegionsAreHalvedWhileDimming)
     const MapExtent extent = ComputeMapExtent(world.Report(), MapLayout::XAxisWestEast);
 
     OverviewOptions options;
-    EXPECT_EQ(BuildOverviewPicture(world.Report(), extent.Overview, options).Pixels[0], 0x4C6830u);
+    EXPECT_EQ(BuildOverviewPicture(world.Map(), extent.Overview, options).Pixels[0], 0x4C6830u);
     EXPECT_NE(region.Tag() & TagOutdated, 0);
     options.Dimming = false;
-    EXPECT_EQ(BuildOverviewPicture(world.Report(), extent.Overview, options).Pixels[0], 0x98D061u);
+    EXPECT_EQ(BuildOverviewPicture(world.Map(), extent.Overview, options).Pixels[0], 0x98D061u);
     options.Dimming = true;
     options.FowMode = 1;
-    EXPECT_EQ(BuildOverviewPicture(world.Report(), extent.Overview, options).Pixels[0], 0x98D061u);
+    EXPECT_EQ(BuildOverviewPicture(world.Map(), extent.Overview, options).Pixels[0], 0x98D061u);
 }
 
 TEST(BuildOverviewPicture, StatisticShowsMapColorPoliticalTheLargestShare)
@@ -101,16 +101,16 @@ TEST(BuildOverviewPicture, StatisticShowsMapColorPoliticalTheLargestShare)
     TestWorld world;
     TRegion& region = world.AddRegion(0, 0);
     TRegion& empty = world.AddRegion(1, 0);
-    region.MapColor = 0x123456;
-    empty.MapColor = 0x654321;
+    world.Map().Colours(region).MapColor = 0x123456;
+    world.Map().Colours(empty).MapColor = 0x654321;
     const MapExtent extent = ComputeMapExtent(world.Report(), MapLayout::XAxisWestEast);
     OverviewOptions options;
     options.Mode = MapMode::Statistic;
-    EXPECT_EQ(BuildOverviewPicture(world.Report(), extent.Overview, options).Pixels[1], 0x123456u);
+    EXPECT_EQ(BuildOverviewPicture(world.Map(), extent.Overview, options).Pixels[1], 0x123456u);
     options.Mode = MapMode::Political;
-    region.PoliticShares.AddShare(0x0000FF, 5, "klein", 1);
-    region.PoliticShares.AddShare(0x00FF00, 9, "groß", 1);
-    const OverviewPicture picture = BuildOverviewPicture(world.Report(), extent.Overview, options);
+    world.Map().Colours(region).PoliticShares.AddShare(0x0000FF, 5, "klein", 1);
+    world.Map().Colours(region).PoliticShares.AddShare(0x00FF00, 9, "groß", 1);
+    const OverviewPicture picture = BuildOverviewPicture(world.Map(), extent.Overview, options);
     EXPECT_EQ(picture.Pixels[0], 0x00FF00u);
     EXPECT_EQ(picture.Pixels[2], kNoValueColour);
 }
@@ -120,7 +120,7 @@ TEST(BuildOverviewPicture, AnEmptyLayerGivesAnEmptyPicture)
     TestWorld world;
     world.AddRegion(0, 0, 3);
     const MapExtent extent = ComputeMapExtent(world.Report(), MapLayout::XAxisWestEast);
-    const OverviewPicture picture = BuildOverviewPicture(world.Report(), extent.Overview, {});
+    const OverviewPicture picture = BuildOverviewPicture(world.Map(), extent.Overview, {});
     EXPECT_EQ(picture.Width, 0);
     EXPECT_EQ(picture.Height, 0);
     EXPECT_TRUE(picture.Pixels.empty());
@@ -134,7 +134,7 @@ TEST(BuildOverviewPicture, FarApartRegionsShareSmallPicture)
     world.AddRegion(-500'000'000, 0, 0, &plains);
     world.AddRegion(500'000'000, 3, 0, &plains);
     const MapExtent extent = ComputeMapExtent(world.Report(), MapLayout::XAxisWestEast);
-    const OverviewPicture picture = BuildOverviewPicture(world.Report(), extent.Overview, {});
+    const OverviewPicture picture = BuildOverviewPicture(world.Map(), extent.Overview, {});
     EXPECT_LE(picture.Width, kMaxOverviewSide);
     EXPECT_LE(picture.Height, kMaxOverviewSide);
     EXPECT_GT(picture.CellsPerPixel, 1);

@@ -5,21 +5,24 @@
 #include <memory>
 #include <string>
 
+#include "map/map_state.h"
 #include "model/game_data.h"
 #include "model/report.h"
 
 namespace maprune::maptest {
 
-// A report built in code, for the map tests.
+// A report built in code, with its map state, for the map tests.
 class TestWorld {
 public:
     TestWorld()
         : FReport(CreateEmpty<TReport>(nullptr))
+        , FMap(*FReport)
     {
         FReport->ActiveLayer = 0;
     }
 
     TReport& Report() { return *FReport; }
+    TMapState& Map() { return FMap; }
 
     // Appends a region; `terrain` (owned by the caller) is its resolved
     // terrain type when given.
@@ -79,6 +82,7 @@ public:
 
 private:
     std::unique_ptr<TReport> FReport;
+    TMapState FMap;
 };
 
 // A terrain record with the given work places, water flag and overview colour.

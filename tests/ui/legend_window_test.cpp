@@ -97,14 +97,15 @@ private slots:
         f.view.ShowPolitical(false, PersonsMode::Persons);
         QCOMPARE(f.list->count(), 2);
         const TRegion& first = *f.world.Report().FindRegion(0, 0, 0);
-        QCOMPARE(first.PoliticShares.Shares().size(), size_t(1));
-        QCOMPARE(first.PoliticShares.Shares()[0].Count, 50);
+        const TMapState& map = *f.view.MapState();
+        QCOMPARE(map.Colours(first).PoliticShares.Shares().size(), size_t(1));
+        QCOMPARE(map.Colours(first).PoliticShares.Shares()[0].Count, 50);
         QVERIFY(f.view.Caption().endsWith(QStringLiteral("im Mai des Jahres 1")));
 
         f.turn->setValue(4);
         QCOMPARE(f.view.Colouring().ShownTurn(), 4);
-        QCOMPARE(first.PoliticShares.Shares().size(), size_t(1));
-        QCOMPARE(first.PoliticShares.Shares()[0].Count, 30);
+        QCOMPARE(map.Colours(first).PoliticShares.Shares().size(), size_t(1));
+        QCOMPARE(map.Colours(first).PoliticShares.Shares()[0].Count, 30);
         QVERIFY(f.view.Caption().endsWith(QStringLiteral("im April des Jahres 1")));
 
         // A new report puts the turn back.

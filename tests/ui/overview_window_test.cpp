@@ -123,7 +123,7 @@ private slots:
             region->Peasants->AddValue(3, region->CY);
         f.view.ShowStatistic(StatisticKind::Peasants);
         QCOMPARE(f.overview.Picture().pixel(1, 29) & 0xFFFFFF,
-            QRgb(f.world.Report().FindRegion(0, 0, 0)->MapColor));
+            QRgb(f.view.MapState()->Colours(*f.world.Report().FindRegion(0, 0, 0)).MapColor));
         f.world.AddRegion(0, 0, 2);
         f.view.ReportChanged();
         f.view.SwitchLayer(2);

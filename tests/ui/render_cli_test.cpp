@@ -9,6 +9,7 @@
 #include "core/progress.h"
 #include "map/map_colouring.h"
 #include "map/map_navigation.h"
+#include "map/map_state.h"
 #include "map/ui/render/layer_picture.h"
 #include "map/ui/render/map_pictures.h"
 #include "map/ui/render/tile_renderer.h"
@@ -71,7 +72,8 @@ private slots:
         const TMapPictures pictures(MapLayout::XAxisWestEast);
         SilentDialogs dialogs;
         TTileRenderer tiles(pictures, dialogs);
-        const QImage expected = RenderLayerPicture(*report, tiles);
+        TMapState state(*report);
+        const QImage expected = RenderLayerPicture(state, tiles);
         QCOMPARE(written.convertToFormat(QImage::Format_RGB32), expected);
     }
 
@@ -94,11 +96,12 @@ private slots:
         QCOMPARE(result.exitCode, 0);
         std::unique_ptr<TReport> report = ReadSample();
         QVERIFY(SwitchLayer(*report, 1));
+        TMapState state(*report);
         MapColouring colouring;
         colouring.ReportLoaded(*report);
-        colouring.SetStatistic(*report, StatisticKind::Peasants);
+        colouring.SetStatistic(state, StatisticKind::Peasants);
         MapViewState view;
-        RebuildView(*report, view);
+        RebuildView(state, view);
         const QImage written(out);
         QCOMPARE(written.size(), QSize(int(view.Extent.MapWidth), int(view.Extent.MapHeight)));
         for (const TRegion* region : *report->Regions) {
@@ -107,7 +110,7 @@ private slots:
             const MapPoint corner
                 = MapToScreen(view, RegionToMapPixel(region->CX, region->CY, view.Layout));
             QCOMPARE(written.pixel(int(corner.X) + 32, int(corner.Y) + 52) & 0xFFFFFF,
-                QRgb(region->MapColor));
+                QRgb(state.Colours(*region).MapColor));
         }
     }
 

@@ -62,10 +62,11 @@ class TileRendererTest : public QObject {
     TTileRenderer renderer { pictures, dialogs };
     QImage tile { 64, 64, QImage::Format_RGB32 };
 
-    QImage Render(TRegion& region, const TileOptions& options, bool current = false)
+    QImage Render(TRegion& region, const TileOptions& options, bool current = false,
+        const RegionColours& colours = {})
     {
         renderer.SetOptions(options);
-        renderer.RenderTile(region, current, tile);
+        renderer.RenderTile(region, colours, current, tile);
         return tile.copy();
     }
 
@@ -147,16 +148,17 @@ private slots:
     {
         TestWorld world;
         TRegion& region = world.AddRegion(0, 0);
-        region.MapColor = 0x123456;
+        RegionColours colours;
+        colours.MapColor = 0x123456;
         TileOptions options;
         options.Mode = MapMode::Statistic;
         options.HideCoordinates = true;
-        QImage image = Render(region, options);
+        QImage image = Render(region, options, false, colours);
         QCOMPARE(Pixel(image, 32, 32), 0x123456u);
         QCOMPARE(Pixel(image, 32, 0), 0x808080u);
         QCOMPARE(Pixel(image, 0, 63), 0u);
         region.SetTag(TagSelected);
-        image = Render(region, options);
+        image = Render(region, options, false, colours);
         QCOMPARE(Pixel(image, 32, 0), 0xFFFFFFu);
         QCOMPARE(Pixel(image, 32, 32), 0x123456u);
     }
@@ -165,10 +167,11 @@ private slots:
     {
         TestWorld world;
         TRegion& region = world.AddRegion(0, 0);
+        RegionColours colours;
         std::set<QRgb> expected;
         for (int i = 0; i < 10; ++i) {
             const Rgb colour = 0x100000 * static_cast<Rgb>(i + 1) + 0x30;
-            region.PoliticShares.AddShare(colour, 100 - i, "Partei " + std::to_string(i), 7);
+            colours.PoliticShares.AddShare(colour, 100 - i, "Partei " + std::to_string(i), 7);
             if (i < 7)
                 expected.insert(colour);
         }
@@ -176,7 +179,7 @@ private slots:
         options.Mode = MapMode::Political;
         options.HideCoordinates = true;
         renderer.SetOptions(options);
-        renderer.DrawPicture(region, tile);
+        renderer.DrawPicture(region, colours, tile);
         std::set<QRgb> shown;
         for (int y = 0; y < 64; ++y)
             for (int x = 0; x < 64; ++x)

@@ -7,6 +7,7 @@
 
 #include "config/settings.h"
 #include "map/map_navigation.h"
+#include "map/map_state.h"
 #include "map/ui/map_view_widget.h"
 #include "model/report.h"
 
@@ -59,7 +60,8 @@ void TMapView::UpdateHover(QPoint position)
     if (region == nullptr)
         SetHint({});
     else
-        SetHint(QString::fromStdString(RegionDescription(region) + FColouring.HintSuffix(*region)));
+        SetHint(QString::fromStdString(
+            RegionDescription(region) + FColouring.HintSuffix(*FState, *region)));
     if (!FSettings.RightSelect.Get())
         FHoverTimer->start();
 }

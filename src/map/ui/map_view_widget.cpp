@@ -18,6 +18,7 @@
 
 #include "config/settings.h"
 #include "map/map_navigation.h"
+#include "map/map_state.h"
 #include "map/tile_text.h"
 #include "map/ui/render/map_canvas.h"
 #include "map/ui/render/map_pictures.h"
@@ -138,6 +139,7 @@ TMapView::~TMapView() = default;
 void TMapView::SetReport(TReport* report)
 {
     FReport = report;
+    FState = report != nullptr ? std::make_unique<TMapState>(*report) : nullptr;
     if (report != nullptr) {
         FView.Horizontal.Position = std::max(report->PosX, 0);
         FView.Vertical.Position = std::max(report->PosY, 0);
@@ -168,8 +170,8 @@ void TMapView::Rebuild(bool keepRegions)
         FHovered = nullptr;
     if (FReport != nullptr) {
         FColouring.ReportLoaded(*FReport);
-        RebuildView(*FReport, FView);
-        FColouring.Recolour(*FReport, FAlliances != nullptr ? *FAlliances : NoAlliances());
+        RebuildView(*FState, FView);
+        FColouring.Recolour(*FState, FAlliances != nullptr ? *FAlliances : NoAlliances());
     } else {
         FView.Extent = {};
         SetupScrollBars(FView);
@@ -228,7 +230,7 @@ void TMapView::CentreOn(TRegion& region)
         return;
     if (region.CZ != FReport->ActiveLayer)
         SwitchLayer(region.CZ);
-    ApplyScroll(maprune::CentreOn(*FReport, FView, region).Scroll);
+    ApplyScroll(maprune::CentreOn(*FState, FView, region).Scroll);
     if (FHovered != &region) {
         FHovered = &region;
         emit hoveredRegionChanged(FHovered);
@@ -265,7 +267,7 @@ void TMapView::Redraw()
 void TMapView::RedrawWithShift(int64_t shiftX, int64_t shiftY)
 {
     UpdateTileOptions();
-    FCanvas->Redraw(FReport, FView, shiftX, shiftY, FCurrent);
+    FCanvas->Redraw(FState.get(), FView, shiftX, shiftY, FCurrent);
     viewport()->update();
     emit viewUpdated();
     // The map moved under a resting mouse: bring hovered region and hint up
@@ -280,7 +282,7 @@ void TMapView::RedrawRegion(TRegion& region)
     if (FReport == nullptr || region.CZ != FReport->ActiveLayer)
         return;
     UpdateTileOptions();
-    FCanvas->RedrawRegion(FView, region, FCurrent);
+    FCanvas->RedrawRegion(*FState, FView, region, FCurrent);
     const MapPoint at = RegionToScreen(FView, region);
     viewport()->update(
         QRect(static_cast<int>(std::clamp<int64_t>(at.X, -kTileSize, FView.ViewWidth)),
@@ -293,7 +295,7 @@ void TMapView::RedrawMarked()
     if (FReport == nullptr)
         return;
     UpdateTileOptions();
-    FCanvas->RedrawMarked(*FReport, FView, FCurrent);
+    FCanvas->RedrawMarked(*FState, FView, FCurrent);
     viewport()->update();
 }
 
@@ -436,7 +438,7 @@ void TMapView::ShowStatistic(StatisticKind kind)
 {
     if (FReport == nullptr)
         return;
-    FColouring.SetStatistic(*FReport, kind);
+    FColouring.SetStatistic(*FState, kind);
     Recoloured();
 }
 
@@ -444,7 +446,7 @@ void TMapView::ShowPolitical(bool byAlliance, PersonsMode persons)
 {
     if (FReport == nullptr)
         return;
-    FColouring.ComputePoliticColours(*FReport, FAlliances != nullptr ? *FAlliances : NoAlliances(),
+    FColouring.ComputePoliticColours(*FState, FAlliances != nullptr ? *FAlliances : NoAlliances(),
         byAlliance, persons, FColouring.ShownTurn());
     Recoloured();
 }
@@ -453,7 +455,7 @@ void TMapView::SetShownTurn(int32_t turn)
 {
     if (FReport == nullptr || turn == FColouring.ShownTurn())
         return;
-    FColouring.SetShownTurn(*FReport, FAlliances != nullptr ? *FAlliances : NoAlliances(), turn);
+    FColouring.SetShownTurn(*FState, FAlliances != nullptr ? *FAlliances : NoAlliances(), turn);
     if (FColouring.Mode() == MapMode::Political) {
         Recoloured();
     } else {
@@ -472,7 +474,7 @@ void TMapView::AlliancesChanged()
     FColouring.AlliancesChanged();
     if (FReport == nullptr)
         return;
-    FColouring.Recolour(*FReport, FAlliances != nullptr ? *FAlliances : NoAlliances());
+    FColouring.Recolour(*FState, FAlliances != nullptr ? *FAlliances : NoAlliances());
     Recoloured();
 }
 

@@ -25,6 +25,7 @@ namespace maprune {
 class Dialogs;
 class TMapCanvas;
 class TMapPictures;
+class TMapState;
 class TRegion;
 class TReport;
 class TSettings;
@@ -36,7 +37,8 @@ class TTileRenderer;
 // caption label Label1 over the map's top edge. It scrolls (scroll bars,
 // arrow keys, dragging with the right button), keeps the current and the
 // hovered region, selects regions by dragging with the left button, and
-// holds the colouring of the map. It reads no files: pictures, settings and
+// holds the colouring of the map and the map state of the report (drawing
+// index and region colours). It reads no files: pictures, settings and
 // the report come from the main window.
 //
 // The report is not owned. The main window calls SetReport with the new
@@ -65,6 +67,8 @@ public:
     // redraws.
     void SetReport(TReport* report);
     TReport* Report() const { return FReport; }
+    // The drawing index and colours of the report; null without a report.
+    TMapState* MapState() const { return FState.get(); }
     // The report was changed in place (reports or orders added): the same as
     // SetReport but the scroll positions stay. The current and hovered
     // regions stay when they still belong to the report.
@@ -192,6 +196,7 @@ private:
     std::unique_ptr<TTileRenderer> FTiles;
     std::unique_ptr<TMapCanvas> FCanvas;
     TReport* FReport = nullptr;
+    std::unique_ptr<TMapState> FState;
     MapViewState FView;
     MapColouring FColouring;
     const AllianceList* FAlliances = nullptr;

@@ -46,12 +46,12 @@ TOverviewWindow::TOverviewWindow(TMapView& map, TSettings& settings, QWidget* pa
 void TOverviewWindow::Rebuild()
 {
     OverviewPicture picture;
-    if (TReport* report = FMap.Report()) {
+    if (TMapState* state = FMap.MapState()) {
         OverviewOptions options;
         options.Mode = FMap.Mode();
         options.Dimming = FDimming;
         options.FowMode = FSettings.FOW_Mode.Get();
-        picture = BuildOverviewPicture(*report, FMap.ViewState().Extent.Overview, options);
+        picture = BuildOverviewPicture(*state, FMap.ViewState().Extent.Overview, options);
     }
     FPicture = QImage(
         static_cast<int>(picture.Width), static_cast<int>(picture.Height), QImage::Format_RGB32);

@@ -5,6 +5,7 @@
 
 #include "core/error.h"
 #include "map/map_navigation.h"
+#include "map/map_state.h"
 #include "map/ui/render/map_canvas.h"
 #include "map/ui/render/map_pictures.h"
 #include "map/ui/render/tile_renderer.h"
@@ -12,11 +13,12 @@
 
 namespace maprune {
 
-QImage RenderLayerPicture(TReport& report, TTileRenderer& tiles)
+QImage RenderLayerPicture(TMapState& state, TTileRenderer& tiles)
 {
+    const TReport& report = state.Report();
     MapViewState view;
     view.Layout = tiles.Pictures().Layout();
-    RebuildView(report, view);
+    RebuildView(state, view);
     const MapExtent& extent = view.Extent;
     const std::string layer = std::to_string(report.ActiveLayer);
     if (extent.MapWidth <= 0 || extent.MapHeight <= 0)
@@ -35,7 +37,7 @@ QImage RenderLayerPicture(TReport& report, TTileRenderer& tiles)
     canvas.Resize(static_cast<int>(extent.MapWidth), static_cast<int>(extent.MapHeight));
     if (canvas.Image().isNull())
         throw Error("Für das Bild der Ebene " + layer + " fehlt der Speicher.");
-    canvas.Redraw(&report, view, 0, 0, nullptr);
+    canvas.Redraw(&state, view, 0, 0, nullptr);
     return canvas.Image();
 }
 

@@ -9,7 +9,7 @@
 
 namespace maprune {
 
-class TReport;
+class TMapState;
 class TTileRenderer;
 
 // The largest picture of a whole layer: a side of at most 16384 pixels and
@@ -18,10 +18,11 @@ class TTileRenderer;
 constexpr int64_t kMaxLayerPictureSide = 16384;
 constexpr int64_t kMaxLayerPicturePixels = int64_t { 1 } << 27;
 
-// The active layer of `report` as one picture, every region drawn by `tiles`
-// (with its options and colours as they are) exactly as on the map, without
-// a current region. Throws Error with a message for the user when the layer
-// has no region or its picture would exceed the limits above.
-QImage RenderLayerPicture(TReport& report, TTileRenderer& tiles);
+// The active layer of the state's report as one picture, every region drawn
+// by `tiles` (with its options and the state's colours as they are) exactly
+// as on the map, without a current region. Throws Error with a message for
+// the user when the layer has no region or its picture would exceed the
+// limits above.
+QImage RenderLayerPicture(TMapState& state, TTileRenderer& tiles);
 
 } // namespace maprune

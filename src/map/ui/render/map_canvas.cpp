@@ -6,6 +6,7 @@
 
 #include "map/bsp_tree.h"
 #include "map/map_navigation.h"
+#include "map/map_state.h"
 #include "map/ui/render/picture_ids.h"
 #include "map/ui/render/tile_renderer.h"
 #include "model/report.h"
@@ -39,7 +40,7 @@ void TMapCanvas::Resize(int width, int height)
     FImage.fill(Qt::black);
 }
 
-void TMapCanvas::Redraw(TReport* report, const MapViewState& view, int64_t shiftX, int64_t shiftY,
+void TMapCanvas::Redraw(TMapState* state, const MapViewState& view, int64_t shiftX, int64_t shiftY,
     const TRegion* current)
 {
     FLastDrawn = 0;
@@ -47,11 +48,11 @@ void TMapCanvas::Redraw(TReport* report, const MapViewState& view, int64_t shift
     const int64_t height = FImage.height();
     if (shiftX >= width || shiftX <= -width || shiftY >= height || shiftY <= -height)
         shiftX = shiftY = 0;
-    if (report == nullptr) {
+    if (state == nullptr) {
         FImage.fill(Qt::black);
         return;
     }
-    TBSPTree& tree = report->BSPTree();
+    TBSPTree& tree = state->BSPTree();
     if (shiftX != 0 || shiftY != 0)
         MoveContent(shiftX, shiftY);
     const std::vector<MapRect> exposed = ExposedRects(view, shiftX, shiftY);
@@ -68,7 +69,7 @@ void TMapCanvas::Redraw(TReport* report, const MapViewState& view, int64_t shift
     }
     FTiles.BeginPass();
     for (TRegion* region : FFound) {
-        FTiles.RenderTile(*region, region == current, FTile);
+        FTiles.RenderTile(*region, state->Colours(*region), region == current, FTile);
         const MapPoint at = RegionToScreen(view, *region);
         for (const MapRect& clip : exposed)
             OrTile(at, clip);
@@ -76,13 +77,14 @@ void TMapCanvas::Redraw(TReport* report, const MapViewState& view, int64_t shift
     FLastDrawn = FFound.size();
 }
 
-void TMapCanvas::RedrawRegion(const MapViewState& view, TRegion& region, const TRegion* current)
+void TMapCanvas::RedrawRegion(
+    const TMapState& state, const MapViewState& view, TRegion& region, const TRegion* current)
 {
     const MapPoint at = RegionToScreen(view, region);
     if (at.X < -kTileSize || at.Y < -kTileSize || at.X >= FImage.width() || at.Y >= FImage.height())
         return;
     FTiles.BeginPass();
-    FTiles.RenderTile(region, &region == current, FTile);
+    FTiles.RenderTile(region, state.Colours(region), &region == current, FTile);
     const QRgb key = FTile.pixel(0, picture::kSize - 1) & 0xFFFFFF;
     const MapRect visible = Intersection(TileAt(at), { 0, 0, FImage.width(), FImage.height() });
     for (int64_t y = visible.Top; y < visible.Bottom; ++y) {
@@ -97,13 +99,14 @@ void TMapCanvas::RedrawRegion(const MapViewState& view, TRegion& region, const T
     }
 }
 
-void TMapCanvas::RedrawMarked(TReport& report, const MapViewState& view, const TRegion* current)
+void TMapCanvas::RedrawMarked(TMapState& state, const MapViewState& view, const TRegion* current)
 {
+    const TReport& report = state.Report();
     for (TRegion* region : *report.Regions) {
         if (region == nullptr || region->CZ != report.ActiveLayer
             || (region->Tag() & TagNeedsRedraw) == 0)
             continue;
-        RedrawRegion(view, *region, current);
+        RedrawRegion(state, view, *region, current);
         region->SetTagSilently(region->Tag() & ~TagNeedsRedraw);
     }
 }

@@ -6,8 +6,8 @@
 
 #include "core/dialogs.h"
 #include "map/geographic.h"
+#include "map/map_state.h"
 #include "map/region_symbols.h"
-#include "map/solid_bitmap.h"
 #include "map/tile_text.h"
 #include "map/ui/render/map_pictures.h"
 #include "model/report.h"
@@ -41,19 +41,19 @@ template <typename Step> void TTileRenderer::Guarded(const char* message, Step s
     }
 }
 
-void TTileRenderer::DrawPicture(TRegion& region, QImage& tile)
+void TTileRenderer::DrawPicture(TRegion& region, const RegionColours& colours, QImage& tile)
 {
     switch (FOptions.Mode) {
     case MapMode::Statistic: {
         const TPaletteTemplate& statistic = FPictures.Template(kStatisticTemplate);
         FPalette = statistic.LoadedPalette();
-        FPalette[kStatisticFillEntry] = Opaque(region.MapColor);
+        FPalette[kStatisticFillEntry] = Opaque(colours.MapColor);
         FPalette[kOutlineEntry] = Opaque(OutlineColour(region.Tag()));
         statistic.Expand(FPalette, tile);
         return;
     }
     case MapMode::Political: {
-        const PoliticTemplate shares = region.PoliticShares.Template(region.Tag());
+        const PoliticTemplate shares = colours.PoliticShares.Template(region.Tag());
         const TPaletteTemplate& political = FPictures.Template(shares.Picture);
         FPalette = political.LoadedPalette();
         for (int i = 0; i < shares.ShareCount; ++i)
@@ -74,9 +74,10 @@ void TTileRenderer::DrawPicture(TRegion& region, QImage& tile)
     std::memcpy(tile.bits(), terrain.constBits(), static_cast<size_t>(terrain.sizeInBytes()));
 }
 
-void TTileRenderer::Draw(TRegion& region, bool isCurrent, QImage& tile)
+void TTileRenderer::Draw(
+    TRegion& region, const RegionColours& colours, bool isCurrent, QImage& tile)
 {
-    Guarded("TRegion.Draw: GetBitmap failed", [&] { DrawPicture(region, tile); });
+    Guarded("TRegion.Draw: GetBitmap failed", [&] { DrawPicture(region, colours, tile); });
     if (!FOptions.HideIcons) {
         Guarded("TRegion.Draw: draw icons", [&] {
             const auto icons = RegionIcons(region);
@@ -106,9 +107,10 @@ void TTileRenderer::Draw(TRegion& region, bool isCurrent, QImage& tile)
             "TRegion.Draw: draw border", [&] { FPictures.Sprite(kCurrentMarker).DrawOnto(tile); });
 }
 
-void TTileRenderer::RenderTile(TRegion& region, bool isCurrent, QImage& tile)
+void TTileRenderer::RenderTile(
+    TRegion& region, const RegionColours& colours, bool isCurrent, QImage& tile)
 {
-    Draw(region, isCurrent, tile);
+    Draw(region, colours, isCurrent, tile);
     FText.Write(TextLinesOf(region, FOptions.HideNames, FOptions.HideCoordinates),
         FOptions.TextStyle, tile);
 }

@@ -16,6 +16,7 @@ namespace maprune {
 class Dialogs;
 class TMapPictures;
 class TRegion;
+struct RegionColours;
 
 // What the tiles show besides the region itself.
 struct TileOptions {
@@ -47,19 +48,19 @@ public:
     void BeginPass() { FShown.clear(); }
 
     // Writes the region's picture by the colouring mode into `tile`:
-    // statistic template with entry 14 = MapColor and 15 = the outline
-    // colour; political template of the region's shares; else the terrain
-    // variant (updating the region's outdated bit). The region must belong
-    // to a report.
-    void DrawPicture(TRegion& region, QImage& tile);
+    // statistic template with entry 14 = the MapColor of `colours` and 15 =
+    // the outline colour; political template of the shares of `colours`;
+    // else the terrain variant (updating the region's outdated bit). The
+    // region must belong to a report.
+    void DrawPicture(TRegion& region, const RegionColours& colours, QImage& tile);
 
     // DrawPicture, then the icons unless hidden, the street pieces, and
     // unless PlainExport the route marks and, for the current region, the
     // marker.
-    void Draw(TRegion& region, bool isCurrent, QImage& tile);
+    void Draw(TRegion& region, const RegionColours& colours, bool isCurrent, QImage& tile);
 
     // Draw, then the name and "CX:CY" in the text style.
-    void RenderTile(TRegion& region, bool isCurrent, QImage& tile);
+    void RenderTile(TRegion& region, const RegionColours& colours, bool isCurrent, QImage& tile);
 
 private:
     template <typename Step> void Guarded(const char* message, Step step);
