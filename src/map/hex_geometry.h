@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
+
+#include "model/hex_neighbours.h"
 
 namespace maprune {
 
@@ -62,18 +63,6 @@ struct MapRect {
     }
     bool operator==(const MapRect&) const = default;
 };
-
-struct HexCoordinates {
-    int32_t X = 0;
-    int32_t Y = 0;
-    bool operator==(const HexCoordinates&) const = default;
-};
-
-// The six neighbour slots: slot d holds the region at (CX + X, CY + Y) of
-// entry d; with XAxisWestEast they lie west, north-west, north-east, east,
-// south-east and south-west.
-constexpr std::array<HexCoordinates, 6> kNeighbourOffsets { { { -1, 0 }, { -1, 1 }, { 0, 1 },
-    { 1, 0 }, { 1, -1 }, { 0, -1 } } };
 
 // The top-left corner of the tile of region (x, y):
 //   XAxisWestEast:   (64x + 32y, -48y)

@@ -5,8 +5,8 @@
 
 #include "core/error.h"
 #include "core/text_encoding.h"
-#include "map/hex_geometry.h"
 #include "model/game_data.h"
+#include "model/hex_neighbours.h"
 #include "model/property_builders.h"
 #include "model/report.h"
 
