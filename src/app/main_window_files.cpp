@@ -14,12 +14,12 @@
 #include "config/settings.h"
 #include "core/dialogs.h"
 #include "core/error.h"
+#include "files/add_reports.h"
+#include "files/report_file.h"
 #include "model/report.h"
 #include "report/adaptation_settings.h"
-#include "report/add_reports.h"
 #include "report/cr_reader.h"
 #include "storage/kdf_file.h"
-#include "storage/report_file.h"
 
 namespace maprune {
 

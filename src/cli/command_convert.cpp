@@ -7,9 +7,9 @@
 #include "cli/report_loading.h"
 #include "core/error.h"
 #include "core/progress.h"
+#include "files/report_file.h"
 #include "model/report.h"
 #include "storage/kdf_file.h"
-#include "storage/report_file.h"
 
 namespace maprune::cli {
 

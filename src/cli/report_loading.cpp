@@ -7,9 +7,9 @@
 #include "cli/stderr_dialogs.h"
 #include "core/error.h"
 #include "core/progress.h"
+#include "files/report_file.h"
 #include "model/report.h"
 #include "report/cr_reader.h"
-#include "storage/report_file.h"
 
 namespace maprune::cli {
 

@@ -4,11 +4,11 @@
 #include "core/path_text.h"
 #include "core/progress.h"
 #include "core/scripted_dialogs.h"
-#include "report/add_reports.h"
+#include "files/add_reports.h"
+#include "files/report_file.h"
 #include "report/progress_panel.h"
 #include "report/report_building.h"
 #include "storage/kdf_file.h"
-#include "storage/report_file.h"
 #include "storage/temp_dir.h"
 
 using namespace maprune;

@@ -3,11 +3,11 @@
 
 #include "core/progress.h"
 #include "core/scripted_dialogs.h"
-#include "model_fixture.h"
+#include "files/report_file.h"
 #include "report/cr_reader.h"
 #include "storage/kdf_file.h"
-#include "storage/report_file.h"
-#include "temp_dir.h"
+#include "storage/model_fixture.h"
+#include "storage/temp_dir.h"
 
 using namespace maprune;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "report/add_reports.h"
+#include "files/add_reports.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -10,12 +10,12 @@
 #include "core/path_text.h"
 #include "core/read_file.h"
 #include "core/text_encoding.h"
+#include "files/report_file.h"
 #include "model/lines.h"
 #include "model/report.h"
 #include "report/cr_reader.h"
 #include "report/progress_panel.h"
 #include "storage/file_stream.h"
-#include "storage/report_file.h"
 
 namespace maprune {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "storage/report_file.h"
+#include "files/report_file.h"
 
 #include <algorithm>
 #include <cctype>
