@@ -2,7 +2,7 @@
 #include "app/window_caption.h"
 
 #include "core/text_encoding.h"
-#include "map/game_date.h"
+#include "model/game_date.h"
 #include "model/report.h"
 
 namespace maprune {

@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "map/colour_scale.h"
-#include "map/game_date.h"
 #include "map/map_state.h"
 #include "map/rounding.h"
+#include "model/game_date.h"
 #include "model/report.h"
 
 namespace maprune {

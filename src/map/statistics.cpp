@@ -5,6 +5,7 @@
 
 #include "map/colour_scale.h"
 #include "map/rounding.h"
+#include "model/allied_parties.h"
 #include "model/game_data.h"
 #include "model/report.h"
 
@@ -133,18 +134,13 @@ PersonFilter::PersonFilter(const TReport& report, PartyFilter filter, bool armed
     : FFilter(filter)
     , FArmedOnly(armedOnly)
     , FOwnParty(report.ActiveParty)
+    , FAllies(AlliedParties(report))
 {
-    if (const TParty* own = report.FindParty(report.ActiveParty)) {
-        for (const TAlly* ally : *own->Allies) {
-            if (ally != nullptr)
-                FAllies.push_back(ally->Party);
-        }
-    }
 }
 
 bool PersonFilter::IsAllied(int32_t party) const
 {
-    return party == FOwnParty || std::find(FAllies.begin(), FAllies.end(), party) != FAllies.end();
+    return party == FOwnParty || std::binary_search(FAllies.begin(), FAllies.end(), party);
 }
 
 bool PersonFilter::Passes(int32_t party) const

@@ -31,7 +31,7 @@ private:
     PartyFilter FFilter = PartyFilter::All;
     bool FArmedOnly = false;
     int32_t FOwnParty = -1;
-    std::vector<int32_t> FAllies;
+    std::vector<int32_t> FAllies; // sorted
 };
 
 // A region's figure for one statistic, or NoValue.

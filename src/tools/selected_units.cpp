@@ -3,26 +3,12 @@
 
 #include <algorithm>
 
+#include "model/allied_parties.h"
 #include "model/report.h"
 
 namespace maprune {
 
 namespace {
-
-// The parties the own party lists as allies, sorted for lookup.
-std::vector<int32_t> AlliedParties(const TReport& report)
-{
-    std::vector<int32_t> allied;
-    const TParty* own = report.FindParty(report.ActiveParty);
-    if (own == nullptr)
-        return allied;
-    for (const TAlly* ally : *own->Allies) {
-        if (ally != nullptr)
-            allied.push_back(ally->Party);
-    }
-    std::sort(allied.begin(), allied.end());
-    return allied;
-}
 
 UnitGroup GroupOf(const TReport& report, const std::vector<int32_t>& allied, int32_t party)
 {

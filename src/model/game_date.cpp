@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "map/game_date.h"
+#include "model/game_date.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "map/game_date.h"
+#include "model/game_date.h"
 
 using namespace maprune;
 
