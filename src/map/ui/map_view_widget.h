@@ -183,7 +183,6 @@ private:
     void RedrawWithShift(int64_t shiftX, int64_t shiftY);
     void ApplyScroll(const ScrollResult& result);
     void SyncScrollBars();
-    void ScrollBarMoved(Qt::Orientation orientation, int value);
     void CornerButtonClicked();
     void UpdateTileOptions();
     void UpdateCaption();
