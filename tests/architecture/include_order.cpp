@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "architecture/include_order.h"
+
+#include <fstream>
+#include <map>
+#include <optional>
+#include <regex>
+
+namespace maprune::architecture {
+
+namespace {
+
+constexpr int kTop = 100;
+
+// The layer of a path below src/: its first folder, or the top for a ui
+// folder and the programs. None for a folder outside the order.
+std::optional<int> LayerOf(const std::string& path, std::string& folder)
+{
+    static const std::map<std::string, int> kRanks { { "core", 0 }, { "model", 1 }, { "config", 2 },
+        { "report", 3 }, { "storage", 3 }, { "files", 4 }, { "map", 5 }, { "orders", 6 },
+        { "tools", 6 }, { "app", kTop }, { "cli", kTop }, { "datagen", kTop } };
+    const size_t slash = path.find('/');
+    folder = path.substr(0, slash);
+    if (slash != std::string::npos && path.compare(slash, 4, "/ui/") == 0)
+        return kTop;
+    const auto rank = kRanks.find(folder);
+    if (rank == kRanks.end())
+        return std::nullopt;
+    return rank->second;
+}
+
+std::optional<std::string> Violation(const IncludeLine& include)
+{
+    std::string from;
+    const std::optional<int> source = LayerOf(include.File, from);
+    if (source == kTop)
+        return std::nullopt;
+    if (include.Angled) {
+        if (include.Target.starts_with('Q'))
+            return "Qt outside the ui folders, app and cli";
+        return std::nullopt;
+    }
+    // A bare name is a file beside the includer.
+    if (include.Target.find('/') == std::string::npos)
+        return std::nullopt;
+    std::string to;
+    const std::optional<int> target = LayerOf(include.Target, to);
+    if (!source || !target)
+        return "outside the layer order";
+    if (from == to && *target != kTop)
+        return std::nullopt;
+    if (*target < *source)
+        return std::nullopt;
+    return from + " may not include " + (*target == kTop ? "the ui and program code" : to);
+}
+
+} // namespace
+
+std::vector<std::string> LayerViolations(const std::vector<IncludeLine>& includes)
+{
+    std::vector<std::string> violations;
+    for (const IncludeLine& include : includes) {
+        if (const auto why = Violation(include)) {
+            const std::string target
+                = include.Angled ? "<" + include.Target + ">" : "\"" + include.Target + "\"";
+            violations.push_back(include.File + ":" + std::to_string(include.Line) + ": #include "
+                + target + " (" + *why + ")");
+        }
+    }
+    return violations;
+}
+
+std::vector<IncludeLine> ReadIncludes(const std::filesystem::path& sourceDir)
+{
+    static const std::regex kInclude(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])");
+    std::vector<IncludeLine> includes;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(sourceDir)) {
+        const auto extension = entry.path().extension();
+        if (!entry.is_regular_file() || (extension != ".h" && extension != ".cpp"))
+            continue;
+        const std::string file = entry.path().lexically_relative(sourceDir).generic_string();
+        std::ifstream in(entry.path());
+        std::string text;
+        for (int line = 1; std::getline(in, text); ++line) {
+            std::smatch match;
+            if (std::regex_search(text, match, kInclude))
+                includes.push_back({ file, line, match[2].str(), match[1].str() == "<" });
+        }
+    }
+    return includes;
+}
+
+} // namespace maprune::architecture
