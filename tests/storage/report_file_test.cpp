@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "core/progress.h"
-#include "core/scripted_dialogs.h"
 #include "model_fixture.h"
 #include "report/cr_reader.h"
 #include "storage/kdf_file.h"
 #include "storage/report_file.h"
-#include "temp_dir.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
 
 using namespace maprune;
 
