@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "core/error.h"
-#include "tools/alliance_file.h"
+#include "map/alliance_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -5,36 +5,9 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "core/read_file.h"
-#include "core/text_encoding.h"
-#include "core/write_file.h"
+#include "core/log_file.h"
 
 namespace maprune {
-
-namespace {
-
-// A log larger than this is not shown at start; it is cut when written.
-constexpr std::uintmax_t kMaxReadBytes = std::uintmax_t { 8 } << 20;
-
-QStringList FileLines(const std::filesystem::path& file)
-{
-    try {
-        const QString text
-            = QString::fromStdString(DisplayText(ReadFileBytes(file, kMaxReadBytes)));
-        QStringList lines = text.split(QLatin1Char('\n'));
-        for (QString& line : lines) {
-            if (line.endsWith(QLatin1Char('\r')))
-                line.chop(1);
-        }
-        if (!lines.isEmpty() && lines.last().isEmpty())
-            lines.removeLast();
-        return lines;
-    } catch (const std::exception&) {
-        return {};
-    }
-}
-
-} // namespace
 
 TLogWindow::TLogWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -54,7 +27,9 @@ TLogWindow::TLogWindow(QWidget* parent)
 
 void TLogWindow::ReadLogFile(const std::filesystem::path& file)
 {
-    const QStringList lines = FileLines(file);
+    QStringList lines;
+    for (const std::string& line : ReadLogFileLines(file))
+        lines += QString::fromStdString(line);
     if (lines.isEmpty())
         return;
     QTextCursor start(memo_->document());
@@ -75,13 +50,10 @@ void TLogWindow::AddLines(const QStringList& lines)
 
 void TLogWindow::WriteLogFile(const std::filesystem::path& file)
 {
-    if (session_.isEmpty())
-        return;
-    QStringList lines = FileLines(file) + session_;
-    if (lines.size() > kMaxFileLines)
-        lines = lines.mid(lines.size() - kMaxFileLines);
-    WriteFileAtomically(
-        file, (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toStdString());
+    std::vector<std::string> lines;
+    for (const QString& line : session_)
+        lines.push_back(line.toStdString());
+    AppendToLogFile(file, lines);
 }
 
 QString TLogWindow::Text() const

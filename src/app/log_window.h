@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "core/log_file.h"
+
 class QPlainTextEdit;
 
 namespace maprune {
@@ -17,7 +19,7 @@ class TLogWindow : public QWidget {
     Q_OBJECT
 public:
     // The log file keeps at most this many of its newest lines.
-    static constexpr int kMaxFileLines = 5000;
+    static constexpr int kMaxFileLines = static_cast<int>(kMaxLogFileLines);
 
     explicit TLogWindow(QWidget* parent = nullptr);
 
@@ -27,9 +29,9 @@ public:
     // Adds lines of this run, each preceded by the date and time.
     void AddLines(const QStringList& lines);
     const QStringList& SessionLines() const { return session_; }
-    // Appends the lines of this run to `file` (written anew as a whole,
-    // through a temporary file, keeping the newest kMaxFileLines lines).
-    // Does nothing when this run added none. Throws Error on failure.
+    // Appends the lines of this run to `file` (AppendToLogFile: written anew
+    // as a whole, through a temporary file, keeping the newest kMaxFileLines
+    // lines). Does nothing when this run added none. Throws Error on failure.
     void WriteLogFile(const std::filesystem::path& file);
 
     QString Text() const;

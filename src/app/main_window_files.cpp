@@ -19,7 +19,6 @@
 #include "model/report.h"
 #include "report/adaptation_settings.h"
 #include "report/cr_reader.h"
-#include "storage/kdf_file.h"
 
 namespace maprune {
 
@@ -27,14 +26,6 @@ namespace {
 
 const char* const kSaveQuestion = "Der offene Report wurde seit der letzten Änderung nicht "
                                   "gespeichert! Wollen Sie den Report jetzt speichern ?";
-const char* const kNoCrWriter
-    = "Als CR kann Maprune noch nicht speichern. Bitte speichern Sie den Report als "
-      "Maprune-Daten (*.kdf).";
-
-QString Extension(const QString& path)
-{
-    return QFileInfo(path).suffix().toLower();
-}
 
 QStringList WarningLines(const QString& path, const std::vector<CRWarning>& warnings)
 {
@@ -132,16 +123,16 @@ void TMainWindow::AdoptReport(std::unique_ptr<TReport> report, const QString& pa
 
 void TMainWindow::StoreReport(const QString& path)
 {
-    if (Extension(path) != QLatin1String("kdf"))
-        throw Error(kNoCrWriter);
+    CheckReportSaveName(ToPath(path));
     const QPoint positions = mapView_->ScrollPositions();
     report_->PosX = positions.x();
     report_->PosY = positions.y();
     MainWindowBusy busy(*this);
     statusProgress_->ProgressStart();
     try {
-        SaveKdfFile(*report_, ToPath(path), KdfWriteOptions { env_.Settings.FastKDF.Get() },
-            *statusProgress_);
+        SaveReportFile(*report_, ToPath(path),
+            SaveReportOptions {
+                KdfWriteOptions { env_.Settings.FastKDF.Get() }, *statusProgress_ });
         statusProgress_->ProgressFinish();
     } catch (...) {
         statusProgress_->ProgressStop();

@@ -15,7 +15,7 @@
 #include "config/settings.h"
 #include "core/dialogs.h"
 #include "core/error.h"
-#include "tools/alliance_file.h"
+#include "map/alliance_file.h"
 
 namespace maprune {
 

@@ -9,7 +9,6 @@
 #include "core/progress.h"
 #include "files/report_file.h"
 #include "model/report.h"
-#include "storage/kdf_file.h"
 
 namespace maprune::cli {
 
@@ -23,15 +22,19 @@ struct ConvertOptions {
 
 void RunConvert(const ConvertOptions& options)
 {
-    if (!HasExtension(options.Out, ".kdf")) {
-        std::cerr << "Die Ausgabedatei muss die Endung .kdf haben: " << options.Out << '\n';
+    // Refused before the input is read, which may take long.
+    try {
+        CheckReportSaveName(options.Out);
+    } catch (const Error& e) {
+        std::cerr << options.Out << ": " << e.what() << '\n';
         throw CLI::RuntimeError(1);
     }
     size_t warnings = 0;
     const std::unique_ptr<TReport> report = LoadReport(options.In, warnings);
     NullProgress progress;
     try {
-        SaveKdfFile(*report, options.Out, KdfWriteOptions{!options.Best}, progress);
+        SaveReportFile(*report, options.Out,
+            SaveReportOptions { KdfWriteOptions { !options.Best }, progress });
     } catch (const Error& e) {
         std::cerr << e.what() << '\n';
         throw CLI::RuntimeError(1);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // maprune-cli merge: opens the first report, adds the others in order as
 // "Report(e) hinzufügen" does, and writes the merged database.
-#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -14,10 +13,9 @@
 #include "core/path_text.h"
 #include "core/progress.h"
 #include "files/add_reports.h"
+#include "files/report_file.h"
 #include "model/report.h"
 #include "report/progress_panel.h"
-#include "storage/file_stream.h"
-#include "storage/kdf_file.h"
 
 namespace maprune::cli {
 
@@ -34,15 +32,6 @@ struct MergeOptions {
     bool Yes = false;
     bool No = false;
 };
-
-std::string LowerExtension(const std::filesystem::path& file)
-{
-    std::string extension = PathText(file.extension());
-    std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return extension;
-}
 
 [[noreturn]] void Fail(const std::string& message)
 {
@@ -67,11 +56,12 @@ AdaptationOptions Adaptation(const MergeOptions& options)
 void RunMerge(const MergeOptions& options)
 {
     const std::filesystem::path output = options.Output;
-    const std::string outputType = LowerExtension(output);
-    if (outputType == ".cr")
-        Fail("CR-Dateien können noch nicht geschrieben werden; bitte eine .kdf-Datei als Ausgabe angeben.");
-    if (outputType != ".kdf")
-        Fail(PathText(output) + ": unbekanntes Dateiformat (die Ausgabe muss eine .kdf-Datei sein)");
+    // Refused before the inputs are read, which may take long.
+    try {
+        CheckReportSaveName(output);
+    } catch (const Error& e) {
+        Fail(PathText(output) + ": " + e.what());
+    }
 
     std::optional<bool> fixedAnswer;
     if (options.Yes || options.No)
@@ -103,7 +93,7 @@ void RunMerge(const MergeOptions& options)
     for (const AddedFile& file : result.Files)
         std::cout << DescribeOutcome(file) << '\n';
 
-    SaveKdfFile(*report, output, KdfWriteOptions{}, progress);
+    SaveReportFile(*report, output, SaveReportOptions { KdfWriteOptions {}, progress });
     std::cout << PathText(output) << ": geschrieben (Runde " << report->Turn << ", "
               << report->Regions->Count() << " Regionen)\n";
     if (result.AnyFailed())

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/write_file.h"
 
-#include <fstream>
 #include <random>
 
 #include "core/error.h"
+#include "core/file_sink.h"
 #include "core/path_text.h"
 
 namespace maprune {
@@ -52,17 +52,19 @@ void ReplaceFileAtomically(const std::filesystem::path& path,
     }
 }
 
+void WriteFileAtomically(
+    const std::filesystem::path& path, const std::function<void(ByteSink&)>& write)
+{
+    ReplaceFileAtomically(path, [&write](const std::filesystem::path& temporary) {
+        FileSink file(temporary);
+        write(file);
+        file.Close();
+    });
+}
+
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes)
 {
-    ReplaceFileAtomically(path, [bytes](const std::filesystem::path& temporary) {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            throw Error("cannot create " + PathText(temporary));
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out)
-            throw Error("cannot write " + PathText(temporary));
-    });
+    WriteFileAtomically(path, [bytes](ByteSink& file) { file.Write(bytes); });
 }
 
 } // namespace maprune

@@ -7,6 +7,8 @@
 
 namespace maprune {
 
+class ByteSink;
+
 // Runs `write` with the path of a new temporary file in the folder of `path`
 // and renames that file over `path` once `write` has returned: only a
 // complete file ever replaces the former one. When `write` throws or the
@@ -16,8 +18,16 @@ namespace maprune {
 void ReplaceFileAtomically(const std::filesystem::path& path,
                            const std::function<void(const std::filesystem::path&)>& write);
 
-// Writes `bytes` to `path` through ReplaceFileAtomically. Throws Error on
-// failure.
+// The file form of every writer that writes into a ByteSink: creates the
+// temporary file of ReplaceFileAtomically, hands it to `write` as its sink,
+// closes it and renames it over `path`. Throws StreamError when the
+// temporary file cannot be created, StreamWriteError when writing or closing
+// it fails, what `write` throws and Error when the rename fails; in each
+// case `path` stays as it was and no temporary file remains.
+void WriteFileAtomically(
+    const std::filesystem::path& path, const std::function<void(ByteSink&)>& write);
+
+// Writes `bytes` to `path` through the sink form above.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace maprune

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string>
 
 #include "core/error.h"
 #include "model/report.h"
@@ -10,6 +11,13 @@
 #include "storage/kdf_file.h"
 
 namespace maprune {
+
+namespace {
+
+constexpr const char* kKdfOnly
+    = "Maprune speichert nur Maprune-Daten (*.kdf): die Datei muss die Endung .kdf haben.";
+
+} // namespace
 
 bool HasExtension(const std::filesystem::path& path, std::string_view extension)
 {
@@ -29,6 +37,23 @@ std::unique_ptr<TReport> OpenReportFile(const std::filesystem::path& path, Dialo
     if (HasExtension(path, ".cr"))
         return ReadCRFile(path, dialogs, progress, warnings);
     throw Error("unbekanntes Dateiformat");
+}
+
+void CheckReportSaveName(const std::filesystem::path& path)
+{
+    if (HasExtension(path, ".kdf"))
+        return;
+    const char* const reason = HasExtension(path, ".cr")
+        ? "CR-Dateien können noch nicht geschrieben werden. "
+        : "unbekanntes Dateiformat. ";
+    throw Error(reason + std::string(kKdfOnly));
+}
+
+void SaveReportFile(
+    const TReport& report, const std::filesystem::path& path, const SaveReportOptions& options)
+{
+    CheckReportSaveName(path);
+    SaveKdfFile(report, path, options.Kdf, options.Saving);
 }
 
 } // namespace maprune

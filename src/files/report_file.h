@@ -6,6 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/error.h"
+#include "storage/kdf_write_options.h"
+
 namespace maprune {
 
 class Dialogs;
@@ -24,6 +27,25 @@ struct CRWarning;
 std::unique_ptr<TReport> OpenReportFile(const std::filesystem::path& path, Dialogs& dialogs,
                                         Progress& progress,
                                         std::vector<CRWarning>* warnings = nullptr);
+
+// How SaveReportFile writes; filled by the caller from its settings or
+// arguments.
+struct SaveReportOptions {
+    KdfWriteOptions Kdf; // the compression of a database
+    Progress& Saving; // the progress of writing
+};
+
+// Throws Error telling why when SaveReportFile cannot write a report to
+// `path`: so far only databases (".kdf", compared ignoring case) can be
+// written. Callers that have work to do before saving check first.
+void CheckReportSaveName(const std::filesystem::path& path);
+
+// Writes `report` to `path` by its extension: ".kdf" a database
+// (SaveKdfFile). Throws the Error of CheckReportSaveName before touching any
+// file, and the writer's Error; a failed save leaves a former file at `path`
+// as it was.
+void SaveReportFile(
+    const TReport& report, const std::filesystem::path& path, const SaveReportOptions& options);
 
 // Whether `path` ends in `extension` (".kdf"), compared ignoring case.
 bool HasExtension(const std::filesystem::path& path, std::string_view extension);

@@ -5,6 +5,7 @@
 #include "model/report.h"
 #include "storage/damaged_file.h"
 #include "storage/kdf_reader.h"
+#include "storage/kdf_writer.h"
 #include "storage/report_stream.h"
 
 namespace maprune {
@@ -21,14 +22,19 @@ std::unique_ptr<TReport> LoadKdfFile(const std::filesystem::path& path, Progress
     return report;
 }
 
+void WriteKdfFile(
+    const TReport& report, ByteSink& sink, const KdfWriteOptions& options, Progress& progress)
+{
+    TKDF_Writer writer(sink, options);
+    WriteReport(report, writer, progress);
+    writer.Close();
+}
+
 void SaveKdfFile(const TReport& report, const std::filesystem::path& path,
                  const KdfWriteOptions& options, Progress& progress)
 {
-    ReplaceFileAtomically(path, [&](const std::filesystem::path& temporary) {
-        TKDF_Writer writer(temporary, options);
-        WriteReport(report, writer, progress);
-        writer.Close();
-    });
+    WriteFileAtomically(
+        path, [&](ByteSink& file) { WriteKdfFile(report, file, options, progress); });
 }
 
 } // namespace maprune

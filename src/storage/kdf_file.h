@@ -4,10 +4,12 @@
 #include <filesystem>
 #include <memory>
 
-#include "storage/kdf_writer.h"
+#include "core/error.h"
+#include "storage/kdf_write_options.h"
 
 namespace maprune {
 
+class ByteSink;
 class Progress;
 class TReport;
 
@@ -18,9 +20,14 @@ class TReport;
 // DamagedFileError and the messages of ReadReport) otherwise.
 std::unique_ptr<TReport> LoadKdfFile(const std::filesystem::path& path, Progress& progress);
 
-// Writes `report` to the KDF file `path`. The file is written beside `path`
-// under a temporary name and renamed over `path` only after the writer was
-// closed without error, so a failed save leaves a former file intact.
+// Writes `report` as a KDF database into `sink` (WriteReport through a
+// TKDF_Writer, closed at the end). Throws what the sink throws and the
+// messages of WriteReport; the sink then holds an incomplete database.
+void WriteKdfFile(
+    const TReport& report, ByteSink& sink, const KdfWriteOptions& options, Progress& progress);
+
+// Writes `report` to the KDF file `path` through WriteFileAtomically, so a
+// failed save leaves a former file intact.
 void SaveKdfFile(const TReport& report, const std::filesystem::path& path,
                  const KdfWriteOptions& options, Progress& progress);
 

@@ -4,8 +4,10 @@
 namespace maprune {
 
 TKDF_Reader::TKDF_Reader(const std::filesystem::path& fileName)
-    : FFile(fileName, TFileStream::Mode::OpenRead), FFileBuffer(FFile), FInflater(FFileBuffer),
-      FTop(FInflater)
+    : FFile(fileName)
+    , FFileBuffer(FFile)
+    , FInflater(FFileBuffer)
+    , FTop(FInflater)
 {
 }
 

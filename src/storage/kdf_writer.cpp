@@ -8,9 +8,21 @@ int KdfCompressionLevel(const KdfWriteOptions& options)
     return options.FastKDF ? 1 : 9;
 }
 
+TKDF_Writer::TKDF_Writer(ByteSink& destination, const KdfWriteOptions& options)
+    : FFile(destination)
+    , FDeflater(FFileBuffer, KdfCompressionLevel(options))
+{
+}
+
 TKDF_Writer::TKDF_Writer(const std::filesystem::path& fileName, const KdfWriteOptions& options)
-    : FFile(fileName, TFileStream::Mode::Create), FFileBuffer(FFile),
-      FDeflater(FFileBuffer, KdfCompressionLevel(options)), FTop(FDeflater)
+    : TKDF_Writer(std::make_unique<FileSink>(fileName), options)
+{
+}
+
+TKDF_Writer::TKDF_Writer(std::unique_ptr<FileSink> file, const KdfWriteOptions& options)
+    : FOwnFile(std::move(file))
+    , FFile(*FOwnFile)
+    , FDeflater(FFileBuffer, KdfCompressionLevel(options))
 {
 }
 
@@ -39,7 +51,8 @@ void TKDF_Writer::Close()
     FTop.Flush();
     FDeflater.Finish();
     FFileBuffer.Flush();
-    FFile.Close();
+    if (FOwnFile)
+        FOwnFile->Close();
 }
 
 } // namespace maprune

@@ -4,30 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/error.h"
+#include "core/stream_error.h"
 
 namespace maprune {
-
-// Failures of the stream layer. A stream used in the wrong direction or
-// positioned where it cannot go fails with the text "Invalid stream operation":
-// StreamReadError for reading, StreamWriteError for writing, StreamError for
-// positioning.
-class StreamError : public Error {
-public:
-    using Error::Error;
-};
-
-class StreamReadError : public StreamError {
-public:
-    using StreamError::StreamError;
-};
-
-class StreamWriteError : public StreamError {
-public:
-    using StreamError::StreamError;
-};
-
-inline constexpr const char* kInvalidStreamOperation = "Invalid stream operation";
 
 enum class SeekOrigin { Beginning, Current, End };
 

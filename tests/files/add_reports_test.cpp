@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "core/error.h"
 #include "core/path_text.h"
 #include "core/progress.h"
-#include "core/scripted_dialogs.h"
 #include "files/add_reports.h"
 #include "files/report_file.h"
 #include "report/progress_panel.h"
 #include "report/report_building.h"
 #include "storage/kdf_file.h"
-#include "storage/temp_dir.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
 
 using namespace maprune;
 using namespace maprune::test;

@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "core/progress.h"
-#include "core/scripted_dialogs.h"
 #include "files/report_file.h"
 #include "report/cr_reader.h"
 #include "storage/kdf_file.h"
 #include "storage/model_fixture.h"
-#include "storage/temp_dir.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
 
 using namespace maprune;
 

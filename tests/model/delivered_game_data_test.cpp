@@ -4,8 +4,8 @@
 // consistent values.
 #include <gtest/gtest.h>
 
-#include "core/scripted_dialogs.h"
 #include "model/game_data.h"
+#include "support/scripted_dialogs.h"
 
 using namespace maprune;
 

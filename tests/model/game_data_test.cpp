@@ -8,10 +8,10 @@
 #include "core/byte_coding.h"
 #include "core/error.h"
 #include "core/program_path.h"
-#include "core/scripted_dialogs.h"
 #include "model/game_data.h"
 #include "model/game_data_file.h"
 #include "model/game_data_fixtures.h"
+#include "support/scripted_dialogs.h"
 
 using namespace maprune;
 using maprune::test::MakeRecord;

@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "core/progress.h"
-#include "core/scripted_dialogs.h"
 #include "model/report.h"
 #include "report/cr_reader.h"
+#include "support/scripted_dialogs.h"
 
 namespace maprune::test {
 

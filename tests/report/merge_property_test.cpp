@@ -9,13 +9,13 @@
 #include <gtest/gtest.h>
 
 #include "bench/crgen/cr_generator.h"
-#include "core/scripted_dialogs.h"
 #include "core/progress.h"
 #include "model/game_data.h"
 #include "report/cr_reader.h"
 #include "report/merge_report.h"
 #include "report/progress_panel.h"
 #include "report/report_building.h"
+#include "support/scripted_dialogs.h"
 
 namespace maprune::test {
 namespace {

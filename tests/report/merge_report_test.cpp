@@ -3,8 +3,8 @@
 
 #include "report/merge_report.h"
 #include "report/progress_panel.h"
-#include "core/scripted_dialogs.h"
 #include "report/report_building.h"
+#include "support/scripted_dialogs.h"
 
 using namespace maprune;
 using namespace maprune::test;

@@ -3,8 +3,8 @@
 
 #include "core/error.h"
 #include "report/order_reader.h"
-#include "core/scripted_dialogs.h"
 #include "report/report_building.h"
+#include "support/scripted_dialogs.h"
 
 using namespace maprune;
 using namespace maprune::test;

@@ -9,11 +9,11 @@
 #include "core/progress.h"
 #include "model/game_data.h"
 #include "model/report.h"
-#include "report/cr_reader.h"
 #include "model_fixture.h"
+#include "report/cr_reader.h"
 #include "storage/kdf_file.h"
 #include "storage/object_reader.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 using namespace maprune;
 

@@ -7,7 +7,7 @@
 #include "storage/kdf_writer.h"
 #include "storage/memory_stream.h"
 #include "storage/zlib_streams.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 using namespace maprune;
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "core/byte_sink.h"
 #include "core/progress.h"
 #include "model_fixture.h"
 #include "storage/damaged_file.h"
@@ -10,7 +11,8 @@
 #include "storage/object_writer.h"
 #include "storage/read_stream.h"
 #include "storage/zlib_streams.h"
-#include "temp_dir.h"
+#include "support/failing_sink.h"
+#include "support/temp_dir.h"
 
 using namespace maprune;
 using namespace std::string_literals;
@@ -200,4 +202,22 @@ TEST(KdfFile, SavingAndLoadingDriveTheProgress)
     EXPECT_EQ(loading.Range, 1000);
     EXPECT_GT(loading.Events, 2);
     EXPECT_GE(loading.Position, 500);
+}
+
+TEST(KdfFile, AFailingSinkEndsTheSaveWithItsError)
+{
+    TestTerrains terrains;
+    auto report = SampleReport();
+    // Enough regions for the database to pass the writer's 64 KiB buffers
+    // several times, so that the sink fails in the middle of the report too.
+    for (int i = 0; i < 20000; ++i) {
+        TRegion& region = AddTo(*report->Regions);
+        region.CX = i;
+        region.CY = -i;
+        region.Terrain = "Ebene";
+        region.Name = "Region " + std::to_string(i * 7919 % 10007);
+    }
+    NullProgress progress;
+    test::ExpectSinkFailuresPassedOn(
+        [&](ByteSink& sink) { WriteKdfFile(*report, sink, KdfWriteOptions {}, progress); });
 }

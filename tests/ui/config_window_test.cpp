@@ -22,9 +22,10 @@
 #include "config/unit_sort_criteria.h"
 #include "core/byte_coding.h"
 #include "core/error.h"
-#include "scripted_dialogs.h"
+#include "support/scripted_dialogs.h"
 
 using namespace maprune;
+using maprune::test::ScriptedDialogs;
 
 namespace {
 

@@ -11,10 +11,11 @@
 #include "map/ui/legend_window.h"
 #include "map/ui/map_view_widget.h"
 #include "map/ui/render/map_pictures.h"
-#include "scripted_dialogs.h"
+#include "support/scripted_dialogs.h"
 
 using namespace maprune;
 using maprune::maptest::TestWorld;
+using maprune::test::ScriptedDialogs;
 
 class LegendWindowTest : public QObject {
     Q_OBJECT

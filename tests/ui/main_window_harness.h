@@ -19,7 +19,7 @@
 #include "config/ui/file_associations.h"
 #include "core/program_path.h"
 #include "report/shift_chooser.h"
-#include "scripted_dialogs.h"
+#include "support/scripted_dialogs.h"
 
 // File dialogs answered from a script: each call takes the next answer
 // (cancelled when none is left) and records the folder it started in.
@@ -83,7 +83,7 @@ struct MainWindowHarness {
     maprune::MemorySettingsStore store;
     std::unique_ptr<maprune::TSettings> settings;
     std::unique_ptr<maprune::ScopedSettings> installed;
-    ScriptedDialogs messages;
+    maprune::test::ScriptedDialogs messages;
     ScriptedFiles files;
     ScriptedShifts shifts;
     maprune::ProgramFiles paths;

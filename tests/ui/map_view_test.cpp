@@ -18,10 +18,11 @@
 #include "map/test_world.h"
 #include "map/ui/map_view_widget.h"
 #include "map/ui/render/map_pictures.h"
-#include "scripted_dialogs.h"
+#include "support/scripted_dialogs.h"
 
 using namespace maprune;
 using maprune::maptest::TestWorld;
+using maprune::test::ScriptedDialogs;
 
 namespace {
 

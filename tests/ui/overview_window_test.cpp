@@ -10,11 +10,12 @@
 #include "map/ui/map_view_widget.h"
 #include "map/ui/overview_window.h"
 #include "map/ui/render/map_pictures.h"
-#include "scripted_dialogs.h"
+#include "support/scripted_dialogs.h"
 
 using namespace maprune;
 using maprune::maptest::MakeTerrain;
 using maprune::maptest::TestWorld;
+using maprune::test::ScriptedDialogs;
 
 class OverviewWindowTest : public QObject {
     Q_OBJECT

@@ -15,9 +15,10 @@
 #include "config/ui/unit_list_sort_options_window.h"
 #include "config/unit_sort_criteria.h"
 #include "model/named_item.h"
-#include "scripted_dialogs.h"
+#include "support/scripted_dialogs.h"
 
 using namespace maprune;
+using maprune::test::ScriptedDialogs;
 
 namespace {
 

@@ -7,10 +7,11 @@
 #include "map/test_world.h"
 #include "map/ui/render/map_pictures.h"
 #include "map/ui/render/tile_renderer.h"
-#include "scripted_dialogs.h"
+#include "support/scripted_dialogs.h"
 
 using namespace maprune;
 using maprune::maptest::TestWorld;
+using maprune::test::ScriptedDialogs;
 
 namespace {
 

@@ -10,6 +10,8 @@
 
 namespace maprune {
 
+class ByteSink;
+
 // The alliance file: the program's alliances as text, beside the program as
 // "<program>.bnd" and as the editor's export. For each alliance in order its
 // name on one line, then one line "Name (Nr)" per member (Nr in decimal); an
@@ -47,8 +49,12 @@ AllianceList ParseAllianceFile(std::string_view bytes);
 // than kMaxAllianceFileBytes or cannot be parsed.
 AllianceList ReadAllianceFile(const std::filesystem::path& path);
 
-// Writes `alliances` to `path` through a temporary file beside it, so that a
-// failed write leaves the former file as it was. Throws Error on failure.
+// Writes the file's bytes for `alliances` into `sink`. Throws the Error of
+// FormatAllianceFile before the sink gets a byte, and what the sink throws.
+void WriteAllianceFile(ByteSink& sink, const AllianceList& alliances);
+
+// Writes `alliances` to `path` through WriteFileAtomically, so that a failed
+// write leaves the former file as it was. Throws Error on failure.
 void WriteAllianceFile(const std::filesystem::path& path, const AllianceList& alliances);
 
 } // namespace maprune

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "core/byte_sink.h"
 #include "core/error.h"
-#include "storage/temp_dir.h"
-#include "tools/alliance_file.h"
+#include "map/alliance_file.h"
+#include "support/failing_sink.h"
+#include "support/temp_dir.h"
 
 using namespace maprune;
 
@@ -135,4 +137,10 @@ TEST(AllianceFileTest, LineBreaksInsideNamesAreWrittenAsBlanks)
     const AllianceList written = { { "Erst\r\nZweit", { { "Eins\nZwei", 5 } } } };
     const AllianceList expected = { { "Erst  Zweit", { { "Eins Zwei", 5 } } } };
     EXPECT_EQ(ParseAllianceFile(FormatAllianceFile(written)), expected);
+}
+
+TEST(AllianceFileTest, AFailingSinkEndsTheWriteWithItsError)
+{
+    test::ExpectSinkFailuresPassedOn(
+        [](ByteSink& sink) { WriteAllianceFile(sink, kTwoAlliances); });
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/alliance_file.h"
+#include "map/alliance_file.h"
 
 #include <charconv>
 
+#include "core/byte_sink.h"
 #include "core/error.h"
 #include "core/read_file.h"
 #include "core/text_encoding.h"
@@ -174,10 +175,14 @@ AllianceList ReadAllianceFile(const std::filesystem::path& path)
     return ParseAllianceFile(ReadFileBytes(path, kMaxAllianceFileBytes));
 }
 
+void WriteAllianceFile(ByteSink& sink, const AllianceList& alliances)
+{
+    sink.Write(FormatAllianceFile(alliances));
+}
+
 void WriteAllianceFile(const std::filesystem::path& path, const AllianceList& alliances)
 {
-    // Formatted first, so that a list that cannot be written touches no file.
-    WriteFileAtomically(path, FormatAllianceFile(alliances));
+    WriteFileAtomically(path, [&alliances](ByteSink& file) { WriteAllianceFile(file, alliances); });
 }
 
 } // namespace maprune

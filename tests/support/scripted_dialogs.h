@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,11 +22,15 @@ public:
 
     std::deque<DialogButton> answers;
     std::vector<Message> shown;
+    // Runs when a message is shown, before it is answered.
+    std::function<void(const std::string&)> onShow;
 
     DialogButton ShowMessage(
         MessageKind kind, const std::string& text, DialogButtons buttons) override
     {
         shown.push_back({ kind, text, buttons });
+        if (onShow)
+            onShow(text);
         if (!answers.empty()) {
             const DialogButton answer = answers.front();
             answers.pop_front();
