@@ -10,7 +10,7 @@
 #include "config/settings.h"
 #include "core/text_encoding.h"
 #include "model/building.h"
-#include "model/history_integer.h"
+#include "model/item_shape.h"
 #include "model/region.h"
 #include "model/report.h"
 #include "model/ship.h"
@@ -65,10 +65,16 @@ QString ValueText(const TReportItem& item, const PropertyInfo& property)
             .replace(QLatin1Char('\n'), QLatin1Char(' '));
         return text;
     }
-    case PropertyKind::Object:
-        if (const auto* history = dynamic_cast<const THistoryInteger*>(property.GetObject(item)))
-            return QString::number(history->CurrentValue());
-        return {};
+    case PropertyKind::Object: {
+        const TReportItem* object = property.GetObject(item);
+        if (object == nullptr)
+            return {};
+        return VisitShape(*object,
+            ShapeHandlers { [](const THistoryInteger& history) {
+                               return QString::number(history.CurrentValue());
+                           },
+                [](const TReportItem&) { return QString(); } });
+    }
     }
     return {};
 }

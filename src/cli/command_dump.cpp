@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "cli/commands.h"
-#include "cli/json_dump.h"
 #include "cli/report_loading.h"
+#include "model/json_form.h"
 #include "model/report.h"
 
 namespace maprune::cli {
@@ -13,7 +13,8 @@ namespace maprune::cli {
 void RegisterDumpCommand(CLI::App& app)
 {
     auto options = std::make_shared<ReportOptions>();
-    CLI::App* command = app.add_subcommand("dump", "Das ganze Modell eines Reports als JSON ausgeben");
+    CLI::App* command
+        = app.add_subcommand("dump", "Das ganze Modell eines Reports als JSON ausgeben");
     AddReportOptions(*command, *options);
     command->callback([options] {
         size_t warnings = 0;

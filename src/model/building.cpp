@@ -10,13 +10,19 @@ namespace maprune {
 const ClassInfo& TBuilding::StaticClass()
 {
     using B = TBuilding;
-    static const ClassInfo info = MakeClassInfo<TBuilding>(
-        "TBuilding", &TNamedItem::StaticClass(),
+    static const ClassInfo info = MakeClassInfo<TBuilding>("TBuilding", &TNamedItem::StaticClass(),
         ExtendProperties(TNamedItem::StaticClass().Properties,
-                         {IntProperty<B, &B::Captain>("Captain").WithDefault(-1),
-                          ObjectProperty<B, THistoryInteger, &B::Size>("Size"),
-                          ObjectProperty<B, THistoryInteger, &B::Support>("Support"),
-                          StringProperty<B, &B::Type_>("Type_")}));
+            { IntProperty<B, &B::Captain>("Captain")
+                    .WithDefault(-1)
+                    .CRKey({ "Besitzer" })
+                    .Merged(MergeRule::Newer),
+                ObjectProperty<B, THistoryInteger, &B::Size>("Size")
+                    .CRKey({ "Groesse" })
+                    .Merged(MergeRule::History),
+                ObjectProperty<B, THistoryInteger, &B::Support>("Support")
+                    .CRKey({ "Unterhalt" })
+                    .Merged(MergeRule::History),
+                StringProperty<B, &B::Type_>("Type_").CRKey({ "Typ" }).Merged(MergeRule::Newer) }));
     return info;
 }
 
@@ -26,7 +32,7 @@ std::string TBuilding::GetDescription(unsigned) const
 {
     const TReport& report = *Owner();
     std::string text = DisplayText(Name) + " (" + report.FormatNr(Nr) + "), Größe "
-                       + std::to_string(Size->CurrentValue()) + ", " + DisplayText(Type_);
+        + std::to_string(Size->CurrentValue()) + ", " + DisplayText(Type_);
     if (Party != report.ActiveParty)
         text += ", " + report.PartyDescription(Party);
     return text;

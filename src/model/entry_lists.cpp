@@ -5,10 +5,10 @@
 
 namespace maprune {
 
-MAPRUNE_DEFINE_PLAIN_CLASS(TPrices, TReportItem)
+MAPRUNE_DEFINE_SHAPED_CLASS(TPrices, TReportItem, Prices)
 
-MAPRUNE_DEFINE_PLAIN_CLASS(TTalents, TReportItem)
+MAPRUNE_DEFINE_SHAPED_CLASS(TTalents, TReportItem, Talents)
 
-MAPRUNE_DEFINE_PLAIN_CLASS(TItems, TReportItem)
+MAPRUNE_DEFINE_SHAPED_CLASS(TItems, TReportItem, Items)
 
 } // namespace maprune

@@ -8,25 +8,25 @@
 
 namespace maprune {
 
-MAPRUNE_DEFINE_PLAIN_CLASS(THistoryInteger, TReportItem)
+MAPRUNE_DEFINE_SHAPED_CLASS(THistoryInteger, TReportItem, History)
 
 void THistoryInteger::AddValue(int32_t date, int32_t value)
 {
     if (value == -1)
         return;
     const int32_t d = std::max(date, 1);
-    auto pos = std::find_if(FHistory.begin(), FHistory.end(),
-                            [d](const Entry& e) { return e.Date <= d; });
+    auto pos = std::find_if(
+        FHistory.begin(), FHistory.end(), [d](const Entry& e) { return e.Date <= d; });
     if (pos != FHistory.end() && pos->Date == d)
         return;
-    FHistory.insert(pos, Entry{d, value});
+    FHistory.insert(pos, Entry { d, value });
 }
 
 static void CheckIndex(const char* method, int32_t index, size_t count)
 {
     if (index < 0 || static_cast<size_t>(index) >= count) {
         throw Error("THistoryInteger." + std::string(method) + "(" + std::to_string(index)
-                    + "): Index is out of range (" + std::to_string(count) + ")");
+            + "): Index is out of range (" + std::to_string(count) + ")");
     }
 }
 

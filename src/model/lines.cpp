@@ -15,7 +15,7 @@ const ClassInfo& TLines::StaticClass()
         text.GetString = [](const TReportItem& o) { return static_cast<const TLines&>(o).Text(); };
         text.SetString = [](TReportItem& o, std::string v) { static_cast<TLines&>(o).SetText(v); };
         return MakeClassInfo<TLines>("TLines", &TReportItem::StaticClass(),
-                                     ExtendProperties(TReportItem::StaticClass().Properties, {text}));
+            ExtendProperties(TReportItem::StaticClass().Properties, { text }), ItemShape::Lines);
     }();
     return info;
 }

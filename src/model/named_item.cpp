@@ -9,12 +9,16 @@ namespace maprune {
 const ClassInfo& TNamedItem::StaticClass()
 {
     using N = TNamedItem;
-    static const ClassInfo info = MakeClassInfo<TNamedItem>(
-        "TNamedItem", &TReportItem::StaticClass(),
+    static const ClassInfo info = MakeClassInfo<TNamedItem>("TNamedItem",
+        &TReportItem::StaticClass(),
         ExtendProperties(TReportItem::StaticClass().Properties,
-                         {StringProperty<N, &N::Name>("Name"), StringProperty<N, &N::Descr>("Descr"),
-                          IntProperty<N, &N::Nr>("Nr").WithDefault(-1),
-                          IntProperty<N, &N::Party>("Party").WithDefault(-1)}));
+            { StringProperty<N, &N::Name>("Name").CRKey({ "Name" }).Merged(MergeRule::Newer),
+                StringProperty<N, &N::Descr>("Descr").CRKey({ "Beschr" }).Merged(MergeRule::Newer),
+                IntProperty<N, &N::Nr>("Nr").WithDefault(-1).CRHead(),
+                IntProperty<N, &N::Party>("Party")
+                    .WithDefault(-1)
+                    .CRKey({ "Partei" })
+                    .Merged(MergeRule::Newer) }));
     return info;
 }
 

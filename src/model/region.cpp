@@ -45,38 +45,44 @@ const ClassInfo& TRegion::StaticClass()
 {
     using R = TRegion;
     using H = THistoryInteger;
-    static const ClassInfo info = MakeClassInfo<TRegion>(
-        "TRegion", &TReportItem::StaticClass(),
-        ExtendProperties(
-            TReportItem::StaticClass().Properties,
-            {IntProperty<R, &R::Bitmap_>("Bitmap_").NeverStored(),
-             ObjectProperty<R, TBuildingList, &R::Buildings>("Buildings"),
-             IntProperty<R, &R::CX>("CX"), IntProperty<R, &R::CY>("CY"),
-             IntProperty<R, &R::CZ>("CZ"), ObjectProperty<R, TLines, &R::Comment>("Comment"),
-             StringProperty<R, &R::Descr>("Descr"),
-             IntProperty<R, &R::Entertainment>("Entertainment").NeverStored(),
-             ObjectProperty<R, TLines, &R::Events>("Events"),
-             IntProperty<R, &R::FullInfoDate>("FullInfoDate"),
-             ObjectProperty<R, H, &R::Horses>("Horses").StoredWhen(OnLand),
-             IntProperty<R, &R::InfoDate>("InfoDate").WithDefault(-1),
-             ObjectProperty<R, H, &R::Iron>("Iron").StoredWhen(CanHoldIron),
-             ObjectProperty<R, H, &R::Laen>("Laen").StoredWhen(CanHoldLaen),
-             IntProperty<R, &R::Mallorn>("Mallorn").WithDefault(-1).StoredWhen(OnLand),
-             ObjectProperty<R, TPrices, &R::Prices>("Prices"),
-             ObjectProperty<R, TLines, &R::Messages>("Messages"),
-             StringProperty<R, &R::Name>("Name"),
-             ObjectProperty<R, TLines, &R::Passthrough>("Passthrough"),
-             ObjectProperty<R, H, &R::Peasants>("Peasants").StoredWhen(OnLand),
-             IntProperty<R, &R::Recrutees>("Recrutees").NeverStored(),
-             ObjectProperty<R, TShipList, &R::Ships>("Ships"),
-             ObjectProperty<R, H, &R::Silver>("Silver").StoredWhen(OnLand),
-             ObjectProperty<R, H, &R::Street>("Street").StoredWhen(OnLand),
-             ObjectProperty<R, TLines, &R::Surrounding>("Surrounding"),
-             StringProperty<R, &R::Terrain>("Terrain"),
-             ObjectProperty<R, H, &R::Trees>("Trees").StoredWhen(OnLand),
-             ObjectProperty<R, TUnitList, &R::Units>("Units"),
-             ObjectProperty<R, H, &R::Wages>("Wages"),
-             ObjectProperty<R, TPoliticInfoList, &R::Politic>("Politic")}));
+    static const ClassInfo info = MakeClassInfo<TRegion>("TRegion", &TReportItem::StaticClass(),
+        ExtendProperties(TReportItem::StaticClass().Properties,
+            { IntProperty<R, &R::Bitmap_>("Bitmap_").NeverStored(),
+                ObjectProperty<R, TBuildingList, &R::Buildings>("Buildings").CRBlock("BURG"),
+                IntProperty<R, &R::CX>("CX").CRHead(), IntProperty<R, &R::CY>("CY").CRHead(),
+                IntProperty<R, &R::CZ>("CZ").CRHead(),
+                ObjectProperty<R, TLines, &R::Comment>("Comment").CRBlock("REGIONSKOMMENTAR"),
+                StringProperty<R, &R::Descr>("Descr").CRKey({ "Beschr" }),
+                IntProperty<R, &R::Entertainment>("Entertainment")
+                    .NeverStored()
+                    .CRKey({ "Unterh" }),
+                ObjectProperty<R, TLines, &R::Events>("Events").CRBlock("REGIONSEREIGNISSE"),
+                IntProperty<R, &R::FullInfoDate>("FullInfoDate").CRKey({ "InfoDatum2" }),
+                ObjectProperty<R, H, &R::Horses>("Horses").CRKey({ "Pferde" }).StoredWhen(OnLand),
+                IntProperty<R, &R::InfoDate>("InfoDate").WithDefault(-1).CRKey({ "InfoDatum" }),
+                ObjectProperty<R, H, &R::Iron>("Iron").CRKey({ "Eisen" }).StoredWhen(CanHoldIron),
+                ObjectProperty<R, H, &R::Laen>("Laen").CRKey({ "Laen" }).StoredWhen(CanHoldLaen),
+                IntProperty<R, &R::Mallorn>("Mallorn")
+                    .WithDefault(-1)
+                    .CRKey({ "Mallorn" })
+                    .StoredWhen(OnLand),
+                ObjectProperty<R, TPrices, &R::Prices>("Prices").CRBlock("PREISE"),
+                ObjectProperty<R, TLines, &R::Messages>("Messages").CRBlock("REGIONSBOTSCHAFTEN"),
+                StringProperty<R, &R::Name>("Name").CRKey({ "Name" }),
+                ObjectProperty<R, TLines, &R::Passthrough>("Passthrough").CRBlock("DURCHREISE"),
+                ObjectProperty<R, H, &R::Peasants>("Peasants")
+                    .CRKey({ "Bauern" })
+                    .StoredWhen(OnLand),
+                IntProperty<R, &R::Recrutees>("Recrutees").NeverStored().CRKey({ "Rekruten" }),
+                ObjectProperty<R, TShipList, &R::Ships>("Ships").CRBlock("SCHIFF"),
+                ObjectProperty<R, H, &R::Silver>("Silver").CRKey({ "Silber" }).StoredWhen(OnLand),
+                ObjectProperty<R, H, &R::Street>("Street").CRKey({ "Strasse" }).StoredWhen(OnLand),
+                ObjectProperty<R, TLines, &R::Surrounding>("Surrounding").CRBlock("UMGEBUNG"),
+                StringProperty<R, &R::Terrain>("Terrain").CRKey({ "Terrain" }),
+                ObjectProperty<R, H, &R::Trees>("Trees").CRKey({ "Baeume" }).StoredWhen(OnLand),
+                ObjectProperty<R, TUnitList, &R::Units>("Units").CRBlock("EINHEIT"),
+                ObjectProperty<R, H, &R::Wages>("Wages").CRKey({ "Lohn" }),
+                ObjectProperty<R, TPoliticInfoList, &R::Politic>("Politic") }));
     return info;
 }
 
@@ -93,8 +99,10 @@ void TRegion::LinkNeighbours()
     TReport& report = *Owner();
     for (int i = 0; i < kDirections; ++i) {
         // Far-out coordinates wrap instead of overflowing; no region lies there.
-        const auto x = static_cast<int32_t>(static_cast<uint32_t>(CX) + static_cast<uint32_t>(kNeighbourOffsets[i].X));
-        const auto y = static_cast<int32_t>(static_cast<uint32_t>(CY) + static_cast<uint32_t>(kNeighbourOffsets[i].Y));
+        const auto x = static_cast<int32_t>(
+            static_cast<uint32_t>(CX) + static_cast<uint32_t>(kNeighbourOffsets[i].X));
+        const auto y = static_cast<int32_t>(
+            static_cast<uint32_t>(CY) + static_cast<uint32_t>(kNeighbourOffsets[i].Y));
         Neighbours[static_cast<size_t>(i)] = report.FindRegion(x, y, CZ);
     }
 }
@@ -165,7 +173,7 @@ bool TRegion::HasOwnUnit() const
 {
     const int32_t activeParty = Owner()->ActiveParty;
     return std::any_of(Units->begin(), Units->end(),
-                       [activeParty](const TUnit* u) { return u != nullptr && u->Party == activeParty; });
+        [activeParty](const TUnit* u) { return u != nullptr && u->Party == activeParty; });
 }
 
 bool TRegion::HasOwnGuard() const

@@ -16,21 +16,26 @@ namespace maprune {
 const ClassInfo& TReport::StaticClass()
 {
     using R = TReport;
-    static const ClassInfo info = MakeClassInfo<TReport>(
-        "TReport", &TReportItem::StaticClass(),
-        ExtendProperties(
-            TReportItem::StaticClass().Properties,
-            {StringProperty<R, &R::Config>("Config"),
-             ObjectProperty<R, TPartyList, &R::Parties>("Parties"),
-             IntProperty<R, &R::Version>("Version").WithDefault(34),
-             StringProperty<R, &R::Game>("Game"), StringProperty<R, &R::Coordinates>("Coordinates"),
-             IntProperty<R, &R::Umlaute>("Umlaute"), IntProperty<R, &R::Basis>("Basis"),
-             ObjectProperty<R, TRegionList, &R::Regions>("Regions"),
-             IntProperty<R, &R::ActiveParty>("ActiveParty").WithDefault(-1),
-             IntProperty<R, &R::ActiveLayer>("ActiveLayer").WithDefault(-1),
-             ObjectProperty<R, TSpells, &R::Spells>("Spells"),
-             ObjectProperty<R, TPotions, &R::Potions>("Potions"), IntProperty<R, &R::PosX>("PosX"),
-             IntProperty<R, &R::PosY>("PosY"), StringProperty<R, &R::Series>("Series")}));
+    static const ClassInfo info = MakeClassInfo<TReport>("TReport", &TReportItem::StaticClass(),
+        ExtendProperties(TReportItem::StaticClass().Properties,
+            { StringProperty<R, &R::Config>("Config").CRKey({ "Konfiguration" }),
+                ObjectProperty<R, TPartyList, &R::Parties>("Parties").CRBlock("PARTEI"),
+                IntProperty<R, &R::Version>("Version").WithDefault(34).CRHead(),
+                StringProperty<R, &R::Game>("Game").CRKey({ "Spiel" }).Merged(MergeRule::Newer),
+                StringProperty<R, &R::Coordinates>("Coordinates")
+                    .CRKey({ "Koordinaten" })
+                    .Merged(MergeRule::Newer),
+                IntProperty<R, &R::Umlaute>("Umlaute")
+                    .CRKey({ "Umlaute" })
+                    .Merged(MergeRule::Newer),
+                IntProperty<R, &R::Basis>("Basis").CRKey({ "Basis" }).Merged(MergeRule::Newer),
+                ObjectProperty<R, TRegionList, &R::Regions>("Regions").CRBlock("REGION"),
+                IntProperty<R, &R::ActiveParty>("ActiveParty").WithDefault(-1),
+                IntProperty<R, &R::ActiveLayer>("ActiveLayer").WithDefault(-1),
+                ObjectProperty<R, TSpells, &R::Spells>("Spells").CRBlock("SPRUCH"),
+                ObjectProperty<R, TPotions, &R::Potions>("Potions").CRBlock("TRANK"),
+                IntProperty<R, &R::PosX>("PosX"), IntProperty<R, &R::PosY>("PosY"),
+                StringProperty<R, &R::Series>("Series") }));
     return info;
 }
 
@@ -67,7 +72,7 @@ void TReport::RemoveDuplicateParties()
     // best of each number gives the same list as dropping pair by pair.
     auto better = [](const TParty& a, size_t ia, const TParty& b, size_t ib) {
         return std::make_tuple(!a.Type_.empty(), a.Turn, ia)
-               > std::make_tuple(!b.Type_.empty(), b.Turn, ib);
+            > std::make_tuple(!b.Type_.empty(), b.Turn, ib);
     };
     std::unordered_map<int32_t, size_t> best;
     for (size_t i = 0; i < Parties->Count(); ++i) {
@@ -95,7 +100,8 @@ void TReport::Finish()
     if (ActiveParty == -1) {
         const TParty* chosen = nullptr;
         for (const TParty* party : *Parties) {
-            if (party != nullptr && !party->Type_.empty() && (chosen == nullptr || party->Turn > chosen->Turn))
+            if (party != nullptr && !party->Type_.empty()
+                && (chosen == nullptr || party->Turn > chosen->Turn))
                 chosen = party;
         }
         if (chosen != nullptr)
@@ -148,7 +154,8 @@ std::vector<int32_t> TReport::Layers() const
 {
     std::vector<int32_t> layers;
     for (const TRegion* region : *Regions) {
-        if (region != nullptr && std::find(layers.begin(), layers.end(), region->CZ) == layers.end())
+        if (region != nullptr
+            && std::find(layers.begin(), layers.end(), region->CZ) == layers.end())
             layers.push_back(region->CZ);
     }
     return layers;

@@ -8,13 +8,13 @@
 
 namespace maprune {
 
-MAPRUNE_DEFINE_PLAIN_CLASS(TReportItemList, TReportItem)
+MAPRUNE_DEFINE_SHAPED_CLASS(TReportItemList, TReportItem, List)
 
 void TReportItemList::Add(std::unique_ptr<TReportItem> item)
 {
     if (!item->Class().IsA(ElementClass())) {
         throw Error(std::string(ClassName()) + ".Add: an object of class "
-                    + std::string(item->ClassName()) + " does not belong into this list");
+            + std::string(item->ClassName()) + " does not belong into this list");
     }
     TReportItem* added = item.get();
     FItems.push_back(std::move(item));

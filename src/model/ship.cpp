@@ -10,16 +10,29 @@ namespace maprune {
 const ClassInfo& TShip::StaticClass()
 {
     using S = TShip;
-    static const ClassInfo info = MakeClassInfo<TShip>(
-        "TShip", &TNamedItem::StaticClass(),
+    static const ClassInfo info = MakeClassInfo<TShip>("TShip", &TNamedItem::StaticClass(),
         ExtendProperties(TNamedItem::StaticClass().Properties,
-                         {IntProperty<S, &S::Captain>("Captain").WithDefault(-1),
-                          IntProperty<S, &S::Coast>("Coast").WithDefault(-1),
-                          ObjectProperty<S, THistoryInteger, &S::Damage>("Damage"),
-                          ObjectProperty<S, THistoryInteger, &S::Load>("Load"),
-                          ObjectProperty<S, THistoryInteger, &S::MaxLoad>("MaxLoad"),
-                          ObjectProperty<S, THistoryInteger, &S::Percent>("Percent"),
-                          StringProperty<S, &S::Type_>("Type_")}));
+            { IntProperty<S, &S::Captain>("Captain")
+                    .WithDefault(-1)
+                    .CRKey({ "Kapitaen" })
+                    .Merged(MergeRule::Newer),
+                IntProperty<S, &S::Coast>("Coast")
+                    .WithDefault(-1)
+                    .CRKey({ "Kueste" })
+                    .Merged(MergeRule::Newer),
+                ObjectProperty<S, THistoryInteger, &S::Damage>("Damage")
+                    .CRKey({ "Schaden" })
+                    .Merged(MergeRule::History),
+                ObjectProperty<S, THistoryInteger, &S::Load>("Load")
+                    .CRKey({ "Ladung" })
+                    .Merged(MergeRule::History),
+                ObjectProperty<S, THistoryInteger, &S::MaxLoad>("MaxLoad")
+                    .CRKey({ "MaxLadung" })
+                    .Merged(MergeRule::History),
+                ObjectProperty<S, THistoryInteger, &S::Percent>("Percent")
+                    .CRKey({ "Prozent" })
+                    .Merged(MergeRule::History),
+                StringProperty<S, &S::Type_>("Type_").CRKey({ "Typ" }).Merged(MergeRule::Newer) }));
     return info;
 }
 

@@ -7,26 +7,25 @@ namespace maprune {
 
 const ClassInfo& TSpell::StaticClass()
 {
-    static const ClassInfo info = MakeClassInfo<TSpell>(
-        "TSpell", &TReportItem::StaticClass(),
+    static const ClassInfo info = MakeClassInfo<TSpell>("TSpell", &TReportItem::StaticClass(),
         ExtendProperties(TReportItem::StaticClass().Properties,
-                         {IntProperty<TSpell, &TSpell::Nr>("Nr"),
-                          StringProperty<TSpell, &TSpell::Spell>("Spell"),
-                          IntProperty<TSpell, &TSpell::Level>("Level"),
-                          StringProperty<TSpell, &TSpell::Descr>("Descr")}));
+            { IntProperty<TSpell, &TSpell::Nr>("Nr").CRHead(),
+                StringProperty<TSpell, &TSpell::Spell>("Spell").CRKey({ "Name" }),
+                IntProperty<TSpell, &TSpell::Level>("Level").CRKey({ "Stufe" }),
+                StringProperty<TSpell, &TSpell::Descr>("Descr").CRKey({ "Beschr" }) }));
     return info;
 }
 
 const ClassInfo& TPotion::StaticClass()
 {
-    static const ClassInfo info = MakeClassInfo<TPotion>(
-        "TPotion", &TReportItem::StaticClass(),
+    static const ClassInfo info = MakeClassInfo<TPotion>("TPotion", &TReportItem::StaticClass(),
         ExtendProperties(TReportItem::StaticClass().Properties,
-                         {IntProperty<TPotion, &TPotion::Nr>("Nr"),
-                          StringProperty<TPotion, &TPotion::Potion>("Potion"),
-                          IntProperty<TPotion, &TPotion::Level>("Level"),
-                          StringProperty<TPotion, &TPotion::Ingredients>("Ingredients"),
-                          StringProperty<TPotion, &TPotion::Descr>("Descr")}));
+            { IntProperty<TPotion, &TPotion::Nr>("Nr").CRHead(),
+                StringProperty<TPotion, &TPotion::Potion>("Potion").CRKey({ "Name" }),
+                IntProperty<TPotion, &TPotion::Level>("Level").CRKey({ "Stufe" }),
+                StringProperty<TPotion, &TPotion::Ingredients>("Ingredients")
+                    .CRAppendedKey("Zutat"),
+                StringProperty<TPotion, &TPotion::Descr>("Descr").CRKey({ "Beschr" }) }));
     return info;
 }
 

@@ -12,27 +12,64 @@ namespace maprune {
 const ClassInfo& TUnit::StaticClass()
 {
     using U = TUnit;
-    static const ClassInfo info = MakeClassInfo<TUnit>(
-        "TUnit", &TNamedItem::StaticClass(),
-        ExtendProperties(
-            TNamedItem::StaticClass().Properties,
-            {IntProperty<U, &U::Besiege>("Besiege"),
-             IntProperty<U, &U::Building>("Building").WithDefault(-1),
-             IntProperty<U, &U::Cloak>("Cloak").WithDefault(-1),
-             IntProperty<U, &U::CloakParty>("CloakParty"),
-             ObjectProperty<U, TLines, &U::Commands>("Commands"),
-             ObjectProperty<U, THistoryInteger, &U::Count>("Count"),
-             StringProperty<U, &U::Default_>("Default_"), IntProperty<U, &U::FightState>("FightState"),
-             StringProperty<U, &U::HitPoints>("HitPoints"),
-             ObjectProperty<U, TItems, &U::Items>("Items"),
-             ObjectProperty<U, TLines, &U::Messages>("Messages"),
-             IntProperty<U, &U::Observes>("Observes"), StringProperty<U, &U::Private_>("Private_"),
-             IntProperty<U, &U::Ship>("Ship").WithDefault(-1),
-             ObjectProperty<U, THistoryInteger, &U::Silver>("Silver"),
-             ObjectProperty<U, TLines, &U::Spells>("Spells"),
-             ObjectProperty<U, TTalents, &U::Talents>("Talents"),
-             StringProperty<U, &U::TrueType>("TrueType"), StringProperty<U, &U::Type_>("Type_"),
-             IntProperty<U, &U::Weapons>("Weapons")}));
+    static const ClassInfo info = MakeClassInfo<TUnit>("TUnit", &TNamedItem::StaticClass(),
+        ExtendProperties(TNamedItem::StaticClass().Properties,
+            { IntProperty<U, &U::Besiege>("Besiege").CRKey({ "belagert" }).Merged(MergeRule::Newer),
+                IntProperty<U, &U::Building>("Building")
+                    .WithDefault(-1)
+                    .CRKey({ "Burg" })
+                    .Merged(MergeRule::Newer),
+                IntProperty<U, &U::Cloak>("Cloak")
+                    .WithDefault(-1)
+                    .CRKey({ "Tarnung" })
+                    .Merged(MergeRule::Newer),
+                IntProperty<U, &U::CloakParty>("CloakParty")
+                    .CRKey({ "Parteitarnung" })
+                    .Merged(MergeRule::Newer),
+                ObjectProperty<U, TLines, &U::Commands>("Commands")
+                    .CRBlock("COMMANDS")
+                    .Merged(MergeRule::Newer),
+                ObjectProperty<U, THistoryInteger, &U::Count>("Count")
+                    .CRKey({ "Anzahl" })
+                    .Merged(MergeRule::History),
+                StringProperty<U, &U::Default_>("Default_")
+                    .CRKey({ "Default" })
+                    .Merged(MergeRule::Newer),
+                IntProperty<U, &U::FightState>("FightState")
+                    .CRKey({ "Kampfstatus" })
+                    .Merged(MergeRule::Newer),
+                StringProperty<U, &U::HitPoints>("HitPoints")
+                    .CRKey({ "hp" })
+                    .Merged(MergeRule::Newer),
+                ObjectProperty<U, TItems, &U::Items>("Items")
+                    .CRBlock("GEGENSTAENDE")
+                    .Merged(MergeRule::Newer),
+                ObjectProperty<U, TLines, &U::Messages>("Messages")
+                    .CRBlock("EINHEITSBOTSCHAFTEN")
+                    .Merged(MergeRule::Newer),
+                IntProperty<U, &U::Observes>("Observes")
+                    .CRKey({ "bewacht" })
+                    .Merged(MergeRule::Newer),
+                StringProperty<U, &U::Private_>("Private_")
+                    .CRKey({ "privat" })
+                    .Merged(MergeRule::Newer),
+                IntProperty<U, &U::Ship>("Ship")
+                    .WithDefault(-1)
+                    .CRKey({ "Schiff" })
+                    .Merged(MergeRule::Newer),
+                ObjectProperty<U, THistoryInteger, &U::Silver>("Silver")
+                    .CRKey({ "Silber" })
+                    .Merged(MergeRule::History),
+                ObjectProperty<U, TLines, &U::Spells>("Spells")
+                    .CRBlock("SPRUECHE")
+                    .Merged(MergeRule::Newer),
+                ObjectProperty<U, TTalents, &U::Talents>("Talents").CRBlock("TALENTE").Merged(
+                    MergeRule::Newer),
+                StringProperty<U, &U::TrueType>("TrueType")
+                    .CRKey({ "wahrerTyp" })
+                    .Merged(MergeRule::Newer),
+                StringProperty<U, &U::Type_>("Type_").CRKey({ "Typ" }).Merged(MergeRule::Newer),
+                IntProperty<U, &U::Weapons>("Weapons").Merged(MergeRule::Newer) }));
     return info;
 }
 
@@ -64,7 +101,8 @@ std::string Trimmed(const std::string& text)
 
 std::string TUnit::GetDescription(unsigned displayOptions) const
 {
-    static const char* const kFightStates[] = {", vorne", ", hinten", ", kaempft nicht", ", flieht"};
+    static const char* const kFightStates[]
+        = { ", vorne", ", hinten", ", kaempft nicht", ", flieht" };
     const TReport& report = *Owner();
     const bool own = IsOwn();
     const int32_t persons = Count->CurrentValue();
@@ -74,7 +112,8 @@ std::string TUnit::GetDescription(unsigned displayOptions) const
         text += ", " + report.PartyDescription(Party);
     if (Party == -1 || CloakParty == 1)
         text += ", parteigetarnt";
-    text += ", " + std::to_string(persons) + " " + CountedName(Type_, kinds::ItemsAndRaces, persons);
+    text
+        += ", " + std::to_string(persons) + " " + CountedName(Type_, kinds::ItemsAndRaces, persons);
     if (own && (displayOptions & ShowFightState) && FightState >= 0 && FightState <= 3)
         text += kFightStates[FightState];
     if (Observes != 0)
@@ -87,7 +126,7 @@ std::string TUnit::GetDescription(unsigned displayOptions) const
             // Without a known person count there is nothing to share the days by.
             const int32_t days = persons > 0 ? t.Days / persons : 0;
             text += DisplayText(t.Talent) + " " + std::to_string(t.Level) + " ["
-                    + std::to_string(days) + "]";
+                + std::to_string(days) + "]";
         }
     }
     if ((displayOptions & ShowItems) && !Items->Entries.empty()) {
@@ -95,7 +134,8 @@ std::string TUnit::GetDescription(unsigned displayOptions) const
         for (const TItem& item : Items->Entries) {
             text += first ? ", hat: " : ", ";
             first = false;
-            text += std::to_string(item.Count) + " " + CountedName(item.Item, kinds::Items, item.Count);
+            text += std::to_string(item.Count) + " "
+                + CountedName(item.Item, kinds::Items, item.Count);
         }
     }
     if (!Default_.empty())

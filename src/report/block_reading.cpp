@@ -5,22 +5,21 @@
 #include <charconv>
 
 #include "core/text_encoding.h"
+#include "model/history_integer.h"
 #include "model/lines.h"
-#include "model/named_item.h"
 #include "model/report.h"
+#include "model/report_item_list.h"
 
 namespace maprune {
 
 namespace {
 
 // The block names of the report format, in their traditional order.
-constexpr std::array<std::string_view, 30> kBlockKeywords = {
-    "PARTEI",     "ZAUBER",         "SPRUCH",     "TRAENKE",      "TRANK",
-    "ALLIIERTE",  "ALLIANZ",        "ADRESSEN",   "REGION",       "MELDUNGEN",
-    "EINKOMMEN",  "BEWEGUNGEN",     "PRODUKTION", "EREIGNISSE",   "HANDEL",
-    "KAEMPFE",    "COMMANDS",       "TALENTE",    "GEGENSTAENDE", "SPRUECHE",
-    "EINHEITSBOTSCHAFTEN", "PREISE", "REGIONSEREIGNISSE", "BURG", "EINHEIT",
-    "SCHIFF",     "REGIONSBOTSCHAFTEN", "UMGEBUNG", "DURCHREISE", "REGIONSKOMMENTAR"};
+constexpr std::array<std::string_view, 30> kBlockKeywords = { "PARTEI", "ZAUBER", "SPRUCH",
+    "TRAENKE", "TRANK", "ALLIIERTE", "ALLIANZ", "ADRESSEN", "REGION", "MELDUNGEN", "EINKOMMEN",
+    "BEWEGUNGEN", "PRODUKTION", "EREIGNISSE", "HANDEL", "KAEMPFE", "COMMANDS", "TALENTE",
+    "GEGENSTAENDE", "SPRUECHE", "EINHEITSBOTSCHAFTEN", "PREISE", "REGIONSEREIGNISSE", "BURG",
+    "EINHEIT", "SCHIFF", "REGIONSBOTSCHAFTEN", "UMGEBUNG", "DURCHREISE", "REGIONSKOMMENTAR" };
 
 std::string_view TrimBlanks(std::string_view text)
 {
@@ -51,17 +50,45 @@ int32_t CRInt(TCRInterface& cr, std::string_view text)
     return value;
 }
 
-bool ReadNamedItemValue(TCRInterface& cr, TNamedItem& item, const CRToken& token)
+bool ReadPropertyValue(TCRInterface& cr, TReportItem& item, const CRToken& token)
 {
-    const std::string_view key = token.Key;
-    if (key == "Name")
-        item.Name = token.Value;
-    else if (key == "Beschr")
-        item.Descr = token.Value;
-    else if (key == "Partei")
-        item.Party = CRInt(cr, token.Value);
-    else
+    const PropertyInfo* p = item.Class().FindCRValue(token.Key);
+    if (p == nullptr)
         return false;
+    if (p->CR.Form == CRForm::Appended) {
+        std::string joined = p->GetString(item);
+        AppendIngredient(joined, token.Value);
+        p->SetString(item, std::move(joined));
+        return true;
+    }
+    switch (p->Kind) {
+    case PropertyKind::Integer:
+        p->SetInt(item, CRInt(cr, token.Value));
+        break;
+    case PropertyKind::String:
+        p->SetString(item, token.Value);
+        break;
+    case PropertyKind::Object:
+        // The one object a value line describes is a history.
+        static_cast<THistoryInteger&>(*p->GetObject(item))
+            .AddValue(item.Turn, CRInt(cr, token.Value));
+        break;
+    }
+    return true;
+}
+
+bool ReadPropertyBlock(TCRInterface& cr, TReportItem& holder, std::string_view block, int32_t turn)
+{
+    const PropertyInfo* p = holder.Class().FindCRBlock(block);
+    if (p == nullptr)
+        return false;
+    TReportItem& held = *p->GetObject(holder);
+    if (held.Class().Shape == ItemShape::List) {
+        auto& list = static_cast<TReportItemList&>(held);
+        list.Add(CreateFromCR(list.ElementClass(), cr, holder.Owner(), turn));
+    } else {
+        p->SetObject(holder, CreateFromCR(*p->ObjectClass(), cr, holder.Owner(), turn));
+    }
     return true;
 }
 

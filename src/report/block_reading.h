@@ -6,11 +6,12 @@
 #include <string_view>
 
 #include "model/cr_interface.h"
+#include "model/report_item.h"
 
 namespace maprune {
 
-class TNamedItem;
 class TReport;
+class TReportItem;
 
 // Helpers shared by the ReadCR operations of the model classes.
 
@@ -27,9 +28,16 @@ bool IsBlockKeyword(std::string_view name);
 // warns "unknown block: " with its name.
 void SkipUnknownBlock(TCRInterface& cr, TReport* owner);
 
-// The value lines every named entity (unit, ship, building) knows: "Name",
-// "Beschr" and "Partei". Returns whether `token` was one of them.
-bool ReadNamedItemValue(TCRInterface& cr, TNamedItem& item, const CRToken& token);
+// Stores the value line `token` in the property of `item`'s class that the
+// CR description of its property table gives that key (value or appended
+// form). Returns false, changing nothing, when the class has no such key.
+bool ReadPropertyValue(TCRInterface& cr, TReportItem& item, const CRToken& token);
+
+// Reads the sub-block whose head is current into the object property of
+// `holder`'s class that takes blocks of that name, creating the objects
+// under holder's report with turn `turn`. Returns false, leaving the head
+// current, when no property takes it.
+bool ReadPropertyBlock(TCRInterface& cr, TReportItem& holder, std::string_view block, int32_t turn);
 
 // Joins a further potion ingredient to the ones before, after one blank.
 void AppendIngredient(std::string& ingredients, std::string_view ingredient);
@@ -39,20 +47,37 @@ std::string MessageText(std::string_view modelBytes);
 
 // Advances past the current head and hands every following value line to
 // `handle`; returns with the first other token current.
-template <class Handler>
-void ReadValueLines(TCRInterface& cr, Handler&& handle)
+template <class Handler> void ReadValueLines(TCRInterface& cr, Handler&& handle)
 {
     for (const CRToken* token = &cr.NextLine(); token->LineType == CRLineType::Value;
          token = &cr.NextLine())
         handle(*token);
 }
 
+// Advances past the current head and reads the following value lines into
+// `item`'s properties by their CR keys. `special` sees each line first and
+// returns whether it took it; a line that neither takes gets the warning
+// `unknownWarning` followed by its key.
+template <class Special>
+void ReadPropertyValues(
+    TCRInterface& cr, TReportItem& item, std::string_view unknownWarning, Special&& special)
+{
+    ReadValueLines(cr, [&](const CRToken& token) {
+        if (!special(token) && !ReadPropertyValue(cr, item, token))
+            cr.Warning(std::string(unknownWarning) + MessageText(token.Key));
+    });
+}
+
+inline void ReadPropertyValues(TCRInterface& cr, TReportItem& item, std::string_view unknownWarning)
+{
+    ReadPropertyValues(cr, item, unknownWarning, [](const CRToken&) { return false; });
+}
+
 // Reads the sub-blocks that follow an entity's value lines. `handle` gets the
 // name of each head and returns true when it has read that block. A name of
 // the block keyword table that it does not take ends the entity; any other
 // is skipped with a warning. Returns with the first foreign token current.
-template <class Handler>
-void ReadSubBlocks(TCRInterface& cr, TReport* owner, Handler&& handle)
+template <class Handler> void ReadSubBlocks(TCRInterface& cr, TReport* owner, Handler&& handle)
 {
     for (const CRToken* token = &cr.CurrentLine(); token->LineType == CRLineType::BlockHead;
          token = &cr.CurrentLine()) {
@@ -62,6 +87,22 @@ void ReadSubBlocks(TCRInterface& cr, TReport* owner, Handler&& handle)
             return;
         SkipUnknownBlock(cr, owner);
     }
+}
+
+// ReadSubBlocks for the object properties of `holder` (ReadPropertyBlock
+// with holder's Turn); `special` sees each block name first and returns
+// whether it has read that block.
+template <class Special>
+void ReadPropertyBlocks(TCRInterface& cr, TReportItem& holder, Special&& special)
+{
+    ReadSubBlocks(cr, holder.Owner(), [&](std::string_view block) {
+        return special(block) || ReadPropertyBlock(cr, holder, block, holder.Turn);
+    });
+}
+
+inline void ReadPropertyBlocks(TCRInterface& cr, TReportItem& holder)
+{
+    ReadPropertyBlocks(cr, holder, [](std::string_view) { return false; });
 }
 
 } // namespace maprune

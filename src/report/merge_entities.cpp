@@ -5,14 +5,40 @@
 #include <vector>
 
 #include "core/error.h"
+#include "model/item_shape.h"
 #include "model/region.h"
 
 namespace maprune {
 
 namespace {
 
-template <class List>
-using ListMember = std::unique_ptr<List> TRegion::*;
+// ExchangeOwned for the objects of property `p` of `a` and `b`.
+void ExchangeOwnedObjects(const PropertyInfo& p, TReportItem& a, TReportItem& b)
+{
+    TReport* ownerOfA = p.GetObject(a)->Owner();
+    TReport* ownerOfB = p.GetObject(b)->Owner();
+    p.SwapObjects(a, b);
+    if (ownerOfA != ownerOfB) {
+        p.GetObject(a)->SetOwner(ownerOfA);
+        p.GetObject(b)->SetOwner(ownerOfB);
+    }
+}
+
+void TakeProperty(const PropertyInfo& p, TReportItem& d, TReportItem& s)
+{
+    if (p.Kind != PropertyKind::Object) {
+        p.CopyValue(d, s);
+        return;
+    }
+    TReportItem& theirs = *p.GetObject(s);
+    VisitShape(*p.GetObject(d),
+        ShapeHandlers { [&theirs]<class Entry>(TEntryList<Entry>& mine) {
+                           mine.Entries.swap(static_cast<TEntryList<Entry>&>(theirs).Entries);
+                       },
+            [&](TReportItem&) { ExchangeOwnedObjects(p, d, s); } });
+}
+
+template <class List> using ListMember = std::unique_ptr<List> TRegion::*;
 
 template <class List>
 std::unique_ptr<TNIList> IndexEntities(const TReport& src, ListMember<List> list)
@@ -50,8 +76,8 @@ std::unordered_set<const TReportItem*> Unmatched(const TNIList& index)
 
 template <class Entity, class List>
 void MergeEntityPass(TReport& dest, TReport& src, TNIList& index, const MergeTurns& turns,
-                     ListMember<List> list, void (*merge)(Entity&, Entity&, const MergeTurns&),
-                     bool keepUnlessFullyShown)
+    ListMember<List> list, void (*merge)(Entity&, Entity&, const MergeTurns&),
+    bool keepUnlessFullyShown)
 {
     const bool newer = turns.SrcNewer();
     // An entity moved into a region is appended behind the entities the
@@ -110,62 +136,30 @@ void MergeEntityPass(TReport& dest, TReport& src, TNIList& index, const MergeTur
 
 } // namespace
 
+void MergeProperties(TReportItem& d, TReportItem& s, bool srcNewer)
+{
+    for (const PropertyInfo& p : d.Class().Properties) {
+        if (p.Merge == MergeRule::History)
+            static_cast<THistoryInteger&>(*p.GetObject(d))
+                .MergeFrom(static_cast<const THistoryInteger&>(*p.GetObject(s)));
+        else if (p.Merge == MergeRule::Newer && srcNewer)
+            TakeProperty(p, d, s);
+    }
+}
+
 void MergeUnit(TUnit& e, TUnit& s, const MergeTurns& turns)
 {
-    e.Count->MergeFrom(*s.Count);
-    e.Silver->MergeFrom(*s.Silver);
-    if (!turns.SrcNewer())
-        return;
-    ExchangeOwned(e.Commands, s.Commands);
-    ExchangeOwned(e.Messages, s.Messages);
-    ExchangeOwned(e.Spells, s.Spells);
-    e.Besiege = s.Besiege;
-    e.Building = s.Building;
-    e.Cloak = s.Cloak;
-    e.CloakParty = s.CloakParty;
-    e.Default_ = s.Default_;
-    e.FightState = s.FightState;
-    e.HitPoints = s.HitPoints;
-    e.Observes = s.Observes;
-    e.Private_ = s.Private_;
-    e.Ship = s.Ship;
-    e.TrueType = s.TrueType;
-    e.Type_ = s.Type_;
-    e.Weapons = s.Weapons;
-    e.Name = s.Name;
-    e.Descr = s.Descr;
-    e.Party = s.Party;
-    e.Items->Entries.swap(s.Items->Entries);
-    e.Talents->Entries.swap(s.Talents->Entries);
+    MergeProperties(e, s, turns.SrcNewer());
 }
 
 void MergeShip(TShip& e, TShip& s, const MergeTurns& turns)
 {
-    e.Damage->MergeFrom(*s.Damage);
-    e.Percent->MergeFrom(*s.Percent);
-    e.Load->MergeFrom(*s.Load);
-    e.MaxLoad->MergeFrom(*s.MaxLoad);
-    if (!turns.SrcNewer())
-        return;
-    e.Captain = s.Captain;
-    e.Coast = s.Coast;
-    e.Type_ = s.Type_;
-    e.Name = s.Name;
-    e.Descr = s.Descr;
-    e.Party = s.Party;
+    MergeProperties(e, s, turns.SrcNewer());
 }
 
 void MergeBuilding(TBuilding& e, TBuilding& s, const MergeTurns& turns)
 {
-    e.Size->MergeFrom(*s.Size);
-    e.Support->MergeFrom(*s.Support);
-    if (!turns.SrcNewer())
-        return;
-    e.Captain = s.Captain;
-    e.Type_ = s.Type_;
-    e.Name = s.Name;
-    e.Descr = s.Descr;
-    e.Party = s.Party;
+    MergeProperties(e, s, turns.SrcNewer());
 }
 
 std::unique_ptr<TNIList> IndexUnits(const TReport& src)

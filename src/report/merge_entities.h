@@ -9,8 +9,17 @@
 namespace maprune {
 
 class TBuilding;
+class TReportItem;
 class TShip;
 class TUnit;
+
+// Merges the added report's item `s` into the database's item `d` of the
+// same class by the merge rules of the class's property table: a history
+// gains the turns it lacks; a property merged when newer is taken from `s`
+// only when `srcNewer` — a number or string copied, a text or list
+// exchanged (ExchangeOwned, so `s` ends with `d`'s old one), the entries of
+// a price, item or talent table swapped. Other properties stay.
+void MergeProperties(TReportItem& d, TReportItem& s, bool srcNewer);
 
 // Merges the added report's unit `s` into the database's unit `e`: the
 // person and silver histories gain the turns they lack; only when the added

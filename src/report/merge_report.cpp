@@ -51,14 +51,9 @@ void JoinSeries(std::string& series, const std::string& added)
     }
 }
 
-void MergeHeader(TReport& dest, const TReport& src, const MergeTurns& turns)
+void MergeHeader(TReport& dest, TReport& src, const MergeTurns& turns)
 {
-    if (turns.SrcNewer()) {
-        dest.Game = src.Game;
-        dest.Coordinates = src.Coordinates;
-        dest.Umlaute = src.Umlaute;
-        dest.Basis = src.Basis;
-    }
+    MergeProperties(dest, src, turns.SrcNewer());
     JoinSeries(dest.Series, src.Series);
 }
 
@@ -116,8 +111,7 @@ void MergeParties(TReport& dest, TReport& src)
 
 // Moves the spells (potions) of `from` whose names `to` lacks, compared
 // ignoring case.
-template <class List, class Item>
-void TakeNewByName(List& to, List& from, std::string Item::*name)
+template <class List, class Item> void TakeNewByName(List& to, List& from, std::string Item::*name)
 {
     std::unordered_set<std::u32string> known;
     for (const Item* item : to) {
@@ -134,10 +128,10 @@ void TakeNewByName(List& to, List& from, std::string Item::*name)
 
 } // namespace
 
-MergeResult MergeReport(TReport& dest, TReport& src, const AdaptationOptions& options,
-                        AdaptationUi& ui)
+MergeResult MergeReport(
+    TReport& dest, TReport& src, const AdaptationOptions& options, AdaptationUi& ui)
 {
-    const MergeTurns turns{dest.Turn, src.Turn};
+    const MergeTurns turns { dest.Turn, src.Turn };
     MergeResult result;
     result.SrcNewer = turns.SrcNewer();
     result.AddedTurn = turns.Src;

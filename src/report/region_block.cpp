@@ -11,13 +11,13 @@ namespace maprune {
 
 namespace {
 
-constexpr std::string_view kTooManyTurnTags =
-    "REGION: Zu viele ;Runde-Tags: maximal 2 pro Region erlaubt";
+constexpr std::string_view kTooManyTurnTags
+    = "REGION: Zu viele ;Runde-Tags: maximal 2 pro Region erlaubt";
 
 // The coordinates of a region head: two or three numbers separated by blanks.
 std::array<int32_t, 3> ReadCoordinates(TCRInterface& cr, std::string_view params)
 {
-    std::array<int32_t, 3> xyz{0, 0, 0};
+    std::array<int32_t, 3> xyz { 0, 0, 0 };
     size_t found = 0;
     size_t pos = 0;
     while (found < xyz.size()) {
@@ -53,42 +53,10 @@ void TRegion::ReadCR()
     CZ = xyz[2];
 
     int turnTagCount = 0;
-    std::array<int32_t, 2> turnTags{};
-    ReadValueLines(*CR, [&](const CRToken& token) {
+    std::array<int32_t, 2> turnTags {};
+    ReadPropertyValues(*CR, *this, "unknown value for region: ", [&](const CRToken& token) {
         const std::string_view key = token.Key;
-        if (key == "Name") {
-            Name = token.Value;
-        } else if (key == "Terrain") {
-            Terrain = token.Value == "Wüste" || token.Value == "W\xFCste" ? "Wueste" : token.Value;
-        } else if (key == "Bauern") {
-            Peasants->AddValue(Turn, CRInt(*CR, token.Value));
-        } else if (key == "Pferde") {
-            Horses->AddValue(Turn, CRInt(*CR, token.Value));
-        } else if (key == "Baeume") {
-            Trees->AddValue(Turn, CRInt(*CR, token.Value));
-        } else if (key == "Silber") {
-            Silver->AddValue(Turn, CRInt(*CR, token.Value));
-        } else if (key == "Unterh") {
-            Entertainment = CRInt(*CR, token.Value);
-        } else if (key == "Rekruten") {
-            Recrutees = CRInt(*CR, token.Value);
-        } else if (key == "Laen") {
-            Laen->AddValue(Turn, CRInt(*CR, token.Value));
-        } else if (key == "Eisen") {
-            Iron->AddValue(Turn, CRInt(*CR, token.Value));
-        } else if (key == "Lohn") {
-            Wages->AddValue(Turn, CRInt(*CR, token.Value));
-        } else if (key == "Beschr") {
-            Descr = token.Value;
-        } else if (key == "Strasse") {
-            Street->AddValue(Turn, CRInt(*CR, token.Value));
-        } else if (key == "Mallorn") {
-            Mallorn = CRInt(*CR, token.Value);
-        } else if (key == "InfoDatum") {
-            InfoDate = CRInt(*CR, token.Value);
-        } else if (key == "InfoDatum2") {
-            FullInfoDate = CRInt(*CR, token.Value);
-        } else if (key == "Runde") {
+        if (key == "Runde") {
             const int32_t turn = CRInt(*CR, token.Value);
             if (turnTagCount == 0) {
                 Turn = turn;
@@ -104,9 +72,12 @@ void TRegion::ReadCR()
         } else if (key == "Auswahl") {
             SetTagSilently(CRInt(*CR, token.Value));
         } else {
-            CR->Warning("unknown value for region: " + MessageText(key));
+            return false;
         }
+        return true;
     });
+    if (Terrain == "Wüste" || Terrain == "W\xFCste")
+        Terrain = "Wueste";
 
     TerrainType = LookupTerrainType();
     Bitmap_ = TerrainType != nullptr ? TerrainType->PictureNumber() : 0;
@@ -138,37 +109,14 @@ void TRegion::ReadCR()
     Entertainment = Silver->HistoryCount() > 0 ? Silver->CurrentValue() / 20 : -1;
     Recrutees = Peasants->HistoryCount() > 0 ? Peasants->CurrentValue() / 20 : -1;
 
-    ReadSubBlocks(*CR, &report, [this, &report](std::string_view block) {
-        if (block == "PREISE")
-            ReplaceItem(Prices, CreateFromCR<TPrices>(*CR, &report, Turn));
-        else if (block == "REGIONSEREIGNISSE")
-            ReplaceItem(Events, CreateFromCR<TLines>(*CR, &report, Turn));
-        else if (block == "BURG")
-            Buildings->Add(CreateFromCR<TBuilding>(*CR, &report, Turn));
-        else if (block == "EINHEIT")
-            Units->Add(CreateFromCR<TUnit>(*CR, &report, Turn));
-        else if (block == "SCHIFF")
-            Ships->Add(CreateFromCR<TShip>(*CR, &report, Turn));
-        else if (block == "REGIONSBOTSCHAFTEN")
-            ReplaceItem(Messages, CreateFromCR<TLines>(*CR, &report, Turn));
-        else if (block == "UMGEBUNG")
-            ReplaceItem(Surrounding, CreateFromCR<TLines>(*CR, &report, Turn));
-        else if (block == "DURCHREISE")
-            ReplaceItem(Passthrough, CreateFromCR<TLines>(*CR, &report, Turn));
-        else if (block == "REGIONSKOMMENTAR")
-            ReplaceItem(Comment, CreateFromCR<TLines>(*CR, &report, Turn));
-        else
-            return false;
-        return true;
-    });
+    ReadPropertyBlocks(*CR, *this);
 
     for (const TUnit* unit : *Units) {
         if (unit == nullptr)
             continue;
         const int32_t party = unit->Party;
-        const bool summarised = std::any_of(Politic->begin(), Politic->end(), [party](const TPoliticInfo* p) {
-            return p != nullptr && p->Party == party;
-        });
+        const bool summarised = std::any_of(Politic->begin(), Politic->end(),
+            [party](const TPoliticInfo* p) { return p != nullptr && p->Party == party; });
         if (!summarised)
             TPoliticInfo::CreateForParty(&report, party, *this);
     }
@@ -178,7 +126,7 @@ void TRegion::ReadCR()
     // active party every talent level is 0, which spares the look-ups.
     const int32_t activeParty = report.ActiveParty;
     if (std::none_of(Units->begin(), Units->end(),
-                     [activeParty](const TUnit* u) { return u != nullptr && u->Party == activeParty; }))
+            [activeParty](const TUnit* u) { return u != nullptr && u->Party == activeParty; }))
         return;
     const int32_t mining = MaxTalentLevel(3);
     if (Laen->HistoryCount() == 0 && mining >= 7)

@@ -11,14 +11,13 @@ namespace maprune {
 
 namespace {
 
-constexpr std::string_view kVersionWarning =
-    "Diese Version des Maprune ist speziell für die Versionen 29 bis 38 des CR-Formates "
-    "ausgelegt, daher kann es beim Laden der Datei zu Problemen kommen";
+constexpr std::string_view kVersionWarning
+    = "Diese Version des Maprune ist speziell für die Versionen 29 bis 38 des CR-Formates "
+      "ausgelegt, daher kann es beim Laden der Datei zu Problemen kommen";
 
 // Ships and buildings without a known party belong to the party of their
 // captain's unit in the same region.
-template <class List>
-void FillFromCaptains(const List& list, const TUnitList& units)
+template <class List> void FillFromCaptains(const List& list, const TUnitList& units)
 {
     for (auto* item : list) {
         if (item == nullptr || item->Party != -1)
@@ -45,39 +44,23 @@ void TReport::ReadCR()
             token = &CR->NextLine();
         }
 
+        // Unknown values of the header are left out silently.
         for (; token->LineType == CRLineType::Value; token = &CR->NextLine()) {
-            const std::string_view key = token->Key;
-            if (key == "Konfiguration")
-                Config = token->Value;
-            else if (key == "Spiel")
-                Game = token->Value;
-            else if (key == "Koordinaten")
-                Coordinates = token->Value;
-            else if (key == "Umlaute")
-                Umlaute = CRInt(*CR, token->Value);
-            else if (key == "Basis")
-                Basis = CRInt(*CR, token->Value);
-            else if (key == "Runde")
+            if (token->Key == "Runde")
                 Turn = CRInt(*CR, token->Value);
+            else
+                ReadPropertyValue(*CR, *this, *token);
         }
 
         for (; token->LineType == CRLineType::BlockHead; token = &CR->CurrentLine()) {
             const std::string_view block = token->Block;
-            if (block == "PARTEI")
-                Parties->Add(CreateFromCR<TParty>(*CR, this, Turn));
-            else if (block == "ZAUBER")
+            if (block == "ZAUBER")
                 ReadSpellList(*CR, *this, *Spells);
             else if (block == "TRAENKE")
                 ReadPotionList(*CR, *this, *Potions);
-            else if (block == "SPRUCH")
-                Spells->Add(CreateFromCR<TSpell>(*CR, this, Turn));
-            else if (block == "TRANK")
-                Potions->Add(CreateFromCR<TPotion>(*CR, this, Turn));
-            else if (block == "REGION")
-                Regions->Add(CreateFromCR<TRegion>(*CR, this, Turn));
-            else
+            else if (!ReadPropertyBlock(*CR, *this, block, Turn))
                 CR->Error("Unbekannter Block/Block nicht zulässig an dieser Stelle: "
-                          + MessageText(block));
+                    + MessageText(block));
         }
 
         for (const TRegion* region : *Regions) {

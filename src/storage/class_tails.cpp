@@ -3,10 +3,7 @@
 
 #include <vector>
 
-#include "model/entry_lists.h"
-#include "model/history_integer.h"
-#include "model/lines.h"
-#include "model/report_item_list.h"
+#include "model/item_shape.h"
 #include "storage/damaged_file.h"
 #include "storage/record_coding.h"
 
@@ -23,8 +20,7 @@ bool HasElements(const TReportItemList& list)
     return false;
 }
 
-template <class Entry>
-void PutCount(const std::vector<Entry>& entries, ByteWriter& out)
+template <class Entry> void PutCount(const std::vector<Entry>& entries, ByteWriter& out)
 {
     out.PutI32(static_cast<int32_t>(entries.size()));
 }
@@ -40,15 +36,16 @@ void CheckHistoryOrder(const std::vector<THistoryInteger::Entry>& entries)
         const int32_t date = entries[i].Date;
         if (date < 1) {
             ThrowDamagedFile("ein THistoryInteger enthält die Runde " + std::to_string(date)
-                             + " (Runden beginnen bei 1)");
+                + " (Runden beginnen bei 1)");
         }
         if (i > 0 && date == entries[i - 1].Date)
-            ThrowDamagedFile("ein THistoryInteger enthält die Runde " + std::to_string(date) + " zweimal");
+            ThrowDamagedFile(
+                "ein THistoryInteger enthält die Runde " + std::to_string(date) + " zweimal");
         if (i > 0 && date > entries[i - 1].Date) {
             ThrowDamagedFile("die Runden eines THistoryInteger sind nicht absteigend geordnet "
                              "(Runde "
-                             + std::to_string(date) + " nach Runde "
-                             + std::to_string(entries[i - 1].Date) + ")");
+                + std::to_string(date) + " nach Runde " + std::to_string(entries[i - 1].Date)
+                + ")");
         }
     }
 }
@@ -57,39 +54,23 @@ void CheckHistoryOrder(const std::vector<THistoryInteger::Entry>& entries)
 
 bool IsEmptyForStorage(const TReportItem& item)
 {
-    switch (ShapeOf(item.Class())) {
-    case StorageShape::Lines:
-        return static_cast<const TLines&>(item).Count() == 0;
-    case StorageShape::List:
-        return !HasElements(static_cast<const TReportItemList&>(item));
-    case StorageShape::Prices:
-        return static_cast<const TPrices&>(item).Entries.empty();
-    case StorageShape::Items:
-        return static_cast<const TItems&>(item).Entries.empty();
-    case StorageShape::Talents:
-        return static_cast<const TTalents&>(item).Entries.empty();
-    default:
-        return false;
-    }
+    return VisitShape(item,
+        ShapeHandlers { [](const TLines& lines) { return lines.Count() == 0; },
+            [](const TReportItemList& list) { return !HasElements(list); },
+            []<class Entry>(const TEntryList<Entry>& table) { return table.Entries.empty(); },
+            [](const TReportItem&) { return false; } });
 }
 
 bool IsPristine(const TReportItem& item)
 {
     if (item.Tag() != 0 || item.Turn != -1)
         return false;
-    switch (ShapeOf(item.Class())) {
-    case StorageShape::List:
-        return static_cast<const TReportItemList&>(item).Count() == 0;
-    case StorageShape::History:
-        return static_cast<const THistoryInteger&>(item).HistoryCount() == 0;
-    case StorageShape::Lines:
-    case StorageShape::Prices:
-    case StorageShape::Items:
-    case StorageShape::Talents:
-        return IsEmptyForStorage(item);
-    default:
-        return false;
-    }
+    return VisitShape(item,
+        ShapeHandlers { [](const TReportItemList& list) { return list.Count() == 0; },
+            [](const THistoryInteger& history) { return history.HistoryCount() == 0; },
+            [](const TLines& lines) { return lines.Count() == 0; },
+            []<class Entry>(const TEntryList<Entry>& table) { return table.Entries.empty(); },
+            [](const TReportItem&) { return false; } });
 }
 
 void WriteValueTail(const TReportItem& item, StorageShape shape, ByteWriter& out)
@@ -136,8 +117,7 @@ size_t ReadTailCount(ByteReader& in, size_t minEntrySize, std::string_view class
     const int32_t count = in.ReadI32();
     if (count < 0 || static_cast<size_t>(count) > in.Remaining() / minEntrySize) {
         ThrowDamagedFile(std::string(className) + " kündigt " + std::to_string(count)
-                         + " Einträge an, es folgen aber nur " + std::to_string(in.Remaining())
-                         + " Bytes");
+            + " Einträge an, es folgen aber nur " + std::to_string(in.Remaining()) + " Bytes");
     }
     return static_cast<size_t>(count);
 }

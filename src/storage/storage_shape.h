@@ -11,8 +11,9 @@ struct ClassInfo;
 // take its shape.
 enum class StorageShape { Plain, Report, Region, List, Lines, History, Prices, Items, Talents };
 
-// Decided from the class information alone, without a dynamic_cast per item:
-// the stream form asks for every object it reads or writes.
+// The class's item shape (ClassInfo::Shape), else Report or Region for those
+// classes: decided from the class information alone, without a dynamic_cast
+// per item, since the stream form asks for every object it reads or writes.
 StorageShape ShapeOf(const ClassInfo& cls);
 
 } // namespace maprune

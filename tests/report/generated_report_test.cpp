@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "bench/crgen/cr_generator.h"
-#include "cli/json_dump.h"
+#include "model/json_form.h"
 #include "report/cr_test_support.h"
 
 namespace maprune::test {
@@ -16,7 +16,7 @@ using crgen::GeneratorOptions;
 
 // Generated reports exercise every block of the format; they must read
 // without a single warning, and the generator must stay deterministic.
-class GeneratedReportTest : public CRTest {};
+class GeneratedReportTest : public CRTest { };
 
 size_t CountUnits(const TReport& report)
 {
@@ -28,7 +28,7 @@ size_t CountUnits(const TReport& report)
 
 TEST_F(GeneratedReportTest, EveryViewReadsWithoutWarnings)
 {
-    for (const bool utf8 : {false, true}) {
+    for (const bool utf8 : { false, true }) {
         for (int turn = 1; turn <= 3; ++turn) {
             for (int view = 0; view <= 1; ++view) {
                 GeneratorOptions options;
@@ -39,12 +39,13 @@ TEST_F(GeneratedReportTest, EveryViewReadsWithoutWarnings)
                 options.Utf8 = utf8;
                 auto r = ReadText(GenerateReport(options));
                 ASSERT_NE(r->Report, nullptr) << r->Messages().front();
-                EXPECT_TRUE(r->Warnings.empty()) << r->Warnings.front().Line << ": " << r->Warnings.front().Text;
+                EXPECT_TRUE(r->Warnings.empty())
+                    << r->Warnings.front().Line << ": " << r->Warnings.front().Text;
                 const TReport& report = *r->Report;
                 EXPECT_EQ(report.Regions->Count(), 200u);
                 EXPECT_EQ(report.Turn, crgen::kFirstGameTurn + turn - 1);
                 EXPECT_EQ(report.Parties->Count(), 4u);
-                EXPECT_EQ(report.Layers(), (std::vector<int32_t>{0, 1}));
+                EXPECT_EQ(report.Layers(), (std::vector<int32_t> { 0, 1 }));
                 EXPECT_GT(CountUnits(report), 300u);
                 EXPECT_EQ(report.Spells->Count(), 3u);
                 EXPECT_EQ(report.Potions->Count(), 2u);

@@ -4,10 +4,10 @@
 #include <sstream>
 
 #include "bench/crgen/cr_generator.h"
-#include "cli/json_dump.h"
 #include "core/dialogs.h"
 #include "core/progress.h"
 #include "model/game_data.h"
+#include "model/json_form.h"
 #include "model/report.h"
 #include "model_fixture.h"
 #include "report/cr_reader.h"
@@ -56,8 +56,8 @@ TEST_F(CrRoundTrip, ReportsReadBackFromKdfFilesAsTheyWereRead)
 {
     TempDir dir;
     NullProgress progress;
-    for (const bool utf8 : {false, true}) {
-        for (const int turn : {1, 3}) {
+    for (const bool utf8 : { false, true }) {
+        for (const int turn : { 1, 3 }) {
             crgen::GeneratorOptions options;
             options.Seed = 11;
             options.Regions = 400;
@@ -68,7 +68,7 @@ TEST_F(CrRoundTrip, ReportsReadBackFromKdfFilesAsTheyWereRead)
                 = ReadCR(crgen::GenerateReport(options), FDialogs, progress, nullptr);
             const std::string fromCr = ToJson(*read);
 
-            SaveKdfFile(*read, dir / "report.kdf", KdfWriteOptions{turn == 1}, progress);
+            SaveKdfFile(*read, dir / "report.kdf", KdfWriteOptions { turn == 1 }, progress);
             std::unique_ptr<TReport> loaded = LoadKdfFile(dir / "report.kdf", progress);
             EXPECT_EQ(FirstDifference(fromCr, ToJson(*loaded)), "")
                 << "utf8 " << utf8 << ", turn " << turn;

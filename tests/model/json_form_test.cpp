@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "cli/json_dump.h"
+#include "model/json_form.h"
 #include "report/cr_test_support.h"
 
 namespace maprune::test {
 namespace {
 
-using JsonDumpTest = CRTest;
+using JsonFormTest = CRTest;
 using nlohmann::json;
 
 json Dump(ReadOutcome& r)
@@ -18,10 +18,11 @@ json Dump(ReadOutcome& r)
     return json::parse(ToJson(*r.Report));
 }
 
-TEST_F(JsonDumpTest, ObjectsFollowTheirPropertyTables)
+TEST_F(JsonFormTest, ObjectsFollowTheirPropertyTables)
 {
-    auto r = ReadText("VERSION 36\n5;Runde\nPARTEI 7\n\"Mensch\";Typus\nREGION 1 2\n\"Ebene\";Terrain\n"
-                      "1000;Silber\n12;Lohn\n");
+    auto r = ReadText(
+        "VERSION 36\n5;Runde\nPARTEI 7\n\"Mensch\";Typus\nREGION 1 2\n\"Ebene\";Terrain\n"
+        "1000;Silber\n12;Lohn\n");
     const json dump = Dump(*r);
     EXPECT_EQ(dump["class"], "TReport");
     const json& region = dump["Regions"][0];
@@ -42,10 +43,11 @@ TEST_F(JsonDumpTest, ObjectsFollowTheirPropertyTables)
     EXPECT_EQ(dump["Parties"][0]["Nr"], 7);
 }
 
-TEST_F(JsonDumpTest, RecordListsHistoriesAndTexts)
+TEST_F(JsonFormTest, RecordListsHistoriesAndTexts)
 {
     auto r = ReadText("VERSION 36\n5;Runde\nREGION 0 0\n\"W\xFCste\";Name\nPREISE\n25;Balsam\n"
-                      "EINHEIT 3\n\"Gr\xF6\xDF" "e\";Name\n4;Anzahl\n6;Runde\nCOMMANDS\n\"LERNEN Tarnung\"\n\"ENDE\"\n"
+                      "EINHEIT 3\n\"Gr\xF6\xDF"
+                      "e\";Name\n4;Anzahl\n6;Runde\nCOMMANDS\n\"LERNEN Tarnung\"\n\"ENDE\"\n"
                       "TALENTE\n\"90 2\";Bergbau\nGEGENSTAENDE\n3;Schwert\n");
     const json unit = Dump(*r)["Regions"][0]["Units"][0];
     EXPECT_EQ(unit["class"], "TUnit");
@@ -66,9 +68,10 @@ TEST_F(JsonDumpTest, RecordListsHistoriesAndTexts)
     EXPECT_EQ(json::parse(ToJson(history)), json::parse("[[5, 50], [3, 30]]")) << "newest first";
 }
 
-TEST_F(JsonDumpTest, SameModelSameText)
+TEST_F(JsonFormTest, SameModelSameText)
 {
-    const std::string text = "VERSION 36\n5;Runde\nPARTEI 7\n\"Mensch\";Typus\nREGION 1 2\nEINHEIT 4\n";
+    const std::string text
+        = "VERSION 36\n5;Runde\nPARTEI 7\n\"Mensch\";Typus\nREGION 1 2\nEINHEIT 4\n";
     EXPECT_EQ(ToJson(*ReadText(text)->Report), ToJson(*ReadText(text)->Report));
 }
 

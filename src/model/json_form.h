@@ -13,7 +13,10 @@ class TReportItem;
 // - a report item is an object {"class": "TRegion", ...} with every published
 //   property under its name, in the order of its class's table, derived ones
 //   included with their computed values;
-// - integers are numbers; strings are model bytes decoded for display;
+// - integers are numbers; strings are model bytes decoded for display
+//   (DisplayText, which always gives valid UTF-8), written with the escapes
+//   \" \\ \b \f \n \r \t, other control characters as \u00xx and every
+//   other byte as it is;
 // - a TLines is an array of strings; a THistoryInteger an array of
 //   [turn, value] pairs, newest first; TPrices, TItems and TTalents arrays of
 //   objects with the fields Price/Item, Item/Count and Talent/Days/Level;
