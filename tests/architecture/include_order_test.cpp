@@ -45,8 +45,9 @@ TEST(LayerViolations, JudgesEachIncludeByTheLayerOrder)
             target = target.substr(1, target.size() - 2);
         const auto violations = LayerViolations({ { c.File, 7, target, c.Angled } });
         EXPECT_EQ(violations.empty(), c.Permitted);
-        if (!violations.empty())
+        if (!violations.empty()) {
             EXPECT_EQ(violations.front().rfind(std::string(c.File) + ":7: #include ", 0), 0u);
+        }
     }
 }
 
