@@ -23,18 +23,18 @@ namespace {
 class SettingsSession {
 public:
     SettingsSession()
-        : settings_(store_, [this](const TRegistrySetting& setting, const std::string& message) {
-            problems_[&setting] = message;
+        : FSettings(FStore, [this](const TRegistrySetting& setting, const std::string& message) {
+            FProblems[&setting] = message;
         })
     {
-        settings_.Registry().SetWriteBackOnDestruction(false);
+        FSettings.Registry().SetWriteBackOnDestruction(false);
     }
 
-    TSettings& Settings() { return settings_; }
+    TSettings& Settings() { return FSettings; }
 
     TRegistrySetting& Find(const std::string& name)
     {
-        TRegistrySetting* setting = settings_.Registry().Find(name);
+        TRegistrySetting* setting = FSettings.Registry().Find(name);
         if (!setting)
             throw Error("Unbekannte Einstellung: \"" + name
                 + "\" (\"maprune-cli settings list\" zeigt alle)");
@@ -46,7 +46,7 @@ public:
     bool ReportProblems(const TRegistrySetting* setting) const
     {
         bool any = false;
-        for (const auto& [which, message] : problems_) {
+        for (const auto& [which, message] : FProblems) {
             if (!setting || which == setting) {
                 std::cerr << message << '\n';
                 any = true;
@@ -56,9 +56,9 @@ public:
     }
 
 private:
-    QSettingsStore store_;
-    std::map<const TRegistrySetting*, std::string> problems_;
-    TSettings settings_; // last: its problem handler uses problems_
+    QSettingsStore FStore;
+    std::map<const TRegistrySetting*, std::string> FProblems;
+    TSettings FSettings; // last: its problem handler uses FProblems
 };
 
 // The text as the list shows it: strings in quotes so that empty ones show.

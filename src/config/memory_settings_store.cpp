@@ -5,15 +5,15 @@ namespace maprune {
 
 bool MemorySettingsStore::OpenKey(const std::string& key)
 {
-    keys_[key];
+    FKeys[key];
     return true;
 }
 
 std::optional<StoredValue> MemorySettingsStore::Read(
     const std::string& key, const std::string& name, StoredType) const
 {
-    auto k = keys_.find(key);
-    if (k == keys_.end())
+    auto k = FKeys.find(key);
+    if (k == FKeys.end())
         return std::nullopt;
     auto v = k->second.find(name);
     if (v == k->second.end())
@@ -24,14 +24,14 @@ std::optional<StoredValue> MemorySettingsStore::Read(
 bool MemorySettingsStore::Write(
     const std::string& key, const std::string& name, const StoredValue& value)
 {
-    keys_[key][name] = value;
+    FKeys[key][name] = value;
     return true;
 }
 
 bool MemorySettingsStore::Delete(const std::string& key, const std::string& name)
 {
-    auto k = keys_.find(key);
-    if (k != keys_.end())
+    auto k = FKeys.find(key);
+    if (k != FKeys.end())
         k->second.erase(name);
     return true;
 }
@@ -39,8 +39,8 @@ bool MemorySettingsStore::Delete(const std::string& key, const std::string& name
 std::vector<std::string> MemorySettingsStore::ValueNames(const std::string& key) const
 {
     std::vector<std::string> names;
-    auto k = keys_.find(key);
-    if (k != keys_.end()) {
+    auto k = FKeys.find(key);
+    if (k != FKeys.end()) {
         for (const auto& [name, value] : k->second)
             names.push_back(name);
     }
@@ -50,9 +50,9 @@ std::vector<std::string> MemorySettingsStore::ValueNames(const std::string& key)
 bool MemorySettingsStore::DeleteKey(const std::string& key)
 {
     const std::string prefix = key + '\\';
-    for (auto k = keys_.begin(); k != keys_.end();) {
+    for (auto k = FKeys.begin(); k != FKeys.end();) {
         if (k->first == key || k->first.starts_with(prefix))
-            k = keys_.erase(k);
+            k = FKeys.erase(k);
         else
             ++k;
     }
@@ -62,7 +62,7 @@ bool MemorySettingsStore::DeleteKey(const std::string& key)
 std::size_t MemorySettingsStore::ValueCount() const
 {
     std::size_t count = 0;
-    for (const auto& [key, values] : keys_)
+    for (const auto& [key, values] : FKeys)
         count += values.size();
     return count;
 }

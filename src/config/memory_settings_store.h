@@ -26,7 +26,7 @@ public:
     std::size_t ValueCount() const;
 
 private:
-    std::map<std::string, std::map<std::string, StoredValue>> keys_;
+    std::map<std::string, std::map<std::string, StoredValue>> FKeys;
 };
 
 } // namespace maprune

@@ -23,50 +23,50 @@ std::string SettingTypeName(SettingType type)
 }
 
 TRegistrySetting::TRegistrySetting(SettingsRegistry& registry, const std::string& path)
-    : registry_(registry)
-    , path_(path)
+    : FRegistry(registry)
+    , FPath(path)
 {
     RegistryPath split = SplitRegistryPath(path);
-    key_ = std::move(split.key);
-    valueName_ = std::move(split.valueName);
-    registry_.Register(*this);
+    FKey = std::move(split.key);
+    FValueName = std::move(split.valueName);
+    FRegistry.Register(*this);
 }
 
 TRegistrySetting::~TRegistrySetting()
 {
-    registry_.Unregister(*this);
+    FRegistry.Unregister(*this);
 }
 
 void TRegistrySetting::OpenKey() const
 {
-    if (!registry_.Store().OpenKey(key_))
-        throw Error("Fehler beim Anlegen/Öffnen des Registry-Pfades \"" + key_ + "\"");
+    if (!FRegistry.Store().OpenKey(FKey))
+        throw Error("Fehler beim Anlegen/Öffnen des Registry-Pfades \"" + FKey + "\"");
 }
 
 std::optional<StoredValue> TRegistrySetting::ReadStored(StoredType expected) const
 {
     OpenKey();
-    return registry_.Store().Read(key_, valueName_, expected);
+    return FRegistry.Store().Read(FKey, FValueName, expected);
 }
 
 void TRegistrySetting::Store()
 {
     OpenKey();
-    SettingsStore& store = registry_.Store();
+    SettingsStore& store = FRegistry.Store();
     const bool done
-        = IsDefault() ? store.Delete(key_, valueName_) : store.Write(key_, valueName_, Encode());
+        = IsDefault() ? store.Delete(FKey, FValueName) : store.Write(FKey, FValueName, Encode());
     if (!done)
-        throw Error("Fehler beim Schreiben des Registry-Wertes \"" + path_ + "\"");
+        throw Error("Fehler beim Schreiben des Registry-Wertes \"" + FPath + "\"");
 }
 
 void TRegistrySetting::ReportProblem(const std::string& message) const
 {
-    registry_.ReportProblem(*this, message);
+    FRegistry.ReportProblem(*this, message);
 }
 
 void TRegistrySetting::WriteBackAtEnd() noexcept
 {
-    if (!registry_.WriteBackOnDestruction())
+    if (!FRegistry.WriteBackOnDestruction())
         return;
     try {
         Store();

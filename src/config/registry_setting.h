@@ -26,9 +26,9 @@ public:
     // typed class, whose value is gone by the time this runs.
     virtual ~TRegistrySetting();
 
-    const std::string& Path() const { return path_; }
-    const std::string& Key() const { return key_; }
-    const std::string& ValueName() const { return valueName_; }
+    const std::string& Path() const { return FPath; }
+    const std::string& Key() const { return FKey; }
+    const std::string& ValueName() const { return FValueName; }
 
     virtual SettingType Type() const = 0;
     virtual bool IsDefault() const = 0;
@@ -74,10 +74,10 @@ protected:
 private:
     void OpenKey() const;
 
-    SettingsRegistry& registry_;
-    std::string path_;
-    std::string key_;
-    std::string valueName_;
+    SettingsRegistry& FRegistry;
+    std::string FPath;
+    std::string FKey;
+    std::string FValueName;
 };
 
 } // namespace maprune

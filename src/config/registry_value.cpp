@@ -145,8 +145,8 @@ template <typename T>
 TRegistryValue<T>::TRegistryValue(
     SettingsRegistry& registry, const std::string& path, T defaultValue)
     : TRegistrySetting(registry, path)
-    , default_(defaultValue)
-    , value_(defaultValue)
+    , FDefault(defaultValue)
+    , FValue(defaultValue)
 {
     Load();
 }
@@ -155,9 +155,9 @@ template <typename T>
 TRegistryValue<T>::TRegistryValue(SettingsRegistry& registry, const std::string& path,
     T defaultValue, Limits limits) requires(std::is_arithmetic_v<T> && !std::is_same_v<T, bool>)
     : TRegistrySetting(registry, path)
-    , default_(defaultValue)
-    , value_(defaultValue)
-    , limits_(limits)
+    , FDefault(defaultValue)
+    , FValue(defaultValue)
+    , FLimits(limits)
 {
     Load();
 }
@@ -179,7 +179,7 @@ template <typename T> void TRegistryValue<T>::Load()
     Problem problem;
     std::optional<T> value = Codec<T>::Decode(*stored, Path(), problem);
     if (value)
-        value_ = std::move(*value);
+        FValue = std::move(*value);
     else
         ReportProblem(problem);
 }
@@ -197,19 +197,19 @@ template <typename T> SettingType TRegistryValue<T>::Type() const
 
 template <typename T> std::string TRegistryValue<T>::ValueText() const
 {
-    return Codec<T>::Text(value_);
+    return Codec<T>::Text(FValue);
 }
 
 template <typename T> std::string TRegistryValue<T>::DefaultText() const
 {
-    return Codec<T>::Text(default_);
+    return Codec<T>::Text(FDefault);
 }
 
 template <typename T> std::string TRegistryValue<T>::RangeText() const
 {
-    if (!limits_)
+    if (!FLimits)
         return {};
-    return Codec<T>::Text(limits_->minimum) + " bis " + Codec<T>::Text(limits_->maximum);
+    return Codec<T>::Text(FLimits->minimum) + " bis " + Codec<T>::Text(FLimits->maximum);
 }
 
 template <typename T> void TRegistryValue<T>::SetText(const std::string& text)
@@ -220,16 +220,16 @@ template <typename T> void TRegistryValue<T>::SetText(const std::string& text)
             + "\" (erwartet: " + Codec<T>::kExpected + ")");
     }
     if constexpr (std::is_arithmetic_v<T> && !std::is_same_v<T, bool>) {
-        if (limits_ && (*value < limits_->minimum || *value > limits_->maximum))
+        if (FLimits && (*value < FLimits->minimum || *value > FLimits->maximum))
             throw Error(
                 "Wert für " + ValueName() + " außerhalb des Bereichs " + RangeText() + ": " + text);
     }
-    value_ = std::move(*value);
+    FValue = std::move(*value);
 }
 
 template <typename T> StoredValue TRegistryValue<T>::Encode() const
 {
-    return Codec<T>::Encode(value_);
+    return Codec<T>::Encode(FValue);
 }
 
 template class TRegistryValue<bool>;

@@ -39,21 +39,21 @@ public:
     // registry's problem handler) and unregisters.
     ~TRegistryValue() override;
 
-    const T& Get() const { return value_; }
-    void Set(T value) { value_ = std::move(value); }
+    const T& Get() const { return FValue; }
+    void Set(T value) { FValue = std::move(value); }
     // Set, then Store: throws like Store, with the new value kept in memory.
     void SetAndStore(T value);
 
-    const T& Default() const { return default_; }
-    const std::optional<Limits>& Range() const { return limits_; }
+    const T& Default() const { return FDefault; }
+    const std::optional<Limits>& Range() const { return FLimits; }
 
     SettingType Type() const override;
-    bool IsDefault() const override { return value_ == default_; }
+    bool IsDefault() const override { return FValue == FDefault; }
     std::string ValueText() const override;
     std::string DefaultText() const override;
     std::string RangeText() const override;
     void SetText(const std::string& text) override;
-    void Reset() override { value_ = default_; }
+    void Reset() override { FValue = FDefault; }
 
 protected:
     StoredValue Encode() const override;
@@ -61,9 +61,9 @@ protected:
 private:
     void Load();
 
-    T default_;
-    T value_;
-    std::optional<Limits> limits_;
+    T FDefault;
+    T FValue;
+    std::optional<Limits> FLimits;
 };
 
 using TRegistryBoolean = TRegistryValue<bool>;

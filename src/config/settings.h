@@ -25,11 +25,11 @@ public:
     TSettings(const TSettings&) = delete;
     TSettings& operator=(const TSettings&) = delete;
 
-    SettingsRegistry& Registry() { return registry_; }
-    const SettingsRegistry& Registry() const { return registry_; }
+    SettingsRegistry& Registry() { return FRegistry; }
+    const SettingsRegistry& Registry() const { return FRegistry; }
 
 private:
-    SettingsRegistry registry_; // first, so that it outlives the settings below
+    SettingsRegistry FRegistry; // first, so that it outlives the settings below
 
 public:
     TRegistryBoolean FastKDF;

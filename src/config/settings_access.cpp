@@ -19,14 +19,14 @@ TSettings& CurrentSettings()
 }
 
 ScopedSettings::ScopedSettings(TSettings& settings)
-    : previous_(current)
+    : FPrevious(current)
 {
     current = &settings;
 }
 
 ScopedSettings::~ScopedSettings()
 {
-    current = previous_;
+    current = FPrevious;
 }
 
 } // namespace maprune

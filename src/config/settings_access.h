@@ -21,7 +21,7 @@ public:
     ScopedSettings& operator=(const ScopedSettings&) = delete;
 
 private:
-    TSettings* previous_;
+    TSettings* FPrevious;
 };
 
 } // namespace maprune

@@ -11,14 +11,14 @@
 namespace maprune {
 
 SettingsRegistry::SettingsRegistry(SettingsStore& store, SettingsProblemHandler onProblem)
-    : store_(store)
-    , onProblem_(std::move(onProblem))
+    : FStore(store)
+    , FOnProblem(std::move(onProblem))
 {
 }
 
 TRegistrySetting* SettingsRegistry::Find(std::string_view name) const
 {
-    for (TRegistrySetting* setting : settings_) {
+    for (TRegistrySetting* setting : FSettings) {
         if (EqualsIgnoringAsciiCase(setting->ValueName(), name)
             || EqualsIgnoringAsciiCase(setting->Path(), name))
             return setting;
@@ -28,24 +28,24 @@ TRegistrySetting* SettingsRegistry::Find(std::string_view name) const
 
 void SettingsRegistry::ReportProblem(const TRegistrySetting& setting, const std::string& message)
 {
-    problems_.push_back(message);
-    if (onProblem_)
-        onProblem_(setting, message);
+    FProblems.push_back(message);
+    if (FOnProblem)
+        FOnProblem(setting, message);
 }
 
 void SettingsRegistry::Register(TRegistrySetting& setting)
 {
-    for (const TRegistrySetting* other : settings_) {
+    for (const TRegistrySetting* other : FSettings) {
         if (EqualsIgnoringAsciiCase(other->Path(), setting.Path()))
             throw Error(
                 "SettingsRegistry.Register: duplicate settings path \"" + setting.Path() + "\"");
     }
-    settings_.push_back(&setting);
+    FSettings.push_back(&setting);
 }
 
 void SettingsRegistry::Unregister(const TRegistrySetting& setting)
 {
-    std::erase(settings_, &setting);
+    std::erase(FSettings, &setting);
 }
 
 } // namespace maprune

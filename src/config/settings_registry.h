@@ -28,10 +28,10 @@ public:
     SettingsRegistry(const SettingsRegistry&) = delete;
     SettingsRegistry& operator=(const SettingsRegistry&) = delete;
 
-    SettingsStore& Store() const { return store_; }
+    SettingsStore& Store() const { return FStore; }
 
     // The registered settings, oldest first.
-    const std::vector<TRegistrySetting*>& Settings() const { return settings_; }
+    const std::vector<TRegistrySetting*>& Settings() const { return FSettings; }
 
     // The first setting whose value name or full path equals `name`, ignoring
     // the case of ASCII letters as the registry does; nullptr when none.
@@ -40,11 +40,11 @@ public:
     // Whether a setting writes its value back when it is destroyed; true
     // unless turned off. A tool that only reads, or writes single values
     // through at once, turns it off so that nothing else reaches the store.
-    bool WriteBackOnDestruction() const { return writeBack_; }
-    void SetWriteBackOnDestruction(bool on) { writeBack_ = on; }
+    bool WriteBackOnDestruction() const { return FWriteBack; }
+    void SetWriteBackOnDestruction(bool on) { FWriteBack = on; }
 
     // Every problem reported so far, oldest first.
-    const std::vector<std::string>& Problems() const { return problems_; }
+    const std::vector<std::string>& Problems() const { return FProblems; }
 
     // Records `message` and passes it to the handler given at construction.
     void ReportProblem(const TRegistrySetting& setting, const std::string& message);
@@ -55,11 +55,11 @@ public:
     void Unregister(const TRegistrySetting& setting);
 
 private:
-    SettingsStore& store_;
-    SettingsProblemHandler onProblem_;
-    std::vector<TRegistrySetting*> settings_;
-    std::vector<std::string> problems_;
-    bool writeBack_ = true;
+    SettingsStore& FStore;
+    SettingsProblemHandler FOnProblem;
+    std::vector<TRegistrySetting*> FSettings;
+    std::vector<std::string> FProblems;
+    bool FWriteBack = true;
 };
 
 } // namespace maprune

@@ -12,13 +12,13 @@ void UnitSortCriteria::Register(std::string name)
 {
     if (Find(name))
         throw Error("UnitSortCriteria.Register: duplicate criterion \"" + name + "\"");
-    names_.push_back(std::move(name));
+    FNames.push_back(std::move(name));
 }
 
 std::optional<std::size_t> UnitSortCriteria::Find(std::string_view name) const
 {
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-        if (EqualsIgnoringAsciiCase(names_[i], name))
+    for (std::size_t i = 0; i < FNames.size(); ++i) {
+        if (EqualsIgnoringAsciiCase(FNames[i], name))
             return i;
     }
     return std::nullopt;

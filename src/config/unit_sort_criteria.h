@@ -17,14 +17,14 @@ public:
     // Adds a criterion at the end; throws Error when the name is taken.
     void Register(std::string name);
 
-    const std::vector<std::string>& Names() const { return names_; }
+    const std::vector<std::string>& Names() const { return FNames; }
 
     // Index of the criterion named `name`, ignoring the case of ASCII
     // letters; nullopt when there is none.
     std::optional<std::size_t> Find(std::string_view name) const;
 
 private:
-    std::vector<std::string> names_;
+    std::vector<std::string> FNames;
 };
 
 // The program's seven criteria, in the order of their registration at start.

@@ -15,56 +15,56 @@ UnitSortLists::UnitSortLists(const UnitSortCriteria& criteria, const std::string
     for (const std::string& name : criteria.Names())
         MakeAvailable(name);
     for (std::size_t index : ParseUnitSortOptions(options, criteria)) {
-        const auto it = std::ranges::find(available_, criteria.Names()[index]);
-        Choose(static_cast<std::size_t>(it - available_.begin()));
+        const auto it = std::ranges::find(FAvailable, criteria.Names()[index]);
+        Choose(static_cast<std::size_t>(it - FAvailable.begin()));
     }
 }
 
 void UnitSortLists::MakeAvailable(std::string name)
 {
     const auto at = std::ranges::upper_bound(
-        available_, name, [](const auto& a, const auto& b) { return LessIgnoringAsciiCase(a, b); });
-    available_.insert(at, std::move(name));
+        FAvailable, name, [](const auto& a, const auto& b) { return LessIgnoringAsciiCase(a, b); });
+    FAvailable.insert(at, std::move(name));
 }
 
 bool UnitSortLists::Choose(std::size_t availableIndex)
 {
-    if (availableIndex >= available_.size())
+    if (availableIndex >= FAvailable.size())
         return false;
-    chosen_.push_back(std::move(available_[availableIndex]));
-    available_.erase(available_.begin() + static_cast<std::ptrdiff_t>(availableIndex));
+    FChosen.push_back(std::move(FAvailable[availableIndex]));
+    FAvailable.erase(FAvailable.begin() + static_cast<std::ptrdiff_t>(availableIndex));
     return true;
 }
 
 bool UnitSortLists::Unchoose(std::size_t chosenIndex)
 {
-    if (chosenIndex >= chosen_.size())
+    if (chosenIndex >= FChosen.size())
         return false;
-    MakeAvailable(std::move(chosen_[chosenIndex]));
-    chosen_.erase(chosen_.begin() + static_cast<std::ptrdiff_t>(chosenIndex));
+    MakeAvailable(std::move(FChosen[chosenIndex]));
+    FChosen.erase(FChosen.begin() + static_cast<std::ptrdiff_t>(chosenIndex));
     return true;
 }
 
 bool UnitSortLists::MoveUp(std::size_t chosenIndex)
 {
-    if (chosenIndex == 0 || chosenIndex >= chosen_.size())
+    if (chosenIndex == 0 || chosenIndex >= FChosen.size())
         return false;
-    std::swap(chosen_[chosenIndex - 1], chosen_[chosenIndex]);
+    std::swap(FChosen[chosenIndex - 1], FChosen[chosenIndex]);
     return true;
 }
 
 bool UnitSortLists::MoveDown(std::size_t chosenIndex)
 {
-    if (chosenIndex + 1 >= chosen_.size())
+    if (chosenIndex + 1 >= FChosen.size())
         return false;
-    std::swap(chosen_[chosenIndex], chosen_[chosenIndex + 1]);
+    std::swap(FChosen[chosenIndex], FChosen[chosenIndex + 1]);
     return true;
 }
 
 void UnitSortLists::UnchooseAll()
 {
-    while (!chosen_.empty())
-        Unchoose(chosen_.size() - 1);
+    while (!FChosen.empty())
+        Unchoose(FChosen.size() - 1);
 }
 
 void UnitSortLists::Standard()
@@ -77,10 +77,10 @@ void UnitSortLists::Standard()
 std::string UnitSortLists::Options() const
 {
     std::string options;
-    for (std::size_t i = 0; i < chosen_.size(); ++i) {
+    for (std::size_t i = 0; i < FChosen.size(); ++i) {
         if (i > 0)
             options += '|';
-        options += chosen_[i];
+        options += FChosen[i];
     }
     return options;
 }

@@ -19,8 +19,8 @@ public:
     // ParseUnitSortOptions) moved over in the order named.
     UnitSortLists(const UnitSortCriteria& criteria, const std::string& options);
 
-    const std::vector<std::string>& Available() const { return available_; }
-    const std::vector<std::string>& Chosen() const { return chosen_; }
+    const std::vector<std::string>& Available() const { return FAvailable; }
+    const std::vector<std::string>& Chosen() const { return FChosen; }
 
     // Moves an available criterion to the end of the chosen ones.
     bool Choose(std::size_t availableIndex);
@@ -42,8 +42,8 @@ public:
 private:
     void MakeAvailable(std::string name);
 
-    std::vector<std::string> available_;
-    std::vector<std::string> chosen_;
+    std::vector<std::string> FAvailable;
+    std::vector<std::string> FChosen;
 };
 
 } // namespace maprune

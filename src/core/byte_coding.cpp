@@ -7,7 +7,7 @@ namespace maprune {
 
 void ByteReader::ThrowTruncated(size_t count) const
 {
-    throw TruncatedData("unexpected end of data at byte " + std::to_string(pos_) + ": "
+    throw TruncatedData("unexpected end of data at byte " + std::to_string(FPos) + ": "
         + std::to_string(count) + " bytes needed, " + std::to_string(Remaining()) + " left");
 }
 
@@ -41,15 +41,15 @@ void ByteWriter::PutU32(uint32_t value)
 {
     const char bytes[4] = {static_cast<char>(value), static_cast<char>(value >> 8),
                            static_cast<char>(value >> 16), static_cast<char>(value >> 24)};
-    out_.append(bytes, 4);
+    FOut.append(bytes, 4);
 }
 
 void ByteWriter::PatchU32(size_t position, uint32_t value)
 {
-    if (position > out_.size() || out_.size() - position < 4)
+    if (position > FOut.size() || FOut.size() - position < 4)
         throw Error("ByteWriter::PatchU32: position " + std::to_string(position) + " not written");
     for (int i = 0; i < 4; ++i)
-        out_[position + static_cast<size_t>(i)] = static_cast<char>(value >> (8 * i));
+        FOut[position + static_cast<size_t>(i)] = static_cast<char>(value >> (8 * i));
 }
 
 void ByteWriter::PutU64(uint64_t value)

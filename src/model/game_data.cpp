@@ -39,13 +39,13 @@ std::unique_ptr<GameData>& InstanceSlot()
 } // namespace
 
 GameData::GameData(std::filesystem::path file, Dialogs* dialogs)
-    : file_(std::move(file))
-    , dialogs_(dialogs)
+    : FFile(std::move(file))
+    , FDialogs(dialogs)
 {
 }
 
 GameData::GameData(std::vector<GameRecord> records)
-    : loaded_(true)
+    : FLoaded(true)
 {
     for (GameRecord& record : records)
         Append(std::move(record));
@@ -53,23 +53,23 @@ GameData::GameData(std::vector<GameRecord> records)
 
 void GameData::EnsureLoaded()
 {
-    if (loaded_)
+    if (FLoaded)
         return;
-    loaded_ = true;
+    FLoaded = true;
     std::vector<GameRecord> records;
     try {
-        const std::string bytes = ReadFileBytes(file_, kMaxDataFileBytes);
+        const std::string bytes = ReadFileBytes(FFile, kMaxDataFileBytes);
         try {
             records = ParseGameDataFile(bytes);
         } catch (const Error& e) {
-            throw Error(PathText(file_) + ": " + e.what());
+            throw Error(PathText(FFile) + ": " + e.what());
         }
     } catch (const Error& e) {
-        loadError_ = e.what();
+        FLoadError = e.what();
     }
-    if (!loadError_.empty()) {
-        if (dialogs_ != nullptr)
-            dialogs_->ShowMessage(MessageKind::Information, kReadFailedMessage, ButtonOk);
+    if (!FLoadError.empty()) {
+        if (FDialogs != nullptr)
+            FDialogs->ShowMessage(MessageKind::Information, kReadFailedMessage, ButtonOk);
         return;
     }
     for (GameRecord& record : records)
@@ -79,39 +79,39 @@ void GameData::EnsureLoaded()
 const std::string& GameData::LoadError()
 {
     EnsureLoaded();
-    return loadError_;
+    return FLoadError;
 }
 
 const GameRecord& GameData::Append(GameRecord record)
 {
-    forms_.emplace_back(record.Names);
-    return records_.emplace_back(std::move(record));
+    FForms.emplace_back(record.Names);
+    return FRecords.emplace_back(std::move(record));
 }
 
 size_t GameData::Count()
 {
     EnsureLoaded();
-    return records_.size();
+    return FRecords.size();
 }
 
 const GameRecord& GameData::Record(size_t index)
 {
     EnsureLoaded();
-    if (index >= records_.size())
+    if (index >= FRecords.size())
         throw Error("GameData.Record: index " + std::to_string(index) + " out of range");
-    return records_[index];
+    return FRecords[index];
 }
 
 const GameRecord& GameData::GetItem(std::string_view name, uint16_t kindMask)
 {
     EnsureLoaded();
-    if (const GameRecord* cached = cache_.Find(name)) {
+    if (const GameRecord* cached = FCache.Find(name)) {
         if (!InMask(cached->Kind(), kindMask))
             throw Error("error in GetItem");
         return *cached;
     }
     const GameRecord& record = FullSearch(name, kindMask);
-    cache_.Insert(name, record);
+    FCache.Insert(name, record);
     return record;
 }
 
@@ -122,11 +122,11 @@ const GameRecord& GameData::FullSearch(std::string_view name, uint16_t kindMask)
     const std::u32string folded = FoldedText(searched);
 
     bool otherKindMatches = false;
-    for (size_t i = 0; i < records_.size(); ++i) {
-        if (!forms_[i].Matches(folded))
+    for (size_t i = 0; i < FRecords.size(); ++i) {
+        if (!FForms[i].Matches(folded))
             continue;
-        if (InMask(records_[i].Kind(), kindMask))
-            return records_[i];
+        if (InMask(FRecords[i].Kind(), kindMask))
+            return FRecords[i];
         otherKindMatches = true;
     }
     if (otherKindMatches)
@@ -171,7 +171,7 @@ const GameRecord& GameData::FindByNumber(const char* what, int number, Matches m
 {
     EnsureLoaded();
     const auto byte = static_cast<uint8_t>(number);
-    for (const GameRecord& record : records_) {
+    for (const GameRecord& record : FRecords) {
         if (matches(record, byte))
             return record;
     }

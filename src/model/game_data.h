@@ -101,7 +101,7 @@ public:
     // A table that is loaded already, from `records` (tests, tools).
     explicit GameData(std::vector<GameRecord> records);
 
-    const std::filesystem::path& File() const { return file_; }
+    const std::filesystem::path& File() const { return FFile; }
     // Why the file could not be read (it names the file), or empty when it
     // was read. Loads the file if that has not happened yet.
     const std::string& LoadError();
@@ -142,13 +142,13 @@ private:
     template <typename Matches>
     const GameRecord& FindByNumber(const char* what, int number, Matches matches);
 
-    std::filesystem::path file_;
-    Dialogs* dialogs_ = nullptr;
-    bool loaded_ = false;
-    std::string loadError_;
-    std::deque<GameRecord> records_;
-    std::deque<NameForms> forms_; // forms_[i] are the Names of records_[i]
-    ItemNameCache cache_;
+    std::filesystem::path FFile;
+    Dialogs* FDialogs = nullptr;
+    bool FLoaded = false;
+    std::string FLoadError;
+    std::deque<GameRecord> FRecords;
+    std::deque<NameForms> FForms; // FForms[i] are the Names of FRecords[i]
+    ItemNameCache FCache;
 };
 
 // The form of a name for `count` pieces: 0 (singular) for 1, else 1.

@@ -178,34 +178,34 @@ std::optional<int64_t> ParseInteger(std::string_view s, int base = 10)
 class SourceParser {
 public:
     SourceParser(std::string_view text, const std::string& file)
-        : text_(text)
-        , file_(file)
+        : FText(text)
+        , FFile(file)
     {
     }
 
     std::vector<GameRecord> Parse()
     {
         ReadBlocks();
-        records_.reserve(blocks_.size());
-        for (const Block& block : blocks_)
-            records_.push_back(BuildRecord(block));
+        FRecords.reserve(FBlocks.size());
+        for (const Block& block : FBlocks)
+            FRecords.push_back(BuildRecord(block));
         CheckNumbersUnique();
-        for (size_t i = 0; i < blocks_.size(); ++i)
-            ApplyReferences(blocks_[i], records_[i]);
+        for (size_t i = 0; i < FBlocks.size(); ++i)
+            ApplyReferences(FBlocks[i], FRecords[i]);
         CheckNamesUnique();
-        return std::move(records_);
+        return std::move(FRecords);
     }
 
 private:
     [[noreturn]] void Fail(int line, const std::string& problem) const
     {
-        throw GameDataSourceError(file_, line, problem);
+        throw GameDataSourceError(FFile, line, problem);
     }
 
     // Pass 1: lines into blocks of key = value entries.
     void ReadBlocks()
     {
-        std::string_view rest = text_;
+        std::string_view rest = FText;
         if (rest.substr(0, 3) == "\xEF\xBB\xBF")
             rest.remove_prefix(3);
         int line = 0;
@@ -229,9 +229,9 @@ private:
         if (content.empty() || content.front() == '#')
             return;
         if (raw.front() == ' ' || raw.front() == '\t') {
-            if (blocks_.empty() || blocks_.back().entries.empty())
+            if (FBlocks.empty() || FBlocks.back().entries.empty())
                 Fail(line, "indented line continues no value");
-            std::string& value = blocks_.back().entries.back().value;
+            std::string& value = FBlocks.back().entries.back().value;
             value += value.empty() ? "" : " ";
             value += content;
             return;
@@ -245,15 +245,15 @@ private:
                 [&](const KindInfo& k) { return k.section == section; });
             if (info == kinds.end())
                 Fail(line, "unknown section [" + std::string(section) + "]");
-            blocks_.push_back(Block { &*info, line, {} });
+            FBlocks.push_back(Block { &*info, line, {} });
             return;
         }
         const size_t equals = content.find('=');
         if (equals == std::string_view::npos)
             Fail(line, "expected 'key = value'");
-        if (blocks_.empty())
+        if (FBlocks.empty())
             Fail(line, "value before the first section");
-        Block& block = blocks_.back();
+        Block& block = FBlocks.back();
         const std::string key(Trim(content.substr(0, equals)));
         if (!IsKnownKey(*block.info, key))
             Fail(line, "unknown key '" + key + "' in [" + std::string(block.info->section) + "]");
@@ -436,17 +436,17 @@ private:
         // Look-ups by number return the first match, so a second record with
         // the same number could never be found.
         std::map<std::pair<std::string, int>, int> seen;
-        for (size_t i = 0; i < blocks_.size(); ++i) {
-            const std::optional<int> number = TypeNumber(records_[i]);
+        for (size_t i = 0; i < FBlocks.size(); ++i) {
+            const std::optional<int> number = TypeNumber(FRecords[i]);
             if (!number)
                 continue;
-            const std::string what = records_[i].Kind() == KindItem
+            const std::string what = FRecords[i].Kind() == KindItem
                 ? "material"
-                : std::string(blocks_[i].info->section);
+                : std::string(FBlocks[i].info->section);
             const auto [it, inserted]
-                = seen.emplace(std::make_pair(what, *number), blocks_[i].line);
+                = seen.emplace(std::make_pair(what, *number), FBlocks[i].line);
             if (!inserted)
-                Fail(blocks_[i].line,
+                Fail(FBlocks[i].line,
                     what + " number " + std::to_string(*number) + " already used on line "
                         + std::to_string(it->second));
         }
@@ -476,7 +476,7 @@ private:
     std::optional<int> Resolve(GameKind kind, std::string_view name) const
     {
         const std::u32string folded = FoldedText(name);
-        for (const GameRecord& r : records_) {
+        for (const GameRecord& r : FRecords) {
             const bool wanted
                 = r.Kind() == kind && (kind != KindItem || r.ItemClass() == kItemClassMaterial);
             if (wanted && NameForms(r.Names).Matches(folded))
@@ -553,21 +553,21 @@ private:
         // it is cached a look-up of the other kind fails; so each name names
         // one record only.
         std::map<std::u32string, int> seen;
-        for (size_t i = 0; i < records_.size(); ++i) {
-            for (std::string_view form : SplitList(records_[i].Names, '|')) {
-                const auto [it, inserted] = seen.emplace(FoldedText(form), blocks_[i].line);
-                if (!inserted && it->second != blocks_[i].line)
-                    Fail(blocks_[i].line,
+        for (size_t i = 0; i < FRecords.size(); ++i) {
+            for (std::string_view form : SplitList(FRecords[i].Names, '|')) {
+                const auto [it, inserted] = seen.emplace(FoldedText(form), FBlocks[i].line);
+                if (!inserted && it->second != FBlocks[i].line)
+                    Fail(FBlocks[i].line,
                         "name '" + std::string(form) + "' already names the record on line "
                             + std::to_string(it->second));
             }
         }
     }
 
-    std::string_view text_;
-    const std::string& file_;
-    std::vector<Block> blocks_;
-    std::vector<GameRecord> records_;
+    std::string_view FText;
+    const std::string& FFile;
+    std::vector<Block> FBlocks;
+    std::vector<GameRecord> FRecords;
 };
 
 } // namespace
@@ -575,7 +575,7 @@ private:
 GameDataSourceError::GameDataSourceError(
     const std::string& file, int line, const std::string& problem)
     : Error(file + ":" + std::to_string(line) + ": " + problem)
-    , line_(line)
+    , FLine(line)
 {
 }
 

@@ -14,10 +14,10 @@ namespace maprune {
 class GameDataSourceError : public Error {
 public:
     GameDataSourceError(const std::string& file, int line, const std::string& problem);
-    int Line() const { return line_; }
+    int Line() const { return FLine; }
 
 private:
-    int line_;
+    int FLine;
 };
 
 // Reads the readable form of the game reference data (data/gamedata.txt,

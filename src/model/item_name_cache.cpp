@@ -24,7 +24,7 @@ size_t ItemNameCache::Probe(std::string_view name, uint32_t hash) const
 {
     size_t slot = hash & (kSlots - 1);
     for (size_t tried = 0; tried < kSlots; ++tried) {
-        const Slot& s = slots_[slot];
+        const Slot& s = FSlots[slot];
         if (s.record == nullptr || (s.hash == hash && s.name == name))
             return slot;
         slot = (slot + 1) & (kSlots - 1);
@@ -35,17 +35,17 @@ size_t ItemNameCache::Probe(std::string_view name, uint32_t hash) const
 const GameRecord* ItemNameCache::Find(std::string_view name) const
 {
     const size_t slot = Probe(name, Hash(name));
-    return slot == kSlots ? nullptr : slots_[slot].record;
+    return slot == kSlots ? nullptr : FSlots[slot].record;
 }
 
 void ItemNameCache::Insert(std::string_view name, const GameRecord& record)
 {
     const uint32_t hash = Hash(name);
     const size_t slot = Probe(name, hash);
-    if (slot == kSlots || slots_[slot].record != nullptr)
+    if (slot == kSlots || FSlots[slot].record != nullptr)
         return;
-    slots_[slot] = Slot { hash, &record, std::string(name) };
-    ++filled_;
+    FSlots[slot] = Slot { hash, &record, std::string(name) };
+    ++FFilled;
 }
 
 } // namespace maprune

@@ -25,7 +25,7 @@ public:
     // Caches `record` for `name` unless the name is cached already or the
     // table is full.
     void Insert(std::string_view name, const GameRecord& record);
-    size_t Filled() const { return filled_; }
+    size_t Filled() const { return FFilled; }
 
     // The hash that places a name; public so that tests can make names meet
     // in one slot.
@@ -42,8 +42,8 @@ private:
     // or kSlots when neither exists.
     size_t Probe(std::string_view name, uint32_t hash) const;
 
-    std::array<Slot, kSlots> slots_;
-    size_t filled_ = 0;
+    std::array<Slot, kSlots> FSlots;
+    size_t FFilled = 0;
 };
 
 } // namespace maprune

@@ -14,7 +14,7 @@ NameForms::NameForms(std::string_view forms)
     size_t start = 0;
     for (;;) {
         const size_t bar = forms.find('|', start);
-        folded_.push_back(FoldedText(forms.substr(start, bar - start)));
+        FFolded.push_back(FoldedText(forms.substr(start, bar - start)));
         if (bar == std::string_view::npos)
             break;
         start = bar + 1;
@@ -23,7 +23,7 @@ NameForms::NameForms(std::string_view forms)
 
 bool NameForms::Matches(const std::u32string& foldedName) const
 {
-    return std::find(folded_.begin(), folded_.end(), foldedName) != folded_.end();
+    return std::find(FFolded.begin(), FFolded.end(), foldedName) != FFolded.end();
 }
 
 bool MatchesNameForms(std::string_view forms, std::string_view name)

@@ -17,7 +17,7 @@ public:
     bool Matches(const std::u32string& foldedName) const;
 
 private:
-    std::vector<std::u32string> folded_;
+    std::vector<std::u32string> FFolded;
 };
 
 // One-off form of the above: does `name` equal one of the '|'-separated

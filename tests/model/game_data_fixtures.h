@@ -29,24 +29,24 @@ public:
     explicit TempFile(std::string_view bytes)
     {
         static int counter = 0;
-        path_ = std::filesystem::temp_directory_path()
+        FPath = std::filesystem::temp_directory_path()
             / ("maprune-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())
                 + "-" + std::to_string(++counter) + ".dat");
-        std::ofstream(path_, std::ios::binary)
+        std::ofstream(FPath, std::ios::binary)
             .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
     ~TempFile()
     {
         std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
+        std::filesystem::remove(FPath, ignored);
     }
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
 
-    const std::filesystem::path& Path() const { return path_; }
+    const std::filesystem::path& Path() const { return FPath; }
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path FPath;
 };
 
 } // namespace maprune::test

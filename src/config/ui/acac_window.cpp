@@ -57,7 +57,7 @@ QGroupBox* Choice(
 
 TACACWindow::TACACWindow(TSettings& settings, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent)
-    , bindings_(dialogs)
+    , FBindings(dialogs)
 {
     setObjectName(QStringLiteral("ACACWindow"));
     setWindowTitle(QStringLiteral("Konfiguration der automatischen Koordinatenursprunganpassung"));
@@ -116,18 +116,18 @@ TACACWindow::TACACWindow(TSettings& settings, Dialogs& dialogs, QWidget* parent)
         none));
     layout->addWidget(reaction);
 
-    bindings_.Bind(noNameChecking, settings.ACA_NoNameChecking);
-    bindings_.Bind(nameMatch, settings.ACA_NameMatch);
-    bindings_.Bind(nameMisMatch, settings.ACA_NameMisMatch);
-    bindings_.Bind(terrainMisMatch, settings.ACA_TerrainMisMatch);
-    bindings_.Bind(noTerrainChecking, settings.ACA_NoTerrainChecking);
-    bindings_.Bind(several, settings.ACA_R_MPA);
-    bindings_.Bind(none, settings.ACA_R_NPA);
+    FBindings.Bind(noNameChecking, settings.ACA_NoNameChecking);
+    FBindings.Bind(nameMatch, settings.ACA_NameMatch);
+    FBindings.Bind(nameMisMatch, settings.ACA_NameMisMatch);
+    FBindings.Bind(terrainMisMatch, settings.ACA_TerrainMisMatch);
+    FBindings.Bind(noTerrainChecking, settings.ACA_NoTerrainChecking);
+    FBindings.Bind(several, settings.ACA_R_MPA);
+    FBindings.Bind(none, settings.ACA_R_NPA);
 }
 
 void TACACWindow::showEvent(QShowEvent* event)
 {
-    bindings_.Load();
+    FBindings.Load();
     QDialog::showEvent(event);
 }
 

@@ -22,7 +22,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    SettingBindings bindings_;
+    SettingBindings FBindings;
 };
 
 } // namespace maprune

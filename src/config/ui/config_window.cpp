@@ -88,18 +88,18 @@ QGroupBox* Group(const QString& title)
 TConfigWindow::TConfigWindow(TSettings& settings, Dialogs& dialogs, FileAssociations& associations,
     const UnitSortCriteria& criteria, QWidget* parent)
     : QDialog(parent)
-    , settings_(settings)
-    , dialogs_(dialogs)
-    , associations_(associations)
-    , criteria_(criteria)
-    , bindings_(dialogs)
+    , FSettings(settings)
+    , FDialogs(dialogs)
+    , FAssociations(associations)
+    , FCriteria(criteria)
+    , FBindings(dialogs)
 {
     setObjectName(QStringLiteral("ConfigWindow"));
     setWindowTitle(QStringLiteral("Konfiguration"));
-    chooseFolder_ = [](QWidget* parent, const QString& title, const QString& start) {
+    FChooseFolder = [](QWidget* parent, const QString& title, const QString& start) {
         return QFileDialog::getExistingDirectory(parent, title, start);
     };
-    chooseProgram_
+    FChooseProgram
         = [](QWidget* parent, const QString& title, const QString& filter, const QString& start) {
               return QFileDialog::getOpenFileName(parent, title, start, filter);
           };
@@ -118,7 +118,7 @@ TConfigWindow::TConfigWindow(TSettings& settings, Dialogs& dialogs, FileAssociat
 
 QLabel* TConfigWindow::LabelFor(const QString& caption, QWidget* buddy)
 {
-    auto* label = Named(new QLabel(caption), QStringLiteral("Label%1").arg(nextLabel_++));
+    auto* label = Named(new QLabel(caption), QStringLiteral("Label%1").arg(FNextLabel++));
     label->setBuddy(buddy);
     return label;
 }
@@ -130,13 +130,13 @@ void TConfigWindow::Depend(QAbstractButton* box, std::vector<QWidget*> controls)
         if (std::ranges::find(controls, label->buddy()) != controls.end())
             controls.push_back(label);
     }
-    dependents_.emplace_back(box, std::move(controls));
+    FDependents.emplace_back(box, std::move(controls));
     connect(box, &QAbstractButton::toggled, this, &TConfigWindow::UpdateEnabling);
 }
 
 void TConfigWindow::UpdateEnabling()
 {
-    for (const auto& [box, controls] : dependents_) {
+    for (const auto& [box, controls] : FDependents) {
         for (QWidget* control : controls)
             control->setEnabled(box->isChecked());
     }
@@ -158,11 +158,11 @@ QWidget* TConfigWindow::GeneralPage()
     for (QWidget* box : { fastKdf, noAutoSave, noUnitWindow })
         programLayout->addWidget(box);
     layout->addWidget(program);
-    bindings_.Bind(fastKdf, settings_.FastKDF);
-    bindings_.Bind(noAutoSave, settings_.NoAutoSave);
-    bindings_.Bind(noUnitWindow, settings_.NoUnitWindow);
+    FBindings.Bind(fastKdf, FSettings.FastKDF);
+    FBindings.Bind(noAutoSave, FSettings.NoAutoSave);
+    FBindings.Bind(noUnitWindow, FSettings.NoUnitWindow);
     connect(noUnitWindow, &QCheckBox::toggled, this, [this](bool checked) {
-        if (!bindings_.Loading())
+        if (!FBindings.Loading())
             emit unitWindowDisabledChanged(checked);
     });
 
@@ -180,20 +180,20 @@ QWidget* TConfigWindow::GeneralPage()
 
     auto* files = Group(QStringLiteral("Dateiformate"));
     auto* filesLayout = new QHBoxLayout(files);
-    fileTypes_ = Named(new QListWidget, QStringLiteral("ListBox1"));
-    fileTypes_->setSelectionMode(QAbstractItemView::MultiSelection);
+    FFileTypes = Named(new QListWidget, QStringLiteral("ListBox1"));
+    FFileTypes->setSelectionMode(QAbstractItemView::MultiSelection);
     for (const AssociableFileType& type : AssociableFileTypes())
-        fileTypes_->addItem(type.extension);
-    fileTypes_->setFixedSize(
-        90, 2 * fileTypes_->sizeHintForRow(0) + 2 * fileTypes_->frameWidth() + 4);
+        FFileTypes->addItem(type.extension);
+    FFileTypes->setFixedSize(
+        90, 2 * FFileTypes->sizeHintForRow(0) + 2 * FFileTypes->frameWidth() + 4);
     auto* filesNote = LabelFor(
-        QStringLiteral("Dateien der markierten Formate werden mit Maprune geöffnet."), fileTypes_);
+        QStringLiteral("Dateien der markierten Formate werden mit Maprune geöffnet."), FFileTypes);
     filesNote->setWordWrap(true);
-    filesLayout->addWidget(fileTypes_);
+    filesLayout->addWidget(FFileTypes);
     filesLayout->addWidget(filesNote, 1);
     layout->addWidget(files);
     connect(
-        fileTypes_, &QListWidget::itemSelectionChanged, this, &TConfigWindow::ChangeAssociations);
+        FFileTypes, &QListWidget::itemSelectionChanged, this, &TConfigWindow::ChangeAssociations);
 
     layout->addStretch();
     return page;
@@ -217,41 +217,41 @@ QWidget* TConfigWindow::MapPage()
     choosingLayout->addWidget(click);
     choosingLayout->addWidget(swap);
     layout->addWidget(choosing);
-    bindings_.Bind(click, hover, settings_.RightSelect);
-    bindings_.Bind(swap, settings_.SwapMouseButtons);
+    FBindings.Bind(click, hover, FSettings.RightSelect);
+    FBindings.Bind(swap, FSettings.SwapMouseButtons);
 
     auto* scrolling
         = Group(QStringLiteral("Scrollgeschwindigkeit beim Ziehen mit der rechten Maustaste"));
     auto* scrollingLayout = new QGridLayout(scrolling);
-    trackBar_ = Named(new QSlider(Qt::Horizontal), QStringLiteral("TrackBar1"));
-    trackBar_->setRange(-100, 100);
-    trackBar_->setPageStep(10);
-    trackBar_->setTickInterval(10);
-    trackBar_->setTickPosition(QSlider::TicksBelow);
-    factor_ = Named(new QLabel, QStringLiteral("Label3"));
-    factor_->setAlignment(Qt::AlignCenter);
+    FTrackBar = Named(new QSlider(Qt::Horizontal), QStringLiteral("TrackBar1"));
+    FTrackBar->setRange(-100, 100);
+    FTrackBar->setPageStep(10);
+    FTrackBar->setTickInterval(10);
+    FTrackBar->setTickPosition(QSlider::TicksBelow);
+    FFactor = Named(new QLabel, QStringLiteral("Label3"));
+    FFactor->setAlignment(Qt::AlignCenter);
     scrollingLayout->addWidget(
         Named(new QLabel(QStringLiteral("x -10,0")), QStringLiteral("Label1")), 0, 0);
-    scrollingLayout->addWidget(trackBar_, 0, 1);
+    scrollingLayout->addWidget(FTrackBar, 0, 1);
     scrollingLayout->addWidget(
         Named(new QLabel(QStringLiteral("x 10,0")), QStringLiteral("Label2")), 0, 2);
-    scrollingLayout->addWidget(factor_, 1, 1);
+    scrollingLayout->addWidget(FFactor, 1, 1);
     layout->addWidget(scrolling);
-    connect(trackBar_, &QSlider::valueChanged, this, [this](int position) {
+    connect(FTrackBar, &QSlider::valueChanged, this, [this](int position) {
         ShowScrollSpeed(position);
-        bindings_.Store([&] { settings_.ScrollSpeed.SetAndStore(position / 10.0); });
+        FBindings.Store([&] { FSettings.ScrollSpeed.SetAndStore(position / 10.0); });
     });
 
     auto* axes = Group(QStringLiteral("Ausrichtung der Karte"));
     auto* axesLayout = new QVBoxLayout(axes);
-    xAxis_ = Named(
+    FXAxis = Named(
         new QRadioButton(QStringLiteral("x-Achse: W -> O")), QStringLiteral("RadioButton1"));
-    yAxis_ = Named(
+    FYAxis = Named(
         new QRadioButton(QStringLiteral("y-Achse: N -> S")), QStringLiteral("RadioButton2"));
-    axesLayout->addWidget(xAxis_);
-    axesLayout->addWidget(yAxis_);
+    axesLayout->addWidget(FXAxis);
+    axesLayout->addWidget(FYAxis);
     layout->addWidget(axes);
-    for (QRadioButton* button : { xAxis_, yAxis_ }) {
+    for (QRadioButton* button : { FXAxis, FYAxis }) {
         connect(button, &QRadioButton::toggled, this, [this](bool checked) {
             if (checked)
                 AskAboutAxes();
@@ -267,7 +267,7 @@ QWidget* TConfigWindow::MapPage()
     originLayout->addWidget(noAdaptation);
     originLayout->addWidget(adaptationButton);
     layout->addWidget(origin);
-    bindings_.Bind(noAdaptation, settings_.NoCenterAdaptation);
+    FBindings.Bind(noAdaptation, FSettings.NoCenterAdaptation);
     connect(adaptationButton, &QPushButton::clicked, this, &TConfigWindow::OpenAdaptationDialog);
 
     layout->addStretch();
@@ -285,9 +285,9 @@ QWidget* TConfigWindow::FolderPage()
         TRegistryString& setting;
     };
     const Row rows[] = {
-        { "&Datei öffnen", settings_.OpenDir },
-        { "Datei &speichern", settings_.SaveDir },
-        { "&Export", settings_.ExportDir },
+        { "&Datei öffnen", FSettings.OpenDir },
+        { "Datei &speichern", FSettings.SaveDir },
+        { "&Export", FSettings.ExportDir },
     };
     int number = 1;
     for (const Row& row : rows) {
@@ -297,11 +297,11 @@ QWidget* TConfigWindow::FolderPage()
         grid->addWidget(LabelFor(caption, edit), number - 1, 0);
         grid->addWidget(edit, number - 1, 1);
         grid->addWidget(chooser, number - 1, 2);
-        bindings_.Bind(edit, row.setting);
+        FBindings.Bind(edit, row.setting);
         connect(chooser, &QToolButton::clicked, this, [this, edit, caption] {
             const QString title
                 = QStringLiteral("Startverzeichnis wählen: ") + QString(caption).remove('&');
-            const QString folder = chooseFolder_(this, title, edit->text());
+            const QString folder = FChooseFolder(this, title, edit->text());
             if (!folder.isEmpty())
                 edit->setText(QDir::toNativeSeparators(folder));
         });
@@ -321,7 +321,7 @@ QWidget* TConfigWindow::ProgramPage()
         = [this](QToolButton* button, QLineEdit* edit, const QString& name, const QString& filter) {
               connect(button, &QToolButton::clicked, this, [this, edit, name, filter] {
                   const QString path
-                      = chooseProgram_(this, QStringLiteral("Programmdatei suchen: ") + name,
+                      = FChooseProgram(this, QStringLiteral("Programmdatei suchen: ") + name,
                           filter, QFileInfo(edit->text()).path());
                   if (!path.isEmpty())
                       edit->setText(QDir::toNativeSeparators(path));
@@ -342,9 +342,9 @@ QWidget* TConfigWindow::ProgramPage()
     vorlageGrid->addWidget(vorlagePath, 2, 1);
     vorlageGrid->addWidget(vorlageChooser, 2, 2);
     layout->addWidget(vorlage);
-    bindings_.Bind(useVorlage, settings_.VORLAGE_Use);
-    bindings_.Bind(vorlageParameters, settings_.VORLAGE_Parameters);
-    bindings_.Bind(vorlagePath, settings_.VORLAGE_Path);
+    FBindings.Bind(useVorlage, FSettings.VORLAGE_Use);
+    FBindings.Bind(vorlageParameters, FSettings.VORLAGE_Parameters);
+    FBindings.Bind(vorlagePath, FSettings.VORLAGE_Path);
     programChooser(vorlageChooser, vorlagePath, QStringLiteral("VORLAGE"), kVorlageFilter);
     Depend(useVorlage, { vorlageParameters, vorlagePath, vorlageChooser });
 
@@ -367,10 +367,10 @@ QWidget* TConfigWindow::ProgramPage()
     kcheckGrid->addWidget(LabelFor(QStringLiteral("Warnstufe:"), warningLevel), 3, 0);
     kcheckGrid->addWidget(warningLevel, 3, 1, Qt::AlignLeft);
     layout->addWidget(kcheck);
-    bindings_.Bind(useKcheck, settings_.KCHECK_Use);
-    bindings_.Bind(kcheckParameters, settings_.KCHECK_Parameters);
-    bindings_.Bind(kcheckPath, settings_.KCHECK_Path);
-    bindings_.Bind(warningLevel, settings_.KCHECK_WARNINGLEVEL);
+    FBindings.Bind(useKcheck, FSettings.KCHECK_Use);
+    FBindings.Bind(kcheckParameters, FSettings.KCHECK_Parameters);
+    FBindings.Bind(kcheckPath, FSettings.KCHECK_Path);
+    FBindings.Bind(warningLevel, FSettings.KCHECK_WARNINGLEVEL);
     programChooser(kcheckChooser, kcheckPath, QStringLiteral("KCHECK"), kKcheckFilter);
     Depend(useKcheck, { kcheckParameters, kcheckPath, warningLevel });
 
@@ -392,8 +392,8 @@ QWidget* TConfigWindow::MailPage()
     serverGrid->addWidget(LabelFor(QStringLiteral("Benutzername:"), user), 1, 0);
     serverGrid->addWidget(user, 1, 1);
     layout->addWidget(server);
-    bindings_.Bind(host, settings_.Mail_Server);
-    bindings_.Bind(user, settings_.Mail_Username);
+    FBindings.Bind(host, FSettings.Mail_Server);
+    FBindings.Bind(user, FSettings.Mail_Username);
 
     auto* orders = Group(QStringLiteral("Befehle"));
     auto* ordersGrid = new QGridLayout(orders);
@@ -407,9 +407,9 @@ QWidget* TConfigWindow::MailPage()
     ordersGrid->addWidget(LabelFor(QStringLiteral("Betreff:"), subject), 2, 0);
     ordersGrid->addWidget(subject, 2, 1);
     layout->addWidget(orders);
-    bindings_.Bind(sendOrders, settings_.Mail_Commands);
-    bindings_.Bind(address, settings_.Mail_Commands_Address);
-    bindings_.Bind(subject, settings_.Mail_Commands_Subject);
+    FBindings.Bind(sendOrders, FSettings.Mail_Commands);
+    FBindings.Bind(address, FSettings.Mail_Commands_Address);
+    FBindings.Bind(subject, FSettings.Mail_Commands_Subject);
     Depend(sendOrders, { address, subject });
 
     auto* units = Group(QStringLiteral("Einheiten und Parteien"));
@@ -430,11 +430,11 @@ QWidget* TConfigWindow::MailPage()
     unitsGrid->addWidget(mailParty, 3, 0, 1, 2);
     unitsGrid->addWidget(partyExtern, 4, 1);
     layout->addWidget(units);
-    bindings_.Bind(mailUnit, settings_.Mail_Unit);
-    bindings_.Bind(unitAddress, settings_.Mail_Unit_Address);
-    bindings_.Bind(unitExtern, settings_.Mail_Unit_Extern);
-    bindings_.Bind(mailParty, settings_.Mail_Party);
-    bindings_.Bind(partyExtern, settings_.Mail_Party_Extern);
+    FBindings.Bind(mailUnit, FSettings.Mail_Unit);
+    FBindings.Bind(unitAddress, FSettings.Mail_Unit_Address);
+    FBindings.Bind(unitExtern, FSettings.Mail_Unit_Extern);
+    FBindings.Bind(mailParty, FSettings.Mail_Party);
+    FBindings.Bind(partyExtern, FSettings.Mail_Party_Extern);
     Depend(mailUnit, { unitAddress, unitExtern });
     Depend(mailParty, { partyExtern });
 
@@ -444,18 +444,18 @@ QWidget* TConfigWindow::MailPage()
 
 void TConfigWindow::showEvent(QShowEvent* event)
 {
-    bindings_.Load();
+    FBindings.Load();
     {
-        const QSignalBlocker quietTrackBar(trackBar_);
-        const QSignalBlocker quietX(xAxis_);
-        const QSignalBlocker quietY(yAxis_);
+        const QSignalBlocker quietTrackBar(FTrackBar);
+        const QSignalBlocker quietX(FXAxis);
+        const QSignalBlocker quietY(FYAxis);
         // Clamped before the conversion: a stored factor far out of range would not fit an int.
         const double position
-            = std::clamp(std::round(settings_.ScrollSpeed.Get() * 10.0), -100.0, 100.0);
-        trackBar_->setValue(static_cast<int>(position));
-        (settings_.KelvaranLayout.Get() ? xAxis_ : yAxis_)->setChecked(true);
+            = std::clamp(std::round(FSettings.ScrollSpeed.Get() * 10.0), -100.0, 100.0);
+        FTrackBar->setValue(static_cast<int>(position));
+        (FSettings.KelvaranLayout.Get() ? FXAxis : FYAxis)->setChecked(true);
     }
-    ShowScrollSpeed(trackBar_->value());
+    ShowScrollSpeed(FTrackBar->value());
     ShowAssociations();
     UpdateEnabling();
     QDialog::showEvent(event);
@@ -463,7 +463,7 @@ void TConfigWindow::showEvent(QShowEvent* event)
 
 void TConfigWindow::ShowScrollSpeed(int position)
 {
-    factor_->setText(position == 0
+    FFactor->setText(position == 0
             ? QStringLiteral("deaktiviert")
             : QStringLiteral("x ") + QLocale(QLocale::German).toString(position / 10.0, 'f', 1));
 }
@@ -471,35 +471,35 @@ void TConfigWindow::ShowScrollSpeed(int position)
 void TConfigWindow::AskAboutAxes()
 {
     const DialogButton answer
-        = dialogs_.ShowMessage(MessageKind::Confirmation, kAxisQuestion, ButtonYes | ButtonNo);
+        = FDialogs.ShowMessage(MessageKind::Confirmation, kAxisQuestion, ButtonYes | ButtonNo);
     if (answer == ButtonYes) {
-        bindings_.Store([this] { settings_.KelvaranLayout.SetAndStore(xAxis_->isChecked()); });
+        FBindings.Store([this] { FSettings.KelvaranLayout.SetAndStore(FXAxis->isChecked()); });
         return;
     }
-    const QSignalBlocker quietX(xAxis_);
-    const QSignalBlocker quietY(yAxis_);
-    (settings_.KelvaranLayout.Get() ? xAxis_ : yAxis_)->setChecked(true);
+    const QSignalBlocker quietX(FXAxis);
+    const QSignalBlocker quietY(FYAxis);
+    (FSettings.KelvaranLayout.Get() ? FXAxis : FYAxis)->setChecked(true);
 }
 
 void TConfigWindow::ShowAssociations()
 {
-    const QSignalBlocker quiet(fileTypes_);
-    for (int row = 0; row < fileTypes_->count(); ++row) {
-        QListWidgetItem* item = fileTypes_->item(row);
-        item->setSelected(associations_.IsAssociated(item->text()));
+    const QSignalBlocker quiet(FFileTypes);
+    for (int row = 0; row < FFileTypes->count(); ++row) {
+        QListWidgetItem* item = FFileTypes->item(row);
+        item->setSelected(FAssociations.IsAssociated(item->text()));
     }
 }
 
 void TConfigWindow::ChangeAssociations()
 {
-    for (int row = 0; row < fileTypes_->count(); ++row) {
-        const QListWidgetItem* item = fileTypes_->item(row);
-        if (item->isSelected() == associations_.IsAssociated(item->text()))
+    for (int row = 0; row < FFileTypes->count(); ++row) {
+        const QListWidgetItem* item = FFileTypes->item(row);
+        if (item->isSelected() == FAssociations.IsAssociated(item->text()))
             continue;
         try {
-            associations_.SetAssociated(item->text(), item->isSelected());
+            FAssociations.SetAssociated(item->text(), item->isSelected());
         } catch (const Error& e) {
-            dialogs_.ShowMessage(MessageKind::Error, e.what(), ButtonOk);
+            FDialogs.ShowMessage(MessageKind::Error, e.what(), ButtonOk);
         }
     }
     ShowAssociations();
@@ -507,7 +507,7 @@ void TConfigWindow::ChangeAssociations()
 
 void TConfigWindow::OpenSortDialog()
 {
-    auto* dialog = new TUnitListSortOptionsWindow(settings_, criteria_, dialogs_, this);
+    auto* dialog = new TUnitListSortOptionsWindow(FSettings, FCriteria, FDialogs, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &TUnitListSortOptionsWindow::sortOrderChanged, this,
         &TConfigWindow::unitListSortOrderChanged);
@@ -516,14 +516,14 @@ void TConfigWindow::OpenSortDialog()
 
 void TConfigWindow::OpenAdaptationDialog()
 {
-    auto* dialog = new TACACWindow(settings_, dialogs_, this);
+    auto* dialog = new TACACWindow(FSettings, FDialogs, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }
 
 void TConfigWindow::OpenDetailsDialog()
 {
-    auto* dialog = new TULDAWindow(settings_, dialogs_, this);
+    auto* dialog = new TULDAWindow(FSettings, FDialogs, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &TULDAWindow::detailsChanged, this, &TConfigWindow::unitListDetailsChanged);
     dialog->open();

@@ -41,8 +41,8 @@ public:
         const UnitSortCriteria& criteria, QWidget* parent = nullptr);
 
     // Replace the desktop's file dialogs, e.g. in tests.
-    void SetFolderChooser(FolderChooser chooser) { chooseFolder_ = std::move(chooser); }
-    void SetProgramChooser(ProgramChooser chooser) { chooseProgram_ = std::move(chooser); }
+    void SetFolderChooser(FolderChooser chooser) { FChooseFolder = std::move(chooser); }
+    void SetProgramChooser(ProgramChooser chooser) { FChooseProgram = std::move(chooser); }
 
 signals:
     // NoUnitWindow changed: the main window enables its menu item
@@ -76,22 +76,22 @@ private:
     void OpenAdaptationDialog();
     void OpenDetailsDialog();
 
-    TSettings& settings_;
-    Dialogs& dialogs_;
-    FileAssociations& associations_;
-    const UnitSortCriteria& criteria_;
-    SettingBindings bindings_;
-    FolderChooser chooseFolder_;
-    ProgramChooser chooseProgram_;
+    TSettings& FSettings;
+    Dialogs& FDialogs;
+    FileAssociations& FAssociations;
+    const UnitSortCriteria& FCriteria;
+    SettingBindings FBindings;
+    FolderChooser FChooseFolder;
+    ProgramChooser FChooseProgram;
 
-    QSlider* trackBar_ = nullptr;
-    QLabel* factor_ = nullptr;
-    QRadioButton* xAxis_ = nullptr;
-    QRadioButton* yAxis_ = nullptr;
-    QListWidget* fileTypes_ = nullptr;
+    QSlider* FTrackBar = nullptr;
+    QLabel* FFactor = nullptr;
+    QRadioButton* FXAxis = nullptr;
+    QRadioButton* FYAxis = nullptr;
+    QListWidget* FFileTypes = nullptr;
     // Check boxes and the controls they enable.
-    std::vector<std::pair<QAbstractButton*, std::vector<QWidget*>>> dependents_;
-    int nextLabel_ = 4; // Label1 to Label3 belong to the track bar
+    std::vector<std::pair<QAbstractButton*, std::vector<QWidget*>>> FDependents;
+    int FNextLabel = 4; // Label1 to Label3 belong to the track bar
 };
 
 } // namespace maprune

@@ -6,12 +6,12 @@
 namespace maprune {
 
 ProgramSettings::ProgramSettings()
-    : settings_(store_,
+    : FSettings(FStore,
         [](const TRegistrySetting&, const std::string& message) {
             QMessageBox::warning(
                 nullptr, QStringLiteral("Maprune"), QString::fromStdString(message));
         })
-    , installed_(settings_)
+    , FInstalled(FSettings)
 {
 }
 

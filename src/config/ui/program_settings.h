@@ -15,15 +15,15 @@ class ProgramSettings {
 public:
     ProgramSettings();
 
-    TSettings& Settings() { return settings_; }
+    TSettings& Settings() { return FSettings; }
     // The user's store, also for values outside the settings (the recently
     // used files).
-    SettingsStore& Store() { return store_; }
+    SettingsStore& Store() { return FStore; }
 
 private:
-    QSettingsStore store_;
-    TSettings settings_;
-    ScopedSettings installed_;
+    QSettingsStore FStore;
+    TSettings FSettings;
+    ScopedSettings FInstalled;
 };
 
 } // namespace maprune

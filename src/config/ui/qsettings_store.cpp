@@ -41,13 +41,13 @@ StoredValue FromWideInteger(qlonglong value)
 } // namespace
 
 QSettingsStore::QSettingsStore()
-    : settings_(Open())
+    : FSettings(Open())
 {
 }
 
 QSettingsStore::QSettingsStore(const QString& fileName)
-    : fileName_(fileName)
-    , settings_(Open())
+    : FFileName(fileName)
+    , FSettings(Open())
 {
 }
 
@@ -55,10 +55,10 @@ QSettingsStore::~QSettingsStore() = default;
 
 std::unique_ptr<QSettings> QSettingsStore::Open() const
 {
-    auto settings = fileName_.isEmpty()
+    auto settings = FFileName.isEmpty()
         ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
             QStringLiteral("Oskel"), QStringLiteral("Maprune"))
-        : std::make_unique<QSettings>(fileName_, QSettings::IniFormat);
+        : std::make_unique<QSettings>(FFileName, QSettings::IniFormat);
     // Only the user's own values count, not an organisation-wide or system file.
     settings->setFallbacksEnabled(false);
     return settings;
@@ -66,7 +66,7 @@ std::unique_ptr<QSettings> QSettingsStore::Open() const
 
 QString QSettingsStore::Location() const
 {
-    return settings_->fileName();
+    return FSettings->fileName();
 }
 
 std::optional<QString> QSettingsStore::GroupOf(const std::string& key) const
@@ -98,11 +98,11 @@ std::optional<QString> QSettingsStore::EntryOf(
 
 bool QSettingsStore::Sync()
 {
-    settings_->sync();
-    if (settings_->status() != QSettings::AccessError)
+    FSettings->sync();
+    if (FSettings->status() != QSettings::AccessError)
         return true;
     // The error sticks to a QSettings object; a fresh one lets later changes succeed.
-    settings_ = Open();
+    FSettings = Open();
     return false;
 }
 
@@ -118,13 +118,13 @@ std::optional<StoredValue> QSettingsStore::Read(
     if (!entry)
         return std::nullopt;
 #ifdef Q_OS_WIN
-    if (fileName_.isEmpty()) {
+    if (FFileName.isEmpty()) {
         const QString subKey = QString::fromStdString(key);
         if (auto bytes = ReadRegistryBinary(subKey, QString::fromStdString(name)))
             return StoredValue::Binary(std::move(*bytes));
     }
 #endif
-    const QVariant value = settings_->value(*entry);
+    const QVariant value = FSettings->value(*entry);
     if (!value.isValid())
         return std::nullopt;
     switch (value.typeId()) {
@@ -168,18 +168,18 @@ bool QSettingsStore::Write(
         return false;
     switch (value.type) {
     case StoredType::Integer:
-        settings_->setValue(*entry, static_cast<int>(value.integer));
+        FSettings->setValue(*entry, static_cast<int>(value.integer));
         break;
     case StoredType::String:
-        settings_->setValue(*entry, QString::fromStdString(value.data));
+        FSettings->setValue(*entry, QString::fromStdString(value.data));
         break;
     case StoredType::Binary:
 #ifdef Q_OS_WIN
-        if (fileName_.isEmpty())
+        if (FFileName.isEmpty())
             return WriteRegistryBinary(
                 QString::fromStdString(key), QString::fromStdString(name), value.data);
 #endif
-        settings_->setValue(
+        FSettings->setValue(
             *entry, QByteArray(value.data.data(), static_cast<qsizetype>(value.data.size())));
         break;
     case StoredType::Other:
@@ -193,9 +193,9 @@ bool QSettingsStore::Delete(const std::string& key, const std::string& name)
     const std::optional<QString> entry = EntryOf(key, name);
     if (!entry)
         return false;
-    if (!settings_->contains(*entry))
+    if (!FSettings->contains(*entry))
         return true;
-    settings_->remove(*entry);
+    FSettings->remove(*entry);
     return Sync();
 }
 
@@ -205,10 +205,10 @@ std::vector<std::string> QSettingsStore::ValueNames(const std::string& key) cons
     const std::optional<QString> group = GroupOf(key);
     if (!group)
         return names;
-    settings_->beginGroup(*group);
-    for (const QString& name : settings_->childKeys())
+    FSettings->beginGroup(*group);
+    for (const QString& name : FSettings->childKeys())
         names.push_back(name.toStdString());
-    settings_->endGroup();
+    FSettings->endGroup();
     return names;
 }
 
@@ -217,7 +217,7 @@ bool QSettingsStore::DeleteKey(const std::string& key)
     const std::optional<QString> group = GroupOf(key);
     if (!group || group->isEmpty())
         return false;
-    settings_->remove(*group);
+    FSettings->remove(*group);
     return Sync();
 }
 

@@ -53,8 +53,8 @@ private:
     // Writes pending changes; false, and a fresh QSettings, when that failed.
     bool Sync();
 
-    QString fileName_; // empty for the per-user store
-    std::unique_ptr<QSettings> settings_;
+    QString FFileName; // empty for the per-user store
+    std::unique_ptr<QSettings> FSettings;
 };
 
 } // namespace maprune

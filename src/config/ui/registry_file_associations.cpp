@@ -58,7 +58,7 @@ bool SetDefaultValue(const std::wstring& subKey, const std::wstring& text)
 class RegistryFileAssociations final : public FileAssociations {
 public:
     explicit RegistryFileAssociations(const QString& programPath)
-        : program_(QDir::toNativeSeparators(programPath).toStdWString())
+        : FProgram(QDir::toNativeSeparators(programPath).toStdWString())
     {
     }
 
@@ -81,7 +81,7 @@ public:
             done = SetDefaultValue(dotted, progId)
                 && SetDefaultValue(progId, type->description.toStdWString())
                 && SetDefaultValue(progId + L"\\DefaultIcon",
-                    L"\"" + program_ + L"\"," + std::to_wstring(type->iconIndex))
+                    L"\"" + FProgram + L"\"," + std::to_wstring(type->iconIndex))
                 && SetDefaultValue(progId + L"\\shell\\open\\command", Command());
         } else {
             // The extension's key may hold other programs' entries; only our claim goes.
@@ -104,9 +104,9 @@ private:
         return L"Maprune." + type.extension.toStdWString();
     }
 
-    std::wstring Command() const { return L"\"" + program_ + L"\" \"%1\""; }
+    std::wstring Command() const { return L"\"" + FProgram + L"\" \"%1\""; }
 
-    std::wstring program_;
+    std::wstring FProgram;
 };
 
 } // namespace

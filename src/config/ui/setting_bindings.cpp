@@ -66,20 +66,20 @@ void SettingBindings::Bind(QButtonGroup* group, TRegistryInteger& setting)
 
 void SettingBindings::Load()
 {
-    loading_ = true;
+    FLoading = true;
     for (const auto& load : loaders_)
         load();
-    loading_ = false;
+    FLoading = false;
 }
 
 void SettingBindings::Store(const std::function<void()>& change)
 {
-    if (loading_)
+    if (FLoading)
         return;
     try {
         change();
     } catch (const Error& e) {
-        dialogs_.ShowMessage(MessageKind::Error, e.what(), ButtonOk);
+        FDialogs.ShowMessage(MessageKind::Error, e.what(), ButtonOk);
     }
 }
 

@@ -23,7 +23,7 @@ class Dialogs;
 class SettingBindings {
 public:
     explicit SettingBindings(Dialogs& dialogs)
-        : dialogs_(dialogs)
+        : FDialogs(dialogs)
     {
     }
 
@@ -41,16 +41,16 @@ public:
     // Sets every bound control from its setting without writing anything.
     void Load();
     // True while Load runs; handlers of other controls use it to stay quiet.
-    bool Loading() const { return loading_; }
+    bool Loading() const { return FLoading; }
 
     // Runs `change` unless Load is running, showing a failure as an error
     // message. For controls with rules of their own.
     void Store(const std::function<void()>& change);
 
 private:
-    Dialogs& dialogs_;
+    Dialogs& FDialogs;
     std::vector<std::function<void()>> loaders_;
-    bool loading_ = false;
+    bool FLoading = false;
 };
 
 } // namespace maprune

@@ -11,8 +11,8 @@ namespace maprune {
 
 TULDAWindow::TULDAWindow(TSettings& settings, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent)
-    , settings_(settings)
-    , bindings_(dialogs)
+    , FSettings(settings)
+    , FBindings(dialogs)
 {
     setObjectName(QStringLiteral("ULDAWindow"));
     setWindowTitle(QStringLiteral("Informationsmenge der Einheitenliste konfigurieren"));
@@ -28,11 +28,11 @@ TULDAWindow::TULDAWindow(TSettings& settings, Dialogs& dialogs, QWidget* parent)
         auto* box = new QCheckBox(QString::fromUtf8(caption), this);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(number++));
         layout->addWidget(box);
-        boxes_.emplace_back(box, bit);
+        FBoxes.emplace_back(box, bit);
         connect(box, &QCheckBox::toggled, this, [this, bit = bit](bool checked) {
-            bindings_.Store([&] {
-                const std::int32_t details = settings_.UnitListDetails.Get();
-                settings_.UnitListDetails.SetAndStore(checked ? details | bit : details & ~bit);
+            FBindings.Store([&] {
+                const std::int32_t details = FSettings.UnitListDetails.Get();
+                FSettings.UnitListDetails.SetAndStore(checked ? details | bit : details & ~bit);
             });
             emit detailsChanged();
         });
@@ -45,8 +45,8 @@ TULDAWindow::TULDAWindow(TSettings& settings, Dialogs& dialogs, QWidget* parent)
 void TULDAWindow::showEvent(QShowEvent* event)
 {
     // Blocked signals: showing reads the setting and must not write it.
-    const std::int32_t details = settings_.UnitListDetails.Get();
-    for (auto& [box, bit] : boxes_) {
+    const std::int32_t details = FSettings.UnitListDetails.Get();
+    for (auto& [box, bit] : FBoxes) {
         const QSignalBlocker quiet(box);
         box->setChecked((details & bit) != 0);
     }

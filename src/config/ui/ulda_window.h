@@ -27,9 +27,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    TSettings& settings_;
-    SettingBindings bindings_;
-    std::vector<std::pair<QCheckBox*, std::int32_t>> boxes_;
+    TSettings& FSettings;
+    SettingBindings FBindings;
+    std::vector<std::pair<QCheckBox*, std::int32_t>> FBoxes;
 };
 
 } // namespace maprune

@@ -38,31 +38,31 @@ QListWidget* List(const QString& name, QWidget* parent)
 TUnitListSortOptionsWindow::TUnitListSortOptionsWindow(
     TSettings& settings, const UnitSortCriteria& criteria, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent)
-    , settings_(settings)
-    , criteria_(criteria)
-    , dialogs_(dialogs)
-    , lists_(criteria, settings.UnitListSortOptions.Get())
+    , FSettings(settings)
+    , FCriteria(criteria)
+    , FDialogs(dialogs)
+    , FLists(criteria, settings.UnitListSortOptions.Get())
 {
     setObjectName(QStringLiteral("UnitListSortOptionsWindow"));
     setWindowTitle(QStringLiteral("Sortierung der Einheitenliste im Regionsfenster"));
 
-    available_ = List(QStringLiteral("ListBox1"), this);
-    chosen_ = List(QStringLiteral("ListBox2"), this);
+    FAvailable = List(QStringLiteral("ListBox1"), this);
+    FChosen = List(QStringLiteral("ListBox2"), this);
     // Wide enough for every criterion's full name, in either list.
     int widest = 0;
     for (const std::string& name : criteria.Names())
         widest = std::max(
-            widest, available_->fontMetrics().horizontalAdvance(QString::fromStdString(name)));
-    const int listWidth = widest + 2 * available_->frameWidth()
-        + available_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
-    available_->setMinimumWidth(listWidth);
-    chosen_->setMinimumWidth(listWidth);
+            widest, FAvailable->fontMetrics().horizontalAdvance(QString::fromStdString(name)));
+    const int listWidth = widest + 2 * FAvailable->frameWidth()
+        + FAvailable->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
+    FAvailable->setMinimumWidth(listWidth);
+    FChosen->setMinimumWidth(listWidth);
     auto* availableLabel = new QLabel(QStringLiteral("Verfügbare Sortierkriterien"), this);
     availableLabel->setObjectName(QStringLiteral("Label1"));
-    availableLabel->setBuddy(available_);
+    availableLabel->setBuddy(FAvailable);
     auto* chosenLabel = new QLabel(QStringLiteral("Reihenfolge der Sortierkriterien"), this);
     chosenLabel->setObjectName(QStringLiteral("Label2"));
-    chosenLabel->setBuddy(chosen_);
+    chosenLabel->setBuddy(FChosen);
 
     auto* choose = Button(QStringLiteral("Button1"), QStringLiteral(">>"), this);
     auto* unchoose = Button(QStringLiteral("Button2"), QStringLiteral("<<"), this);
@@ -91,44 +91,44 @@ TUnitListSortOptionsWindow::TUnitListSortOptionsWindow(
     auto* grid = new QGridLayout(this);
     grid->addWidget(availableLabel, 0, 0);
     grid->addWidget(chosenLabel, 0, 2);
-    grid->addWidget(available_, 1, 0);
+    grid->addWidget(FAvailable, 1, 0);
     grid->addLayout(middle, 1, 1);
-    grid->addWidget(chosen_, 1, 2);
+    grid->addWidget(FChosen, 1, 2);
     grid->addLayout(right, 1, 3);
     grid->addLayout(bottom, 2, 0, 1, 4);
 
     const auto row = [](QListWidget* list) { return static_cast<std::size_t>(list->currentRow()); };
     connect(choose, &QPushButton::clicked, this, [this, row] {
-        if (lists_.Choose(row(available_)))
-            ShowLists(chosen_->count());
+        if (FLists.Choose(row(FAvailable)))
+            ShowLists(FChosen->count());
     });
     connect(unchoose, &QPushButton::clicked, this, [this, row] {
-        if (lists_.Unchoose(row(chosen_)))
+        if (FLists.Unchoose(row(FChosen)))
             ShowLists();
     });
     connect(up, &QPushButton::clicked, this, [this, row] {
-        if (lists_.MoveUp(row(chosen_)))
-            ShowLists(chosen_->currentRow() - 1);
+        if (FLists.MoveUp(row(FChosen)))
+            ShowLists(FChosen->currentRow() - 1);
     });
     connect(down, &QPushButton::clicked, this, [this, row] {
-        if (lists_.MoveDown(row(chosen_)))
-            ShowLists(chosen_->currentRow() + 1);
+        if (FLists.MoveDown(row(FChosen)))
+            ShowLists(FChosen->currentRow() + 1);
     });
     connect(unsorted, &QPushButton::clicked, this, [this] {
-        lists_.UnchooseAll();
+        FLists.UnchooseAll();
         ShowLists();
     });
     connect(standard, &QPushButton::clicked, this, [this] {
-        lists_.Standard();
+        FLists.Standard();
         ShowLists();
     });
-    connect(available_, &QListWidget::itemDoubleClicked, choose, &QPushButton::click);
-    connect(chosen_, &QListWidget::itemDoubleClicked, unchoose, &QPushButton::click);
+    connect(FAvailable, &QListWidget::itemDoubleClicked, choose, &QPushButton::click);
+    connect(FChosen, &QListWidget::itemDoubleClicked, unchoose, &QPushButton::click);
 }
 
 void TUnitListSortOptionsWindow::showEvent(QShowEvent* event)
 {
-    lists_ = UnitSortLists(criteria_, settings_.UnitListSortOptions.Get());
+    FLists = UnitSortLists(FCriteria, FSettings.UnitListSortOptions.Get());
     ShowLists();
     QDialog::showEvent(event);
 }
@@ -140,18 +140,18 @@ void TUnitListSortOptionsWindow::ShowLists(std::optional<int> chosenRow)
         for (const std::string& name : names)
             list->addItem(QString::fromStdString(name));
     };
-    fill(available_, lists_.Available());
-    fill(chosen_, lists_.Chosen());
-    if (chosenRow && *chosenRow >= 0 && *chosenRow < chosen_->count())
-        chosen_->setCurrentRow(*chosenRow);
+    fill(FAvailable, FLists.Available());
+    fill(FChosen, FLists.Chosen());
+    if (chosenRow && *chosenRow >= 0 && *chosenRow < FChosen->count())
+        FChosen->setCurrentRow(*chosenRow);
 }
 
 void TUnitListSortOptionsWindow::done(int result)
 {
     try {
-        settings_.UnitListSortOptions.SetAndStore(lists_.Options());
+        FSettings.UnitListSortOptions.SetAndStore(FLists.Options());
     } catch (const Error& e) {
-        dialogs_.ShowMessage(MessageKind::Error, e.what(), ButtonOk);
+        FDialogs.ShowMessage(MessageKind::Error, e.what(), ButtonOk);
     }
     emit sortOrderChanged();
     QDialog::done(result);

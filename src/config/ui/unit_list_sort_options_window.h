@@ -39,12 +39,12 @@ private:
     // Refills both list widgets, selecting `chosenRow` on the right if given.
     void ShowLists(std::optional<int> chosenRow = std::nullopt);
 
-    TSettings& settings_;
-    const UnitSortCriteria& criteria_;
-    Dialogs& dialogs_;
-    UnitSortLists lists_;
-    QListWidget* available_;
-    QListWidget* chosen_;
+    TSettings& FSettings;
+    const UnitSortCriteria& FCriteria;
+    Dialogs& FDialogs;
+    UnitSortLists FLists;
+    QListWidget* FAvailable;
+    QListWidget* FChosen;
 };
 
 } // namespace maprune

@@ -83,7 +83,7 @@ void WriteFile(const QString& fileName, const QString& text)
 class XdgFileAssociations final : public FileAssociations {
 public:
     explicit XdgFileAssociations(QString programPath)
-        : program_(std::move(programPath))
+        : FProgram(std::move(programPath))
     {
     }
 
@@ -199,10 +199,10 @@ private:
                            "Terminal=false\n"
                            "NoDisplay=true\n"
                            "MimeType=%2;\n")
-                .arg(ExecProgram(program_), mimeTypes.join(';')));
+                .arg(ExecProgram(FProgram), mimeTypes.join(';')));
     }
 
-    QString program_;
+    QString FProgram;
 };
 
 } // namespace
