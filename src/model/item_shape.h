@@ -12,6 +12,8 @@ namespace maprune {
 template <class... Handler> struct ShapeHandlers : Handler... {
     using Handler::operator()...;
 };
+// Spelled out for compilers without class template argument deduction for aggregates.
+template <class... Handler> ShapeHandlers(Handler...) -> ShapeHandlers<Handler...>;
 
 namespace shape_detail {
 
