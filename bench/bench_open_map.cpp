@@ -10,9 +10,11 @@
 #include <fstream>
 
 #include "app/file_chooser.h"
+#include "app/file_commands.h"
 #include "app/main_map_view.h"
 #include "app/main_window.h"
 #include "app/program_files.h"
+#include "app/program_session.h"
 #include "bench/crgen/cr_generator.h"
 #include "config/memory_settings_store.h"
 #include "config/settings.h"
@@ -80,12 +82,12 @@ int main(int argc, char** argv)
         .Associations = {} });
     window.resize(1920, 1080);
     window.show();
-    while (!window.StartedUp())
+    while (!window.Session().StartedUp())
         QCoreApplication::processEvents();
 
     auto& map = dynamic_cast<TMainMapView&>(window.MapView());
     const auto start = std::chrono::steady_clock::now();
-    window.OpenFile(QString::fromStdU16String(file.u16string()));
+    window.Files().OpenFile(QString::fromStdU16String(file.u16string()));
     QCoreApplication::processEvents();
     const double seconds
         = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -11,18 +11,18 @@ namespace maprune {
 class TAddProgressPanel::BarProgress : public Progress {
 public:
     explicit BarProgress(QProgressBar* bar)
-        : bar_(bar)
+        : FBar(bar)
     {
     }
 
-    void SetRange(int maximum) override { bar_->setRange(0, std::max(maximum, 0)); }
-    void SetPosition(int position) override { bar_->setValue(position); }
+    void SetRange(int maximum) override { FBar->setRange(0, std::max(maximum, 0)); }
+    void SetPosition(int position) override { FBar->setValue(position); }
     void ProcessEvents() override { QApplication::processEvents(); }
 
-    QProgressBar* Widget() const { return bar_; }
+    QProgressBar* Widget() const { return FBar; }
 
 private:
-    QProgressBar* bar_;
+    QProgressBar* FBar;
 };
 
 TAddProgressPanel::TAddProgressPanel(QWidget* parent)
@@ -32,17 +32,17 @@ TAddProgressPanel::TAddProgressPanel(QWidget* parent)
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(this);
-    caption_ = new QLabel(this);
-    caption_->setObjectName(QStringLiteral("ProgressCaption"));
-    layout->addWidget(caption_);
+    FCaption = new QLabel(this);
+    FCaption->setObjectName(QStringLiteral("ProgressCaption"));
+    layout->addWidget(FCaption);
     const char* names[] = { "ProgressBar1", "ProgressBar2", "ProgressBar3" };
     const char* labels[] = { "Koordinatenursprung", "Regionen", "Dateien" };
-    for (size_t i = 0; i < bars_.size(); ++i) {
+    for (size_t i = 0; i < FBars.size(); ++i) {
         auto* bar = new QProgressBar(this);
         bar->setObjectName(QString::fromLatin1(names[i]));
         bar->setFormat(QString::fromUtf8(labels[i]) + QStringLiteral(": %p%"));
         layout->addWidget(bar);
-        bars_[i] = std::make_unique<BarProgress>(bar);
+        FBars[i] = std::make_unique<BarProgress>(bar);
     }
     setFixedWidth(420);
     hide();
@@ -52,8 +52,8 @@ TAddProgressPanel::~TAddProgressPanel() = default;
 
 void TAddProgressPanel::Start()
 {
-    caption_->setText(QStringLiteral("Reports werden hinzugefügt ..."));
-    for (const auto& bar : bars_) {
+    FCaption->setText(QStringLiteral("Reports werden hinzugefügt ..."));
+    for (const auto& bar : FBars) {
         bar->Widget()->setRange(0, 1);
         bar->Widget()->setValue(0);
     }
@@ -72,17 +72,17 @@ void TAddProgressPanel::Finish()
 
 Progress& TAddProgressPanel::Bar(PanelBar bar)
 {
-    return *bars_[static_cast<size_t>(bar)];
+    return *FBars[static_cast<size_t>(bar)];
 }
 
 void TAddProgressPanel::SetCaption(const std::string& text)
 {
-    caption_->setText(QString::fromStdString(text));
+    FCaption->setText(QString::fromStdString(text));
 }
 
 QProgressBar* TAddProgressPanel::BarWidget(PanelBar bar) const
 {
-    return bars_[static_cast<size_t>(bar)]->Widget();
+    return FBars[static_cast<size_t>(bar)]->Widget();
 }
 
 } // namespace maprune

@@ -37,8 +37,8 @@ public:
 private:
     class BarProgress;
 
-    QLabel* caption_ = nullptr;
-    std::array<std::unique_ptr<BarProgress>, 3> bars_;
+    QLabel* FCaption = nullptr;
+    std::array<std::unique_ptr<BarProgress>, 3> FBars;
 };
 
 } // namespace maprune

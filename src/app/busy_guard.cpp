@@ -21,7 +21,7 @@ BusyGuard::BusyGuard(QMainWindow& window)
         // are left to whoever disabled them.
         if (part != nullptr && part->isEnabled()) {
             part->setEnabled(false);
-            disabled_.emplace_back(part);
+            FDisabled.emplace_back(part);
         }
     }
     QApplication::setOverrideCursor(Qt::BusyCursor);
@@ -30,7 +30,7 @@ BusyGuard::BusyGuard(QMainWindow& window)
 BusyGuard::~BusyGuard()
 {
     QApplication::restoreOverrideCursor();
-    for (const QPointer<QWidget>& part : disabled_) {
+    for (const QPointer<QWidget>& part : FDisabled) {
         if (part)
             part->setEnabled(true);
     }

@@ -23,7 +23,7 @@ public:
     BusyGuard& operator=(const BusyGuard&) = delete;
 
 private:
-    std::vector<QPointer<QWidget>> disabled_;
+    std::vector<QPointer<QWidget>> FDisabled;
 };
 
 } // namespace maprune

@@ -14,14 +14,14 @@ TLogWindow::TLogWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("LogWindow"));
     setWindowTitle(QStringLiteral("Log-Datei"));
-    memo_ = new QPlainTextEdit(this);
-    memo_->setObjectName(QStringLiteral("Memo1"));
-    memo_->setReadOnly(true);
+    FMemo = new QPlainTextEdit(this);
+    FMemo->setObjectName(QStringLiteral("Memo1"));
+    FMemo->setReadOnly(true);
     // Lines name whole paths; wrapped they stay readable without scrolling.
-    memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    FMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(memo_);
+    layout->addWidget(FMemo);
     resize(640, 360);
 }
 
@@ -32,9 +32,9 @@ void TLogWindow::ReadLogFile(const std::filesystem::path& file)
         lines += QString::fromStdString(line);
     if (lines.isEmpty())
         return;
-    QTextCursor start(memo_->document());
+    QTextCursor start(FMemo->document());
     start.movePosition(QTextCursor::Start);
-    start.insertText(lines.join(QLatin1Char('\n')) + (memo_->document()->isEmpty() ? "" : "\n"));
+    start.insertText(lines.join(QLatin1Char('\n')) + (FMemo->document()->isEmpty() ? "" : "\n"));
 }
 
 void TLogWindow::AddLines(const QStringList& lines)
@@ -43,22 +43,22 @@ void TLogWindow::AddLines(const QStringList& lines)
     const QString stamp
         = QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy hh:mm "));
     for (const QString& line : lines) {
-        session_ += stamp + line;
-        memo_->appendPlainText(session_.last());
+        FSession += stamp + line;
+        FMemo->appendPlainText(FSession.last());
     }
 }
 
 void TLogWindow::WriteLogFile(const std::filesystem::path& file)
 {
     std::vector<std::string> lines;
-    for (const QString& line : session_)
+    for (const QString& line : FSession)
         lines.push_back(line.toStdString());
     AppendToLogFile(file, lines);
 }
 
 QString TLogWindow::Text() const
 {
-    return memo_->toPlainText();
+    return FMemo->toPlainText();
 }
 
 } // namespace maprune

@@ -28,7 +28,7 @@ public:
     void ReadLogFile(const std::filesystem::path& file);
     // Adds lines of this run, each preceded by the date and time.
     void AddLines(const QStringList& lines);
-    const QStringList& SessionLines() const { return session_; }
+    const QStringList& SessionLines() const { return FSession; }
     // Appends the lines of this run to `file` (AppendToLogFile: written anew
     // as a whole, through a temporary file, keeping the newest kMaxFileLines
     // lines). Does nothing when this run added none. Throws Error on failure.
@@ -37,8 +37,8 @@ public:
     QString Text() const;
 
 private:
-    QPlainTextEdit* memo_ = nullptr;
-    QStringList session_;
+    QPlainTextEdit* FMemo = nullptr;
+    QStringList FSession;
 };
 
 } // namespace maprune

@@ -10,8 +10,8 @@ TMainMapView::TMainMapView(
     : TMapView(pictures, settings, dialogs, parent)
 {
     connect(this, &TMapView::currentRegionChanged, this, [this](TRegion* region) {
-        if (currentRegionChanged_)
-            currentRegionChanged_(region);
+        if (FCurrentRegionChanged)
+            FCurrentRegionChanged(region);
     });
 }
 
@@ -25,7 +25,7 @@ void TMainMapView::Rebuild(TReport* report)
 
 void TMainMapView::OnCurrentRegionChanged(std::function<void(TRegion*)> callback)
 {
-    currentRegionChanged_ = std::move(callback);
+    FCurrentRegionChanged = std::move(callback);
 }
 
 } // namespace maprune

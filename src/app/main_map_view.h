@@ -7,7 +7,7 @@
 namespace maprune {
 
 // The map view as the main window mounts it in Panel2: the map widget
-// itself, answering the main window's calls.
+// itself, following the report document (BindMapView).
 class TMainMapView : public TMapView, public MapViewSlot {
     Q_OBJECT
 public:
@@ -18,8 +18,8 @@ public:
     // A report other than the shown one is shown from its stored scroll
     // positions; the shown one was changed in place or switched layers.
     void Rebuild(TReport* report) override;
-    bool SwitchLayer(int32_t z) override { return TMapView::SwitchLayer(z); }
-    void RedrawRegion(TRegion& region) override { TMapView::RedrawRegion(region); }
+    void ShowActiveLayer() override { TMapView::ShowActiveLayer(); }
+    void ForgetRegions() override { TMapView::ForgetRegions(); }
     QPoint ScrollPositions() const override { return TMapView::ScrollPositions(); }
     void SetScrollPositions(QPoint positions) override { TMapView::SetScrollPositions(positions); }
     TRegion* CurrentRegion() const override { return TMapView::CurrentRegion(); }
@@ -27,7 +27,7 @@ public:
     void OnCurrentRegionChanged(std::function<void(TRegion*)> callback) override;
 
 private:
-    std::function<void(TRegion*)> currentRegionChanged_;
+    std::function<void(TRegion*)> FCurrentRegionChanged;
 };
 
 } // namespace maprune

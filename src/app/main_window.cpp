@@ -1,88 +1,79 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window.h"
 
-#include <QComboBox>
+#include <QCloseEvent>
 #include <QDockWidget>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include "app/add_progress_panel.h"
+#include "app/busy_state.h"
+#include "app/file_commands.h"
+#include "app/layer_list.h"
 #include "app/log_window.h"
 #include "app/main_map_view.h"
 #include "app/map_commands.h"
 #include "app/map_view_slot.h"
 #include "app/mpa_window.h"
+#include "app/program_commands.h"
+#include "app/program_session.h"
+#include "app/recent_files_menu.h"
+#include "app/report_document.h"
 #include "app/status_progress.h"
 #include "app/structure_window.h"
 #include "app/units_window.h"
 #include "app/window_caption.h"
-#include "config/recent_files.h"
 #include "config/settings.h"
-#include "config/ui/file_associations.h"
-#include "config/unit_sort_criteria.h"
-#include "map/map_navigation.h"
-#include "model/report.h"
 
 namespace maprune {
 
 TMainWindow::TMainWindow(MainWindowEnvironment environment, QWidget* parent)
     : QMainWindow(parent)
-    , env_(std::move(environment))
-    , sortCriteria_(std::make_unique<UnitSortCriteria>(ProgramUnitSortCriteria()))
+    , FEnvironment(std::move(environment))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kNoReportCaption));
     resize(1024, 768);
 
-    shiftChooser_ = env_.Shifts != nullptr ? env_.Shifts : new TMPAWindow(this);
-    logWindow_ = new TLogWindow(this);
-    unitsWindow_ = new TUnitsWindow(env_.Settings, this);
-    structureWindow_ = new TStructureWindow(env_.Settings, this);
+    FDocument = new TReportDocument(this);
+    FBusy = new TBusyState(this);
+    FShiftChooser = FEnvironment.Shifts != nullptr ? FEnvironment.Shifts : new TMPAWindow(this);
+    FLogWindow = new TLogWindow(this);
+    FUnitsWindow = new TUnitsWindow(FEnvironment.Settings, *FDocument, this);
+    FStructureWindow = new TStructureWindow(FEnvironment.Settings, *FDocument, this);
     BuildLayout();
-    menu_ = BuildMainMenu(*menuBar());
-    for (QAction* entry : { menu_.View->menuAction(), menu_.Selection->menuAction(),
-             menu_.Extras->menuAction(), menu_.Add, menu_.Save, menu_.SaveAs })
-        reportOnlyEntries_.push_back(entry);
-    ConnectMenu();
-    UpdateMenus();
-    if (env_.Pictures != nullptr) {
-        auto* map = new TMainMapView(*env_.Pictures, env_.Settings, env_.Messages);
-        SetMapView(map);
-        mapCommands_ = new TMapCommands(*this, *map, env_.Settings);
-        map->SetAlliances(&alliances_);
-        connect(
-            mapCommands_, &TMapCommands::selectionChanged, this, &TMainWindow::RefillUnitsWindow);
-    }
-    AddInfoWindow(unitsWindow_, menu_.InfoWindows.Units, Qt::BottomDockWidgetArea);
-    AddInfoWindow(structureWindow_, menu_.InfoWindows.Structure, Qt::LeftDockWidgetArea);
-    const auto showStructure = [this](TReport* report) { structureWindow_->SetReport(report); };
-    connect(this, &TMainWindow::reportReplaced, structureWindow_, showStructure);
-    connect(this, &TMainWindow::reportChanged, structureWindow_, showStructure);
-    connect(this, &TMainWindow::regionsAboutToBeFreed, structureWindow_,
-        [this] { structureWindow_->SetReport(nullptr); });
-    connect(this, &TMainWindow::reportReplaced, this, &TMainWindow::RefillUnitsWindow);
-    connect(this, &TMainWindow::reportChanged, this, &TMainWindow::RefillUnitsWindow);
-    UpdateUnitsEntry();
+    FMenu = BuildMainMenu(*menuBar());
+    for (QAction* entry : { FMenu.View->menuAction(), FMenu.Selection->menuAction(),
+             FMenu.Extras->menuAction(), FMenu.Add, FMenu.Save, FMenu.SaveAs })
+        FReportOnlyEntries.push_back(entry);
+    BuildCommands();
+    BuildMapView();
+    AddInfoWindow(FUnitsWindow, FMenu.InfoWindows.Units, Qt::BottomDockWidgetArea);
+    AddInfoWindow(FStructureWindow, FMenu.InfoWindows.Structure, Qt::LeftDockWidgetArea);
 
-    try {
-        QStringList files;
-        for (const std::string& file : LoadRecentFiles(env_.Store))
-            files += QString::fromStdString(file);
-        recent_.SetFiles(files);
-    } catch (const std::exception&) {
-        // A key that cannot be read leaves the list empty, as on a first start.
-    }
+    for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
+        connect(FDocument, signal, this, [this] { UpdateCaption(); });
+    connect(FDocument, &TReportDocument::reportReplaced, this, &TMainWindow::UpdateMenus);
+    connect(FDocument, &TReportDocument::fileNameChanged, this, &TMainWindow::UpdateCaption);
+    connect(FBusy, &TBusyState::idle, this, [this] {
+        if (FCloseWhenIdle) {
+            FCloseWhenIdle = false;
+            QTimer::singleShot(0, this, &QWidget::close);
+        }
+    });
+    UpdateMenus();
+    UpdateUnitsEntry();
 }
 
 TMainWindow::~TMainWindow()
 {
     // Info windows and the map view may still hold references into the report.
-    emit reportReplaced(nullptr);
-    mapView_->Rebuild(nullptr);
+    FDocument->Replace(nullptr, QString());
 }
 
 void TMainWindow::BuildLayout()
@@ -92,28 +83,22 @@ void TMainWindow::BuildLayout()
     panel6->setMovable(false);
     panel6->setFloatable(false);
     panel6->toggleViewAction()->setVisible(false);
-    layers_ = new QComboBox(panel6);
-    layers_->setObjectName(QStringLiteral("ComboBox1"));
-    layers_->setMinimumContentsLength(12);
-    layers_->setEnabled(false);
-    panel6->addWidget(layers_);
+    panel6->addWidget(new TLayerList(*FDocument, panel6));
     addToolBar(Qt::TopToolBarArea, panel6);
-    connect(layers_, &QComboBox::activated, this,
-        [this](int index) { SwitchLayer(layers_->itemData(index).toInt()); });
 
     auto* panel1 = new QWidget(this);
     panel1->setObjectName(QStringLiteral("Panel1"));
     auto* panel1Layout = new QVBoxLayout(panel1);
     panel1Layout->setContentsMargins(0, 0, 0, 0);
-    panel2_ = new QWidget(panel1);
-    panel2_->setObjectName(QStringLiteral("Panel2"));
-    auto* panel2Layout = new QVBoxLayout(panel2_);
+    FPanel2 = new QWidget(panel1);
+    FPanel2->setObjectName(QStringLiteral("Panel2"));
+    auto* panel2Layout = new QVBoxLayout(FPanel2);
     panel2Layout->setContentsMargins(0, 0, 0, 0);
-    auto* placeholder = new TMapPlaceholder(panel2_);
+    auto* placeholder = new TMapPlaceholder(FPanel2);
     panel2Layout->addWidget(placeholder);
-    mapView_ = placeholder;
-    ReportCurrentRegionChanges();
-    panel1Layout->addWidget(panel2_);
+    FMapView = placeholder;
+    BindMapView(*FDocument, *FMapView);
+    panel1Layout->addWidget(FPanel2);
     setCentralWidget(panel1);
 
     // Info windows dock left (Panel3), right (Panel4) and at the bottom
@@ -125,20 +110,64 @@ void TMainWindow::BuildLayout()
 
     auto* statusBar1 = new QStatusBar(this);
     statusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    statusProgress_ = new TStatusProgress(statusBar1);
-    hint_ = new QLabel(statusBar1);
-    hint_->setObjectName(QStringLiteral("StatusPanel1"));
-    statusBar1->addWidget(statusProgress_);
-    statusBar1->addWidget(hint_, 1);
+    FStatusProgress = new TStatusProgress(statusBar1);
+    FHint = new QLabel(statusBar1);
+    FHint->setObjectName(QStringLiteral("StatusPanel1"));
+    statusBar1->addWidget(FStatusProgress);
+    statusBar1->addWidget(FHint, 1);
     setStatusBar(statusBar1);
 
-    addProgress_ = new TAddProgressPanel(this);
+    FAddProgress = new TAddProgressPanel(this);
+}
+
+void TMainWindow::BuildCommands()
+{
+    const MainWindowEnvironment& env = FEnvironment;
+    FRecentFiles = new TRecentFilesMenu(*FMenu.Program, env.Store, this);
+    FFileCommands = new TFileCommands(
+        FileCommandsParts { *FDocument, *FBusy, *this, env.Settings, env.Messages, env.Files,
+            *FShiftChooser, *FStatusProgress, *FAddProgress, *FLogWindow, *FRecentFiles },
+        this);
+    connect(FMenu.Open, &QAction::triggered, FFileCommands, &TFileCommands::OpenCommand);
+    connect(FMenu.Add, &QAction::triggered, FFileCommands, &TFileCommands::AddCommand);
+    connect(FMenu.Save, &QAction::triggered, FFileCommands, &TFileCommands::SaveFile);
+    connect(FMenu.SaveAs, &QAction::triggered, FFileCommands, &TFileCommands::SaveFileAs);
+    auto* commands
+        = new TProgramCommands(ProgramCommandsParts { *this, FMenu, *FDocument, env.Settings,
+                                   env.Messages, *FLogWindow, env.Associations },
+            this);
+    connect(commands, &TProgramCommands::configured, this, &TMainWindow::UpdateUnitsEntry);
+    FSession = new TProgramSession(
+        ProgramSessionParts { *FDocument, *FFileCommands, *FRecentFiles, *FLogWindow, env.Settings,
+            env.Messages, env.Paths, env.Arguments },
+        this);
+}
+
+void TMainWindow::BuildMapView()
+{
+    if (FEnvironment.Pictures == nullptr)
+        return;
+    auto* map
+        = new TMainMapView(*FEnvironment.Pictures, FEnvironment.Settings, FEnvironment.Messages);
+    SetMapView(map);
+    new TMapCommands(*this, *FDocument, *map, FEnvironment.Settings);
+    map->SetAlliances(&FSession->Alliances());
+}
+
+bool TMainWindow::Busy() const
+{
+    return FBusy->Busy();
 }
 
 void TMainWindow::UpdateMenus()
 {
-    for (QAction* entry : reportOnlyEntries_)
-        ShowMenuEntry(entry, report_ != nullptr);
+    for (QAction* entry : FReportOnlyEntries)
+        ShowMenuEntry(entry, FDocument->Report() != nullptr);
+}
+
+void TMainWindow::UpdateCaption()
+{
+    setWindowTitle(MainWindowCaption(FDocument->Report(), FDocument->FileName()));
 }
 
 QDockWidget* TMainWindow::AddInfoWindow(QWidget* window, QAction* entry, Qt::DockWidgetArea area)
@@ -163,35 +192,24 @@ QDockWidget* TMainWindow::AddInfoWindow(QWidget* window, QAction* entry, Qt::Doc
 
 void TMainWindow::UpdateUnitsEntry()
 {
-    const bool enabled = !env_.Settings.NoUnitWindow.Get();
-    if (enabled == menu_.InfoWindows.Units->isEnabled())
+    const bool enabled = !FEnvironment.Settings.NoUnitWindow.Get();
+    if (enabled == FMenu.InfoWindows.Units->isEnabled())
         return;
-    EnableMenuEntry(menu_.InfoWindows.Units, enabled);
+    EnableMenuEntry(FMenu.InfoWindows.Units, enabled);
     if (!enabled)
-        menu_.InfoWindows.Units->setChecked(false);
-    RefillUnitsWindow();
-}
-
-void TMainWindow::RefillUnitsWindow()
-{
-    unitsWindow_->Refill(report_.get(), menu_.InfoWindows.Units->isEnabled());
+        FMenu.InfoWindows.Units->setChecked(false);
+    FUnitsWindow->SetFollowing(enabled);
 }
 
 void TMainWindow::AddReportOnlyEntry(QAction* entry)
 {
-    reportOnlyEntries_.push_back(entry);
-    ShowMenuEntry(entry, report_ != nullptr);
-}
-
-void TMainWindow::SetModified()
-{
-    if (report_)
-        modified_ = true;
+    FReportOnlyEntries.push_back(entry);
+    ShowMenuEntry(entry, FDocument->Report() != nullptr);
 }
 
 void TMainWindow::ShowHint(const QString& text)
 {
-    hint_->setText(text);
+    FHint->setText(text);
 }
 
 bool TMainWindow::event(QEvent* event)
@@ -204,69 +222,46 @@ bool TMainWindow::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
-void TMainWindow::UpdateCaption()
-{
-    setWindowTitle(MainWindowCaption(report_.get(), fileName_));
-}
-
-void TMainWindow::FillLayerList()
-{
-    const QSignalBlocker blocker(layers_);
-    layers_->clear();
-    if (report_) {
-        for (int32_t z : report_->Layers())
-            layers_->addItem(QString::fromStdString(LayerName(z)), z);
-        layers_->setCurrentIndex(layers_->findData(report_->ActiveLayer));
-    }
-    layers_->setEnabled(layers_->count() > 0);
-}
-
-void TMainWindow::RebuildView()
-{
-    FillLayerList();
-    mapView_->Rebuild(report_.get());
-}
-
-void TMainWindow::SwitchLayer(int z)
-{
-    if (!report_ || z == report_->ActiveLayer)
-        return;
-    ClearCurrentRegion();
-    // The view switches the report's layer and rebuilds itself for it.
-    if (mapView_->SwitchLayer(z))
-        FillLayerList();
-}
-
 void TMainWindow::SetMapView(MapViewSlot* view)
 {
-    ClearCurrentRegion();
-    QWidget* old = mapView_->Widget();
+    FDocument->SetCurrentRegion(nullptr);
+    QWidget* old = FMapView->Widget();
     QWidget* fresh = view->Widget();
-    fresh->setParent(panel2_);
-    panel2_->layout()->replaceWidget(old, fresh);
+    fresh->setParent(FPanel2);
+    FPanel2->layout()->replaceWidget(old, fresh);
     delete old;
-    mapView_ = view;
-    ReportCurrentRegionChanges();
+    FMapView = view;
     fresh->show();
     // The arrow keys scroll the map.
     fresh->setFocus();
-    mapView_->Rebuild(report_.get());
+    BindMapView(*FDocument, *FMapView);
 }
 
-void TMainWindow::ReportCurrentRegionChanges()
+void TMainWindow::showEvent(QShowEvent* event)
 {
-    mapView_->OnCurrentRegionChanged(
-        [this](TRegion* region) { emit currentRegionChanged(report_.get(), region); });
+    QMainWindow::showEvent(event);
+    UpdateUnitsEntry();
+    if (FShownOnce)
+        return;
+    FShownOnce = true;
+    // Reading may take a while; the window is painted first.
+    QTimer::singleShot(0, FSession, &TProgramSession::StartUp);
 }
 
-TRegion* TMainWindow::CurrentRegion() const
+void TMainWindow::closeEvent(QCloseEvent* event)
 {
-    return mapView_->CurrentRegion();
-}
-
-void TMainWindow::ClearCurrentRegion()
-{
-    mapView_->SetCurrentRegion(nullptr);
+    if (Busy()) {
+        FCloseWhenIdle = true;
+        event->ignore();
+        return;
+    }
+    if (!FSession->ConfirmClose()) {
+        event->ignore();
+        return;
+    }
+    FSession->ShutDown();
+    FLogWindow->close();
+    event->accept();
 }
 
 } // namespace maprune

@@ -11,6 +11,7 @@
 #include "app/main_map_view.h"
 #include "app/main_menu.h"
 #include "app/main_window.h"
+#include "app/report_document.h"
 #include "map/selection.h"
 #include "map/ui/legend_window.h"
 #include "map/ui/overview_window.h"
@@ -39,28 +40,30 @@ void BindOverviewToEntry(TOverviewWindow* overview, QAction* entry)
 
 } // namespace
 
-TMapCommands::TMapCommands(TMainWindow& window, TMainMapView& map, TSettings& settings)
+TMapCommands::TMapCommands(
+    TMainWindow& window, TReportDocument& document, TMainMapView& map, TSettings& settings)
     : QObject(&window)
-    , window_(window)
-    , map_(map)
-    , menu_(window.Menu())
+    , FWindow(window)
+    , FDocument(document)
+    , FMap(map)
+    , FMenu(window.Menu())
 {
-    overview_ = new TOverviewWindow(map, settings, &window);
-    legend_ = new TColorMapWindow(map);
+    FOverview = new TOverviewWindow(map, settings, &window);
+    FLegend = new TColorMapWindow(map);
     ConnectMapModes();
     ConnectWindows();
     ConnectSelection();
     connect(&map, &TMapView::hintChanged, &window, &TMainWindow::ShowHint);
-    connect(menu_.Refresh, &QAction::triggered, &map, &TMapView::Redraw);
+    connect(FMenu.Refresh, &QAction::triggered, &map, &TMapView::Redraw);
 }
 
 void TMapCommands::ConnectMapModes()
 {
-    const MapModeEntries& entries = menu_.Map;
+    const MapModeEntries& entries = FMenu.Map;
     const auto political
-        = [this](bool byAlliance, PersonsMode persons) { map_.ShowPolitical(byAlliance, persons); };
-    const MapColouring& colouring = map_.Colouring();
-    connect(entries.Geographic, &QAction::triggered, &map_, &TMapView::ShowGeographic);
+        = [this](bool byAlliance, PersonsMode persons) { FMap.ShowPolitical(byAlliance, persons); };
+    const MapColouring& colouring = FMap.Colouring();
+    connect(entries.Geographic, &QAction::triggered, &FMap, &TMapView::ShowGeographic);
     connect(entries.ByParties, &QAction::triggered, this,
         [=, &colouring] { political(false, colouring.Persons()); });
     connect(entries.ByAlliances, &QAction::triggered, this,
@@ -74,16 +77,16 @@ void TMapCommands::ConnectMapModes()
     }
     for (size_t i = 0; i < kStatisticCount; ++i) {
         connect(entries.Statistics[i], &QAction::triggered, this,
-            [this, i] { map_.ShowStatistic(static_cast<StatisticKind>(i)); });
+            [this, i] { FMap.ShowStatistic(static_cast<StatisticKind>(i)); });
     }
-    connect(&map_, &TMapView::coloursChanged, this, &TMapCommands::ShowModeChecks);
+    connect(&FMap, &TMapView::coloursChanged, this, &TMapCommands::ShowModeChecks);
     ShowModeChecks();
 }
 
 void TMapCommands::ShowModeChecks()
 {
-    const MapModeEntries& entries = menu_.Map;
-    const MapColouring& colouring = map_.Colouring();
+    const MapModeEntries& entries = FMenu.Map;
+    const MapColouring& colouring = FMap.Colouring();
     const MapMode mode = colouring.Mode();
     entries.Geographic->setChecked(mode == MapMode::Geographic);
     entries.Political->menuAction()->setChecked(mode == MapMode::Political);
@@ -110,24 +113,24 @@ void TMapCommands::ShowModeChecks()
 
 void TMapCommands::ConnectWindows()
 {
-    BindOverviewToEntry(overview_, menu_.InfoWindows.Overview);
-    window_.AddInfoWindow(legend_, menu_.InfoWindows.Legend, Qt::RightDockWidgetArea);
-    connect(menu_.ZoomOverviewIn, &QAction::triggered, overview_, [this] { overview_->Zoom(1); });
-    connect(menu_.ZoomOverviewOut, &QAction::triggered, overview_, [this] { overview_->Zoom(-1); });
+    BindOverviewToEntry(FOverview, FMenu.InfoWindows.Overview);
+    FWindow.AddInfoWindow(FLegend, FMenu.InfoWindows.Legend, Qt::RightDockWidgetArea);
+    connect(FMenu.ZoomOverviewIn, &QAction::triggered, FOverview, [this] { FOverview->Zoom(1); });
+    connect(FMenu.ZoomOverviewOut, &QAction::triggered, FOverview, [this] { FOverview->Zoom(-1); });
 }
 
 void TMapCommands::ConnectSelection()
 {
     const auto run = [this](const std::function<SelectionOutcome(TReport&)>& operation) {
-        TReport* report = window_.Report();
+        TReport* report = FDocument.Report();
         if (report == nullptr)
             return;
         if (operation(*report).Refresh) {
-            map_.Redraw();
-            emit selectionChanged();
+            FMap.Redraw();
+            FDocument.SelectionEdited();
         }
     };
-    const SelectionEntries& select = menu_.Select;
+    const SelectionEntries& select = FMenu.Select;
     const std::tuple<QAction*, SelectionMode, Qt::Key> modes[]
         = { { select.Clear, SelectionMode::Clear, Qt::Key_F6 },
               { select.Invert, SelectionMode::Invert, Qt::Key_F7 },
@@ -141,14 +144,14 @@ void TMapCommands::ConnectSelection()
         });
         // The same key with Shift works on every layer.
         auto* allLayers
-            = new QShortcut(QKeySequence(Qt::SHIFT | key), &window_, [=] { setSelection(true); });
+            = new QShortcut(QKeySequence(Qt::SHIFT | key), &FWindow, [=] { setSelection(true); });
         allLayers->setObjectName(entry->objectName() + QStringLiteral("AllLayers"));
     }
     connect(select.Fill, &QAction::triggered, this, [=] { run(FillSelection); });
     connect(select.Islands, &QAction::triggered, this, [=] { run(SelectIslands); });
     connect(select.Expand, &QAction::triggered, this, [=] { run(ExpandSelection); });
     connect(select.Contract, &QAction::triggered, this, [=] { run(ContractSelection); });
-    connect(&map_, &TMapView::selectionChanged, this, &TMapCommands::selectionChanged);
+    connect(&FMap, &TMapView::selectionChanged, &FDocument, &TReportDocument::SelectionEdited);
 }
 
 } // namespace maprune

@@ -1,10 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/map_view_slot.h"
 
-#include "map/map_navigation.h"
+#include "app/report_document.h"
 #include "model/report.h"
 
 namespace maprune {
+
+void BindMapView(TReportDocument& document, MapViewSlot& view)
+{
+    QWidget* context = view.Widget();
+    QObject::connect(
+        &document, &TReportDocument::reportReplaced, context, [&view](TReport* report) {
+            view.Rebuild(report);
+            if (report != nullptr)
+                view.SetScrollPositions(QPoint(report->PosX, report->PosY));
+        });
+    QObject::connect(&document, &TReportDocument::reportChanged, context,
+        [&view](TReport* report) { view.Rebuild(report); });
+    QObject::connect(&document, &TReportDocument::modelObjectsAboutToBeFreed, context,
+        [&view] { view.ForgetRegions(); });
+    QObject::connect(
+        &document, &TReportDocument::layerSwitched, context, [&view] { view.ShowActiveLayer(); });
+    QObject::connect(&document, &TReportDocument::currentRegionChanged, context,
+        [&view](TRegion* region) { view.SetCurrentRegion(region); });
+    QObject::connect(&document, &TReportDocument::aboutToSave, context, [&view](TReport& report) {
+        const QPoint positions = view.ScrollPositions();
+        report.PosX = positions.x();
+        report.PosY = positions.y();
+    });
+    view.OnCurrentRegionChanged(
+        [&document](TRegion* region) { document.SetCurrentRegion(region); });
+    view.Rebuild(document.Report());
+}
 
 TMapPlaceholder::TMapPlaceholder(QWidget* parent)
     : QWidget(parent)
@@ -17,18 +44,13 @@ TMapPlaceholder::TMapPlaceholder(QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-bool TMapPlaceholder::SwitchLayer(int32_t z)
-{
-    return report_ != nullptr && z != report_->ActiveLayer && ::maprune::SwitchLayer(*report_, z);
-}
-
 void TMapPlaceholder::SetCurrentRegion(TRegion* region)
 {
-    if (region == current_)
+    if (region == FCurrent)
         return;
-    current_ = region;
-    if (changed_)
-        changed_(region);
+    FCurrent = region;
+    if (FChanged)
+        FChanged(region);
 }
 
 } // namespace maprune

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstdint>
 #include <functional>
 
 #include <QPoint>
@@ -11,12 +10,12 @@ namespace maprune {
 
 class TRegion;
 class TReport;
+class TReportDocument;
 
-// The map view in Panel2 of the main window, as the main window sees it.
-// The main window owns the report and tells the view of every change; the
-// view draws the active layer, keeps its scroll positions and the current
-// region (the one with the marker), and tells the main window when the user
-// made another region current.
+// The map view in Panel2 of the main window. It draws the active layer of
+// the document's report, keeps its scroll positions and the current region
+// (the one with the marker), and tells when the user made another region
+// current; BindMapView connects it to the document.
 // The view is installed with TMainWindow::SetMapView; its Widget() is then
 // owned by Panel2 and must own the view object (usually they are one).
 class MapViewSlot {
@@ -31,13 +30,13 @@ public:
     // redraw. The pointer is valid until the next call.
     virtual void Rebuild(TReport* report) = 0;
 
-    // Makes layer `z` of the shown report the active one, with the view
-    // rebuilt for it; false when there is no such layer or it is active.
-    virtual bool SwitchLayer(int32_t z) = 0;
+    // The active layer of the shown report was switched: the view is
+    // rebuilt for it.
+    virtual void ShowActiveLayer() = 0;
 
-    // Draws one region anew, e.g. when it became or stopped being the
-    // current region (TMainWindow::CurrentRegion).
-    virtual void RedrawRegion(TRegion& region) = 0;
+    // Regions of the shown report are about to be freed: forget every one
+    // the view holds (the current and the hovered region).
+    virtual void ForgetRegions() = 0;
 
     // The positions of the horizontal (ScrollBar2) and vertical (ScrollBar1)
     // scroll bar: written into the report's PosX and PosY before a database
@@ -54,6 +53,12 @@ public:
     virtual void OnCurrentRegionChanged(std::function<void(TRegion*)> callback) = 0;
 };
 
+// Makes `view` follow `document` (report, layer, current region, the scroll
+// positions kept in a saved database) and the document follow the regions
+// the user makes current in the view. The connections end with the view's
+// widget.
+void BindMapView(TReportDocument& document, MapViewSlot& view);
+
 // What Panel2 shows until the map view is installed: a black area that
 // draws nothing and keeps the scroll positions and the current region it
 // is given, so that a database keeps its PosX and PosY through a load and
@@ -64,23 +69,22 @@ public:
     explicit TMapPlaceholder(QWidget* parent = nullptr);
 
     QWidget* Widget() override { return this; }
-    void Rebuild(TReport* report) override { report_ = report; }
-    bool SwitchLayer(int32_t z) override;
-    void RedrawRegion(TRegion&) override { }
-    QPoint ScrollPositions() const override { return positions_; }
-    void SetScrollPositions(QPoint positions) override { positions_ = positions; }
-    TRegion* CurrentRegion() const override { return current_; }
+    void Rebuild(TReport*) override { }
+    void ShowActiveLayer() override { }
+    void ForgetRegions() override { SetCurrentRegion(nullptr); }
+    QPoint ScrollPositions() const override { return FPositions; }
+    void SetScrollPositions(QPoint positions) override { FPositions = positions; }
+    TRegion* CurrentRegion() const override { return FCurrent; }
     void SetCurrentRegion(TRegion* region) override;
     void OnCurrentRegionChanged(std::function<void(TRegion*)> callback) override
     {
-        changed_ = std::move(callback);
+        FChanged = std::move(callback);
     }
 
 private:
-    TReport* report_ = nullptr;
-    QPoint positions_;
-    TRegion* current_ = nullptr;
-    std::function<void(TRegion*)> changed_;
+    QPoint FPositions;
+    TRegion* FCurrent = nullptr;
+    std::function<void(TRegion*)> FChanged;
 };
 
 } // namespace maprune

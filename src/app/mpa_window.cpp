@@ -17,41 +17,41 @@ TMPAWindow::TMPAWindow(QWidget* parent)
     auto* text = new QLabel(QString::fromUtf8(kText), this);
     text->setObjectName(QStringLiteral("Label1"));
     text->setWordWrap(true);
-    list_ = new QListWidget(this);
-    list_->setObjectName(QStringLiteral("ListBox1"));
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_->setObjectName(QStringLiteral("Button1"));
-    ok_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cancel_->setObjectName(QStringLiteral("Button2"));
+    FList = new QListWidget(this);
+    FList->setObjectName(QStringLiteral("ListBox1"));
+    FOk = new QPushButton(QStringLiteral("OK"), this);
+    FOk->setObjectName(QStringLiteral("Button1"));
+    FOk->setDefault(true);
+    FCancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    FCancel->setObjectName(QStringLiteral("Button2"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
+    buttons->addWidget(FOk);
+    buttons->addWidget(FCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
-    layout->addWidget(list_);
+    layout->addWidget(FList);
     layout->addLayout(buttons);
     resize(420, 300);
 
-    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
-    connect(list_, &QListWidget::currentRowChanged, this,
-        [this](int row) { ok_->setEnabled(row >= 0); });
+    connect(FOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(FCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(FList, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+    connect(FList, &QListWidget::currentRowChanged, this,
+        [this](int row) { FOk->setEnabled(row >= 0); });
 }
 
 std::optional<size_t> TMPAWindow::ChooseShift(const std::vector<ScoredShift>& shifts)
 {
-    list_->clear();
+    FList->clear();
     for (const ScoredShift& shift : shifts)
-        list_->addItem(QString::fromStdString(Line(shift)));
-    list_->setCurrentRow(shifts.empty() ? -1 : 0);
-    ok_->setEnabled(!shifts.empty());
-    if (exec() != QDialog::Accepted || list_->currentRow() < 0)
+        FList->addItem(QString::fromStdString(Line(shift)));
+    FList->setCurrentRow(shifts.empty() ? -1 : 0);
+    FOk->setEnabled(!shifts.empty());
+    if (exec() != QDialog::Accepted || FList->currentRow() < 0)
         return std::nullopt;
-    return static_cast<size_t>(list_->currentRow());
+    return static_cast<size_t>(FList->currentRow());
 }
 
 } // namespace maprune

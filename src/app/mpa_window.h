@@ -23,14 +23,14 @@ public:
     // Shows the window modally.
     std::optional<size_t> ChooseShift(const std::vector<ScoredShift>& shifts) override;
 
-    QListWidget* List() const { return list_; }
-    QPushButton* OkButton() const { return ok_; }
-    QPushButton* CancelButton() const { return cancel_; }
+    QListWidget* List() const { return FList; }
+    QPushButton* OkButton() const { return FOk; }
+    QPushButton* CancelButton() const { return FCancel; }
 
 private:
-    QListWidget* list_ = nullptr;
-    QPushButton* ok_ = nullptr;
-    QPushButton* cancel_ = nullptr;
+    QListWidget* FList = nullptr;
+    QPushButton* FOk = nullptr;
+    QPushButton* FCancel = nullptr;
 };
 
 } // namespace maprune

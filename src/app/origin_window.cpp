@@ -27,31 +27,31 @@ TOriginWindow::TOriginWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("OriginWindow"));
     setWindowTitle(QStringLiteral("Ursprung"));
-    x_ = CoordinateField(QStringLiteral("SpinEdit1"), this);
-    y_ = CoordinateField(QStringLiteral("SpinEdit2"), this);
-    set_ = new QPushButton(QStringLiteral("setzen"), this);
-    set_->setObjectName(QStringLiteral("Button1"));
-    set_->setDefault(true);
+    FX = CoordinateField(QStringLiteral("SpinEdit1"), this);
+    FY = CoordinateField(QStringLiteral("SpinEdit2"), this);
+    FSet = new QPushButton(QStringLiteral("setzen"), this);
+    FSet->setObjectName(QStringLiteral("Button1"));
+    FSet->setDefault(true);
     auto* layout = new QFormLayout(this);
-    layout->addRow(QStringLiteral("x:"), x_);
-    layout->addRow(QStringLiteral("y:"), y_);
-    layout->addRow(set_);
-    connect(set_, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addRow(QStringLiteral("x:"), FX);
+    layout->addRow(QStringLiteral("y:"), FY);
+    layout->addRow(FSet);
+    connect(FSet, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 bool TOriginWindow::Run(TReport& report)
 {
     if (const auto preset = OriginPreset(report)) {
-        x_->setValue(preset->first);
-        y_->setValue(preset->second);
+        FX->setValue(preset->first);
+        FY->setValue(preset->second);
         // Focus can only move once the window is shown.
-        QTimer::singleShot(0, set_, qOverload<>(&QWidget::setFocus));
+        QTimer::singleShot(0, FSet, qOverload<>(&QWidget::setFocus));
     }
     if (exec() != QDialog::Accepted)
         return false;
-    if (x_->value() == 0 && y_->value() == 0)
+    if (FX->value() == 0 && FY->value() == 0)
         return false;
-    SetOrigin(report, x_->value(), y_->value());
+    SetOrigin(report, FX->value(), FY->value());
     return true;
 }
 

@@ -24,14 +24,14 @@ public:
     // true; closing the window, or (0, 0), changes nothing and returns false.
     bool Run(TReport& report);
 
-    QSpinBox* XField() const { return x_; }
-    QSpinBox* YField() const { return y_; }
-    QPushButton* SetButton() const { return set_; }
+    QSpinBox* XField() const { return FX; }
+    QSpinBox* YField() const { return FY; }
+    QPushButton* SetButton() const { return FSet; }
 
 private:
-    QSpinBox* x_ = nullptr;
-    QSpinBox* y_ = nullptr;
-    QPushButton* set_ = nullptr;
+    QSpinBox* FX = nullptr;
+    QSpinBox* FY = nullptr;
+    QPushButton* FSet = nullptr;
 };
 
 } // namespace maprune

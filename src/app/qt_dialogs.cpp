@@ -114,7 +114,7 @@ DialogButton QtDialogs::ShowMessage(
 {
     if ((buttons & ((ButtonYesToAll << 1) - 1)) == 0)
         buttons = ButtonOk;
-    QWidget* parent = parent_ ? parent_.data() : QApplication::activeWindow();
+    QWidget* parent = FParent ? FParent.data() : QApplication::activeWindow();
     QMessageBox box(
         Icon(kind), Title(kind), QString::fromStdString(text), QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("MessageBox"));

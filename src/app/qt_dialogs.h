@@ -16,11 +16,11 @@ namespace maprune {
 class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent = nullptr)
-        : parent_(parent)
+        : FParent(parent)
     {
     }
 
-    void SetParent(QWidget* parent) { parent_ = parent; }
+    void SetParent(QWidget* parent) { FParent = parent; }
 
     DialogButton ShowMessage(
         MessageKind kind, const std::string& text, DialogButtons buttons) override;
@@ -31,7 +31,7 @@ public:
     static QString Title(MessageKind kind);
 
 private:
-    QPointer<QWidget> parent_;
+    QPointer<QWidget> FParent;
 };
 
 } // namespace maprune

@@ -7,7 +7,7 @@
 namespace maprune {
 
 TRecentFilesList::TRecentFilesList(Expander expand)
-    : expand_(std::move(expand))
+    : FExpand(std::move(expand))
 {
 }
 
@@ -20,8 +20,8 @@ QString TRecentFilesList::ExpandPath(const QString& path)
 
 int TRecentFilesList::IndexOf(const QString& expanded) const
 {
-    for (int i = 0; i < files_.size(); ++i) {
-        if (files_[i].compare(expanded, Qt::CaseInsensitive) == 0)
+    for (int i = 0; i < FFiles.size(); ++i) {
+        if (FFiles[i].compare(expanded, Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;
@@ -29,31 +29,31 @@ int TRecentFilesList::IndexOf(const QString& expanded) const
 
 void TRecentFilesList::AddToRecent(const QString& path)
 {
-    const QString expanded = expand_(path);
+    const QString expanded = FExpand(path);
     const int index = IndexOf(expanded);
     if (index == 0)
         return;
     if (index > 0) {
-        files_.move(index, 0);
+        FFiles.move(index, 0);
         return;
     }
-    files_.prepend(expanded);
-    while (files_.size() > kMaxEntries)
-        files_.removeLast();
+    FFiles.prepend(expanded);
+    while (FFiles.size() > kMaxEntries)
+        FFiles.removeLast();
 }
 
 void TRecentFilesList::PushPrevious(const QString& path)
 {
-    const QString expanded = path.isEmpty() ? QString() : expand_(path);
+    const QString expanded = path.isEmpty() ? QString() : FExpand(path);
     if (!expanded.isEmpty()) {
         const int index = IndexOf(expanded);
         if (index >= 0)
-            files_.removeAt(index);
+            FFiles.removeAt(index);
     }
-    if (!previous_.isEmpty()
-        && (expanded.isEmpty() || expand_(previous_).compare(expanded, Qt::CaseInsensitive) != 0))
-        AddToRecent(previous_);
-    previous_ = path;
+    if (!FPrevious.isEmpty()
+        && (expanded.isEmpty() || FExpand(FPrevious).compare(expanded, Qt::CaseInsensitive) != 0))
+        AddToRecent(FPrevious);
+    FPrevious = path;
 }
 
 } // namespace maprune

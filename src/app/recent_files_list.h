@@ -26,11 +26,11 @@ public:
     // the absolute path; with the platform's separators.
     static QString ExpandPath(const QString& path);
 
-    const QStringList& Files() const { return files_; }
+    const QStringList& Files() const { return FFiles; }
     // Takes the files as they were stored, in their order.
-    void SetFiles(const QStringList& files) { files_ = files; }
+    void SetFiles(const QStringList& files) { FFiles = files; }
 
-    const QString& PreviousFile() const { return previous_; }
+    const QString& PreviousFile() const { return FPrevious; }
 
     // Puts the expanded `path` at the top: nothing changes when it is there
     // already; further down it moves up; otherwise it is inserted and the
@@ -45,9 +45,9 @@ public:
 private:
     int IndexOf(const QString& expanded) const;
 
-    Expander expand_;
-    QStringList files_;
-    QString previous_;
+    Expander FExpand;
+    QStringList FFiles;
+    QString FPrevious;
 };
 
 } // namespace maprune

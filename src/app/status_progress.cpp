@@ -34,7 +34,7 @@ QString FormatDuration(qint64 milliseconds)
 
 TStatusProgress::TStatusProgress(QWidget* parent)
     : QWidget(parent)
-    , clock_(MonotonicMilliseconds)
+    , FClock(MonotonicMilliseconds)
 {
     setObjectName(QStringLiteral("StatusPanel0"));
     setFixedWidth(kPanelWidth);
@@ -42,56 +42,56 @@ TStatusProgress::TStatusProgress(QWidget* parent)
 
 void TStatusProgress::ProgressStart()
 {
-    started_ = clock_();
-    maximum_ = 0;
-    percent_ = 0;
+    FStarted = FClock();
+    FMaximum = 0;
+    FPercent = 0;
     update();
 }
 
 void TStatusProgress::ProgressSet(int percent)
 {
     const int shown = std::clamp(percent, 0, 99);
-    if (shown == percent_)
+    if (shown == FPercent)
         return;
-    percent_ = shown;
+    FPercent = shown;
     update();
 }
 
 void TStatusProgress::ProgressFinish()
 {
-    duration_ = clock_() - started_;
-    percent_ = 100;
+    FDuration = FClock() - FStarted;
+    FPercent = 100;
     update();
 }
 
 void TStatusProgress::ProgressStop()
 {
-    percent_ = -1;
+    FPercent = -1;
     update();
 }
 
 QString TStatusProgress::Text() const
 {
-    if (percent_ < 0)
+    if (FPercent < 0)
         return QString();
-    if (percent_ == 0)
+    if (FPercent == 0)
         return QStringLiteral("loading");
-    if (percent_ >= 100)
-        return QStringLiteral("finished: ") + FormatDuration(duration_);
-    const qint64 elapsed = clock_() - started_;
-    return QStringLiteral("ETA left: ") + FormatDuration(elapsed * 100 / percent_ - elapsed);
+    if (FPercent >= 100)
+        return QStringLiteral("finished: ") + FormatDuration(FDuration);
+    const qint64 elapsed = FClock() - FStarted;
+    return QStringLiteral("ETA left: ") + FormatDuration(elapsed * 100 / FPercent - elapsed);
 }
 
 void TStatusProgress::SetRange(int maximum)
 {
-    maximum_ = maximum;
+    FMaximum = maximum;
 }
 
 void TStatusProgress::SetPosition(int position)
 {
-    if (maximum_ <= 0)
+    if (FMaximum <= 0)
         return;
-    ProgressSet(static_cast<int>(static_cast<qint64>(position) * 100 / maximum_));
+    ProgressSet(static_cast<int>(static_cast<qint64>(position) * 100 / FMaximum));
 }
 
 void TStatusProgress::ProcessEvents()
@@ -111,7 +111,7 @@ void TStatusProgress::paintEvent(QPaintEvent*)
     const QColor bar = palette().color(QPalette::Active, QPalette::Highlight);
     const QColor face = palette().color(QPalette::Active, QPalette::Button);
     const QRect all = rect();
-    const int filled = std::clamp(2 * percent_, 0, all.width());
+    const int filled = std::clamp(2 * FPercent, 0, all.width());
     const QRect left(all.left(), all.top(), filled, all.height());
     const QRect right(all.left() + filled, all.top(), all.width() - filled, all.height());
     const QString text = Text();

@@ -31,7 +31,7 @@ public:
     explicit TStatusProgress(QWidget* parent = nullptr);
 
     // Replaces the clock, e.g. in tests.
-    void SetClock(Clock clock) { clock_ = std::move(clock); }
+    void SetClock(Clock clock) { FClock = std::move(clock); }
 
     // Records the start time and sets p to 0.
     void ProgressStart();
@@ -42,7 +42,7 @@ public:
     // Back to idle (p = -1), after an operation that failed.
     void ProgressStop();
 
-    int Percent() const { return percent_; }
+    int Percent() const { return FPercent; }
     // The text the panel shows now.
     QString Text() const;
 
@@ -56,11 +56,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Clock clock_;
-    int percent_ = -1;
-    qint64 started_ = 0; // clock time at ProgressStart
-    qint64 duration_ = 0; // set by ProgressFinish
-    int maximum_ = 0;
+    Clock FClock;
+    int FPercent = -1;
+    qint64 FStarted = 0; // clock time at ProgressStart
+    qint64 FDuration = 0; // set by ProgressFinish
+    int FMaximum = 0;
 };
 
 } // namespace maprune

@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/report_document.h"
 #include "config/settings.h"
 #include "core/text_encoding.h"
 #include "model/building.h"
@@ -106,7 +107,7 @@ QTreeWidgetItem* NewBranch(const QString& text, const TReportItem& item, bool ha
 
 } // namespace
 
-TStructureWindow::TStructureWindow(TSettings& settings, QWidget* parent)
+TStructureWindow::TStructureWindow(TSettings& settings, TReportDocument& document, QWidget* parent)
     : QWidget(parent)
     , FSettings(settings)
 {
@@ -121,6 +122,10 @@ TStructureWindow::TStructureWindow(TSettings& settings, QWidget* parent)
     layout->addWidget(FTree);
     connect(FTree, &QTreeWidget::itemExpanded, this, &TStructureWindow::FillBranch);
     connect(FTree, &QWidget::customContextMenuRequested, this, &TStructureWindow::ShowPopupMenu);
+    for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
+        connect(&document, signal, this, &TStructureWindow::SetReport);
+    connect(&document, &TReportDocument::modelObjectsAboutToBeFreed, this,
+        [this] { SetReport(nullptr); });
 }
 
 void TStructureWindow::SetReport(const TReport* report)

@@ -10,6 +10,7 @@ namespace maprune {
 
 class TRegion;
 class TReport;
+class TReportDocument;
 class TReportItem;
 class TSettings;
 
@@ -19,12 +20,12 @@ class TSettings;
 // 4 buildings, 8 building details, 16 ships, 32 ship details, 64 units,
 // 128 unit details), chosen in the tree's popup menu. Branches are filled
 // when first opened, so that a large database costs nothing until looked
-// at. The tree holds pointers into the report: the main window calls
-// SetReport before the report or its regions are freed.
+// at. The tree holds pointers into the report; it follows the document and
+// drops them before the document frees model objects.
 class TStructureWindow : public QWidget {
     Q_OBJECT
 public:
-    TStructureWindow(TSettings& settings, QWidget* parent = nullptr);
+    TStructureWindow(TSettings& settings, TReportDocument& document, QWidget* parent = nullptr);
 
     // Shows `report` (null: nothing); also to refresh after a change. A
     // hidden window only forgets the old tree and builds the new one when

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "app/report_document.h"
 #include "config/settings.h"
 
 namespace maprune {
@@ -36,9 +37,10 @@ GroupColours ColoursOf(UnitGroup group)
 
 } // namespace
 
-TUnitsWindow::TUnitsWindow(TSettings& settings, QWidget* parent)
+TUnitsWindow::TUnitsWindow(TSettings& settings, TReportDocument& document, QWidget* parent)
     : QWidget(parent, Qt::Tool)
     , FSettings(settings)
+    , FDocument(document)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Einheiten in den ausgewählten Regionen"));
@@ -50,6 +52,20 @@ TUnitsWindow::TUnitsWindow(TSettings& settings, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(FList);
     resize(480, 260);
+    for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
+        connect(&document, signal, this, &TUnitsWindow::RefillFromDocument);
+    connect(&document, &TReportDocument::selectionChanged, this, &TUnitsWindow::RefillFromDocument);
+}
+
+void TUnitsWindow::SetFollowing(bool following)
+{
+    FFollowing = following;
+    RefillFromDocument();
+}
+
+void TUnitsWindow::RefillFromDocument()
+{
+    Refill(FDocument.Report(), FFollowing);
 }
 
 QColor TUnitsWindow::TextColour(UnitGroup group)

@@ -11,17 +11,23 @@ class QListWidget;
 namespace maprune {
 
 class TReport;
+class TReportDocument;
 class TSettings;
 
 // "Einheiten in den ausgewählten Regionen": one line per unit of the
 // selected regions of every layer (ListBox1), own units first, then allied,
-// hidden and other parties' units, each group in its own colours. The main
-// window refills it after every selection change, shown or not. Closing
-// only hides it. `settings` (for the unit display options) must outlive it.
+// hidden and other parties' units, each group in its own colours. It
+// refills from the document after every change of report or selection,
+// shown or not. Closing only hides it. `settings` (for the unit display
+// options) and `document` must outlive it.
 class TUnitsWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TUnitsWindow(TSettings& settings, QWidget* parent = nullptr);
+    TUnitsWindow(TSettings& settings, TReportDocument& document, QWidget* parent = nullptr);
+
+    // Whether the list follows the document; off (NoUnitWindow) it stays
+    // empty. Refills at once.
+    void SetFollowing(bool following);
 
     // Fills the list from the selected regions of `report`; empties it
     // when `enabled` is false (the menu entry "&Einheiten" is disabled) or
@@ -42,7 +48,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void RefillFromDocument();
+
     TSettings& FSettings;
+    TReportDocument& FDocument;
+    bool FFollowing = true;
     QListWidget* FList = nullptr;
 };
 

@@ -37,7 +37,7 @@ struct AddReportsTest : ::testing::Test {
     TestTerrains Terrains;
     TempDir Folder;
     ScriptedDialogs Messages;
-    ScriptedChooser Chooser;
+    ScriptedShifts Chooser;
     NullProgressPanel Panel;
     NullProgress Reading;
     int Merges = 0;

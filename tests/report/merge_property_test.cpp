@@ -147,7 +147,7 @@ TEST_F(MergePropertyTest, TheNextTurnOfGeneratedWorldsMergesCompletely)
         auto expected = Generate(options);
 
         ScriptedDialogs dialogs;
-        ScriptedChooser chooser;
+        ScriptedShifts chooser;
         NullProgressPanel panel;
         AdaptationUi ui{dialogs, chooser, panel};
         AdaptationOptions adaptation;

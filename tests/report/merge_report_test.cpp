@@ -18,7 +18,7 @@ namespace {
 struct MergeReportTest : ::testing::Test {
     TestTerrains Terrains;
     ScriptedDialogs Messages;
-    ScriptedChooser Chooser;
+    ScriptedShifts Chooser;
     NullProgressPanel Panel;
     AdaptationUi Ui{Messages, Chooser, Panel};
     AdaptationOptions Options;

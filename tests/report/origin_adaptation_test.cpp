@@ -35,7 +35,7 @@ private:
 struct Fixture : ::testing::Test {
     TestTerrains Terrains;
     ScriptedDialogs Messages;
-    ScriptedChooser Chooser{1};
+    ScriptedShifts Chooser{1};
     RecordingPanel Panel;
     AdaptationUi Ui{Messages, Chooser, Panel};
     AdaptationOptions Options = [] {
@@ -91,10 +91,10 @@ TEST_F(FindShiftTest, SeveralShiftsGoToTheBestOrToTheUser)
     EXPECT_EQ(result.Offset, (Shift{1, 0}));
     EXPECT_EQ(ShiftChooser::Line(Chooser.Offered[0][2]), "Verschiebung x: -1; y: 0; 1 Übereinstimmungen");
 
-    ScriptedChooser cancel(std::nullopt);
+    ScriptedShifts cancel(std::nullopt);
     AdaptationUi ui{Messages, cancel, Panel};
     EXPECT_EQ(FindShift(*x, *y, 0, Options, ui).Result, LayerShift::Outcome::Refused);
-    ScriptedChooser outOfRange(9);
+    ScriptedShifts outOfRange(9);
     AdaptationUi ui2{Messages, outOfRange, Panel};
     EXPECT_EQ(FindShift(*x, *y, 0, Options, ui2).Result, LayerShift::Outcome::Refused);
 }

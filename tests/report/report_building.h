@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/report.h"
-#include "report/shift_chooser.h"
+#include "support/scripted_shifts.h"
 
 namespace maprune::test {
 
@@ -41,20 +41,5 @@ bool AllOwnedBy(const TReportItem& item, const TReport* owner);
 
 std::vector<std::string> CommandsOf(const TUnit& unit);
 TUnit* FindUnit(const TReport& report, int32_t nr, TRegion** where = nullptr);
-
-// Picks a fixed index (none: cancels) and records the offered shifts.
-class ScriptedChooser : public ShiftChooser {
-public:
-    explicit ScriptedChooser(std::optional<size_t> answer = 0) : FAnswer(answer) {}
-    std::optional<size_t> ChooseShift(const std::vector<ScoredShift>& shifts) override
-    {
-        Offered.push_back(shifts);
-        return FAnswer;
-    }
-    std::vector<std::vector<ScoredShift>> Offered;
-
-private:
-    std::optional<size_t> FAnswer;
-};
 
 } // namespace maprune::test

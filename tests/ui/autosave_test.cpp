@@ -35,7 +35,7 @@ private slots:
         const QString sample = SampleFile("sample.cr");
         QVERIFY(h.Start({ sample }));
         h.window->MapView().SetScrollPositions(QPoint(64, 48));
-        const size_t regions = h.window->Report()->Regions->Count();
+        const size_t regions = h.window->Document().Report()->Regions->Count();
         QVERIFY(h.Close());
         const QString autoSave = ToQString(h.paths.AutoSave);
         // Written through temporary files that are gone afterwards; the
@@ -50,14 +50,14 @@ private slots:
         QVERIFY(h.Start());
         TMainWindow& w = *h.window;
         QVERIFY(h.TakeMessages().empty());
-        QVERIFY(w.Report() != nullptr);
-        QCOMPARE(w.Report()->Regions->Count(), regions);
+        QVERIFY(w.Document().Report() != nullptr);
+        QCOMPARE(w.Document().Report()->Regions->Count(), regions);
         // The automatic save is no document name of the user's.
-        QVERIFY(w.FileName().isEmpty());
+        QVERIFY(w.Document().FileName().isEmpty());
         QCOMPARE(
             w.windowTitle(), QStringLiteral("Maprune - Die Wüstenfüchse im August des Jahres 17"));
         QCOMPARE(w.MapView().ScrollPositions(), QPoint(64, 48));
-        QCOMPARE(w.RecentFiles().Files(), QStringList { Native(sample) });
+        QCOMPARE(w.RecentFiles().List().Files(), QStringList { Native(sample) });
 
         // Only the automatic save was open: it heads the list after closing.
         QVERIFY(h.Close());
@@ -79,7 +79,7 @@ private slots:
         QVERIFY(!QFile::exists(ToQString(h.paths.AutoSave)));
 
         QVERIFY(h.Start({ SampleFile("sample.cr") }));
-        (*h.window->Report()->Regions)[0]->SetTag(TagSelected);
+        (*h.window->Document().Report()->Regions)[0]->SetTag(TagSelected);
         h.messages.answers = { ButtonCancel };
         QVERIFY(!h.Close());
         QCOMPARE(h.TakeMessages(), std::vector<std::string> { kSaveQuestion });
@@ -93,10 +93,10 @@ private slots:
         // Saved under a database name, changed again, Yes: saved and closed.
         const QString database = h.File(QStringLiteral("mein.kdf"));
         h.files.saveAs = { database };
-        QVERIFY(h.window->SaveFileAs());
+        QVERIFY(h.window->Files().SaveFileAs());
         const QDateTime saved = QFileInfo(database).lastModified();
         QTest::qWait(20);
-        (*h.window->Report()->Regions)[1]->SetTag(TagSelected);
+        (*h.window->Document().Report()->Regions)[1]->SetTag(TagSelected);
         h.messages.answers = { ButtonYes };
         QVERIFY(h.Close());
         QVERIFY(QFileInfo(database).lastModified() > saved);
@@ -104,11 +104,11 @@ private slots:
 
         // No: closed without saving.
         QVERIFY(h.Start({ database }));
-        (*h.window->Report()->Regions)[2]->SetTag(TagSelected);
+        (*h.window->Document().Report()->Regions)[2]->SetTag(TagSelected);
         h.messages.answers = { ButtonNo };
         QVERIFY(h.Close());
         QVERIFY(h.Start({ database }));
-        QVERIFY(((*h.window->Report()->Regions)[2]->Tag() & TagSelected) == 0);
+        QVERIFY(((*h.window->Document().Report()->Regions)[2]->Tag() & TagSelected) == 0);
     }
 
     void aFailedAutoSaveAsksBeforeTheChangesAreLost()

@@ -18,7 +18,7 @@ const char* const kSaveQuestion = "Der offene Report wurde seit der letzten Änd
 
 size_t RegionCount(const TMainWindow& window)
 {
-    return window.Report()->Regions->Count();
+    return window.Document().Report()->Regions->Count();
 }
 
 QByteArray FileBytes(const QString& name)
@@ -43,9 +43,9 @@ private slots:
         h.files.toOpen = { SampleFile("sample.cr") };
         w.Menu().Open->trigger();
         QCOMPARE(h.files.startFolders, QStringList { QStringLiteral(SAMPLES_DIR) });
-        QVERIFY(w.Report() != nullptr);
-        QCOMPARE(w.FileName(), SampleFile("sample.cr"));
-        TReport* sample = w.Report();
+        QVERIFY(w.Document().Report() != nullptr);
+        QCOMPARE(w.Document().FileName(), SampleFile("sample.cr"));
+        TReport* sample = w.Document().Report();
 
         // A file of another kind, a missing database and a cancelled dialog
         // leave the open report as it was.
@@ -59,14 +59,14 @@ private slots:
         QVERIFY(missing[0].find("missing.kdf") != std::string::npos);
         w.Menu().Open->trigger();
         QVERIFY(h.TakeMessages().empty());
-        QCOMPARE(w.Report(), sample);
-        QCOMPARE(w.FileName(), SampleFile("sample.cr"));
+        QCOMPARE(w.Document().Report(), sample);
+        QCOMPARE(w.Document().FileName(), SampleFile("sample.cr"));
 
         // Extensions count in any case.
         const QString capital = h.File(QStringLiteral("SAMPLE.CR"));
         QVERIFY(QFile::copy(SampleFile("sample.cr"), capital));
-        QVERIFY(w.OpenFile(capital));
-        QCOMPARE(w.FileName(), capital);
+        QVERIFY(w.Files().OpenFile(capital));
+        QCOMPARE(w.Document().FileName(), capital);
     }
 
     void aChangedReportIsSavedOnlyWhenTheUserSaysSo()
@@ -77,35 +77,35 @@ private slots:
         TMainWindow& w = *h.window;
         const QString database = h.File(QStringLiteral("world.kdf"));
         h.files.saveAs = { database };
-        QVERIFY(w.SaveFileAs());
-        QCOMPARE(w.FileName(), database);
+        QVERIFY(w.Files().SaveFileAs());
+        QCOMPARE(w.Document().FileName(), database);
         const QDateTime written = QFileInfo(database).lastModified();
 
         // Selecting a region marks the report as changed.
-        (*w.Report()->Regions)[0]->SetTag(TagSelected);
-        QVERIFY(w.Modified());
-        TReport* changed = w.Report();
+        (*w.Document().Report()->Regions)[0]->SetTag(TagSelected);
+        QVERIFY(w.Document().Modified());
+        TReport* changed = w.Document().Report();
 
         h.messages.answers = { ButtonCancel };
-        QVERIFY(!w.OpenFile(SampleFile("sample-turn2.cr")));
+        QVERIFY(!w.Files().OpenFile(SampleFile("sample-turn2.cr")));
         QCOMPARE(h.TakeMessages(), std::vector<std::string> { kSaveQuestion });
-        QCOMPARE(w.Report(), changed);
+        QCOMPARE(w.Document().Report(), changed);
 
         // Yes saves the database first, then opens the other file.
         QTest::qWait(20);
         h.messages.answers = { ButtonYes };
-        QVERIFY(w.OpenFile(SampleFile("sample-turn2.cr")));
+        QVERIFY(w.Files().OpenFile(SampleFile("sample-turn2.cr")));
         QVERIFY(QFileInfo(database).lastModified() > written);
-        QCOMPARE(w.FileName(), SampleFile("sample-turn2.cr"));
-        QVERIFY(w.OpenFile(database));
-        QVERIFY((*w.Report()->Regions)[0]->Tag() & TagSelected);
+        QCOMPARE(w.Document().FileName(), SampleFile("sample-turn2.cr"));
+        QVERIFY(w.Files().OpenFile(database));
+        QVERIFY((*w.Document().Report()->Regions)[0]->Tag() & TagSelected);
 
         // No drops the change.
-        (*w.Report()->Regions)[1]->SetTag(TagSelected);
+        (*w.Document().Report()->Regions)[1]->SetTag(TagSelected);
         h.messages.answers = { ButtonNo };
-        QVERIFY(w.OpenFile(database));
-        QVERIFY(!w.Modified());
-        QVERIFY(((*w.Report()->Regions)[1]->Tag() & TagSelected) == 0);
+        QVERIFY(w.Files().OpenFile(database));
+        QVERIFY(!w.Document().Modified());
+        QVERIFY(((*w.Document().Report()->Regions)[1]->Tag() & TagSelected) == 0);
     }
 
     void savingAsDatabaseKeepsScrollPositionsAndRefusesCrClearly()
@@ -119,47 +119,47 @@ private slots:
         // The report came from a CR, which cannot be written yet: saving
         // says so and leaves the file alone.
         const QByteArray sample = FileBytes(SampleFile("sample.cr"));
-        QVERIFY(!w.SaveFile());
+        QVERIFY(!w.Files().SaveFile());
         const auto noCr = h.TakeMessages();
         QCOMPARE(noCr.size(), size_t { 1 });
         QVERIFY(noCr[0].find("*.kdf") != std::string::npos);
         QCOMPARE(FileBytes(SampleFile("sample.cr")), sample);
 
         // Cancelling the dialog saves nothing.
-        QVERIFY(!w.SaveFileAs());
+        QVERIFY(!w.Files().SaveFileAs());
         QCOMPARE(h.files.startFolders, QStringList { QStringLiteral(SAMPLES_DIR) });
 
         w.MapView().SetScrollPositions(QPoint(320, 96));
         const QString database = h.File(QStringLiteral("welt.kdf"));
         h.files.saveAs = { database };
-        QVERIFY(w.SaveFileAs());
+        QVERIFY(w.Files().SaveFileAs());
         QVERIFY(w.windowTitle().endsWith(QStringLiteral(" (%1)").arg(database)));
-        QCOMPARE(
-            w.RecentFiles().Files().first(), TRecentFilesList::ExpandPath(SampleFile("sample.cr")));
+        QCOMPARE(w.RecentFiles().List().Files().first(),
+            TRecentFilesList::ExpandPath(SampleFile("sample.cr")));
 
         // Nor can a database be saved as CR.
         const QString cr = h.File(QStringLiteral("welt.cr"));
         h.files.saveAs = { cr };
-        (*w.Report()->Regions)[0]->SetTag(TagSelected);
-        QVERIFY(!w.SaveFileAs());
+        (*w.Document().Report()->Regions)[0]->SetTag(TagSelected);
+        QVERIFY(!w.Files().SaveFileAs());
         const auto refused = h.TakeMessages();
         QCOMPARE(refused.size(), size_t { 1 });
         QVERIFY(refused[0].find("*.kdf") != std::string::npos);
         QVERIFY(!QFile::exists(cr));
-        QCOMPARE(w.FileName(), database);
-        QVERIFY(w.Modified());
+        QCOMPARE(w.Document().FileName(), database);
+        QVERIFY(w.Document().Modified());
 
         // A save that fails keeps the name and the changed flag.
         h.files.saveAs = { h.File(QStringLiteral("kein/ordner.kdf")) };
-        QVERIFY(!w.SaveFileAs());
+        QVERIFY(!w.Files().SaveFileAs());
         QCOMPARE(h.TakeMessages().size(), size_t { 1 });
-        QCOMPARE(w.FileName(), database);
-        QVERIFY(w.Modified());
+        QCOMPARE(w.Document().FileName(), database);
+        QVERIFY(w.Document().Modified());
 
         const size_t regions = RegionCount(w);
         w.MapView().SetScrollPositions(QPoint());
         h.messages.answers = { ButtonNo };
-        QVERIFY(w.OpenFile(database));
+        QVERIFY(w.Files().OpenFile(database));
         QCOMPARE(RegionCount(w), regions);
         QCOMPARE(w.MapView().ScrollPositions(), QPoint(320, 96));
     }
@@ -170,7 +170,7 @@ private slots:
         QVERIFY(h.Start({ SampleFile("sample.cr") }));
         h.TakeMessages();
         TMainWindow& w = *h.window;
-        QSignalSpy freeing(&w, &TMainWindow::regionsAboutToBeFreed);
+        QSignalSpy freeing(&w.Document(), &TReportDocument::modelObjectsAboutToBeFreed);
 
         const QString notes = h.Write(QStringLiteral("notes.doc"), "x");
         const QString missing = h.File(QStringLiteral("missing.cr"));
@@ -186,9 +186,9 @@ private slots:
         QVERIFY(message.contains(QStringLiteral("missing.cr")));
         QVERIFY(!message.contains(QStringLiteral("sample-turn2.cr")));
 
-        QCOMPARE(w.Report()->Turn, 201);
-        QVERIFY(w.Modified());
-        QCOMPARE(w.FileName(), SampleFile("sample.cr"));
+        QCOMPARE(w.Document().Report()->Turn, 201);
+        QVERIFY(w.Document().Modified());
+        QCOMPARE(w.Document().FileName(), SampleFile("sample.cr"));
         QVERIFY(w.windowTitle().contains(QStringLiteral("im September des Jahres 17")));
         QCOMPARE(freeing.count(), 1);
         QVERIFY(w.LogWindow().Text().contains(QStringLiteral("sample-turn2.cr: zusammengeführt")));
@@ -196,7 +196,7 @@ private slots:
 
         // An order file of another party: the question, declined.
         h.messages.answers = { ButtonNo };
-        w.AddFiles({ QStringLiteral(TEST_DATA_DIR "/merge/other-party-orders.txt") });
+        w.Files().AddFiles({ QStringLiteral(TEST_DATA_DIR "/merge/other-party-orders.txt") });
         const auto question = h.TakeMessages();
         QCOMPARE(question.size(), size_t { 1 });
         QVERIFY(question[0].rfind("Warnung: Befehlsdatei gehört zu Partei 2", 0) == 0);
@@ -209,12 +209,12 @@ private slots:
         h.settings->ACA_R_MPA.Set(1);
         QVERIFY(h.Start({ SampleFile("sample.cr") }));
         h.TakeMessages();
-        h.shifts.answer = std::nullopt;
-        h.window->AddFiles({ SampleFile("sample-ally.cr") });
-        QVERIFY(h.shifts.asked > 0);
+        h.shifts.Answer = std::nullopt;
+        h.window->Files().AddFiles({ SampleFile("sample-ally.cr") });
+        QVERIFY(!h.shifts.Offered.empty());
         QVERIFY(
             h.window->LogWindow().Text().contains(QStringLiteral("sample-ally.cr: abgewiesen")));
-        QCOMPARE(h.window->Report()->Turn, 200);
+        QCOMPARE(h.window->Document().Report()->Turn, 200);
     }
 };
 

@@ -3,7 +3,6 @@
 
 #include <deque>
 #include <memory>
-#include <optional>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,15 +10,19 @@
 #include <QTest>
 
 #include "app/file_chooser.h"
+#include "app/file_commands.h"
 #include "app/main_window.h"
 #include "app/program_files.h"
+#include "app/program_session.h"
+#include "app/recent_files_menu.h"
+#include "app/report_document.h"
 #include "config/memory_settings_store.h"
 #include "config/settings.h"
 #include "config/settings_access.h"
 #include "config/ui/file_associations.h"
 #include "core/program_path.h"
-#include "report/shift_chooser.h"
 #include "support/scripted_dialogs.h"
+#include "support/scripted_shifts.h"
 
 // File dialogs answered from a script: each call takes the next answer
 // (cancelled when none is left) and records the folder it started in.
@@ -57,18 +60,6 @@ private:
     }
 };
 
-// Picks a fixed entry among several shifts (none: cancels).
-class ScriptedShifts : public maprune::ShiftChooser {
-public:
-    std::optional<size_t> answer = 0;
-    int asked = 0;
-    std::optional<size_t> ChooseShift(const std::vector<maprune::ScoredShift>&) override
-    {
-        ++asked;
-        return answer;
-    }
-};
-
 // File-type associations that change nothing on the desktop.
 class NoAssociations : public maprune::FileAssociations {
 public:
@@ -85,7 +76,7 @@ struct MainWindowHarness {
     std::unique_ptr<maprune::ScopedSettings> installed;
     maprune::test::ScriptedDialogs messages;
     ScriptedFiles files;
-    ScriptedShifts shifts;
+    maprune::test::ScriptedShifts shifts;
     maprune::ProgramFiles paths;
     // Set by a test for a window with the real map view.
     const maprune::TMapPictures* pictures = nullptr;
@@ -130,7 +121,7 @@ struct MainWindowHarness {
                 .Pictures = pictures,
                 .Associations = [] { return std::make_unique<NoAssociations>(); } });
         window->show();
-        return QTest::qWaitFor([this] { return window->StartedUp(); });
+        return QTest::qWaitFor([this] { return window->Session().StartedUp(); });
     }
 
     // Closes the window as the user would; returns whether it closed.

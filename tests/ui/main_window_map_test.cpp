@@ -66,12 +66,12 @@ size_t ColourCount(const QImage& image)
 class MainWindowMapTest : public QObject {
     Q_OBJECT
 
-    TMapPictures pictures_ { MapLayout::XAxisWestEast };
+    TMapPictures FPictures { MapLayout::XAxisWestEast };
 
     // A started window with the real map view on the sample report.
     bool StartOnSample(MainWindowHarness& h)
     {
-        h.pictures = &pictures_;
+        h.pictures = &FPictures;
         return h.Start({ SampleFile("sample.cr") });
     }
 
@@ -87,7 +87,7 @@ private slots:
         QVERIFY(StartOnSample(h));
         TMainWindow& w = *h.window;
         TMainMapView& map = Map(h);
-        QCOMPARE(map.Report(), w.Report());
+        QCOMPARE(map.Report(), w.Document().Report());
         QCOMPARE(&w.MapView(), static_cast<MapViewSlot*>(&map));
         QVERIFY(map.ViewState().Extent.MapWidth > 0 && map.ViewState().Extent.MapHeight > 0);
         QVERIFY(ColourCount(map.Canvas()) > 4);
@@ -101,7 +101,7 @@ private slots:
         layers->setCurrentIndex(1);
         emit layers->activated(1);
         QCOMPARE(map.ActiveLayer(), layers->itemData(1).toInt());
-        QCOMPARE(w.Report()->ActiveLayer, map.ActiveLayer());
+        QCOMPARE(w.Document().Report()->ActiveLayer, map.ActiveLayer());
         QVERIFY(map.LastDrawnCount() > 0);
     }
 
@@ -118,9 +118,9 @@ private slots:
         map.SetScrollPositions(QPoint(30, 20));
 
         h.files.saveAs.push_back(h.File("welt.kdf"));
-        QVERIFY(w.SaveFileAs());
+        QVERIFY(w.Files().SaveFileAs());
         map.SetScrollPositions(QPoint(0, 0));
-        QVERIFY(w.OpenFile(h.File("welt.kdf")));
+        QVERIFY(w.Files().OpenFile(h.File("welt.kdf")));
         QCOMPARE(Map(h).ScrollPositions(), QPoint(30, 20));
     }
 
@@ -162,17 +162,16 @@ private slots:
         MainWindowHarness h;
         QVERIFY(StartOnSample(h));
         TMainWindow& w = *h.window;
-        TReport& report = *w.Report();
-        auto* commands = w.findChild<TMapCommands*>();
-        QSignalSpy changes(commands, &TMapCommands::selectionChanged);
+        TReport& report = *w.Document().Report();
+        QSignalSpy changes(&w.Document(), &TReportDocument::selectionChanged);
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
 
-        QVERIFY(!w.Modified());
+        QVERIFY(!w.Document().Modified());
         w.Menu().Select.All->trigger();
         QCOMPARE(CountSelected(report, true), CountOnLayer(report, report.ActiveLayer));
         QCOMPARE(CountSelected(report, false), CountOnLayer(report, report.ActiveLayer));
-        QVERIFY(w.Modified());
+        QVERIFY(w.Document().Modified());
         QCOMPARE(changes.count(), 1);
 
         // Shift+F8 selects on every layer, F6 clears the active layer only.
@@ -211,7 +210,7 @@ private slots:
                     QString::fromStdString(DisplayText(region.Name)))
                 .arg(region.CX)
                 .arg(region.CY));
-        QCOMPARE(h.window->CurrentRegion(), &region);
+        QCOMPARE(h.window->Document().CurrentRegion(), &region);
     }
 
     void theOverviewAndLegendFollowTheirCheckItems()

@@ -49,12 +49,8 @@ public:
         ++rebuilds;
         shown = report;
     }
-    bool SwitchLayer(int32_t z) override
-    {
-        ++rebuilds;
-        return shown != nullptr && maprune::SwitchLayer(*shown, z);
-    }
-    void RedrawRegion(TRegion& region) override { redrawn.push_back(&region); }
+    void ShowActiveLayer() override { ++rebuilds; }
+    void ForgetRegions() override { SetCurrentRegion(nullptr); }
     QPoint ScrollPositions() const override { return positions; }
     void SetScrollPositions(QPoint p) override { positions = p; }
     TRegion* CurrentRegion() const override { return current; }
@@ -96,9 +92,9 @@ private slots:
         TMainWindow& w = *h.window;
 
         QVERIFY(h.TakeMessages().empty());
-        QVERIFY(w.Report() != nullptr);
-        QCOMPARE(w.FileName(), sample);
-        QVERIFY(!w.Modified());
+        QVERIFY(w.Document().Report() != nullptr);
+        QCOMPARE(w.Document().FileName(), sample);
+        QVERIFY(!w.Document().Modified());
         QCOMPARE(w.windowTitle(),
             QStringLiteral("Maprune - Die Wüstenfüchse im August des Jahres 17 (%1)").arg(sample));
 
@@ -127,7 +123,7 @@ private slots:
         QCOMPARE(messages.size(), size_t { 1 });
         QVERIFY(
             QString::fromStdString(messages[0]).startsWith(QString::fromUtf8(kAutoSaveFailure)));
-        QVERIFY(w.Report() == nullptr);
+        QVERIFY(w.Document().Report() == nullptr);
         QCOMPARE(w.windowTitle(), QString::fromUtf8(kNoReportCaption));
 
         // Report menus are hidden and cannot be reached by key.
@@ -149,7 +145,7 @@ private slots:
         QVERIFY(h.Start({ notes }));
         QCOMPARE(h.TakeMessages(),
             std::vector<std::string> { kArgumentFailure + std::string("unbekanntes Dateiformat") });
-        QVERIFY(h.window->Report() == nullptr);
+        QVERIFY(h.window->Document().Report() == nullptr);
         QVERIFY(h.Close());
 
         // The CR reader shows its own messages (the fault, then the abort);
@@ -160,7 +156,7 @@ private slots:
         QCOMPARE(messages.size(), size_t { 2 });
         for (const std::string& message : messages)
             QVERIFY(message.rfind("Ein Fehler trat auf beim Parsen des CR, Zeile 2: ", 0) == 0);
-        QVERIFY(h.window->Report() == nullptr);
+        QVERIFY(h.window->Document().Report() == nullptr);
     }
 
     void choosingALayerSwitchesToItAndClearsTheCurrentRegion()
@@ -170,25 +166,24 @@ private slots:
         TMainWindow& w = *h.window;
         auto* view = new RecordingMapView;
         w.SetMapView(view);
-        QCOMPARE(view->shown, w.Report());
+        QCOMPARE(view->shown, w.Document().Report());
         QVERIFY(w.findChild<QWidget*>(QStringLiteral("Image1")) == nullptr);
 
         // The user makes a region current in the view.
-        QSignalSpy changes(&w, &TMainWindow::currentRegionChanged);
-        TRegion* region = (*w.Report()->Regions)[0];
+        QSignalSpy changes(&w.Document(), &TReportDocument::currentRegionChanged);
+        TRegion* region = (*w.Document().Report()->Regions)[0];
         view->SetCurrentRegion(region);
-        QCOMPARE(w.CurrentRegion(), region);
+        QCOMPARE(w.Document().CurrentRegion(), region);
         QCOMPARE(changes.count(), 1);
-        QCOMPARE(changes.last().at(0).value<TReport*>(), w.Report());
-        QCOMPARE(changes.last().at(1).value<TRegion*>(), region);
+        QCOMPARE(changes.last().at(0).value<TRegion*>(), region);
 
         auto* layers = w.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
         const int before = view->rebuilds;
         layers->setCurrentIndex(1);
         emit layers->activated(1);
-        QCOMPARE(w.Report()->ActiveLayer, 1);
+        QCOMPARE(w.Document().Report()->ActiveLayer, 1);
         QCOMPARE(layers->currentText(), QStringLiteral("Ebene 1"));
-        QVERIFY(w.CurrentRegion() == nullptr);
+        QVERIFY(w.Document().CurrentRegion() == nullptr);
         QCOMPARE(changes.count(), 2);
         QCOMPARE(view->rebuilds, before + 1);
         QCOMPARE(view->redrawn.back(), region); // its marker went away
@@ -212,7 +207,7 @@ private slots:
             w.close();
         };
         h.messages.answers = { ButtonNo };
-        w.AddFiles({ QStringLiteral(TEST_DATA_DIR "/merge/other-party-orders.txt") });
+        w.Files().AddFiles({ QStringLiteral(TEST_DATA_DIR "/merge/other-party-orders.txt") });
         QVERIFY(busyMeanwhile);
         QVERIFY(menuDisabled);
         QVERIFY(statusEnabled);
@@ -229,9 +224,10 @@ private slots:
         const QString file = h.Write(QStringLiteral("maprune.bnd"), "Nord\r\nEis (7)\r\n");
         QVERIFY(h.Start());
         h.TakeMessages();
-        QCOMPARE(h.window->Alliances(),
+        QCOMPARE(h.window->Session().Alliances(),
             (AllianceList { Alliance { "Nord", { AllianceMember { "Eis", 7 } } } }));
-        h.window->Alliances().push_back(Alliance { "Süd", { AllianceMember { "Sand", 9 } } });
+        h.window->Session().Alliances().push_back(
+            Alliance { "Süd", { AllianceMember { "Sand", 9 } } });
         QVERIFY(h.Close());
         QFile written(file);
         QVERIFY(written.open(QIODevice::ReadOnly));
@@ -248,7 +244,7 @@ private slots:
         QVERIFY(std::any_of(messages.begin(), messages.end(), [](const std::string& text) {
             return text.rfind("Die Bündnisse konnten nicht gelesen werden: ", 0) == 0;
         }));
-        QVERIFY(h.window->Alliances().empty());
+        QVERIFY(h.window->Session().Alliances().empty());
         QVERIFY(h.Close());
         QFile kept(file);
         QVERIFY(kept.open(QIODevice::ReadOnly));
@@ -284,7 +280,7 @@ private slots:
         const std::vector<std::string> shown = h.TakeMessages();
         QCOMPARE(shown.size(), size_t { 1 });
         QVERIFY(QString::fromStdString(shown[0]).contains(
-            QStringLiteral("Regionen: %1\n").arg(w.Report()->Regions->Count())));
+            QStringLiteral("Regionen: %1\n").arg(w.Document().Report()->Regions->Count())));
     }
 
     void theStructureTreeShowsRegionsAndTheirContentsOnDemand()
@@ -296,19 +292,21 @@ private slots:
         // Hidden, the window builds nothing.
         QCOMPARE(tree.topLevelItemCount(), 0);
         w.Menu().InfoWindows.Structure->trigger();
-        const auto regions = static_cast<int>(w.Report()->Regions->Count());
+        const auto regions = static_cast<int>(w.Document().Report()->Regions->Count());
         QCOMPARE(tree.topLevelItemCount(), regions);
 
         // The first region with units lists them when opened; with unit
         // details each unit lists its values.
         h.settings->TreeWindowSettings.Set(64 + 128 + 1);
-        w.StructureWindow().SetReport(w.Report());
+        w.StructureWindow().SetReport(w.Document().Report());
         int withUnits = 0;
-        while ((*w.Report()->Regions)[static_cast<size_t>(withUnits)]->Units->Count() == 0)
+        while (
+            (*w.Document().Report()->Regions)[static_cast<size_t>(withUnits)]->Units->Count() == 0)
             ++withUnits;
         QTreeWidgetItem* region = tree.topLevelItem(withUnits);
         region->setExpanded(true);
-        const TUnit& unit = *(*(*w.Report()->Regions)[static_cast<size_t>(withUnits)]->Units)[0];
+        const TUnit& unit
+            = *(*(*w.Document().Report()->Regions)[static_cast<size_t>(withUnits)]->Units)[0];
         QCOMPARE(region->child(0)->text(0),
             QString::fromStdString(
                 unit.GetDescription(static_cast<unsigned>(h.settings->UnitListDetails.Get()))));
@@ -321,18 +319,19 @@ private slots:
 
         // Without region entries the units stand at the top.
         h.settings->TreeWindowSettings.Set(64);
-        w.StructureWindow().SetReport(w.Report());
+        w.StructureWindow().SetReport(w.Document().Report());
         size_t units = 0;
-        for (const TRegion* r : *w.Report()->Regions)
+        for (const TRegion* r : *w.Document().Report()->Regions)
             units += r->Units->Count();
         QCOMPARE(tree.topLevelItemCount(), static_cast<int>(units));
         h.settings->TreeWindowSettings.Set(64 + 128 + 1);
 
         // Adding a report frees regions: the tree is built anew, not left
         // pointing into them.
-        w.AddFiles({ SampleFile("sample-turn2.cr") });
+        w.Files().AddFiles({ SampleFile("sample-turn2.cr") });
         h.TakeMessages();
-        QCOMPARE(tree.topLevelItemCount(), static_cast<int>(w.Report()->Regions->Count()));
+        QCOMPARE(
+            tree.topLevelItemCount(), static_cast<int>(w.Document().Report()->Regions->Count()));
         tree.topLevelItem(withUnits)->setExpanded(true);
     }
 };

@@ -102,8 +102,8 @@ private slots:
             > w.Menu().Program->actions().indexOf(w.Menu().Quit) + 1);
 
         entries[1]->trigger();
-        QCOMPARE(w.FileName(), ally);
-        QCOMPARE(w.RecentFiles().Files(),
+        QCOMPARE(w.Document().FileName(), ally);
+        QCOMPARE(w.RecentFiles().List().Files(),
             (QStringList { TRecentFilesList::ExpandPath(SampleFile("sample.cr")), turn2 }));
         QCOMPARE(w.Menu().Program->actions().last()->text(), QStringLiteral("&2 ") + turn2);
 

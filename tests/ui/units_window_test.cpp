@@ -3,6 +3,7 @@
 
 #include <QListWidget>
 
+#include "app/report_document.h"
 #include "app/units_window.h"
 #include "config/memory_settings_store.h"
 #include "config/settings.h"
@@ -18,7 +19,8 @@ class UnitsWindowTest : public QObject {
         MemorySettingsStore store;
         TSettings settings { store };
         TestWorld world;
-        TUnitsWindow window { settings };
+        TReportDocument document;
+        TUnitsWindow window { settings, document };
 
         Fixture()
         {

@@ -46,7 +46,7 @@ private slots:
         MainWindowHarness h;
         QVERIFY(h.Start({ SampleFile("sample.cr") }));
         TMainWindow& w = *h.window;
-        TReport& report = *w.Report();
+        TReport& report = *w.Document().Report();
         TRegion* chosen = RegionAt(report, 3, 2, 0);
         TRegion* other = RegionAt(report, 0, 0, 0);
         TRegion* below = (*report.Regions)[report.Regions->Count() - 1];
@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(other->CX, -3);
         QCOMPARE(other->CY, -2);
         QCOMPARE(below->CX, belowX);
-        QVERIFY(w.Modified());
+        QVERIFY(w.Document().Modified());
 
         // Without one selected region the fields keep their values; (0, 0)
         // changes nothing.
@@ -178,7 +178,7 @@ private slots:
             "VERSION 36\n200;Runde\nPARTEI 1\n200;Runde\n\"Menschen\";Typus\n7;Unsinn\n"
             "REGION 0 0\n\"Ebene\";Terrain\n");
         QVERIFY(h.Start({ odd }));
-        QVERIFY(h.window->Report() != nullptr);
+        QVERIFY(h.window->Document().Report() != nullptr);
         QVERIFY(!h.window->LogWindow().SessionLines().isEmpty());
         QVERIFY(h.window->LogWindow().SessionLines().first().contains(
             QStringLiteral(" odd.cr, Zeile 6: ")));

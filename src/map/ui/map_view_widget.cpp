@@ -426,6 +426,21 @@ bool TMapView::SwitchLayer(int32_t z)
     return true;
 }
 
+void TMapView::ForgetRegions()
+{
+    ClearCurrentRegion();
+    if (FHovered != nullptr) {
+        FHovered = nullptr;
+        emit hoveredRegionChanged(nullptr);
+    }
+}
+
+void TMapView::ShowActiveLayer()
+{
+    ClearCurrentRegion();
+    Rebuild(false);
+}
+
 // --- Colouring
 
 void TMapView::ShowGeographic()

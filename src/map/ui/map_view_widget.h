@@ -91,6 +91,10 @@ public:
     // SetCurrentRegion(null): before a report is opened and on layer
     // switches.
     void ClearCurrentRegion() { SetCurrentRegion(nullptr); }
+    // Regions of the report are about to be freed: the current and the
+    // hovered region are forgotten, so that no event in the meantime
+    // reaches a freed one.
+    void ForgetRegions();
     // The hover timer's action (also a right press with RightSelect): the
     // hovered region becomes the current one.
     void CommitHover();
@@ -122,6 +126,9 @@ public:
     // differs; then rebuilds, recolours and redraws. Returns whether it
     // switched.
     bool SwitchLayer(int32_t z);
+    // The owner of the report switched its active layer: clears the current
+    // region, rebuilds, recolours and redraws.
+    void ShowActiveLayer();
 
     // --- Colouring (menu "&Karte")
 

@@ -1,0 +1,226 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/file_commands.h"
+
+#include <QFileInfo>
+#include <QMainWindow>
+
+#include "app/add_progress_panel.h"
+#include "app/busy_state.h"
+#include "app/file_chooser.h"
+#include "app/log_window.h"
+#include "app/path_text.h"
+#include "app/recent_files_menu.h"
+#include "app/report_document.h"
+#include "app/status_progress.h"
+#include "config/settings.h"
+#include "core/dialogs.h"
+#include "core/error.h"
+#include "files/report_file.h"
+#include "model/report.h"
+#include "report/adaptation_settings.h"
+#include "report/cr_reader.h"
+
+namespace maprune {
+
+namespace {
+
+const char* const kSaveQuestion = "Der offene Report wurde seit der letzten Änderung nicht "
+                                  "gespeichert! Wollen Sie den Report jetzt speichern ?";
+
+QStringList WarningLines(const QString& path, const std::vector<CRWarning>& warnings)
+{
+    QStringList lines;
+    const QString name = QFileInfo(path).fileName();
+    for (const CRWarning& warning : warnings) {
+        lines += QStringLiteral("%1, Zeile %2: %3")
+                     .arg(name)
+                     .arg(warning.Line)
+                     .arg(QString::fromStdString(warning.Text));
+    }
+    return lines;
+}
+
+// The folder a file dialog starts in: the configured one, else the last one.
+QString StartFolder(const std::string& configured, const QString& last)
+{
+    return configured.empty() ? last : QString::fromStdString(configured);
+}
+
+} // namespace
+
+TFileCommands::TFileCommands(FileCommandsParts parts, QObject* parent)
+    : QObject(parent)
+    , FParts(parts)
+{
+    FParts.Recent.OnChosen([this](const QString& path) { OpenRecentCommand(path); });
+}
+
+void TFileCommands::ShowFailures(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const Abort&) {
+        // The messages were shown where the failure happened.
+    } catch (const std::exception& e) {
+        FParts.Messages.ShowMessage(MessageKind::Error, e.what(), ButtonOk);
+    }
+}
+
+bool TFileCommands::AskToSaveChanges()
+{
+    if (!FParts.Document.Report() || !FParts.Document.Modified())
+        return true;
+    switch (FParts.Messages.ShowMessage(
+        MessageKind::Warning, kSaveQuestion, ButtonYes | ButtonNo | ButtonCancel)) {
+    case ButtonYes:
+        return SaveFile() && !FParts.Document.Modified();
+    case ButtonNo:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TFileCommands::OpenFile(const QString& path)
+{
+    FParts.Document.SetCurrentRegion(nullptr);
+    if (!AskToSaveChanges())
+        return false;
+    std::vector<CRWarning> warnings;
+    std::unique_ptr<TReport> report;
+    {
+        BusyScope busy(FParts.Busy, FParts.Window);
+        FParts.Progress.ProgressStart();
+        try {
+            report = OpenReportFile(ToPath(path), FParts.Messages, FParts.Progress, &warnings);
+        } catch (...) {
+            FParts.Log.AddLines(WarningLines(path, warnings));
+            FParts.Progress.ProgressStop();
+            throw;
+        }
+        FParts.Log.AddLines(WarningLines(path, warnings));
+        FParts.Progress.ProgressFinish();
+    }
+    // The windows take the new report once the window is usable again, so
+    // that the menus come back with their shortcuts.
+    FParts.Document.Replace(std::move(report), path);
+    FParts.Recent.PushPrevious(path);
+    return true;
+}
+
+void TFileCommands::Saving(const std::function<void()>& write)
+{
+    BusyScope busy(FParts.Busy, FParts.Window);
+    FParts.Progress.ProgressStart();
+    try {
+        write();
+        FParts.Progress.ProgressFinish();
+    } catch (...) {
+        FParts.Progress.ProgressStop();
+        throw;
+    }
+}
+
+void TFileCommands::SaveCopy(const QString& path)
+{
+    Saving([&] {
+        FParts.Document.SaveCopy(path,
+            SaveReportOptions {
+                KdfWriteOptions { FParts.Settings.FastKDF.Get() }, FParts.Progress });
+    });
+}
+
+bool TFileCommands::SaveFile()
+{
+    TReportDocument& document = FParts.Document;
+    if (!document.Report())
+        return false;
+    if (document.FileName().isEmpty())
+        return SaveFileAs();
+    const QString path = document.FileName();
+    bool saved = false;
+    ShowFailures([&] {
+        Saving([&] {
+            document.Save(path,
+                SaveReportOptions {
+                    KdfWriteOptions { FParts.Settings.FastKDF.Get() }, FParts.Progress });
+        });
+        saved = true;
+    });
+    if (saved)
+        FParts.Recent.PushPrevious(path);
+    return saved;
+}
+
+bool TFileCommands::SaveFileAs()
+{
+    TReportDocument& document = FParts.Document;
+    if (!document.Report())
+        return false;
+    const QString name = FParts.Files.ChooseSaveName(
+        &FParts.Window, StartFolder(FParts.Settings.SaveDir.Get(), FSaveFolder));
+    if (name.isEmpty())
+        return false;
+    FSaveFolder = QFileInfo(name).absolutePath();
+    const QString previous = document.FileName();
+    document.SetFileName(name);
+    const bool saved = SaveFile();
+    if (!saved)
+        document.SetFileName(previous);
+    return saved;
+}
+
+void TFileCommands::AddFiles(const QStringList& paths)
+{
+    if (!FParts.Document.Report() || paths.isEmpty())
+        return;
+    std::vector<std::filesystem::path> files;
+    for (const QString& path : paths)
+        files.push_back(ToPath(path));
+    AddReportsResult result;
+    {
+        BusyScope busy(FParts.Busy, FParts.Window);
+        FParts.AddProgress.Start();
+        FParts.Progress.ProgressStart();
+        result = FParts.Document.Add(files,
+            AddReportsContext { FParts.Messages, FParts.Shifts, FParts.AddProgress, FParts.Progress,
+                AdaptationOptionsFrom(FParts.Settings), {} });
+        FParts.Progress.ProgressFinish();
+        FParts.AddProgress.Finish();
+    }
+    QStringList outcomes;
+    for (const AddedFile& file : result.Files)
+        outcomes += QString::fromStdString(DescribeOutcome(file));
+    FParts.Log.AddLines(outcomes);
+    if (result.AnyFailed())
+        FParts.Messages.ShowMessage(MessageKind::Error, result.FailureMessage(), ButtonOk);
+}
+
+void TFileCommands::OpenCommand()
+{
+    const QString path = FParts.Files.ChooseReportToOpen(
+        &FParts.Window, StartFolder(FParts.Settings.OpenDir.Get(), FOpenFolder));
+    if (path.isEmpty())
+        return;
+    FOpenFolder = QFileInfo(path).absolutePath();
+    ShowFailures([&] { OpenFile(path); });
+}
+
+void TFileCommands::OpenRecentCommand(const QString& path)
+{
+    ShowFailures([&] { OpenFile(path); });
+}
+
+void TFileCommands::AddCommand()
+{
+    if (!FParts.Document.Report())
+        return;
+    const QStringList paths = FParts.Files.ChooseFilesToAdd(
+        &FParts.Window, StartFolder(FParts.Settings.OpenDir.Get(), FOpenFolder));
+    if (paths.isEmpty())
+        return;
+    FOpenFolder = QFileInfo(paths.constFirst()).absolutePath();
+    AddFiles(paths);
+}
+
+} // namespace maprune

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <functional>
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QMainWindow;
+
+namespace maprune {
+
+class Dialogs;
+class FileChooser;
+class ShiftChooser;
+class TAddProgressPanel;
+class TBusyState;
+class TLogWindow;
+class TRecentFilesMenu;
+class TReportDocument;
+class TSettings;
+class TStatusProgress;
+
+// What the file commands work with; everything must outlive them.
+struct FileCommandsParts {
+    TReportDocument& Document;
+    TBusyState& Busy;
+    QMainWindow& Window; // kept out of use while reading or writing
+    TSettings& Settings;
+    Dialogs& Messages;
+    FileChooser& Files;
+    ShiftChooser& Shifts;
+    TStatusProgress& Progress;
+    TAddProgressPanel& AddProgress;
+    TLogWindow& Log; // the reader's warnings and what became of added files
+    TRecentFilesMenu& Recent;
+};
+
+// "Report ö&ffnen...", "Report(e) &hinzufügen...", "Report &speichern",
+// "speichern &unter..." and the recently used entries, over the report
+// document: the file dialogs, the question whether to save a changed report,
+// the progress and the messages of failures.
+class TFileCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit TFileCommands(FileCommandsParts parts, QObject* parent = nullptr);
+
+    // Opens a CR (".cr") or database (".kdf") as the new report, first
+    // asking whether to save a changed report. Returns false when the user
+    // cancelled at that question or in the save it led to. Failures come as
+    // exceptions (maprune::Error; Abort when the messages were shown) and
+    // leave the open report as it was.
+    bool OpenFile(const QString& path);
+    // Saves the report under its file name (asking for a name when there is
+    // none). Shows failures itself; returns whether the report was saved.
+    bool SaveFile();
+    // Asks for a name and saves under it; the file name changes only when
+    // the save succeeded. Returns whether the report was saved.
+    bool SaveFileAs();
+    // Adds CRs, databases and order files to the open report, showing the
+    // files that failed in one message at the end.
+    void AddFiles(const QStringList& paths);
+    // Writes the report to `path` without making it the report's file (the
+    // automatic save); throws on failure.
+    void SaveCopy(const QString& path);
+    // Asks whether to save a changed report; false when the user cancelled
+    // or the save failed.
+    bool AskToSaveChanges();
+
+    // The menu commands, with their file dialogs.
+    void OpenCommand();
+    void OpenRecentCommand(const QString& path);
+    void AddCommand();
+
+private:
+    // Runs `command`, showing its failure in a message box.
+    void ShowFailures(const std::function<void()>& command);
+    // Runs `write` with the save's progress and the window kept busy.
+    void Saving(const std::function<void()>& write);
+
+    FileCommandsParts FParts;
+    QString FOpenFolder; // the last folder of the open and add dialogs
+    QString FSaveFolder; // the last folder of the save dialog
+};
+
+} // namespace maprune
