@@ -20,6 +20,7 @@ public:
     void Rebuild(TReport* report) override;
     void ShowActiveLayer() override { TMapView::ShowActiveLayer(); }
     void ForgetRegions() override { TMapView::ForgetRegions(); }
+    void RedrawRegion(TRegion& region) override { TMapView::RedrawRegion(region); }
     QPoint ScrollPositions() const override { return TMapView::ScrollPositions(); }
     void SetScrollPositions(QPoint positions) override { TMapView::SetScrollPositions(positions); }
     TRegion* CurrentRegion() const override { return TMapView::CurrentRegion(); }

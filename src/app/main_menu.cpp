@@ -115,8 +115,8 @@ void BuildInfoWindowEntries(QMenu& view, InfoWindowEntries& windows)
     windows.Structure = AddCheckEntry(menu, QStringLiteral("&Struktur"), Alt(Qt::Key_S));
     windows.UnitOrders = AddCheckEntry(menu, QStringLiteral("Einheiten-&Befehle"), Alt(Qt::Key_B));
     windows.CheckerOutput = AddCheckEntry(menu, QStringLiteral("KCheck-Ausgabe"), Alt(Qt::Key_O));
-    for (QAction* later : { windows.Region, windows.Messages, windows.Spells, windows.Addresses,
-             windows.Allies, windows.UnitOrders, windows.CheckerOutput })
+    for (QAction* later : { windows.Messages, windows.Spells, windows.Addresses, windows.Allies,
+             windows.UnitOrders, windows.CheckerOutput })
         EnableMenuEntry(later, false);
 }
 

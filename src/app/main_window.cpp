@@ -14,6 +14,8 @@
 #include "app/add_progress_panel.h"
 #include "app/busy_state.h"
 #include "app/file_commands.h"
+#include "app/info/region_window.h"
+#include "app/info/unit_window.h"
 #include "app/layer_list.h"
 #include "app/log_window.h"
 #include "app/main_map_view.h"
@@ -46,6 +48,8 @@ TMainWindow::TMainWindow(MainWindowEnvironment environment, QWidget* parent)
     FLogWindow = new TLogWindow(this);
     FUnitsWindow = new TUnitsWindow(FEnvironment.Settings, *FDocument, this);
     FStructureWindow = new TStructureWindow(FEnvironment.Settings, *FDocument, this);
+    FRegionWindow
+        = new TRegionWindow(FEnvironment.Settings, *FDocument, FEnvironment.Messages, this);
     BuildLayout();
     FMenu = BuildMainMenu(*menuBar());
     for (QAction* entry : { FMenu.View->menuAction(), FMenu.Selection->menuAction(),
@@ -53,8 +57,7 @@ TMainWindow::TMainWindow(MainWindowEnvironment environment, QWidget* parent)
         FReportOnlyEntries.push_back(entry);
     BuildCommands();
     BuildMapView();
-    AddInfoWindow(FUnitsWindow, FMenu.InfoWindows.Units, Qt::BottomDockWidgetArea);
-    AddInfoWindow(FStructureWindow, FMenu.InfoWindows.Structure, Qt::LeftDockWidgetArea);
+    BuildInfoWindows();
 
     for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
         connect(FDocument, signal, this, [this] { UpdateCaption(); });
@@ -151,7 +154,26 @@ void TMainWindow::BuildMapView()
         = new TMainMapView(*FEnvironment.Pictures, FEnvironment.Settings, FEnvironment.Messages);
     SetMapView(map);
     new TMapCommands(*this, *FDocument, *map, FEnvironment.Settings);
+    connect(FRegionWindow, &TRegionWindow::entered, map, &TMapView::StopHoverTimer);
     map->SetAlliances(&FSession->Alliances());
+}
+
+void TMainWindow::BuildInfoWindows()
+{
+    QDockWidget* regionDock
+        = AddInfoWindow(FRegionWindow, FMenu.InfoWindows.Region, Qt::RightDockWidgetArea);
+    FMenu.InfoWindows.Region->setChecked(true);
+    // The map keeps most of the width; long unit lines scroll.
+    resizeDocks({ regionDock }, { 380 }, Qt::Horizontal);
+    AddInfoWindow(FUnitsWindow, FMenu.InfoWindows.Units, Qt::BottomDockWidgetArea);
+    AddInfoWindow(FStructureWindow, FMenu.InfoWindows.Structure, Qt::LeftDockWidgetArea);
+    auto* unitWindow = new TUnitWindow(*FDocument, this);
+    connect(FRegionWindow, &TRegionWindow::unitSelected, unitWindow, &TUnitWindow::ShowUnit);
+    connect(FRegionWindow, &TRegionWindow::unitOpened, unitWindow, [unitWindow](const TUnit* unit) {
+        unitWindow->ShowUnit(unit);
+        unitWindow->show();
+        unitWindow->raise();
+    });
 }
 
 bool TMainWindow::Busy() const
@@ -177,6 +199,8 @@ QDockWidget* TMainWindow::AddInfoWindow(QWidget* window, QAction* entry, Qt::Doc
     dock->setAllowedAreas(
         Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
     dock->setWidget(window);
+    // The dock's title bar carries the window's caption (the region's name).
+    connect(window, &QWidget::windowTitleChanged, dock, &QWidget::setWindowTitle);
     window->show(); // shown inside the dock, which decides the visibility
     addDockWidget(area, dock);
     dock->hide();

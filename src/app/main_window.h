@@ -27,6 +27,7 @@ class TFileCommands;
 class TLogWindow;
 class TMapPictures;
 class TProgramSession;
+class TRegionWindow;
 class TRecentFilesMenu;
 class TReportDocument;
 class TSettings;
@@ -98,6 +99,7 @@ public:
     TUnitsWindow& UnitsWindow() const { return *FUnitsWindow; }
     TStructureWindow& StructureWindow() const { return *FStructureWindow; }
     TLogWindow& LogWindow() const { return *FLogWindow; }
+    TRegionWindow& RegionWindow() const { return *FRegionWindow; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -108,6 +110,7 @@ private:
     void BuildLayout();
     void BuildCommands();
     void BuildMapView();
+    void BuildInfoWindows();
     void UpdateMenus();
     void UpdateCaption();
     // "&Einheiten" is enabled only without NoUnitWindow; the units window
@@ -131,6 +134,7 @@ private:
     TLogWindow* FLogWindow = nullptr;
     TUnitsWindow* FUnitsWindow = nullptr; // Form6
     TStructureWindow* FStructureWindow = nullptr;
+    TRegionWindow* FRegionWindow = nullptr; // Form2
     ShiftChooser* FShiftChooser = nullptr; // the environment's or TMPAWindow
     TRecentFilesMenu* FRecentFiles = nullptr;
     TFileCommands* FFileCommands = nullptr;

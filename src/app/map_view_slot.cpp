@@ -21,6 +21,8 @@ void BindMapView(TReportDocument& document, MapViewSlot& view)
         [&view] { view.ForgetRegions(); });
     QObject::connect(
         &document, &TReportDocument::layerSwitched, context, [&view] { view.ShowActiveLayer(); });
+    QObject::connect(&document, &TReportDocument::regionEdited, context,
+        [&view](TRegion* region) { view.RedrawRegion(*region); });
     QObject::connect(&document, &TReportDocument::currentRegionChanged, context,
         [&view](TRegion* region) { view.SetCurrentRegion(region); });
     QObject::connect(&document, &TReportDocument::aboutToSave, context, [&view](TReport& report) {

@@ -34,6 +34,9 @@ public:
     // rebuilt for it.
     virtual void ShowActiveLayer() = 0;
 
+    // Draws `region` anew (its comment or marks changed).
+    virtual void RedrawRegion(TRegion& region) = 0;
+
     // Regions of the shown report are about to be freed: forget every one
     // the view holds (the current and the hovered region).
     virtual void ForgetRegions() = 0;
@@ -71,6 +74,7 @@ public:
     QWidget* Widget() override { return this; }
     void Rebuild(TReport*) override { }
     void ShowActiveLayer() override { }
+    void RedrawRegion(TRegion&) override { }
     void ForgetRegions() override { SetCurrentRegion(nullptr); }
     QPoint ScrollPositions() const override { return FPositions; }
     void SetScrollPositions(QPoint positions) override { FPositions = positions; }

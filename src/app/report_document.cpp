@@ -106,6 +106,14 @@ void TReportDocument::SelectionEdited()
         emit selectionChanged();
 }
 
+void TReportDocument::RegionEdited(TRegion& region)
+{
+    if (!FReport)
+        return;
+    FModified = true;
+    emit regionEdited(&region);
+}
+
 void TReportDocument::SetCurrentRegion(TRegion* region)
 {
     if (region == FCurrentRegion)

@@ -67,6 +67,9 @@ public:
     bool SwitchLayer(int32_t z);
     // The selection of regions changed (by the mouse or a command).
     void SelectionEdited();
+    // What the map draws of `region` changed (a comment); the report counts
+    // as changed.
+    void RegionEdited(TRegion& region);
 
     // The current region (null: none), a region of the active layer.
     TRegion* CurrentRegion() const { return FCurrentRegion; }
@@ -83,6 +86,7 @@ signals:
     void layerSwitched(int32_t z);
     void currentRegionChanged(maprune::TRegion* region);
     void selectionChanged();
+    void regionEdited(maprune::TRegion* region);
     void fileNameChanged(const QString& name);
     // The report is about to be written: views store what the file keeps of
     // them (the scroll positions).

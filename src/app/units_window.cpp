@@ -2,40 +2,14 @@
 #include "app/units_window.h"
 
 #include <QCloseEvent>
-#include <QListWidget>
 #include <QVBoxLayout>
 
+#include "app/info/colour_list.h"
 #include "app/report_document.h"
 #include "config/settings.h"
+#include "tools/lines/list_scheme.h"
 
 namespace maprune {
-
-namespace {
-
-struct GroupColours {
-    QRgb Text;
-    QRgb Background;
-};
-
-// The settings keep no colours for lists, so the groups have fixed ones:
-// light backgrounds that keep black text readable in any style, and the
-// other parties' units plain so that the related ones stand out.
-GroupColours ColoursOf(UnitGroup group)
-{
-    switch (group) {
-    case UnitGroup::Own:
-        return { qRgb(0, 0, 0), qRgb(0xC8, 0xF0, 0xC8) };
-    case UnitGroup::Allied:
-        return { qRgb(0, 0, 0), qRgb(0xCC, 0xE0, 0xFF) };
-    case UnitGroup::Hidden:
-        return { qRgb(0x50, 0x50, 0x50), qRgb(0xE4, 0xE4, 0xE4) };
-    case UnitGroup::Other:
-        break;
-    }
-    return { qRgb(0, 0, 0), qRgb(0xFF, 0xFF, 0xFF) };
-}
-
-} // namespace
 
 TUnitsWindow::TUnitsWindow(TSettings& settings, TReportDocument& document, QWidget* parent)
     : QWidget(parent, Qt::Tool)
@@ -45,7 +19,7 @@ TUnitsWindow::TUnitsWindow(TSettings& settings, TReportDocument& document, QWidg
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Einheiten in den ausgewählten Regionen"));
 
-    FList = new QListWidget(this);
+    FList = new TColourList(this);
     FList->setObjectName(QStringLiteral("ListBox1"));
     FList->setUniformItemSizes(true);
     auto* layout = new QVBoxLayout(this);
@@ -68,14 +42,14 @@ void TUnitsWindow::RefillFromDocument()
     Refill(FDocument.Report(), FFollowing);
 }
 
-QColor TUnitsWindow::TextColour(UnitGroup group)
+QColor TUnitsWindow::TextColour(PartyCategory category)
 {
-    return QColor::fromRgb(ColoursOf(group).Text);
+    return QColor::fromRgb(SchemeOf(category).Text);
 }
 
-QColor TUnitsWindow::BackgroundColour(UnitGroup group)
+QColor TUnitsWindow::BackgroundColour(PartyCategory category)
 {
-    return QColor::fromRgb(ColoursOf(group).Background);
+    return QColor::fromRgb(SchemeOf(category).Background);
 }
 
 void TUnitsWindow::Refill(const TReport* report, bool enabled)
@@ -84,11 +58,7 @@ void TUnitsWindow::Refill(const TReport* report, bool enabled)
     if (!enabled || report == nullptr)
         return;
     const auto options = static_cast<unsigned>(FSettings.UnitListDetails.Get());
-    for (const SelectedUnitLine& line : SelectedUnitLines(*report, options)) {
-        auto* item = new QListWidgetItem(QString::fromUtf8(line.Text), FList);
-        item->setForeground(TextColour(line.Group));
-        item->setBackground(BackgroundColour(line.Group));
-    }
+    FList->SetLines(SelectedUnitLines(*report, options));
 }
 
 void TUnitsWindow::closeEvent(QCloseEvent* event)

@@ -4,9 +4,8 @@
 #include <QColor>
 #include <QWidget>
 
+#include "app/info/colour_list.h"
 #include "tools/selected_units.h"
-
-class QListWidget;
 
 namespace maprune {
 
@@ -34,11 +33,11 @@ public:
     // `report` is null. The report is not kept.
     void Refill(const TReport* report, bool enabled);
 
-    QListWidget* List() const { return FList; }
+    TColourList* List() const { return FList; }
 
-    // Text and background colour of the lines of `group`.
-    static QColor TextColour(UnitGroup group);
-    static QColor BackgroundColour(UnitGroup group);
+    // Text and background colour of the lines of `category`.
+    static QColor TextColour(PartyCategory category);
+    static QColor BackgroundColour(PartyCategory category);
 
 signals:
     // The user closed the window (the menu item "&Einheiten" unchecks).
@@ -53,7 +52,7 @@ private:
     TSettings& FSettings;
     TReportDocument& FDocument;
     bool FFollowing = true;
-    QListWidget* FList = nullptr;
+    TColourList* FList = nullptr;
 };
 
 } // namespace maprune

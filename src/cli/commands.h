@@ -15,5 +15,7 @@ void RegisterMergeCommand(CLI::App& app);
 void RegisterSettingsCommand(CLI::App& app);
 void RegisterConvertCommand(CLI::App& app);
 void RegisterRenderCommand(CLI::App& app);
+// region and unit
+void RegisterRegionCommands(CLI::App& app);
 
 } // namespace maprune::cli

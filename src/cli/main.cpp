@@ -26,6 +26,7 @@ int main(int argc, char** argv)
     maprune::cli::RegisterSettingsCommand(app);
     maprune::cli::RegisterConvertCommand(app);
     maprune::cli::RegisterRenderCommand(app);
+    maprune::cli::RegisterRegionCommands(app);
 
     try {
         app.parse(argc, argv);

@@ -10,11 +10,9 @@
 
 namespace maprune {
 
-namespace {
-
-// A JSON string of UTF-8 text. The text comes from DisplayText and is valid
-// UTF-8, so bytes from 0x20 up pass unchanged.
-std::string Quoted(std::string_view modelBytes)
+// The text comes from DisplayText and is valid UTF-8, so bytes from 0x20
+// up pass unchanged.
+std::string JsonString(std::string_view modelBytes)
 {
     static constexpr char kHex[] = "0123456789abcdef";
     const std::string text = DisplayText(modelBytes);
@@ -58,19 +56,21 @@ std::string Quoted(std::string_view modelBytes)
     return quoted;
 }
 
+namespace {
+
 std::string EntryText(const TPrice& p)
 {
-    return "{\"Price\": " + std::to_string(p.Price) + ", \"Item\": " + Quoted(p.Item) + "}";
+    return "{\"Price\": " + std::to_string(p.Price) + ", \"Item\": " + JsonString(p.Item) + "}";
 }
 
 std::string EntryText(const TItem& i)
 {
-    return "{\"Item\": " + Quoted(i.Item) + ", \"Count\": " + std::to_string(i.Count) + "}";
+    return "{\"Item\": " + JsonString(i.Item) + ", \"Count\": " + std::to_string(i.Count) + "}";
 }
 
 std::string EntryText(const TTalent& t)
 {
-    return "{\"Talent\": " + Quoted(t.Talent) + ", \"Days\": " + std::to_string(t.Days)
+    return "{\"Talent\": " + JsonString(t.Talent) + ", \"Days\": " + std::to_string(t.Days)
         + ", \"Level\": " + std::to_string(t.Level) + "}";
 }
 
@@ -86,8 +86,8 @@ public:
         VisitShape(item,
             ShapeHandlers { [this](const THistoryInteger& history) { History(history); },
                 [this](const TLines& lines) {
-                    Array(
-                        lines.Lines().size(), [&](size_t i) { FOut << Quoted(lines.Lines()[i]); });
+                    Array(lines.Lines().size(),
+                        [&](size_t i) { FOut << JsonString(lines.Lines()[i]); });
                 },
                 [this]<class Entry>(const TEntryList<Entry>& table) {
                     Array(table.Entries.size(),
@@ -113,17 +113,17 @@ private:
         FOut << "{\n";
         ++FDepth;
         Indent();
-        FOut << "\"class\": " << Quoted(item.ClassName());
+        FOut << "\"class\": " << JsonString(item.ClassName());
         for (const PropertyInfo& p : item.Class().Properties) {
             FOut << ",\n";
             Indent();
-            FOut << Quoted(p.Name) << ": ";
+            FOut << JsonString(p.Name) << ": ";
             switch (p.Kind) {
             case PropertyKind::Integer:
                 FOut << p.GetInt(item);
                 break;
             case PropertyKind::String:
-                FOut << Quoted(p.GetString(item));
+                FOut << JsonString(p.GetString(item));
                 break;
             case PropertyKind::Object:
                 Optional(p.GetObject(item));

@@ -3,6 +3,7 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace maprune {
 
@@ -23,6 +24,10 @@ class TReportItem;
 // - a list is an array of its elements (null for an empty entry).
 // The same model always gives the same text, so two dumps compare as text.
 void WriteJson(std::ostream& out, const TReportItem& item);
+
+// A model string (or UTF-8 text) as a JSON string with the escapes above,
+// for other JSON forms of the program.
+std::string JsonString(std::string_view modelBytes);
 
 // WriteJson into a string.
 std::string ToJson(const TReportItem& item);

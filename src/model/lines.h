@@ -19,8 +19,17 @@ public:
 
     int Count() const { return static_cast<int>(FLines.size()); }
     const std::string& Line(int index) const { return FLines.at(static_cast<size_t>(index)); }
-    void SetLine(int index, std::string value) { FLines.at(static_cast<size_t>(index)) = std::move(value); }
+    void SetLine(int index, std::string value)
+    {
+        FLines.at(static_cast<size_t>(index)) = std::move(value);
+    }
     void Add(std::string line) { FLines.push_back(std::move(line)); }
+    // Removes line `index`; an index outside the lines changes nothing.
+    void Delete(int index)
+    {
+        if (index >= 0 && index < Count())
+            FLines.erase(FLines.begin() + index);
+    }
     void Clear() { FLines.clear(); }
     const std::vector<std::string>& Lines() const { return FLines; }
 

@@ -79,7 +79,8 @@ bool TUnit::IsOwn() const
 {
     if (Owner() == nullptr)
         throw Error("report is corrupt");
-    return Party == Owner()->ActiveParty;
+    // Without an active party a disguised unit (-1) would count as own.
+    return Owner()->ActiveParty != -1 && Party == Owner()->ActiveParty;
 }
 
 namespace {

@@ -33,12 +33,12 @@ protected:
     static void Select(TRegion& region) { region.SetTagSilently(region.Tag() | TagSelected); }
 
     // The unit names of the lines, each with its group's letter.
-    static std::vector<std::string> Names(const std::vector<SelectedUnitLine>& lines)
+    static std::vector<std::string> Names(const std::vector<CategoryLine>& lines)
     {
         std::vector<std::string> names;
-        for (const SelectedUnitLine& line : lines) {
-            static const char kLetters[] = "OAHX";
-            names.push_back(std::string(1, kLetters[static_cast<int>(line.Group)]) + ":"
+        for (const CategoryLine& line : lines) {
+            static const char kLetters[] = "XHAO"; // by PartyCategory
+            names.push_back(std::string(1, kLetters[static_cast<int>(line.Category)]) + ":"
                 + line.Text.substr(0, line.Text.find(" (")));
         }
         return names;
@@ -70,7 +70,7 @@ TEST_F(SelectedUnitsTest, UnitsOfSelectedRegionsOfAllLayersComeGroupedThenByPart
     Select(first);
     Select(below);
 
-    const std::vector<SelectedUnitLine> lines = SelectedUnitLines(world.Report(), 0);
+    const std::vector<CategoryLine> lines = SelectedUnitLines(world.Report(), 0);
     EXPECT_EQ(Names(lines),
         (std::vector<std::string> { "O:eigen1", "O:eigen3", "O:eigen2", "A:freund3", "A:freund9a",
             "A:freund9b", "H:getarnt", "X:monster", "X:fremd2", "X:fremd7a", "X:fremd7b" }));
@@ -99,6 +99,6 @@ TEST_F(SelectedUnitsTest, WithoutARecordOfTheOwnPartyNoPartyIsAllied)
     Select(region);
     EXPECT_EQ(Names(SelectedUnitLines(world.Report(), 0)),
         (std::vector<std::string> { "O:eigen", "H:getarnt", "X:freund" }));
-    EXPECT_EQ(UnitGroupOf(world.Report(), 9), UnitGroup::Other);
+    EXPECT_EQ(PartyCategoryOf(world.Report(), 9), PartyCategory::Enemy);
     EXPECT_TRUE(SelectedUnitLines(TestWorld().Report(), 0).empty());
 }

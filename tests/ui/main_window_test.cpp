@@ -51,6 +51,7 @@ public:
     }
     void ShowActiveLayer() override { ++rebuilds; }
     void ForgetRegions() override { SetCurrentRegion(nullptr); }
+    void RedrawRegion(TRegion& region) override { redrawn.push_back(&region); }
     QPoint ScrollPositions() const override { return positions; }
     void SetScrollPositions(QPoint p) override { positions = p; }
     TRegion* CurrentRegion() const override { return current; }

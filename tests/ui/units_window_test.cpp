@@ -44,8 +44,8 @@ private slots:
 
         f.window.Refill(&f.world.Report(), true);
         QCOMPARE(list->count(), 4);
-        const UnitGroup groups[]
-            = { UnitGroup::Own, UnitGroup::Allied, UnitGroup::Hidden, UnitGroup::Other };
+        const PartyCategory groups[] = { PartyCategory::Own, PartyCategory::Allied,
+            PartyCategory::Disguised, PartyCategory::Enemy };
         const char* names[] = { "U5 (", "U9 (", "U-1 (", "U7 (" };
         for (int row = 0; row < 4; ++row) {
             const QListWidgetItem* item = list->item(row);

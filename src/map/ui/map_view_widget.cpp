@@ -426,6 +426,11 @@ bool TMapView::SwitchLayer(int32_t z)
     return true;
 }
 
+void TMapView::StopHoverTimer()
+{
+    FHoverTimer->stop();
+}
+
 void TMapView::ForgetRegions()
 {
     ClearCurrentRegion();

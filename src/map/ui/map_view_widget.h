@@ -95,6 +95,10 @@ public:
     // hovered region are forgotten, so that no event in the meantime
     // reaches a freed one.
     void ForgetRegions();
+    // The mouse left the map for a window that shows the current region:
+    // the region under the mouse's last place on the map does not become
+    // current.
+    void StopHoverTimer();
     // The hover timer's action (also a right press with RightSelect): the
     // hovered region becomes the current one.
     void CommitHover();

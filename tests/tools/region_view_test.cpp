@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include "model/building.h"
+#include "model/numbers.h"
+#include "tools/lines/line_number.h"
+#include "tools/regions/region_view.h"
+#include "tools/unit_fixture.h"
+#include "tools/units/unit_order.h"
+#include "tools/units/unit_view.h"
+
+namespace maprune {
+namespace {
+
+using test::AddUnitWith;
+
+class RegionViewTest : public ::testing::Test {
+protected:
+    RegionViewTest()
+    {
+        world.Report().Turn = 10;
+        world.Report().ActiveParty = 5;
+        maptest::TestWorld::AddAlly(world.AddParty(5, "Wir"), 9);
+    }
+
+    TRegion& Region(const std::string& terrain = "Ebene", int32_t fullInfo = 10)
+    {
+        TRegion& region = world.AddRegion(0, 0);
+        region.Terrain = terrain;
+        region.InfoDate = 10;
+        region.FullInfoDate = fullInfo;
+        region.Peasants->AddValue(10, 1234);
+        return region;
+    }
+
+    std::vector<std::string> Texts(const std::vector<CategoryLine>& lines)
+    {
+        std::vector<std::string> texts;
+        for (const CategoryLine& line : lines)
+            texts.push_back(line.Text.substr(0, line.Text.find(" (")));
+        return texts;
+    }
+
+    test::UnitGameData data;
+    maptest::TestWorld world;
+};
+
+TEST_F(RegionViewTest, ValuesOrTheirPlaceholders)
+{
+    const struct {
+        const char* Terrain;
+        int32_t FullInfo;
+        const char* Peasants;
+    } cases[] = { { "Ebene", 10, "1234" }, { "Ebene", 0, "- ? -" }, { "Nebel", 10, "- - -" } };
+    for (const auto& c : cases) {
+        TRegion& region = Region(c.Terrain, c.FullInfo);
+        AddUnitWith(world, region, 5, 1, "Menschen").Name = "Ich";
+        const RegionView view = ViewOfRegion(world.Report(), &region, {});
+        EXPECT_EQ(view.Values[0].Text, c.Peasants) << c.Terrain << c.FullInfo;
+        // Laen was never seen: unknown where the figures are shown.
+        EXPECT_EQ(view.Values[5].Text, std::string(c.Peasants) == "1234" ? "- ? -" : c.Peasants);
+        // Units are listed whatever is known of the values.
+        EXPECT_EQ(Texts(view.Units), std::vector<std::string> { "Ich" });
+    }
+    const RegionView none = ViewOfRegion(world.Report(), nullptr, {});
+    EXPECT_EQ(none.Caption, "unbekanntes Territorium");
+    EXPECT_EQ(none.Values[8].Text, "- ? -");
+}
+
+TEST_F(RegionViewTest, PricesTreesAndDate)
+{
+    TRegion& region = Region();
+    region.Prices->Entries = { { -35, "Balsam" }, { 35, "Öl" }, { 0, "Seide" } };
+    region.Mallorn = 1;
+    const RegionView view = ViewOfRegion(world.Report(), &region, {});
+    EXPECT_EQ(view.Prices,
+        (std::vector<std::string> { "Angebot: Balsam für 35 Silber", "Nachfrage: Öl für 35 Silber",
+            "Angebot: Seide für 0 Silber" }));
+    EXPECT_EQ(view.Values[7].Caption, "Mallornbäume");
+    EXPECT_EQ(view.Values[8].Text, "12");
+    EXPECT_EQ(RegionDateSuffix(world.Report(), region), "");
+    region.InfoDate = 9;
+    region.FullInfoDate = 3;
+    EXPECT_EQ(RegionDateSuffix(world.Report(), region), " (September 1; März 1)");
+}
+
+TEST_F(RegionViewTest, LinesByCategoryAndTheFirstOwnUnit)
+{
+    TRegion& region = Region();
+    const std::pair<int32_t, const char*> owners[]
+        = { { 7, "Turm" }, { -1, "Hütte" }, { 9, "Burg" }, { 5, "Haus" }, { 3, "Mine" } };
+    for (const auto& [party, name] : owners) {
+        auto building = CreateEmpty<TBuilding>(&world.Report());
+        building->Party = party;
+        building->Name = name;
+        region.Buildings->Add(std::move(building));
+        AddUnitWith(world, region, party, 1, "Menschen").Name = name;
+    }
+    const RegionView view = ViewOfRegion(world.Report(), &region, {});
+    EXPECT_EQ(Texts(view.Buildings),
+        (std::vector<std::string> { "Haus", "Burg", "Hütte", "Mine", "Turm" }));
+    // Units keep their order without criteria; the own one is selected.
+    EXPECT_EQ(view.SelectedUnit, 3);
+    EXPECT_EQ(view.Units[3].Category, PartyCategory::Own);
+    EXPECT_EQ(view.Statistics.Parties, (std::vector<int32_t> { 7, -1, 9, 5, 3 }));
+}
+
+TEST_F(RegionViewTest, UnitOrderByCriteriaWithTies)
+{
+    TRegion& region = Region();
+    const struct {
+        int32_t Party;
+        int32_t Count;
+        const char* Name;
+        std::vector<TTalent> Talents;
+    } units[] = {
+        { 7, 5, "b", { { "Reiten", 60, 2 } } },
+        { 5, 5, "a", { { "Tarnung", 30, 2 }, { "Reiten", 60, 2 } } },
+        { 9, 9, "c", {} },
+        { 5, 9, "d", { { "Reiten", 10, 3 } } },
+    };
+    for (const auto& u : units)
+        AddUnitWith(world, region, u.Party, u.Count, "Menschen", {}, u.Talents).Name = u.Name;
+    const auto names = [&](const std::string& options) {
+        std::string order;
+        for (const TUnit* unit :
+            OrderUnits(world.Report(), *region.Units, UnitOrderFromSettings(options)))
+            order += unit->Name;
+        return order;
+    };
+    const std::string byCategory = "nach Allianzstatus (eigene - verbündete - getarnte - "
+                                   "feindliche Einheiten)";
+    EXPECT_EQ(names(byCategory + "|nach Einheitengröße (absteigend)"), "dacb");
+    EXPECT_EQ(names("nach Einheitengröße (absteigend)"), "cdba");
+    EXPECT_EQ(
+        names("nach Wert des besten Talents (absteigend)|nach Name der Einheit (aufsteigend)"),
+        "dabc");
+    // Equal level and days: the name first in order wins.
+    EXPECT_EQ(BestTalentOf(*(*region.Units)[1]).Name, "Reiten");
+    EXPECT_EQ(BestTalentOf(*(*region.Units)[2]).Level, -1);
+}
+
+TEST(LineNumber, TheFirstParenthesesThatHoldANumber)
+{
+    EXPECT_EQ(NumberInLine("Hans (1u8), 29 Menschen", 36), ParseNr("1u8"));
+    // A long text in parentheses is no number; the next part is.
+    EXPECT_EQ(NumberInLine("Wanderer (aus den fernen Wüstenlanden) (42), 3 Menschen", 10), 42);
+    EXPECT_EQ(NumberInLine("ohne Nummer", 36), -1);
+    EXPECT_EQ(NumberInLine("offen (12", 10), 12);
+}
+
+TEST(UnitView, LabelsAndPosition)
+{
+    test::UnitGameData data;
+    maptest::TestWorld world;
+    world.Report().ActiveParty = -1;
+    TRegion& region = world.AddRegion(2, 3);
+    region.Terrain = "Ebene";
+    auto building = CreateEmpty<TBuilding>(&world.Report());
+    building->Nr = 4;
+    building->Name = "Turm";
+    building->Type_ = "Burg";
+    region.Buildings->Add(std::move(building));
+    TUnit& unit = AddUnitWith(world, region, -1, 1, "Menschen", {}, { { "Tarnung", 30, 3 } });
+    unit.Name = "Schatten";
+    unit.Nr = 36;
+    unit.Building = 4;
+    const UnitView view = ViewOfUnit(world.Report(), unit);
+    EXPECT_EQ(view.Caption, "Schatten (10)");
+    EXPECT_EQ(view.Camouflage, "maximum (3)");
+    EXPECT_EQ(view.Size, "1 Mensch");
+    EXPECT_EQ(view.Position, "Ebene (2,3), Turm (Burg, 4)");
+    // Without an active party a disguised unit is no own unit.
+    EXPECT_FALSE(unit.IsOwn());
+    unit.Ship = 8;
+    EXPECT_EQ(ViewOfUnit(world.Report(), unit).Position, "Ebene (2,3)");
+}
+
+} // namespace
+} // namespace maprune
