@@ -15,5 +15,8 @@ void RegisterMergeCommand(CLI::App& app);
 void RegisterSettingsCommand(CLI::App& app);
 void RegisterConvertCommand(CLI::App& app);
 void RegisterRenderCommand(CLI::App& app);
+void RegisterOrdersCommand(CLI::App& app);
+void RegisterExtractCommand(CLI::App& app);
+void RegisterMerianCommand(CLI::App& app);
 
 } // namespace maprune::cli
