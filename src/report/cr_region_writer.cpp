@@ -121,9 +121,9 @@ void WriteRegionInfo(const CRWriteState& state, const TRegion& r, const RegionKe
 {
     CRLineWriter& out = state.Out;
     const bool described = r.FullInfoDate > 0;
-    // The reader records 0 for these in a fully described region, so only
-    // there a 0 may go without its line.
-    const int32_t refilled = described ? 0 : -1;
+    // The reader records 0 for these in a region whose "Lohn" line marks it
+    // fully described, so only there a 0 may go without its line.
+    const int32_t refilled = described && r.Wages->HistoryCount() > 0 ? 0 : -1;
     if (r.Terrain == "Berge" || r.Terrain == "Gletscher")
         WriteHistory(out, *r.Iron, k.Iron);
     if (r.Terrain == "Berge")

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # maprune-cli orders, extract, merian and saving as CR, run as the user runs
-# them: exit codes, messages and what the written files read back as.
+# them: exit codes, messages and what the written files read back as (the
+# output is compared after CMake has turned its CR LF into LF).
 set(export_out ${CMAKE_CURRENT_BINARY_DIR}/export-out)
 file(MAKE_DIRECTORY ${export_out})
 file(WRITE ${export_out}/empty-input "")
@@ -16,7 +17,7 @@ function(add_cli_test name expect_exit expect_output)
 endfunction()
 
 add_cli_test(cli_orders_sample 0
-  "^PARTEI [0-9a-z]+ \"\"\r\n\r\n; KCHECK -s -l -w4 -r75\r\n\r\nREGION [-0-9]+,[-0-9]+ ; .*\r\nNAECHSTER\r\n$"
+  "^PARTEI [0-9a-z]+ \"\"\n\n; KCHECK -s -l -w4 -r75\n\nREGION [-0-9]+,[-0-9]+ ; .*\nNAECHSTER\n$"
   orders ${SAMPLE_CR})
 add_cli_test(cli_orders_without_party 1 "Fehler: keine Partei aktiviert"
   orders ${TEST_DATA_DIR}/export/no-party.cr -o ${export_out}/none.txt)
@@ -35,7 +36,7 @@ add_cli_test(cli_orders_vorlage_setup_path 0 "" settings set VORLAGE_Path
 add_cli_test(cli_orders_vorlage_setup_parameters 0 "" settings set VORLAGE_Parameters
   "x \"a b\"")
 add_cli_test(cli_orders_vorlage 0
-  "^\\[-p\\]\n\\[[0-9]+\\]\n\\[x\\]\n\\[a b\\]\n\\[[^]]*maprune-vorlage-[0-9]+\\.cr\\]\nVERSION 37\r\n$"
+  "^\\[-p\\]\n\\[[0-9]+\\]\n\\[x\\]\n\\[a b\\]\n\\[[^]]*maprune-vorlage-[0-9]+\\.cr\\]\nVERSION 37\n$"
   orders ${SAMPLE_CR} --vorlage)
 set_tests_properties(cli_orders_vorlage_setup_path cli_orders_vorlage_setup_parameters
   PROPERTIES FIXTURES_SETUP vorlage_settings ENVIRONMENT XDG_CONFIG_HOME=${vorlage_home})
