@@ -27,7 +27,10 @@ using Clock = std::chrono::steady_clock;
 
 class Stopwatch {
 public:
-    double WallSeconds() const { return std::chrono::duration<double>(Clock::now() - FWall).count(); }
+    double WallSeconds() const
+    {
+        return std::chrono::duration<double>(Clock::now() - FWall).count();
+    }
     double CpuSeconds() const { return static_cast<double>(std::clock() - FCpu) / CLOCKS_PER_SEC; }
 
 private:
@@ -127,8 +130,8 @@ int main(int argc, char** argv)
     std::printf("ratio write/read time:              %.2f                   %.2f\n",
         writing.Wall / reading.Wall, writing.Cpu / reading.Cpu);
     const double orderMb = static_cast<double>(orderBytes) / 1e6;
-    std::printf("order file of a party with %zu units: %.2f MB, %zu lines\n", units, orderMb,
-        orderLines);
+    std::printf(
+        "order file of a party with %zu units: %.2f MB, %zu lines\n", units, orderMb, orderLines);
     Print("build and write the order file:", ordering, orderMb);
     return 0;
 }

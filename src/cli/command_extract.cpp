@@ -34,9 +34,8 @@ void RunExtract(ExtractOptions options)
     content.RegionInfo = !options.NoInfo;
     content.Buildings = !options.NoBuildings;
     try {
-        WriteFileAtomically(options.Output, [&](ByteSink& file) {
-            WriteCRExtract(*report, content, options.All, file);
-        });
+        WriteFileAtomically(options.Output,
+            [&](ByteSink& file) { WriteCRExtract(*report, content, options.All, file); });
     } catch (const Error& e) {
         std::cerr << e.what() << '\n';
         throw CLI::RuntimeError(1);

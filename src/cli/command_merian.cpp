@@ -30,9 +30,9 @@ void RunMerian(const MerianOptions& options)
     const int32_t layer = options.Layer.value_or(report->ActiveLayer);
     const TextLines lines = MerianMap(*report, layer, options.All);
     if (lines.empty()) {
-        std::cerr << (options.All ? "Die Ebene " + std::to_string(layer) + " hat keine Regionen."
-                                  : "Auf der Ebene " + std::to_string(layer)
-                                      + " ist keine Region ausgewählt.")
+        std::cerr << (options.All
+                ? "Die Ebene " + std::to_string(layer) + " hat keine Regionen."
+                : "Auf der Ebene " + std::to_string(layer) + " ist keine Region ausgewählt.")
                   << '\n';
         throw CLI::RuntimeError(1);
     }

@@ -17,9 +17,9 @@ namespace {
 
 char TerrainLetter(std::string_view terrain)
 {
-    static constexpr std::pair<std::string_view, char> kLetters[] = { { "Hochland", 'H' },
-        { "Gletscher", 'G' }, { "Berge", 'B' }, { "Wald", 'W' }, { "Sumpf", 'S' }, { "Ozean", '.' },
-        { "Wueste", 'D' }, { "Ebene", 'E' } };
+    static constexpr std::pair<std::string_view, char> kLetters[]
+        = { { "Hochland", 'H' }, { "Gletscher", 'G' }, { "Berge", 'B' }, { "Wald", 'W' },
+              { "Sumpf", 'S' }, { "Ozean", '.' }, { "Wueste", 'D' }, { "Ebene", 'E' } };
     for (const auto& [name, letter] : kLetters) {
         if (terrain == name)
             return letter;
@@ -108,7 +108,8 @@ TextLines MerianMap(const TReport& report, int32_t layer, bool allRegions)
         if (region == nullptr || region->CZ != layer
             || (!allRegions && (region->Tag() & TagSelected) == 0))
             continue;
-        const Cell cell { 2 * region->CX + region->CY, -region->CY, TerrainLetter(region->Terrain) };
+        const Cell cell { 2 * region->CX + region->CY, -region->CY,
+            TerrainLetter(region->Terrain) };
         minColumn = std::min(minColumn, cell.Column);
         maxColumn = std::max(maxColumn, cell.Column);
         minRow = std::min(minRow, cell.Row);
@@ -119,9 +120,11 @@ TextLines MerianMap(const TReport& report, int32_t layer, bool allRegions)
         return {};
     const int width = maxColumn - minColumn + 1;
     const int height = maxRow - minRow + 1;
-    std::vector<std::string> grid(static_cast<size_t>(height), std::string(static_cast<size_t>(width), ' '));
+    std::vector<std::string> grid(
+        static_cast<size_t>(height), std::string(static_cast<size_t>(width), ' '));
     for (const Cell& cell : cells)
-        grid[static_cast<size_t>(cell.Row - minRow)][static_cast<size_t>(cell.Column - minColumn)] = cell.Letter;
+        grid[static_cast<size_t>(cell.Row - minRow)][static_cast<size_t>(cell.Column - minColumn)]
+            = cell.Letter;
 
     TextLines lines;
     AddHeader(lines);

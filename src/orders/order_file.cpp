@@ -47,7 +47,8 @@ void AddOrders(TextLines& lines, const TLines& orders)
         std::string_view indent = kOuterIndent;
         if (!inTemp) {
             inTemp = StartsWithIgnoringCase(text, kTempOpening);
-        } else if (text.size() == kTempClosing.size() && StartsWithIgnoringCase(text, kTempClosing)) {
+        } else if (text.size() == kTempClosing.size()
+            && StartsWithIgnoringCase(text, kTempClosing)) {
             inTemp = false;
         } else {
             indent = kTempIndent;

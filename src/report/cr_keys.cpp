@@ -13,7 +13,8 @@ std::string_view CRKeyOf(const ClassInfo& cls, std::string_view property)
     if (info != nullptr && info->CR.Form != CRForm::None && info->CR.Form != CRForm::Head
         && !info->CR.Keys[0].empty())
         return info->CR.Keys[0];
-    throw Error(std::string(cls.Name) + "." + std::string(property) + ": no CR key in the property table");
+    throw Error(
+        std::string(cls.Name) + "." + std::string(property) + ": no CR key in the property table");
 }
 
 } // namespace maprune

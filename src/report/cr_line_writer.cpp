@@ -17,7 +17,8 @@ constexpr size_t kFlushBytes = 1 << 16;
 
 } // namespace
 
-CRLineWriter::CRLineWriter(ByteSink& sink) : FSink(sink)
+CRLineWriter::CRLineWriter(ByteSink& sink)
+    : FSink(sink)
 {
     FBuffer.reserve(kFlushBytes + 4096);
 }

@@ -93,8 +93,8 @@ constexpr int32_t kDefaultMaxLoad = 100;
 
 // A value line only for a history that has a value other than `omitted`
 // (which the reader gives it again without the line).
-void WriteUnless(CRLineWriter& out, const THistoryInteger& value, int32_t omitted,
-    std::string_view key)
+void WriteUnless(
+    CRLineWriter& out, const THistoryInteger& value, int32_t omitted, std::string_view key)
 {
     if (value.HistoryCount() > 0 && value.CurrentValue() != omitted)
         out.Int(value.CurrentValue(), key);

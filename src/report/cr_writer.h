@@ -30,8 +30,8 @@ struct CRExtractOptions {
 // stand; one holding a double quote followed by a semicolon (or, in a line
 // block, any double quote) cannot be read back as it was. Throws what the
 // sink throws.
-void WriteCRExtract(const TReport& report, const CRExtractOptions& options, bool allRegions,
-    ByteSink& sink);
+void WriteCRExtract(
+    const TReport& report, const CRExtractOptions& options, bool allRegions, ByteSink& sink);
 
 // An order as the COMMANDS block of a CR holds it: every double quote
 // removed, each blank between an opening and a closing quote turned into

@@ -33,12 +33,12 @@ TEST_F(MerianTest, HeaderGridAndLabelsOfTheSelection)
                       "REGION 2 0\n\"Ozean\";Terrain\n"
                       "REGION 5 5 1\n\"Ebene\";Terrain\n1;Auswahl\n");
     ASSERT_NE(r->Report, nullptr);
-    const TextLines expected = { "CR-Version: 42", "MERIAN Version 1.02", "Kartenart: Hex(Standard)",
-        "", "LEGENDE", "Hochland = H", "Gletscher = G", "Berge = B", "Wald = W", "Sumpf = S",
-        "Ozean = .", "W\xFCste = D", "Ebene = E", "",
+    const TextLines expected = { "CR-Version: 42", "MERIAN Version 1.02",
+        "Kartenart: Hex(Standard)", "", "LEGENDE", "Hochland = H", "Gletscher = G", "Berge = B",
+        "Wald = W", "Sumpf = S", "Ozean = .", "W\xFCste = D", "Ebene = E", "",
         // First row: odd parity, labels 0 1 2 two characters high.
-        Blanks(7) + "  + +", Blanks(7) + "0 1 2", Blanks(5) + " / / /",
-        "   0   E B    0", "  -1  W      -1",
+        Blanks(7) + "  + +", Blanks(7) + "0 1 2", Blanks(5) + " / / /", "   0   E B    0",
+        "  -1  W      -1",
         // Last row: even parity, labels 0 1; indented by the first row's parity.
         Blanks(3) + " / /", Blanks(3) + "  +", Blanks(3) + "0 1" };
     EXPECT_EQ(MerianMap(*r->Report, 0, false), expected);
@@ -53,12 +53,15 @@ TEST(TgaFile, HeaderAndRowsBottomUpInBgr)
     const std::array<std::array<uint32_t, 2>, 2> rows { { { 0x112233, 0xFF445566 },
         { 0x778899, 0xAABBCC } } };
     StringSink file;
-    WriteTga(2, 2, [&rows](int y) { return rows[static_cast<size_t>(y)].data(); }, file);
+    WriteTga(
+        2, 2, [&rows](int y) { return rows[static_cast<size_t>(y)].data(); }, file);
     const std::string expected = std::string("\0\0\x02\0\0\0\0\0\0\0\0\0\x02\0\x02\0\x18\0", 18)
         + "\x99\x88\x77\xCC\xBB\xAA" + "\x33\x22\x11\x66\x55\x44";
     EXPECT_EQ(file.Bytes(), expected);
 
-    EXPECT_THROW(WriteTga(70000, 1, [&rows](int) { return rows[0].data(); }, file), Error);
+    EXPECT_THROW(WriteTga(
+                     70000, 1, [&rows](int) { return rows[0].data(); }, file),
+        Error);
 }
 
 } // namespace

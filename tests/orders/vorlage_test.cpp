@@ -74,7 +74,8 @@ protected:
 
 TEST_F(VorlageTest, GetsTheFullReportAndWholeArguments)
 {
-    const VorlageOptions options { "/opt/vor lage/vorlage", "-x \"C:\\Meine Befehle\\a b.txt\" -q" };
+    const VorlageOptions options { "/opt/vor lage/vorlage",
+        "-x \"C:\\Meine Befehle\\a b.txt\" -q" };
     TempDir dir;
     const auto messages = dir / "messages.txt";
     runner.errors = "Warnung: nichts zu tun\n";

@@ -56,7 +56,8 @@ void StripNotWritten(json& node)
     if (!node.is_object())
         return;
     if (const auto cls = node.find("class"); cls != node.end()) {
-        if (const auto names = kNotWritten.find(cls->get<std::string>()); names != kNotWritten.end()) {
+        if (const auto names = kNotWritten.find(cls->get<std::string>());
+            names != kNotWritten.end()) {
             for (const std::string& name : names->second)
                 node.erase(name);
         }
@@ -89,21 +90,23 @@ void ExpectRoundTrip(const std::string& original, const std::string& name)
     WriteCRExtract(*first->Report, CRExtractOptions::Everything(), true, written);
     auto second = ReadText(written.Bytes());
     ASSERT_NE(second->Report, nullptr) << name << ": " << second->Messages().front();
-    EXPECT_TRUE(second->Warnings.empty())
-        << name << " line " << second->Warnings.front().Line << ": " << second->Warnings.front().Text;
+    EXPECT_TRUE(second->Warnings.empty()) << name << " line " << second->Warnings.front().Line
+                                          << ": " << second->Warnings.front().Text;
     const json patch = json::diff(Comparable(*first->Report), Comparable(*second->Report));
-    EXPECT_TRUE(patch.empty()) << name << ": " << patch.size() << " differences, the first: "
-                               << patch.front().dump();
+    EXPECT_TRUE(patch.empty()) << name << ": " << patch.size()
+                               << " differences, the first: " << patch.front().dump();
 }
 
 TEST_F(CRRoundTripTest, EverySampleReadsBackAsTheSameModel)
 {
-    const std::filesystem::path samples = std::filesystem::path(TEST_DATA_DIR) / "../../data/samples";
+    const std::filesystem::path samples
+        = std::filesystem::path(TEST_DATA_DIR) / "../../data/samples";
     int count = 0;
     for (const auto& entry : std::filesystem::directory_iterator(samples)) {
         if (entry.path().extension() != ".cr")
             continue;
-        ExpectRoundTrip(ReadFileBytes(entry.path(), kMaxCRFileBytes), entry.path().filename().string());
+        ExpectRoundTrip(
+            ReadFileBytes(entry.path(), kMaxCRFileBytes), entry.path().filename().string());
         ++count;
     }
     EXPECT_GE(count, 4);

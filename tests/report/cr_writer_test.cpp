@@ -45,8 +45,10 @@ TEST_F(CRWriterTest, HeaderAndSelectedRegionsUnderTheOptions)
     WriteCRExtract(*r->Report, Only(true, false), false, sink);
     EXPECT_EQ(sink.Bytes(),
         "VERSION 37\r\n\"Standard\";Konfiguration\r\n\"Kelvaran\";Spiel\r\n\"Hex\";Koordinaten\r\n"
-        "36;Basis\r\n1;Umlaute\r\n200;Runde\r\nREGION 3 -2\r\n\"Heim\";Name\r\n\"Ebene\";Terrain\r\n");
-    EXPECT_EQ(Written(*r->Report, Only(false, false)), (Lines { "REGION 3 -2", "\"Ebene\";Terrain" }));
+        "36;Basis\r\n1;Umlaute\r\n200;Runde\r\nREGION 3 "
+        "-2\r\n\"Heim\";Name\r\n\"Ebene\";Terrain\r\n");
+    EXPECT_EQ(
+        Written(*r->Report, Only(false, false)), (Lines { "REGION 3 -2", "\"Ebene\";Terrain" }));
     EXPECT_EQ(Written(*r->Report, Only(false, false), true).back(), "\"Ebene\";Terrain");
     EXPECT_EQ(Written(*r->Report, Only(false, false), true)[2], "REGION 4 -2 1");
 }
@@ -54,7 +56,8 @@ TEST_F(CRWriterTest, HeaderAndSelectedRegionsUnderTheOptions)
 TEST_F(CRWriterTest, RegionConditions)
 {
     // Turn tags 12 and 10 with wages: full information of turn 10, newer of 12.
-    auto r = ReadText("VERSION 36\n12;Runde\nPARTEI 7\n\"Elf\";Typ\nREGION 0 0\n\"Ebene\";Terrain\n12;Runde\n10;Runde\n"
+    auto r = ReadText("VERSION 36\n12;Runde\nPARTEI 7\n\"Elf\";Typ\nREGION 0 "
+                      "0\n\"Ebene\";Terrain\n12;Runde\n10;Runde\n"
                       "13;Lohn\n1000;Silber\n400;Bauern\n");
     TRegion& region = FirstRegion(*r);
     ASSERT_EQ(region.FullInfoDate, 10);
@@ -79,8 +82,8 @@ TEST_F(CRWriterTest, RegionConditions)
     region.Entertainment = 7;
     region.Recrutees = 3;
     Lines lines = Written(*r->Report, Only(false, true), true);
-    EXPECT_EQ(Lines(lines.begin() + 4, lines.end()),
-        (Lines { "7;Unterh", "3;Rekruten", "13;Lohn" }));
+    EXPECT_EQ(
+        Lines(lines.begin() + 4, lines.end()), (Lines { "7;Unterh", "3;Rekruten", "13;Lohn" }));
     region.Silver->SetHistory({});
     region.Entertainment = -1;
     lines = Written(*r->Report, Only(false, true), true);
