@@ -28,7 +28,13 @@ void RunMerian(const MerianOptions& options)
     size_t warnings = 0;
     const std::unique_ptr<TReport> report = LoadReport(options.Report, warnings);
     const int32_t layer = options.Layer.value_or(report->ActiveLayer);
-    const TextLines lines = MerianMap(*report, layer, options.All);
+    TextLines lines;
+    try {
+        lines = MerianMap(*report, layer, options.All);
+    } catch (const Error& e) {
+        std::cerr << e.what() << '\n';
+        throw CLI::RuntimeError(1);
+    }
     if (lines.empty()) {
         std::cerr << (options.All
                 ? "Die Ebene " + std::to_string(layer) + " hat keine Regionen."

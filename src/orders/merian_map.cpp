@@ -2,18 +2,23 @@
 #include "orders/merian_map.h"
 
 #include <algorithm>
-#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "core/error.h"
 #include "core/text_encoding.h"
 #include "model/report.h"
 
 namespace maprune {
 
 namespace {
+
+// Far-apart regions would make a map that fills the memory.
+constexpr int64_t kMaxSide = 20'000;
+constexpr int64_t kMaxCells = 50'000'000;
 
 char TerrainLetter(std::string_view terrain)
 {
@@ -41,20 +46,20 @@ struct Labels {
     std::vector<std::string> Texts; // each of the same width
 };
 
-std::string SignedText(int value)
+std::string SignedText(int64_t value)
 {
     return (value >= 0 ? "+" : "") + std::to_string(value);
 }
 
-Labels RowLabels(int column, int row, int width)
+Labels RowLabels(int64_t column, int64_t row, int64_t width)
 {
     Labels labels;
     labels.Parity = ((column + row) % 2 != 0) ? 1 : 0;
-    const int first = (column + labels.Parity + row) / 2;
-    const int count = width / 2 + labels.Parity;
+    const int64_t first = (column + labels.Parity + row) / 2;
+    const int64_t count = width / 2 + labels.Parity;
     const size_t digits = std::max(SignedText(first).size(), SignedText(first + count).size());
-    for (int x = first; x < first + count; ++x) {
-        std::string magnitude = std::to_string(x < 0 ? -static_cast<long long>(x) : x);
+    for (int64_t x = first; x < first + count; ++x) {
+        std::string magnitude = std::to_string(x < 0 ? -x : x);
         if (magnitude.size() < digits - 1)
             magnitude.insert(0, digits - 1 - magnitude.size(), ' ');
         labels.Texts.push_back((x < 0 ? '-' : x == 0 ? ' ' : '+') + magnitude);
@@ -85,10 +90,10 @@ std::string SlashLine(int indent, size_t count)
     return line;
 }
 
-std::string RowNumber(int y)
+std::string RowNumber(int64_t y)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "%4d", y);
+    char text[24];
+    std::snprintf(text, sizeof text, "%4lld", static_cast<long long>(y));
     return text;
 }
 
@@ -98,17 +103,17 @@ TextLines MerianMap(const TReport& report, int32_t layer, bool allRegions)
 {
     // A region (x, y) lies in column 2x + y of row -y.
     struct Cell {
-        int Column;
-        int Row;
+        int64_t Column;
+        int64_t Row;
         char Letter;
     };
     std::vector<Cell> cells;
-    int minColumn = INT_MAX, maxColumn = INT_MIN, minRow = INT_MAX, maxRow = INT_MIN;
+    int64_t minColumn = INT64_MAX, maxColumn = INT64_MIN, minRow = INT64_MAX, maxRow = INT64_MIN;
     for (const TRegion* region : *report.Regions) {
         if (region == nullptr || region->CZ != layer
             || (!allRegions && (region->Tag() & TagSelected) == 0))
             continue;
-        const Cell cell { 2 * region->CX + region->CY, -region->CY,
+        const Cell cell { 2 * int64_t { region->CX } + region->CY, -int64_t { region->CY },
             TerrainLetter(region->Terrain) };
         minColumn = std::min(minColumn, cell.Column);
         maxColumn = std::max(maxColumn, cell.Column);
@@ -118,8 +123,11 @@ TextLines MerianMap(const TReport& report, int32_t layer, bool allRegions)
     }
     if (cells.empty())
         return {};
-    const int width = maxColumn - minColumn + 1;
-    const int height = maxRow - minRow + 1;
+    const int64_t width = maxColumn - minColumn + 1;
+    const int64_t height = maxRow - minRow + 1;
+    if (width > kMaxSide || height > kMaxSide || width * height > kMaxCells)
+        throw Error("Die MERIAN-Karte wäre zu groß (" + std::to_string(width) + " × "
+            + std::to_string(height) + " Zeichen).");
     std::vector<std::string> grid(
         static_cast<size_t>(height), std::string(static_cast<size_t>(width), ' '));
     for (const Cell& cell : cells)
@@ -132,7 +140,7 @@ TextLines MerianMap(const TReport& report, int32_t layer, bool allRegions)
     const int p = top.Parity;
     AddLabelLines(lines, top, 8 - p);
     lines.push_back(SlashLine(6 - p, top.Texts.size()));
-    for (int i = 0; i < height; ++i) {
+    for (int64_t i = 0; i < height; ++i) {
         const std::string y = RowNumber(-(minRow + i));
         lines.push_back(y + "  " + grid[static_cast<size_t>(i)] + " " + y);
     }

@@ -44,6 +44,9 @@ TEST_F(MerianTest, HeaderGridAndLabelsOfTheSelection)
     EXPECT_EQ(MerianMap(*r->Report, 0, false), expected);
 
     EXPECT_TRUE(MerianMap(*r->Report, 3, true).empty()) << "no region, no map";
+    auto far = ReadText("VERSION 36\nREGION -2147483648 2147483647\n\"Ebene\";Terrain\n"
+                        "REGION 2147483647 0\n\"Ebene\";Terrain\n");
+    EXPECT_THROW(MerianMap(*far->Report, 0, true), Error) << "far apart";
     const TextLines all = MerianMap(*r->Report, 0, true);
     EXPECT_EQ(all[17], "   0   E B .    0");
 }
