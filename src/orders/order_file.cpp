@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 
 #include "core/dialogs.h"
 #include "model/report.h"
@@ -59,11 +60,12 @@ void AddOrders(TextLines& lines, const TLines& orders)
     }
 }
 
-int32_t SilverFigure(const TUnit& unit)
+// In 64 bits: the report's figures may be as large as 32 bits hold.
+int64_t SilverFigure(const TUnit& unit)
 {
-    const int32_t silver = unit.Silver->CurrentValue();
+    const int64_t silver = unit.Silver->CurrentValue();
     if (unit.Type_ == "Untote")
-        return silver + kUndeadSilverPerPerson * unit.Count->CurrentValue();
+        return silver + int64_t { kUndeadSilverPerPerson } * unit.Count->CurrentValue();
     return silver;
 }
 
