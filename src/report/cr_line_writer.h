@@ -39,13 +39,9 @@ public:
     // Hands the gathered lines to the sink.
     void Finish();
 
-    // The text that is being gathered, for a caller that builds one line in
-    // pieces; EndLine ends it.
-    std::string& Open() { return FBuffer; }
-    void EndLine();
-
 private:
     void Number(int32_t value);
+    void EndLine();
 
     ByteSink& FSink;
     std::string FBuffer;
