@@ -15,6 +15,9 @@ void RegisterMergeCommand(CLI::App& app);
 void RegisterSettingsCommand(CLI::App& app);
 void RegisterConvertCommand(CLI::App& app);
 void RegisterRenderCommand(CLI::App& app);
+void RegisterOrdersCommand(CLI::App& app);
+void RegisterExtractCommand(CLI::App& app);
+void RegisterMerianCommand(CLI::App& app);
 // region and unit
 void RegisterRegionCommands(CLI::App& app);
 

@@ -26,6 +26,9 @@ int main(int argc, char** argv)
     maprune::cli::RegisterSettingsCommand(app);
     maprune::cli::RegisterConvertCommand(app);
     maprune::cli::RegisterRenderCommand(app);
+    maprune::cli::RegisterOrdersCommand(app);
+    maprune::cli::RegisterExtractCommand(app);
+    maprune::cli::RegisterMerianCommand(app);
     maprune::cli::RegisterRegionCommands(app);
 
     try {

@@ -6,16 +6,19 @@
 #include <string>
 
 #include "core/error.h"
+#include "core/write_file.h"
 #include "model/report.h"
 #include "report/cr_reader.h"
+#include "report/cr_writer.h"
 #include "storage/kdf_file.h"
 
 namespace maprune {
 
 namespace {
 
-constexpr const char* kKdfOnly
-    = "Maprune speichert nur Maprune-Daten (*.kdf): die Datei muss die Endung .kdf haben.";
+constexpr const char* kSavedFormats
+    = "unbekanntes Dateiformat. Maprune speichert Maprune-Daten (*.kdf) und Computer-Reports "
+      "(*.cr): die Datei muss die Endung .kdf oder .cr haben.";
 
 } // namespace
 
@@ -41,18 +44,20 @@ std::unique_ptr<TReport> OpenReportFile(const std::filesystem::path& path, Dialo
 
 void CheckReportSaveName(const std::filesystem::path& path)
 {
-    if (HasExtension(path, ".kdf"))
-        return;
-    const char* const reason = HasExtension(path, ".cr")
-        ? "CR-Dateien können noch nicht geschrieben werden. "
-        : "unbekanntes Dateiformat. ";
-    throw Error(reason + std::string(kKdfOnly));
+    if (!HasExtension(path, ".kdf") && !HasExtension(path, ".cr"))
+        throw Error(kSavedFormats);
 }
 
 void SaveReportFile(
     const TReport& report, const std::filesystem::path& path, const SaveReportOptions& options)
 {
     CheckReportSaveName(path);
+    if (HasExtension(path, ".cr")) {
+        WriteFileAtomically(path, [&report](ByteSink& file) {
+            WriteCRExtract(report, CRExtractOptions::Everything(), true, file);
+        });
+        return;
+    }
     SaveKdfFile(report, path, options.Kdf, options.Saving);
 }
 

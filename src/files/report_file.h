@@ -36,14 +36,17 @@ struct SaveReportOptions {
 };
 
 // Throws Error telling why when SaveReportFile cannot write a report to
-// `path`: so far only databases (".kdf", compared ignoring case) can be
-// written. Callers that have work to do before saving check first.
+// `path`: it writes databases (".kdf") and computer reports (".cr"), the
+// extension compared ignoring case. Callers that have work to do before
+// saving check first.
 void CheckReportSaveName(const std::filesystem::path& path);
 
 // Writes `report` to `path` by its extension: ".kdf" a database
-// (SaveKdfFile). Throws the Error of CheckReportSaveName before touching any
-// file, and the writer's Error; a failed save leaves a former file at `path`
-// as it was.
+// (SaveKdfFile), ".cr" the full report with every region and all content
+// (WriteCRExtract), which keeps what the CR format holds but not the history
+// of earlier turns. Both go through a temporary file. Throws the Error of
+// CheckReportSaveName before touching any file, and the writer's Error; a
+// failed save leaves a former file at `path` as it was.
 void SaveReportFile(
     const TReport& report, const std::filesystem::path& path, const SaveReportOptions& options);
 

@@ -76,7 +76,7 @@ const ClassInfo& TParty::StaticClass()
                     .CRBlock("HANDEL")
                     .Merged(MergeRule::Newer),
                 StringProperty<P, &P::Type_>("Type_")
-                    .CRKey({ "Typus", "race", "Typ" })
+                    .CRKey({ "Typ", "Typus", "race" })
                     .Merged(MergeRule::Newer) }));
     return info;
 }

@@ -26,8 +26,8 @@ set_tests_properties(cli_merge_kdf_with_adaptation PROPERTIES DEPENDS cli_merge_
 add_merge_test(cli_merge_reports_failed_files 1
   "missing.cr: übersprungen: .*notes.doc: übersprungen: unbekanntes Dateiformat.*Folgende Dateien konnten nicht hinzugefügt werden:"
   ${merge_out}/partial.kdf ${samples}/sample.cr ${merge_out}/missing.cr ${merge_out}/notes.doc)
-add_merge_test(cli_merge_refuses_cr_output 1 "CR-Dateien können noch nicht geschrieben werden"
-  ${merge_out}/out.cr ${samples}/sample.cr)
+add_merge_test(cli_merge_refuses_unknown_output 1 "out.txt: unbekanntes Dateiformat"
+  ${merge_out}/out.txt ${samples}/sample.cr)
 add_merge_test(cli_merge_fails_on_a_question_without_terminal 1
   "other-party-orders.txt: übersprungen: Warnung: Befehlsdatei gehört zu Partei 2"
   ${merge_out}/orders.kdf ${samples}/sample.cr ${PROJECT_SOURCE_DIR}/tests/data/merge/other-party-orders.txt)

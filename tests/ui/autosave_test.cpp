@@ -84,13 +84,17 @@ private slots:
         QVERIFY(!h.Close());
         QCOMPARE(h.TakeMessages(), std::vector<std::string> { kSaveQuestion });
 
-        // Yes, but the report came from a CR, which cannot be written: the
-        // window stays open with the report.
+        // Yes: the report goes back to the CR it came from, and the window
+        // closes.
         h.messages.answers = { ButtonYes };
-        QVERIFY(!h.Close());
-        QCOMPARE(h.TakeMessages().size(), size_t { 2 });
+        QVERIFY(h.Close());
+        QCOMPARE(h.TakeMessages(), std::vector<std::string> { kSaveQuestion });
+        QFile written(SampleFile("sample.cr"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readLine().startsWith("VERSION 37"));
 
         // Saved under a database name, changed again, Yes: saved and closed.
+        QVERIFY(h.Start({ SampleFile("sample.cr") }));
         const QString database = h.File(QStringLiteral("mein.kdf"));
         h.files.saveAs = { database };
         QVERIFY(h.window->Files().SaveFileAs());

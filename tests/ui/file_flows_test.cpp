@@ -108,22 +108,22 @@ private slots:
         QVERIFY(((*w.Document().Report()->Regions)[1]->Tag() & TagSelected) == 0);
     }
 
-    void savingAsDatabaseKeepsScrollPositionsAndRefusesCrClearly()
+    void savingWritesCrAndDatabasesAndKeepsScrollPositions()
     {
         MainWindowHarness h;
         h.settings->SaveDir.Set(SAMPLES_DIR);
         QVERIFY(h.Start({ SampleFile("sample.cr") }));
         h.TakeMessages();
         TMainWindow& w = *h.window;
+        const size_t regions = RegionCount(w);
 
-        // The report came from a CR, which cannot be written yet: saving
-        // says so and leaves the file alone.
+        // The report came from a CR: saving writes it back as a full CR.
         const QByteArray sample = FileBytes(SampleFile("sample.cr"));
-        QVERIFY(!w.Files().SaveFile());
-        const auto noCr = h.TakeMessages();
-        QCOMPARE(noCr.size(), size_t { 1 });
-        QVERIFY(noCr[0].find("*.kdf") != std::string::npos);
-        QCOMPARE(FileBytes(SampleFile("sample.cr")), sample);
+        QVERIFY(w.Files().SaveFile());
+        QVERIFY(h.TakeMessages().empty());
+        const QByteArray saved = FileBytes(SampleFile("sample.cr"));
+        QVERIFY(saved.startsWith("VERSION 37\r\n"));
+        QVERIFY(saved != sample);
 
         // Cancelling the dialog saves nothing.
         QVERIFY(!w.Files().SaveFileAs());
@@ -137,31 +137,37 @@ private slots:
         QCOMPARE(w.RecentFiles().List().Files().first(),
             TRecentFilesList::ExpandPath(SampleFile("sample.cr")));
 
-        // Nor can a database be saved as CR.
+        // A database can be saved as CR as well.
         const QString cr = h.File(QStringLiteral("welt.cr"));
         h.files.saveAs = { cr };
+        QVERIFY(w.Files().SaveFileAs());
+        QVERIFY(h.TakeMessages().empty());
+        QVERIFY(QFile::exists(cr));
+        QCOMPARE(w.Document().FileName(), cr);
+        QVERIFY(!w.Document().Modified());
+
+        // Nor any other name; a save that fails keeps the name and the
+        // changed flag.
         (*w.Document().Report()->Regions)[0]->SetTag(TagSelected);
+        h.files.saveAs = { h.File(QStringLiteral("welt.txt")) };
         QVERIFY(!w.Files().SaveFileAs());
         const auto refused = h.TakeMessages();
         QCOMPARE(refused.size(), size_t { 1 });
         QVERIFY(refused[0].find("*.kdf") != std::string::npos);
-        QVERIFY(!QFile::exists(cr));
-        QCOMPARE(w.Document().FileName(), database);
-        QVERIFY(w.Document().Modified());
-
-        // A save that fails keeps the name and the changed flag.
+        QVERIFY(!QFile::exists(h.File(QStringLiteral("welt.txt"))));
         h.files.saveAs = { h.File(QStringLiteral("kein/ordner.kdf")) };
         QVERIFY(!w.Files().SaveFileAs());
         QCOMPARE(h.TakeMessages().size(), size_t { 1 });
-        QCOMPARE(w.Document().FileName(), database);
+        QCOMPARE(w.Document().FileName(), cr);
         QVERIFY(w.Document().Modified());
 
-        const size_t regions = RegionCount(w);
         w.MapView().SetScrollPositions(QPoint());
         h.messages.answers = { ButtonNo };
         QVERIFY(w.Files().OpenFile(database));
         QCOMPARE(RegionCount(w), regions);
         QCOMPARE(w.MapView().ScrollPositions(), QPoint(320, 96));
+        QVERIFY(w.Files().OpenFile(cr));
+        QCOMPARE(RegionCount(w), regions);
     }
 
     void addingFilesMergesThemAndListsTheFailuresInOneMessage()

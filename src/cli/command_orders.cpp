@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// maprune-cli orders: the order file of the report's active party, built by
+// Maprune or, with --vorlage, by VORLAGE as the user's settings call it.
+#include <QCoreApplication>
+
+#include <iostream>
+#include <memory>
+#include <optional>
+
+#include "cli/commands.h"
+#include "cli/report_loading.h"
+#include "cli/stderr_dialogs.h"
+#include "config/settings.h"
+#include "config/ui/qsettings_store.h"
+#include "core/error.h"
+#include "core/write_file.h"
+#include "model/report.h"
+#include "orders/order_export.h"
+#include "orders/ui/qprocess_runner.h"
+
+namespace maprune::cli {
+
+namespace {
+
+struct OrdersOptions {
+    ReportOptions Report;
+    std::string Output;
+    bool Vorlage = false;
+};
+
+// VORLAGE_Path and VORLAGE_Parameters as the desktop program has them; the
+// tool does not write its settings back.
+VorlageOptions UserVorlageOptions()
+{
+    QSettingsStore store;
+    TSettings settings(store);
+    settings.Registry().SetWriteBackOnDestruction(false);
+    return OrderExportOptionsFrom(settings).Vorlage;
+}
+
+void RunOrders(const OrdersOptions& options)
+{
+    size_t warnings = 0;
+    const std::unique_ptr<TReport> report = LoadReport(options.Report, warnings);
+    OrderExportOptions exportOptions;
+    std::unique_ptr<QCoreApplication> application;
+    if (options.Vorlage) {
+        static int argc = 1;
+        static char name[] = "maprune-cli";
+        static char* argv[] = { name, nullptr };
+        application = std::make_unique<QCoreApplication>(argc, argv);
+        exportOptions.UseVorlage = true;
+        exportOptions.Vorlage = UserVorlageOptions();
+    }
+    QProcessRunner runner;
+    std::optional<TextLines> lines;
+    try {
+        lines = GetOrderFile(*report, exportOptions, runner, ToolDialogs());
+        if (lines && !options.Output.empty())
+            WriteFileAtomically(options.Output, TextOfLines(*lines));
+    } catch (const Error& e) {
+        std::cerr << e.what() << '\n';
+        throw CLI::RuntimeError(1);
+    }
+    if (!lines)
+        throw CLI::RuntimeError(1);
+    if (options.Output.empty())
+        std::cout << TextOfLines(*lines) << std::flush;
+}
+
+} // namespace
+
+void RegisterOrdersCommand(CLI::App& app)
+{
+    auto options = std::make_shared<OrdersOptions>();
+    CLI::App* command = app.add_subcommand(
+        "orders", "die Befehlsdatei der aktiven Partei schreiben (sonst auf die Standardausgabe)");
+    AddReportOptions(*command, options->Report);
+    command->add_option("-o,--output", options->Output, "die Befehlsdatei (.txt)");
+    command->add_flag("--vorlage", options->Vorlage,
+        "die Befehlsdatei von VORLAGE erstellen lassen (VORLAGE_Path, VORLAGE_Parameters der "
+        "Einstellungen)");
+    command->callback([options] { RunOrders(*options); });
+}
+
+} // namespace maprune::cli

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QtTest>
+
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "orders/ui/qprocess_runner.h"
+
+using namespace maprune;
+
+namespace {
+
+std::filesystem::path PathOf(const QString& name)
+{
+    return std::filesystem::path(name.toStdU16String());
+}
+
+QByteArray Bytes(const QString& name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class QProcessRunnerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void argumentsArriveWholeAndBothOutputsReachTheirFiles()
+    {
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("out.txt"));
+        const QString err = dir.filePath(QStringLiteral("err.txt"));
+        QProcessRunner runner;
+        const ProcessOutcome outcome = runner.Run("/bin/sh",
+            { "-c", "printf '[%s]' \"$@\"; read line || echo leer >&2", "sh", "a b", "" },
+            PathOf(out), PathOf(err));
+        QVERIFY(outcome == ProcessOutcome::Finished);
+        QCOMPARE(Bytes(out), QByteArray("[a b][]"));
+        // Standard input is empty, so the read fails at once.
+        QCOMPARE(Bytes(err), QByteArray("leer\n"));
+    }
+
+    void aMissingProgramIsNotStartedAndARunningOneCanBeCancelled()
+    {
+        QTemporaryDir dir;
+        const auto out = PathOf(dir.filePath(QStringLiteral("out.txt")));
+        QProcessRunner runner;
+        QVERIFY(runner.Run("/no/such/vorlage", {}, out, {}) == ProcessOutcome::NotStarted);
+        QTimer::singleShot(50, [&runner] { runner.Cancel(); });
+        QVERIFY(runner.Run("/bin/sleep", { "30" }, out, {}) == ProcessOutcome::Cancelled);
+    }
+};
+
+QTEST_MAIN(QProcessRunnerTest)
+#include "qprocess_runner_test.moc"
