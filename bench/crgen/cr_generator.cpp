@@ -417,10 +417,12 @@ void AdvanceTurn(World& world, Random& random)
 }
 
 // Writes the lines of a report; texts are held in UTF-8 and converted on
-// output when the report is to be in Windows-1252.
+// output when the report is to be in Windows-1252, keys as well as values.
+// With escapes (today's format) quotes and backslashes in strings are
+// written as \" and \\.
 class ReportWriter {
 public:
-    explicit ReportWriter(bool utf8) : FUtf8(utf8) {}
+    ReportWriter(bool utf8, bool escapes) : FUtf8(utf8), FEscapes(escapes) {}
 
     void Head(std::string_view block) { Line(block); }
     void Head(std::string_view block, const std::string& params) { Line(std::string(block) + " " + params); }
@@ -428,21 +430,21 @@ public:
     {
         FOut += std::to_string(value);
         FOut += ';';
-        FOut += key;
+        Append(key);
         FOut += '\n';
     }
     void Text(std::string_view value, std::string_view key)
     {
         FOut += '"';
-        Append(value);
+        AppendString(value);
         FOut += "\";";
-        FOut += key;
+        Append(key);
         FOut += '\n';
     }
     void TextLine(std::string_view value)
     {
         FOut += '"';
-        Append(value);
+        AppendString(value);
         FOut += "\"\n";
     }
     void Line(std::string_view text)
@@ -454,6 +456,23 @@ public:
     void Reserve(size_t bytes) { FOut.reserve(bytes); }
 
 private:
+    void AppendString(std::string_view utf8)
+    {
+        if (!FEscapes) {
+            Append(utf8);
+            return;
+        }
+        size_t from = 0;
+        for (size_t stop = utf8.find_first_of("\"\\"); stop != std::string_view::npos;
+             stop = utf8.find_first_of("\"\\", from)) {
+            Append(utf8.substr(from, stop - from));
+            FOut += '\\';
+            FOut += utf8[stop];
+            from = stop + 1;
+        }
+        Append(utf8.substr(from));
+    }
+
     void Append(std::string_view utf8)
     {
         if (FUtf8) {
@@ -473,6 +492,7 @@ private:
     }
 
     bool FUtf8;
+    bool FEscapes;
     std::string FOut;
 };
 
@@ -481,22 +501,198 @@ struct View {
     int Ally = 1;                  // its ally
     int ShiftX = 0;
     int ShiftY = 0;
+    bool Today = false;            // format 69
+    bool Utf8 = false;
+    // Where today's report puts its one unknown region and unit block.
+    const Region* WeatherRegion = nullptr;
+    int32_t DiaryUnit = -1;
 };
+
+// Message types of today's reports: number, section, template and the text
+// the party's report shows.
+struct MessageType {
+    int Nr;
+    std::string_view Section;
+    std::string_view Template;
+};
+constexpr std::array<MessageType, 7> kMessageTypes = {{{1001, "events", "Ein $thing zieht über den Himmel."},
+                                                       {1002, "economy", "$unit($unit) verdient $int($amount) Silber."},
+                                                       {1003, "production", "$unit($unit) produziert $int($amount) $resource($resource,$amount)."},
+                                                       {1004, "movement", "$unit($unit) wandert nach $direction."},
+                                                       {1005, "battle", "Der Kampf um $region($region) ist entschieden."},
+                                                       {1006, "errors", "Willkommen in Runde $int($turn)."},
+                                                       {2001, "events", "Die Bauern feiern ein Erntefest."}}};
+// A message type no MESSAGETYPE block describes.
+constexpr int kUndescribedMessageType = 4242;
+
+std::string Coordinates(const Region& r, const View& view)
+{
+    return std::to_string(r.X + view.ShiftX) + " " + std::to_string(r.Y + view.ShiftY) + " " + std::to_string(r.Z);
+}
+
+void WriteMessage(ReportWriter& w, int nr, int type, const std::string& rendered)
+{
+    w.Head("MESSAGE", std::to_string(nr));
+    w.Int(type, "type");
+    w.Text(rendered, "rendered");
+}
 
 bool IsFriendly(const View& view, int party)
 {
     return party == view.Party || party == view.Ally;
 }
 
-void WriteHeader(ReportWriter& w, const World& world)
+void WriteHeader(ReportWriter& w, const World& world, const View& view)
 {
-    w.Head("VERSION", "36");
+    w.Head("VERSION", std::to_string(view.Today ? kTodayFormat : kOlderFormat));
+    if (view.Today) {
+        w.Text(view.Utf8 ? "UTF-8" : "ISO-8859-1", "charset");
+        w.Text("de", "locale");
+        w.Int(1, "noskillpoints");
+        w.Int(1'700'000'000 + int64_t{world.GameTurn} * 604'800, "date");
+    }
     w.Text("Standard", "Konfiguration");
     w.Text("Kelvaran", "Spiel");
     w.Text("Hex", "Koordinaten");
     w.Int(1, "Umlaute");
     w.Int(36, "Basis");
     w.Int(world.GameTurn, "Runde");
+    if (!view.Today)
+        return;
+    w.Int(2, "Zeitalter");
+    w.Text("befehle@kelvaran.example", "mailto");
+    w.Text("KELVARAN 2 BEFEHLE", "mailcmd");
+    w.Int(world.Parties[static_cast<size_t>(view.Party)].Nr, "reportowner");
+    w.Text("3.28.1-42-gabcdef", "Build");
+    w.Int(250, "max_units");
+    w.Int(0, "curTempID");
+    w.Head("COORDTRANS", std::to_string(world.Parties[static_cast<size_t>(view.Party)].Nr));
+    w.Line("0 0;translation");
+    w.Head("ALLIANCE", "1");
+    w.Int(world.Parties[static_cast<size_t>(view.Party)].Nr, "leader");
+    w.Text("Bund des Nordens", "name");
+    w.Head("WELTCHRONIK");
+    w.Text("Das Zeitalter der Drachen", "titel");
+    w.Head("KAPITEL", "1");
+    w.TextLine("Es war einmal.");
+    w.Head("ISLAND", "1");
+    w.Text("Nordinsel", "name");
+}
+
+// The party of a today's report: MESSAGE blocks instead of the line blocks,
+// spell book entries, groups, the item pool and one unknown block.
+void WriteTodayParty(ReportWriter& w, const World& world, const View& view, int persons)
+{
+    const Party& own = world.Parties[static_cast<size_t>(view.Party)];
+    const Party& ally = world.Parties[static_cast<size_t>(view.Ally)];
+    const Region& home = world.Regions[static_cast<size_t>(own.Home)];
+    w.Head("PARTEI", std::to_string(own.Nr));
+    w.Text("de", "locale");
+    w.Int(world.GameTurn - 12, "age");
+    w.Int(1021, "Optionen");
+    w.Text(own.Name, "Parteiname");
+    w.Text(own.EMail, "email");
+    w.Text("Für \"Ruhm\" und Ehre!\\", "banner");
+    w.Text(own.Race, "race");
+    w.Text("Gwyrrd", "Magiegebiet");
+    w.Int(75, "Rekrutierungskosten");
+    w.Int(persons, "Anzahl Personen");
+    w.Int(persons / 10 + world.GameTurn, "Punkte");
+    w.Int(50 + world.GameTurn % 17, "Punktedurchschnitt");
+    w.Int(1, "heroes");
+    w.Int(4, "max_heroes");
+    w.Int(1, "alliance");
+    w.Head("OPTIONEN");
+    w.Int(1, "REPORT");
+    w.Int(1, "COMPUTER");
+    w.Int(0, "ZEITUNG");
+    w.Head("GEGENSTAENDE");
+    w.Int(120, "Silber");
+    w.Int(3, "Holz");
+    w.Head("ALLIANZ", std::to_string(ally.Nr));
+    w.Text(ally.Name, "Parteiname");
+    w.Int(59, "Status");
+    w.Head("GRUPPE", "1");
+    w.Text("Wächter", "name");
+    for (const Party& p : world.Parties) {
+        if (&p != &own && &p != &ally) {
+            w.Head("ALLIANZ", std::to_string(p.Nr));
+            w.Text(p.Name, "Parteiname");
+            w.Int(1, "Status");
+            break;
+        }
+    }
+    w.Head("VORLIEBEN");
+    w.Text("Met", "Getraenk");
+    w.Head("MESSAGE", "1");
+    w.Int(1006, "type");
+    w.Text("Willkommen in Runde " + std::to_string(world.GameTurn) + ".", "rendered");
+    w.Int(world.GameTurn, "turn");
+    WriteMessage(w, 2, 1001, "Ein Komet zieht über den Himmel.");
+    WriteMessage(w, 3, 1002, "Die Händler verdienen 120 Silber.");
+    w.Text(Coordinates(home, view), "region");
+    w.Int(120, "amount");
+    WriteMessage(w, 4, 1003, "Die Holzfäller produzieren 12 Holz.");
+    w.Text("Holz", "resource");
+    WriteMessage(w, 5, 1004, "Die Späher wandern nach Osten.");
+    WriteMessage(w, 6, kUndescribedMessageType, "Die Straßen sind \"unsicher\" geworden.");
+    w.Head("ZAUBER", "1234567");
+    w.Text("Feuerball", "name");
+    w.Int(3, "level");
+    w.Int(5, "rank");
+    w.Text("Ein Ball aus Feuer trifft die Feinde.", "info");
+    w.Text("combat", "class");
+    w.Text("ZAUBERE \"Feuerball\"", "syntax");
+    w.Head("KOMPONENTEN");
+    w.Int(3, "Aura");
+    w.Head("ZAUBER", "2345678");
+    w.Text("Heilung", "name");
+    w.Int(2, "level");
+    w.Int(1, "familiar");
+    // Some servers number spells beyond 32 bits.
+    w.Head("ZAUBER", "4000000001");
+    w.Text("Nebelschleier", "name");
+    w.Int(4, "level");
+    w.Text("Hüllt die Region in dichten Nebel.", "info");
+    w.Int(1, "far");
+    w.Head("TRAENKE");
+    w.Text("Heiltrank", "Trank");
+    w.Int(2, "Stufe");
+    w.Text("Elfenlieb", "Zutat");
+    w.Text("Wasserfinder", "Zutat");
+    w.Text("Heilt Wunden über Nacht.", "Beschr");
+    w.Head("TRANK", "78");
+    w.Text("Bauernlieb", "Name");
+    w.Int(1, "Stufe");
+    w.Text("Schneekristall", "Zutat");
+    w.Text("Lässt die Bauern sich vermehren.", "Beschr");
+    // The other parties as today's servers write them: blocks of their own.
+    for (const Party& p : world.Parties) {
+        if (&p == &own)
+            continue;
+        w.Head("PARTEI", std::to_string(p.Nr));
+        w.Text(p.Name, "Parteiname");
+        w.Text(p.EMail, "email");
+        w.Text("Grüße von " + p.Name, "banner");
+    }
+}
+
+// The blocks that close a today's report: the fight at the party's home,
+// the message types and the translations.
+void WriteTodayEnd(ReportWriter& w, const World& world, const View& view)
+{
+    const Region& home = world.Regions[static_cast<size_t>(world.Parties[static_cast<size_t>(view.Party)].Home)];
+    w.Head("BATTLE", Coordinates(home, view));
+    WriteMessage(w, 7, 1005, "Der Kampf um " + home.Name + " ist entschieden.");
+    WriteMessage(w, 8, 1005, "Die Späher fliehen.");
+    for (const MessageType& type : kMessageTypes) {
+        w.Head("MESSAGETYPE", std::to_string(type.Nr));
+        w.Text(type.Template, "text");
+        w.Text(type.Section, "section");
+    }
+    w.Head("TRANSLATION");
+    w.Text("Ozean", "Ozean");
+    w.Text("Ebene", "Ebene");
 }
 
 void WriteParty(ReportWriter& w, const World& world, const View& view)
@@ -507,6 +703,10 @@ void WriteParty(ReportWriter& w, const World& world, const View& view)
     for (const Region& r : world.Regions) {
         for (const Unit& u : r.Units)
             persons += u.Party == view.Party ? u.Count : 0;
+    }
+    if (view.Today) {
+        WriteTodayParty(w, world, view, persons);
+        return;
     }
     w.Head("PARTEI", std::to_string(own.Nr));
     w.Text(own.Name, "Parteiname");
@@ -594,7 +794,7 @@ void WriteUnit(ReportWriter& w, const World& world, const Unit& u, const View& v
 {
     const bool own = u.Party == view.Party;
     w.Head("EINHEIT", std::to_string(u.Nr));
-    w.Text(u.Name, "Name");
+    w.Text(view.Today && u.Nr % 9 == 0 ? u.Name + " \"der Kühne\"" : u.Name, "Name");
     if (random.Chance(10))
         w.Text("Eine Gruppe " + std::string(u.Race) + "en auf Wanderschaft.", "Beschr");
     if (u.HidesParty && !own)
@@ -611,8 +811,17 @@ void WriteUnit(ReportWriter& w, const World& world, const Unit& u, const View& v
         w.Int(u.Building, "Burg");
     if (u.Ship != 0)
         w.Int(u.Ship, "Schiff");
+    if (view.Today) {
+        w.Text(u.Count == 1 ? "" : "einige", "typprefix");
+        w.Int(int64_t{u.Count} * 1000, "weight");
+    }
     if (!IsFriendly(view, u.Party))
         return;
+    if (view.Today && own && u.Nr % 11 == 0) {
+        w.Int(20, "Aura");
+        w.Int(30, "Auramax");
+        w.Int(1, "gruppe");
+    }
     w.Int(u.Silver, "Silber");
     w.Int(u.FightState, "Kampfstatus");
     w.Int(own && random.Chance(20) ? 2 : 0, "Tarnung");
@@ -640,7 +849,7 @@ void WriteUnit(ReportWriter& w, const World& world, const Unit& u, const View& v
         default:
             w.TextLine("MACHEN TEMP " + std::to_string(u.Nr % 97 + 1));
             w.TextLine("  REKRUTIEREN 5");
-            w.TextLine("  BENENNEN EINHEIT Neue~Wache");
+            w.TextLine(view.Today ? "  BENENNE EINHEIT \"Neue Wache\"" : "  BENENNEN EINHEIT Neue~Wache");
             w.TextLine("  LERNEN Hiebwaffen");
             w.TextLine("ENDE");
             w.TextLine("// " + u.Name + " bleibt hier");
@@ -648,8 +857,10 @@ void WriteUnit(ReportWriter& w, const World& world, const Unit& u, const View& v
         }
     }
     w.Head("TALENTE");
-    for (const Talent& t : u.Talents)
-        w.Text(std::to_string(u.Count * 30 * t.Level) + " " + std::to_string(t.Level), t.Name);
+    for (const Talent& t : u.Talents) {
+        const std::string change = view.Today ? " " + std::to_string(u.Nr % 3 - 1) : std::string();
+        w.Text(std::to_string(u.Count * 30 * t.Level) + " " + std::to_string(t.Level) + change, t.Name);
+    }
     if (!u.Items.empty()) {
         w.Head("GEGENSTAENDE");
         for (const auto& [item, count] : u.Items)
@@ -664,13 +875,89 @@ void WriteUnit(ReportWriter& w, const World& world, const Unit& u, const View& v
         w.Head("EINHEITSBOTSCHAFTEN");
         w.TextLine(u.Name + " hat Hunger.");
     }
+    if (view.Today && own && u.Nr % 13 == 0) {
+        w.Head("KAMPFZAUBER", "0");
+        w.Text("Feuerball", "name");
+        w.Int(3, "level");
+    }
+    if (u.Nr == view.DiaryUnit) {
+        w.Head("TAGEBUCH");
+        w.TextLine("Heute nichts Besonderes.");
+    }
+}
+
+uint64_t RegionSalt(const Region& r, const World& world)
+{
+    return static_cast<uint64_t>(r.X * 31 + r.Y * 17 + world.GameTurn);
+}
+
+void WriteTodayRegionKeys(ReportWriter& w, const Region& r, Detail detail)
+{
+    w.Int((int64_t{r.Z} << 40) + (int64_t{r.Y + (1 << 19)} << 20) + (r.X + (1 << 19)), "id");
+    if (detail == Detail::Glimpse)
+        w.Text("neighbour", "visibility");
+    else if (detail == Detail::Old)
+        w.Text("lighthouse", "visibility");
+    if (IsLand(r)) {
+        w.Int(1, "Insel");
+        w.Int(5, "morale");
+        w.Int(r.Peasants, "letztebauern");
+    }
+}
+
+// The sub-blocks that today's reports add to a fully seen land region.
+void WriteTodayRegionBlocks(ReportWriter& w, const Region& r, const View& view)
+{
+    const bool mining = kLand[static_cast<size_t>(r.Terrain)].Mining;
+    int nr = 0;
+    auto resource = [&](std::string_view type, int number, int skill) {
+        w.Head("RESOURCE", std::to_string(++nr));
+        w.Text(type, "type");
+        w.Int(number, "number");
+        if (skill > 0)
+            w.Int(skill, "skill");
+    };
+    resource("Bauern", r.Peasants, 0);
+    resource("Bäume", r.Trees, 0);
+    resource("Schößlinge", r.Trees / 4, 0);
+    resource("Pferde", r.Horses, 0);
+    if (mining) {
+        resource("Eisen", r.Iron, 1);
+        resource("Steine", (r.X * 7 + r.Y * 3) & 31, 1);
+        if (r.Laen > 0)
+            resource("Laen", r.Laen, 7);
+    }
+    if (r.Street > 0) {
+        // A part of the road towards another neighbour is built too; the
+        // most complete one counts.
+        w.Head("GRENZE", "1");
+        w.Text("Straße", "typ");
+        w.Int(1, "richtung");
+        w.Int(r.Street, "prozent");
+        w.Head("GRENZE", "2");
+        w.Text("Straße", "typ");
+        w.Int(4, "richtung");
+        w.Int(r.Street / 2, "prozent");
+    }
+    if ((r.X + r.Y) % 7 == 0) {
+        w.Head("EFFECTS");
+        w.TextLine("3 Nebelschleier");
+        w.Head("SCHEMEN", std::to_string(r.X + view.ShiftX + 2) + " " + std::to_string(r.Y + view.ShiftY));
+        w.Text("Ferne Berge", "Name");
+    }
+    if (&r == view.WeatherRegion) {
+        w.Head("WETTER");
+        w.Text("Regen", "heute");
+        w.Head("WOLKE", "1");
+        w.Int(3, "dichte");
+    }
 }
 
 void WriteRegion(ReportWriter& w, const World& world, const Region& r, const View& view, Random& random)
 {
     w.Head("REGION", std::to_string(r.X + view.ShiftX) + " " + std::to_string(r.Y + view.ShiftY)
                          + (r.Z != 0 ? " " + std::to_string(r.Z) : ""));
-    const Detail detail = RegionDetail(r, view, static_cast<uint64_t>(r.X * 31 + r.Y * 17 + world.GameTurn));
+    const Detail detail = RegionDetail(r, view, RegionSalt(r, world));
     if (r.Terrain == -1) {
         w.Text("Ozean", "Terrain");
     } else if (r.Terrain == -2) {
@@ -681,9 +968,13 @@ void WriteRegion(ReportWriter& w, const World& world, const Region& r, const Vie
     }
     if (detail == Detail::Old)
         w.Int(world.GameTurn - 1 - (r.X & 3), "Runde");
+    if (view.Today)
+        WriteTodayRegionKeys(w, r, detail);
     if (IsLand(r)) {
         w.Int(r.Peasants, "Bauern");
         w.Int(r.Trees, "Baeume");
+        if (view.Today)
+            w.Int(r.Trees / 4, "Schoesslinge");
         if (detail == Detail::Full) {
             w.Text("Ein weites Land unter hohem Himmel.\nDie Bauern von " + r.Name + " sind fleißig.", "Beschr");
             w.Int(r.Horses, "Pferde");
@@ -691,9 +982,9 @@ void WriteRegion(ReportWriter& w, const World& world, const Region& r, const Vie
             w.Int(r.Silver / 20, "Unterh");
             w.Int(r.Peasants / 40, "Rekruten");
             w.Int(r.Wages, "Lohn");
-            if (r.Street > 0)
+            if (r.Street > 0 && !view.Today)
                 w.Int(r.Street, "Strasse");
-            if (kLand[static_cast<size_t>(r.Terrain)].Mining) {
+            if (kLand[static_cast<size_t>(r.Terrain)].Mining && !view.Today) {
                 w.Int(r.Iron, "Eisen");
                 if (r.Laen > 0)
                     w.Int(r.Laen, "Laen");
@@ -701,13 +992,23 @@ void WriteRegion(ReportWriter& w, const World& world, const Region& r, const Vie
             w.Head("PREISE");
             for (size_t i = 0; i < kLuxuries.size(); ++i)
                 w.Int(i == 0 ? -r.Prices[i] : r.Prices[i], kLuxuries[i]);
+            if (view.Today)
+                WriteTodayRegionBlocks(w, r, view);
             if (random.Chance(20)) {
-                w.Head("REGIONSEREIGNISSE");
-                w.TextLine("Die Bauern feiern ein Erntefest.");
+                if (view.Today) {
+                    WriteMessage(w, 3000 + r.X, 2001, "Die Bauern feiern ein Erntefest.");
+                } else {
+                    w.Head("REGIONSEREIGNISSE");
+                    w.TextLine("Die Bauern feiern ein Erntefest.");
+                }
             }
             if (random.Chance(10)) {
-                w.Head("REGIONSBOTSCHAFTEN");
-                w.TextLine("Ein Bote ruft: Frieden für " + r.Name + "!");
+                if (view.Today) {
+                    WriteMessage(w, 4000 + r.Y, kUndescribedMessageType, "Ein Bote ruft: \"Frieden für " + r.Name + "!\"");
+                } else {
+                    w.Head("REGIONSBOTSCHAFTEN");
+                    w.TextLine("Ein Bote ruft: Frieden für " + r.Name + "!");
+                }
             }
             if (random.Chance(10)) {
                 w.Head("DURCHREISE");
@@ -741,6 +1042,11 @@ void WriteRegion(ReportWriter& w, const World& world, const Region& r, const Vie
         w.Text(s.Type, "Typ");
         if (s.Coast >= 0)
             w.Int(s.Coast, "Kueste");
+        if (view.Today) {
+            w.Int(100, "Groesse");
+            w.Int(1, "Anzahl");
+            w.Int(3, "speed");
+        }
         for (const Unit& u : r.Units) {
             if (u.Ship != s.Nr)
                 continue;
@@ -759,6 +1065,23 @@ void WriteRegion(ReportWriter& w, const World& world, const Region& r, const Vie
         WriteUnit(w, world, u, view, random);
 }
 
+// The unknown region and unit blocks go to the first land region with a
+// unit of the party, and to that unit.
+void PlaceUnknownBlocks(const World& world, View& view)
+{
+    for (const Region& r : world.Regions) {
+        if (!IsLand(r))
+            continue;
+        for (const Unit& u : r.Units) {
+            if (u.Party == view.Party) {
+                view.WeatherRegion = &r;
+                view.DiaryUnit = u.Nr;
+                return;
+            }
+        }
+    }
+}
+
 } // namespace
 
 std::string GenerateReport(const GeneratorOptions& options)
@@ -773,6 +1096,8 @@ std::string GenerateReport(const GeneratorOptions& options)
         throw std::invalid_argument("turn must lie between 1 and 1000");
     if (options.ViewParty != 0 && options.ViewParty != 1)
         throw std::invalid_argument("view must be 0 (the player) or 1 (the ally)");
+    if (options.Format != kOlderFormat && options.Format != kTodayFormat)
+        throw std::invalid_argument("format must be 36 or 69");
 
     World world = CreateWorld(options);
     for (int t = 1; t < options.Turn; ++t) {
@@ -780,15 +1105,21 @@ std::string GenerateReport(const GeneratorOptions& options)
         AdvanceTurn(world, turnRandom);
     }
 
-    const View view{options.ViewParty, 1 - options.ViewParty, options.ShiftX, options.ShiftY};
-    ReportWriter w(options.Utf8);
+    View view{options.ViewParty, 1 - options.ViewParty, options.ShiftX, options.ShiftY};
+    view.Today = options.Format == kTodayFormat;
+    view.Utf8 = options.Utf8;
+    if (view.Today)
+        PlaceUnknownBlocks(world, view);
+    ReportWriter w(options.Utf8, view.Today);
     w.Reserve(static_cast<size_t>(options.Regions) * (150 + 200 * static_cast<size_t>(options.UnitsPerRegion)));
     Random detailRandom(options.Seed ^ (static_cast<uint64_t>(options.Turn) << 32)
                         ^ static_cast<uint64_t>(options.ViewParty));
-    WriteHeader(w, world);
+    WriteHeader(w, world, view);
     WriteParty(w, world, view);
     for (const Region& r : world.Regions)
         WriteRegion(w, world, r, view, detailRandom);
+    if (view.Today)
+        WriteTodayEnd(w, world, view);
     return w.Take();
 }
 
