@@ -77,14 +77,14 @@ size_t AppendUnescaped(std::string_view text, std::string& out)
 {
     size_t from = 0;
     for (;;) {
-        const size_t stop = text.find_first_of("\"\\", from);
+        // Most strings hold no backslash: two byte searches find the end.
+        const size_t quote = text.find('"', from);
+        const size_t stop = text.substr(0, quote).find('\\', from);
         if (stop == std::string_view::npos) {
-            out.append(text.substr(from));
-            return std::string_view::npos;
+            out.append(text.substr(from, quote == std::string_view::npos ? quote : quote - from));
+            return quote;
         }
         out.append(text.substr(from, stop - from));
-        if (text[stop] == '"')
-            return stop;
         const bool escape
             = stop + 1 < text.size() && (text[stop + 1] == '"' || text[stop + 1] == '\\');
         out += escape ? text[stop + 1] : '\\';
