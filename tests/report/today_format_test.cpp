@@ -7,6 +7,9 @@
 
 #include "bench/crgen/cr_generator.h"
 #include "report/cr_test_support.h"
+#include "report/merge_report.h"
+#include "report/progress_panel.h"
+#include "report/report_building.h"
 
 namespace maprune::test {
 namespace {
@@ -230,6 +233,32 @@ TEST_F(TodayFormatTest, GeneratedReportSkipsOnlyItsUnknownBlocksAndHoldsTheSameW
             EXPECT_EQ(y.Prices->Entries, x.Prices->Entries);
         }
     }
+}
+
+TEST_F(TodayFormatTest, SuccessiveTurnsGrowTheHistories)
+{
+    crgen::GeneratorOptions options;
+    options.Seed = 5;
+    options.Regions = 200;
+    options.Format = crgen::kTodayFormat;
+    auto dest = ReadText(crgen::GenerateReport(options));
+    options.Turn = 2;
+    auto next = ReadText(crgen::GenerateReport(options));
+    ASSERT_NE(dest->Report, nullptr);
+    ASSERT_NE(next->Report, nullptr);
+    ScriptedDialogs messages;
+    ScriptedChooser chooser;
+    NullProgressPanel panel;
+    AdaptationUi ui { messages, chooser, panel };
+    ASSERT_TRUE(MergeReport(*dest->Report, *next->Report, AdaptationOptions {}, ui).Merged);
+    size_t peasants = 0;
+    size_t stones = 0;
+    for (const TRegion* region : *dest->Report->Regions) {
+        peasants += region->Peasants->HistoryCount() == 2 ? 1 : 0;
+        stones += region->Stones->HistoryCount() == 2 ? 1 : 0;
+    }
+    EXPECT_GT(peasants, 20u);
+    EXPECT_GT(stones, 0u);
 }
 
 } // namespace
