@@ -1013,6 +1013,10 @@ void WriteRegion(ReportWriter& w, const World& world, const Region& r, const Vie
             if (random.Chance(10)) {
                 w.Head("DURCHREISE");
                 w.TextLine("Boten (" + std::to_string(random.Between(1000, 9999)) + ")");
+                if (view.Today) {
+                    w.Head("DURCHSCHIFFUNG");
+                    w.TextLine("Kahn von " + r.Name + " (" + std::to_string(r.X + 5000) + ")");
+                }
             }
             if (random.Chance(5)) {
                 w.Head("REGIONSKOMMENTAR");

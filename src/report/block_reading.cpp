@@ -25,14 +25,14 @@ constexpr std::array<std::string_view, 30> kBlockKeywords = { "PARTEI", "ZAUBER"
 
 // Block names of today's reports that a reader handles somewhere; like the
 // traditional ones they end an entity that does not take them.
-constexpr std::array<std::string_view, 5> kTodayBlockKeywords
-    = { "MESSAGE", "RESOURCE", "GRENZE", "BATTLE", "MESSAGETYPE" };
+constexpr std::array<std::string_view, 6> kTodayBlockKeywords
+    = { "MESSAGE", "RESOURCE", "GRENZE", "BATTLE", "MESSAGETYPE", "DURCHSCHIFFUNG" };
 
 // Blocks of today's reports that the model has no place for: skipped
 // wherever they stand, without a warning.
-constexpr std::array<std::string_view, 11> kUnusedTodayBlocks
+constexpr std::array<std::string_view, 10> kUnusedTodayBlocks
     = { "COORDTRANS", "ALLIANCE", "TRANSLATION", "ISLAND", "OPTIONEN", "GRUPPE", "SCHEMEN",
-          "EFFECTS", "DURCHSCHIFFUNG", "KAMPFZAUBER", "KOMPONENTEN" };
+          "EFFECTS", "KAMPFZAUBER", "KOMPONENTEN" };
 
 // The sub-blocks that belong to a block of today's reports when it is skipped.
 struct NestedBlock {

@@ -144,6 +144,11 @@ void TRegion::ReadCR()
                 CRMessage message = ReadMessage(*CR);
                 if (!message.Text.empty())
                     Messages->Add(std::move(message.Text));
+            } else if (block == "DURCHSCHIFFUNG") {
+                // Ships that passed, beside the travellers of DURCHREISE.
+                const std::unique_ptr<TLines> ships = CreateFromCR<TLines>(*CR, &report, Turn);
+                for (const std::string& line : ships->Lines())
+                    Passthrough->Add(line);
             } else {
                 return false;
             }

@@ -147,6 +147,7 @@ TEST_F(TodayFormatTest, RegionResourcesRoadsMessagesAndVisibility)
         "GRENZE 2\n\"Straße\";typ\n4;richtung\n40;prozent\n"
         "GRENZE 3\n\"Irrlicht\";typ\n2;richtung\n"
         "MESSAGE 7\n\"Ein Bote ruft.\";rendered\n"
+        "DURCHREISE\n\"Boten (12)\"\nDURCHSCHIFFUNG\n\"Kahn (13)\"\n"
         "EFFECTS\n\"3 Nebel\"\n"
         "SCHEMEN 2 0\n\"Ferne\";Name\n"
         "REGION 1 0 0\n\"Ebene\";Terrain\n\"neighbour\";visibility\n12;Lohn\n300;Bauern\n");
@@ -164,6 +165,8 @@ TEST_F(TodayFormatTest, RegionResourcesRoadsMessagesAndVisibility)
     EXPECT_EQ(mountain.Street->CurrentValue(), 100) << "the most complete road";
     EXPECT_EQ(mountain.Horses->CurrentValue(), 0) << "a complete description without horses";
     EXPECT_EQ(LinesOf(*mountain.Messages), std::vector<std::string> { "Ein Bote ruft." });
+    EXPECT_EQ(
+        LinesOf(*mountain.Passthrough), (std::vector<std::string> { "Boten (12)", "Kahn (13)" }));
     EXPECT_EQ(mountain.FullInfoDate, 5);
 
     const TRegion& seen = *(*r->Report->Regions)[1];
