@@ -121,7 +121,11 @@ std::unique_ptr<TReport> ReadCR(
 {
     CRReader reader(bytes, dialogs, progress, warnings);
     try {
-        return CreateFromCR<TReport>(reader, nullptr, -1);
+        std::unique_ptr<TReport> report = CreateFromCR<TReport>(reader, nullptr, -1);
+        // A byte-order mark names UTF-8 as well as a charset key does.
+        if (report->Charset.empty() && StartsWithByteOrderMark(bytes))
+            report->Charset = "UTF-8";
+        return report;
     } catch (const Abort&) {
         throw;
     } catch (const std::exception& e) {

@@ -116,11 +116,16 @@ int64_t CountCRLines(std::string_view bytes)
     return lines;
 }
 
+bool StartsWithByteOrderMark(std::string_view bytes)
+{
+    return bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark;
+}
+
 CRTokenizer::CRTokenizer(std::string_view bytes)
     : FBytes(bytes)
     , FLineCount(CountCRLines(bytes))
 {
-    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+    if (StartsWithByteOrderMark(bytes))
         FPos = kByteOrderMark.size();
 }
 

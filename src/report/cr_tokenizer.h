@@ -45,6 +45,9 @@ private:
     bool FEscapes = false;
 };
 
+// Whether `bytes` begin with the UTF-8 byte-order mark.
+bool StartsWithByteOrderMark(std::string_view bytes);
+
 // Counts lines as the tokenizer splits them: a final terminator starts no
 // further line, and empty bytes have no line.
 int64_t CountCRLines(std::string_view bytes);

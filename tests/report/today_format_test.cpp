@@ -125,9 +125,10 @@ TEST_F(TodayFormatTest, HeaderMessagesSpellsAndFightsGoWhereTheyBelong)
     EXPECT_EQ(spell.Level, 3);
     EXPECT_EQ(spell.Descr, "Trifft.");
 
-    auto typed = ReadText("VERSION 69\n7;reportowner\nPARTEI 9\n\"Mensch\";race\n");
+    auto typed = ReadText("\xEF\xBB\xBFVERSION 69\n7;reportowner\nPARTEI 9\n\"Mensch\";race\n");
     ASSERT_NE(typed->Report, nullptr);
     EXPECT_EQ(typed->Report->ActiveParty, 9) << "the report owner only stands in";
+    EXPECT_EQ(typed->Report->Charset, "UTF-8") << "named by the byte-order mark";
 }
 
 TEST_F(TodayFormatTest, RegionResourcesRoadsMessagesAndVisibility)
