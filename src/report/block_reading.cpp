@@ -34,13 +34,15 @@ constexpr std::array<std::string_view, 10> kUnusedTodayBlocks
     = { "COORDTRANS", "ALLIANCE", "TRANSLATION", "ISLAND", "OPTIONEN", "GRUPPE", "SCHEMEN",
           "EFFECTS", "KAMPFZAUBER", "KOMPONENTEN" };
 
-// The sub-blocks that belong to a block of today's reports when it is skipped.
+// The sub-blocks that belong to a block of today's reports when it is
+// skipped: they would otherwise be read as blocks of the enclosing level (a
+// group's alliances as the party's).
 struct NestedBlock {
     std::string_view Block;
     std::string_view Child;
 };
-constexpr std::array<NestedBlock, 4> kNestedBlocks = { { { "GRUPPE", "ALLIANZ" },
-    { "COORDTRANS", "ALLIANCE" }, { "BATTLE", "MESSAGE" }, { "ZAUBER", "KOMPONENTEN" } } };
+constexpr std::array<NestedBlock, 2> kNestedBlocks
+    = { { { "GRUPPE", "ALLIANZ" }, { "BATTLE", "MESSAGE" } } };
 
 template <size_t N>
 bool Contains(const std::array<std::string_view, N>& names, std::string_view name)
