@@ -10,9 +10,15 @@
 #include <unordered_map>
 #include <vector>
 
+#include "bench/crgen/report_writer.h"
+#include "bench/crgen/today_format.h"
+#include "bench/crgen/world.h"
+
 namespace maprune::crgen {
 
 namespace {
+
+using namespace detail;
 
 // splitmix64: the same numbers on every platform, unlike the standard
 // library's distributions.
@@ -40,22 +46,6 @@ private:
     uint64_t FState;
 };
 
-struct TerrainKind {
-    std::string_view Name;
-    int Peasants; // typical peasants of a full region
-    int Trees;
-    bool Mining;
-};
-
-constexpr std::array<TerrainKind, 8> kLand = {{{"Ebene", 3000, 200, false},
-                                               {"Ebene", 2500, 100, false},
-                                               {"Wald", 1800, 900, false},
-                                               {"Berge", 400, 20, true},
-                                               {"Hochland", 1200, 80, false},
-                                               {"Sumpf", 600, 300, false},
-                                               {"Wüste", 300, 0, false},
-                                               {"Gletscher", 50, 0, true}}};
-
 constexpr std::array<std::string_view, 12> kSyllablesA = {"Nord", "Süd", "Ost", "West", "Grün", "Tann",
                                                           "Fels", "Mühl", "Bären", "Wolfs", "Eichen", "Kalt"};
 constexpr std::array<std::string_view, 10> kSyllablesB = {"au", "heim", "tal", "furt", "berg", "hausen",
@@ -81,79 +71,6 @@ constexpr std::array<std::string_view, 6> kDirections = {"nw", "no", "o", "so", 
 // Neighbour offsets of the hex grid, in the model's direction order.
 constexpr std::array<std::array<int, 2>, 6> kNeighbour = {{{-1, 0}, {-1, 1}, {0, 1}, {1, 0}, {1, -1}, {0, -1}}};
 
-struct Talent {
-    std::string_view Name;
-    int Level;
-};
-
-struct Unit {
-    int32_t Nr = 0;
-    int Party = 0; // index into World::Parties
-    std::string Name;
-    std::string_view Race;
-    int Count = 1;
-    int Silver = 0;
-    int FightState = 0;
-    bool Guards = false;
-    bool HidesParty = false;
-    int32_t Building = 0;
-    int32_t Ship = 0;
-    std::vector<Talent> Talents;
-    std::vector<std::pair<std::string_view, int>> Items;
-};
-
-struct Building {
-    int32_t Nr = 0;
-    std::string_view Type;
-    std::string Name;
-    int Size = 10;
-};
-
-struct Ship {
-    int32_t Nr = 0;
-    std::string_view Type;
-    std::string Name;
-    int Damage = 0;
-    int Load = 0;
-    int Coast = -1;
-};
-
-struct Region {
-    int X = 0;
-    int Y = 0;
-    int Z = 0;
-    int Terrain = -1; // index into kLand, -1 ocean, -2 fog of the second layer
-    std::string Name;
-    int Peasants = 0;
-    int Horses = 0;
-    int Trees = 0;
-    int Silver = 0;
-    int Wages = 11;
-    int Street = 0;
-    int Iron = 0;
-    int Laen = 0;
-    std::array<int, 7> Prices{};
-    std::vector<Unit> Units;
-    std::vector<Building> Buildings;
-    std::vector<Ship> Ships;
-};
-
-struct Party {
-    int32_t Nr = 0;
-    std::string Name;
-    std::string_view Race;
-    std::string EMail;
-    int Home = 0; // region index
-};
-
-struct World {
-    std::vector<Party> Parties;
-    std::vector<Region> Regions;
-    std::unordered_map<int64_t, int> Index; // coordinates -> region
-    int32_t NextNumber = 0;
-    int GameTurn = kFirstGameTurn;
-};
-
 int64_t Key(int x, int y, int z)
 {
     return (static_cast<int64_t>(z) << 42) ^ (static_cast<int64_t>(y + (1 << 20)) << 21)
@@ -163,11 +80,6 @@ int64_t Key(int x, int y, int z)
 int HexDistance(int dx, int dy)
 {
     return (std::abs(dx) + std::abs(dy) + std::abs(dx + dy)) / 2;
-}
-
-bool IsLand(const Region& r)
-{
-    return r.Terrain >= 0;
 }
 
 std::string PlaceName(Random& random)
@@ -416,127 +328,6 @@ void AdvanceTurn(World& world, Random& random)
         world.Regions[target].Units.push_back(std::move(unit));
 }
 
-// Writes the lines of a report; texts are held in UTF-8 and converted on
-// output when the report is to be in Windows-1252, keys as well as values.
-// With escapes (today's format) quotes and backslashes in strings are
-// written as \" and \\.
-class ReportWriter {
-public:
-    ReportWriter(bool utf8, bool escapes) : FUtf8(utf8), FEscapes(escapes) {}
-
-    void Head(std::string_view block) { Line(block); }
-    void Head(std::string_view block, const std::string& params) { Line(std::string(block) + " " + params); }
-    void Int(int64_t value, std::string_view key)
-    {
-        FOut += std::to_string(value);
-        FOut += ';';
-        Append(key);
-        FOut += '\n';
-    }
-    void Text(std::string_view value, std::string_view key)
-    {
-        FOut += '"';
-        AppendString(value);
-        FOut += "\";";
-        Append(key);
-        FOut += '\n';
-    }
-    void TextLine(std::string_view value)
-    {
-        FOut += '"';
-        AppendString(value);
-        FOut += "\"\n";
-    }
-    void Line(std::string_view text)
-    {
-        Append(text);
-        FOut += '\n';
-    }
-    std::string Take() { return std::move(FOut); }
-    void Reserve(size_t bytes) { FOut.reserve(bytes); }
-
-private:
-    void AppendString(std::string_view utf8)
-    {
-        if (!FEscapes) {
-            Append(utf8);
-            return;
-        }
-        size_t from = 0;
-        for (size_t stop = utf8.find_first_of("\"\\"); stop != std::string_view::npos;
-             stop = utf8.find_first_of("\"\\", from)) {
-            Append(utf8.substr(from, stop - from));
-            FOut += '\\';
-            FOut += utf8[stop];
-            from = stop + 1;
-        }
-        Append(utf8.substr(from));
-    }
-
-    void Append(std::string_view utf8)
-    {
-        if (FUtf8) {
-            FOut += utf8;
-            return;
-        }
-        for (size_t i = 0; i < utf8.size(); ++i) {
-            const auto c = static_cast<unsigned char>(utf8[i]);
-            // Two-byte sequences of Latin-1 letters (umlauts, ß) become one byte.
-            if ((c == 0xC3 || c == 0xC2) && i + 1 < utf8.size()) {
-                FOut += static_cast<char>(((c & 0x1F) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3F));
-                ++i;
-            } else {
-                FOut += static_cast<char>(c);
-            }
-        }
-    }
-
-    bool FUtf8;
-    bool FEscapes;
-    std::string FOut;
-};
-
-struct View {
-    int Party = 0;                 // index of the viewing party
-    int Ally = 1;                  // its ally
-    int ShiftX = 0;
-    int ShiftY = 0;
-    bool Today = false;            // format 69
-    bool Utf8 = false;
-    // Where today's report puts its one unknown region and unit block.
-    const Region* WeatherRegion = nullptr;
-    int32_t DiaryUnit = -1;
-};
-
-// Message types of today's reports: number, section, template and the text
-// the party's report shows.
-struct MessageType {
-    int Nr;
-    std::string_view Section;
-    std::string_view Template;
-};
-constexpr std::array<MessageType, 7> kMessageTypes = {{{1001, "events", "Ein $thing zieht über den Himmel."},
-                                                       {1002, "economy", "$unit($unit) verdient $int($amount) Silber."},
-                                                       {1003, "production", "$unit($unit) produziert $int($amount) $resource($resource,$amount)."},
-                                                       {1004, "movement", "$unit($unit) wandert nach $direction."},
-                                                       {1005, "battle", "Der Kampf um $region($region) ist entschieden."},
-                                                       {1006, "errors", "Willkommen in Runde $int($turn)."},
-                                                       {2001, "events", "Die Bauern feiern ein Erntefest."}}};
-// A message type no MESSAGETYPE block describes.
-constexpr int kUndescribedMessageType = 4242;
-
-std::string Coordinates(const Region& r, const View& view)
-{
-    return std::to_string(r.X + view.ShiftX) + " " + std::to_string(r.Y + view.ShiftY) + " " + std::to_string(r.Z);
-}
-
-void WriteMessage(ReportWriter& w, int nr, int type, const std::string& rendered)
-{
-    w.Head("MESSAGE", std::to_string(nr));
-    w.Int(type, "type");
-    w.Text(rendered, "rendered");
-}
-
 bool IsFriendly(const View& view, int party)
 {
     return party == view.Party || party == view.Ally;
@@ -557,142 +348,8 @@ void WriteHeader(ReportWriter& w, const World& world, const View& view)
     w.Int(1, "Umlaute");
     w.Int(36, "Basis");
     w.Int(world.GameTurn, "Runde");
-    if (!view.Today)
-        return;
-    w.Int(2, "Zeitalter");
-    w.Text("befehle@kelvaran.example", "mailto");
-    w.Text("KELVARAN 2 BEFEHLE", "mailcmd");
-    w.Int(world.Parties[static_cast<size_t>(view.Party)].Nr, "reportowner");
-    w.Text("3.28.1-42-gabcdef", "Build");
-    w.Int(250, "max_units");
-    w.Int(0, "curTempID");
-    w.Head("COORDTRANS", std::to_string(world.Parties[static_cast<size_t>(view.Party)].Nr));
-    w.Line("0 0;translation");
-    w.Head("ALLIANCE", "1");
-    w.Int(world.Parties[static_cast<size_t>(view.Party)].Nr, "leader");
-    w.Text("Bund des Nordens", "name");
-    w.Head("WELTCHRONIK");
-    w.Text("Das Zeitalter der Drachen", "titel");
-    w.Head("KAPITEL", "1");
-    w.TextLine("Es war einmal.");
-    w.Head("ISLAND", "1");
-    w.Text("Nordinsel", "name");
-}
-
-// The party of a today's report: MESSAGE blocks instead of the line blocks,
-// spell book entries, groups, the item pool and one unknown block.
-void WriteTodayParty(ReportWriter& w, const World& world, const View& view, int persons)
-{
-    const Party& own = world.Parties[static_cast<size_t>(view.Party)];
-    const Party& ally = world.Parties[static_cast<size_t>(view.Ally)];
-    const Region& home = world.Regions[static_cast<size_t>(own.Home)];
-    w.Head("PARTEI", std::to_string(own.Nr));
-    w.Text("de", "locale");
-    w.Int(world.GameTurn - 12, "age");
-    w.Int(1021, "Optionen");
-    w.Text(own.Name, "Parteiname");
-    w.Text(own.EMail, "email");
-    w.Text("Für \"Ruhm\" und Ehre!\\", "banner");
-    w.Text(own.Race, "race");
-    w.Text("Gwyrrd", "Magiegebiet");
-    w.Int(75, "Rekrutierungskosten");
-    w.Int(persons, "Anzahl Personen");
-    w.Int(persons / 10 + world.GameTurn, "Punkte");
-    w.Int(50 + world.GameTurn % 17, "Punktedurchschnitt");
-    w.Int(1, "heroes");
-    w.Int(4, "max_heroes");
-    w.Int(1, "alliance");
-    w.Head("OPTIONEN");
-    w.Int(1, "REPORT");
-    w.Int(1, "COMPUTER");
-    w.Int(0, "ZEITUNG");
-    w.Head("GEGENSTAENDE");
-    w.Int(120, "Silber");
-    w.Int(3, "Holz");
-    w.Head("ALLIANZ", std::to_string(ally.Nr));
-    w.Text(ally.Name, "Parteiname");
-    w.Int(59, "Status");
-    w.Head("GRUPPE", "1");
-    w.Text("Wächter", "name");
-    for (const Party& p : world.Parties) {
-        if (&p != &own && &p != &ally) {
-            w.Head("ALLIANZ", std::to_string(p.Nr));
-            w.Text(p.Name, "Parteiname");
-            w.Int(1, "Status");
-            break;
-        }
-    }
-    w.Head("VORLIEBEN");
-    w.Text("Met", "Getraenk");
-    w.Head("MESSAGE", "1");
-    w.Int(1006, "type");
-    w.Text("Willkommen in Runde " + std::to_string(world.GameTurn) + ".", "rendered");
-    w.Int(world.GameTurn, "turn");
-    WriteMessage(w, 2, 1001, "Ein Komet zieht über den Himmel.");
-    WriteMessage(w, 3, 1002, "Die Händler verdienen 120 Silber.");
-    w.Text(Coordinates(home, view), "region");
-    w.Int(120, "amount");
-    WriteMessage(w, 4, 1003, "Die Holzfäller produzieren 12 Holz.");
-    w.Text("Holz", "resource");
-    WriteMessage(w, 5, 1004, "Die Späher wandern nach Osten.");
-    WriteMessage(w, 6, kUndescribedMessageType, "Die Straßen sind \"unsicher\" geworden.");
-    w.Head("ZAUBER", "1234567");
-    w.Text("Feuerball", "name");
-    w.Int(3, "level");
-    w.Int(5, "rank");
-    w.Text("Ein Ball aus Feuer trifft die Feinde.", "info");
-    w.Text("combat", "class");
-    w.Text("ZAUBERE \"Feuerball\"", "syntax");
-    w.Head("KOMPONENTEN");
-    w.Int(3, "Aura");
-    w.Head("ZAUBER", "2345678");
-    w.Text("Heilung", "name");
-    w.Int(2, "level");
-    w.Int(1, "familiar");
-    // Some servers number spells beyond 32 bits.
-    w.Head("ZAUBER", "4000000001");
-    w.Text("Nebelschleier", "name");
-    w.Int(4, "level");
-    w.Text("Hüllt die Region in dichten Nebel.", "info");
-    w.Int(1, "far");
-    w.Head("TRAENKE");
-    w.Text("Heiltrank", "Trank");
-    w.Int(2, "Stufe");
-    w.Text("Elfenlieb", "Zutat");
-    w.Text("Wasserfinder", "Zutat");
-    w.Text("Heilt Wunden über Nacht.", "Beschr");
-    w.Head("TRANK", "78");
-    w.Text("Bauernlieb", "Name");
-    w.Int(1, "Stufe");
-    w.Text("Schneekristall", "Zutat");
-    w.Text("Lässt die Bauern sich vermehren.", "Beschr");
-    // The other parties as today's servers write them: blocks of their own.
-    for (const Party& p : world.Parties) {
-        if (&p == &own)
-            continue;
-        w.Head("PARTEI", std::to_string(p.Nr));
-        w.Text(p.Name, "Parteiname");
-        w.Text(p.EMail, "email");
-        w.Text("Grüße von " + p.Name, "banner");
-    }
-}
-
-// The blocks that close a today's report: the fight at the party's home,
-// the message types and the translations.
-void WriteTodayEnd(ReportWriter& w, const World& world, const View& view)
-{
-    const Region& home = world.Regions[static_cast<size_t>(world.Parties[static_cast<size_t>(view.Party)].Home)];
-    w.Head("BATTLE", Coordinates(home, view));
-    WriteMessage(w, 7, 1005, "Der Kampf um " + home.Name + " ist entschieden.");
-    WriteMessage(w, 8, 1005, "Die Späher fliehen.");
-    for (const MessageType& type : kMessageTypes) {
-        w.Head("MESSAGETYPE", std::to_string(type.Nr));
-        w.Text(type.Template, "text");
-        w.Text(type.Section, "section");
-    }
-    w.Head("TRANSLATION");
-    w.Text("Ozean", "Ozean");
-    w.Text("Ebene", "Ebene");
+    if (view.Today)
+        WriteTodayHeader(w, world, view);
 }
 
 void WriteParty(ReportWriter& w, const World& world, const View& view)
@@ -776,10 +433,6 @@ void WriteParty(ReportWriter& w, const World& world, const View& view)
     w.Text("Schneekristall", "Zutat");
     w.Text("Lässt die Bauern sich vermehren.", "Beschr");
 }
-
-// How much a party learns about a region: with a friendly unit everything,
-// else a glimpse, which may be some turns old.
-enum class Detail { Full, Glimpse, Old };
 
 Detail RegionDetail(const Region& r, const View& view, uint64_t salt)
 {
@@ -891,68 +544,6 @@ uint64_t RegionSalt(const Region& r, const World& world)
     return static_cast<uint64_t>(r.X * 31 + r.Y * 17 + world.GameTurn);
 }
 
-void WriteTodayRegionKeys(ReportWriter& w, const Region& r, Detail detail)
-{
-    w.Int((int64_t{r.Z} << 40) + (int64_t{r.Y + (1 << 19)} << 20) + (r.X + (1 << 19)), "id");
-    if (detail == Detail::Glimpse)
-        w.Text("neighbour", "visibility");
-    else if (detail == Detail::Old)
-        w.Text("lighthouse", "visibility");
-    if (IsLand(r)) {
-        w.Int(1, "Insel");
-        w.Int(5, "morale");
-        w.Int(r.Peasants, "letztebauern");
-    }
-}
-
-// The sub-blocks that today's reports add to a fully seen land region.
-void WriteTodayRegionBlocks(ReportWriter& w, const Region& r, const View& view)
-{
-    const bool mining = kLand[static_cast<size_t>(r.Terrain)].Mining;
-    int nr = 0;
-    auto resource = [&](std::string_view type, int number, int skill) {
-        w.Head("RESOURCE", std::to_string(++nr));
-        w.Text(type, "type");
-        w.Int(number, "number");
-        if (skill > 0)
-            w.Int(skill, "skill");
-    };
-    resource("Bauern", r.Peasants, 0);
-    resource("Bäume", r.Trees, 0);
-    resource("Schößlinge", r.Trees / 4, 0);
-    resource("Pferde", r.Horses, 0);
-    if (mining) {
-        resource("Eisen", r.Iron, 1);
-        resource("Steine", (r.X * 7 + r.Y * 3) & 31, 1);
-        if (r.Laen > 0)
-            resource("Laen", r.Laen, 7);
-    }
-    if (r.Street > 0) {
-        // A part of the road towards another neighbour is built too; the
-        // most complete one counts.
-        w.Head("GRENZE", "1");
-        w.Text("Straße", "typ");
-        w.Int(1, "richtung");
-        w.Int(r.Street, "prozent");
-        w.Head("GRENZE", "2");
-        w.Text("Straße", "typ");
-        w.Int(4, "richtung");
-        w.Int(r.Street / 2, "prozent");
-    }
-    if ((r.X + r.Y) % 7 == 0) {
-        w.Head("EFFECTS");
-        w.TextLine("3 Nebelschleier");
-        w.Head("SCHEMEN", std::to_string(r.X + view.ShiftX + 2) + " " + std::to_string(r.Y + view.ShiftY));
-        w.Text("Ferne Berge", "Name");
-    }
-    if (&r == view.WeatherRegion) {
-        w.Head("WETTER");
-        w.Text("Regen", "heute");
-        w.Head("WOLKE", "1");
-        w.Int(3, "dichte");
-    }
-}
-
 void WriteRegion(ReportWriter& w, const World& world, const Region& r, const View& view, Random& random)
 {
     w.Head("REGION", std::to_string(r.X + view.ShiftX) + " " + std::to_string(r.Y + view.ShiftY)
@@ -996,7 +587,7 @@ void WriteRegion(ReportWriter& w, const World& world, const Region& r, const Vie
                 WriteTodayRegionBlocks(w, r, view);
             if (random.Chance(20)) {
                 if (view.Today) {
-                    WriteMessage(w, 3000 + r.X, 2001, "Die Bauern feiern ein Erntefest.");
+                    WriteMessage(w, 3000 + r.X, kRegionEventMessageType, "Die Bauern feiern ein Erntefest.");
                 } else {
                     w.Head("REGIONSEREIGNISSE");
                     w.TextLine("Die Bauern feiern ein Erntefest.");
@@ -1067,23 +658,6 @@ void WriteRegion(ReportWriter& w, const World& world, const Region& r, const Vie
         return;
     for (const Unit& u : r.Units)
         WriteUnit(w, world, u, view, random);
-}
-
-// The unknown region and unit blocks go to the first land region with a
-// unit of the party, and to that unit.
-void PlaceUnknownBlocks(const World& world, View& view)
-{
-    for (const Region& r : world.Regions) {
-        if (!IsLand(r))
-            continue;
-        for (const Unit& u : r.Units) {
-            if (u.Party == view.Party) {
-                view.WeatherRegion = &r;
-                view.DiaryUnit = u.Nr;
-                return;
-            }
-        }
-    }
 }
 
 } // namespace
