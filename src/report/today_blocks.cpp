@@ -18,7 +18,7 @@ struct UnusedKeys {
     std::array<std::string_view, 11> Keys;
 };
 
-constexpr std::array<UnusedKeys, 4> kUnusedKeys = { {
+constexpr std::array<UnusedKeys, 5> kUnusedKeys = { {
     { "PARTEI",
         { "locale", "age", "Magiegebiet", "heroes", "max_heroes", "typprefix", "alliance",
             "nmr" } },
@@ -27,6 +27,7 @@ constexpr std::array<UnusedKeys, 4> kUnusedKeys = { {
         { "typprefix", "weight", "temp", "gruppe", "Aura", "Auramax", "hunger", "hero",
             "Anderepartei", "alias", "familiarmage" } },
     { "SCHIFF", { "Groesse", "Anzahl", "speed", "cargo", "capacity" } },
+    { "ZAUBER", { "rank", "syntax", "class", "familiar", "ship", "far" } },
 } };
 
 // The values of the previous turn that client tools add to a region.
@@ -171,13 +172,8 @@ void ReadSpellEntry(TCRInterface& cr, TReport& report)
     // Spell numbers of some servers exceed 32 bits; spells are told apart
     // by their names anyway.
     std::from_chars(number.data(), number.data() + number.size(), spell->Nr);
-    ReadValueLines(cr, [&cr, &spell](const CRToken& token) {
-        if (token.Key == "name")
-            spell->Spell = token.Value;
-        else if (token.Key == "level")
-            spell->Level = CRInt(cr, token.Value);
-        else if (token.Key == "info")
-            spell->Descr = token.Value;
+    ReadPropertyValues(cr, *spell, "Unbekannter Wert für Spruch: ", [](const CRToken& token) {
+        return IsUnusedTodayKey("ZAUBER", token.Key);
     });
     report.Spells->Add(std::move(spell));
 }

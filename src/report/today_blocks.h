@@ -20,7 +20,8 @@ class TReport;
 // for BATTLE, its messages) current.
 
 // Keys that today's reports write in a block (PARTEI, REGION, EINHEIT,
-// SCHIFF) and that the model has no place for: read without a warning.
+// SCHIFF, ZAUBER) and that the model has no place for: read without a
+// warning.
 bool IsUnusedTodayKey(std::string_view block, std::string_view key);
 
 // "MESSAGE n": the message's type number as written and its rendered text.
