@@ -10,9 +10,15 @@
 #include <unordered_map>
 #include <vector>
 
+#include "bench/crgen/report_writer.h"
+#include "bench/crgen/today_format.h"
+#include "bench/crgen/world.h"
+
 namespace maprune::crgen {
 
 namespace {
+
+using namespace detail;
 
 // splitmix64: the same numbers on every platform, unlike the standard
 // library's distributions.
@@ -40,22 +46,6 @@ private:
     uint64_t FState;
 };
 
-struct TerrainKind {
-    std::string_view Name;
-    int Peasants; // typical peasants of a full region
-    int Trees;
-    bool Mining;
-};
-
-constexpr std::array<TerrainKind, 8> kLand = {{{"Ebene", 3000, 200, false},
-                                               {"Ebene", 2500, 100, false},
-                                               {"Wald", 1800, 900, false},
-                                               {"Berge", 400, 20, true},
-                                               {"Hochland", 1200, 80, false},
-                                               {"Sumpf", 600, 300, false},
-                                               {"Wüste", 300, 0, false},
-                                               {"Gletscher", 50, 0, true}}};
-
 constexpr std::array<std::string_view, 12> kSyllablesA = {"Nord", "Süd", "Ost", "West", "Grün", "Tann",
                                                           "Fels", "Mühl", "Bären", "Wolfs", "Eichen", "Kalt"};
 constexpr std::array<std::string_view, 10> kSyllablesB = {"au", "heim", "tal", "furt", "berg", "hausen",
@@ -81,79 +71,6 @@ constexpr std::array<std::string_view, 6> kDirections = {"nw", "no", "o", "so", 
 // Neighbour offsets of the hex grid, in the model's direction order.
 constexpr std::array<std::array<int, 2>, 6> kNeighbour = {{{-1, 0}, {-1, 1}, {0, 1}, {1, 0}, {1, -1}, {0, -1}}};
 
-struct Talent {
-    std::string_view Name;
-    int Level;
-};
-
-struct Unit {
-    int32_t Nr = 0;
-    int Party = 0; // index into World::Parties
-    std::string Name;
-    std::string_view Race;
-    int Count = 1;
-    int Silver = 0;
-    int FightState = 0;
-    bool Guards = false;
-    bool HidesParty = false;
-    int32_t Building = 0;
-    int32_t Ship = 0;
-    std::vector<Talent> Talents;
-    std::vector<std::pair<std::string_view, int>> Items;
-};
-
-struct Building {
-    int32_t Nr = 0;
-    std::string_view Type;
-    std::string Name;
-    int Size = 10;
-};
-
-struct Ship {
-    int32_t Nr = 0;
-    std::string_view Type;
-    std::string Name;
-    int Damage = 0;
-    int Load = 0;
-    int Coast = -1;
-};
-
-struct Region {
-    int X = 0;
-    int Y = 0;
-    int Z = 0;
-    int Terrain = -1; // index into kLand, -1 ocean, -2 fog of the second layer
-    std::string Name;
-    int Peasants = 0;
-    int Horses = 0;
-    int Trees = 0;
-    int Silver = 0;
-    int Wages = 11;
-    int Street = 0;
-    int Iron = 0;
-    int Laen = 0;
-    std::array<int, 7> Prices{};
-    std::vector<Unit> Units;
-    std::vector<Building> Buildings;
-    std::vector<Ship> Ships;
-};
-
-struct Party {
-    int32_t Nr = 0;
-    std::string Name;
-    std::string_view Race;
-    std::string EMail;
-    int Home = 0; // region index
-};
-
-struct World {
-    std::vector<Party> Parties;
-    std::vector<Region> Regions;
-    std::unordered_map<int64_t, int> Index; // coordinates -> region
-    int32_t NextNumber = 0;
-    int GameTurn = kFirstGameTurn;
-};
-
 int64_t Key(int x, int y, int z)
 {
     return (static_cast<int64_t>(z) << 42) ^ (static_cast<int64_t>(y + (1 << 20)) << 21)
@@ -163,11 +80,6 @@ int64_t Key(int x, int y, int z)
 int HexDistance(int dx, int dy)
 {
     return (std::abs(dx) + std::abs(dy) + std::abs(dx + dy)) / 2;
-}
-
-bool IsLand(const Region& r)
-{
-    return r.Terrain >= 0;
 }
 
 std::string PlaceName(Random& random)
@@ -416,87 +328,28 @@ void AdvanceTurn(World& world, Random& random)
         world.Regions[target].Units.push_back(std::move(unit));
 }
 
-// Writes the lines of a report; texts are held in UTF-8 and converted on
-// output when the report is to be in Windows-1252.
-class ReportWriter {
-public:
-    explicit ReportWriter(bool utf8) : FUtf8(utf8) {}
-
-    void Head(std::string_view block) { Line(block); }
-    void Head(std::string_view block, const std::string& params) { Line(std::string(block) + " " + params); }
-    void Int(int64_t value, std::string_view key)
-    {
-        FOut += std::to_string(value);
-        FOut += ';';
-        FOut += key;
-        FOut += '\n';
-    }
-    void Text(std::string_view value, std::string_view key)
-    {
-        FOut += '"';
-        Append(value);
-        FOut += "\";";
-        FOut += key;
-        FOut += '\n';
-    }
-    void TextLine(std::string_view value)
-    {
-        FOut += '"';
-        Append(value);
-        FOut += "\"\n";
-    }
-    void Line(std::string_view text)
-    {
-        Append(text);
-        FOut += '\n';
-    }
-    std::string Take() { return std::move(FOut); }
-    void Reserve(size_t bytes) { FOut.reserve(bytes); }
-
-private:
-    void Append(std::string_view utf8)
-    {
-        if (FUtf8) {
-            FOut += utf8;
-            return;
-        }
-        for (size_t i = 0; i < utf8.size(); ++i) {
-            const auto c = static_cast<unsigned char>(utf8[i]);
-            // Two-byte sequences of Latin-1 letters (umlauts, ß) become one byte.
-            if ((c == 0xC3 || c == 0xC2) && i + 1 < utf8.size()) {
-                FOut += static_cast<char>(((c & 0x1F) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3F));
-                ++i;
-            } else {
-                FOut += static_cast<char>(c);
-            }
-        }
-    }
-
-    bool FUtf8;
-    std::string FOut;
-};
-
-struct View {
-    int Party = 0;                 // index of the viewing party
-    int Ally = 1;                  // its ally
-    int ShiftX = 0;
-    int ShiftY = 0;
-};
-
 bool IsFriendly(const View& view, int party)
 {
     return party == view.Party || party == view.Ally;
 }
 
-void WriteHeader(ReportWriter& w, const World& world)
+void WriteHeader(ReportWriter& w, const World& world, const View& view)
 {
-    w.Head("VERSION", "36");
+    w.Head("VERSION", std::to_string(view.Today ? kTodayFormat : kOlderFormat));
+    if (view.Today) {
+        w.Text(view.Utf8 ? "UTF-8" : "ISO-8859-1", "charset");
+        w.Text("de", "locale");
+        w.Int(1, "noskillpoints");
+        w.Int(1'700'000'000 + int64_t{world.GameTurn} * 604'800, "date");
+    }
     w.Text("Standard", "Konfiguration");
     w.Text("Kelvaran", "Spiel");
     w.Text("Hex", "Koordinaten");
     w.Int(1, "Umlaute");
     w.Int(36, "Basis");
     w.Int(world.GameTurn, "Runde");
+    if (view.Today)
+        WriteTodayHeader(w, world, view);
 }
 
 void WriteParty(ReportWriter& w, const World& world, const View& view)
@@ -507,6 +360,10 @@ void WriteParty(ReportWriter& w, const World& world, const View& view)
     for (const Region& r : world.Regions) {
         for (const Unit& u : r.Units)
             persons += u.Party == view.Party ? u.Count : 0;
+    }
+    if (view.Today) {
+        WriteTodayParty(w, world, view, persons);
+        return;
     }
     w.Head("PARTEI", std::to_string(own.Nr));
     w.Text(own.Name, "Parteiname");
@@ -577,10 +434,6 @@ void WriteParty(ReportWriter& w, const World& world, const View& view)
     w.Text("Lässt die Bauern sich vermehren.", "Beschr");
 }
 
-// How much a party learns about a region: with a friendly unit everything,
-// else a glimpse, which may be some turns old.
-enum class Detail { Full, Glimpse, Old };
-
 Detail RegionDetail(const Region& r, const View& view, uint64_t salt)
 {
     for (const Unit& u : r.Units) {
@@ -594,7 +447,7 @@ void WriteUnit(ReportWriter& w, const World& world, const Unit& u, const View& v
 {
     const bool own = u.Party == view.Party;
     w.Head("EINHEIT", std::to_string(u.Nr));
-    w.Text(u.Name, "Name");
+    w.Text(view.Today && u.Nr % 9 == 0 ? u.Name + " \"der Kühne\"" : u.Name, "Name");
     if (random.Chance(10))
         w.Text("Eine Gruppe " + std::string(u.Race) + "en auf Wanderschaft.", "Beschr");
     if (u.HidesParty && !own)
@@ -611,8 +464,17 @@ void WriteUnit(ReportWriter& w, const World& world, const Unit& u, const View& v
         w.Int(u.Building, "Burg");
     if (u.Ship != 0)
         w.Int(u.Ship, "Schiff");
+    if (view.Today) {
+        w.Text(u.Count == 1 ? "" : "einige", "typprefix");
+        w.Int(int64_t{u.Count} * 1000, "weight");
+    }
     if (!IsFriendly(view, u.Party))
         return;
+    if (view.Today && own && u.Nr % 11 == 0) {
+        w.Int(20, "Aura");
+        w.Int(30, "Auramax");
+        w.Int(1, "gruppe");
+    }
     w.Int(u.Silver, "Silber");
     w.Int(u.FightState, "Kampfstatus");
     w.Int(own && random.Chance(20) ? 2 : 0, "Tarnung");
@@ -640,7 +502,7 @@ void WriteUnit(ReportWriter& w, const World& world, const Unit& u, const View& v
         default:
             w.TextLine("MACHEN TEMP " + std::to_string(u.Nr % 97 + 1));
             w.TextLine("  REKRUTIEREN 5");
-            w.TextLine("  BENENNEN EINHEIT Neue~Wache");
+            w.TextLine(view.Today ? "  BENENNE EINHEIT \"Neue Wache\"" : "  BENENNEN EINHEIT Neue~Wache");
             w.TextLine("  LERNEN Hiebwaffen");
             w.TextLine("ENDE");
             w.TextLine("// " + u.Name + " bleibt hier");
@@ -648,8 +510,10 @@ void WriteUnit(ReportWriter& w, const World& world, const Unit& u, const View& v
         }
     }
     w.Head("TALENTE");
-    for (const Talent& t : u.Talents)
-        w.Text(std::to_string(u.Count * 30 * t.Level) + " " + std::to_string(t.Level), t.Name);
+    for (const Talent& t : u.Talents) {
+        const std::string change = view.Today ? " " + std::to_string(u.Nr % 3 - 1) : std::string();
+        w.Text(std::to_string(u.Count * 30 * t.Level) + " " + std::to_string(t.Level) + change, t.Name);
+    }
     if (!u.Items.empty()) {
         w.Head("GEGENSTAENDE");
         for (const auto& [item, count] : u.Items)
@@ -664,13 +528,27 @@ void WriteUnit(ReportWriter& w, const World& world, const Unit& u, const View& v
         w.Head("EINHEITSBOTSCHAFTEN");
         w.TextLine(u.Name + " hat Hunger.");
     }
+    if (view.Today && own && u.Nr % 13 == 0) {
+        w.Head("KAMPFZAUBER", "0");
+        w.Text("Feuerball", "name");
+        w.Int(3, "level");
+    }
+    if (u.Nr == view.DiaryUnit) {
+        w.Head("TAGEBUCH");
+        w.TextLine("Heute nichts Besonderes.");
+    }
+}
+
+uint64_t RegionSalt(const Region& r, const World& world)
+{
+    return static_cast<uint64_t>(r.X * 31 + r.Y * 17 + world.GameTurn);
 }
 
 void WriteRegion(ReportWriter& w, const World& world, const Region& r, const View& view, Random& random)
 {
     w.Head("REGION", std::to_string(r.X + view.ShiftX) + " " + std::to_string(r.Y + view.ShiftY)
                          + (r.Z != 0 ? " " + std::to_string(r.Z) : ""));
-    const Detail detail = RegionDetail(r, view, static_cast<uint64_t>(r.X * 31 + r.Y * 17 + world.GameTurn));
+    const Detail detail = RegionDetail(r, view, RegionSalt(r, world));
     if (r.Terrain == -1) {
         w.Text("Ozean", "Terrain");
     } else if (r.Terrain == -2) {
@@ -681,9 +559,13 @@ void WriteRegion(ReportWriter& w, const World& world, const Region& r, const Vie
     }
     if (detail == Detail::Old)
         w.Int(world.GameTurn - 1 - (r.X & 3), "Runde");
+    if (view.Today)
+        WriteTodayRegionKeys(w, r, detail);
     if (IsLand(r)) {
         w.Int(r.Peasants, "Bauern");
         w.Int(r.Trees, "Baeume");
+        if (view.Today)
+            w.Int(r.Trees / 4, "Schoesslinge");
         if (detail == Detail::Full) {
             w.Text("Ein weites Land unter hohem Himmel.\nDie Bauern von " + r.Name + " sind fleißig.", "Beschr");
             w.Int(r.Horses, "Pferde");
@@ -691,9 +573,9 @@ void WriteRegion(ReportWriter& w, const World& world, const Region& r, const Vie
             w.Int(r.Silver / 20, "Unterh");
             w.Int(r.Peasants / 40, "Rekruten");
             w.Int(r.Wages, "Lohn");
-            if (r.Street > 0)
+            if (r.Street > 0 && !view.Today)
                 w.Int(r.Street, "Strasse");
-            if (kLand[static_cast<size_t>(r.Terrain)].Mining) {
+            if (kLand[static_cast<size_t>(r.Terrain)].Mining && !view.Today) {
                 w.Int(r.Iron, "Eisen");
                 if (r.Laen > 0)
                     w.Int(r.Laen, "Laen");
@@ -701,17 +583,31 @@ void WriteRegion(ReportWriter& w, const World& world, const Region& r, const Vie
             w.Head("PREISE");
             for (size_t i = 0; i < kLuxuries.size(); ++i)
                 w.Int(i == 0 ? -r.Prices[i] : r.Prices[i], kLuxuries[i]);
+            if (view.Today)
+                WriteTodayRegionBlocks(w, r, view);
             if (random.Chance(20)) {
-                w.Head("REGIONSEREIGNISSE");
-                w.TextLine("Die Bauern feiern ein Erntefest.");
+                if (view.Today) {
+                    WriteMessage(w, 3000 + r.X, kRegionEventMessageType, "Die Bauern feiern ein Erntefest.");
+                } else {
+                    w.Head("REGIONSEREIGNISSE");
+                    w.TextLine("Die Bauern feiern ein Erntefest.");
+                }
             }
             if (random.Chance(10)) {
-                w.Head("REGIONSBOTSCHAFTEN");
-                w.TextLine("Ein Bote ruft: Frieden für " + r.Name + "!");
+                if (view.Today) {
+                    WriteMessage(w, 4000 + r.Y, kUndescribedMessageType, "Ein Bote ruft: \"Frieden für " + r.Name + "!\"");
+                } else {
+                    w.Head("REGIONSBOTSCHAFTEN");
+                    w.TextLine("Ein Bote ruft: Frieden für " + r.Name + "!");
+                }
             }
             if (random.Chance(10)) {
                 w.Head("DURCHREISE");
                 w.TextLine("Boten (" + std::to_string(random.Between(1000, 9999)) + ")");
+                if (view.Today) {
+                    w.Head("DURCHSCHIFFUNG");
+                    w.TextLine("Kahn von " + r.Name + " (" + std::to_string(r.X + 5000) + ")");
+                }
             }
             if (random.Chance(5)) {
                 w.Head("REGIONSKOMMENTAR");
@@ -741,6 +637,11 @@ void WriteRegion(ReportWriter& w, const World& world, const Region& r, const Vie
         w.Text(s.Type, "Typ");
         if (s.Coast >= 0)
             w.Int(s.Coast, "Kueste");
+        if (view.Today) {
+            w.Int(100, "Groesse");
+            w.Int(1, "Anzahl");
+            w.Int(3, "speed");
+        }
         for (const Unit& u : r.Units) {
             if (u.Ship != s.Nr)
                 continue;
@@ -773,6 +674,8 @@ std::string GenerateReport(const GeneratorOptions& options)
         throw std::invalid_argument("turn must lie between 1 and 1000");
     if (options.ViewParty != 0 && options.ViewParty != 1)
         throw std::invalid_argument("view must be 0 (the player) or 1 (the ally)");
+    if (options.Format != kOlderFormat && options.Format != kTodayFormat)
+        throw std::invalid_argument("format must be 36 or 69");
 
     World world = CreateWorld(options);
     for (int t = 1; t < options.Turn; ++t) {
@@ -780,15 +683,21 @@ std::string GenerateReport(const GeneratorOptions& options)
         AdvanceTurn(world, turnRandom);
     }
 
-    const View view{options.ViewParty, 1 - options.ViewParty, options.ShiftX, options.ShiftY};
-    ReportWriter w(options.Utf8);
+    View view{options.ViewParty, 1 - options.ViewParty, options.ShiftX, options.ShiftY};
+    view.Today = options.Format == kTodayFormat;
+    view.Utf8 = options.Utf8;
+    if (view.Today)
+        PlaceUnknownBlocks(world, view);
+    ReportWriter w(options.Utf8, view.Today);
     w.Reserve(static_cast<size_t>(options.Regions) * (150 + 200 * static_cast<size_t>(options.UnitsPerRegion)));
     Random detailRandom(options.Seed ^ (static_cast<uint64_t>(options.Turn) << 32)
                         ^ static_cast<uint64_t>(options.ViewParty));
-    WriteHeader(w, world);
+    WriteHeader(w, world, view);
     WriteParty(w, world, view);
     for (const Region& r : world.Regions)
         WriteRegion(w, world, r, view, detailRandom);
+    if (view.Today)
+        WriteTodayEnd(w, world, view);
     return w.Take();
 }
 

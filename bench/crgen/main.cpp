@@ -25,6 +25,8 @@ int main(int argc, char** argv)
     app.add_option("--view", view, "Sicht der Partei: player oder ally")->check(CLI::IsMember({"player", "ally"}));
     app.add_option("--shift", shift, "Koordinatenursprung verschoben um DX DY")->expected(2);
     app.add_flag("--utf8", options.Utf8, "Texte in UTF-8 statt Windows-1252");
+    app.add_option("--format", options.Format, "Version des CR-Formats: 36 oder 69 (heutige Reports)")
+        ->check(CLI::IsMember({maprune::crgen::kOlderFormat, maprune::crgen::kTodayFormat}));
     app.add_option("-o,--output", output, "Ausgabedatei (sonst Standardausgabe)");
     CLI11_PARSE(app, argc, argv);
 

@@ -3,11 +3,16 @@
 // each, for players' scripts.
 #include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/report_loading.h"
 #include "core/text_encoding.h"
+#include "files/report_file.h"
 #include "model/report.h"
+#include "report/cr_format.h"
+#include "report/cr_reader.h"
 
 namespace maprune::cli {
 
@@ -32,9 +37,30 @@ Totals CountRegionContents(const TReport& report)
     return totals;
 }
 
+// Which file format the report came in, for players' bug reports.
+std::string FormatText(const ReportOptions& options, const TReport& report)
+{
+    if (HasExtension(options.File, ".kdf"))
+        return "KDF " + std::to_string(report.FileVersion);
+    return "CR " + std::to_string(report.Version)
+        + (IsTodayFormat(report.Version) ? " (heutiges Format)" : "");
+}
+
+std::string SkippedText(const std::vector<CRWarning>& warnings)
+{
+    const std::vector<SkippedBlockCount> counts = CountSkippedBlocks(warnings);
+    size_t total = 0;
+    std::string names;
+    for (const SkippedBlockCount& c : counts) {
+        total += c.Count;
+        names += (names.empty() ? " (" : ", ") + c.Name + " " + std::to_string(c.Count);
+    }
+    return std::to_string(total) + names + (names.empty() ? "" : ")");
+}
+
 void RunInfo(const ReportOptions& options)
 {
-    size_t warnings = 0;
+    std::vector<CRWarning> warnings;
     const std::unique_ptr<TReport> report = LoadReport(options, warnings);
     const Totals totals = CountRegionContents(*report);
     std::cout << "Version: " << report->Version << '\n'
@@ -49,7 +75,9 @@ void RunInfo(const ReportOptions& options)
               << "Buildings: " << totals.Buildings << '\n'
               << "Spells: " << report->Spells->Count() << '\n'
               << "Potions: " << report->Potions->Count() << '\n'
-              << "Warnings: " << warnings << '\n';
+              << "Warnings: " << warnings.size() << '\n'
+              << "Format: " << FormatText(options, *report) << '\n'
+              << "SkippedBlocks: " << SkippedText(warnings) << '\n';
 }
 
 } // namespace

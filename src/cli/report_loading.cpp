@@ -17,12 +17,19 @@ void AddReportOptions(CLI::App& command, ReportOptions& options)
 {
     command.add_option("FILE", options.File, "CR-Datei (.cr) oder Datenbank (.kdf)")->required();
     command.add_flag("--warnings", options.PrintWarnings,
-                     "Warnungen des Lesens als \"line N: TEXT\" auf der Fehlerausgabe");
+        "Warnungen des Lesens als \"line N: TEXT\" auf der Fehlerausgabe");
 }
 
 std::unique_ptr<TReport> LoadReport(const ReportOptions& options, size_t& warningCount)
 {
     std::vector<CRWarning> warnings;
+    std::unique_ptr<TReport> report = LoadReport(options, warnings);
+    warningCount = warnings.size();
+    return report;
+}
+
+std::unique_ptr<TReport> LoadReport(const ReportOptions& options, std::vector<CRWarning>& warnings)
+{
     NullProgress progress;
     std::unique_ptr<TReport> report;
     try {
@@ -36,7 +43,6 @@ std::unique_ptr<TReport> LoadReport(const ReportOptions& options, size_t& warnin
         for (const CRWarning& w : warnings)
             std::cerr << "line " << w.Line << ": " << w.Text << '\n';
     }
-    warningCount = warnings.size();
     if (report == nullptr)
         throw CLI::RuntimeError(1);
     return report;

@@ -4,12 +4,14 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 
 namespace maprune {
 class TReport;
-}
+struct CRWarning;
+} // namespace maprune
 
 namespace maprune::cli {
 
@@ -28,5 +30,7 @@ void AddReportOptions(CLI::App& command, ReportOptions& options);
 // error. A report that cannot be read has its messages on standard error and
 // ends the command with exit code 1 (CLI::RuntimeError).
 std::unique_ptr<TReport> LoadReport(const ReportOptions& options, size_t& warningCount);
+// The same, handing out the warnings themselves.
+std::unique_ptr<TReport> LoadReport(const ReportOptions& options, std::vector<CRWarning>& warnings);
 
 } // namespace maprune::cli

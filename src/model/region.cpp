@@ -82,7 +82,11 @@ const ClassInfo& TRegion::StaticClass()
                 ObjectProperty<R, H, &R::Trees>("Trees").CRKey({ "Baeume" }).StoredWhen(OnLand),
                 ObjectProperty<R, TUnitList, &R::Units>("Units").CRBlock("EINHEIT"),
                 ObjectProperty<R, H, &R::Wages>("Wages").CRKey({ "Lohn" }),
-                ObjectProperty<R, TPoliticInfoList, &R::Politic>("Politic") }));
+                ObjectProperty<R, TPoliticInfoList, &R::Politic>("Politic"),
+                ObjectProperty<R, H, &R::Stones>("Stones").StoredWhen(OnLand),
+                ObjectProperty<R, H, &R::Saplings>("Saplings")
+                    .CRKey({ "Schoesslinge" })
+                    .StoredWhen(OnLand) }));
     return info;
 }
 

@@ -21,9 +21,9 @@ struct GameRecord;
 
 // Bits of a region's Tag.
 enum RegionTagBit : int32_t {
-    TagSelected = 1 << 0,    // stored with the database
-    TagDrawn = 1 << 1,       // drawn in the present redraw
-    TagScratch = 1 << 2,     // mark of the selection operations
+    TagSelected = 1 << 0, // stored with the database
+    TagDrawn = 1 << 1, // drawn in the present redraw
+    TagScratch = 1 << 2, // mark of the selection operations
     TagNeedsRedraw = 1 << 8,
     TagOutdated = 1 << 9,
 };
@@ -64,11 +64,13 @@ public:
     std::unique_ptr<TUnitList> Units;
     std::unique_ptr<THistoryInteger> Wages;
     std::unique_ptr<TPoliticInfoList> Politic;
+    std::unique_ptr<THistoryInteger> Stones; // from today's reports only
+    std::unique_ptr<THistoryInteger> Saplings; // young trees, today's reports only
 
     // Unpublished.
-    std::array<uint8_t, kDirections> RouteMarks{};
+    std::array<uint8_t, kDirections> RouteMarks {};
     int32_t ReadTurn = 0; // the turn the region was read with
-    std::array<TRegion*, kDirections> Neighbours{};
+    std::array<TRegion*, kDirections> Neighbours {};
     const GameRecord* TerrainType = nullptr;
 
     // Looks up the six adjacent regions of the same layer (switching the

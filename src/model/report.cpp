@@ -35,7 +35,17 @@ const ClassInfo& TReport::StaticClass()
                 ObjectProperty<R, TSpells, &R::Spells>("Spells").CRBlock("SPRUCH"),
                 ObjectProperty<R, TPotions, &R::Potions>("Potions").CRBlock("TRANK"),
                 IntProperty<R, &R::PosX>("PosX"), IntProperty<R, &R::PosY>("PosY"),
-                StringProperty<R, &R::Series>("Series") }));
+                StringProperty<R, &R::Series>("Series"),
+                StringProperty<R, &R::Charset>("Charset").CRKey({ "charset" }),
+                StringProperty<R, &R::OrderAddress>("OrderAddress")
+                    .CRKey({ "mailto" })
+                    .Merged(MergeRule::Newer),
+                StringProperty<R, &R::OrderSubject>("OrderSubject")
+                    .CRKey({ "mailcmd" })
+                    .Merged(MergeRule::Newer),
+                IntProperty<R, &R::ReportOwner>("ReportOwner")
+                    .WithDefault(-1)
+                    .CRKey({ "reportowner" }) }));
     return info;
 }
 
@@ -97,16 +107,7 @@ void TReport::Finish()
     TReportItem::Finish();
     RemoveDuplicateParties();
 
-    if (ActiveParty == -1) {
-        const TParty* chosen = nullptr;
-        for (const TParty* party : *Parties) {
-            if (party != nullptr && !party->Type_.empty()
-                && (chosen == nullptr || party->Turn > chosen->Turn))
-                chosen = party;
-        }
-        if (chosen != nullptr)
-            ActiveParty = chosen->Nr;
-    }
+    ActiveParty = ChosenActiveParty();
 
     int32_t turn = 1;
     for (const TParty* party : *Parties) {
@@ -132,6 +133,19 @@ void TReport::Finish()
             region->FullInfoDate = Turn;
     }
     SetIndexed(false);
+}
+
+int32_t TReport::ChosenActiveParty() const
+{
+    if (ActiveParty != -1)
+        return ActiveParty;
+    const TParty* chosen = nullptr;
+    for (const TParty* party : *Parties) {
+        if (party != nullptr && !party->Type_.empty()
+            && (chosen == nullptr || party->Turn > chosen->Turn))
+            chosen = party;
+    }
+    return chosen != nullptr ? chosen->Nr : ReportOwner;
 }
 
 void TReport::SetIndexed(bool on)

@@ -37,6 +37,13 @@ public:
     int32_t PosX = 0;
     int32_t PosY = 0;
     std::string Series;
+    // From the header of today's reports: the character set named there
+    // (empty when none), the game server's order address and subject, and
+    // the number of the party that received the report (-1 unknown).
+    std::string Charset;
+    std::string OrderAddress;
+    std::string OrderSubject;
+    int32_t ReportOwner = -1;
 
     // Unpublished.
     int32_t FileVersion = kFileVersion;
@@ -84,6 +91,10 @@ protected:
 
 private:
     void RemoveDuplicateParties();
+    // ActiveParty, or when that is unknown the party that Finish makes it.
+    int32_t ChosenActiveParty() const;
+    // Settles what reading a report of today's format collected (src/report).
+    void FinishTodayReading();
 
     int32_t FRefCount = 0;
     std::unique_ptr<TFastRegionList> FFastRegions;

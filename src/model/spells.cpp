@@ -10,9 +10,10 @@ const ClassInfo& TSpell::StaticClass()
     static const ClassInfo info = MakeClassInfo<TSpell>("TSpell", &TReportItem::StaticClass(),
         ExtendProperties(TReportItem::StaticClass().Properties,
             { IntProperty<TSpell, &TSpell::Nr>("Nr").CRHead(),
-                StringProperty<TSpell, &TSpell::Spell>("Spell").CRKey({ "Name" }),
-                IntProperty<TSpell, &TSpell::Level>("Level").CRKey({ "Stufe" }),
-                StringProperty<TSpell, &TSpell::Descr>("Descr").CRKey({ "Beschr" }) }));
+                // The lower-case keys are those of today's spell book entries.
+                StringProperty<TSpell, &TSpell::Spell>("Spell").CRKey({ "Name", "name" }),
+                IntProperty<TSpell, &TSpell::Level>("Level").CRKey({ "Stufe", "level" }),
+                StringProperty<TSpell, &TSpell::Descr>("Descr").CRKey({ "Beschr", "info" }) }));
     return info;
 }
 

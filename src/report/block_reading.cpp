@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/block_reading.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -9,6 +10,7 @@
 #include "model/lines.h"
 #include "model/report.h"
 #include "model/report_item_list.h"
+#include "report/cr_format.h"
 
 namespace maprune {
 
@@ -20,6 +22,67 @@ constexpr std::array<std::string_view, 30> kBlockKeywords = { "PARTEI", "ZAUBER"
     "BEWEGUNGEN", "PRODUKTION", "EREIGNISSE", "HANDEL", "KAEMPFE", "COMMANDS", "TALENTE",
     "GEGENSTAENDE", "SPRUECHE", "EINHEITSBOTSCHAFTEN", "PREISE", "REGIONSEREIGNISSE", "BURG",
     "EINHEIT", "SCHIFF", "REGIONSBOTSCHAFTEN", "UMGEBUNG", "DURCHREISE", "REGIONSKOMMENTAR" };
+
+// Block names of today's reports that a reader handles somewhere; like the
+// traditional ones they end an entity that does not take them.
+constexpr std::array<std::string_view, 6> kTodayBlockKeywords
+    = { "MESSAGE", "RESOURCE", "GRENZE", "BATTLE", "MESSAGETYPE", "DURCHSCHIFFUNG" };
+
+// Blocks of today's reports that the model has no place for: skipped
+// wherever they stand, without a warning.
+constexpr std::array<std::string_view, 10> kUnusedTodayBlocks
+    = { "COORDTRANS", "ALLIANCE", "TRANSLATION", "ISLAND", "OPTIONEN", "GRUPPE", "SCHEMEN",
+          "EFFECTS", "KAMPFZAUBER", "KOMPONENTEN" };
+
+// The sub-blocks that belong to a block of today's reports when it is
+// skipped: they would otherwise be read as blocks of the enclosing level (a
+// group's alliances as the party's).
+struct NestedBlock {
+    std::string_view Block;
+    std::string_view Child;
+};
+constexpr std::array<NestedBlock, 2> kNestedBlocks
+    = { { { "GRUPPE", "ALLIANZ" }, { "BATTLE", "MESSAGE" } } };
+
+template <size_t N>
+bool Contains(const std::array<std::string_view, N>& names, std::string_view name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+bool IsTodayKeyword(std::string_view name)
+{
+    return Contains(kBlockKeywords, name) || Contains(kTodayBlockKeywords, name)
+        || Contains(kUnusedTodayBlocks, name);
+}
+
+bool BelongsTo(std::string_view block, std::string_view child)
+{
+    return std::any_of(kNestedBlocks.begin(), kNestedBlocks.end(),
+        [&](const NestedBlock& n) { return n.Block == block && n.Child == child; });
+}
+
+// Skips the current head, its value lines and its nested blocks.
+void SkipBlockBody(TCRInterface& cr)
+{
+    const std::string name = cr.CurrentLine().Block;
+    const CRToken* token = &cr.NextLine();
+    while (token->LineType == CRLineType::Value)
+        token = &cr.NextLine();
+    while (token->LineType == CRLineType::BlockHead && BelongsTo(name, token->Block)) {
+        SkipBlockBody(cr);
+        token = &cr.CurrentLine();
+    }
+}
+
+// Reads the block whose head is current as text lines, throws them away and
+// warns "unknown block: " with its name.
+void SkipUnknownBlock(TCRInterface& cr, TReport* owner)
+{
+    const std::string name = cr.CurrentLine().Block;
+    CreateFromCR<TLines>(cr, owner, -1);
+    cr.BlockSkipped(name);
+}
 
 std::string_view TrimBlanks(std::string_view text)
 {
@@ -101,18 +164,47 @@ void AppendIngredient(std::string& ingredients, std::string_view ingredient)
 
 bool IsBlockKeyword(std::string_view name)
 {
-    for (std::string_view keyword : kBlockKeywords) {
-        if (keyword == name)
-            return true;
-    }
-    return false;
+    return Contains(kBlockKeywords, name);
 }
 
-void SkipUnknownBlock(TCRInterface& cr, TReport* owner)
+bool ReadsTodayFormat(const TReport* owner)
 {
-    const std::string name = cr.CurrentLine().Block;
-    CreateFromCR<TLines>(cr, owner, -1);
-    cr.Warning("unknown block: " + MessageText(name));
+    return owner != nullptr && IsTodayFormat(owner->Version);
+}
+
+void SkipUnusedBlock(TCRInterface& cr)
+{
+    SkipBlockBody(cr);
+}
+
+void SkipTodayBlock(TCRInterface& cr)
+{
+    const CRToken& head = cr.CurrentLine();
+    if (Contains(kUnusedTodayBlocks, head.Block)) {
+        SkipUnusedBlock(cr);
+        return;
+    }
+    cr.BlockSkipped(head.Block);
+    SkipBlockBody(cr);
+    for (const CRToken* token = &cr.CurrentLine();
+         token->LineType == CRLineType::BlockHead && !IsTodayKeyword(token->Block);
+         token = &cr.CurrentLine())
+        SkipBlockBody(cr);
+}
+
+bool EndsEntity(TCRInterface& cr, TReport* owner)
+{
+    const CRToken& head = cr.CurrentLine();
+    if (!ReadsTodayFormat(owner)) {
+        if (IsBlockKeyword(head.Block))
+            return true;
+        SkipUnknownBlock(cr, owner);
+        return false;
+    }
+    if (IsTodayKeyword(head.Block) && !Contains(kUnusedTodayBlocks, head.Block))
+        return true;
+    SkipTodayBlock(cr);
+    return false;
 }
 
 } // namespace maprune

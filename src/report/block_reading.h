@@ -24,9 +24,28 @@ int32_t CRInt(TCRInterface& cr, std::string_view text);
 // reader that meets such a head it does not handle ends there.
 bool IsBlockKeyword(std::string_view name);
 
-// Reads the block whose head is current as text lines, throws them away and
-// warns "unknown block: " with its name.
-void SkipUnknownBlock(TCRInterface& cr, TReport* owner);
+// Whether `owner` is read from a report of today's format (IsTodayFormat).
+bool ReadsTodayFormat(const TReport* owner);
+
+// Skips the block whose head is current: its value lines and the sub-blocks
+// that belong to it (an unknown block's sub-blocks are the heads after it
+// that the format does not know). Blocks of the format that the model has
+// no place for go silently; any other (unknown, or out of place) is reported
+// through cr.BlockSkipped at its head's line. Returns with the next head of
+// a known block current.
+void SkipTodayBlock(TCRInterface& cr);
+
+// Skips the block whose head is current with its value lines and the
+// sub-blocks that belong to it, silently: a block of the format that the
+// model has no place for at this level.
+void SkipUnusedBlock(TCRInterface& cr);
+
+// For a sub-block head that the entity does not take: true when the head
+// ends the entity (a block name of the format, which belongs to an
+// enclosing level); else the block is skipped and false returned. Older
+// reports skip such a block as text lines with the warning "unknown block: "
+// and its name; today's reports as SkipTodayBlock.
+bool EndsEntity(TCRInterface& cr, TReport* owner);
 
 // Stores the value line `token` in the property of `item`'s class that the
 // CR description of its property table gives that key (value or appended
@@ -74,18 +93,16 @@ inline void ReadPropertyValues(TCRInterface& cr, TReportItem& item, std::string_
 }
 
 // Reads the sub-blocks that follow an entity's value lines. `handle` gets the
-// name of each head and returns true when it has read that block. A name of
-// the block keyword table that it does not take ends the entity; any other
-// is skipped with a warning. Returns with the first foreign token current.
+// name of each head and returns true when it has read that block; any other
+// head goes to EndsEntity. Returns with the first foreign token current.
 template <class Handler> void ReadSubBlocks(TCRInterface& cr, TReport* owner, Handler&& handle)
 {
     for (const CRToken* token = &cr.CurrentLine(); token->LineType == CRLineType::BlockHead;
          token = &cr.CurrentLine()) {
         if (handle(std::string_view(token->Block)))
             continue;
-        if (IsBlockKeyword(token->Block))
+        if (EndsEntity(cr, owner))
             return;
-        SkipUnknownBlock(cr, owner);
     }
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/cr_reader.h"
 
+#include <algorithm>
+#include <charconv>
 #include <limits>
 
 #include "core/dialogs.h"
@@ -10,15 +12,33 @@
 #include "core/read_file.h"
 #include "core/text_encoding.h"
 #include "model/report.h"
+#include "report/cr_format.h"
 
 namespace maprune {
 
-CRReader::CRReader(std::string_view bytes, Dialogs& dialogs, Progress& progress,
-                   std::vector<CRWarning>* warnings)
-    : FTokenizer(bytes), FDialogs(dialogs), FProgress(progress), FWarnings(warnings)
+namespace {
+
+// The number of a version head; 0 when it is none.
+int32_t VersionNumber(std::string_view params)
+{
+    int32_t version = 0;
+    std::from_chars(params.data(), params.data() + params.size(), version);
+    return version;
+}
+
+} // namespace
+
+CRReader::CRReader(
+    std::string_view bytes, Dialogs& dialogs, Progress& progress, std::vector<CRWarning>* warnings)
+    : FTokenizer(bytes)
+    , FDialogs(dialogs)
+    , FProgress(progress)
+    , FWarnings(warnings)
 {
     FProgress.SetRange(100);
     FTokenizer.Next(FToken);
+    FTokenizer.SetEscapes(FToken.LineType == CRLineType::BlockHead && FToken.Block == "VERSION"
+        && IsTodayFormat(VersionNumber(FToken.Params)));
 }
 
 const CRToken& CRReader::NextLine()
@@ -42,8 +62,8 @@ void CRReader::UpdateProgress()
     const int64_t index = FTokenizer.LineIndex();
     const int percent = count == 0 || index >= count ? 100 : static_cast<int>(index * 100 / count);
     // The first line of the next percent: the smallest i with i * 100 / count > percent.
-    FNextUpdateLine = percent >= 100 ? std::numeric_limits<int64_t>::max()
-                                     : ((percent + 1) * count + 99) / 100;
+    FNextUpdateLine
+        = percent >= 100 ? std::numeric_limits<int64_t>::max() : ((percent + 1) * count + 99) / 100;
     if (percent != FPercent) {
         FPercent = percent;
         FProgress.SetPosition(percent);
@@ -54,16 +74,23 @@ void CRReader::UpdateProgress()
 void CRReader::Error(const std::string& message)
 {
     FDialogs.ShowMessage(MessageKind::Error,
-                         "Ein Fehler trat auf beim Parsen des CR, Zeile " + std::to_string(LineNumber())
-                             + ": " + message,
-                         ButtonOk);
+        "Ein Fehler trat auf beim Parsen des CR, Zeile " + std::to_string(LineNumber()) + ": "
+            + message,
+        ButtonOk);
     throw Abort();
 }
 
 void CRReader::Warning(const std::string& message)
 {
     if (FWarnings != nullptr)
-        FWarnings->push_back(CRWarning{FTokenizer.LineIndex(), message});
+        FWarnings->push_back(CRWarning { FTokenizer.LineIndex(), message });
+}
+
+void CRReader::BlockSkipped(const std::string& name)
+{
+    if (FWarnings != nullptr)
+        FWarnings->push_back(CRWarning {
+            FTokenizer.LineIndex(), "unknown block: " + DisplayText(name), DisplayText(name) });
 }
 
 int CRReader::LineNumber() const
@@ -73,12 +100,32 @@ int CRReader::LineNumber() const
                                                    : static_cast<int>(index);
 }
 
-std::unique_ptr<TReport> ReadCR(std::string_view bytes, Dialogs& dialogs, Progress& progress,
-                                std::vector<CRWarning>* warnings)
+std::vector<SkippedBlockCount> CountSkippedBlocks(const std::vector<CRWarning>& warnings)
+{
+    std::vector<SkippedBlockCount> counts;
+    for (const CRWarning& w : warnings) {
+        if (w.SkippedBlock.empty())
+            continue;
+        auto it = std::find_if(counts.begin(), counts.end(),
+            [&w](const SkippedBlockCount& c) { return c.Name == w.SkippedBlock; });
+        if (it == counts.end())
+            counts.push_back({ w.SkippedBlock, 1 });
+        else
+            ++it->Count;
+    }
+    return counts;
+}
+
+std::unique_ptr<TReport> ReadCR(
+    std::string_view bytes, Dialogs& dialogs, Progress& progress, std::vector<CRWarning>* warnings)
 {
     CRReader reader(bytes, dialogs, progress, warnings);
     try {
-        return CreateFromCR<TReport>(reader, nullptr, -1);
+        std::unique_ptr<TReport> report = CreateFromCR<TReport>(reader, nullptr, -1);
+        // A byte-order mark names UTF-8 as well as a charset key does.
+        if (report->Charset.empty() && StartsWithByteOrderMark(bytes))
+            report->Charset = "UTF-8";
+        return report;
     } catch (const Abort&) {
         throw;
     } catch (const std::exception& e) {
@@ -89,16 +136,16 @@ std::unique_ptr<TReport> ReadCR(std::string_view bytes, Dialogs& dialogs, Progre
 }
 
 std::unique_ptr<TReport> ReadCRFile(const std::filesystem::path& file, Dialogs& dialogs,
-                                    Progress& progress, std::vector<CRWarning>* warnings)
+    Progress& progress, std::vector<CRWarning>* warnings)
 {
     std::string bytes;
     try {
         bytes = ReadFileBytes(file, kMaxCRFileBytes);
     } catch (const maprune::Error& e) {
         dialogs.ShowMessage(MessageKind::Error,
-                            "Die Datei " + DisplayText(PathText(file))
-                                + " konnte nicht gelesen werden (" + DisplayText(e.what()) + ").",
-                            ButtonOk);
+            "Die Datei " + DisplayText(PathText(file)) + " konnte nicht gelesen werden ("
+                + DisplayText(e.what()) + ").",
+            ButtonOk);
         throw Abort();
     }
     return ReadCR(bytes, dialogs, progress, warnings);

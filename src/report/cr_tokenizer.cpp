@@ -68,6 +68,30 @@ const char* FindByte(const char* from, const char* end, char byte)
     return static_cast<const char*>(std::memchr(from, byte, static_cast<size_t>(end - from)));
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Appends `text` to `out` with \" and \\ resolved, up to the first unescaped
+// quote, and returns that quote's position; npos when there is none. Any
+// other backslash stands for itself.
+size_t AppendUnescaped(std::string_view text, std::string& out)
+{
+    size_t from = 0;
+    for (;;) {
+        // Most strings hold no backslash: two byte searches find the end.
+        const size_t quote = text.find('"', from);
+        const size_t stop = text.substr(0, quote).find('\\', from);
+        if (stop == std::string_view::npos) {
+            out.append(text.substr(from, quote == std::string_view::npos ? quote : quote - from));
+            return quote;
+        }
+        out.append(text.substr(from, stop - from));
+        const bool escape
+            = stop + 1 < text.size() && (text[stop + 1] == '"' || text[stop + 1] == '\\');
+        out += escape ? text[stop + 1] : '\\';
+        from = stop + (escape ? 2 : 1);
+    }
+}
+
 } // namespace
 
 int64_t CountCRLines(std::string_view bytes)
@@ -82,7 +106,8 @@ int64_t CountCRLines(std::string_view bytes)
         lines += 8 - CountMarkedBytes(NonZeroBytes(LoadWord(p) ^ Repeated('\n')));
     lines += std::count(p, end, '\n');
     // A CR ends a line of its own unless an LF follows it.
-    for (const char* cr = FindByte(begin, end, '\r'); cr != nullptr; cr = FindByte(cr + 1, end, '\r')) {
+    for (const char* cr = FindByte(begin, end, '\r'); cr != nullptr;
+         cr = FindByte(cr + 1, end, '\r')) {
         if (cr + 1 == end || cr[1] != '\n')
             ++lines;
     }
@@ -91,7 +116,18 @@ int64_t CountCRLines(std::string_view bytes)
     return lines;
 }
 
-CRTokenizer::CRTokenizer(std::string_view bytes) : FBytes(bytes), FLineCount(CountCRLines(bytes)) {}
+bool StartsWithByteOrderMark(std::string_view bytes)
+{
+    return bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark;
+}
+
+CRTokenizer::CRTokenizer(std::string_view bytes)
+    : FBytes(bytes)
+    , FLineCount(CountCRLines(bytes))
+{
+    if (StartsWithByteOrderMark(bytes))
+        FPos = kByteOrderMark.size();
+}
 
 bool CRTokenizer::ReadLine(std::string_view& line)
 {
@@ -124,6 +160,10 @@ void CRTokenizer::Next(CRToken& token)
         }
     } while (line.empty());
 
+    if (FEscapes && line.front() == '"') {
+        ReadEscapedValue(line, token);
+        return;
+    }
     std::string_view value = line;
     std::string_view key;
     const bool startsQuoted = line.front() == '"';
@@ -147,7 +187,8 @@ void CRTokenizer::Next(CRToken& token)
         const size_t blank = value.find(' ');
         const std::string_view block = value.substr(0, blank);
         token.Block.assign(block);
-        token.Params.assign(blank == std::string_view::npos ? std::string_view() : value.substr(blank + 1));
+        token.Params.assign(
+            blank == std::string_view::npos ? std::string_view() : value.substr(blank + 1));
         token.Key.assign(TrimRightBlanks(key));
         token.Value.assign(value);
         token.LineType = CRLineType::BlockHead;
@@ -184,13 +225,38 @@ void CRTokenizer::ReadContinuedValue(std::string_view firstPart, CRToken& token)
         token.Value += line.substr(0, quote);
         const size_t semicolon = line.find(';');
         const std::string_view key = semicolon != std::string_view::npos && semicolon > quote
-                                         ? line.substr(semicolon + 1)
-                                         : std::string_view();
+            ? line.substr(semicolon + 1)
+            : std::string_view();
         token.Block.clear();
         token.Params.clear();
         token.Key.assign(TrimRightBlanks(key));
         token.LineType = CRLineType::Value;
         return;
+    }
+}
+
+void CRTokenizer::ReadEscapedValue(std::string_view line, CRToken& token)
+{
+    token.Value.clear();
+    std::string_view rest = line.substr(1);
+    for (;;) {
+        const size_t quote = AppendUnescaped(rest, token.Value);
+        if (quote != std::string_view::npos) {
+            const std::string_view after = rest.substr(quote + 1);
+            const size_t semicolon = after.find(';');
+            token.Block.clear();
+            token.Params.clear();
+            token.Key.assign(
+                TrimRightBlanks(semicolon != std::string_view::npos ? after.substr(semicolon + 1)
+                                                                    : std::string_view()));
+            token.LineType = CRLineType::Value;
+            return;
+        }
+        if (!ReadLine(rest)) {
+            SetEndOfFile(token);
+            return;
+        }
+        token.Value += "\r\n";
     }
 }
 

@@ -22,15 +22,17 @@ int64_t LineValue(const std::string& text)
 
 void MoveHistories(TRegion& to, TRegion& from)
 {
-    for (auto member : {&TRegion::Horses, &TRegion::Iron, &TRegion::Laen, &TRegion::Peasants,
-                        &TRegion::Silver, &TRegion::Street, &TRegion::Trees, &TRegion::Wages})
+    for (auto member : { &TRegion::Horses, &TRegion::Iron, &TRegion::Laen, &TRegion::Peasants,
+             &TRegion::Silver, &TRegion::Street, &TRegion::Trees, &TRegion::Wages, &TRegion::Stones,
+             &TRegion::Saplings })
         ExchangeOwned(to.*member, from.*member);
 }
 
 void MergeHistories(TRegion& d, const TRegion& s)
 {
-    for (auto member : {&TRegion::Peasants, &TRegion::Horses, &TRegion::Trees, &TRegion::Silver,
-                        &TRegion::Iron, &TRegion::Laen, &TRegion::Wages, &TRegion::Street})
+    for (auto member : { &TRegion::Peasants, &TRegion::Horses, &TRegion::Trees, &TRegion::Silver,
+             &TRegion::Iron, &TRegion::Laen, &TRegion::Wages, &TRegion::Street, &TRegion::Stones,
+             &TRegion::Saplings })
         (d.*member)->MergeFrom(*(s.*member));
 }
 
@@ -73,8 +75,8 @@ void CopyRegion(TRegion& n, TRegion& s)
     n.Turn = s.Turn;
     n.ReadTurn = s.ReadTurn;
     n.TerrainType = s.TerrainType;
-    for (auto member : {&TRegion::Comment, &TRegion::Events, &TRegion::Messages,
-                        &TRegion::Passthrough, &TRegion::Surrounding})
+    for (auto member : { &TRegion::Comment, &TRegion::Events, &TRegion::Messages,
+             &TRegion::Passthrough, &TRegion::Surrounding })
         ExchangeOwned(n.*member, s.*member);
     MoveHistories(n, s);
     n.Prices->Entries.swap(s.Prices->Entries);
@@ -113,8 +115,8 @@ void MergeRegion(TRegion& d, TRegion& s, const MergeTurns& turns)
         d.Descr = s.Descr;
         d.Mallorn = s.Mallorn;
         d.FullInfoDate = s.FullInfoDate;
-        for (auto member : {&TRegion::Messages, &TRegion::Surrounding, &TRegion::Passthrough,
-                            &TRegion::Events})
+        for (auto member :
+            { &TRegion::Messages, &TRegion::Surrounding, &TRegion::Passthrough, &TRegion::Events })
             ExchangeOwned(d.*member, s.*member);
     }
 
@@ -147,9 +149,8 @@ void MergePoliticInfo(TPoliticInfo& d, const TPoliticInfo& p)
         const std::string& theirs = p.Data->Line(i);
         if (theirs == kUnknownLine)
             continue;
-        const bool take = mine == kUnknownLine
-                          || (i > 0 && p.RTurn > d.RTurn)
-                          || (i > 0 && p.RTurn == d.RTurn && LineValue(theirs) > LineValue(mine));
+        const bool take = mine == kUnknownLine || (i > 0 && p.RTurn > d.RTurn)
+            || (i > 0 && p.RTurn == d.RTurn && LineValue(theirs) > LineValue(mine));
         if (take) {
             d.Data->SetLine(i, theirs);
             tookAny = tookAny || i > 0;

@@ -11,6 +11,7 @@
 #include "report/merge_party.h"
 #include "report/merge_region.h"
 #include "report/progress_panel.h"
+#include "report/report_encoding.h"
 
 namespace maprune {
 
@@ -148,6 +149,10 @@ MergeResult MergeReport(
     result.Adaptation = PlanAdaptation(older, newer, options, ui);
     if (result.Adaptation.Refused())
         return result;
+    // The one place where bytes of the texts change: the database keeps one
+    // encoding, so that a name has one spelling whatever its report used.
+    if (ReportEncoding(src) != ReportEncoding(dest))
+        ConvertReportTexts(src, ReportEncoding(dest));
     // Built before anything changes, so that the one error the merge can
     // raise leaves the database as it was.
     const std::unique_ptr<TNIList> units = IndexUnits(src);

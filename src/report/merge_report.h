@@ -21,8 +21,10 @@ struct MergeResult {
 // First the origin adaptation decides, layer by layer, how the older of the
 // two reports (`src` on equal turns) is shifted to fit the other; when it
 // refuses a layer nothing is changed and Merged is false. Otherwise: the
-// header (game, coordinates, umlaut flag and number base from a newer
-// `src`; chart series definitions that `dest` lacks are appended), the
+// texts of `src` converted into `dest`'s encoding when the two differ
+// (ConvertReportTexts), the header (game, coordinates, umlaut flag and
+// number base from a newer `src`; chart series definitions that `dest`
+// lacks are appended), the
 // shifts, the regions (MergeRegion, or a new region by CopyRegion), the
 // units, buildings and ships (entity passes), the parties (taken over or
 // MergeParty), `dest`'s Finish, and the spells and potions whose names
@@ -33,7 +35,7 @@ struct MergeResult {
 // runs 0..1000 per layer, its Regions bar counts `src`'s regions and
 // processes events every 256 regions. Errors (only when the number index
 // cannot hold the entities) are thrown before anything changes.
-MergeResult MergeReport(TReport& dest, TReport& src, const AdaptationOptions& options,
-                        AdaptationUi& ui);
+MergeResult MergeReport(
+    TReport& dest, TReport& src, const AdaptationOptions& options, AdaptationUi& ui);
 
 } // namespace maprune

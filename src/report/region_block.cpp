@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "model/game_data.h"
 #include "model/report.h"
 #include "report/block_reading.h"
+#include "report/today_blocks.h"
 
 namespace maprune {
 
@@ -39,6 +41,36 @@ void RecordZeroIfEmpty(THistoryInteger& value, int32_t date)
         value.AddValue(date, 0);
 }
 
+// The values derived after reading: terrain type and map symbol, the info
+// dates, the zeros a complete description implies, entertainment and
+// recruits.
+void CompleteValues(TRegion& region, int32_t fullInfoDate, int32_t infoDate)
+{
+    region.TerrainType = region.LookupTerrainType();
+    region.Bitmap_ = region.TerrainType != nullptr ? region.TerrainType->PictureNumber() : 0;
+    region.FullInfoDate = fullInfoDate;
+    region.InfoDate = infoDate;
+
+    // A complete description names every value the region has, so a value
+    // it leaves out is known to be zero.
+    if (fullInfoDate > 0) {
+        RecordZeroIfEmpty(*region.Peasants, fullInfoDate);
+        RecordZeroIfEmpty(*region.Horses, fullInfoDate);
+        RecordZeroIfEmpty(*region.Street, fullInfoDate);
+        RecordZeroIfEmpty(*region.Trees, fullInfoDate);
+        const GameRecord* terrain = region.TerrainType;
+        if (terrain == nullptr || !terrain->CanHoldLaen())
+            RecordZeroIfEmpty(*region.Laen, fullInfoDate);
+        if (terrain == nullptr || !terrain->CanHoldIron())
+            RecordZeroIfEmpty(*region.Iron, fullInfoDate);
+    }
+
+    region.Entertainment
+        = region.Silver->HistoryCount() > 0 ? region.Silver->CurrentValue() / 20 : -1;
+    region.Recrutees
+        = region.Peasants->HistoryCount() > 0 ? region.Peasants->CurrentValue() / 20 : -1;
+}
+
 } // namespace
 
 void TRegion::ReadCR()
@@ -52,6 +84,8 @@ void TRegion::ReadCR()
     CY = xyz[1];
     CZ = xyz[2];
 
+    const bool today = ReadsTodayFormat(&report);
+    bool seenFromAfar = false;
     int turnTagCount = 0;
     std::array<int32_t, 2> turnTags {};
     ReadPropertyValues(*CR, *this, "unknown value for region: ", [&](const CRToken& token) {
@@ -71,16 +105,15 @@ void TRegion::ReadCR()
                 ++turnTagCount;
         } else if (key == "Auswahl") {
             SetTagSilently(CRInt(*CR, token.Value));
-        } else {
+        } else if (today && key == "visibility") {
+            seenFromAfar = true;
+        } else if (!today || !IsUnusedTodayKey("REGION", key)) {
             return false;
         }
         return true;
     });
     if (Terrain == "Wüste" || Terrain == "W\xFCste")
         Terrain = "Wueste";
-
-    TerrainType = LookupTerrainType();
-    Bitmap_ = TerrainType != nullptr ? TerrainType->PictureNumber() : 0;
 
     int32_t olderTag = Turn;
     int32_t newerTag = Turn;
@@ -90,26 +123,41 @@ void TRegion::ReadCR()
     } else if (turnTagCount == 1) {
         olderTag = newerTag = turnTags[0];
     }
-    FullInfoDate = Wages->HistoryCount() > 0 ? olderTag : 0;
-    InfoDate = newerTag;
+    // A region seen from a neighbour, a lighthouse or in passing is no
+    // complete description, whatever values it shows.
+    const int32_t fullInfoDate = Wages->HistoryCount() > 0 && !seenFromAfar ? olderTag : 0;
 
-    // A complete description names every value the region has, so a value
-    // it leaves out is known to be zero.
-    if (FullInfoDate > 0) {
-        RecordZeroIfEmpty(*Peasants, FullInfoDate);
-        RecordZeroIfEmpty(*Horses, FullInfoDate);
-        RecordZeroIfEmpty(*Street, FullInfoDate);
-        RecordZeroIfEmpty(*Trees, FullInfoDate);
-        if (TerrainType == nullptr || !TerrainType->CanHoldLaen())
-            RecordZeroIfEmpty(*Laen, FullInfoDate);
-        if (TerrainType == nullptr || !TerrainType->CanHoldIron())
-            RecordZeroIfEmpty(*Iron, FullInfoDate);
+    if (!today) {
+        CompleteValues(*this, fullInfoDate, newerTag);
+        ReadPropertyBlocks(*CR, *this);
+    } else {
+        // Resources and roads come in sub-blocks here, so the values are
+        // completed after them.
+        std::optional<int32_t> road;
+        ReadPropertyBlocks(*CR, *this, [&](std::string_view block) {
+            if (block == "RESOURCE") {
+                ReadResource(*CR, *this);
+            } else if (block == "GRENZE") {
+                if (const std::optional<int32_t> percent = ReadBorderRoad(*CR))
+                    road = std::max(road.value_or(*percent), *percent);
+            } else if (block == "MESSAGE") {
+                CRMessage message = ReadMessage(*CR);
+                if (!message.Text.empty())
+                    Messages->Add(std::move(message.Text));
+            } else if (block == "DURCHSCHIFFUNG") {
+                // Ships that passed, beside the travellers of DURCHREISE.
+                const std::unique_ptr<TLines> ships = CreateFromCR<TLines>(*CR, &report, Turn);
+                for (const std::string& line : ships->Lines())
+                    Passthrough->Add(line);
+            } else {
+                return false;
+            }
+            return true;
+        });
+        if (road)
+            Street->AddValue(Turn, *road);
+        CompleteValues(*this, fullInfoDate, newerTag);
     }
-
-    Entertainment = Silver->HistoryCount() > 0 ? Silver->CurrentValue() / 20 : -1;
-    Recrutees = Peasants->HistoryCount() > 0 ? Peasants->CurrentValue() / 20 : -1;
-
-    ReadPropertyBlocks(*CR, *this);
 
     for (const TUnit* unit : *Units) {
         if (unit == nullptr)

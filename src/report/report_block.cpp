@@ -5,7 +5,9 @@
 
 #include "model/report.h"
 #include "report/block_reading.h"
+#include "report/cr_format.h"
 #include "report/list_forms.h"
+#include "report/today_blocks.h"
 
 namespace maprune {
 
@@ -33,6 +35,14 @@ template <class List> void FillFromCaptains(const List& list, const TUnitList& u
 
 } // namespace
 
+void TReport::FinishTodayReading()
+{
+    SettlePartyMessages(*CR);
+    // The fights go to the own party that stays when duplicates are dropped.
+    RemoveDuplicateParties();
+    SettleBattles(*CR, *this, FindParty(ChosenActiveParty()));
+}
+
 void TReport::ReadCR()
 {
     try {
@@ -52,16 +62,29 @@ void TReport::ReadCR()
                 ReadPropertyValue(*CR, *this, *token);
         }
 
+        const bool today = IsTodayFormat(Version);
         for (; token->LineType == CRLineType::BlockHead; token = &CR->CurrentLine()) {
             const std::string_view block = token->Block;
-            if (block == "ZAUBER")
+            if (block == "ZAUBER" && today && !token->Params.empty())
+                ReadSpellEntry(*CR, *this);
+            else if (block == "ZAUBER")
                 ReadSpellList(*CR, *this, *Spells);
             else if (block == "TRAENKE")
                 ReadPotionList(*CR, *this, *Potions);
-            else if (!ReadPropertyBlock(*CR, *this, block, Turn))
+            else if (block == "MESSAGETYPE" && today)
+                ReadMessageType(*CR);
+            else if (block == "BATTLE" && today)
+                ReadBattle(*CR);
+            else if (ReadPropertyBlock(*CR, *this, block, Turn))
+                continue;
+            else if (today)
+                SkipTodayBlock(*CR);
+            else
                 CR->Error("Unbekannter Block/Block nicht zulässig an dieser Stelle: "
                     + MessageText(block));
         }
+        if (today)
+            FinishTodayReading();
 
         for (const TRegion* region : *Regions) {
             if (region == nullptr)

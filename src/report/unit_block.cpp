@@ -8,6 +8,7 @@
 #include "model/game_data.h"
 #include "model/report.h"
 #include "report/block_reading.h"
+#include "report/today_blocks.h"
 
 namespace maprune {
 
@@ -45,7 +46,10 @@ void TUnit::ReadCR()
 {
     Nr = CRInt(*CR, CR->CurrentLine().Params);
 
-    ReadPropertyValues(*CR, *this, "unknown value for unit: ");
+    const bool today = ReadsTodayFormat(Owner());
+    ReadPropertyValues(*CR, *this, "unknown value for unit: ", [today](const CRToken& token) {
+        return today && IsUnusedTodayKey("EINHEIT", token.Key);
+    });
 
     if (Count->HistoryCount() == 0)
         Count->AddValue(Turn, 1);

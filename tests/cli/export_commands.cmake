@@ -49,7 +49,7 @@ add_cli_test(cli_extract_everything 0 "^$"
 add_cli_test(cli_convert_to_cr 0 "^$" convert ${SAMPLE_CR} ${export_out}/saved.CR)
 set_tests_properties(cli_extract_everything cli_convert_to_cr PROPERTIES FIXTURES_SETUP full_cr)
 add_cli_test(cli_extract_reads_back 0
-  "^Version: 37\nGame: Kelvaran\nTurn: 200\nActiveParty: [0-9]+\nActiveLayer: 0\nParties: 4\nRegions: 240\n.*Spells: 3\nPotions: 2\nWarnings: 0\n$"
+  "^Version: 37\nGame: Kelvaran\nTurn: 200\nActiveParty: [0-9]+\nActiveLayer: 0\nParties: 4\nRegions: 240\n.*Spells: 3\nPotions: 2\nWarnings: 0\nFormat: CR 37\nSkippedBlocks: 0\n$"
   info --warnings ${export_out}/full.cr)
 add_test(NAME cli_saved_cr_is_the_full_extract COMMAND ${CMAKE_COMMAND}
   -DCLI=$<TARGET_FILE:maprune-cli> -DFIRST=${export_out}/full.cr -DSECOND=${export_out}/saved.CR

@@ -186,5 +186,36 @@ TEST(CRTokenizer, LongAndOddLinesSplitLikeAPlainScan)
     }
 }
 
+TEST(CRTokenizer, EscapesInTodaysReportsAndTheByteOrderMark)
+{
+    struct Case {
+        std::string_view Bytes;
+        std::string_view Value;
+        std::string_view Key;
+    };
+    const Case cases[] = {
+        { "\"BENENNE PARTEI \\\"Die Wanderer\\\"\";Befehl", "BENENNE PARTEI \"Die Wanderer\"", "Befehl" },
+        { "\"C:\\\\Spiel\\\\\";Pfad", "C:\\Spiel\\", "Pfad" },
+        { "\"x\\\";y\";Name", "x\";y", "Name" },
+        { "\"a\\qb\"", "a\\qb", "" },
+        { "\"Zeile \\\"1\\\"\r\nZeile 2\";Beschr", "Zeile \"1\"\r\nZeile 2", "Beschr" },
+    };
+    for (const Case& c : cases) {
+        CRTokenizer tokenizer(c.Bytes);
+        tokenizer.SetEscapes(true);
+        CRToken token;
+        tokenizer.Next(token);
+        EXPECT_EQ(token.LineType, CRLineType::Value) << c.Bytes;
+        EXPECT_EQ(token.Value, c.Value) << c.Bytes;
+        EXPECT_EQ(token.Key, c.Key) << c.Bytes;
+    }
+    EXPECT_EQ(Only("\"a \\\"b\\\"\";K").Value, "a \\\"b\\\"") << "older reports have no escapes";
+
+    const std::vector<CRToken> tokens = Tokens("\xEF\xBB\xBFVERSION 69\r\n5;Runde\r\n");
+    ASSERT_EQ(tokens.size(), 2u);
+    EXPECT_EQ(tokens[0].Block, "VERSION");
+    EXPECT_EQ(tokens[1].Key, "Runde");
+}
+
 } // namespace
 } // namespace maprune

@@ -56,26 +56,29 @@ TEST_F(CrRoundTrip, ReportsReadBackFromKdfFilesAsTheyWereRead)
 {
     TempDir dir;
     NullProgress progress;
-    for (const bool utf8 : { false, true }) {
-        for (const int turn : { 1, 3 }) {
-            crgen::GeneratorOptions options;
-            options.Seed = 11;
-            options.Regions = 400;
-            options.Turn = turn;
-            options.ViewParty = turn == 3 ? 1 : 0;
-            options.Utf8 = utf8;
-            std::unique_ptr<TReport> read
-                = ReadCR(crgen::GenerateReport(options), FDialogs, progress, nullptr);
-            const std::string fromCr = ToJson(*read);
+    for (const int format : { crgen::kOlderFormat, crgen::kTodayFormat }) {
+        for (const bool utf8 : { false, true }) {
+            for (const int turn : { 1, 3 }) {
+                crgen::GeneratorOptions options;
+                options.Seed = 11;
+                options.Regions = 400;
+                options.Turn = turn;
+                options.ViewParty = turn == 3 ? 1 : 0;
+                options.Utf8 = utf8;
+                options.Format = format;
+                std::unique_ptr<TReport> read
+                    = ReadCR(crgen::GenerateReport(options), FDialogs, progress, nullptr);
+                const std::string fromCr = ToJson(*read);
 
-            SaveKdfFile(*read, dir / "report.kdf", KdfWriteOptions { turn == 1 }, progress);
-            std::unique_ptr<TReport> loaded = LoadKdfFile(dir / "report.kdf", progress);
-            EXPECT_EQ(FirstDifference(fromCr, ToJson(*loaded)), "")
-                << "utf8 " << utf8 << ", turn " << turn;
-            // The bound on objects per byte that loading enforces leaves
-            // real databases a wide margin.
-            const size_t content = RecordOf(*read).size();
-            EXPECT_GE(content, 2 * kMinBytesPerObject * static_cast<size_t>(read->RefCount()));
+                SaveKdfFile(*read, dir / "report.kdf", KdfWriteOptions { turn == 1 }, progress);
+                std::unique_ptr<TReport> loaded = LoadKdfFile(dir / "report.kdf", progress);
+                EXPECT_EQ(FirstDifference(fromCr, ToJson(*loaded)), "")
+                    << "format " << format << ", utf8 " << utf8 << ", turn " << turn;
+                // The bound on objects per byte that loading enforces leaves
+                // real databases a wide margin.
+                const size_t content = RecordOf(*read).size();
+                EXPECT_GE(content, 2 * kMinBytesPerObject * static_cast<size_t>(read->RefCount()));
+            }
         }
     }
 }

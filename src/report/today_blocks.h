@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/cr_interface.h"
+
+namespace maprune {
+
+class TParty;
+class TRegion;
+class TReport;
+
+// Readers of the blocks that only today's reports hold. Each starts with its
+// head current and returns with the first token after its value lines (and,
+// for BATTLE, its messages) current.
+
+// Keys that today's reports write in a block (PARTEI, REGION, EINHEIT,
+// SCHIFF, ZAUBER) and that the model has no place for: read without a
+// warning.
+bool IsUnusedTodayKey(std::string_view block, std::string_view key);
+
+// "MESSAGE n": the message's type number as written and its rendered text.
+struct CRMessage {
+    std::string Type;
+    std::string Text;
+};
+CRMessage ReadMessage(TCRInterface& cr);
+
+// "MESSAGETYPE n": remembers the type's section in cr.Pending.
+void ReadMessageType(TCRInterface& cr);
+
+// "BATTLE x y [z]": the rendered texts of its MESSAGE blocks wait in
+// cr.Pending for the own party. A head without coordinates is skipped as an
+// unknown block.
+void ReadBattle(TCRInterface& cr);
+
+// "ZAUBER n" with lower-case keys: one spell, added to the report's Spells.
+void ReadSpellEntry(TCRInterface& cr, TReport& report);
+
+// "RESOURCE n" of `region`: the number goes into the region's value of the
+// same meaning, dated with the block's "Runde" or the region's Turn.
+// Resources the model has no value for are left out.
+void ReadResource(TCRInterface& cr, TRegion& region);
+
+// "GRENZE n": the completion in percent when the border is a road, else
+// nothing.
+std::optional<int32_t> ReadBorderRoad(TCRInterface& cr);
+
+// Puts the party messages of cr.Pending into the list of their type's
+// section: events to Events, economy to Income, production to Production,
+// movement to Movements, battle to Fights, any other or unknown type to
+// Messages. The parties must still be those read.
+void SettlePartyMessages(TCRInterface& cr);
+
+// Puts each fight of cr.Pending into the Fights of `ownParty`, led by a line
+// naming the region; without an own party they are dropped.
+void SettleBattles(TCRInterface& cr, TReport& report, TParty* ownParty);
+
+} // namespace maprune
