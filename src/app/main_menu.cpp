@@ -116,7 +116,7 @@ void BuildInfoWindowEntries(QMenu& view, InfoWindowEntries& windows)
     windows.UnitOrders = AddCheckEntry(menu, QStringLiteral("Einheiten-&Befehle"), Alt(Qt::Key_B));
     windows.CheckerOutput = AddCheckEntry(menu, QStringLiteral("KCheck-Ausgabe"), Alt(Qt::Key_O));
     for (QAction* later : { windows.Messages, windows.Spells, windows.Addresses, windows.Allies,
-             windows.UnitOrders, windows.CheckerOutput })
+             windows.CheckerOutput })
         EnableMenuEntry(later, false);
 }
 

@@ -31,6 +31,7 @@
 #include "app/units_window.h"
 #include "app/window_caption.h"
 #include "config/settings.h"
+#include "orders/ui/unit_command_window.h"
 
 namespace maprune {
 
@@ -50,6 +51,7 @@ TMainWindow::TMainWindow(MainWindowEnvironment environment, QWidget* parent)
     FStructureWindow = new TStructureWindow(FEnvironment.Settings, *FDocument, this);
     FRegionWindow
         = new TRegionWindow(FEnvironment.Settings, *FDocument, FEnvironment.Messages, this);
+    FCommandWindow = new TUnitCommandWindow(*FDocument, this);
     BuildLayout();
     FMenu = BuildMainMenu(*menuBar());
     for (QAction* entry : { FMenu.View->menuAction(), FMenu.Selection->menuAction(),
@@ -155,6 +157,8 @@ void TMainWindow::BuildMapView()
     SetMapView(map);
     new TMapCommands(*this, *FDocument, *map, FEnvironment.Settings);
     connect(FRegionWindow, &TRegionWindow::entered, map, &TMapView::StopHoverTimer);
+    connect(FCommandWindow, &TUnitCommandWindow::centreRequested, map,
+        [map](TRegion* region) { map->CentreOn(*region); });
     map->SetAlliances(&FSession->Alliances());
 }
 
@@ -164,9 +168,14 @@ void TMainWindow::BuildInfoWindows()
         = AddInfoWindow(FRegionWindow, FMenu.InfoWindows.Region, Qt::RightDockWidgetArea);
     FMenu.InfoWindows.Region->setChecked(true);
     // The map keeps most of the width; long unit lines scroll.
-    resizeDocks({ regionDock }, { 380 }, Qt::Horizontal);
+    resizeDocks({ regionDock }, { 440 }, Qt::Horizontal);
     AddInfoWindow(FUnitsWindow, FMenu.InfoWindows.Units, Qt::BottomDockWidgetArea);
     AddInfoWindow(FStructureWindow, FMenu.InfoWindows.Structure, Qt::LeftDockWidgetArea);
+    AddInfoWindow(FCommandWindow, FMenu.InfoWindows.UnitOrders, Qt::RightDockWidgetArea);
+    connect(
+        FRegionWindow, &TRegionWindow::unitSelected, FCommandWindow, &TUnitCommandWindow::ShowUnit);
+    connect(FCommandWindow, &TUnitCommandWindow::unitStepRequested, FRegionWindow,
+        &TRegionWindow::StepUnit);
     auto* unitWindow = new TUnitWindow(*FDocument, this);
     connect(FRegionWindow, &TRegionWindow::unitSelected, unitWindow, &TUnitWindow::ShowUnit);
     connect(FRegionWindow, &TRegionWindow::unitOpened, unitWindow, [unitWindow](const TUnit* unit) {

@@ -28,6 +28,7 @@ class TLogWindow;
 class TMapPictures;
 class TProgramSession;
 class TRegionWindow;
+class TUnitCommandWindow;
 class TRecentFilesMenu;
 class TReportDocument;
 class TSettings;
@@ -100,6 +101,7 @@ public:
     TStructureWindow& StructureWindow() const { return *FStructureWindow; }
     TLogWindow& LogWindow() const { return *FLogWindow; }
     TRegionWindow& RegionWindow() const { return *FRegionWindow; }
+    TUnitCommandWindow& CommandWindow() const { return *FCommandWindow; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -135,6 +137,7 @@ private:
     TUnitsWindow* FUnitsWindow = nullptr; // Form6
     TStructureWindow* FStructureWindow = nullptr;
     TRegionWindow* FRegionWindow = nullptr; // Form2
+    TUnitCommandWindow* FCommandWindow = nullptr;
     ShiftChooser* FShiftChooser = nullptr; // the environment's or TMPAWindow
     TRecentFilesMenu* FRecentFiles = nullptr;
     TFileCommands* FFileCommands = nullptr;

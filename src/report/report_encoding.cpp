@@ -82,6 +82,11 @@ TextEncoding ReportEncoding(const TReport& report)
     return NamesUtf8(report.Charset) ? TextEncoding::Utf8 : TextEncoding::Windows1252;
 }
 
+std::string ToReportText(const TReport& report, std::string_view utf8)
+{
+    return ReportEncoding(report) == TextEncoding::Utf8 ? std::string(utf8) : Utf8ToCp1252(utf8);
+}
+
 void ConvertReportTexts(TReport& report, TextEncoding to)
 {
     ConvertTexts(report, to == TextEncoding::Utf8 ? &ToUtf8 : &ToCp1252);

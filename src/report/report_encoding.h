@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string>
+#include <string_view>
+
 namespace maprune {
 
 class TReport;
@@ -13,6 +16,10 @@ enum class TextEncoding { Windows1252, Utf8 };
 // character set ("UTF-8", compared ignoring case and the hyphen), else the
 // 8-bit set of older reports (Windows-1252, which includes ISO-8859-1).
 TextEncoding ReportEncoding(const TReport& report);
+
+// Text the user typed (UTF-8) as a model string of `report`, in its
+// encoding, so that the database keeps one.
+std::string ToReportText(const TReport& report, std::string_view utf8);
 
 // Converts every text of `report` and of all it holds (names, descriptions,
 // text lines, the names in price, item and talent tables) into `to`, and

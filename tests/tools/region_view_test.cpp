@@ -3,7 +3,9 @@
 
 #include "model/building.h"
 #include "model/numbers.h"
+#include "model/ship.h"
 #include "tools/lines/line_number.h"
+#include "tools/regions/place_view.h"
 #include "tools/regions/region_view.h"
 #include "tools/unit_fixture.h"
 #include "tools/units/unit_order.h"
@@ -174,6 +176,68 @@ TEST(UnitView, LabelsAndPosition)
     EXPECT_FALSE(unit.IsOwn());
     unit.Ship = 8;
     EXPECT_EQ(ViewOfUnit(world.Report(), unit).Position, "Ebene (2,3)");
+}
+
+} // namespace
+} // namespace maprune
+
+namespace maprune {
+namespace {
+
+TEST_F(RegionViewTest, BuildingRoomAndShipState)
+{
+    TRegion& region = Region();
+    auto building = CreateEmpty<TBuilding>(&world.Report());
+    building->Nr = 7;
+    building->Name = "Turm";
+    building->Captain = 1;
+    building->Size->AddValue(10, 10);
+    region.Buildings->Add(std::move(building));
+    const std::pair<int32_t, int32_t> units[] = { { 2, 3 }, { 1, 6 }, { 3, 2 } }; // nr, persons
+    for (const auto& [nr, persons] : units) {
+        TUnit& unit = AddUnitWith(world, region, 5, persons, "Menschen");
+        unit.Nr = nr;
+        unit.Name = "U" + std::to_string(persons);
+        unit.Building = 7;
+    }
+    std::vector<std::string> texts;
+    for (const PlaceLine& line : ViewOfBuildingLine(world.Report(), "Turm (7), Burg", 0).Lines)
+        texts.push_back(line.IsUnit ? line.Text.substr(0, line.Text.find(" (")) : line.Text);
+    EXPECT_EQ(texts,
+        (std::vector<std::string> { "U6", "U3",
+            "die folgenden Einheiten profitieren nicht mehr "
+            "vom Gebäude",
+            "U2", "es ist noch Platz für 1 Person" }));
+
+    auto ship = CreateEmpty<TShip>(&world.Report());
+    ship->Nr = 11;
+    ship->Name = "Möwe";
+    ship->Type_ = "Boot";
+    region.Ships->Add(std::move(ship));
+    TShip& boat = *(*region.Ships)[0];
+    const struct {
+        int32_t Percent, Load, MaxLoad;
+        std::vector<std::string> Lines;
+    } states[] = {
+        { 100, 300, 500, { "es sind noch 40% (200 von 500 GE) des Schiffes frei" } },
+        { 80, 600, 500,
+            { "das Schiff ist erst zu 80% fertiggestellt",
+                "Achtung: das Schiff ist zu 20% (100 von 500 GE) überladen" } },
+        { 100, 30, 0, { "das Schiff hat 30 GE geladen" } },
+    };
+    int32_t turn = 10; // each state a newer turn, which becomes the current value
+    for (const auto& state : states) {
+        ++turn;
+        boat.Percent->AddValue(turn, state.Percent);
+        boat.Load->AddValue(turn, state.Load);
+        boat.MaxLoad->AddValue(turn, state.MaxLoad);
+        const PlaceView view = ViewOfShipLine(world.Report(), "Möwe (b), Boot", 0);
+        EXPECT_EQ(view.Caption, "Möwe (11, Boot)");
+        std::vector<std::string> lines;
+        for (const PlaceLine& line : view.Lines)
+            lines.push_back(line.Text);
+        EXPECT_EQ(lines, state.Lines);
+    }
 }
 
 } // namespace

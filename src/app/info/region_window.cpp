@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/info/region_window.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QGridLayout>
@@ -13,6 +15,7 @@
 
 #include "app/info/add_region_comment_window.h"
 #include "app/info/colour_list.h"
+#include "app/info/place_window.h"
 #include "app/report_document.h"
 #include "config/settings.h"
 #include "core/dialogs.h"
@@ -22,9 +25,11 @@
 #include "model/report.h"
 #include "model/ship.h"
 #include "model/unit.h"
+#include "report/report_encoding.h"
 #include "tools/lines/line_number.h"
 #include "tools/regions/region_view.h"
 #include "tools/units/unit_order.h"
+#include "tools/units/unit_view.h"
 
 namespace maprune {
 
@@ -194,7 +199,7 @@ void TRegionWindow::ConnectLists()
     connect(FUnitList, &QListWidget::currentRowChanged, this,
         [this](int row) { emit unitSelected(UnitAt(row)); });
     connect(FUnitList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        const TUnit* unit = UnitAt(FUnitList->row(item));
+        TUnit* unit = UnitAt(FUnitList->row(item));
         if (unit == nullptr)
             return;
         if (unit->IsOwn())
@@ -203,9 +208,9 @@ void TRegionWindow::ConnectLists()
             emit mailRequested(unit);
     });
     connect(FBuildings, &QListWidget::itemDoubleClicked, this,
-        [this](QListWidgetItem* item) { emit buildingOpened(item->text()); });
+        [this](QListWidgetItem* item) { OpenPlace(item->text(), false); });
     connect(FShips, &QListWidget::itemDoubleClicked, this,
-        [this](QListWidgetItem* item) { emit shipOpened(item->text()); });
+        [this](QListWidgetItem* item) { OpenPlace(item->text(), true); });
     for (TColourList* list : { FUnitList, FBuildings, FShips }) {
         list->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(list, &QWidget::customContextMenuRequested, this,
@@ -218,7 +223,7 @@ void TRegionWindow::SetCommentAsker(std::function<QString(QWidget*)> ask)
     FAskComment = std::move(ask);
 }
 
-const TUnit* TRegionWindow::UnitAt(int row) const
+TUnit* TRegionWindow::UnitAt(int row) const
 {
     return row >= 0 && static_cast<size_t>(row) < FUnits.size() ? FUnits[static_cast<size_t>(row)]
                                                                 : nullptr;
@@ -272,6 +277,14 @@ void TRegionWindow::ShowStatistics(const RegionStatistics& statistics)
     FTalents->SetPlainLines(statistics.Talents);
 }
 
+void TRegionWindow::StepUnit(int step)
+{
+    if (FUnits.empty())
+        return;
+    const int last = static_cast<int>(FUnits.size()) - 1;
+    SelectUnit(std::clamp(FUnitList->currentRow() + step, 0, last));
+}
+
 void TRegionWindow::SelectUnit(int row)
 {
     FUnitList->setCurrentRow(row);
@@ -285,7 +298,7 @@ void TRegionWindow::AddComment()
     const QString line = FAskComment(this);
     if (line.isEmpty())
         return;
-    FRegion->Comment->Add(line.toStdString());
+    FRegion->Comment->Add(ToReportText(*FReport, line.toStdString()));
     CommentsEdited();
 }
 
@@ -360,6 +373,25 @@ void TRegionWindow::ShowListMenu(TColourList* list, const QPoint& position)
     }
     if (!series.empty())
         menu.exec(list->viewport()->mapToGlobal(position));
+}
+
+void TRegionWindow::OpenPlace(const QString& line, bool ship)
+{
+    if (FReport == nullptr)
+        return;
+    const auto options = static_cast<unsigned>(FSettings.UnitListDetails.Get());
+    const std::string text = line.toStdString();
+    const PlaceView view = ship ? ViewOfShipLine(*FReport, text, options)
+                                : ViewOfBuildingLine(*FReport, text, options);
+    if (view.Caption.empty())
+        return;
+    TPlaceWindow window(view, ship, this);
+    connect(&window, &TPlaceWindow::unitLineChosen, this, [this](const QString& unitLine) {
+        const int32_t nr = NumberInLine(unitLine.toStdString(), FReport->Basis);
+        if (TUnit* unit = FindUnitByNumber(*FReport, nr))
+            emit unitOpened(unit);
+    });
+    window.exec();
 }
 
 void TRegionWindow::enterEvent(QEnterEvent* event)

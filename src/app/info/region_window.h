@@ -43,19 +43,19 @@ public:
     // The default asks in TAddRegionCommentWindow.
     void SetCommentAsker(std::function<QString(QWidget* parent)> ask);
 
+    // Selects the unit `step` lines further (negative: back), within the list.
+    void StepUnit(int step);
+
     // The unit of unit line `row` (null outside the list).
-    const TUnit* UnitAt(int row) const;
+    TUnit* UnitAt(int row) const;
 
 signals:
     // The unit selected in the list (null: none), for the unit window.
-    void unitSelected(const maprune::TUnit* unit);
-    // A double-click on an own unit.
-    void unitOpened(const maprune::TUnit* unit);
+    void unitSelected(maprune::TUnit* unit);
+    // A double-click on an own unit, here or in a building or ship window.
+    void unitOpened(maprune::TUnit* unit);
     // A double-click on another party's unit: mail to it.
-    void mailRequested(const maprune::TUnit* unit);
-    // A double-click on a building or ship line, with the line's text.
-    void buildingOpened(const QString& line);
-    void shipOpened(const QString& line);
+    void mailRequested(maprune::TUnit* unit);
     // A value or list entry asks for its course over the turns.
     void seriesRequested(const QString& expression, const QString& title);
     // The mouse came over the window: the map's hover must not change the
@@ -81,6 +81,8 @@ private:
     // next update rebuilds.
     void CommentsEdited();
     void ShowListMenu(TColourList* list, const QPoint& position);
+    // The building or ship window of a list line, modal.
+    void OpenPlace(const QString& line, bool ship);
 
     TSettings& FSettings;
     TReportDocument& FDocument;
@@ -89,7 +91,7 @@ private:
 
     TReport* FReport = nullptr;
     TRegion* FRegion = nullptr;
-    std::vector<const TUnit*> FUnits; // beside the unit lines
+    std::vector<TUnit*> FUnits; // beside the unit lines
     int32_t FStatisticsParty = -1;
 
     std::array<QLabel*, 9> FValueCaptions {};

@@ -46,7 +46,7 @@ struct RegionView {
     std::vector<RegionValue> Values;
     std::vector<std::string> Prices;
     std::vector<CategoryLine> Units; // in the window's order
-    std::vector<const TUnit*> UnitObjects; // beside Units
+    std::vector<TUnit*> UnitObjects; // beside Units
     int SelectedUnit = -1; // the first own unit, else the first one; -1 none
     std::vector<CategoryLine> Buildings;
     std::vector<CategoryLine> Ships;

@@ -27,7 +27,7 @@ enum Criterion : size_t {
 
 // What the criteria compare, worked out once per unit.
 struct SortKey {
-    const TUnit* Unit;
+    TUnit* Unit;
     int Rank;
     int32_t Count;
     std::u32string TalentName;
@@ -82,13 +82,13 @@ BestTalent BestTalentOf(const TUnit& unit)
     return best;
 }
 
-std::vector<const TUnit*> OrderUnits(
+std::vector<TUnit*> OrderUnits(
     const TReport& report, const TUnitList& units, const std::vector<size_t>& order)
 {
     const PartyCategories categories(report);
     std::vector<SortKey> keys;
     keys.reserve(units.Count());
-    for (const TUnit* unit : units) {
+    for (TUnit* unit : units) {
         if (unit == nullptr)
             continue;
         const BestTalent talent = BestTalentOf(*unit);
@@ -103,7 +103,7 @@ std::vector<const TUnit*> OrderUnits(
         }
         return false;
     });
-    std::vector<const TUnit*> ordered;
+    std::vector<TUnit*> ordered;
     ordered.reserve(keys.size());
     for (const SortKey& key : keys)
         ordered.push_back(key.Unit);

@@ -27,7 +27,7 @@ BestTalent BestTalentOf(const TUnit& unit);
 // ProgramUnitSortCriteria, as ParseUnitSortOptions gives them): the first
 // criterion that tells two units apart decides; units equal under all of
 // them keep their list order.
-std::vector<const TUnit*> OrderUnits(
+std::vector<TUnit*> OrderUnits(
     const TReport& report, const TUnitList& units, const std::vector<size_t>& order);
 
 // The criteria the settings' value `options` names (UnitListSortOptions).

@@ -83,14 +83,14 @@ UnitView ViewOfUnit(const TReport& report, const TUnit& unit)
     return view;
 }
 
-const TUnit* FindUnitByNumber(const TReport& report, int32_t nr)
+TUnit* FindUnitByNumber(const TReport& report, int32_t nr)
 {
     if (nr == -1)
         return nullptr;
     for (const TRegion* region : *report.Regions) {
         if (region == nullptr)
             continue;
-        for (const TUnit* unit : *region->Units) {
+        for (TUnit* unit : *region->Units) {
             if (unit != nullptr && unit->Nr == nr)
                 return unit;
         }

@@ -26,6 +26,6 @@ UnitView ViewOfUnit(const TReport& report, const TUnit& unit);
 
 // The unit with number `nr` in the first region that has one; null when
 // none has or `nr` is -1.
-const TUnit* FindUnitByNumber(const TReport& report, int32_t nr);
+TUnit* FindUnitByNumber(const TReport& report, int32_t nr);
 
 } // namespace maprune

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace maprune {
+
+class TRegion;
+class TReportDocument;
+class TUnit;
+
+// "Einheiten-Befehle": the orders of the unit selected in the region window.
+// Only an own unit's orders can be edited; every change is written through
+// to its Commands at once and marks the report changed. Alt with the arrow
+// keys moves to the neighbouring region, Alt with PageUp and PageDown to the
+// previous and next unit of the region window.
+class TUnitCommandWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit TUnitCommandWindow(TReportDocument& document, QWidget* parent = nullptr);
+
+    // Shows `unit` (null: none) of the document's current region; loading
+    // its orders is no change, and the undo history starts anew.
+    void ShowUnit(TUnit* unit);
+
+    QPlainTextEdit* Editor() const { return FEditor; }
+    QLabel* WeightLine() const { return FWeights; }
+
+signals:
+    // The map is to be centred on `region`, which became the current one.
+    void centreRequested(maprune::TRegion* region);
+    // The previous (-1) or next (+1) unit of the region window.
+    void unitStepRequested(int step);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void WriteThrough();
+    void GoTo(int dx, int dy);
+
+    TReportDocument& FDocument;
+    QLabel* FWeights = nullptr; // Label1
+    QPlainTextEdit* FEditor = nullptr; // Memo1
+    TUnit* FUnit = nullptr; // attached: its orders are edited
+    TRegion* FRegion = nullptr;
+};
+
+} // namespace maprune
