@@ -7,6 +7,7 @@
 
 #include <QTreeWidget>
 
+#include "app/info/region_window.h"
 #include "app/main_map_view.h"
 #include "app/structure_window.h"
 #include "main_window_harness.h"
@@ -79,6 +80,7 @@ private slots:
         QVERIFY(document.CurrentRegion() == nullptr);
         QVERIFY(map.CurrentRegion() == nullptr);
         QVERIFY(map.HoveredRegion() == nullptr);
+        QVERIFY(w.RegionWindow().UnitAt(0) == nullptr);
 
         // Everything the windows show comes from the report as it is now.
         tree.expandAll();
