@@ -31,6 +31,7 @@
 #include "app/units_window.h"
 #include "app/window_caption.h"
 #include "config/settings.h"
+#include "orders/ui/export_window.h"
 
 namespace maprune {
 
@@ -167,6 +168,9 @@ void TMainWindow::BuildInfoWindows()
     resizeDocks({ regionDock }, { 380 }, Qt::Horizontal);
     AddInfoWindow(FUnitsWindow, FMenu.InfoWindows.Units, Qt::BottomDockWidgetArea);
     AddInfoWindow(FStructureWindow, FMenu.InfoWindows.Structure, Qt::LeftDockWidgetArea);
+    auto* exportWindow = new TExportWindow(
+        { FEnvironment.Settings, *FDocument, FEnvironment.Messages, FEnvironment.Pictures }, this);
+    connect(FMenu.Select.Export, &QAction::triggered, exportWindow, &QDialog::exec);
     auto* unitWindow = new TUnitWindow(*FDocument, this);
     connect(FRegionWindow, &TRegionWindow::unitSelected, unitWindow, &TUnitWindow::ShowUnit);
     connect(FRegionWindow, &TRegionWindow::unitOpened, unitWindow, [unitWindow](const TUnit* unit) {
