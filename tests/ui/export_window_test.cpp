@@ -120,6 +120,19 @@ private slots:
                   { "CheckBox1", true }, { "CheckBox2", true }, { "CheckBox6", false } };
         for (const auto& [name, checked] : boxes)
             QVERIFY2(f.Get<QCheckBox>(name)->isChecked() == checked, name);
+        // Each Alt key of a tab reaches one control.
+        for (int i = 0; i < 4; ++i) {
+            QSet<QChar> keys;
+            for (const QAbstractButton* control :
+                pages->widget(i)->findChildren<QAbstractButton*>()) {
+                const qsizetype at = control->text().indexOf('&');
+                if (at < 0)
+                    continue;
+                const QChar key = control->text()[at + 1].toLower();
+                QVERIFY2(!keys.contains(key), qPrintable(control->text()));
+                keys.insert(key);
+            }
+        }
 
         // Every showing starts with the first format; mailing is not there yet.
         auto* formats = f.Get<QListWidget>("ListBox1");

@@ -9,7 +9,7 @@ namespace maprune {
 QString QtExportFileChooser::ChooseExportName(
     QWidget* parent, const QString& folder, const QString& filter, const QString& suffix)
 {
-    QFileDialog dialog(parent, QString(), folder, filter);
+    QFileDialog dialog(parent, QStringLiteral("Speichern unter"), folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(suffix);

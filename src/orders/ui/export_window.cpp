@@ -147,7 +147,8 @@ QWidget* TExportWindow::BuildBitmapTab()
         options, buttons);
     FNames = AddCheckBox(*options, "CheckBox1", "&Namen", true);
     FCoordinates = AddCheckBox(*options, "CheckBox2", "&Koordinaten", true);
-    FSymbols = AddCheckBox(*options, "CheckBox6", "&Symbole", false);
+    // Alt+S belongs to the save button of this tab.
+    FSymbols = AddCheckBox(*options, "CheckBox6", "S&ymbole", false);
     auto* formatRow = new QHBoxLayout;
     auto* formatLabel = new QLabel(QStringLiteral("&Format:"));
     FFormats = new QListWidget;
