@@ -223,7 +223,8 @@ void TExportWindow::showEvent(QShowEvent* event)
     // Checking and mailing the order file are not built yet.
     FExpress->setEnabled(false);
     FOrderSource->setText(FSettings.VORLAGE_Use.Get()
-            ? QStringLiteral("Sie wird von VORLAGE erstellt (Einstellung \"VORLAGE benutzen\").")
+            ? QStringLiteral("Sie wird von VORLAGE erstellt (Konfiguration: \"beim Export von "
+                             "Befehlsdateien VORLAGE verwenden\").")
             : QStringLiteral("Sie wird von Maprune aus den Befehlen der Einheiten erstellt."));
     QDialog::showEvent(event);
 }
