@@ -198,8 +198,7 @@ void BuildSelectionMenu(QMenuBar& bar, MainMenu& menu)
     select.Contract
         = AddMenuEntry(extended, QStringLiteral("Auswahl &verkleinern"), Ctrl(Qt::Key_F8));
     selection.addSeparator();
-    select.Export
-        = AddUnavailableEntry(selection, QStringLiteral("&exportieren..."), Alt(Qt::Key_F9));
+    select.Export = AddMenuEntry(selection, QStringLiteral("&exportieren..."), Alt(Qt::Key_F9));
 }
 
 void BuildInformationMenu(QMenuBar& bar, MainMenu& menu)

@@ -31,6 +31,7 @@
 #include "app/units_window.h"
 #include "app/window_caption.h"
 #include "config/settings.h"
+#include "orders/ui/export_window.h"
 #include "orders/ui/unit_command_window.h"
 
 namespace maprune {
@@ -176,6 +177,9 @@ void TMainWindow::BuildInfoWindows()
         FRegionWindow, &TRegionWindow::unitSelected, FCommandWindow, &TUnitCommandWindow::ShowUnit);
     connect(FCommandWindow, &TUnitCommandWindow::unitStepRequested, FRegionWindow,
         &TRegionWindow::StepUnit);
+    auto* exportWindow = new TExportWindow(
+        { FEnvironment.Settings, *FDocument, FEnvironment.Messages, FEnvironment.Pictures }, this);
+    connect(FMenu.Select.Export, &QAction::triggered, exportWindow, &QDialog::exec);
     auto* unitWindow = new TUnitWindow(*FDocument, this);
     connect(FRegionWindow, &TRegionWindow::unitSelected, unitWindow, &TUnitWindow::ShowUnit);
     connect(FRegionWindow, &TRegionWindow::unitOpened, unitWindow, [unitWindow](const TUnit* unit) {

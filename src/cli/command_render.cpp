@@ -22,6 +22,7 @@
 #include "map/statistics.h"
 #include "map/ui/render/layer_picture.h"
 #include "map/ui/render/map_pictures.h"
+#include "map/ui/render/selection_picture.h"
 #include "map/ui/render/tile_renderer.h"
 #include "model/report.h"
 
@@ -37,6 +38,7 @@ struct RenderOptions {
     int32_t TextStyle = 0;
     bool NoFog = false;
     bool YAxis = false;
+    bool Selection = false;
 };
 
 std::string Lower(std::string text)
@@ -118,14 +120,22 @@ void RunRender(const RenderOptions& options)
     tileOptions.Mode = colouring.Mode();
     tileOptions.FowMode = options.NoFog ? 1 : 0;
     tileOptions.TextStyle = options.TextStyle;
+    // The export dialog's picture: names and coordinates, no symbols, the
+    // tiles as they are without selection or route marks.
+    tileOptions.HideIcons = options.Selection;
+    tileOptions.PlainExport = options.Selection;
     tiles.SetOptions(tileOptions);
 
     QImage picture;
     try {
-        picture = RenderLayerPicture(state, tiles);
+        picture = options.Selection ? RenderSelectionPicture(state, tiles)
+                                    : RenderLayerPicture(state, tiles);
     } catch (const Error& e) {
         Fail(e.what());
     }
+    if (picture.isNull())
+        Fail("Auf der Ebene " + std::to_string(report->ActiveLayer)
+            + " ist keine Region ausgewählt.");
     const QString output = QString::fromStdString(options.Output);
     QSaveFile file(output);
     if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
@@ -152,6 +162,8 @@ void RegisterRenderCommand(CLI::App& app)
     command->add_flag("--no-fog", options->NoFog, "veraltete Regionen nicht abdunkeln");
     command->add_flag(
         "--y-axis", options->YAxis, "Anordnung \"y-Achse: N -> S\" (KelvaranLayout aus)");
+    command->add_flag("--selection", options->Selection,
+        "nur die ausgewählten Regionen, wie \"Auswahl exportieren\" sie als Bild zeichnet");
     command->callback([options] { RunRender(*options); });
 }
 

@@ -143,6 +143,11 @@ private slots:
         result = Cli({ kSample, folder.filePath("fehlt/karte.png") });
         QCOMPARE(result.exitCode, 1);
         QVERIFY(result.err.contains(QStringLiteral("konnte nicht nach")));
+        // A report as read has no selection to draw.
+        result = Cli({ kSample, out, "--selection" });
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(
+            result.err.contains(QStringLiteral("Auf der Ebene 0 ist keine Region ausgewählt.")));
         QVERIFY(!QFile::exists(out));
     }
 };

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "orders/ui/qprocess_runner.h"
+
+class QWidget;
+
+namespace maprune {
+
+// Runs VORLAGE through QProcessRunner behind a modal progress window whose
+// "Abbrechen" stops it: the program stays responsive, and no other command
+// can start while VORLAGE works.
+class TVorlageProgressRunner final : public ProcessRunner {
+public:
+    explicit TVorlageProgressRunner(QWidget* parent)
+        : FParent(parent)
+    {
+    }
+
+    ProcessOutcome Run(const std::filesystem::path& program,
+        const std::vector<std::string>& arguments, const std::filesystem::path& outputFile,
+        const std::filesystem::path& errorFile) override;
+
+private:
+    QWidget* FParent;
+    QProcessRunner FRunner;
+};
+
+} // namespace maprune
