@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <string>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,27 @@ TEST_F(OrderFileTest, NoActivePartyGivesTheMessageAndNoLines)
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].kind, MessageKind::Information);
     EXPECT_EQ(dialogs.shown[0].text, "Fehler: keine Partei aktiviert");
+}
+
+TEST_F(OrderFileTest, WrittenInTheDatabasesEncoding)
+{
+    // "Wächter" and "Küste" in Windows-1252 and in UTF-8.
+    for (const auto& [charset, guard, coast] :
+        { std::tuple<std::string, std::string, std::string> { "", "W\xE4" "chter", "K\xFCste" },
+            { "\"UTF-8\";charset\n", "W\xC3\xA4" "chter", "K\xC3\xBCste" } }) {
+        auto r = ReadText("VERSION 36\n" + charset
+            + "200;Runde\nPARTEI 10\n\"Mensch\";Typ\nREGION 0 0\n\"" + coast
+            + "\";Name\n\"Ebene\";Terrain\nEINHEIT 14\n\"" + guard
+            + "\";Name\n10;Partei\n1;Anzahl\n\"Mensch\";Typ\nCOMMANDS\n\"NACH " + coast
+            + "\"\n");
+        ASSERT_NE(r->Report, nullptr);
+        ScriptedDialogs dialogs;
+        const TextLines lines = BuildOrderFile(*r->Report, dialogs);
+        ASSERT_EQ(lines.size(), 11u);
+        EXPECT_EQ(lines[4], "REGION 0,0 ; " + coast);
+        EXPECT_EQ(lines[7], "EINHEIT e;\t\t" + guard + " [1,0$]");
+        EXPECT_EQ(lines[8], "  NACH " + coast);
+    }
 }
 
 TEST(QuoteTildeWords, QuotesEveryWordWithATilde)
