@@ -41,12 +41,6 @@ const std::map<std::string, std::set<std::string>> kNotWritten = {
     // reader needs no tolerance for unknown blocks, and the keys of
     // today's reports that the model keeps read back in every version.
     { "TReport", { "Version" } },
-    // The list forms ZAUBER, TRAENKE and ALLIIERTE (older reports and
-    // today's alike) give their records no turn; the blocks that the writer
-    // uses date them with the report's.
-    { "TSpell", { "Turn" } },
-    { "TPotion", { "Turn" } },
-    { "TAlly", { "Turn" } },
 };
 
 void StripNotWritten(json& node)
@@ -101,6 +95,26 @@ json Comparable(const TReport& report)
     return dump;
 }
 
+// The list forms ZAUBER, TRAENKE and ALLIIERTE (older reports and today's
+// alike) give their records no turn; the blocks that the writer uses date
+// them. Only there the turn read back is not compared.
+void ForgetUndatedTurns(json& original, json& reread)
+{
+    const auto forget = [](json& from, json& back) {
+        for (size_t i = 0; i < from.size() && i < back.size(); ++i) {
+            if (from[i]["Turn"] == -1) {
+                from[i].erase("Turn");
+                back[i].erase("Turn");
+            }
+        }
+    };
+    forget(original["Spells"], reread["Spells"]);
+    forget(original["Potions"], reread["Potions"]);
+    json& parties = original["Parties"];
+    for (size_t i = 0; i < parties.size() && i < reread["Parties"].size(); ++i)
+        forget(parties[i]["Allies"], reread["Parties"][i]["Allies"]);
+}
+
 void ExpectRoundTrip(const std::string& original, const std::string& name)
 {
     auto first = ReadText(original);
@@ -111,7 +125,10 @@ void ExpectRoundTrip(const std::string& original, const std::string& name)
     ASSERT_NE(second->Report, nullptr) << name << ": " << second->Messages().front();
     EXPECT_TRUE(second->Warnings.empty()) << name << " line " << second->Warnings.front().Line
                                           << ": " << second->Warnings.front().Text;
-    const json patch = json::diff(Comparable(*first->Report), Comparable(*second->Report));
+    json original = Comparable(*first->Report);
+    json reread = Comparable(*second->Report);
+    ForgetUndatedTurns(original, reread);
+    const json patch = json::diff(original, reread);
     EXPECT_TRUE(patch.empty()) << name << ": " << patch.size()
                                << " differences, the first: " << patch.front().dump();
 }
