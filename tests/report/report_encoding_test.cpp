@@ -8,8 +8,8 @@
 
 #include "bench/crgen/cr_generator.h"
 #include "core/string_sink.h"
-#include "report/cr_writer.h"
 #include "report/cr_test_support.h"
+#include "report/cr_writer.h"
 #include "report/merge_report.h"
 #include "report/progress_panel.h"
 #include "report/report_building.h"
