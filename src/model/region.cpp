@@ -83,7 +83,7 @@ const ClassInfo& TRegion::StaticClass()
                 ObjectProperty<R, TUnitList, &R::Units>("Units").CRBlock("EINHEIT"),
                 ObjectProperty<R, H, &R::Wages>("Wages").CRKey({ "Lohn" }),
                 ObjectProperty<R, TPoliticInfoList, &R::Politic>("Politic"),
-                ObjectProperty<R, H, &R::Stones>("Stones").StoredWhen(OnLand),
+                ObjectProperty<R, H, &R::Stones>("Stones").CRKey({ "Steine" }).StoredWhen(OnLand),
                 ObjectProperty<R, H, &R::Saplings>("Saplings")
                     .CRKey({ "Schoesslinge" })
                     .StoredWhen(OnLand) }));

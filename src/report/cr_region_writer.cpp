@@ -27,6 +27,8 @@ struct RegionKeys {
     std::string_view Entertainment = CRKeyOf<TRegion>("Entertainment");
     std::string_view Recrutees = CRKeyOf<TRegion>("Recrutees");
     std::string_view Wages = CRKeyOf<TRegion>("Wages");
+    std::string_view Stones = CRKeyOf<TRegion>("Stones");
+    std::string_view Saplings = CRKeyOf<TRegion>("Saplings");
     std::string_view Prices = CRKeyOf<TRegion>("Prices");
     std::string_view Events = CRKeyOf<TRegion>("Events");
     std::string_view Messages = CRKeyOf<TRegion>("Messages");
@@ -145,6 +147,10 @@ void WriteRegionInfo(const CRWriteState& state, const TRegion& r, const RegionKe
         out.Int(r.Recrutees, k.Recrutees);
     if (described)
         WriteHistory(out, *r.Wages, k.Wages);
+    // Today's reports give these in RESOURCE blocks; their keys read back
+    // in every format version.
+    WriteHistory(out, *r.Stones, k.Stones);
+    WriteHistory(out, *r.Saplings, k.Saplings);
     if (!r.Prices->Entries.empty()) {
         out.Head(k.Prices);
         for (const TPrice& price : r.Prices->Entries)

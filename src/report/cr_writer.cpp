@@ -19,6 +19,10 @@ struct ReportKeys {
     std::string_view Coordinates = CRKeyOf<TReport>("Coordinates");
     std::string_view Basis = CRKeyOf<TReport>("Basis");
     std::string_view Umlaute = CRKeyOf<TReport>("Umlaute");
+    std::string_view Charset = CRKeyOf<TReport>("Charset");
+    std::string_view OrderAddress = CRKeyOf<TReport>("OrderAddress");
+    std::string_view OrderSubject = CRKeyOf<TReport>("OrderSubject");
+    std::string_view ReportOwner = CRKeyOf<TReport>("ReportOwner");
     std::string_view Party = CRKeyOf<TReport>("Parties");
     std::string_view Spell = CRKeyOf<TReport>("Spells");
     std::string_view Potion = CRKeyOf<TReport>("Potions");
@@ -68,6 +72,10 @@ void WriteHeader(CRWriteState& state, const TReport& report, const ReportKeys& k
 {
     CRLineWriter& out = state.Out;
     out.Head("VERSION", { kWrittenVersion });
+    // The texts are written as the database holds them, in its encoding;
+    // without the key a reader takes them for Windows-1252.
+    if (!report.Charset.empty())
+        out.String(report.Charset, k.Charset);
     out.String(report.Config, k.Config);
     out.String(report.Game, k.Game);
     out.String(report.Coordinates, k.Coordinates);
@@ -77,6 +85,13 @@ void WriteHeader(CRWriteState& state, const TReport& report, const ReportKeys& k
     // for the report when no party block carries the turn.
     out.Int(report.Turn, kTurn);
     state.ReaderTurn = report.Turn;
+    // The header keys of today's reports read back in every format version.
+    if (!report.OrderAddress.empty())
+        out.String(report.OrderAddress, k.OrderAddress);
+    if (!report.OrderSubject.empty())
+        out.String(report.OrderSubject, k.OrderSubject);
+    if (report.ReportOwner != -1)
+        out.Int(report.ReportOwner, k.ReportOwner);
 }
 
 void WriteParty(CRWriteState& state, const TParty& p, std::string_view head)

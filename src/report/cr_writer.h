@@ -27,9 +27,10 @@ struct CRExtractOptions {
 // and potions, then the regions in stored order, all of them with
 // `allRegions`, else those selected (bit 0 of their Tag). Keys and block
 // names come from the model's property tables. Texts are written as they
-// stand; one holding a double quote followed by a semicolon (or, in a line
-// block, any double quote) cannot be read back as it was. Throws what the
-// sink throws.
+// stand, in the report's encoding, which the header's charset key declares;
+// one holding a double quote followed by a semicolon (or, in a line block,
+// any double quote) cannot be read back as it was. Throws what the sink
+// throws.
 void WriteCRExtract(
     const TReport& report, const CRExtractOptions& options, bool allRegions, ByteSink& sink);
 

@@ -168,6 +168,8 @@ void ReadBattle(TCRInterface& cr)
 void ReadSpellEntry(TCRInterface& cr, TReport& report)
 {
     std::unique_ptr<TSpell> spell = CreateEmpty<TSpell>(&report);
+    // Dated like the SPRUCH block of older reports, which it replaces.
+    spell->Turn = report.Turn;
     const std::string_view number = TrimBlanks(cr.CurrentLine().Params);
     // Spell numbers of some servers exceed 32 bits; spells are told apart
     // by their names anyway.

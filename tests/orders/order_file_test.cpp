@@ -121,6 +121,30 @@ TEST_F(OrderFileTest, NoActivePartyGivesTheMessageAndNoLines)
     EXPECT_EQ(dialogs.shown[0].text, "Fehler: keine Partei aktiviert");
 }
 
+// "Wächter" and "Küste" in a Windows-1252 and in a UTF-8 database.
+struct EncodedTexts {
+    std::string Charset;
+    std::string Guard;
+    std::string Coast;
+};
+
+TEST_F(OrderFileTest, WrittenInTheDatabasesEncoding)
+{
+    for (const EncodedTexts& t : { EncodedTexts { "", "W\344chter", "K\374ste" },
+             EncodedTexts { "\"UTF-8\";charset\n", "W\303\244chter", "K\303\274ste" } }) {
+        auto r = ReadText("VERSION 36\n" + t.Charset + "200;Runde\nPARTEI 10\n\"Mensch\";Typ\n"
+            + "REGION 0 0\n\"" + t.Coast + "\";Name\n\"Ebene\";Terrain\nEINHEIT 14\n\"" + t.Guard
+            + "\";Name\n10;Partei\n1;Anzahl\n\"Mensch\";Typ\nCOMMANDS\n\"NACH " + t.Coast + "\"\n");
+        ASSERT_NE(r->Report, nullptr);
+        ScriptedDialogs dialogs;
+        const TextLines lines = BuildOrderFile(*r->Report, dialogs);
+        ASSERT_EQ(lines.size(), 11u);
+        EXPECT_EQ(lines[4], "REGION 0,0 ; " + t.Coast);
+        EXPECT_EQ(lines[7], "EINHEIT e;\t\t" + t.Guard + " [1,0$]");
+        EXPECT_EQ(lines[8], "  NACH " + t.Coast);
+    }
+}
+
 TEST(QuoteTildeWords, QuotesEveryWordWithATilde)
 {
     const std::pair<const char*, const char*> cases[] = {

@@ -31,19 +31,16 @@ using CRRoundTripTest = CRTest;
 //   what only a database keeps (scroll position, series, the selection);
 // - orders holding double quotes, which the COMMANDS block keeps in the "~"
 //   form (the order file turns them back into quoted words), and so a
-//   default order taken from them;
+//   default order taken from them: compared in that form (InCRForm);
 // - texts holding a double quote followed by a semicolon, or any double
 //   quote in a line block (the format has no escapes);
 // - a unit's second "Silber" item (its silver travels as one value), a
 //   party's turn below 2.
 const std::map<std::string, std::set<std::string>> kNotWritten = {
-    // The extract declares the format version it is written in.
+    // The extract declares the format version it is written in, 37: its
+    // reader needs no tolerance for unknown blocks, and the keys of
+    // today's reports that the model keeps read back in every version.
     { "TReport", { "Version" } },
-    // The list forms ZAUBER, TRAENKE and ALLIIERTE give their records no
-    // turn; the blocks that the writer uses date them with the report's.
-    { "TSpell", { "Turn" } },
-    { "TPotion", { "Turn" } },
-    { "TAlly", { "Turn" } },
 };
 
 void StripNotWritten(json& node)
@@ -66,9 +63,25 @@ void StripNotWritten(json& node)
         StripNotWritten(value);
 }
 
+// The orders of every unit as the COMMANDS block holds them, and the
+// default order too where the reader will take it from the first order.
+void InCRForm(json& dump)
+{
+    for (json& region : dump["Regions"]) {
+        for (json& unit : region["Units"]) {
+            json& orders = unit["Commands"];
+            if (!orders.empty() && unit["Default_"] == orders[0])
+                unit["Default_"] = CROrderText(orders[0].get<std::string>());
+            for (json& order : orders)
+                order = CROrderText(order.get<std::string>());
+        }
+    }
+}
+
 json Comparable(const TReport& report)
 {
     json dump = json::parse(ToJson(report));
+    InCRForm(dump);
     StripNotWritten(dump);
     // The active party is written first, the others in their order; a party
     // known only by its address (no race) has no turn, as in the list form.
@@ -82,6 +95,26 @@ json Comparable(const TReport& report)
     return dump;
 }
 
+// The list forms ZAUBER, TRAENKE and ALLIIERTE (older reports and today's
+// alike) give their records no turn; the blocks that the writer uses date
+// them. Only there the turn read back is not compared.
+void ForgetUndatedTurns(json& original, json& reread)
+{
+    const auto forget = [](json& from, json& back) {
+        for (size_t i = 0; i < from.size() && i < back.size(); ++i) {
+            if (from[i]["Turn"] == -1) {
+                from[i].erase("Turn");
+                back[i].erase("Turn");
+            }
+        }
+    };
+    forget(original["Spells"], reread["Spells"]);
+    forget(original["Potions"], reread["Potions"]);
+    json& parties = original["Parties"];
+    for (size_t i = 0; i < parties.size() && i < reread["Parties"].size(); ++i)
+        forget(parties[i]["Allies"], reread["Parties"][i]["Allies"]);
+}
+
 void ExpectRoundTrip(const std::string& original, const std::string& name)
 {
     auto first = ReadText(original);
@@ -92,7 +125,10 @@ void ExpectRoundTrip(const std::string& original, const std::string& name)
     ASSERT_NE(second->Report, nullptr) << name << ": " << second->Messages().front();
     EXPECT_TRUE(second->Warnings.empty()) << name << " line " << second->Warnings.front().Line
                                           << ": " << second->Warnings.front().Text;
-    const json patch = json::diff(Comparable(*first->Report), Comparable(*second->Report));
+    json original = Comparable(*first->Report);
+    json reread = Comparable(*second->Report);
+    ForgetUndatedTurns(original, reread);
+    const json patch = json::diff(original, reread);
     EXPECT_TRUE(patch.empty()) << name << ": " << patch.size()
                                << " differences, the first: " << patch.front().dump();
 }
@@ -114,13 +150,18 @@ TEST_F(CRRoundTripTest, EverySampleReadsBackAsTheSameModel)
 
 TEST_F(CRRoundTripTest, GeneratedWorldsReadBackAsTheSameModel)
 {
-    for (const bool utf8 : { false, true }) {
-        crgen::GeneratorOptions options;
-        options.Seed = 5;
-        options.Regions = 300;
-        options.Turn = 2;
-        options.Utf8 = utf8;
-        ExpectRoundTrip(crgen::GenerateReport(options), utf8 ? "generated, UTF-8" : "generated");
+    // Both encodings read back as they were and declared as they were.
+    for (const int format : { crgen::kOlderFormat, crgen::kTodayFormat }) {
+        for (const bool utf8 : { false, true }) {
+            crgen::GeneratorOptions options;
+            options.Seed = 5;
+            options.Regions = 300;
+            options.Turn = 2;
+            options.Utf8 = utf8;
+            options.Format = format;
+            ExpectRoundTrip(crgen::GenerateReport(options),
+                "generated, format " + std::to_string(format) + (utf8 ? ", UTF-8" : ""));
+        }
     }
 }
 

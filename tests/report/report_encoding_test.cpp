@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "bench/crgen/cr_generator.h"
+#include "core/string_sink.h"
 #include "report/cr_test_support.h"
+#include "report/cr_writer.h"
 #include "report/merge_report.h"
 #include "report/progress_panel.h"
 #include "report/report_building.h"
@@ -54,7 +56,7 @@ std::set<std::string> Spellings(std::initializer_list<const TReport*> reports)
     return texts;
 }
 
-TEST_F(ReportEncodingTest, MergingInEitherOrderKeepsTheDatabasesEncoding)
+TEST_F(ReportEncodingTest, MergingInEitherOrderAndSavingKeepTheDatabasesEncoding)
 {
     for (const bool databaseUtf8 : { false, true }) {
         SCOPED_TRACE(databaseUtf8 ? "UTF-8 database" : "Windows-1252 database");
@@ -76,6 +78,13 @@ TEST_F(ReportEncodingTest, MergingInEitherOrderKeepsTheDatabasesEncoding)
         EXPECT_EQ(ReportEncoding(*dest->Report), encoding);
         EXPECT_EQ(Spellings({ dest->Report.get() }), expected)
             << "one spelling of every name, in the database's encoding";
+
+        StringSink saved;
+        WriteCRExtract(*dest->Report, CRExtractOptions::Everything(), true, saved);
+        auto reread = ReadText(saved.Bytes());
+        ASSERT_NE(reread->Report, nullptr);
+        EXPECT_EQ(ReportEncoding(*reread->Report), encoding) << "the saved CR declares it";
+        EXPECT_EQ(Spellings({ reread->Report.get() }), expected);
     }
 }
 

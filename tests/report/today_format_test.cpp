@@ -124,6 +124,7 @@ TEST_F(TodayFormatTest, HeaderMessagesSpellsAndFightsGoWhereTheyBelong)
     EXPECT_EQ(spell.Spell, "Blitz");
     EXPECT_EQ(spell.Level, 3);
     EXPECT_EQ(spell.Descr, "Trifft.");
+    EXPECT_EQ(spell.Turn, 5) << "dated like a SPRUCH block";
 
     auto typed = ReadText("\xEF\xBB\xBFVERSION 69\n7;reportowner\nPARTEI 9\n\"Mensch\";race\n");
     ASSERT_NE(typed->Report, nullptr);
