@@ -4,17 +4,6 @@
 # output is compared after CMake has turned its CR LF into LF).
 set(export_out ${CMAKE_CURRENT_BINARY_DIR}/export-out)
 file(MAKE_DIRECTORY ${export_out})
-file(WRITE ${export_out}/empty-input "")
-
-function(add_cli_test name expect_exit expect_output)
-  add_test(NAME ${name}
-           COMMAND ${CMAKE_COMMAND}
-                   "-DCOMMAND=$<TARGET_FILE:maprune-cli>;${ARGN}"
-                   -DEXPECT_EXIT=${expect_exit}
-                   "-DEXPECT_OUTPUT=${expect_output}"
-                   -DEMPTY_INPUT=${export_out}/empty-input
-                   -P ${CMAKE_CURRENT_SOURCE_DIR}/cli/run_command.cmake)
-endfunction()
 
 add_cli_test(cli_orders_sample 0
   "^PARTEI [0-9a-z]+ \"\"\n\n; KCHECK -s -l -w4 -r75\n\nREGION [-0-9]+,[-0-9]+ ; .*\nNAECHSTER\n$"

@@ -3,16 +3,8 @@
 set(samples ${PROJECT_SOURCE_DIR}/data/samples)
 set(merge_out ${CMAKE_CURRENT_BINARY_DIR}/merge-out)
 file(MAKE_DIRECTORY ${merge_out})
-file(WRITE ${merge_out}/empty-input "")
-
 function(add_merge_test name expect_exit expect_output)
-  add_test(NAME ${name}
-           COMMAND ${CMAKE_COMMAND}
-                   "-DCOMMAND=$<TARGET_FILE:maprune-cli>;merge;${ARGN}"
-                   -DEXPECT_EXIT=${expect_exit}
-                   "-DEXPECT_OUTPUT=${expect_output}"
-                   -DEMPTY_INPUT=${merge_out}/empty-input
-                   -P ${CMAKE_CURRENT_SOURCE_DIR}/cli/run_command.cmake)
+  add_cli_test(${name} ${expect_exit} "${expect_output}" merge ${ARGN})
 endfunction()
 
 add_merge_test(cli_merge_sample_turns 0

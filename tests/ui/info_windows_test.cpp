@@ -35,6 +35,18 @@ TRegion* OwnRegionWithNorthernNeighbour(TReport& report)
     return nullptr;
 }
 
+// Starts on the sample world with such a region current; null when either
+// failed.
+TRegion* StartOnOwnRegion(MainWindowHarness& h)
+{
+    if (!h.Start({ SampleFile("sample.cr") }))
+        return nullptr;
+    TReportDocument& document = h.window->Document();
+    TRegion* region = OwnRegionWithNorthernNeighbour(*document.Report());
+    document.SetCurrentRegion(region);
+    return region;
+}
+
 QString LabelText(QWidget& window, const char* name)
 {
     return window.findChild<QLabel*>(QString::fromLatin1(name))->text();
@@ -48,12 +60,10 @@ private slots:
     void theRegionWindowShowsTheCurrentRegionAndItsOwnUnitsOrders()
     {
         MainWindowHarness h;
-        QVERIFY(h.Start({ SampleFile("sample.cr") }));
+        TRegion* region = StartOnOwnRegion(h);
+        QVERIFY(region != nullptr);
         TMainWindow& w = *h.window;
         TReportDocument& document = w.Document();
-        TRegion* region = OwnRegionWithNorthernNeighbour(*document.Report());
-        QVERIFY(region != nullptr);
-        document.SetCurrentRegion(region);
 
         TRegionWindow& regionWindow = w.RegionWindow();
         QCOMPARE(
@@ -97,12 +107,10 @@ private slots:
     void commentsAreAddedAndDeletedAndARegionSeenInPassingHasNoFigures()
     {
         MainWindowHarness h;
-        QVERIFY(h.Start({ SampleFile("sample.cr") }));
+        TRegion* region = StartOnOwnRegion(h);
+        QVERIFY(region != nullptr);
         TMainWindow& w = *h.window;
         TReportDocument& document = w.Document();
-        TRegion* region = OwnRegionWithNorthernNeighbour(*document.Report());
-        QVERIFY(region != nullptr);
-        document.SetCurrentRegion(region);
         TRegionWindow& regionWindow = w.RegionWindow();
         regionWindow.SetCommentAsker([](QWidget*) { return QStringLiteral("Hier Grün anbauen"); });
         const int before = region->Comment->Count();

@@ -1,0 +1,16 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# add_cli_test(NAME EXIT OUTPUT ARGS...): maprune-cli ARGS, run as the user
+# runs it with empty standard input, must end with EXIT and print OUTPUT (a
+# regular expression).
+set(cli_test_input ${CMAKE_CURRENT_BINARY_DIR}/cli-empty-input)
+file(WRITE ${cli_test_input} "")
+
+function(add_cli_test name expect_exit expect_output)
+  add_test(NAME ${name}
+           COMMAND ${CMAKE_COMMAND}
+                   "-DCOMMAND=$<TARGET_FILE:maprune-cli>;${ARGN}"
+                   -DEXPECT_EXIT=${expect_exit}
+                   "-DEXPECT_OUTPUT=${expect_output}"
+                   -DEMPTY_INPUT=${cli_test_input}
+                   -P ${CMAKE_CURRENT_SOURCE_DIR}/cli/run_command.cmake)
+endfunction()
