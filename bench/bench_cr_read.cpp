@@ -14,6 +14,7 @@
 #include <new>
 
 #include "bench/crgen/cr_generator.h"
+#include "bench/stopwatch.h"
 #include "core/dialogs.h"
 #include "core/error.h"
 #include "core/program_path.h"
@@ -53,28 +54,8 @@ void Free(void* p) noexcept
     std::free(block);
 }
 
-using Clock = std::chrono::steady_clock;
-
-class Stopwatch {
-public:
-    double WallSeconds() const { return std::chrono::duration<double>(Clock::now() - FWall).count(); }
-    double CpuSeconds() const { return static_cast<double>(std::clock() - FCpu) / CLOCKS_PER_SEC; }
-
-private:
-    Clock::time_point FWall = Clock::now();
-    std::clock_t FCpu = std::clock();
-};
-
-// The best times seen.
-struct Times {
-    double Wall = 1e30;
-    double Cpu = 1e30;
-    void Keep(const Stopwatch& watch)
-    {
-        Wall = std::min(Wall, watch.WallSeconds());
-        Cpu = std::min(Cpu, watch.CpuSeconds());
-    }
-};
+using maprune::bench::Stopwatch;
+using maprune::bench::Times;
 
 } // namespace
 

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "bench/crgen/cr_generator.h"
+#include "bench/stopwatch.h"
 #include "core/dialogs.h"
 #include "core/program_path.h"
 #include "core/progress.h"
@@ -23,31 +24,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-class Stopwatch {
-public:
-    double WallSeconds() const
-    {
-        return std::chrono::duration<double>(Clock::now() - FWall).count();
-    }
-    double CpuSeconds() const { return static_cast<double>(std::clock() - FCpu) / CLOCKS_PER_SEC; }
-
-private:
-    Clock::time_point FWall = Clock::now();
-    std::clock_t FCpu = std::clock();
-};
-
-// The best times seen.
-struct Times {
-    double Wall = 1e30;
-    double Cpu = 1e30;
-    void Keep(const Stopwatch& watch)
-    {
-        Wall = std::min(Wall, watch.WallSeconds());
-        Cpu = std::min(Cpu, watch.CpuSeconds());
-    }
-};
+using maprune::bench::Stopwatch;
+using maprune::bench::Times;
 
 void Print(const char* what, const Times& t, double mb)
 {
