@@ -110,7 +110,8 @@ void TStructureWindow::ShowRegion(const TRegion* region)
     if (entry == nullptr)
         return;
     FTree->setCurrentItem(entry);
-    FTree->scrollToItem(entry);
+    // At the top, so that its opened contents show below it.
+    FTree->scrollToItem(entry, QAbstractItemView::PositionAtTop);
 }
 
 void TStructureWindow::SetReport(const TReport* report)

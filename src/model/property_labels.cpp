@@ -59,7 +59,7 @@ constexpr LabelEntry kLabels[] = {
     { "", "Events", { "Ereignisse" } },
     { "", "FightState", { "Kampfstatus" } },
     { "", "Fights", { "Kämpfe" } },
-    { "", "FullInfoDate", { "vollständig gesehen in Runde" } },
+    { "", "FullInfoDate", { "ganz gesehen in Runde" } },
     { "", "Game", { "Spiel" } },
     { "", "HitPoints", { "Gesundheit" } },
     { "", "Horses", { "Pferde" } },
@@ -116,7 +116,7 @@ constexpr LabelEntry kLabels[] = {
     { "", "Street", { "Straße" } },
     { "", "Support", { "Unterhalt" } },
     { "", "Surrounding", { "Umgebung" } },
-    { "", "Tag", { "Markierung" } },
+    { "", "Tag", { "Markierung", false, true } },
     { "", "Talents", { "Talente" } },
     { "", "Terrain", { "Terrain" } },
     { "", "Tradings", { "Handel" } },
@@ -174,7 +174,10 @@ std::vector<PropertyLine> PropertyLines(const TReportItem& item)
         switch (property.Kind) {
         case PropertyKind::Integer: {
             const int32_t number = property.GetInt(item);
-            if (number == -1 || (number == 0 && label.ZeroIsNone))
+            // -1 is unknown where it is the declared default; a coordinate
+            // of -1 is a place like any other.
+            const bool unknown = number == -1 && property.Default == -1;
+            if (unknown || (number == 0 && label.ZeroIsNone))
                 continue;
             value = label.EntityNumber ? FormatNr(number, basis) : std::to_string(number);
             break;

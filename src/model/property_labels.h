@@ -29,10 +29,11 @@ struct PropertyLine {
 };
 
 // The values of `item` that have a text, in the order of its property table:
-// integers (-1 unknown and a 0 that stands for none are left out; entity
-// numbers in the base of the item's report, 36 without one), texts (line breaks as blanks) and the current
-// value of each history with its turn ("1200 (Runde 202)"). Lists and other
-// objects have no line; they are shown by their own entries.
+// integers (left out: -1 where it is the declared default, so unknown, and a
+// 0 that stands for none; entity numbers in the base of the item's report, 36
+// without one), texts (line breaks as blanks) and the current value of each
+// history with its turn ("1200 (Runde 202)"). Lists and other objects have no
+// line; they are shown by their own entries.
 std::vector<PropertyLine> PropertyLines(const TReportItem& item);
 
 } // namespace maprune

@@ -75,7 +75,9 @@ TEST(PropertyLabels, LinesShowNumbersInTheReportsBaseAndHistoriesWithTheirTurn)
     EXPECT_TRUE(Has(unit, "Nummer", "1295"));
     unit.Building = 36;
     EXPECT_TRUE(Has(unit, "Gebäude", "36"));
-    // Unknown values have no line.
+    // Unknown values have no line; a coordinate of -1 is no unknown.
     unit.Cloak = -1;
     EXPECT_FALSE(HasLabel(unit, "Tarnung"));
+    region.CX = -1;
+    EXPECT_TRUE(Has(region, "x", "-1"));
 }
