@@ -27,6 +27,10 @@ namespace {
 const char* const kSaveQuestion = "Der offene Report wurde seit der letzten Änderung nicht "
                                   "gespeichert! Wollen Sie den Report jetzt speichern ?";
 
+const char* const kSaveElsewhereQuestion
+    = "Der Report konnte nicht gespeichert werden: %1\n\nWollen Sie ihn mit "
+      "\"Report speichern unter...\" unter einem anderen Namen speichern?";
+
 QStringList WarningLines(const QString& path, const std::vector<CRWarning>& warnings)
 {
     QStringList lines;
@@ -101,6 +105,7 @@ bool TFileCommands::OpenFile(const QString& path)
         FParts.Log.AddLines(WarningLines(path, warnings));
         FParts.Progress.ProgressFinish();
     }
+    emit readingWarnings(static_cast<int>(warnings.size()));
     // The windows take the new report once the window is usable again, so
     // that the menus come back with their shortcuts.
     FParts.Document.Replace(std::move(report), path);
@@ -138,18 +143,24 @@ bool TFileCommands::SaveFile()
     if (document.FileName().isEmpty())
         return SaveFileAs();
     const QString path = document.FileName();
-    bool saved = false;
-    ShowFailures([&] {
+    try {
         Saving([&] {
             document.Save(path,
                 SaveReportOptions {
                     KdfWriteOptions { FParts.Settings.FastKDF.Get() }, FParts.Progress });
         });
-        saved = true;
-    });
-    if (saved)
-        FParts.Recent.PushPrevious(path);
-    return saved;
+    } catch (const std::exception& e) {
+        // A report read from a file that cannot be written back (a CR in a
+        // folder of the game's mails, say) is not lost: it can go elsewhere.
+        const std::string question
+            = QString::fromUtf8(kSaveElsewhereQuestion).arg(QString::fromUtf8(e.what())).toStdString();
+        if (FParts.Messages.ShowMessage(MessageKind::Warning, question, ButtonYes | ButtonNo)
+            == ButtonYes)
+            return SaveFileAs();
+        return false;
+    }
+    FParts.Recent.PushPrevious(path);
+    return true;
 }
 
 bool TFileCommands::SaveFileAs()
@@ -189,11 +200,21 @@ void TFileCommands::AddFiles(const QStringList& paths)
         FParts.AddProgress.Finish();
     }
     QStringList outcomes;
-    for (const AddedFile& file : result.Files)
+    size_t warnings = 0;
+    for (const AddedFile& file : result.Files) {
         outcomes += QString::fromStdString(DescribeOutcome(file));
+        warnings += file.Warnings;
+    }
     FParts.Log.AddLines(outcomes);
+    emit readingWarnings(static_cast<int>(warnings));
     if (result.AnyFailed())
         FParts.Messages.ShowMessage(MessageKind::Error, result.FailureMessage(), ButtonOk);
+}
+
+void TFileCommands::SetLastFolders(const QString& open, const QString& save)
+{
+    FOpenFolder = open;
+    FSaveFolder = save;
 }
 
 void TFileCommands::OpenCommand()

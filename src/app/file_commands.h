@@ -68,10 +68,21 @@ public:
     // or the save failed.
     bool AskToSaveChanges();
 
+    // The folders the open and add dialogs and the save dialog were last in;
+    // they start there when OpenDir and SaveDir are not set.
+    const QString& LastOpenFolder() const { return FOpenFolder; }
+    const QString& LastSaveFolder() const { return FSaveFolder; }
+    void SetLastFolders(const QString& open, const QString& save);
+
     // The menu commands, with their file dialogs.
     void OpenCommand();
     void OpenRecentCommand(const QString& path);
     void AddCommand();
+
+signals:
+    // A report was read or files were added with `count` warnings of the
+    // CR reader (0: none), which are in the log.
+    void readingWarnings(int count);
 
 private:
     // Runs `command`, showing its failure in a message box.

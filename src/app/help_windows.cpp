@@ -100,7 +100,7 @@ QString THelpWindow::Text() const
 
 QString HelpContents()
 {
-    return ResourceText(QStringLiteral("README.md"));
+    return ResourceText(QStringLiteral("docs/handbuch.md"));
 }
 
 QString ChangeHistory()

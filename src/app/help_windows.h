@@ -11,7 +11,7 @@ namespace maprune {
 
 class TReport;
 
-// A window of the help menu that shows one text: the read-me ("&Inhalt"),
+// A window of the help menu that shows one text: the manual ("&Inhalt"),
 // the keys of the menu ("Inde&x") or the changes of the program ("Gestern,
 // Heute, &Morgen..."). Not modal, so that the player can keep it open.
 class THelpWindow : public QDialog {
@@ -26,7 +26,8 @@ private:
     QTextBrowser* FText = nullptr;
 };
 
-// The read-me and the changelog built into the program.
+// The player's manual (docs/handbuch.md) and the changelog built into the
+// program.
 QString HelpContents();
 QString ChangeHistory();
 

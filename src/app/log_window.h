@@ -6,8 +6,6 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "core/log_file.h"
-
 class QPlainTextEdit;
 
 namespace maprune {
@@ -18,9 +16,6 @@ namespace maprune {
 class TLogWindow : public QWidget {
     Q_OBJECT
 public:
-    // The log file keeps at most this many of its newest lines.
-    static constexpr int kMaxFileLines = static_cast<int>(kMaxLogFileLines);
-
     explicit TLogWindow(QWidget* parent = nullptr);
 
     // Shows the text of the log file `file` before the lines of this run. A
@@ -30,8 +25,9 @@ public:
     void AddLines(const QStringList& lines);
     const QStringList& SessionLines() const { return FSession; }
     // Appends the lines of this run to `file` (AppendToLogFile: written anew
-    // as a whole, through a temporary file, keeping the newest kMaxFileLines
-    // lines). Does nothing when this run added none. Throws Error on failure.
+    // as a whole, through a temporary file, all lines of this run after the
+    // newest of the runs before). Does nothing when this run added none.
+    // Throws Error on failure.
     void WriteLogFile(const std::filesystem::path& file);
 
     QString Text() const;

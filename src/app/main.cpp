@@ -37,6 +37,7 @@ int main(int argc, char** argv)
         .Pictures = &pictures,
         .Associations = {} });
     dialogs.SetParent(&window);
-    window.showMaximized();
+    // Maximised on a first start, else as the last run left it.
+    window.show();
     return QApplication::exec();
 }

@@ -19,11 +19,13 @@
 #include "app/layer_list.h"
 #include "app/log_window.h"
 #include "app/main_map_view.h"
+#include "app/main_window_layout.h"
 #include "app/map_commands.h"
 #include "app/map_view_slot.h"
 #include "app/mpa_window.h"
 #include "app/program_commands.h"
 #include "app/program_session.h"
+#include "app/reading_warnings_label.h"
 #include "app/recent_files_menu.h"
 #include "app/report_document.h"
 #include "app/status_progress.h"
@@ -74,6 +76,16 @@ TMainWindow::TMainWindow(MainWindowEnvironment environment, QWidget* parent)
     });
     UpdateMenus();
     UpdateUnitsEntry();
+
+    // The reading warnings in the status bar, no region text of a former
+    // report, and the layout of the last run, once every dock exists.
+    auto* warnings = new TReadingWarningsLabel(statusBar());
+    statusBar()->addPermanentWidget(warnings);
+    connect(FFileCommands, &TFileCommands::readingWarnings, warnings,
+        &TReadingWarningsLabel::ShowCount);
+    connect(warnings, &TReadingWarningsLabel::clicked, FMenu.LogFile, &QAction::trigger);
+    connect(FDocument, &TReportDocument::reportReplaced, this, [this] { ShowHint(QString()); });
+    RestoreMainWindowLayout(FEnvironment.Store, *this, *FFileCommands);
 }
 
 TMainWindow::~TMainWindow()
@@ -296,6 +308,7 @@ void TMainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    StoreMainWindowLayout(FEnvironment.Store, *this, *FFileCommands);
     FSession->ShutDown();
     FLogWindow->close();
     event->accept();

@@ -40,7 +40,7 @@ class TUnitsWindow;
 // window.
 struct MainWindowEnvironment {
     TSettings& Settings;
-    SettingsStore& Store; // the recently used files (LastRecentlyUsed)
+    SettingsStore& Store; // the recently used files (LastRecentlyUsed), the layout (Layout)
     Dialogs& Messages; // every message box of the window and the core
     FileChooser& Files; // open, add and save dialogs
     ProgramFiles Paths; // automatic save, log

@@ -18,8 +18,27 @@
 #include "config/ui/file_associations.h"
 #include "config/unit_sort_criteria.h"
 #include "core/dialogs.h"
+#include "model/region.h"
+#include "model/report.h"
 
 namespace maprune {
+
+namespace {
+
+const char* const kOriginNeedsRegion
+    = "Zum Setzen des Ursprungs wählen Sie zuerst eine Region auf der Karte aus: sie wird "
+      "der neue Ursprung (0,0) ihrer Ebene.";
+
+bool AnyRegionSelected(const TReport& report)
+{
+    for (const TRegion* region : *report.Regions) {
+        if ((region->Tag() & TagSelected) != 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 TProgramCommands::TProgramCommands(ProgramCommandsParts parts, QObject* parent)
     : QObject(parent)
@@ -85,6 +104,10 @@ void TProgramCommands::SetOriginCommand()
     TReport* report = FParts.Document.Report();
     if (report == nullptr)
         return;
+    if (!AnyRegionSelected(*report)) {
+        FParts.Messages.ShowMessage(MessageKind::Information, kOriginNeedsRegion, ButtonOk);
+        return;
+    }
     if (FOriginWindow == nullptr)
         FOriginWindow = new TOriginWindow(&FParts.Window);
     FParts.Document.SetCurrentRegion(nullptr);

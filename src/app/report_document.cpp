@@ -59,8 +59,10 @@ AddReportsResult TReportDocument::Add(
         SetCurrentRegion(nullptr);
         emit modelObjectsAboutToBeFreed();
     };
-    FModified = true;
     AddReportsResult result = AddReportFiles(FReport.get(), files, context);
+    // Files that were declined, refused or failed leave the report as it was.
+    if (result.Changed())
+        FModified = true;
     emit reportChanged(FReport.get());
     return result;
 }

@@ -47,7 +47,8 @@ public:
     // after the windows let go of it.
     void Replace(std::unique_ptr<TReport> report, const QString& path);
     // Adds files to the open report (see AddReportFiles); the report counts
-    // as changed. The context's BeforeMerge is the document's own.
+    // as changed when a file changed it. The context's BeforeMerge is the
+    // document's own.
     AddReportsResult Add(
         const std::vector<std::filesystem::path>& files, AddReportsContext context);
     // Writes the report to `path`, which becomes its file name; the report

@@ -11,7 +11,7 @@
 #include "config/settings.h"
 #include "core/text_encoding.h"
 #include "model/building.h"
-#include "model/item_shape.h"
+#include "model/property_labels.h"
 #include "model/region.h"
 #include "model/report.h"
 #include "model/ship.h"
@@ -54,43 +54,14 @@ QString Display(std::string_view modelBytes)
     return QString::fromStdString(DisplayText(modelBytes));
 }
 
-QString ValueText(const TReportItem& item, const PropertyInfo& property)
-{
-    switch (property.Kind) {
-    case PropertyKind::Integer:
-        return QString::number(property.GetInt(item));
-    case PropertyKind::String: {
-        // One tree line per value: line breaks of long texts become blanks.
-        QString text = Display(property.GetString(item));
-        text.replace(QLatin1Char('\r'), QLatin1Char(' '))
-            .replace(QLatin1Char('\n'), QLatin1Char(' '));
-        return text;
-    }
-    case PropertyKind::Object: {
-        const TReportItem* object = property.GetObject(item);
-        if (object == nullptr)
-            return {};
-        return VisitShape(*object,
-            ShapeHandlers { [](const THistoryInteger& history) {
-                               return QString::number(history.CurrentValue());
-                           },
-                [](const TReportItem&) { return QString(); } });
-    }
-    }
-    return {};
-}
-
 // The values of `item` with a text: numbers, texts and current values of
 // histories; lists have their own branches.
 void AddDetails(QTreeWidgetItem& parent, const TReportItem& item)
 {
-    for (const PropertyInfo& property : item.Class().Properties) {
-        const QString value = ValueText(item, property);
-        if (property.Kind == PropertyKind::Object && value.isEmpty())
-            continue;
-        parent.addChild(new QTreeWidgetItem(QStringList {
-            QString::fromUtf8(property.Name.data(), static_cast<qsizetype>(property.Name.size()))
-            + QStringLiteral(": ") + value }));
+    for (const PropertyLine& line : PropertyLines(item)) {
+        parent.addChild(new QTreeWidgetItem(
+            QStringList { QString::fromStdString(line.Label) + QStringLiteral(": ")
+                + Display(line.Value) }));
     }
 }
 
@@ -126,15 +97,32 @@ TStructureWindow::TStructureWindow(TSettings& settings, TReportDocument& documen
         connect(&document, signal, this, &TStructureWindow::SetReport);
     connect(&document, &TReportDocument::modelObjectsAboutToBeFreed, this,
         [this] { SetReport(nullptr); });
+    connect(&document, &TReportDocument::currentRegionChanged, this,
+        &TStructureWindow::ShowRegion);
+}
+
+void TStructureWindow::ShowRegion(const TRegion* region)
+{
+    FCurrent = region;
+    if (FStale || region == nullptr)
+        return;
+    QTreeWidgetItem* entry = FRegionEntries.value(region);
+    if (entry == nullptr)
+        return;
+    FTree->setCurrentItem(entry);
+    // At the top, so that its opened contents show below it.
+    FTree->scrollToItem(entry, QAbstractItemView::PositionAtTop);
 }
 
 void TStructureWindow::SetReport(const TReport* report)
 {
     FReport = report;
+    FCurrent = nullptr;
     if (isVisible()) {
         Rebuild();
     } else {
         FTree->clear();
+        FRegionEntries.clear();
         FStale = true;
     }
 }
@@ -150,10 +138,12 @@ void TStructureWindow::Rebuild()
 {
     FStale = false;
     FTree->clear();
+    FRegionEntries.clear();
     if (FReport == nullptr)
         return;
     for (const TRegion* region : *FReport->Regions)
         AddEntry(nullptr, *region);
+    ShowRegion(FCurrent);
 }
 
 void TStructureWindow::AddEntry(QTreeWidgetItem* parent, const TReportItem& item)
@@ -176,7 +166,10 @@ void TStructureWindow::AddEntry(QTreeWidgetItem* parent, const TReportItem& item
             || ((bits & Buildings) != 0 && region->Buildings->Count() > 0)
             || ((bits & Ships) != 0 && region->Ships->Count() > 0)
             || ((bits & Units) != 0 && region->Units->Count() > 0);
-        add(NewBranch(QString::fromStdString(RegionDescription(region)), item, contents));
+        QTreeWidgetItem* entry
+            = NewBranch(Display(RegionDescription(region)), item, contents);
+        add(entry);
+        FRegionEntries.insert(region, entry);
         return;
     }
     int32_t kind = 0;
@@ -194,8 +187,7 @@ void TStructureWindow::AddEntry(QTreeWidgetItem* parent, const TReportItem& item
     if ((bits & kind) == 0)
         return;
     const auto& named = static_cast<const TNamedItem&>(item);
-    add(NewBranch(
-        QString::fromStdString(named.GetDescription(options)), item, (bits & details) != 0));
+    add(NewBranch(Display(named.GetDescription(options)), item, (bits & details) != 0));
 }
 
 void TStructureWindow::AddContents(QTreeWidgetItem* parent, const TRegion& region)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 
 class QTreeWidget;
@@ -21,7 +22,9 @@ class TSettings;
 // 128 unit details), chosen in the tree's popup menu. Branches are filled
 // when first opened, so that a large database costs nothing until looked
 // at. The tree holds pointers into the report; it follows the document and
-// drops them before the document frees model objects.
+// drops them before the document frees model objects. Values are shown with
+// their German labels (PropertyLines, as `maprune-cli structure` prints
+// them); the entry of the current region is selected and scrolled into view.
 class TStructureWindow : public QWidget {
     Q_OBJECT
 public:
@@ -32,6 +35,8 @@ public:
     // it is shown.
     void SetReport(const TReport* report);
     QTreeWidget* Tree() const { return FTree; }
+    // Selects the entry of `region` (null: none), a region of the report.
+    void ShowRegion(const TRegion* region);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -50,6 +55,8 @@ private:
     TSettings& FSettings;
     QTreeWidget* FTree = nullptr;
     const TReport* FReport = nullptr;
+    const TRegion* FCurrent = nullptr;
+    QHash<const TRegion*, QTreeWidgetItem*> FRegionEntries;
     bool FStale = false;
 };
 

@@ -31,6 +31,7 @@ struct MergeOptions {
     std::string OnNone = "ask";
     bool Yes = false;
     bool No = false;
+    bool AnyGame = false;
 };
 
 [[noreturn]] void Fail(const std::string& message)
@@ -88,7 +89,8 @@ void RunMerge(const MergeOptions& options)
     std::cout << '\n';
 
     std::vector<std::filesystem::path> added(options.Inputs.begin() + 1, options.Inputs.end());
-    AddReportsContext context{dialogs, chooser, panel, progress, Adaptation(options), {}};
+    AddReportsContext context{dialogs, chooser, panel, progress, Adaptation(options), {},
+                              options.AnyGame ? OtherGameReaction::Add : OtherGameReaction::Refuse};
     const AddReportsResult result = AddReportFiles(report.get(), added, context);
     for (const AddedFile& file : result.Files)
         std::cout << DescribeOutcome(file) << '\n';
@@ -127,6 +129,8 @@ void RegisterMergeCommand(CLI::App& app)
     CLI::Option* yes = command->add_flag("--yes", options->Yes, "Fragen zu Befehlsdateien mit Ja beantworten");
     CLI::Option* no = command->add_flag("--no", options->No, "Fragen zu Befehlsdateien mit Nein beantworten");
     yes->excludes(no);
+    command->add_flag("--any-game", options->AnyGame,
+                      "auch Reports eines anderen Spiels als des ersten hinzufügen");
     command->callback([options] { RunMerge(*options); });
 }
 

@@ -20,5 +20,6 @@ void RegisterExtractCommand(CLI::App& app);
 void RegisterMerianCommand(CLI::App& app);
 // region and unit
 void RegisterRegionCommands(CLI::App& app);
+void RegisterStructureCommand(CLI::App& app);
 
 } // namespace maprune::cli

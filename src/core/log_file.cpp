@@ -59,9 +59,15 @@ void AppendToLogFile(const std::filesystem::path& path, const std::vector<std::s
     if (lines.empty())
         return;
     std::vector<std::string> all = ReadLogFileLines(path);
+    // Older runs lose their oldest lines first; a line is kept whole or not at all.
+    size_t kept = 0;
+    auto first = all.end();
+    while (first != all.begin() && kept + (first - 1)->size() + 2 <= kMaxOlderLogBytes) {
+        --first;
+        kept += first->size() + 2;
+    }
+    all.erase(all.begin(), first);
     all.insert(all.end(), lines.begin(), lines.end());
-    if (all.size() > kMaxLogFileLines)
-        all.erase(all.begin(), all.end() - static_cast<std::ptrdiff_t>(kMaxLogFileLines));
     WriteFileAtomically(path, [&all](ByteSink& sink) { WriteLogFile(sink, all); });
 }
 

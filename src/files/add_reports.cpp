@@ -7,6 +7,7 @@
 
 #include "core/dialogs.h"
 #include "core/error.h"
+#include "core/model_text.h"
 #include "core/path_text.h"
 #include "core/read_file.h"
 #include "core/text_encoding.h"
@@ -51,6 +52,37 @@ private:
     Dialogs& FNext;
     std::string FErrors;
 };
+
+bool SameGame(const std::string& database, const std::string& added)
+{
+    // A report that names no game is taken to be of the database's.
+    return database.empty() || added.empty() || FoldedText(database) == FoldedText(added);
+}
+
+// Whether a report of `game` may be added to a database of another game;
+// fills in `added` when not.
+bool AcceptOtherGame(const std::string& game, AddReportsContext& context, AddedFile& added)
+{
+    const std::string name = DisplayText(game);
+    switch (context.OtherGame) {
+    case OtherGameReaction::Add:
+        return true;
+    case OtherGameReaction::Refuse:
+        added.Result = AddedFile::Outcome::Failed;
+        added.Reason = "Der Report gehört zu einem anderen Spiel (" + name + ")";
+        return false;
+    case OtherGameReaction::Ask:
+        break;
+    }
+    const std::string question
+        = "Der Report gehört zu einem anderen Spiel (" + name + "). Trotzdem hinzufügen?";
+    if (context.Messages.ShowMessage(MessageKind::Confirmation, question, ButtonYes | ButtonNo)
+        == ButtonYes)
+        return true;
+    added.Result = AddedFile::Outcome::Declined;
+    added.Reason = "anderes Spiel: " + name;
+    return false;
+}
 
 std::string LayerText(const LayerShift& layer, bool databaseShifted)
 {
@@ -128,6 +160,8 @@ AddedFile AddReportFile(TReport& report, const std::filesystem::path& file, AddR
             return added;
         }
         const std::unique_ptr<TReport> src = ReadReportFile(file, messages, context.Reading, &added.Warnings);
+        if (!SameGame(report.Game, src->Game) && !AcceptOtherGame(src->Game, context, added))
+            return added;
         if (context.BeforeMerge)
             context.BeforeMerge();
         AdaptationUi ui{messages, context.Chooser, context.Panel};
@@ -191,6 +225,8 @@ std::string DescribeOutcome(const AddedFile& file)
             return name + "Befehle nur bis zur abgelehnten Frage gelesen";
         }
         break;
+    case AddedFile::Outcome::Declined:
+        return name + "nicht hinzugefügt (" + file.Reason + ")";
     case AddedFile::Outcome::Failed:
         break;
     }

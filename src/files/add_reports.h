@@ -19,6 +19,12 @@ class ProgressPanel;
 class ShiftChooser;
 class TReport;
 
+// What becomes of a report (CR or database) whose game is not the database's
+// (game names compared ignoring case): the player is asked ("Der Report
+// gehört zu einem anderen Spiel (%s). Trotzdem hinzufügen?"), it is refused
+// as a failure, or it is added all the same.
+enum class OtherGameReaction { Ask, Refuse, Add };
+
 // Everything "Report(e) hinzufügen" needs besides the database and the files.
 struct AddReportsContext {
     Dialogs& Messages;     // questions and warnings while reading and adapting
@@ -30,6 +36,7 @@ struct AddReportsContext {
     // ships and buildings of the database: the GUI drops its references to
     // them (current region and unit). May be empty.
     std::function<void()> BeforeMerge;
+    OtherGameReaction OtherGame = OtherGameReaction::Ask;
 };
 
 // What became of one file.
@@ -39,10 +46,11 @@ struct AddedFile {
         OrdersRead, // an order file was read into the database
         Refused,    // the origin adaptation refused the report; nothing changed
         Failed,     // the file could not be added; nothing changed
+        Declined,   // the player chose not to add a report of another game
     };
     std::filesystem::path File;
     Outcome Result = Outcome::Failed;
-    std::string Reason;                        // Failed: why, for the user
+    std::string Reason;                        // Failed, Declined: why, for the user
     MergeResult Merge;                         // Merged, Refused
     OrderFileResult Orders = OrderFileResult::Complete; // OrdersRead
     size_t Warnings = 0;                       // reader warnings of a CR
@@ -75,7 +83,9 @@ std::unique_ptr<TReport> ReadReportFile(const std::filesystem::path& file, Dialo
 // database, then merged), ".txt" (read as an order file into the database).
 // Any other extension fails with "unbekanntes Dateiformat". A failure to
 // read leaves the database unchanged and is returned with its reason; error
-// messages of the readers become that reason instead of being shown.
+// messages of the readers become that reason instead of being shown. A report
+// of another game is handled as the context's OtherGame says, before anything
+// of the database changes.
 AddedFile AddReportFile(TReport& report, const std::filesystem::path& file,
                         AddReportsContext& context);
 

@@ -26,3 +26,9 @@ add_merge_test(cli_merge_fails_on_a_question_without_terminal 1
 add_merge_test(cli_merge_answers_questions_with_yes 0
   "other-party-orders.txt: Befehle gelesen"
   ${merge_out}/orders.kdf ${samples}/sample.cr ${PROJECT_SOURCE_DIR}/tests/data/merge/other-party-orders.txt --yes)
+add_merge_test(cli_merge_refuses_another_game 1
+  "other-game.cr: übersprungen: Der Report gehört zu einem anderen Spiel \\(Runenland\\)"
+  ${merge_out}/games.kdf ${samples}/sample.cr ${PROJECT_SOURCE_DIR}/tests/data/merge/other-game.cr)
+add_merge_test(cli_merge_adds_another_game_when_told 0
+  "other-game.cr: zusammengeführt \\(Runde 202\\)"
+  ${merge_out}/games.kdf ${samples}/sample.cr ${PROJECT_SOURCE_DIR}/tests/data/merge/other-game.cr --any-game)

@@ -13,7 +13,7 @@ using namespace maprune;
 
 using Lines = std::vector<std::string>;
 
-TEST(LogFile, LinesAreAppendedAndTheNewestKept)
+TEST(LogFile, LinesAreAppendedAndOlderRunsTrimmedBySize)
 {
     TempDir dir;
     const std::filesystem::path log = dir / "maprune.log";
@@ -25,11 +25,16 @@ TEST(LogFile, LinesAreAppendedAndTheNewestKept)
     EXPECT_EQ(ReadWholeFile(log), "alt 1\r\nalt \xC3\xA4\r\n\r\nneu 1\r\nneu 2\r\n");
     EXPECT_EQ(ReadLogFileLines(log), (Lines { "alt 1", "alt ä", "", "neu 1", "neu 2" }));
 
-    AppendToLogFile(log, Lines(kMaxLogFileLines - 1, "voll"));
+    // A run keeps all its lines; older runs are cut by size, whole lines
+    // first to go.
+    const std::string line(98, 'x'); // 100 bytes with CR LF
+    const size_t older = kMaxOlderLogBytes / 100;
+    AppendToLogFile(log, Lines(older + 10, line));
+    AppendToLogFile(log, Lines(older * 2, "neu"));
     const Lines kept = ReadLogFileLines(log);
-    ASSERT_EQ(kept.size(), kMaxLogFileLines);
-    EXPECT_EQ(kept.front(), "neu 2");
-    EXPECT_EQ(kept.back(), "voll");
+    ASSERT_EQ(kept.size(), older + older * 2);
+    EXPECT_EQ(kept.front(), line);
+    EXPECT_EQ(kept.back(), "neu");
 
     EXPECT_TRUE(ReadLogFileLines(dir / "missing.log").empty());
 }

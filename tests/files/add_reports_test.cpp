@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <deque>
+
 #include <gtest/gtest.h>
 
 #include "core/error.h"
@@ -187,4 +189,57 @@ TEST_F(AddReportsTest, ADamagedDatabaseFailsWithTheMessageThatOpeningItGives)
     EXPECT_EQ(Database->Turn, 10);
     EXPECT_EQ(Database->Regions->Count(), 1u);
     EXPECT_EQ(FindUnit(*Database, 200), nullptr);
+}
+
+TEST_F(AddReportsTest, AReportOfAnotherGameIsAddedOnlyWhenAccepted)
+{
+    // The database is of game "Kelvaran"; the CR names its game in the header.
+    const auto crOf = [this](const std::string& name, const std::string& game) {
+        return Write(name, "VERSION 36\n\"" + game + "\";Spiel\n11;Runde\nPARTEI 1\n11;Runde\n"
+                           "\"Menschen\";Typus\nREGION 5 5\n\"Ebene\";Terrain\n");
+    };
+    using O = AddedFile::Outcome;
+    struct Case {
+        const char* game;
+        OtherGameReaction reaction;
+        std::deque<DialogButton> answers;
+        O outcome;
+        bool asked;
+    };
+    const Case cases[] = {
+        {"kelvaran", OtherGameReaction::Ask, {}, O::Merged, false}, // case is no other game
+        {"Runenland", OtherGameReaction::Ask, {ButtonNo}, O::Declined, true},
+        {"Runenland", OtherGameReaction::Ask, {ButtonYes}, O::Merged, true},
+        {"Runenland", OtherGameReaction::Refuse, {}, O::Failed, false},
+        {"Runenland", OtherGameReaction::Add, {}, O::Merged, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.game) + " " + std::to_string(static_cast<int>(c.reaction)));
+        auto database = NewReport(10);
+        AddRegion(*database, 0, 0, 0, "Ebene", "Alpha");
+        Messages.shown.clear();
+        Messages.answers = c.answers;
+        Merges = 0;
+        Context.OtherGame = c.reaction;
+        const auto orders = Write("orders.txt", "PARTEI 1\nNAECHSTER\n");
+        const AddReportsResult result
+            = AddReportFiles(database.get(), {crOf("other.cr", c.game), orders}, Context);
+        ASSERT_EQ(result.Files.size(), 2u);
+        EXPECT_EQ(result.Files[0].Result, c.outcome);
+        EXPECT_EQ(result.Files[1].Result, O::OrdersRead); // order files are not asked about
+        ASSERT_EQ(Messages.shown.size(), c.asked ? 1u : 0u);
+        if (c.asked) {
+            EXPECT_EQ(Messages.shown[0].text,
+                      "Der Report gehört zu einem anderen Spiel (Runenland). Trotzdem hinzufügen?");
+        }
+        const bool merged = c.outcome == O::Merged;
+        EXPECT_EQ(Merges, merged ? 1 : 0);
+        EXPECT_EQ(database->Turn, merged ? 11 : 10);
+        EXPECT_EQ(database->Regions->Count(), merged ? 2u : 1u);
+    }
+    AddedFile declined;
+    declined.File = "x.cr";
+    declined.Result = O::Declined;
+    declined.Reason = "anderes Spiel: Runenland";
+    EXPECT_EQ(DescribeOutcome(declined), "x.cr: nicht hinzugefügt (anderes Spiel: Runenland)");
 }

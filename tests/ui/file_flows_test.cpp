@@ -208,6 +208,64 @@ private slots:
         QVERIFY(question[0].rfind("Warnung: Befehlsdatei gehört zu Partei 2", 0) == 0);
     }
 
+    void aReportOfAnotherGameIsAddedOnlyWhenTheUserSaysSo()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.Start({ SampleFile("sample.cr") }));
+        h.TakeMessages();
+        TMainWindow& w = *h.window;
+        const size_t regions = RegionCount(w);
+        const QString other = QStringLiteral(TEST_DATA_DIR "/merge/other-game.cr");
+        QSignalSpy freeing(&w.Document(), &TReportDocument::modelObjectsAboutToBeFreed);
+
+        h.messages.answers = { ButtonNo };
+        w.Files().AddFiles({ other });
+        QCOMPARE(h.TakeMessages(),
+            std::vector<std::string> {
+                "Der Report gehört zu einem anderen Spiel (Runenland). Trotzdem hinzufügen?" });
+        QCOMPARE(RegionCount(w), regions);
+        QVERIFY(!w.Document().Modified());
+        QCOMPARE(freeing.count(), 0);
+        QVERIFY(w.LogWindow().Text().contains(
+            QStringLiteral("other-game.cr: nicht hinzugefügt (anderes Spiel: Runenland)")));
+
+        h.messages.answers = { ButtonYes };
+        w.Files().AddFiles({ other });
+        QCOMPARE(h.TakeMessages().size(), size_t { 1 });
+        QCOMPARE(RegionCount(w), regions + 1);
+        QVERIFY(w.Document().Modified());
+    }
+
+    void aReportThatCannotBeWrittenBackIsOfferedToBeSavedElsewhere()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.Start());
+        TMainWindow& w = *h.window;
+        // A CR in a folder that is gone by the time of saving.
+        QVERIFY(QDir(h.folder.path()).mkdir(QStringLiteral("post")));
+        const QString cr = h.File(QStringLiteral("post/runde.cr"));
+        QVERIFY(QFile::copy(SampleFile("sample.cr"), cr));
+        QVERIFY(w.Files().OpenFile(cr));
+        QVERIFY(QDir(h.File(QStringLiteral("post"))).removeRecursively());
+        h.TakeMessages();
+
+        // No keeps the report as it is; Yes leads to the save dialog.
+        h.messages.answers = { ButtonNo };
+        QVERIFY(!w.Files().SaveFile());
+        const auto question = h.TakeMessages();
+        QCOMPARE(question.size(), size_t { 1 });
+        QVERIFY(question[0].rfind("Der Report konnte nicht gespeichert werden: ", 0) == 0);
+        QVERIFY(question[0].find("Report speichern unter...") != std::string::npos);
+        QCOMPARE(w.Document().FileName(), cr);
+
+        const QString elsewhere = h.File(QStringLiteral("runde.kdf"));
+        h.files.saveAs = { elsewhere };
+        h.messages.answers = { ButtonYes };
+        QVERIFY(w.Files().SaveFile());
+        QVERIFY(QFile::exists(elsewhere));
+        QCOMPARE(w.Document().FileName(), elsewhere);
+    }
+
     void adaptationAsksTheUserAmongSeveralShifts()
     {
         MainWindowHarness h;

@@ -17,6 +17,7 @@
 #include "core/text_encoding.h"
 #include "main_window_harness.h"
 #include "map/map_navigation.h"
+#include "model/numbers.h"
 #include "model/region.h"
 #include "model/report.h"
 #include "model/unit.h"
@@ -252,7 +253,7 @@ private slots:
         QCOMPARE(kept.readAll(), damaged);
     }
 
-    void theHelpMenuShowsTheReadMeTheKeysTheChangesAndTheMemory()
+    void theHelpMenuShowsTheManualTheKeysTheChangesAndTheMemory()
     {
         MainWindowHarness h;
         QVERIFY(h.Start({ SampleFile("sample.cr") }));
@@ -263,7 +264,8 @@ private slots:
         menu.Contents->trigger();
         auto* help = w.findChild<THelpWindow*>(QStringLiteral("HelpWindow"));
         QVERIFY(help != nullptr && help->isVisible());
-        QVERIFY(help->Text().contains(QStringLiteral("turn-planning tool")));
+        QVERIFY(help->Text().startsWith(QStringLiteral("Maprune – Handbuch")));
+        QVERIFY(help->Text().contains(QStringLiteral("Eine Runde Schritt für Schritt")));
 
         // The index lists keys also of entries that are disabled just now.
         menu.KeyIndex->trigger();
@@ -272,6 +274,9 @@ private slots:
         QVERIFY(
             keys.contains(QKeySequence(Qt::CTRL | Qt::Key_O).toString(QKeySequence::NativeText)));
         QVERIFY(keys.contains(QStringLiteral("Ansicht > Info-Fenster > Zauber & Tränke")));
+        // Keys as the menus write them, umlauts included.
+        QVERIFY(keys.contains(QStringLiteral("Ansicht > Info-Fenster > Übersicht\nAlt+Ü")));
+        QVERIFY(keys.contains(QStringLiteral("statistisch > Bäume\nAlt+ß")));
 
         menu.Changes->trigger();
         QCOMPARE(help->windowTitle(), QStringLiteral("Gestern, Heute, Morgen"));
@@ -317,6 +322,22 @@ private slots:
             details += region->child(0)->child(i)->text(0);
         QVERIFY(details.contains(
             QStringLiteral("Name: ") + QString::fromStdString(DisplayText(unit.Name))));
+        // German labels, numbers in the report's base, histories with their turn.
+        const TReport& report = *w.Document().Report();
+        QVERIFY2(details.contains(QStringLiteral("Nummer: ")
+                     + QString::fromStdString(FormatNr(unit.Nr, report.Basis))),
+            qPrintable(details.join('|')));
+        QVERIFY(details.contains(QStringLiteral("Partei: ")
+            + QString::fromStdString(FormatNr(unit.Party, report.Basis))));
+        QVERIFY(details.contains(QStringLiteral("Anzahl: %1 (Runde %2)")
+                                     .arg(unit.Count->CurrentValue())
+                                     .arg(unit.Count->History().front().Date)));
+        QVERIFY(details.filter(QStringLiteral("Count:")).isEmpty());
+
+        // The entry of the current region is selected.
+        TRegion* current = (*report.Regions)[static_cast<size_t>(withUnits)];
+        w.Document().SetCurrentRegion(current);
+        QCOMPARE(tree.currentItem(), region);
 
         // Without region entries the units stand at the top.
         h.settings->TreeWindowSettings.Set(64);

@@ -9,6 +9,7 @@
 #include "app/mpa_window.h"
 #include "app/origin_window.h"
 #include "app/path_text.h"
+#include "app/reading_warnings_label.h"
 #include "config/ui/config_window.h"
 #include "main_window_harness.h"
 #include "model/report.h"
@@ -52,6 +53,15 @@ private slots:
         TRegion* below = (*report.Regions)[report.Regions->Count() - 1];
         QVERIFY(chosen && other && below->CZ == 1);
         const int belowX = below->CX;
+
+        // Without a selected region the player is told what it takes.
+        h.TakeMessages();
+        w.Menu().SetOrigin->trigger();
+        const auto told = h.TakeMessages();
+        QCOMPARE(told.size(), size_t { 1 });
+        QVERIFY(told[0].find("zuerst eine Region") != std::string::npos);
+        QVERIFY(w.findChild<TOriginWindow*>() == nullptr);
+
         chosen->SetTag(TagSelected);
 
         // Closing the window changes nothing.
@@ -159,16 +169,18 @@ private slots:
         QVERIFY(written.endsWith(" neu 1\r\n"));
         file.close();
 
+        // A run keeps all its lines, in the window and in the file.
         QStringList many;
-        for (int i = 0; i < TLogWindow::kMaxFileLines; ++i)
+        for (int i = 0; i < 6000; ++i)
             many += QStringLiteral("Zeile %1").arg(i);
         TLogWindow next;
         next.AddLines(many);
+        QCOMPARE(next.Text().count(QLatin1Char('\n')), 5999);
         next.WriteLogFile(ToPath(name));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = file.readAll().split('\n');
-        QCOMPARE(lines.size(), TLogWindow::kMaxFileLines + 1);
-        QVERIFY(lines.first().endsWith(" Zeile 0\r"));
+        QCOMPARE(lines.size(), 3 + 6000 + 1);
+        QVERIFY(lines[3].endsWith(" Zeile 0\r"));
     }
 
     void crWarningsReachTheLog()
@@ -182,6 +194,21 @@ private slots:
         QVERIFY(!h.window->LogWindow().SessionLines().isEmpty());
         QVERIFY(h.window->LogWindow().SessionLines().first().contains(
             QStringLiteral(" odd.cr, Zeile 6: ")));
+        // The status bar tells of the warnings; a click shows the log.
+        auto* note = h.window->findChild<TReadingWarningsLabel*>();
+        QVERIFY(note != nullptr);
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text().remove(QRegularExpression(QStringLiteral("<[^>]*>"))),
+            QStringLiteral("%1 Warnungen beim Lesen – siehe Log-Datei")
+                .arg(h.window->LogWindow().SessionLines().size()));
+        QTest::mouseClick(note, Qt::LeftButton);
+        QVERIFY(h.window->LogWindow().isVisible());
+        // A report read without warnings takes the note away, and so the
+        // region text of the former report.
+        h.window->ShowHint(QStringLiteral("Ebene von Alpha (0,0)"));
+        QVERIFY(h.window->Files().OpenFile(SampleFile("sample.cr")));
+        QVERIFY(!note->isVisible());
+        QVERIFY(h.window->findChild<QLabel*>(QStringLiteral("StatusPanel1"))->text().isEmpty());
         QVERIFY(h.Close());
         QVERIFY(QFile::exists(ToQString(h.paths.Log)));
     }

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/reading_warnings_label.h"
+
+#include <QMouseEvent>
+
+namespace maprune {
+
+TReadingWarningsLabel::TReadingWarningsLabel(QWidget* parent)
+    : QLabel(parent)
+{
+    setObjectName(QStringLiteral("ReadingWarnings"));
+    setToolTip(QStringLiteral("Log-Datei öffnen"));
+    setCursor(Qt::PointingHandCursor);
+    // Drawn as a link; the whole label takes the click.
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    hide();
+}
+
+void TReadingWarningsLabel::ShowCount(int count)
+{
+    if (count <= 0) {
+        hide();
+        return;
+    }
+    setText(QStringLiteral("<a href=\"log\">%1 Warnungen beim Lesen – siehe Log-Datei</a>").arg(count));
+    show();
+}
+
+void TReadingWarningsLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+} // namespace maprune
