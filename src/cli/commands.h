@@ -20,5 +20,8 @@ void RegisterExtractCommand(CLI::App& app);
 void RegisterMerianCommand(CLI::App& app);
 // region and unit
 void RegisterRegionCommands(CLI::App& app);
+// calc and series; chart
+void RegisterCalculatorCommands(CLI::App& app);
+void RegisterChartCommand(CLI::App& app);
 
 } // namespace maprune::cli
