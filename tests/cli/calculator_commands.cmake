@@ -13,7 +13,7 @@ add_cli_test(cli_series_merged_json 0 "^{\"Expression\": \"region\\[3,3\\].bauer
   series ${merged} "region[3,3].bauern" --json)
 add_cli_test(cli_series_not_a_history 1 "Westtal ist kein Wert mit Verlauf"
   series ${merged} "region[3,3].name")
-add_cli_test(cli_chart_merged 0 "merged-chart.png: 3 Reihen, Runden 200 bis 202\n$"
+add_cli_test(cli_chart_merged 0 "merged-chart.png: 3 Reihen, Runden 200 bis 202\n"
   chart ${merged} ${CMAKE_CURRENT_BINARY_DIR}/merged-chart.png "region[3,3].bauern=Bauern Westtal"
   "region[3,2].bauern=Bauern Grünbrück" "einheit[0z1u8].silber=Silber von Hans" "partei.silber==1=Unsinn")
 add_cli_test(cli_chart_nothing_to_draw 1 "Keine der Reihen hat einen Verlauf"

@@ -94,6 +94,17 @@ private slots:
         QCOMPARE(report.Series, std::string("region[3,3].bauern\x01" "Bauern: Westtal\x01" "3"));
         QVERIFY(chart->ScaleMenu() && EntryNamed(*menu, QStringLiteral("0.01"))->isChecked());
 
+        // The caption reads the value under the mouse: in the middle of
+        // the plot lies turn 201.
+        chart->List()->setCurrentRow(0);
+        QChart* qchart = chart->ChartView()->chart();
+        const QPointF middle = chart->ChartView()->mapFromScene(
+            qchart->mapToScene(qchart->plotArea().center()));
+        QMouseEvent move(QEvent::MouseMove, middle, chart->ChartView()->viewport()->mapToGlobal(middle),
+            Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(chart->ChartView()->viewport(), &move);
+        QCOMPARE(chart->windowTitle(), QStringLiteral("Bauern: Westtal (September 17): 1928"));
+
         // Delete removes the only series.
         chart->List()->setCurrentRow(0);
         QTest::keyClick(chart->List(), Qt::Key_Delete);

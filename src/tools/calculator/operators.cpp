@@ -22,6 +22,18 @@ template <class Op> TValue Arithmetic(const TValue& left, const TValue& right, O
     return TValue(static_cast<double>(op(left.Number(), right.Number())));
 }
 
+bool IsNumberText(const TValue& value)
+{
+    if (!value.IsString())
+        return false;
+    try {
+        value.Number();
+        return true;
+    } catch (const Error&) {
+        return false;
+    }
+}
+
 int Compare(const TValue& left, const TValue& right)
 {
     if (IsText(left) && IsText(right)) {
@@ -43,7 +55,10 @@ TValue Flag(bool value)
 TValue ApplyInfix(std::string_view op, const TValue& left, const TValue& right)
 {
     if (op == "+") {
-        if (IsText(left) && IsText(right))
+        // Texts are joined, also with a number when the text is no number
+        // itself ("Bauern: " + 5); "5" + 1 stays arithmetic.
+        if ((IsText(left) && IsText(right)) || (IsText(left) && !IsNumberText(left))
+            || (IsText(right) && !IsNumberText(right)))
             return TValue(left.Text() + right.Text());
         return Arithmetic(left, right, [](auto a, auto b) { return a + b; });
     }

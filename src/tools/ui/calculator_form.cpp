@@ -44,8 +44,8 @@ TCalculatorForm::TCalculatorForm(TReportDocument& document, QWidget* parent)
     FResult->setFocusPolicy(Qt::ClickFocus);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
-    layout->addWidget(FInput, 1);
-    layout->addWidget(FResult, 1);
+    layout->addWidget(FInput, 2);
+    layout->addWidget(FResult, 3);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     connect(FInput, &QLineEdit::textChanged, this, &TCalculatorForm::Recalculate);
@@ -66,6 +66,8 @@ void TCalculatorForm::Recalculate()
     palette.setColor(QPalette::Text, AnswerColour(answer.Kind));
     FResult->setPalette(palette);
     FResult->setText(QString::fromStdString(DisplayText(answer.Text)));
+    // Long answers and messages do not fit into the docked line.
+    FResult->setToolTip(FResult->text());
     FResult->setCursorPosition(0);
 }
 

@@ -3,13 +3,12 @@
 
 #include <QCategoryAxis>
 #include <QChart>
-#include <QChartView>
+#include <QGraphicsScene>
 #include <QGraphicsLayout>
 #include <QCoreApplication>
 #include <QImage>
 #include <QLineSeries>
 #include <QPainter>
-#include <QPixmap>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -93,18 +92,22 @@ void FillSeriesChart(QChart& chart, const ChartDrawing& drawing)
 
 QImage SeriesChartPicture(const ChartDrawing& drawing, QSize size)
 {
+    // The chart in a scene of its own, laid out as a view of that size lays
+    // it out, without a window on any screen.
+    QGraphicsScene scene;
     auto* chart = new QChart;
+    scene.addItem(chart); // owns the chart
     chart->setAnimationOptions(QChart::NoAnimation);
     FillSeriesChart(*chart, drawing);
-    QChartView view(chart); // owns the chart
-    view.setRenderHint(QPainter::Antialiasing);
-    view.setFrameShape(QFrame::NoFrame);
-    // Laid out and painted as in the window, without appearing on a screen.
-    view.setAttribute(Qt::WA_DontShowOnScreen);
-    view.resize(size);
-    view.show();
+    chart->resize(size);
     QCoreApplication::processEvents();
-    return view.grab().toImage();
+    QImage picture(size, QImage::Format_ARGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area(QPointF(0, 0), QSizeF(size));
+    scene.render(&painter, area, area);
+    return picture;
 }
 
 } // namespace maprune
