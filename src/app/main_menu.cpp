@@ -217,14 +217,16 @@ void BuildExtrasMenu(QMenuBar& bar, MainMenu& menu)
     menu.SetOrigin
         = AddMenuEntry(extras, QStringLiteral("&Ursprung setzen..."), QKeySequence(Qt::Key_F10));
     AddUnavailableEntry(extras, QStringLiteral("&Statistik..."), QKeySequence(Qt::Key_F11));
-    AddUnavailableEntry(extras, QStringLiteral("&zeitlicher Verlauf..."), Ctrl(Qt::Key_F11));
+    menu.TimeStats
+        = AddMenuEntry(extras, QStringLiteral("&zeitlicher Verlauf..."), Ctrl(Qt::Key_F11));
     AddUnavailableEntry(extras, QStringLiteral("&Suchen..."), QKeySequence(Qt::Key_F12));
     AddUnavailableEntry(extras, QStringLiteral("&Handelsrouten..."), Alt(Qt::Key_F10));
     AddUnavailableEntry(extras, QStringLiteral("&Bündnisse bearbeiten..."), Alt(Qt::Key_F11));
     menu.Checker = AddUnavailableEntry(extras, QStringLiteral("KCheck"), Alt(Qt::Key_F12));
     menu.Checker->setObjectName(QStringLiteral("KCheck1"));
     extras.addSeparator();
-    AddUnavailableEntry(extras, QStringLiteral("&Taschenrechner"))->setCheckable(true);
+    menu.Calculator = AddMenuEntry(extras, QStringLiteral("&Taschenrechner"));
+    menu.Calculator->setCheckable(true);
 }
 
 void BuildHelpMenu(QMenuBar& bar, MainMenu& menu)

@@ -88,6 +88,8 @@ struct MainMenu {
 
     QAction* SetOrigin = nullptr; // "&Ursprung setzen..."
     QAction* Checker = nullptr; // "KCheck" or "Vorlage -> KCheck"
+    QAction* TimeStats = nullptr; // "&zeitlicher Verlauf..."
+    QAction* Calculator = nullptr; // "&Taschenrechner", a check item
     QAction* About = nullptr; // "&Info..."
     QAction* Changes = nullptr; // "Gestern, Heute, &Morgen..."
     QAction* Memory = nullptr; // "&Speicherbelegung..."

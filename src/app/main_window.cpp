@@ -35,6 +35,8 @@
 #include "config/settings.h"
 #include "orders/ui/export_window.h"
 #include "orders/ui/unit_command_window.h"
+#include "tools/ui/calculator_form.h"
+#include "tools/ui/time_stats_window.h"
 
 namespace maprune {
 
@@ -199,6 +201,15 @@ void TMainWindow::BuildInfoWindows()
         unitWindow->show();
         unitWindow->raise();
     });
+    // The calculator docks at the bottom, shown from the start; the chart
+    // window takes the series that the region window asks for.
+    QDockWidget* calculatorDock = AddInfoWindow(
+        new TCalculatorForm(*FDocument, this), FMenu.Calculator, Qt::BottomDockWidgetArea);
+    FMenu.Calculator->setChecked(true);
+    resizeDocks({ calculatorDock }, { calculatorDock->sizeHint().height() }, Qt::Vertical);
+    auto* timeStats = new TTimeStatsWindow(*FDocument, this);
+    connect(FMenu.TimeStats, &QAction::triggered, timeStats, &TTimeStatsWindow::ShowChart);
+    connect(FRegionWindow, &TRegionWindow::seriesRequested, timeStats, &TTimeStatsWindow::AddSeries);
 }
 
 bool TMainWindow::Busy() const

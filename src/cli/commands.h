@@ -21,5 +21,8 @@ void RegisterMerianCommand(CLI::App& app);
 // region and unit
 void RegisterRegionCommands(CLI::App& app);
 void RegisterStructureCommand(CLI::App& app);
+// calc and series; chart
+void RegisterCalculatorCommands(CLI::App& app);
+void RegisterChartCommand(CLI::App& app);
 
 } // namespace maprune::cli

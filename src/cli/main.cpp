@@ -31,6 +31,8 @@ int main(int argc, char** argv)
     maprune::cli::RegisterMerianCommand(app);
     maprune::cli::RegisterRegionCommands(app);
     maprune::cli::RegisterStructureCommand(app);
+    maprune::cli::RegisterCalculatorCommands(app);
+    maprune::cli::RegisterChartCommand(app);
 
     try {
         app.parse(argc, argv);
