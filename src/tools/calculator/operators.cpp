@@ -22,18 +22,6 @@ template <class Op> TValue Arithmetic(const TValue& left, const TValue& right, O
     return TValue(static_cast<double>(op(left.Number(), right.Number())));
 }
 
-bool IsNumberText(const TValue& value)
-{
-    if (!value.IsString())
-        return false;
-    try {
-        value.Number();
-        return true;
-    } catch (const Error&) {
-        return false;
-    }
-}
-
 int Compare(const TValue& left, const TValue& right)
 {
     if (IsText(left) && IsText(right)) {
@@ -55,10 +43,9 @@ TValue Flag(bool value)
 TValue ApplyInfix(std::string_view op, const TValue& left, const TValue& right)
 {
     if (op == "+") {
-        // Texts are joined, also with a number when the text is no number
-        // itself ("Bauern: " + 5); "5" + 1 stays arithmetic.
-        if ((IsText(left) && IsText(right)) || (IsText(left) && !IsNumberText(left))
-            || (IsText(right) && !IsNumberText(right)))
+        // Two texts are joined; a text and a number add as numbers, so
+        // "5" + 1 is 6 and "Felder: " + 5 is no number.
+        if (IsText(left) && IsText(right))
             return TValue(left.Text() + right.Text());
         return Arithmetic(left, right, [](auto a, auto b) { return a + b; });
     }
