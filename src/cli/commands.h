@@ -20,5 +20,7 @@ void RegisterExtractCommand(CLI::App& app);
 void RegisterMerianCommand(CLI::App& app);
 // region and unit
 void RegisterRegionCommands(CLI::App& app);
+// route and trade
+void RegisterRouteCommands(CLI::App& app);
 
 } // namespace maprune::cli
