@@ -33,6 +33,7 @@
 #include "config/settings.h"
 #include "orders/ui/export_window.h"
 #include "orders/ui/unit_command_window.h"
+#include "tools/ui/tool_windows.h"
 
 namespace maprune {
 
@@ -161,6 +162,7 @@ void TMainWindow::BuildMapView()
     connect(FCommandWindow, &TUnitCommandWindow::centreRequested, map,
         [map](TRegion* region) { map->CentreOn(*region); });
     map->SetAlliances(&FSession->Alliances());
+    InstallRouteWindow(*this, *map, FEnvironment.Settings, FEnvironment.Messages);
 }
 
 void TMainWindow::BuildInfoWindows()
@@ -180,6 +182,7 @@ void TMainWindow::BuildInfoWindows()
     auto* exportWindow = new TExportWindow(
         { FEnvironment.Settings, *FDocument, FEnvironment.Messages, FEnvironment.Pictures }, this);
     connect(FMenu.Select.Export, &QAction::triggered, exportWindow, &QDialog::exec);
+    InstallTradingWindow(*this, FEnvironment.Messages);
     auto* unitWindow = new TUnitWindow(*FDocument, this);
     connect(FRegionWindow, &TRegionWindow::unitSelected, unitWindow, &TUnitWindow::ShowUnit);
     connect(FRegionWindow, &TRegionWindow::unitOpened, unitWindow, [unitWindow](const TUnit* unit) {
