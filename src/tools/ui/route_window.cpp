@@ -57,6 +57,11 @@ QToolButton* ToggleButton(const QString& caption, const QString& name, QWidget* 
     button->setCheckable(true);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // A button that is down must be told apart from the others at a glance.
+    button->setStyleSheet(QStringLiteral(
+        "QToolButton { padding: 3px 8px; border: 1px solid palette(mid); border-radius: 3px;"
+        " background: palette(button); }"
+        " QToolButton:checked { background: palette(highlight); color: palette(highlighted-text); }"));
     return button;
 }
 
@@ -166,7 +171,7 @@ void TRouteWindow::BuildLayout()
     layout->addWidget(avoidBox, 2);
     layout->addWidget(speedBox);
     layout->addWidget(FProblemLabel);
-    resize(420, 520);
+    resize(380, 430);
 
     for (QToolButton* button : { FAdd, FEdit })
         connect(button, &QToolButton::toggled, this,

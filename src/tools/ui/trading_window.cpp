@@ -158,7 +158,7 @@ TTradingWindow::TTradingWindow(TReportDocument& document, Dialogs& dialogs, QWid
     layout->addWidget(FCastles);
     layout->addLayout(minimum);
     layout->addWidget(FResults, 1);
-    resize(900, 620);
+    resize(1100, 620);
 
     connect(up, &QPushButton::clicked, this, [this] { MoveCriterion(-1); });
     connect(down, &QPushButton::clicked, this, [this] { MoveCriterion(1); });
@@ -249,11 +249,13 @@ void TTradingWindow::Compute()
         FDialogs.ShowMessage(MessageKind::Error, e.what(), ButtonOk);
         return;
     }
-    QStringList lines;
-    lines.reserve(static_cast<qsizetype>(result.Routes.size()));
-    for (const TradeRoute& route : result.Routes)
-        lines.append(QString::fromStdString(route.Line));
-    FResults->addItems(lines);
+    // The lines are longer than the window is wide: each one shows whole
+    // as its tool tip.
+    for (const TradeRoute& route : result.Routes) {
+        auto* item = new QListWidgetItem(QString::fromStdString(route.Line));
+        item->setToolTip(item->text());
+        FResults->addItem(item);
+    }
 }
 
 void TTradingWindow::closeEvent(QCloseEvent* event)
