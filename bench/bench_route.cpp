@@ -9,6 +9,7 @@
 //   qualify (prices and peasants set), walking. The literal trade search
 //   needs one full search per pair; its time is the measured mean of such a
 //   search times the number of pairs (marked "estimated").
+// Times are processor times: the machines that run this are shared.
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -98,12 +99,12 @@ void BenchSearch(TReport& report, const std::vector<TRegion*>& land)
         bench::Stopwatch watch;
         TRoute route(graph, {}, 2, 1, false, to, from);
         const int32_t turns = route.Turns();
-        fast.push_back(watch.WallSeconds());
+        fast.push_back(watch.CpuSeconds());
         if (i < 5) {
             bench::Stopwatch literalWatch;
             const literal::Route expected
                 = literal::SearchRoute(report, {}, 2, 1, false, to, from);
-            slow.push_back(literalWatch.WallSeconds());
+            slow.push_back(literalWatch.CpuSeconds());
             if (expected.Turns() != turns || expected.Path != route.Path())
                 std::printf("MISMATCH of the search\n");
         }
@@ -125,10 +126,10 @@ void BenchOptimise(TReport& report, const std::vector<TRegion*>& land)
     }
     bench::Stopwatch watch;
     const std::vector<TRegion*> order = OptimiseWayPoints(graph, points, {}, 2, 1);
-    const double fast = watch.WallSeconds();
+    const double fast = watch.CpuSeconds();
     bench::Stopwatch literalWatch;
     const std::vector<TRegion*> expected = literal::Optimise(report, literalPoints, {}, 2, 1);
-    const double slow = literalWatch.WallSeconds();
+    const double slow = literalWatch.CpuSeconds();
     if (order != expected)
         std::printf("MISMATCH of the optimiser\n");
     PrintRatio("optimising 10 way points", fast, slow);
@@ -164,7 +165,7 @@ void BenchTrade()
     TradeInputs inputs;
     bench::Stopwatch watch;
     const TradeSearchResult result = FindTradeRoutes(*report, inputs);
-    const double fast = watch.WallSeconds();
+    const double fast = watch.CpuSeconds();
 
     std::vector<TRegion*> qualifying;
     for (TRegion* region : *report->Regions) {
@@ -178,7 +179,7 @@ void BenchTrade()
     for (int i = 0; i < kSamples; ++i)
         literal::SearchRoute(*report, {}, 2, 1, false, qualifying[random() % qualifying.size()],
             qualifying[random() % qualifying.size()]);
-    const double perSearch = literalWatch.WallSeconds() / kSamples;
+    const double perSearch = literalWatch.CpuSeconds() / kSamples;
     const double pairs
         = static_cast<double>(qualifying.size()) * static_cast<double>(qualifying.size() - 1);
     std::printf("trade world: %zu regions, %zu qualifying, %zu routes listed\n",
