@@ -87,6 +87,8 @@ struct MainMenu {
     SelectionEntries Select;
 
     QAction* SetOrigin = nullptr; // "&Ursprung setzen..."
+    QAction* Route = nullptr; // "&Route optimieren..." (check item)
+    QAction* Trading = nullptr; // "&Handelsrouten..."
     QAction* Checker = nullptr; // "KCheck" or "Vorlage -> KCheck"
     QAction* TimeStats = nullptr; // "&zeitlicher Verlauf..."
     QAction* Calculator = nullptr; // "&Taschenrechner", a check item

@@ -37,6 +37,7 @@
 #include "orders/ui/unit_command_window.h"
 #include "tools/ui/calculator_form.h"
 #include "tools/ui/time_stats_window.h"
+#include "tools/ui/tool_windows.h"
 
 namespace maprune {
 
@@ -175,6 +176,7 @@ void TMainWindow::BuildMapView()
     connect(FCommandWindow, &TUnitCommandWindow::centreRequested, map,
         [map](TRegion* region) { map->CentreOn(*region); });
     map->SetAlliances(&FSession->Alliances());
+    InstallRouteWindow(*this, *map, FEnvironment.Settings, FEnvironment.Messages);
 }
 
 void TMainWindow::BuildInfoWindows()
@@ -194,6 +196,7 @@ void TMainWindow::BuildInfoWindows()
     auto* exportWindow = new TExportWindow(
         { FEnvironment.Settings, *FDocument, FEnvironment.Messages, FEnvironment.Pictures }, this);
     connect(FMenu.Select.Export, &QAction::triggered, exportWindow, &QDialog::exec);
+    InstallTradingWindow(*this, FEnvironment.Messages);
     auto* unitWindow = new TUnitWindow(*FDocument, this);
     connect(FRegionWindow, &TRegionWindow::unitSelected, unitWindow, &TUnitWindow::ShowUnit);
     connect(FRegionWindow, &TRegionWindow::unitOpened, unitWindow, [unitWindow](const TUnit* unit) {

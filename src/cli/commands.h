@@ -24,5 +24,7 @@ void RegisterStructureCommand(CLI::App& app);
 // calc and series; chart
 void RegisterCalculatorCommands(CLI::App& app);
 void RegisterChartCommand(CLI::App& app);
+// route and trade
+void RegisterRouteCommands(CLI::App& app);
 
 } // namespace maprune::cli

@@ -33,6 +33,7 @@ int main(int argc, char** argv)
     maprune::cli::RegisterStructureCommand(app);
     maprune::cli::RegisterCalculatorCommands(app);
     maprune::cli::RegisterChartCommand(app);
+    maprune::cli::RegisterRouteCommands(app);
 
     try {
         app.parse(argc, argv);
