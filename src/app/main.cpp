@@ -16,6 +16,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Oskel");
     QApplication::setApplicationName("Maprune");
+    // Desktops take the icon and name of the window from the desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("maprune"));
     maprune::InstallGermanTranslations(app);
     maprune::SetProgramPath(QCoreApplication::applicationFilePath().toStdU16String());
     maprune::ProgramSettings settings;

@@ -6,6 +6,7 @@
 #include <QTemporaryFile>
 
 #include "app/path_text.h"
+#include "core/install_layout.h"
 #include "core/program_path.h"
 
 namespace maprune {
@@ -38,7 +39,7 @@ std::filesystem::path WritableFolder(
     const std::filesystem::path& program, const std::filesystem::path& fallback)
 {
     const std::filesystem::path beside = program.parent_path();
-    if (!beside.empty() && CanCreateFileIn(beside))
+    if (!beside.empty() && !RunsFromInstalledTree(program) && CanCreateFileIn(beside))
         return beside;
     QDir().mkpath(ToQString(fallback));
     return fallback;

@@ -18,9 +18,10 @@ struct ProgramFiles {
         const std::filesystem::path& folder, const std::filesystem::path& program);
 };
 
-// `program`'s folder when a file can be created in it, else `fallback`
-// (created when missing), so that an installation in a read-only folder
-// still keeps its automatic save.
+// `program`'s folder when a file can be created in it and it is not an
+// installed tree (RunsFromInstalledTree), else `fallback` (created when
+// missing), so that an installation keeps its automatic save, alliances and
+// log in the user's folder and never writes into its own.
 std::filesystem::path WritableFolder(
     const std::filesystem::path& program, const std::filesystem::path& fallback);
 

@@ -5,6 +5,7 @@
 
 #include "core/dialogs.h"
 #include "core/error.h"
+#include "core/install_layout.h"
 #include "core/model_text.h"
 #include "core/path_text.h"
 #include "core/program_path.h"
@@ -241,7 +242,8 @@ std::filesystem::path FindGameDataFile(const std::filesystem::path& programPath)
     std::filesystem::path own = programPath.filename();
     own.replace_extension(".dat");
     const std::filesystem::path shared = folder / kFileName;
-    for (const std::filesystem::path& candidate : { folder / own, shared, installed }) {
+    const std::filesystem::path relocated = InstalledDataFolder(programPath) / kFileName;
+    for (const std::filesystem::path& candidate : { folder / own, shared, relocated, installed }) {
         std::error_code ec;
         if (std::filesystem::is_regular_file(candidate, ec))
             return candidate;

@@ -164,9 +164,11 @@ void SetGameData(std::unique_ptr<GameData> data);
 
 // The data file for the program at `programPath`: "<program stem>.dat" or
 // else "maprune.dat" beside the program (all of the project's programs share
-// that one), else "maprune.dat" in the installed data folder. When none of
-// them exists, "maprune.dat" beside the program (or in the data folder when
-// `programPath` is empty), so that the failure names it.
+// that one), else "maprune.dat" in the installed data folder, looked up
+// first from the program's folder (InstalledDataFolder) and then at the
+// configured prefix. When none of them exists, "maprune.dat" beside the
+// program (or in the data folder when `programPath` is empty), so that the
+// failure names it.
 std::filesystem::path FindGameDataFile(const std::filesystem::path& programPath);
 
 } // namespace maprune

@@ -7,6 +7,7 @@
 
 #include "core/byte_coding.h"
 #include "core/error.h"
+#include "core/install_layout.h"
 #include "core/program_path.h"
 #include "model/game_data.h"
 #include "model/game_data_file.h"
@@ -320,4 +321,18 @@ TEST(FindGameDataFile, PrefersTheFileBesideTheProgram)
     std::ofstream(folder / "maprune-cli.dat") << "x";
     EXPECT_EQ(FindGameDataFile(program), folder / "maprune-cli.dat");
     std::filesystem::remove_all(folder);
+}
+
+TEST(FindGameDataFile, FindsTheDataOfAnInstalledTreeWhereverItWasUnpacked)
+{
+    const auto root = std::filesystem::temp_directory_path() / "maprune-tree-test";
+    const auto program = root / "usr" / "bin" / "maprune-cli";
+    const auto data = InstalledDataFolder(program);
+    std::filesystem::create_directories(program.parent_path());
+    std::filesystem::create_directories(data);
+    EXPECT_FALSE(RunsFromInstalledTree(program));
+    std::ofstream(data / "maprune.dat") << "x";
+    EXPECT_EQ(FindGameDataFile(program), data / "maprune.dat");
+    EXPECT_TRUE(RunsFromInstalledTree(program));
+    std::filesystem::remove_all(root);
 }

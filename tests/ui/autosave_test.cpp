@@ -3,12 +3,15 @@
 
 #include <QDir>
 
+#include <filesystem>
+
 #include "app/map_view_slot.h"
 #include "app/path_text.h"
 #include "app/program_files.h"
 #include "app/window_caption.h"
 #include "config/recent_files.h"
 #include "core/dialogs.h"
+#include "core/install_layout.h"
 #include "main_window_harness.h"
 #include "model/report.h"
 
@@ -149,6 +152,27 @@ private slots:
         QCOMPARE(ToQString(files.AutoSave), folder.filePath(QStringLiteral("daten/Maprune.kdf")));
         QCOMPARE(ToQString(files.Alliances), folder.filePath(QStringLiteral("daten/Maprune.bnd")));
         QCOMPARE(ToQString(files.Log), folder.filePath(QStringLiteral("daten/Maprune.log")));
+    }
+
+    void anInstalledProgramNeverWritesIntoItsOwnTree()
+    {
+        QTemporaryDir root;
+        const std::filesystem::path program = ToPath(root.filePath(QStringLiteral("usr/bin/maprune")));
+        const std::filesystem::path data = InstalledDataFolder(program);
+        std::filesystem::create_directories(program.parent_path());
+        std::filesystem::create_directories(data);
+        QFile(ToQString(data / "maprune.dat")).open(QIODevice::WriteOnly);
+        const std::filesystem::path user = ToPath(root.filePath(QStringLiteral("home/maprune")));
+        // Writable (as for root) or read-only: the tree stays untouched.
+        QCOMPARE(ToQString(WritableFolder(program, user)), ToQString(user));
+        std::filesystem::permissions(program.parent_path(), std::filesystem::perms::owner_write,
+            std::filesystem::perm_options::remove);
+        QCOMPARE(ToQString(WritableFolder(program, user)), ToQString(user));
+        std::filesystem::permissions(program.parent_path(), std::filesystem::perms::owner_write,
+            std::filesystem::perm_options::add);
+        // A program with its data beside it (a build or portable folder) keeps it there.
+        QFile(ToQString(program.parent_path() / "maprune.dat")).open(QIODevice::WriteOnly);
+        QCOMPARE(ToQString(WritableFolder(program, user)), ToQString(program.parent_path()));
     }
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -77,6 +78,41 @@ private slots:
         associations->SetAssociated(QStringLiteral("cr"), false);
         QVERIFY(!associations->IsAssociated(QStringLiteral("cr")));
         QVERIFY(!QFile::exists(entry));
+    }
+
+    void theTypesAreThoseThePackageInstalls()
+    {
+        QFile mime(QStringLiteral(MAPRUNE_DESKTOP_DIR "/maprune-mime.xml"));
+        QFile desktop(QStringLiteral(MAPRUNE_DESKTOP_DIR "/maprune.desktop"));
+        QVERIFY(mime.open(QIODevice::ReadOnly) && desktop.open(QIODevice::ReadOnly));
+        const QString mimeText = QString::fromUtf8(mime.readAll());
+        const QString desktopText = QString::fromUtf8(desktop.readAll());
+        for (const AssociableFileType& type : AssociableFileTypes()) {
+            QVERIFY2(mimeText.contains(QStringLiteral("type=\"%1\"").arg(type.mimeType)),
+                qPrintable(type.mimeType));
+            QVERIFY2(desktopText.contains(type.mimeType + ';'), qPrintable(type.mimeType));
+            QVERIFY(mimeText.contains(QStringLiteral("\"*.%1\"").arg(type.extension)));
+        }
+    }
+
+    void withThePackageInstalledTheUserDefinesNoTypeAgain()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty())
+            QSKIP("xdg-mime (xdg-utils) is not installed");
+        QTemporaryDir system;
+        QVERIFY(QDir().mkpath(system.filePath("mime/packages")));
+        QVERIFY(QFile::copy(QStringLiteral(MAPRUNE_DESKTOP_DIR "/maprune-mime.xml"),
+            system.filePath("mime/packages/maprune.xml")));
+        const QByteArray dirs = qgetenv("XDG_DATA_DIRS");
+        qputenv("XDG_DATA_DIRS", system.path().toUtf8() + ":/usr/share");
+        auto associations = Associations();
+
+        associations->SetAssociated(QStringLiteral("cr"), true);
+        QVERIFY(associations->IsAssociated(QStringLiteral("cr")));
+        QVERIFY(!QFile::exists(home.filePath("data/mime/packages/oskel-maprune-cr.xml")));
+        associations->SetAssociated(QStringLiteral("cr"), false);
+        QVERIFY(!associations->IsAssociated(QStringLiteral("cr")));
+        qputenv("XDG_DATA_DIRS", dirs);
     }
 };
 

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 
 #include "core/error.h"
+#include "core/install_layout.h"
 
 namespace maprune {
 
@@ -23,6 +24,9 @@ namespace {
 const QString kTool = QStringLiteral("xdg-mime");
 // xdg-mime wants a vendor prefix on the files it installs.
 const QString kDesktopId = QStringLiteral("oskel-maprune.desktop");
+// What the installed package puts into the system's data folders.
+const QString kPackageDesktopId = QStringLiteral("maprune.desktop");
+const QString kPackageMimeFile = QStringLiteral("mime/packages/maprune.xml");
 
 const AssociableFileType* FindType(const QString& extension)
 {
@@ -45,7 +49,7 @@ QString PackageText(const AssociableFileType& type)
         "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
         "  <mime-type type=\"%1\">\n"
         "    <comment>%2</comment>\n"
-        "    <glob pattern=\"*.%3\"/>\n"
+        "    <glob pattern=\"*.%3\" weight=\"60\"/>\n"
         "  </mime-type>\n"
         "</mime-info>\n")
         .arg(type.mimeType, type.description, type.extension);
@@ -90,12 +94,13 @@ public:
     bool IsAssociated(const QString& extension) override
     {
         const AssociableFileType* type = FindType(extension);
-        if (!type || ToolPath().isEmpty() || !QFile::exists(InstalledPackage(*type)))
+        if (!type || ToolPath().isEmpty()
+            || !(TypesKnownFromPackage() || QFile::exists(InstalledPackage(*type))))
             return false;
         try {
             return Run({ QStringLiteral("query"), QStringLiteral("default"), type->mimeType })
                        .trimmed()
-                == kDesktopId;
+                == DesktopId();
         } catch (const Error&) {
             return false;
         }
@@ -116,15 +121,20 @@ public:
         QStringList mimeTypes = DesktopEntryMimeTypes();
         mimeTypes.removeAll(type->mimeType);
         if (associated) {
-            Run({ QStringLiteral("install"), QStringLiteral("--mode"), QStringLiteral("user"),
-                package });
+            // The installed package defines the types already: the user's
+            // own definition would register each a second time.
+            if (!TypesKnownFromPackage())
+                Run({ QStringLiteral("install"), QStringLiteral("--mode"), QStringLiteral("user"),
+                    package });
             mimeTypes.append(type->mimeType);
-            WriteDesktopEntry(mimeTypes);
-            Run({ QStringLiteral("default"), kDesktopId, type->mimeType });
+            if (!UsesPackageEntry())
+                WriteDesktopEntry(mimeTypes);
+            Run({ QStringLiteral("default"), DesktopId(), type->mimeType });
         } else {
-            Run({ QStringLiteral("uninstall"), QStringLiteral("--mode"), QStringLiteral("user"),
-                package });
-            WriteDesktopEntry(mimeTypes);
+            if (QFile::exists(InstalledPackage(*type)))
+                Run({ QStringLiteral("uninstall"), QStringLiteral("--mode"), QStringLiteral("user"),
+                    package });
+            WriteDesktopEntry(UsesPackageEntry() ? QStringList {} : mimeTypes);
         }
     }
 
@@ -135,6 +145,28 @@ private:
     {
         return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     }
+
+    // A file of the system's data folders, not the user's; empty when none.
+    static QString SystemDataFile(const QString& name)
+    {
+        for (const QString& folder :
+            QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+            if (folder != DataFolder() && QFile::exists(folder + '/' + name))
+                return folder + '/' + name;
+        }
+        return {};
+    }
+
+    static bool TypesKnownFromPackage() { return !SystemDataFile(kPackageMimeFile).isEmpty(); }
+
+    // The installed program opens files through the package's own entry.
+    bool UsesPackageEntry() const
+    {
+        return RunsFromInstalledTree(FProgram.toStdU16String())
+            && !SystemDataFile(QStringLiteral("applications/") + kPackageDesktopId).isEmpty();
+    }
+
+    QString DesktopId() const { return UsesPackageEntry() ? kPackageDesktopId : kDesktopId; }
 
     static QString InstalledPackage(const AssociableFileType& type)
     {
