@@ -20,5 +20,7 @@ void RegisterExtractCommand(CLI::App& app);
 void RegisterMerianCommand(CLI::App& app);
 // region and unit
 void RegisterRegionCommands(CLI::App& app);
+void RegisterStatsCommand(CLI::App& app);
+void RegisterSearchCommand(CLI::App& app);
 
 } // namespace maprune::cli

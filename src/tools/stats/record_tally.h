@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace maprune {
+
+struct GameRecord;
+
+// Counts by game type: names that are forms of one type ("Pferd" and
+// "Pferde") add up in one entry. Entries keep the order of their first
+// addition.
+class RecordTally {
+public:
+    // Adds `count` under the type that `name` names among all kinds of the
+    // game data (GameDataInstance); a name the data does not know becomes a
+    // type of its own there. Counts of 0 or less add nothing.
+    void Add(std::string_view name, long long count);
+
+    // One line per entry: the count, a blank and the type's name in the form
+    // for that count, as UTF-8.
+    std::vector<std::string> Lines() const;
+
+private:
+    struct Entry {
+        const GameRecord* Record;
+        long long Count;
+    };
+    std::vector<Entry> FEntries;
+};
+
+} // namespace maprune
