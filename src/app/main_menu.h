@@ -87,6 +87,9 @@ struct MainMenu {
     SelectionEntries Select;
 
     QAction* SetOrigin = nullptr; // "&Ursprung setzen..."
+    QAction* Statistics = nullptr; // "&Statistik..."
+    QAction* Search = nullptr; // "&Suchen..."
+    QAction* EditAlliances = nullptr; // "&Bündnisse bearbeiten..."
     QAction* Checker = nullptr; // "KCheck" or "Vorlage -> KCheck"
     QAction* About = nullptr; // "&Info..."
     QAction* Changes = nullptr; // "Gestern, Heute, &Morgen..."

@@ -33,6 +33,7 @@
 #include "config/settings.h"
 #include "orders/ui/export_window.h"
 #include "orders/ui/unit_command_window.h"
+#include "tools/ui/analysis_windows.h"
 
 namespace maprune {
 
@@ -186,6 +187,27 @@ void TMainWindow::BuildInfoWindows()
         unitWindow->ShowUnit(unit);
         unitWindow->show();
         unitWindow->raise();
+    });
+    BuildAnalysisWindows();
+}
+
+void TMainWindow::BuildAnalysisWindows()
+{
+    auto* analysis = new TAnalysisWindows(
+        { FEnvironment.Settings, *FDocument, FEnvironment.Messages, FSession->Alliances() },
+        { FMenu.Statistics, FMenu.Search, FMenu.EditAlliances }, this);
+    connect(analysis, &TAnalysisWindows::unitOpened, FRegionWindow, &TRegionWindow::unitOpened);
+    // The view in Panel2 may be replaced; the one there now is asked.
+    connect(analysis, &TAnalysisWindows::centreRequested, this, [this](TRegion* region) {
+        if (auto* map = qobject_cast<TMapView*>(FMapView->Widget()))
+            map->CentreOn(*region);
+        else
+            FDocument->SetCurrentRegion(region);
+    });
+    connect(analysis, &TAnalysisWindows::alliancesEdited, this, [this] {
+        auto* map = qobject_cast<TMapView*>(FMapView->Widget());
+        if (map != nullptr && map->Mode() != MapMode::Geographic)
+            map->AlliancesChanged();
     });
 }
 
