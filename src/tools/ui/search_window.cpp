@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ui/search_window.h"
 
+#include <algorithm>
+
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -104,6 +106,13 @@ QWidget* TSearchWindow::BuildTab(size_t tab)
 void TSearchWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // Centred over the main window it would hide the region a click centres
+    // the map on; it starts at the main window's right edge instead.
+    if (!FPlaced && parentWidget() != nullptr) {
+        FPlaced = true;
+        const QWidget& main = *parentWidget();
+        move(main.mapToGlobal(QPoint(std::max(0, main.width() - frameGeometry().width()), 40)));
+    }
     for (size_t tab = 0; tab < kItemTabs; ++tab)
         Refresh(tab);
 }

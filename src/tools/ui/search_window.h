@@ -63,6 +63,7 @@ private:
     std::array<TColourList*, kTabs> FLists {}; // XListBox1 .. XListBox4
     std::array<std::vector<CategoryLine>, kItemTabs> FLines; // beside the item lists
     bool FRegionsEdited = false; // the region list is filled only once asked
+    bool FPlaced = false; // moved beside the map on its first showing
 };
 
 } // namespace maprune

@@ -2,12 +2,12 @@
 #include "tools/ui/stats_window.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
@@ -32,12 +32,37 @@ QString Text(const std::string& utf8)
 
 TColourList* AddList(QLayout& layout, const QString& title, const char* name)
 {
-    auto* box = new QGroupBox(title);
-    auto* list = new TColourList(box);
+    auto* column = new QWidget;
+    auto* columnLayout = new QVBoxLayout(column);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    auto* list = new TColourList(column);
     list->setObjectName(QString::fromLatin1(name));
-    (new QVBoxLayout(box))->addWidget(list);
-    layout.addWidget(box);
+    columnLayout->addWidget(new QLabel(title, column));
+    columnLayout->addWidget(list, 1);
+    layout.addWidget(column);
     return list;
+}
+
+// Ticks at whole numbers only: levels and persons have no fractions.
+void SetIntegerRange(QValueAxis& axis, long long low, long long high)
+{
+    constexpr long long kMostTicks = 10;
+    constexpr long long kMantissas[] = { 1, 2, 5 };
+    long long step = 1;
+    long long power = 1;
+    size_t mantissa = 0;
+    while (high - low > kMostTicks * step) { // steps of 1, 2, 5, 10, 20, 50 ...
+        if (++mantissa == std::size(kMantissas)) {
+            mantissa = 0;
+            power *= 10;
+        }
+        step = kMantissas[mantissa] * power;
+    }
+    high = low + (high - low + step - 1) / step * step;
+    axis.setTickType(QValueAxis::TicksDynamic);
+    axis.setTickAnchor(static_cast<double>(low));
+    axis.setTickInterval(static_cast<double>(step));
+    axis.setRange(static_cast<double>(low), static_cast<double>(high));
 }
 
 } // namespace
@@ -217,10 +242,8 @@ void TStatsWindow::ShowTalent()
     FSeries->replace(points);
     const int low = figures.Points.empty() ? 0 : figures.Points.front().Level;
     const int high = figures.Points.empty() ? 1 : figures.Points.back().Level;
-    FLevels->setRange(low, high);
-    FLevels->setTickCount(std::clamp(high - low + 1, 2, 11));
-    FPersons->setRange(0, static_cast<double>(std::max(most, 1LL)));
-    FPersons->applyNiceNumbers();
+    SetIntegerRange(*FLevels, low, high);
+    SetIntegerRange(*FPersons, 0, std::max(most, 1LL));
 }
 
 } // namespace maprune
