@@ -64,7 +64,8 @@ TEST_F(ReportStatisticsTest, PartiesAndTheirTotals)
     AddUnitWith(world, first, -1, 3, "Menschen");
     AddUnitWith(world, first, 7, 2, "Troll", { { "Pferd", 1 } });
     AddUnitWith(world, second, 5, 2, "Menschen", { { "Pferde", 2 }, { "Silber", 100 } });
-    AddUnitWith(world, second, 7, 1, "Trolle", { { "Pferde", 1 } });
+    // An item named like a terrain is counted as that type.
+    AddUnitWith(world, second, 7, 1, "Trolle", { { "Pferde", 1 }, { "Ebene", 1 } });
     auto building = CreateEmpty<TBuilding>(&world.Report());
     building->Type_ = "Burg";
     building->Party = 7;
@@ -81,8 +82,10 @@ TEST_F(ReportStatisticsTest, PartiesAndTheirTotals)
 
     // Singular and plural forms of one type add up in one line.
     const PartyTotals trolls = PartyTotalsOf(world.Report(), 7);
-    EXPECT_EQ(trolls.Goods, (std::vector<std::string> { "3 Trolle", "2 Pferde" }));
+    EXPECT_EQ(trolls.Goods, (std::vector<std::string> { "3 Trolle", "2 Pferde", "1 Ebene" }));
     EXPECT_EQ(trolls.Buildings, (std::vector<std::string> { "1 Burg" }));
+    // A building type the data did not know is a building type from now on.
+    EXPECT_EQ(GameDataInstance().GetItem("Burg", kinds::Building).Kind(), KindBuilding);
     EXPECT_TRUE(trolls.Ships.empty());
     const PartyTotals own = PartyTotalsOf(world.Report(), 5);
     EXPECT_EQ(own.Goods, (std::vector<std::string> { "2 Menschen", "2 Pferde", "100 Silber" }));

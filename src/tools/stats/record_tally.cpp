@@ -3,15 +3,13 @@
 
 #include <algorithm>
 
+#include "core/error.h"
 #include "core/text_encoding.h"
 #include "model/game_data.h"
 
 namespace maprune {
 
 namespace {
-
-// Every kind 0 .. 12: a tally mixes races, items, terrains and buildings.
-constexpr uint16_t kAllKinds = 0x1FFF;
 
 std::string FormForCount(const GameRecord& record, long long count)
 {
@@ -20,13 +18,24 @@ std::string FormForCount(const GameRecord& record, long long count)
     return NameFormForCount(count) == 0 ? record.Singular : record.Plural;
 }
 
+const GameRecord& LookUp(std::string_view name, uint16_t kindMask)
+{
+    GameData& data = GameDataInstance();
+    try {
+        return data.GetItem(name, kindMask);
+    } catch (const Error&) {
+        // The name is a type of another kind (an item named like a building).
+        return data.GetItem(name, RecordTally::kAllKinds);
+    }
+}
+
 } // namespace
 
-void RecordTally::Add(std::string_view name, long long count)
+void RecordTally::Add(std::string_view name, long long count, uint16_t kindMask)
 {
     if (count <= 0)
         return;
-    const GameRecord* record = &GameDataInstance().GetItem(name, kAllKinds);
+    const GameRecord* record = &LookUp(name, kindMask);
     const auto entry = std::find_if(FEntries.begin(), FEntries.end(),
         [record](const Entry& e) { return e.Record == record; });
     if (entry != FEntries.end())

@@ -93,14 +93,14 @@ PartyTotals PartyTotalsOf(const TReport& report, int32_t party)
     ForEachUnit(report, [&](const TUnit& unit) {
         if (unit.Party != party)
             return;
-        goods.Add(unit.Type_, Current(unit.Count));
+        goods.Add(unit.Type_, Current(unit.Count), kinds::ItemsAndRaces);
         for (const TItem& item : unit.Items->Entries)
-            goods.Add(item.Item, item.Count);
+            goods.Add(item.Item, item.Count, kinds::ItemsAndRaces);
     });
     RecordTally buildings;
     ForEachOf(report, &TRegion::Buildings, [&](const TBuilding& building) {
         if (building.Party == party)
-            buildings.Add(building.Type_, 1);
+            buildings.Add(building.Type_, 1, kinds::Building);
     });
     RecordTally ships;
     ForEachOf(report, &TRegion::Ships, [&](const TShip& ship) {
@@ -166,7 +166,7 @@ std::vector<std::string> SelectedRegionsLines(const TReport& report)
         if (region == nullptr || (region->Tag() & 1) == 0)
             continue;
         tally.Add("Regionen", 1);
-        tally.Add(region->Terrain, 1);
+        tally.Add(region->Terrain, 1, kinds::Terrain);
         if (region->FullInfoDate <= 0)
             continue;
         tally.Add("Bauern", Current(region->Peasants));
