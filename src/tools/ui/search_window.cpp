@@ -115,6 +115,9 @@ void TSearchWindow::showEvent(QShowEvent* event)
     }
     for (size_t tab = 0; tab < kItemTabs; ++tab)
         Refresh(tab);
+    // The report may have been replaced while the window was closed.
+    if (FRegionsEdited)
+        Refresh(kItemTabs);
 }
 
 QString TSearchWindow::Field(int nr) const
