@@ -99,8 +99,8 @@ void RegisterStatsCommand(CLI::App& app)
     auto arguments = std::make_shared<StatsArguments>();
     CLI::App* command = app.add_subcommand("stats", "Was das Statistikfenster zeigt");
     AddReportOptions(*command, arguments->Report);
-    command->add_option("--party", arguments->Party,
-        "Nummer der Partei (sonst die erste mit Einheiten)");
+    command->add_option(
+        "--party", arguments->Party, "Nummer der Partei (sonst die erste mit Einheiten)");
     command->add_option("--talent", arguments->Talent, "Name des Talents (sonst das erste)");
     command->add_flag("--selected", arguments->Selected, "auch die ausgewählten Regionen");
     command->callback([arguments] { RunStats(*arguments); });

@@ -18,24 +18,15 @@ TEST(WildcardTest, Matches)
         const char* Pattern;
         bool Fits;
     } cases[] = {
-        { "ABC", "a*c", true },
-        { "abxc", "a*c", true },
-        { "abcd", "a*c", false },
-        { "abc", "*b*", true },
-        { "abc", "a**c", true },
-        { "abcd", "a**c", false },
-        { "", "", true },
-        { "x", "", false },
-        { "", "*", true },
-        { "abc", "abc", true },
-        { "abc", "ab", false },
-        { "12", "12*", true },
-        { "120", "12*", true },
-        { "1234", "12*", true },
-        { "312", "12*", false },
-        { "ab", "a*b*b", false },
+        { "ABC", "a*c", true }, { "abxc", "a*c", true }, { "abcd", "a*c", false },
+        { "abc", "*b*", true }, { "abc", "a**c", true }, { "abcd", "a**c", false },
+        { "", "", true }, { "x", "", false }, { "", "*", true }, { "abc", "abc", true },
+        { "abc", "ab", false }, { "12", "12*", true }, { "120", "12*", true },
+        { "1234", "12*", true }, { "312", "12*", false }, { "ab", "a*b*b", false },
         { "WÜSTE", "*wüste", true },
-        { "\xDC" "ber", "\xC3\xBC*", true }, // Windows-1252 text, UTF-8 pattern
+        { "\xDC"
+          "ber",
+            "\xC3\xBC*", true }, // Windows-1252 text, UTF-8 pattern
     };
     for (const auto& c : cases)
         EXPECT_EQ(Matches(c.Text, c.Pattern), c.Fits) << c.Text << " ~ " << c.Pattern;
@@ -51,8 +42,8 @@ protected:
     }
 
     template <typename Item>
-    void Add(TRegion& region, std::unique_ptr<Item> item, int32_t nr, int32_t party,
-        const char* name)
+    void Add(
+        TRegion& region, std::unique_ptr<Item> item, int32_t nr, int32_t party, const char* name)
     {
         item->Nr = nr;
         item->Party = party;

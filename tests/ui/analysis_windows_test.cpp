@@ -40,8 +40,8 @@ void Click(QPushButton* button)
 
 void ClickLine(TColourList* list, int row)
 {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-        list->visualItemRect(list->item(row)).center());
+    QTest::mouseClick(
+        list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
 // Runs `act` on the active modal dialog once it is shown.
@@ -112,8 +112,9 @@ private slots:
         const QString line = search->List(0)->item(0)->text();
         bool holds = false;
         for (const TBuilding* building : *current->Buildings)
-            holds = holds || line.contains(QStringLiteral("(%1)").arg(QString::fromStdString(
-                                 document.Report()->FormatNr(building->Nr))));
+            holds = holds
+                || line.contains(QStringLiteral("(%1)").arg(
+                    QString::fromStdString(document.Report()->FormatNr(building->Nr))));
         QVERIFY(holds);
 
         // A double-click on an own building opens the building window.

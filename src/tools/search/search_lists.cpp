@@ -38,8 +38,7 @@ std::vector<CategoryLine> Find(
     return LinesByCategory(report, std::move(hits));
 }
 
-template <typename List>
-TRegion* RegionHolding(const TReport& report, List list, int32_t nr)
+template <typename List> TRegion* RegionHolding(const TReport& report, List list, int32_t nr)
 {
     for (TRegion* region : *report.Regions) {
         if (region == nullptr)
@@ -52,7 +51,8 @@ TRegion* RegionHolding(const TReport& report, List list, int32_t nr)
     return nullptr;
 }
 
-template <typename List> TRegion* RegionOfPlaceLine(const TReport& report, List list, std::string_view line)
+template <typename List>
+TRegion* RegionOfPlaceLine(const TReport& report, List list, std::string_view line)
 {
     const int32_t nr = NumberInLine(line, report.Basis);
     TRegion* region = nr == -1 ? nullptr : RegionHolding(report, list, nr);

@@ -36,8 +36,8 @@ void RecordTally::Add(std::string_view name, long long count, uint16_t kindMask)
     if (count <= 0)
         return;
     const GameRecord* record = &LookUp(name, kindMask);
-    const auto entry = std::find_if(FEntries.begin(), FEntries.end(),
-        [record](const Entry& e) { return e.Record == record; });
+    const auto entry = std::find_if(
+        FEntries.begin(), FEntries.end(), [record](const Entry& e) { return e.Record == record; });
     if (entry != FEntries.end())
         entry->Count += count;
     else

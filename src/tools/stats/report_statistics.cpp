@@ -36,7 +36,8 @@ template <typename Visit> void ForEachUnit(const TReport& report, Visit visit)
     }
 }
 
-template <typename List, typename Visit> void ForEachOf(const TReport& report, List list, Visit visit)
+template <typename List, typename Visit>
+void ForEachOf(const TReport& report, List list, Visit visit)
 {
     for (const TRegion* region : *report.Regions) {
         if (region == nullptr)

@@ -39,9 +39,9 @@ QString AskFile(QWidget* parent, bool save)
 {
     const QString filter = QStringLiteral("Bündnisse (*.bnd);;Alle Dateien (*)");
     return save ? QFileDialog::getSaveFileName(
-                      parent, QStringLiteral("Bündnisse exportieren"), QString(), filter)
+               parent, QStringLiteral("Bündnisse exportieren"), QString(), filter)
                 : QFileDialog::getOpenFileName(
-                      parent, QStringLiteral("Bündnisse importieren"), QString(), filter);
+                    parent, QStringLiteral("Bündnisse importieren"), QString(), filter);
 }
 
 } // namespace
@@ -104,10 +104,12 @@ TAllianceWindow::TAllianceWindow(
     bottom->addWidget(ok);
     layout->addLayout(bottom, 1, 0, 1, 2);
 
-    connect(FAddAlliance, &QPushButton::clicked, this, [this] { Act([this] { FEditor->AddAlliance(); }); });
+    connect(FAddAlliance, &QPushButton::clicked, this,
+        [this] { Act([this] { FEditor->AddAlliance(); }); });
     connect(FDeleteAlliance, &QPushButton::clicked, this,
         [this] { Act([this] { FEditor->DeleteAlliance(); }); });
-    connect(FAddParty, &QPushButton::clicked, this, [this] { Act([this] { FEditor->AddParty(); }); });
+    connect(
+        FAddParty, &QPushButton::clicked, this, [this] { Act([this] { FEditor->AddParty(); }); });
     connect(FRemoveParty, &QPushButton::clicked, this,
         [this] { Act([this] { FEditor->RemoveParty(); }); });
     connect(exportButton, &QPushButton::clicked, this, &TAllianceWindow::Export);

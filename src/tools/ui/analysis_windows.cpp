@@ -35,7 +35,8 @@ TAnalysisWindows::TAnalysisWindows(
     connect(entries.Alliances, &QAction::triggered, FAlliances, &QDialog::exec);
     connect(FSearch, &TSearchWindow::centreRequested, this, &TAnalysisWindows::centreRequested);
     connect(FSearch, &TSearchWindow::unitOpened, this, &TAnalysisWindows::unitOpened);
-    connect(FAlliances, &TAllianceWindow::alliancesEdited, this, &TAnalysisWindows::alliancesEdited);
+    connect(
+        FAlliances, &TAllianceWindow::alliancesEdited, this, &TAnalysisWindows::alliancesEdited);
 }
 
 } // namespace maprune

@@ -29,8 +29,8 @@ class TUnit;
 class TSearchWindow : public QDialog {
     Q_OBJECT
 public:
-    TSearchWindow(
-        TSettings& settings, TReportDocument& document, Dialogs& dialogs, QWidget* parent = nullptr);
+    TSearchWindow(TSettings& settings, TReportDocument& document, Dialogs& dialogs,
+        QWidget* parent = nullptr);
 
     QTabWidget* Tabs() const { return FTabs; }
     // The list of tab `tab` (0 buildings, 1 ships, 2 units, 3 regions).

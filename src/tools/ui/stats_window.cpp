@@ -182,8 +182,8 @@ void TStatsWindow::showEvent(QShowEvent* event)
 void TStatsWindow::Refill()
 {
     const TReport* report = FDocument.Report();
-    FSelected->SetPlainLines(report != nullptr ? SelectedRegionsLines(*report)
-                                               : std::vector<std::string> {});
+    FSelected->SetPlainLines(
+        report != nullptr ? SelectedRegionsLines(*report) : std::vector<std::string> {});
     {
         const QSignalBlocker quiet(FTalents);
         FTalents->clear();
