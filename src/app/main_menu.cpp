@@ -217,12 +217,14 @@ void BuildExtrasMenu(QMenuBar& bar, MainMenu& menu)
         = AddCheckEntry(extras, QStringLiteral("&Route optimieren..."), QKeySequence(Qt::Key_F9));
     menu.SetOrigin
         = AddMenuEntry(extras, QStringLiteral("&Ursprung setzen..."), QKeySequence(Qt::Key_F10));
-    AddUnavailableEntry(extras, QStringLiteral("&Statistik..."), QKeySequence(Qt::Key_F11));
+    menu.Statistics
+        = AddMenuEntry(extras, QStringLiteral("&Statistik..."), QKeySequence(Qt::Key_F11));
     menu.TimeStats
         = AddMenuEntry(extras, QStringLiteral("&zeitlicher Verlauf..."), Ctrl(Qt::Key_F11));
-    AddUnavailableEntry(extras, QStringLiteral("&Suchen..."), QKeySequence(Qt::Key_F12));
+    menu.Search = AddMenuEntry(extras, QStringLiteral("&Suchen..."), QKeySequence(Qt::Key_F12));
     menu.Trading = AddMenuEntry(extras, QStringLiteral("&Handelsrouten..."), Alt(Qt::Key_F10));
-    AddUnavailableEntry(extras, QStringLiteral("&Bündnisse bearbeiten..."), Alt(Qt::Key_F11));
+    menu.EditAlliances
+        = AddMenuEntry(extras, QStringLiteral("&Bündnisse bearbeiten..."), Alt(Qt::Key_F11));
     menu.Checker = AddUnavailableEntry(extras, QStringLiteral("KCheck"), Alt(Qt::Key_F12));
     menu.Checker->setObjectName(QStringLiteral("KCheck1"));
     extras.addSeparator();

@@ -89,6 +89,9 @@ struct MainMenu {
     QAction* SetOrigin = nullptr; // "&Ursprung setzen..."
     QAction* Route = nullptr; // "&Route optimieren..." (check item)
     QAction* Trading = nullptr; // "&Handelsrouten..."
+    QAction* Statistics = nullptr; // "&Statistik..."
+    QAction* Search = nullptr; // "&Suchen..."
+    QAction* EditAlliances = nullptr; // "&Bündnisse bearbeiten..."
     QAction* Checker = nullptr; // "KCheck" or "Vorlage -> KCheck"
     QAction* TimeStats = nullptr; // "&zeitlicher Verlauf..."
     QAction* Calculator = nullptr; // "&Taschenrechner", a check item

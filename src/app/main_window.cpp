@@ -38,6 +38,7 @@
 #include "tools/ui/calculator_form.h"
 #include "tools/ui/time_stats_window.h"
 #include "tools/ui/tool_windows.h"
+#include "tools/ui/analysis_windows.h"
 
 namespace maprune {
 
@@ -213,6 +214,27 @@ void TMainWindow::BuildInfoWindows()
     auto* timeStats = new TTimeStatsWindow(*FDocument, this);
     connect(FMenu.TimeStats, &QAction::triggered, timeStats, &TTimeStatsWindow::ShowChart);
     connect(FRegionWindow, &TRegionWindow::seriesRequested, timeStats, &TTimeStatsWindow::AddSeries);
+    BuildAnalysisWindows();
+}
+
+void TMainWindow::BuildAnalysisWindows()
+{
+    auto* analysis = new TAnalysisWindows(
+        { FEnvironment.Settings, *FDocument, FEnvironment.Messages, FSession->Alliances() },
+        { FMenu.Statistics, FMenu.Search, FMenu.EditAlliances }, this);
+    connect(analysis, &TAnalysisWindows::unitOpened, FRegionWindow, &TRegionWindow::unitOpened);
+    // The view in Panel2 may be replaced; the one there now is asked.
+    connect(analysis, &TAnalysisWindows::centreRequested, this, [this](TRegion* region) {
+        if (auto* map = qobject_cast<TMapView*>(FMapView->Widget()))
+            map->CentreOn(*region);
+        else
+            FDocument->SetCurrentRegion(region);
+    });
+    connect(analysis, &TAnalysisWindows::alliancesEdited, this, [this] {
+        auto* map = qobject_cast<TMapView*>(FMapView->Widget());
+        if (map != nullptr && map->Mode() != MapMode::Geographic)
+            map->AlliancesChanged();
+    });
 }
 
 bool TMainWindow::Busy() const

@@ -113,6 +113,8 @@ private:
     void BuildCommands();
     void BuildMapView();
     void BuildInfoWindows();
+    // Statistics, search and alliance editor ("E&xtras").
+    void BuildAnalysisWindows();
     void UpdateMenus();
     void UpdateCaption();
     // "&Einheiten" is enabled only without NoUnitWindow; the units window

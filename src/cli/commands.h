@@ -26,5 +26,7 @@ void RegisterCalculatorCommands(CLI::App& app);
 void RegisterChartCommand(CLI::App& app);
 // route and trade
 void RegisterRouteCommands(CLI::App& app);
+void RegisterStatsCommand(CLI::App& app);
+void RegisterSearchCommand(CLI::App& app);
 
 } // namespace maprune::cli

@@ -34,6 +34,8 @@ int main(int argc, char** argv)
     maprune::cli::RegisterCalculatorCommands(app);
     maprune::cli::RegisterChartCommand(app);
     maprune::cli::RegisterRouteCommands(app);
+    maprune::cli::RegisterStatsCommand(app);
+    maprune::cli::RegisterSearchCommand(app);
 
     try {
         app.parse(argc, argv);
