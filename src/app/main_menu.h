@@ -86,6 +86,12 @@ struct MainMenu {
 
     SelectionEntries Select;
 
+    QAction* Races = nullptr; // "&Rassen..."
+    QAction* Talents = nullptr; // "&Talente..."
+    QAction* Items = nullptr; // "&Gegenstände"
+    QAction* Commands = nullptr; // "&Befehle..."
+    QAction* Buildings = nullptr; // "&Gebäude..."
+
     QAction* SetOrigin = nullptr; // "&Ursprung setzen..."
     QAction* Checker = nullptr; // "KCheck" or "Vorlage -> KCheck"
     QAction* About = nullptr; // "&Info..."

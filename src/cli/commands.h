@@ -20,5 +20,7 @@ void RegisterExtractCommand(CLI::App& app);
 void RegisterMerianCommand(CLI::App& app);
 // region and unit
 void RegisterRegionCommands(CLI::App& app);
+// messages, parties and reference
+void RegisterMessagesCommands(CLI::App& app);
 
 } // namespace maprune::cli

@@ -30,6 +30,7 @@ int main(int argc, char** argv)
     maprune::cli::RegisterExtractCommand(app);
     maprune::cli::RegisterMerianCommand(app);
     maprune::cli::RegisterRegionCommands(app);
+    maprune::cli::RegisterMessagesCommands(app);
 
     try {
         app.parse(argc, argv);
