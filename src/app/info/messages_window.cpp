@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/info/messages_window.h"
 
+#include <QButtonGroup>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/info/colour_list.h"
@@ -21,21 +24,54 @@ TMessagesWindow::TMessagesWindow(TReportDocument& document, QWidget* parent)
     setWindowTitle(QStringLiteral("Meldungen"));
     FPages = new QTabWidget(this);
     FPages->setObjectName(QStringLiteral("PageControl1"));
-    // Eleven captions do not fit beside each other in a dock.
-    FPages->setUsesScrollButtons(true);
     FPages->setDocumentMode(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(FPages);
     const auto tabs = MessageTabs(nullptr);
     for (size_t i = 0; i < kMessageTabCount; ++i) {
         FTabs[i].Content.Caption = tabs[i].Caption;
         FPages->addTab(BuildTab(FTabs[i], static_cast<int>(i) + 1),
             QString::fromUtf8(tabs[i].Caption));
     }
+    // Eleven captions do not fit beside each other in a dock: they stand on
+    // two rows of buttons instead.
+    FPages->tabBar()->hide();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(BuildTabRows());
+    layout->addWidget(FPages, 1);
     for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
         connect(&document, signal, this, &TMessagesWindow::Fill);
     Fill(document.Report());
+}
+
+QWidget* TMessagesWindow::BuildTabRows()
+{
+    // The own party's seven tabs above, the four of regions and units below.
+    constexpr std::array<int, kMessageTabCount> kRowOf { 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 0 };
+    auto* rows = new QWidget(this);
+    auto* layout = new QVBoxLayout(rows);
+    layout->setContentsMargins(2, 2, 2, 0);
+    layout->setSpacing(2);
+    const std::array<QHBoxLayout*, 2> row { new QHBoxLayout, new QHBoxLayout };
+    auto* group = new QButtonGroup(rows);
+    for (int i = 0; i < FPages->count(); ++i) {
+        auto* button = new QToolButton(rows);
+        button->setObjectName(QStringLiteral("TabButton%1").arg(i + 1));
+        button->setText(FPages->tabText(i));
+        button->setCheckable(true);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        group->addButton(button, i);
+        row[static_cast<size_t>(kRowOf[static_cast<size_t>(i)])]->addWidget(button);
+    }
+    for (QHBoxLayout* line : row) {
+        line->setSpacing(2);
+        layout->addLayout(line);
+    }
+    group->button(0)->setChecked(true);
+    connect(group, &QButtonGroup::idClicked, FPages, &QTabWidget::setCurrentIndex);
+    connect(FPages, &QTabWidget::currentChanged, group,
+        [group](int index) { group->button(index)->setChecked(true); });
+    return rows;
 }
 
 QWidget* TMessagesWindow::BuildTab(Tab& tab, int number)

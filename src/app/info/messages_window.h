@@ -20,7 +20,8 @@ class TReportDocument;
 
 // "Meldungen": the own party's messages by kind and the messages, events
 // and surroundings of every region and unit, one tab each (TabSheet1 ...
-// TabSheet11 with ListBox1 ... ListBox11 in PageControl1). Above each list
+// TabSheet11 with ListBox1 ... ListBox11 in PageControl1, whose captions
+// stand on two rows of buttons TabButton1 ... TabButton11). Above each list
 // a filter field (Filter1 ... Filter11) hides the lines that do not contain
 // its text. The window keeps only texts and region coordinates, never model
 // objects; it refills whenever the document's report changes, shown or not.
@@ -44,6 +45,7 @@ private:
         QLineEdit* Filter = nullptr;
     };
 
+    QWidget* BuildTabRows();
     QWidget* BuildTab(Tab& tab, int number);
     void ShowLines(Tab& tab);
     void OpenLine(const Tab& tab, const QListWidgetItem& item);

@@ -79,6 +79,8 @@ TTalentWindow::TTalentWindow(Dialogs& dialogs, QWidget* parent)
 {
     setObjectName(QStringLiteral("TalentWindow"));
     FDescription = AddDescriptionLabel(Body());
+    // A wrapped label does not make a dialog tall enough for its lines.
+    FDescription->setMinimumHeight(96);
     Body().addStretch(1);
 }
 

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QDockWidget>
 
 #include "app/info/addresses_window.h"
 #include "app/info/allies_window.h"
@@ -39,10 +40,18 @@ TReportListWindows::TReportListWindows(
 void TReportListWindows::Place(const MainMenu& menu)
 {
     const InfoWindowEntries& entries = menu.InfoWindows;
-    FWindow.AddInfoWindow(FMessages, entries.Messages, Qt::BottomDockWidgetArea);
-    FWindow.AddInfoWindow(FAddresses, entries.Addresses, Qt::BottomDockWidgetArea);
-    FWindow.AddInfoWindow(FSpells, entries.Spells, Qt::LeftDockWidgetArea);
-    FWindow.AddInfoWindow(FAllies, entries.Allies, Qt::LeftDockWidgetArea);
+    // Messages, addresses and allies share the bottom dock as tabs: beside
+    // each other they would be too narrow for their long lines. The spells
+    // go to the right, since a dock tab would take the "&" of their caption
+    // for a shortcut mark.
+    QDockWidget* messages
+        = FWindow.AddInfoWindow(FMessages, entries.Messages, Qt::BottomDockWidgetArea);
+    const std::pair<QWidget*, QAction*> others[] { { FAddresses, entries.Addresses },
+        { FAllies, entries.Allies } };
+    for (const auto& [window, entry] : others)
+        FWindow.tabifyDockWidget(
+            messages, FWindow.AddInfoWindow(window, entry, Qt::BottomDockWidgetArea));
+    FWindow.AddInfoWindow(FSpells, entries.Spells, Qt::RightDockWidgetArea);
 
     OpenOn(menu.Races, new TRacesWindow(FDialogs, &FWindow));
     OpenOn(menu.Talents, new TTalentWindow(FDialogs, &FWindow));

@@ -15,9 +15,10 @@ class TReportDocument;
 struct MainMenu;
 
 // The windows that list texts of the whole report (messages, addresses,
-// spells and potions, allies), docked behind their entries of
-// "&Info-Fenster", and the reference windows of "&Informationen". They
-// follow the document themselves; this only makes and places them.
+// spells and potions, allies), docked and shown by their entries of
+// "&Info-Fenster", and the reference windows of
+// "&Informationen". They follow the document themselves; this only makes
+// and places them.
 class TReportListWindows : public QObject {
     Q_OBJECT
 public:
