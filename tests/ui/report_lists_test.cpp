@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include "app/info/addresses_window.h"
@@ -63,6 +65,13 @@ private slots:
         QCOMPARE(Lines(own), QStringList({ QStringLiteral("Die Straßen sind unsicher geworden.") }));
         filter->clear();
         QCOMPARE(own.count(), 2);
+
+        // The caption buttons choose the pages.
+        messages->findChild<QToolButton*>(QStringLiteral("TabButton10"))->click();
+        QCOMPARE(messages->findChild<QTabWidget*>(QStringLiteral("PageControl1"))
+                     ->currentWidget()
+                     ->objectName(),
+            QStringLiteral("TabSheet10"));
 
         // A double-click on a surroundings line makes its region current.
         TColourList& surroundings = List(*messages, "ListBox10");
