@@ -105,8 +105,9 @@ void PrintRecord(GameData& data, ReferenceKind kind, const GameRecord& record)
     switch (kind) {
     case ReferenceKind::Races: {
         const RaceView view = ViewOfRace(data, record);
-        std::cout << "Trefferpunkte: " << view.HitPoints << "\nnatürliche Rüstung: "
-                  << view.NaturalArmour << "\nMagieresistenz: " << view.MagicResistance
+        std::cout << "Trefferpunkte: " << view.HitPoints
+                  << "\nnatürliche Rüstung: " << view.NaturalArmour
+                  << "\nMagieresistenz: " << view.MagicResistance
                   << "\nRekrutierungskosten: " << view.RecruitingCost << "\n";
         PrintSection("Talentmodifikatoren", view.Modifiers);
         break;

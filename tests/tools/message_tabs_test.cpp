@@ -31,7 +31,8 @@ TEST(MessageTabsTest, PartyLineRule)
         { "W", "W", std::nullopt },
         { "", " ", std::nullopt },
         { "W ", " ", PartyCategory::Disguised },
-        { "Gr\xFC\xDF" "e", "Grüße", std::nullopt }, // 8-bit text is decoded
+        // 8-bit text is decoded.
+        { "Gr\xFC\xDF\x65", "Grüße", std::nullopt },
     };
     for (const auto& c : cases) {
         const MessageLine line = PartyMessageLine(c.Line);

@@ -50,8 +50,7 @@ protected:
         command.Description = "Lernt ein Talent.";
         SetGameData(std::make_unique<GameData>(std::vector<GameRecord> { elves,
             MakeRecord(KindRace, "Zwerg", "Zwerge", "Zwerg"), Talent("Bogenschießen", 1),
-            Material("Stein", "Steine", 0), Material("Eisen", "Eisenbarren", 1), tower,
-            command }));
+            Material("Stein", "Steine", 0), Material("Eisen", "Eisenbarren", 1), tower, command }));
     }
     ~ReferenceViewsTest() override { SetGameData(nullptr); }
 
@@ -68,8 +67,8 @@ TEST_F(ReferenceViewsTest, EntriesOfEachKind)
         ReferenceKind Kind;
         std::vector<std::string> Texts;
     } cases[] = { { ReferenceKind::Races, { "Elfen", "Zwerge" } },
-        { ReferenceKind::Talents, { "Bogenschießen" } },
-        { ReferenceKind::Commands, { "LERNE" } }, { ReferenceKind::Buildings, { "Turm" } } };
+        { ReferenceKind::Talents, { "Bogenschießen" } }, { ReferenceKind::Commands, { "LERNE" } },
+        { ReferenceKind::Buildings, { "Turm" } } };
     for (const auto& c : cases) {
         std::vector<std::string> texts;
         for (const ReferenceEntry& entry : ReferenceEntries(Data(), c.Kind))

@@ -62,7 +62,8 @@ private slots:
 
         auto* filter = messages->findChild<QLineEdit*>(QStringLiteral("Filter1"));
         QTest::keyClicks(filter, QStringLiteral("STRAßEN"));
-        QCOMPARE(Lines(own), QStringList({ QStringLiteral("Die Straßen sind unsicher geworden.") }));
+        QCOMPARE(
+            Lines(own), QStringList({ QStringLiteral("Die Straßen sind unsicher geworden.") }));
         filter->clear();
         QCOMPARE(own.count(), 2);
 
@@ -130,7 +131,8 @@ private slots:
         QVERIFY(h.Start({ SampleFile("sample.cr") }));
         const MainMenu& menu = h.window->Menu();
         const InfoWindowEntries& entries = menu.InfoWindows;
-        for (QAction* entry : { entries.Messages, entries.Addresses, entries.Spells, entries.Allies }) {
+        for (QAction* entry :
+            { entries.Messages, entries.Addresses, entries.Spells, entries.Allies }) {
             QVERIFY(entry->isEnabled());
             entry->setChecked(true);
         }

@@ -71,8 +71,8 @@ void TAddressesWindow::DeleteSelectedParty()
     const QListWidgetItem* item = FList->currentItem();
     if (item == nullptr || FDocument.Report() == nullptr)
         return;
-    const std::string question = "Wollen Sie diese Adresse wirklich löschen: "
-        + item->text().toStdString() + "?";
+    const std::string question
+        = "Wollen Sie diese Adresse wirklich löschen: " + item->text().toStdString() + "?";
     if (FDialogs.ShowMessage(MessageKind::Confirmation, question, ButtonYes | ButtonNo)
         != ButtonYes)
         return;

@@ -76,8 +76,8 @@ void TItemWindow::ShowClass(int comboIndex)
 void TItemWindow::ShowDescription()
 {
     const int row = FItems->indexOfTopLevelItem(FItems->currentItem());
-    FDescription->setText(row < 0 ? QString()
-                                  : QString::fromStdString(FRows[static_cast<size_t>(row)].Description));
+    FDescription->setText(
+        row < 0 ? QString() : QString::fromStdString(FRows[static_cast<size_t>(row)].Description));
 }
 
 } // namespace maprune

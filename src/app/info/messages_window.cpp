@@ -28,8 +28,8 @@ TMessagesWindow::TMessagesWindow(TReportDocument& document, QWidget* parent)
     const auto tabs = MessageTabs(nullptr);
     for (size_t i = 0; i < kMessageTabCount; ++i) {
         FTabs[i].Content.Caption = tabs[i].Caption;
-        FPages->addTab(BuildTab(FTabs[i], static_cast<int>(i) + 1),
-            QString::fromUtf8(tabs[i].Caption));
+        FPages->addTab(
+            BuildTab(FTabs[i], static_cast<int>(i) + 1), QString::fromUtf8(tabs[i].Caption));
     }
     // Eleven captions do not fit beside each other in a dock: they stand on
     // two rows of buttons instead.

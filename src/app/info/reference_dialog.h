@@ -24,8 +24,8 @@ class Dialogs;
 class TReferenceDialog : public QDialog {
     Q_OBJECT
 public:
-    TReferenceDialog(ReferenceKind kind, const QString& caption, Dialogs& dialogs,
-        QWidget* parent = nullptr);
+    TReferenceDialog(
+        ReferenceKind kind, const QString& caption, Dialogs& dialogs, QWidget* parent = nullptr);
 
     QComboBox* Choice() const { return FChoice; }
 

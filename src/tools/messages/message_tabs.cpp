@@ -25,8 +25,8 @@ enum TabIndex : size_t {
 };
 
 constexpr std::array<const char*, kMessageTabCount> kCaptions { "Meldungen", "Einkommen",
-    "Produktion", "Bewegungen", "Handel", "Ereignisse", "Regionsbotschaften",
-    "Einheitsbotschaften", "Regionsereignisse", "Regionsumgebungen", "Kämpfe" };
+    "Produktion", "Bewegungen", "Handel", "Ereignisse", "Regionsbotschaften", "Einheitsbotschaften",
+    "Regionsereignisse", "Regionsumgebungen", "Kämpfe" };
 
 void AddPartyLines(std::vector<MessageLine>& lines, const TLines* source)
 {
@@ -36,8 +36,8 @@ void AddPartyLines(std::vector<MessageLine>& lines, const TLines* source)
         lines.push_back(PartyMessageLine(line));
 }
 
-void AddRegionLines(
-    std::vector<MessageLine>& lines, const std::string& head, const TLines* source, RegionPlace place)
+void AddRegionLines(std::vector<MessageLine>& lines, const std::string& head, const TLines* source,
+    RegionPlace place)
 {
     if (source == nullptr)
         return;

@@ -46,10 +46,10 @@ std::vector<ItemRow> ItemRows(GameData& data, int itemClass)
         const GameRecord& record = data.Record(i);
         if (!IsItem(record) || (itemClass != -1 && record.ItemClass() != itemClass))
             continue;
-        rows.push_back({ i, record.ItemClass(), DisplayText(record.Singular),
-            Number(record.PieceWeight()),
-            record.Capacity() > 0 ? std::to_string(record.Capacity()) : std::string("-"),
-            ItemClassName(record.ItemClass()), DisplayText(record.Description) });
+        rows.push_back(
+            { i, record.ItemClass(), DisplayText(record.Singular), Number(record.PieceWeight()),
+                record.Capacity() > 0 ? std::to_string(record.Capacity()) : std::string("-"),
+                ItemClassName(record.ItemClass()), DisplayText(record.Description) });
     }
     return rows;
 }
