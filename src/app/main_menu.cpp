@@ -115,9 +115,7 @@ void BuildInfoWindowEntries(QMenu& view, InfoWindowEntries& windows)
     windows.Structure = AddCheckEntry(menu, QStringLiteral("&Struktur"), Alt(Qt::Key_S));
     windows.UnitOrders = AddCheckEntry(menu, QStringLiteral("Einheiten-&Befehle"), Alt(Qt::Key_B));
     windows.CheckerOutput = AddCheckEntry(menu, QStringLiteral("KCheck-Ausgabe"), Alt(Qt::Key_O));
-    for (QAction* later : { windows.Messages, windows.Spells, windows.Addresses, windows.Allies,
-             windows.CheckerOutput })
-        EnableMenuEntry(later, false);
+    EnableMenuEntry(windows.CheckerOutput, false);
 }
 
 void BuildMapModeEntries(QMenu& view, MapModeEntries& map)
@@ -204,9 +202,12 @@ void BuildSelectionMenu(QMenuBar& bar, MainMenu& menu)
 void BuildInformationMenu(QMenuBar& bar, MainMenu& menu)
 {
     menu.Information = AddMenu(bar, QStringLiteral("&Informationen"));
-    for (const char* caption :
-        { "&Rassen...", "&Talente...", "&Gegenstände", "&Befehle...", "&Gebäude..." })
-        AddUnavailableEntry(*menu.Information, QString::fromUtf8(caption));
+    QMenu& information = *menu.Information;
+    menu.Races = AddMenuEntry(information, QStringLiteral("&Rassen..."));
+    menu.Talents = AddMenuEntry(information, QStringLiteral("&Talente..."));
+    menu.Items = AddMenuEntry(information, QStringLiteral("&Gegenstände"));
+    menu.Commands = AddMenuEntry(information, QStringLiteral("&Befehle..."));
+    menu.Buildings = AddMenuEntry(information, QStringLiteral("&Gebäude..."));
 }
 
 void BuildExtrasMenu(QMenuBar& bar, MainMenu& menu)

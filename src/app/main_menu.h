@@ -86,6 +86,12 @@ struct MainMenu {
 
     SelectionEntries Select;
 
+    QAction* Races = nullptr; // "&Rassen..."
+    QAction* Talents = nullptr; // "&Talente..."
+    QAction* Items = nullptr; // "&Gegenstände"
+    QAction* Commands = nullptr; // "&Befehle..."
+    QAction* Buildings = nullptr; // "&Gebäude..."
+
     QAction* SetOrigin = nullptr; // "&Ursprung setzen..."
     QAction* Route = nullptr; // "&Route optimieren..." (check item)
     QAction* Trading = nullptr; // "&Handelsrouten..."

@@ -14,7 +14,9 @@
 #include "app/add_progress_panel.h"
 #include "app/busy_state.h"
 #include "app/file_commands.h"
+#include "app/info/messages_window.h"
 #include "app/info/region_window.h"
+#include "app/info/report_list_windows.h"
 #include "app/info/unit_window.h"
 #include "app/layer_list.h"
 #include "app/log_window.h"
@@ -59,6 +61,7 @@ TMainWindow::TMainWindow(MainWindowEnvironment environment, QWidget* parent)
     FRegionWindow
         = new TRegionWindow(FEnvironment.Settings, *FDocument, FEnvironment.Messages, this);
     FCommandWindow = new TUnitCommandWindow(*FDocument, this);
+    FListWindows = new TReportListWindows(*FDocument, FEnvironment.Messages, *this);
     BuildLayout();
     FMenu = BuildMainMenu(*menuBar());
     for (QAction* entry : { FMenu.View->menuAction(), FMenu.Selection->menuAction(),
@@ -176,6 +179,8 @@ void TMainWindow::BuildMapView()
     connect(FRegionWindow, &TRegionWindow::entered, map, &TMapView::StopHoverTimer);
     connect(FCommandWindow, &TUnitCommandWindow::centreRequested, map,
         [map](TRegion* region) { map->CentreOn(*region); });
+    connect(&FListWindows->Messages(), &TMessagesWindow::centreRequested, map,
+        [map](TRegion* region) { map->CentreOn(*region); });
     map->SetAlliances(&FSession->Alliances());
     InstallRouteWindow(*this, *map, FEnvironment.Settings, FEnvironment.Messages);
 }
@@ -194,6 +199,7 @@ void TMainWindow::BuildInfoWindows()
         FRegionWindow, &TRegionWindow::unitSelected, FCommandWindow, &TUnitCommandWindow::ShowUnit);
     connect(FCommandWindow, &TUnitCommandWindow::unitStepRequested, FRegionWindow,
         &TRegionWindow::StepUnit);
+    FListWindows->Place(FMenu);
     auto* exportWindow = new TExportWindow(
         { FEnvironment.Settings, *FDocument, FEnvironment.Messages, FEnvironment.Pictures }, this);
     connect(FMenu.Select.Export, &QAction::triggered, exportWindow, &QDialog::exec);

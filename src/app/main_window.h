@@ -28,6 +28,7 @@ class TLogWindow;
 class TMapPictures;
 class TProgramSession;
 class TRegionWindow;
+class TReportListWindows;
 class TUnitCommandWindow;
 class TRecentFilesMenu;
 class TReportDocument;
@@ -140,6 +141,7 @@ private:
     TStructureWindow* FStructureWindow = nullptr;
     TRegionWindow* FRegionWindow = nullptr; // Form2
     TUnitCommandWindow* FCommandWindow = nullptr;
+    TReportListWindows* FListWindows = nullptr; // messages, addresses, spells, allies
     ShiftChooser* FShiftChooser = nullptr; // the environment's or TMPAWindow
     TRecentFilesMenu* FRecentFiles = nullptr;
     TFileCommands* FFileCommands = nullptr;

@@ -4,6 +4,7 @@
 #include "app/path_text.h"
 #include "map/map_navigation.h"
 #include "model/report.h"
+#include "tools/parties/party_lines.h"
 
 namespace maprune {
 
@@ -89,6 +90,14 @@ void TReportDocument::ReportEdited()
         return;
     FModified = true;
     emit reportChanged(FReport.get());
+}
+
+bool TReportDocument::DeleteParty(int32_t nr)
+{
+    if (!FReport || !maprune::DeleteParty(*FReport, nr))
+        return false;
+    ReportEdited();
+    return true;
 }
 
 bool TReportDocument::SwitchLayer(int32_t z)

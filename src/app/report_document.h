@@ -63,6 +63,11 @@ public:
     // The report was changed in place by a command (the origin was set):
     // it counts as changed and the windows refresh.
     void ReportEdited();
+    // Removes party `nr` from the report and frees it (DeleteParty); the
+    // report counts as changed and every window refreshes, so that none
+    // goes on showing the party (addresses, allies, the political map).
+    // Returns whether there was such a party.
+    bool DeleteParty(int32_t nr);
     // Makes layer `z` active when it exists and differs; the current region
     // goes. Returns whether it switched.
     bool SwitchLayer(int32_t z);

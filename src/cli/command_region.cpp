@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "cli/category_name.h"
 #include "cli/commands.h"
 #include "cli/report_loading.h"
 #include "cli/user_settings.h"
@@ -32,21 +33,6 @@ struct UnitArguments {
     std::string Number;
     bool Json = false;
 };
-
-const char* CategoryName(PartyCategory category)
-{
-    switch (category) {
-    case PartyCategory::Own:
-        return "eigen";
-    case PartyCategory::Allied:
-        return "verbündet";
-    case PartyCategory::Disguised:
-        return "getarnt";
-    case PartyCategory::Enemy:
-        break;
-    }
-    return "feindlich";
-}
 
 std::string JsonArray(const std::vector<std::string>& texts)
 {

@@ -28,5 +28,7 @@ void RegisterChartCommand(CLI::App& app);
 void RegisterRouteCommands(CLI::App& app);
 void RegisterStatsCommand(CLI::App& app);
 void RegisterSearchCommand(CLI::App& app);
+// messages, parties and reference
+void RegisterMessagesCommands(CLI::App& app);
 
 } // namespace maprune::cli

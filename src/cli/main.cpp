@@ -36,6 +36,7 @@ int main(int argc, char** argv)
     maprune::cli::RegisterRouteCommands(app);
     maprune::cli::RegisterStatsCommand(app);
     maprune::cli::RegisterSearchCommand(app);
+    maprune::cli::RegisterMessagesCommands(app);
 
     try {
         app.parse(argc, argv);

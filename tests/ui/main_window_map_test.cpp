@@ -239,8 +239,8 @@ private slots:
         windows.Legend->trigger();
         QVERIFY(!dock->isVisible());
         // Entries of windows the program does not have yet cannot be chosen.
-        QVERIFY(!windows.Messages->isEnabled());
-        QVERIFY(windows.Messages->shortcut().isEmpty());
+        QVERIFY(!windows.CheckerOutput->isEnabled());
+        QVERIFY(windows.CheckerOutput->shortcut().isEmpty());
     }
 
     void theUnitsWindowFollowsTheSelectionWhileItsEntryIsEnabled()

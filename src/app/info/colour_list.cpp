@@ -14,6 +14,7 @@ enum SchemeRole : int {
     SelectedBackgroundRole = Qt::UserRole + 100,
     SelectedTextRole,
     IndentRole,
+    NumberRole,
 };
 
 QColor Colour(uint32_t rgb)
@@ -54,7 +55,7 @@ TColourList::TColourList(QWidget* parent)
     setUniformItemSizes(true);
 }
 
-void TColourList::AddLine(const std::string& text, const ListScheme& scheme)
+void TColourList::AddLine(const std::string& text, const ListScheme& scheme, int32_t number)
 {
     auto* item = new QListWidgetItem(QString::fromStdString(text), this);
     item->setBackground(Colour(scheme.Background));
@@ -62,13 +63,14 @@ void TColourList::AddLine(const std::string& text, const ListScheme& scheme)
     item->setData(SelectedBackgroundRole, scheme.SelectedBackground);
     item->setData(SelectedTextRole, scheme.SelectedText);
     item->setData(IndentRole, scheme.Indent);
+    item->setData(NumberRole, number);
 }
 
 void TColourList::SetLines(const std::vector<CategoryLine>& lines)
 {
     clear();
     for (const CategoryLine& line : lines)
-        AddLine(line.Text, maprune::SchemeOf(line.Category));
+        AddLine(line.Text, maprune::SchemeOf(line.Category), line.Party);
 }
 
 void TColourList::SetPlainLines(const std::vector<std::string>& lines)
@@ -83,6 +85,11 @@ ListScheme TColourList::SchemeOf(const QListWidgetItem& item)
     return { item.background().color().rgb() & 0xFFFFFFu,
         item.foreground().color().rgb() & 0xFFFFFFu, item.data(SelectedBackgroundRole).toUInt(),
         item.data(SelectedTextRole).toUInt(), item.data(IndentRole).toInt() };
+}
+
+int32_t TColourList::NumberOf(const QListWidgetItem& item)
+{
+    return item.data(NumberRole).toInt();
 }
 
 } // namespace maprune
