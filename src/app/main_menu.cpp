@@ -115,8 +115,7 @@ void BuildInfoWindowEntries(QMenu& view, InfoWindowEntries& windows)
     windows.Structure = AddCheckEntry(menu, QStringLiteral("&Struktur"), Alt(Qt::Key_S));
     windows.UnitOrders = AddCheckEntry(menu, QStringLiteral("Einheiten-&Befehle"), Alt(Qt::Key_B));
     windows.CheckerOutput = AddCheckEntry(menu, QStringLiteral("KCheck-Ausgabe"), Alt(Qt::Key_O));
-    for (QAction* later : { windows.Messages, windows.Spells, windows.Addresses, windows.Allies,
-             windows.CheckerOutput })
+    for (QAction* later : { windows.Messages, windows.Spells, windows.Addresses, windows.Allies })
         EnableMenuEntry(later, false);
 }
 
@@ -221,7 +220,7 @@ void BuildExtrasMenu(QMenuBar& bar, MainMenu& menu)
     AddUnavailableEntry(extras, QStringLiteral("&Suchen..."), QKeySequence(Qt::Key_F12));
     AddUnavailableEntry(extras, QStringLiteral("&Handelsrouten..."), Alt(Qt::Key_F10));
     AddUnavailableEntry(extras, QStringLiteral("&Bündnisse bearbeiten..."), Alt(Qt::Key_F11));
-    menu.Checker = AddUnavailableEntry(extras, QStringLiteral("KCheck"), Alt(Qt::Key_F12));
+    menu.Checker = AddMenuEntry(extras, QStringLiteral("KCheck"), Alt(Qt::Key_F12));
     menu.Checker->setObjectName(QStringLiteral("KCheck1"));
     extras.addSeparator();
     AddUnavailableEntry(extras, QStringLiteral("&Taschenrechner"))->setCheckable(true);

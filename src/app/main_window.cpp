@@ -22,6 +22,7 @@
 #include "app/map_commands.h"
 #include "app/map_view_slot.h"
 #include "app/mpa_window.h"
+#include "app/order_commands.h"
 #include "app/program_commands.h"
 #include "app/program_session.h"
 #include "app/recent_files_menu.h"
@@ -177,8 +178,16 @@ void TMainWindow::BuildInfoWindows()
         FRegionWindow, &TRegionWindow::unitSelected, FCommandWindow, &TUnitCommandWindow::ShowUnit);
     connect(FCommandWindow, &TUnitCommandWindow::unitStepRequested, FRegionWindow,
         &TRegionWindow::StepUnit);
-    auto* exportWindow = new TExportWindow(
-        { FEnvironment.Settings, *FDocument, FEnvironment.Messages, FEnvironment.Pictures }, this);
+    auto* orders = new TOrderCommands(
+        { *this, FMenu, FEnvironment.Settings, FEnvironment.Messages, *FRegionWindow });
+    connect(orders, &TOrderCommands::centreRequested, this, [this](TRegion* region) {
+        if (auto* map = dynamic_cast<TMainMapView*>(FMapView))
+            map->CentreOn(*region);
+    });
+    ExportWindowParts exportParts { FEnvironment.Settings, *FDocument, FEnvironment.Messages,
+        FEnvironment.Pictures };
+    exportParts.Sender = &orders->Sender();
+    auto* exportWindow = new TExportWindow(exportParts, this);
     connect(FMenu.Select.Export, &QAction::triggered, exportWindow, &QDialog::exec);
     auto* unitWindow = new TUnitWindow(*FDocument, this);
     connect(FRegionWindow, &TRegionWindow::unitSelected, unitWindow, &TUnitWindow::ShowUnit);

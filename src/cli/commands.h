@@ -20,5 +20,8 @@ void RegisterExtractCommand(CLI::App& app);
 void RegisterMerianCommand(CLI::App& app);
 // region and unit
 void RegisterRegionCommands(CLI::App& app);
+// check and send: the order checker and the express mail
+void RegisterCheckCommand(CLI::App& app);
+void RegisterSendCommand(CLI::App& app);
 
 } // namespace maprune::cli

@@ -30,6 +30,8 @@ int main(int argc, char** argv)
     maprune::cli::RegisterExtractCommand(app);
     maprune::cli::RegisterMerianCommand(app);
     maprune::cli::RegisterRegionCommands(app);
+    maprune::cli::RegisterCheckCommand(app);
+    maprune::cli::RegisterSendCommand(app);
 
     try {
         app.parse(argc, argv);

@@ -141,7 +141,11 @@ bool OffersAuth(const std::vector<std::string>& extensions, const std::string& m
 std::vector<std::string> Hello(Dialogue& dialogue, const SmtpOptions& options, bool extended)
 {
     dialogue.Begin(SmtpStep::Hello);
-    const std::string name = OneLine(options.HeloName);
+    // Servers refuse a greeting without a name, and the setting is empty
+    // until the user fills it in.
+    std::string name = OneLine(options.HeloName);
+    if (name.empty())
+        name = "localhost";
     if (extended) {
         const SmtpReply reply = dialogue.Command("EHLO " + name);
         if (reply.Code <= 299)

@@ -29,7 +29,7 @@ struct SmtpOptions {
     std::string Server;
     uint16_t Port = 25;
     MailSecurity Security = MailSecurity::None;
-    std::string HeloName; // Mail_Username
+    std::string HeloName; // Mail_Username; empty: "localhost"
     std::string Login; // empty: no AUTH
     std::string Password;
 };

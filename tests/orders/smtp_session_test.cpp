@@ -134,6 +134,13 @@ TEST(SmtpSession, EveryFailureEndsWithItsMessage)
         EXPECT_TRUE(transport.closed);
     }
 
+    SmtpOptions nameless = Options();
+    nameless.HeloName.clear();
+    ScriptedTransport anonymous;
+    anonymous.server = { "220 da", "550 wer bist du" };
+    SendAndFail(anonymous, nameless, Mail());
+    EXPECT_EQ(anonymous.written.front(), "HELO localhost");
+
     ScriptedTransport refused;
     refused.connectStatus = SmtpStatus::Failed;
     EXPECT_EQ(SendAndFail(refused, Options(), Mail()), kConnectFailedMessage);
