@@ -146,14 +146,14 @@ CheckerResults ShowResults(TReport& report, const TextLines& orderFile,
         const size_t compact = text.find(")|");
         if (classic != std::string_view::npos && classic < compact) {
             const std::string_view message = text.substr(classic + 3);
-            int* counter = StartsWithWord(message, "warnung") ? &results.Warnings
-                : StartsWithWord(message, "fehler")            ? &results.Errors
-                                                               : nullptr;
-            if (counter == nullptr)
+            const CheckerLevel level = StartsWithWord(message, "warnung") ? CheckerLevel::Warning
+                : StartsWithWord(message, "fehler")                        ? CheckerLevel::Error
+                                                                           : CheckerLevel::None;
+            if (level == CheckerLevel::None)
                 continue;
-            ++*counter;
-            results.Entries.push_back(
-                { std::string(message), LinkOfLine(links, LineNumber(text.substr(0, classic))) });
+            ++(level == CheckerLevel::Error ? results.Errors : results.Warnings);
+            results.Entries.push_back({ std::string(message),
+                LinkOfLine(links, LineNumber(text.substr(0, classic))), level });
             continue;
         }
         if (compact != std::string_view::npos) {
@@ -164,7 +164,8 @@ CheckerResults ShowResults(TReport& report, const TextLines& orderFile,
             if (level && *level >= 0) {
                 ++(*level == 0 ? results.Errors : results.Warnings);
                 results.Entries.push_back({ std::string(rest.substr(bar + 1)),
-                    LinkOfLine(links, LineNumber(text.substr(0, compact))) });
+                    LinkOfLine(links, LineNumber(text.substr(0, compact))),
+                    *level == 0 ? CheckerLevel::Error : CheckerLevel::Warning });
                 continue;
             }
         }

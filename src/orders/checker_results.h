@@ -19,10 +19,13 @@ struct CheckerLink {
     TUnit* Unit = nullptr;
 };
 
+enum class CheckerLevel { None, Warning, Error };
+
 // One line of the checker's messages window.
 struct CheckerEntry {
     std::string Text; // as the checker wrote it (the report's bytes)
     CheckerLink Link;
+    CheckerLevel Level = CheckerLevel::None; // what it counted as
 };
 
 // What one run of the order checker found, as the window lists it.

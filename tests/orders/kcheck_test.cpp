@@ -142,6 +142,9 @@ TEST_F(KCheckTest, ResultsCountWarningsAndErrorsOfBothForms)
     }
     EXPECT_EQ(results.Errors, 3);
     EXPECT_EQ(results.Warnings, 3);
+    EXPECT_EQ(results.Entries[2].Level, CheckerLevel::Error);
+    EXPECT_EQ(results.Entries[7].Level, CheckerLevel::Warning);
+    EXPECT_EQ(results.Entries[8].Level, CheckerLevel::None);
     EXPECT_TRUE(results.ShowWindow());
     EXPECT_EQ(CheckerLinkText(*report, results.Entries[2].Link), "unit 14");
     EXPECT_EQ(CheckerLinkText(*report, results.Entries[7].Link), "region 5,6,1");

@@ -55,7 +55,7 @@ QGroupBox* MailLoginGroup(
     login->setPlaceholderText(QStringLiteral("leer: ohne Anmeldung"));
     auto* password = Named(new QLineEdit, "MailPassword");
     password->setEchoMode(QLineEdit::Password);
-    password->setPlaceholderText(QStringLiteral("wird im Schlüsselbund des Systems gespeichert"));
+    password->setPlaceholderText(QStringLiteral("im Schlüsselbund gespeichert"));
     auto* timeout = Named(new QSpinBox, "MailTimeout");
     timeout->setSuffix(QStringLiteral(" s"));
 

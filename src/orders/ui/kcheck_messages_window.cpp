@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "orders/ui/kcheck_messages_window.h"
 
+#include <QColor>
 #include <QListWidget>
 #include <QVBoxLayout>
 
@@ -36,8 +37,15 @@ void TKCheckMessagesWindow::ShowResults(const CheckerResults& results)
     Clear();
     for (const CheckerEntry& entry : results.Entries) {
         auto* item = new QListWidgetItem(QString::fromStdString(DisplayText(entry.Text)), FList);
-        if (entry.Link.Region != nullptr)
-            item->setToolTip(QStringLiteral("Klicken: zur Einheit oder Region"));
+        // Errors and warnings stand out from the checker's other lines.
+        if (entry.Level == CheckerLevel::Error)
+            item->setForeground(QColor(0xB0, 0x00, 0x00));
+        else if (entry.Level == CheckerLevel::Warning)
+            item->setForeground(QColor(0x90, 0x60, 0x00));
+        if (entry.Link.Unit != nullptr)
+            item->setToolTip(QStringLiteral("Klicken: zur Einheit"));
+        else if (entry.Link.Region != nullptr)
+            item->setToolTip(QStringLiteral("Klicken: zur Region"));
         FLinks.push_back(entry.Link);
     }
 }

@@ -84,10 +84,12 @@ bool TOrderSender::SendOrders(QWidget* parent)
         QObject::connect(&progress, &QProgressDialog::canceled, &progress,
             [&transport] { transport.Cancel(); });
         progress.show();
-        SendMail(transport, options, mail, [&progress](SmtpStep step) {
+        progress.setMinimumWidth(360);
+        const QString server = QString::fromStdString(options.Server);
+        SendMail(transport, options, mail, [&progress, &server](SmtpStep step) {
             progress.setValue(static_cast<int>(step));
-            progress.setLabelText(QStringLiteral("Express-Versand: %1")
-                                      .arg(QString::fromStdString(SmtpStepName(step))));
+            progress.setLabelText(QStringLiteral("Befehle an %1 senden: %2")
+                                      .arg(server, QString::fromStdString(SmtpStepName(step))));
         });
         progress.hide();
         FParts.Messages.ShowMessage(MessageKind::Information,
