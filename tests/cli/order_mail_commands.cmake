@@ -18,11 +18,16 @@ add_cli_test(cli_send_setup_server 0 "" settings set Mail_Server smtp.example.or
 add_cli_test(cli_send_setup_login 0 "" settings set Mail_Login ich)
 add_cli_test(cli_send_setup_port 0 "" settings set Mail_Port 587)
 add_cli_test(cli_send_setup_security 0 "" settings set Mail_Security 1)
+# The dialogue up to the mail, and its end (the body between holds the
+# report's 8-bit bytes, which CMake's expressions do not match).
 add_cli_test(cli_send_dry_run 0
-  "^# Verbindung zu smtp.example.org:587\nS: 220 .*\nC: EHLO localhost\nS: 250-Probelauf\n.*C: STARTTLS\nS: 220 bereit\n# TLS\n.*C: AUTH PLAIN \\*\\*\\*\\*\\*\\*\\*\\*\nS: 235 angemeldet\nC: RSET\n.*C: MAIL FROM:<[^>]*>\n.*C: DATA\n.*C: From: Partei [0-9]+<.*C: Content-Type: text/plain; charset=[-A-Za-z0-9]+\n.*C: \nC: \nC: PARTEI .*C: NAECHSTER\nC: \\.\nS: 250 angenommen\nC: QUIT\nS: 221 Auf Wiedersehen\n$"
+  "^# Verbindung zu smtp.example.org:587\nS: 220 .*\nC: EHLO localhost\nS: 250-Probelauf\n.*C: STARTTLS\nS: 220 bereit\n# TLS\n.*C: AUTH PLAIN \\*\\*\\*\\*\\*\\*\\*\\*\nS: 235 angemeldet\nC: RSET\n.*C: DATA\nS: 354 Daten bitte\nC: From: Partei [0-9]+<"
+  send ${SAMPLE_CR} --dry-run)
+add_cli_test(cli_send_dry_run_end 0
+  "C: NAECHSTER\nC: \\.\nS: 250 angenommen\nC: QUIT\nS: 221 Auf Wiedersehen\n$"
   send ${SAMPLE_CR} --dry-run)
 set_tests_properties(cli_send_setup_server cli_send_setup_login cli_send_setup_port
   cli_send_setup_security PROPERTIES FIXTURES_SETUP send_settings
   ENVIRONMENT XDG_CONFIG_HOME=${send_home})
-set_tests_properties(cli_send_dry_run PROPERTIES FIXTURES_REQUIRED send_settings
+set_tests_properties(cli_send_dry_run cli_send_dry_run_end PROPERTIES FIXTURES_REQUIRED send_settings
   ENVIRONMENT XDG_CONFIG_HOME=${send_home})
