@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(cmake g++ qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev
           libxkbcommon-dev libgl-dev zlib1g-dev libgtest-dev libbenchmark-dev
           nlohmann-json3-dev libcli11-dev qt6-translations-l10n fonts-dejavu-core
-          clang libclang-rt-14-dev xvfb xauth)
+          clang libclang-rt-14-dev xvfb xauth
+          qtkeychain-qt6-dev python3-aiosmtpd)
 # The desktop files, their validators and the Debian package.
 packages+=(librsvg2-bin desktop-file-utils appstream shared-mime-info xdg-utils
            libfile-mimeinfo-perl dpkg-dev)

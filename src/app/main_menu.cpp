@@ -28,15 +28,6 @@ QMenu* AddSubmenu(QMenu& parent, const QString& caption)
     return menu;
 }
 
-// An entry whose window or operation the program does not have yet: it is
-// listed, so that the menu keeps its shape, but cannot be chosen.
-QAction* AddUnavailableEntry(QMenu& menu, const QString& caption, const QKeySequence& shortcut = {})
-{
-    QAction* entry = AddMenuEntry(menu, caption, shortcut);
-    EnableMenuEntry(entry, false);
-    return entry;
-}
-
 QAction* AddCheckEntry(QMenu& menu, const QString& caption, const QKeySequence& shortcut = {})
 {
     QAction* entry = AddMenuEntry(menu, caption, shortcut);
@@ -115,7 +106,6 @@ void BuildInfoWindowEntries(QMenu& view, InfoWindowEntries& windows)
     windows.Structure = AddCheckEntry(menu, QStringLiteral("&Struktur"), Alt(Qt::Key_S));
     windows.UnitOrders = AddCheckEntry(menu, QStringLiteral("Einheiten-&Befehle"), Alt(Qt::Key_B));
     windows.CheckerOutput = AddCheckEntry(menu, QStringLiteral("KCheck-Ausgabe"), Alt(Qt::Key_O));
-    EnableMenuEntry(windows.CheckerOutput, false);
 }
 
 void BuildMapModeEntries(QMenu& view, MapModeEntries& map)
@@ -226,7 +216,7 @@ void BuildExtrasMenu(QMenuBar& bar, MainMenu& menu)
     menu.Trading = AddMenuEntry(extras, QStringLiteral("&Handelsrouten..."), Alt(Qt::Key_F10));
     menu.EditAlliances
         = AddMenuEntry(extras, QStringLiteral("&Bündnisse bearbeiten..."), Alt(Qt::Key_F11));
-    menu.Checker = AddUnavailableEntry(extras, QStringLiteral("KCheck"), Alt(Qt::Key_F12));
+    menu.Checker = AddMenuEntry(extras, QStringLiteral("KCheck"), Alt(Qt::Key_F12));
     menu.Checker->setObjectName(QStringLiteral("KCheck1"));
     extras.addSeparator();
     menu.Calculator = AddMenuEntry(extras, QStringLiteral("&Taschenrechner"));

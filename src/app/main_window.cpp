@@ -25,6 +25,7 @@
 #include "app/map_commands.h"
 #include "app/map_view_slot.h"
 #include "app/mpa_window.h"
+#include "app/order_commands.h"
 #include "app/program_commands.h"
 #include "app/program_session.h"
 #include "app/reading_warnings_label.h"
@@ -200,8 +201,16 @@ void TMainWindow::BuildInfoWindows()
     connect(FCommandWindow, &TUnitCommandWindow::unitStepRequested, FRegionWindow,
         &TRegionWindow::StepUnit);
     FListWindows->Place(FMenu);
-    auto* exportWindow = new TExportWindow(
-        { FEnvironment.Settings, *FDocument, FEnvironment.Messages, FEnvironment.Pictures }, this);
+    auto* orders = new TOrderCommands(
+        { *this, FMenu, FEnvironment.Settings, FEnvironment.Messages, *FRegionWindow });
+    connect(orders, &TOrderCommands::centreRequested, this, [this](TRegion* region) {
+        if (auto* map = dynamic_cast<TMainMapView*>(FMapView))
+            map->CentreOn(*region);
+    });
+    ExportWindowParts exportParts { FEnvironment.Settings, *FDocument, FEnvironment.Messages,
+        FEnvironment.Pictures };
+    exportParts.Sender = &orders->Sender();
+    auto* exportWindow = new TExportWindow(exportParts, this);
     connect(FMenu.Select.Export, &QAction::triggered, exportWindow, &QDialog::exec);
     InstallTradingWindow(*this, FEnvironment.Messages);
     auto* unitWindow = new TUnitWindow(*FDocument, this);

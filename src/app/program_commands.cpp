@@ -57,8 +57,13 @@ TProgramCommands::TProgramCommands(ProgramCommandsParts parts, QObject* parent)
     connect(menu.Extras, &QMenu::aboutToShow, this, [this] {
         const QString checker = CheckerEntryCaption(
             FParts.Settings.KCHECK_Use.Get(), FParts.Settings.VORLAGE_Use.Get());
-        if (!checker.isEmpty())
+        if (!checker.isEmpty()) {
             FParts.Menu.Checker->setText(checker);
+            FParts.Menu.Checker->setStatusTip(FParts.Settings.VORLAGE_Use.Get()
+                    ? QStringLiteral("generiert ein neue Befehlsdatei mittels Vorlage und "
+                                     "überprüft diese mit KCheck")
+                    : QStringLiteral("überprüft die Befehle mit KCheck"));
+        }
         ShowMenuEntry(FParts.Menu.Checker, !checker.isEmpty());
     });
     connect(menu.About, &QAction::triggered, this, &TProgramCommands::AboutCommand);

@@ -30,5 +30,8 @@ void RegisterStatsCommand(CLI::App& app);
 void RegisterSearchCommand(CLI::App& app);
 // messages, parties and reference
 void RegisterMessagesCommands(CLI::App& app);
+// check and send: the order checker and the express mail
+void RegisterCheckCommand(CLI::App& app);
+void RegisterSendCommand(CLI::App& app);
 
 } // namespace maprune::cli

@@ -37,6 +37,8 @@ int main(int argc, char** argv)
     maprune::cli::RegisterStatsCommand(app);
     maprune::cli::RegisterSearchCommand(app);
     maprune::cli::RegisterMessagesCommands(app);
+    maprune::cli::RegisterCheckCommand(app);
+    maprune::cli::RegisterSendCommand(app);
 
     try {
         app.parse(argc, argv);

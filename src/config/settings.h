@@ -61,6 +61,10 @@ public:
     TRegistryBoolean Mail_Unit_Extern;
     TRegistryBoolean Mail_Party;
     TRegistryBoolean Mail_Party_Extern;
+    TRegistryInteger Mail_Port;
+    TRegistryInteger Mail_Security; // MailSecurity: 0 none, 1 STARTTLS, 2 TLS
+    TRegistryString Mail_Login; // user name of AUTH; empty: no login
+    TRegistryInteger Mail_Timeout; // seconds for a connect or a reply
     TRegistryString UnitListSortOptions;
     TRegistryBoolean SwapMouseButtons;
     TRegistryBoolean ACA_NoNameChecking;

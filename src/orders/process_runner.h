@@ -23,8 +23,9 @@ public:
     // Runs `program` with `arguments`, each handed over as one argument
     // whatever blanks it holds, standard input empty, standard output into
     // the file `outputFile` (created or emptied) and standard error into
-    // `errorFile` (created or emptied; discarded when empty), and waits for
-    // its end.
+    // `errorFile` (created or emptied; discarded when empty; when it is
+    // `outputFile`, both streams go into that one file in the order they were
+    // written), and waits for its end.
     virtual ProcessOutcome Run(const std::filesystem::path& program,
         const std::vector<std::string>& arguments, const std::filesystem::path& outputFile,
         const std::filesystem::path& errorFile)

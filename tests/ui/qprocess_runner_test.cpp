@@ -50,6 +50,26 @@ private slots:
         QTimer::singleShot(50, [&runner] { runner.Cancel(); });
         QVERIFY(runner.Run("/bin/sleep", { "30" }, out, {}) == ProcessOutcome::Cancelled);
     }
+
+    void oneFileTakesBothStreamsInOrder()
+    {
+        QTemporaryDir dir;
+        const auto both = PathOf(dir.filePath(QStringLiteral("both.txt")));
+        QProcessRunner runner;
+        QVERIFY(runner.Run("/bin/sh", { "-c", "echo 1; echo 2 >&2; echo 3" }, both, both)
+            == ProcessOutcome::Finished);
+        QCOMPARE(Bytes(QString::fromStdU16String(both.u16string())), QByteArray("1\n2\n3\n"));
+    }
+
+    // Last: once the program quits, every later event loop ends at once too.
+    void quittingTheProgramEndsTheWait()
+    {
+        QTemporaryDir dir;
+        QProcessRunner runner;
+        QTimer::singleShot(50, [] { QCoreApplication::exit(0); });
+        QVERIFY(runner.Run("/bin/sleep", { "30" }, PathOf(dir.filePath(QStringLiteral("o"))), {})
+            == ProcessOutcome::Cancelled);
+    }
 };
 
 QTEST_MAIN(QProcessRunnerTest)

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/info/region_window.h"
 
-#include <algorithm>
-
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QGridLayout>
@@ -12,6 +10,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "app/info/add_region_comment_window.h"
 #include "app/info/colour_list.h"
@@ -285,6 +285,19 @@ void TRegionWindow::StepUnit(int step)
         return;
     const int last = static_cast<int>(FUnits.size()) - 1;
     SelectUnit(std::clamp(FUnitList->currentRow() + step, 0, last));
+}
+
+void TRegionWindow::SelectUnitLine(const TUnit* unit)
+{
+    const auto found = std::find(FUnits.begin(), FUnits.end(), unit);
+    if (unit == nullptr || found == FUnits.end()) {
+        FUnitList->setCurrentRow(-1);
+        FUnitList->clearSelection();
+        emit unitSelected(nullptr);
+        return;
+    }
+    FTabs->setCurrentWidget(FUnitList);
+    SelectUnit(static_cast<int>(found - FUnits.begin()));
 }
 
 void TRegionWindow::SelectUnit(int row)

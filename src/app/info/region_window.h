@@ -49,6 +49,10 @@ public:
     // The unit of unit line `row` (null outside the list).
     TUnit* UnitAt(int row) const;
 
+    // Selects the line of `unit` on the unit tab, which it brings to the
+    // front; null (or a unit not listed) clears the selection.
+    void SelectUnitLine(const TUnit* unit);
+
 signals:
     // The unit selected in the list (null: none), for the unit window.
     void unitSelected(maprune::TUnit* unit);

@@ -24,6 +24,8 @@
 #include "config/settings.h"
 #include "config/ui/acac_window.h"
 #include "config/ui/file_associations.h"
+#include "config/ui/keychain_password_store.h"
+#include "config/ui/mail_login_group.h"
 #include "config/ui/ulda_window.h"
 #include "config/ui/unit_list_sort_options_window.h"
 #include "core/dialogs.h"
@@ -394,6 +396,7 @@ QWidget* TConfigWindow::MailPage()
     layout->addWidget(server);
     FBindings.Bind(host, FSettings.Mail_Server);
     FBindings.Bind(user, FSettings.Mail_Username);
+    layout->addWidget(MailLoginGroup(FSettings, FBindings, FDialogs, ProgramPasswordStore()));
 
     auto* orders = Group(QStringLiteral("Befehle"));
     auto* ordersGrid = new QGridLayout(orders);

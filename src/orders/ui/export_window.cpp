@@ -31,6 +31,7 @@
 #include "orders/order_export.h"
 #include "orders/tga_file.h"
 #include "orders/ui/export_file_chooser.h"
+#include "orders/ui/order_sender.h"
 #include "orders/ui/vorlage_progress_runner.h"
 #include "report/cr_writer.h"
 
@@ -91,6 +92,7 @@ TExportWindow::TExportWindow(ExportWindowParts parts, QWidget* parent)
     , FFiles(parts.Files != nullptr ? *parts.Files : *FOwnFiles)
     , FOwnRunner(parts.Runner == nullptr ? std::make_unique<TVorlageProgressRunner>(this) : nullptr)
     , FRunner(parts.Runner != nullptr ? *parts.Runner : *FOwnRunner)
+    , FSender(parts.Sender)
 {
     setObjectName(QStringLiteral("ExportWindow"));
     setWindowTitle(QStringLiteral("Auswahl exportieren"));
@@ -206,7 +208,12 @@ QWidget* TExportWindow::BuildOrdersTab()
     QPushButton* copy = MakeButton("Button8", "in die &Zwischenablage kopieren");
     QPushButton* save = MakeButton("Button9", "als Datei &speichern...");
     FExpress = MakeButton("Button10", "Express-Versand");
-    FExpress->setToolTip(QStringLiteral("Prüfen und Versenden per Mail folgt später."));
+    FExpress->setToolTip(QStringLiteral("prüft die Befehle mit KCheck (wenn eingestellt) und "
+                                        "sendet sie per EMail an den Spielserver"));
+    connect(FExpress, &QPushButton::clicked, this, [this] {
+        if (FDocument.Report() != nullptr && FSender != nullptr && FSender->SendOrders(this))
+            accept();
+    });
     connect(
         save, &QPushButton::clicked, this, [this] { Perform([this] { return SaveOrders(); }); });
     connect(
@@ -220,8 +227,7 @@ QWidget* TExportWindow::BuildOrdersTab()
 void TExportWindow::showEvent(QShowEvent* event)
 {
     FFormats->setCurrentRow(0);
-    // Checking and mailing the order file are not built yet.
-    FExpress->setEnabled(false);
+    FExpress->setEnabled(FSender != nullptr && FSettings.Mail_Commands.Get());
     FOrderSource->setText(FSettings.VORLAGE_Use.Get()
             ? QStringLiteral("Sie wird von VORLAGE erstellt (Konfiguration: \"beim Export von "
                              "Befehlsdateien VORLAGE verwenden\").")

@@ -18,6 +18,7 @@ class Dialogs;
 class ExportFileChooser;
 class ProcessRunner;
 class TMapPictures;
+class TOrderSender;
 class TReportDocument;
 class TSettings;
 struct CRExtractOptions;
@@ -33,12 +34,15 @@ struct ExportWindowParts {
     ExportFileChooser* Files = nullptr;
     // How VORLAGE is run; null: behind a progress window that can cancel it.
     ProcessRunner* Runner = nullptr;
+    // The express mail; null keeps "Express-Versand" disabled.
+    TOrderSender* Sender = nullptr;
 };
 
 // "Auswahl exportieren" (TExportWindow): the regions selected on the map as
 // a CR extract, a picture (BMP or TGA) or a MERIAN text map, and the order
-// file of the active party, each to the clipboard or a file. Every action
-// that was carried out closes the dialog; the content options stay as the
+// file of the active party, each to the clipboard or a file, or the order
+// file checked and mailed (Express-Versand). Every action that was carried
+// out closes the dialog; the content options stay as the
 // user left them for the next showing.
 class TExportWindow : public QDialog {
     Q_OBJECT
@@ -85,6 +89,7 @@ private:
     ExportFileChooser& FFiles;
     std::unique_ptr<ProcessRunner> FOwnRunner;
     ProcessRunner& FRunner;
+    TOrderSender* FSender;
 
     QTabWidget* FPages = nullptr;
     QCheckBox* FRegionNames = nullptr; // CheckBox3

@@ -28,8 +28,12 @@ ProcessOutcome QProcessRunner::Run(const std::filesystem::path& program,
     process.setArguments(list);
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardOutputFile(PathString(outputFile), QIODevice::Truncate);
-    process.setStandardErrorFile(
-        errorFile.empty() ? QProcess::nullDevice() : PathString(errorFile), QIODevice::Truncate);
+    if (!errorFile.empty() && errorFile == outputFile)
+        process.setProcessChannelMode(QProcess::MergedChannels);
+    else
+        process.setStandardErrorFile(errorFile.empty() ? QProcess::nullDevice()
+                                                       : PathString(errorFile),
+            QIODevice::Truncate);
 
     process.start();
     if (!process.waitForStarted(-1))
@@ -41,6 +45,13 @@ ProcessOutcome QProcessRunner::Run(const std::filesystem::path& program,
     if (process.state() != QProcess::NotRunning)
         loop.exec();
     FRunning = nullptr;
+    // The program quitting ends every event loop, this one too: the wait
+    // ends without the program's result.
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished();
+        return ProcessOutcome::Cancelled;
+    }
     return FCancelled ? ProcessOutcome::Cancelled : ProcessOutcome::Finished;
 }
 

@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// maprune-cli send: mails the order file of the report's active party as
+// "Express-Versand" does, with the user's mail settings; --dry-run prints the
+// SMTP dialogue instead, the password masked.
+#include <QCoreApplication>
+
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <optional>
+
+#include "cli/commands.h"
+#include "cli/report_loading.h"
+#include "cli/stderr_dialogs.h"
+#include "config/password_store.h"
+#include "config/settings.h"
+#include "config/ui/keychain_password_store.h"
+#include "config/ui/qsettings_store.h"
+#include "core/error.h"
+#include "model/report.h"
+#include "orders/kcheck.h"
+#include "orders/order_export.h"
+#include "orders/smtp_dry_run.h"
+#include "orders/smtp_session.h"
+#include "orders/ui/qprocess_runner.h"
+#include "orders/ui/qt_smtp_transport.h"
+
+namespace maprune::cli {
+
+namespace {
+
+struct SendOptions {
+    ReportOptions Report;
+    bool DryRun = false;
+};
+
+// The password of the login: MAPRUNE_MAIL_PASSWORD, else the desktop's
+// password store. A dry run shows none, so it needs none.
+std::optional<std::string> Password(const TSettings& settings, bool dryRun)
+{
+    if (dryRun)
+        return std::string("(Probelauf)");
+    if (const char* given = std::getenv("MAPRUNE_MAIL_PASSWORD"))
+        return std::string(given);
+    return ProgramPasswordStore().ReadPassword(MailPasswordAccount(settings));
+}
+
+void RunSend(const SendOptions& options)
+{
+    size_t warnings = 0;
+    const std::unique_ptr<TReport> report = LoadReport(options.Report, warnings);
+    static int argc = 1;
+    static char name[] = "maprune-cli";
+    static char* argv[] = { name, nullptr };
+    QCoreApplication application(argc, argv);
+    QSettingsStore store;
+    TSettings settings(store);
+    settings.Registry().SetWriteBackOnDestruction(false);
+
+    QProcessRunner runner;
+    try {
+        CheckerResults last;
+        if (!CheckBeforeMail(*report, KCheckOptionsFrom(settings), runner, ToolDialogs(), last,
+                [](const CheckerResults&) {}))
+            throw CLI::RuntimeError(1);
+        std::optional<TextLines> orders
+            = GetOrderFile(*report, OrderExportOptionsFrom(settings), runner, ToolDialogs());
+        if (!orders)
+            throw CLI::RuntimeError(1);
+        SmtpOptions smtp = SmtpOptionsFrom(settings);
+        if (!smtp.Login.empty()) {
+            const std::optional<std::string> password = Password(settings, options.DryRun);
+            if (!password) {
+                std::cerr << "Kein Kennwort für " << MailPasswordAccount(settings)
+                          << " (MAPRUNE_MAIL_PASSWORD oder der Schlüsselbund des Systems).\n";
+                throw CLI::RuntimeError(1);
+            }
+            smtp.Password = *password;
+        }
+        const OrderMail mail = OrderMailFor(*report, settings, std::move(*orders));
+        if (options.DryRun) {
+            DryRunTransport transport(std::cout);
+            SendMail(transport, smtp, mail);
+            return;
+        }
+        QtSmtpTransport transport(settings.Mail_Timeout.Get() * 1000);
+        SendMail(transport, smtp, mail,
+            [](SmtpStep step) { std::cerr << SmtpStepName(step) << "...\n"; });
+        std::cout << "Die Befehle wurden an " << mail.Recipients.front() << " gesendet.\n";
+    } catch (const Error& e) {
+        std::cerr << e.what() << '\n';
+        throw CLI::RuntimeError(1);
+    }
+}
+
+} // namespace
+
+void RegisterSendCommand(CLI::App& app)
+{
+    auto options = std::make_shared<SendOptions>();
+    CLI::App* command = app.add_subcommand(
+        "send", "die Befehlsdatei der aktiven Partei per SMTP einsenden (Express-Versand)");
+    AddReportOptions(*command, options->Report);
+    command->add_flag("--dry-run", options->DryRun,
+        "nichts senden, nur den SMTP-Dialog zeigen (Kennwort verdeckt)");
+    command->callback([options] { RunSend(*options); });
+}
+
+} // namespace maprune::cli

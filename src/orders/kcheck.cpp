@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "orders/kcheck.h"
+
+#include <system_error>
+
+#include "config/settings.h"
+#include "core/dialogs.h"
+#include "core/path_text.h"
+#include "core/program_path.h"
+#include "core/read_file.h"
+#include "core/write_file.h"
+#include "model/lines.h"
+#include "model/report.h"
+#include "orders/order_file.h"
+#include "orders/process_runner.h"
+#include "orders/shell_words.h"
+#include "orders/temporary_files.h"
+#include "orders/vorlage.h"
+
+namespace maprune {
+
+namespace {
+
+#ifdef _WIN32
+constexpr const char* kProgramName = "KCheck.exe";
+#else
+constexpr const char* kProgramName = "kcheck";
+#endif
+
+// The checker's report of an order file is a few lines per order; more than
+// this is no report.
+constexpr std::uintmax_t kMaxOutputBytes = std::uintmax_t { 1 } << 26;
+
+TextLines ReadLinesIfThere(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        return {};
+    return SplitLines(ReadFileBytes(path, kMaxOutputBytes));
+}
+
+// The order file to check; VORLAGE's complaints go to `messagesFile`.
+std::optional<TextLines> OrderFileToCheck(const TReport& report, const KCheckOptions& options,
+    const std::filesystem::path& messagesFile, ProcessRunner& runner, Dialogs& dialogs)
+{
+    if (report.FindParty(report.ActiveParty) == nullptr) {
+        dialogs.ShowMessage(MessageKind::Information, kNoActivePartyMessage, ButtonOk);
+        return std::nullopt;
+    }
+    if (options.Export.UseVorlage)
+        return RunVorlage(report, options.Export.Vorlage, messagesFile, runner, dialogs);
+    return BuildOrderFile(report, dialogs);
+}
+
+// Tells a program that could not start from one the user stopped, which
+// RunVorlage does not.
+class CancelWatch : public ProcessRunner {
+public:
+    explicit CancelWatch(ProcessRunner& inner)
+        : FInner(inner)
+    {
+    }
+    ProcessOutcome Run(const std::filesystem::path& program,
+        const std::vector<std::string>& arguments, const std::filesystem::path& outputFile,
+        const std::filesystem::path& errorFile) override
+    {
+        const ProcessOutcome outcome = FInner.Run(program, arguments, outputFile, errorFile);
+        Cancelled = Cancelled || outcome == ProcessOutcome::Cancelled;
+        return outcome;
+    }
+    bool Cancelled = false;
+
+private:
+    ProcessRunner& FInner;
+};
+
+bool Confirmed(Dialogs& dialogs, const char* question)
+{
+    return dialogs.ShowMessage(MessageKind::Confirmation, question, ButtonYes | ButtonNo)
+        == ButtonYes;
+}
+
+} // namespace
+
+KCheckOptions KCheckOptionsFrom(const TSettings& settings)
+{
+    return { settings.KCHECK_Use.Get(), settings.KCHECK_Path.Get(),
+        settings.KCHECK_Parameters.Get(), OrderExportOptionsFrom(settings) };
+}
+
+std::filesystem::path KCheckProgram(const KCheckOptions& options)
+{
+    if (!options.Path.empty())
+        return std::filesystem::path(std::u8string(options.Path.begin(), options.Path.end()));
+    return ProgramPath().parent_path() / kProgramName;
+}
+
+std::vector<std::string> KCheckArguments(
+    const KCheckOptions& options, const std::filesystem::path& orderFile)
+{
+    std::vector<std::string> arguments { "-c",
+        "-P" + PathText(KCheckProgram(options).parent_path()) };
+    for (std::string& word : SplitShellWords(options.Parameters))
+        arguments.push_back(std::move(word));
+    arguments.push_back(PathText(orderFile));
+    return arguments;
+}
+
+KCheckRun RunKCheck(
+    TReport& report, const KCheckOptions& options, ProcessRunner& runner, Dialogs& dialogs)
+{
+    const TemporaryFiles files("maprune-kcheck-", { ".txt", ".out", ".msg" });
+    const std::filesystem::path& orderFile = files[0];
+    const std::filesystem::path& outputFile = files[1];
+    const std::filesystem::path& messagesFile = files[2];
+    CancelWatch watch(runner);
+    KCheckRun run;
+    const std::optional<TextLines> orders
+        = OrderFileToCheck(report, options, messagesFile, watch, dialogs);
+    if (orders) {
+        WriteFileAtomically(orderFile, TextOfLines(*orders));
+        const ProcessOutcome outcome = watch.Run(
+            KCheckProgram(options), KCheckArguments(options, orderFile), outputFile, outputFile);
+        if (outcome == ProcessOutcome::NotStarted)
+            dialogs.ShowMessage(MessageKind::Error, kKCheckFailedMessage, ButtonOk);
+        if (outcome == ProcessOutcome::Finished) {
+            run.Results = ShowResults(
+                report, *orders, ReadLinesIfThere(outputFile), ReadLinesIfThere(messagesFile));
+        }
+    }
+    run.Cancelled = watch.Cancelled;
+    return run;
+}
+
+bool CheckBeforeMail(TReport& report, const KCheckOptions& options, ProcessRunner& runner,
+    Dialogs& dialogs, CheckerResults& last,
+    const std::function<void(const CheckerResults&)>& show)
+{
+    if (!options.Use)
+        return true;
+    KCheckRun run = RunKCheck(report, options, runner, dialogs);
+    if (run.Cancelled)
+        return false;
+    if (run.Results) {
+        last = std::move(*run.Results);
+        show(last);
+    }
+    if (last.Errors > 0) {
+        if (!Confirmed(dialogs, kCheckErrorsQuestion))
+            return false;
+        if (last.Warnings > 0 && !Confirmed(dialogs, kCheckWarningsQuestion))
+            return false;
+    }
+    return true;
+}
+
+} // namespace maprune
