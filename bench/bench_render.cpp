@@ -3,7 +3,7 @@
 // of a 1920 x 1080 view in the middle of the map and scroll steps of 64
 // pixels (the uncovered strip drawn, the rest moved), in milliseconds per
 // frame, for the text styles 0 and 4, without text and for the statistic
-// map. Reference: one copy of the whole view picture; the ratio is the
+// map; and full redraws zoomed out, down to the whole layer in the view. Reference: one copy of the whole view picture; the ratio is the
 // redraw's processor time over the reference's.
 #include <QGuiApplication>
 
@@ -14,6 +14,7 @@
 #include <ctime>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "bench/crgen/cr_generator.h"
@@ -23,6 +24,7 @@
 #include "map/map_colouring.h"
 #include "map/map_navigation.h"
 #include "map/map_state.h"
+#include "map/map_zoom.h"
 #include "map/ui/render/map_canvas.h"
 #include "map/ui/render/map_pictures.h"
 #include "map/ui/render/tile_renderer.h"
@@ -65,7 +67,7 @@ Timing Measure(const std::function<void()>& frame)
 
 void Print(const char* what, const Timing& timing, double reference, size_t drawn)
 {
-    std::printf("%-42s %7.3f %7.3f %7.3f ms  %4zu regions  ratio %5.1f\n", what, timing.Best,
+    std::printf("%-52s %7.3f %7.3f %7.3f ms  %4zu regions  ratio %5.1f\n", what, timing.Best,
         timing.Median, timing.Cpu, drawn, timing.Cpu / reference);
 }
 
@@ -115,8 +117,8 @@ int main(int argc, char** argv)
         std::memcpy(
             copy.bits(), canvas.Image().constBits(), static_cast<size_t>(copy.sizeInBytes()));
     });
-    std::printf("%-42s %7s %7s %7s\n", "per frame", "best", "median", "cpu");
-    std::printf("%-42s %7.3f %7.3f %7.3f ms\n", "reference: copy of the view picture",
+    std::printf("%-52s %7s %7s %7s\n", "per frame", "best", "median", "cpu");
+    std::printf("%-52s %7.3f %7.3f %7.3f ms\n", "reference: copy of the view picture",
         reference.Best, reference.Median, reference.Cpu);
 
     auto full = [&](const char* what) {
@@ -158,5 +160,22 @@ int main(int argc, char** argv)
     tiles.SetOptions(statistic);
     full("full redraw, statistic map, text style 0");
     scroll("scroll step 64 px right/left, statistic", 64, 0);
+
+    // Zoomed out: the pictures are scaled once per tile size, outside the
+    // measured frames (the first SetOptions with the size).
+    const int64_t wholeLayer = WholeLayerTileSize(view.Extent, kViewWidth, kViewHeight);
+    for (const int64_t size : { int64_t { 32 }, int64_t { 16 }, wholeLayer }) {
+        ZoomAt(view, size, { kViewWidth / 2, kViewHeight / 2 });
+        for (const MapMode mode : { MapMode::Geographic, MapMode::Statistic }) {
+            TileOptions zoomed;
+            zoomed.Mode = mode;
+            zoomed.TileSize = static_cast<int>(view.TileSize);
+            tiles.SetOptions(zoomed);
+            const std::string what = "full redraw, tiles of " + std::to_string(size) + " px"
+                + (size == wholeLayer ? " (whole layer)" : "")
+                + (mode == MapMode::Statistic ? ", statistic" : "");
+            full(what.c_str());
+        }
+    }
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "app/main_map_view.h"
 
 #include "model/region.h"
+#include "model/report.h"
 
 namespace maprune {
 
@@ -21,6 +22,12 @@ void TMainMapView::Rebuild(TReport* report)
         ReportChanged();
     else
         SetReport(report);
+}
+
+void TMainMapView::StorePlace(TReport& report) const
+{
+    MapViewSlot::StorePlace(report);
+    report.Zoom = TileSize();
 }
 
 void TMainMapView::OnCurrentRegionChanged(std::function<void(TRegion*)> callback)

@@ -23,6 +23,10 @@ public:
     void RedrawRegion(TRegion& region) override { TMapView::RedrawRegion(region); }
     QPoint ScrollPositions() const override { return TMapView::ScrollPositions(); }
     void SetScrollPositions(QPoint positions) override { TMapView::SetScrollPositions(positions); }
+    // The zoom and scroll positions; a report without usable ones opens
+    // centred on the own party's units.
+    void ShowStoredPlace(const TReport&) override { OpenAtStoredPlace(); }
+    void StorePlace(TReport&) const override;
     TRegion* CurrentRegion() const override { return TMapView::CurrentRegion(); }
     void SetCurrentRegion(TRegion* region) override { TMapView::SetCurrentRegion(region); }
     void OnCurrentRegionChanged(std::function<void(TRegion*)> callback) override;

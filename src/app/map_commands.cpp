@@ -12,6 +12,7 @@
 #include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/report_document.h"
+#include "map/map_zoom.h"
 #include "map/selection.h"
 #include "map/ui/legend_window.h"
 #include "map/ui/overview_window.h"
@@ -21,22 +22,6 @@
 namespace maprune {
 
 namespace {
-
-// Shows or hides the overview by its check item; closing the window
-// unchecks the item.
-void BindOverviewToEntry(TOverviewWindow* overview, QAction* entry)
-{
-    QObject::connect(entry, &QAction::toggled, overview, [overview](bool shown) {
-        if (shown) {
-            overview->show();
-            overview->raise();
-        } else {
-            overview->hide();
-        }
-    });
-    QObject::connect(
-        overview, &TOverviewWindow::closed, entry, [entry] { entry->setChecked(false); });
-}
 
 } // namespace
 
@@ -48,11 +33,12 @@ TMapCommands::TMapCommands(
     , FMap(map)
     , FMenu(window.Menu())
 {
-    FOverview = new TOverviewWindow(map, settings, &window);
+    FOverview = new TOverviewPanel(map, settings);
     FLegend = new TColorMapWindow(map);
     ConnectMapModes();
     ConnectWindows();
     ConnectSelection();
+    ConnectMapZoom();
     connect(&map, &TMapView::hintChanged, &window, &TMainWindow::ShowHint);
     connect(FMenu.Refresh, &QAction::triggered, &map, &TMapView::Redraw);
 }
@@ -111,12 +97,46 @@ void TMapCommands::ShowModeChecks()
         entries.Statistics[i]->setChecked(mode == MapMode::Statistic && i == statistic);
 }
 
+TOverviewWindow& TMapCommands::Overview() const
+{
+    return FOverview->Overview();
+}
+
 void TMapCommands::ConnectWindows()
 {
-    BindOverviewToEntry(FOverview, FMenu.InfoWindows.Overview);
+    // Docked, the overview never covers the menus, and the main window's
+    // layout keeps its place and size (the dock is named "Form5Dock").
+    FWindow.AddInfoWindow(FOverview, FMenu.InfoWindows.Overview, Qt::LeftDockWidgetArea);
     FWindow.AddInfoWindow(FLegend, FMenu.InfoWindows.Legend, Qt::RightDockWidgetArea);
-    connect(FMenu.ZoomOverviewIn, &QAction::triggered, FOverview, [this] { FOverview->Zoom(1); });
-    connect(FMenu.ZoomOverviewOut, &QAction::triggered, FOverview, [this] { FOverview->Zoom(-1); });
+    TOverviewWindow* overview = &FOverview->Overview();
+    connect(FMenu.ZoomOverviewIn, &QAction::triggered, overview, [overview] { overview->Zoom(1); });
+    connect(
+        FMenu.ZoomOverviewOut, &QAction::triggered, overview, [overview] { overview->Zoom(-1); });
+}
+
+void TMapCommands::ConnectMapZoom()
+{
+    QMenu& karte = *FMenu.Map.Menu;
+    karte.addSeparator();
+    // Ctrl+plus and Ctrl+minus belong to the overview; the map takes them
+    // with Shift.
+    FZoomIn = AddMenuEntry(
+        karte, QStringLiteral("Karte ver&größern"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus));
+    FZoomOut = AddMenuEntry(karte, QStringLiteral("Karte ver&kleinern"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Minus));
+    connect(FZoomIn, &QAction::triggered, &FMap, &TMapView::ZoomIn);
+    connect(FZoomOut, &QAction::triggered, &FMap, &TMapView::ZoomOut);
+    connect(&FMap, &TMapView::zoomChanged, this, &TMapCommands::UpdateZoomEntries);
+    // A resized view has another whole-layer step.
+    connect(&FMap, &TMapView::viewUpdated, this, &TMapCommands::UpdateZoomEntries);
+    UpdateZoomEntries();
+}
+
+void TMapCommands::UpdateZoomEntries()
+{
+    const int size = FMap.TileSize();
+    EnableMenuEntry(FZoomIn, NextTileSize(size, +1, FMap.WholeLayerTileSize()) != size);
+    EnableMenuEntry(FZoomOut, NextTileSize(size, -1, FMap.WholeLayerTileSize()) != size);
 }
 
 void TMapCommands::ConnectSelection()

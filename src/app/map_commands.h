@@ -3,11 +3,14 @@
 
 #include <QObject>
 
+class QAction;
+
 namespace maprune {
 
 class TColorMapWindow;
 class TMainMapView;
 class TMainWindow;
+class TOverviewPanel;
 class TOverviewWindow;
 class TReportDocument;
 class TSettings;
@@ -24,13 +27,20 @@ public:
     TMapCommands(
         TMainWindow& window, TReportDocument& document, TMainMapView& map, TSettings& settings);
 
-    TOverviewWindow& Overview() const { return *FOverview; }
+    TOverviewWindow& Overview() const;
+    // The zoom entries of "&Karte": "Karte ver&größern" (Ctrl+Shift+plus)
+    // and "Karte ver&kleinern" (Ctrl+Shift+minus).
+    QAction* ZoomMapIn() const { return FZoomIn; }
+    QAction* ZoomMapOut() const { return FZoomOut; }
     TColorMapWindow& Legend() const { return *FLegend; }
 
 private:
     void ConnectMapModes();
     void ConnectWindows();
     void ConnectSelection();
+    void ConnectMapZoom();
+    // The zoom entries can be chosen while there is a step to go.
+    void UpdateZoomEntries();
     // Checks the "&Karte" entries of the map's present colouring.
     void ShowModeChecks();
 
@@ -38,7 +48,9 @@ private:
     TReportDocument& FDocument;
     TMainMapView& FMap;
     const MainMenu& FMenu;
-    TOverviewWindow* FOverview = nullptr;
+    TOverviewPanel* FOverview = nullptr;
+    QAction* FZoomIn = nullptr;
+    QAction* FZoomOut = nullptr;
     TColorMapWindow* FLegend = nullptr;
 };
 

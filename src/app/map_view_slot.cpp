@@ -13,7 +13,7 @@ void BindMapView(TReportDocument& document, MapViewSlot& view)
         &document, &TReportDocument::reportReplaced, context, [&view](TReport* report) {
             view.Rebuild(report);
             if (report != nullptr)
-                view.SetScrollPositions(QPoint(report->PosX, report->PosY));
+                view.ShowStoredPlace(*report);
         });
     QObject::connect(&document, &TReportDocument::reportChanged, context,
         [&view](TReport* report) { view.Rebuild(report); });
@@ -25,14 +25,35 @@ void BindMapView(TReportDocument& document, MapViewSlot& view)
         [&view](TRegion* region) { view.RedrawRegion(*region); });
     QObject::connect(&document, &TReportDocument::currentRegionChanged, context,
         [&view](TRegion* region) { view.SetCurrentRegion(region); });
-    QObject::connect(&document, &TReportDocument::aboutToSave, context, [&view](TReport& report) {
-        const QPoint positions = view.ScrollPositions();
-        report.PosX = positions.x();
-        report.PosY = positions.y();
-    });
+    QObject::connect(&document, &TReportDocument::aboutToSave, context,
+        [&view](TReport& report) { view.StorePlace(report); });
     view.OnCurrentRegionChanged(
         [&document](TRegion* region) { document.SetCurrentRegion(region); });
     view.Rebuild(document.Report());
+}
+
+void MapViewSlot::ShowStoredPlace(const TReport& report)
+{
+    SetScrollPositions(QPoint(report.PosX, report.PosY));
+}
+
+void MapViewSlot::StorePlace(TReport& report) const
+{
+    const QPoint positions = ScrollPositions();
+    report.PosX = positions.x();
+    report.PosY = positions.y();
+}
+
+void TMapPlaceholder::ShowStoredPlace(const TReport& report)
+{
+    MapViewSlot::ShowStoredPlace(report);
+    FZoom = report.Zoom;
+}
+
+void TMapPlaceholder::StorePlace(TReport& report) const
+{
+    MapViewSlot::StorePlace(report);
+    report.Zoom = FZoom;
 }
 
 TMapPlaceholder::TMapPlaceholder(QWidget* parent)

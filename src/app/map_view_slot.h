@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 #include <QPoint>
@@ -47,6 +48,12 @@ public:
     virtual QPoint ScrollPositions() const = 0;
     virtual void SetScrollPositions(QPoint positions) = 0;
 
+    // The place of the map kept in a database: the view shows a report just
+    // opened at its stored place (by default the scroll positions PosX and
+    // PosY), and writes its place into the report before it is saved.
+    virtual void ShowStoredPlace(const TReport& report);
+    virtual void StorePlace(TReport& report) const;
+
     // The current region (null: none), a region of the report last given
     // to Rebuild. SetCurrentRegion moves the marker and redraws both
     // regions concerned; like every change the user makes, it is reported
@@ -78,6 +85,9 @@ public:
     void ForgetRegions() override { SetCurrentRegion(nullptr); }
     QPoint ScrollPositions() const override { return FPositions; }
     void SetScrollPositions(QPoint positions) override { FPositions = positions; }
+    // Keeps the zoom as well.
+    void ShowStoredPlace(const TReport& report) override;
+    void StorePlace(TReport& report) const override;
     TRegion* CurrentRegion() const override { return FCurrent; }
     void SetCurrentRegion(TRegion* region) override;
     void OnCurrentRegionChanged(std::function<void(TRegion*)> callback) override
@@ -87,6 +97,7 @@ public:
 
 private:
     QPoint FPositions;
+    int32_t FZoom = 64;
     TRegion* FCurrent = nullptr;
     std::function<void(TRegion*)> FChanged;
 };

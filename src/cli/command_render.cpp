@@ -36,6 +36,7 @@ struct RenderOptions {
     std::optional<int32_t> Layer;
     std::string Mode = "geo";
     int32_t TextStyle = 0;
+    int32_t Zoom = 64;
     bool NoFog = false;
     bool YAxis = false;
     bool Selection = false;
@@ -120,6 +121,8 @@ void RunRender(const RenderOptions& options)
     tileOptions.Mode = colouring.Mode();
     tileOptions.FowMode = options.NoFog ? 1 : 0;
     tileOptions.TextStyle = options.TextStyle;
+    // The picture of the selection is always drawn unzoomed.
+    tileOptions.TileSize = options.Selection ? 64 : options.Zoom;
     // The export dialog's picture: names and coordinates, no symbols, the
     // tiles as they are without selection or route marks.
     tileOptions.HideIcons = options.Selection;
@@ -159,6 +162,10 @@ void RegisterRenderCommand(CLI::App& app)
         "Karte nach Parteien)");
     command->add_option("--text-style", options->TextStyle, "Schriftstil der Namen, 0 bis 5")
         ->check(CLI::Range(0, 5));
+    command->add_option("--zoom", options->Zoom,
+                "Kachelgröße in Pixeln wie beim Zoomen der Karte, 4 bis 128 in Schritten von 4 "
+                "(64: ungezoomt)")
+        ->check(CLI::Range(4, 128));
     command->add_flag("--no-fog", options->NoFog, "veraltete Regionen nicht abdunkeln");
     command->add_flag(
         "--y-axis", options->YAxis, "Anordnung \"y-Achse: N -> S\" (KelvaranLayout aus)");

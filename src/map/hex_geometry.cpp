@@ -86,6 +86,47 @@ std::optional<HexCoordinates> MapPixelToRegion(MapPoint p, MapLayout layout)
     return std::nullopt;
 }
 
+MapPoint ZoomedToMap(MapPoint zoomed, int64_t tileSize)
+{
+    // The centre of view pixel z lies at map pixel (2z + 1) * 32 / tileSize.
+    return { FloorDiv((2 * zoomed.X + 1) * (kTileSize / 2), tileSize),
+        FloorDiv((2 * zoomed.Y + 1) * (kTileSize / 2), tileSize) };
+}
+
+MapPoint MapToZoomed(MapPoint map, int64_t tileSize)
+{
+    return { ZoomedLength(map.X, tileSize), ZoomedLength(map.Y, tileSize) };
+}
+
+int64_t ZoomedLength(int64_t mapLength, int64_t tileSize)
+{
+    return FloorDiv(mapLength * tileSize, kTileSize);
+}
+
+MapRect ZoomedRectToMap(const MapRect& zoomed, int64_t tileSize)
+{
+    if (zoomed.Empty())
+        return {};
+    const MapPoint first = ZoomedToMap({ zoomed.Left, zoomed.Top }, tileSize);
+    const MapPoint last = ZoomedToMap({ zoomed.Right - 1, zoomed.Bottom - 1 }, tileSize);
+    return { first.X, first.Y, last.X + 1, last.Y + 1 };
+}
+
+TileRowSpan HexagonRowSpan(int64_t v, int64_t tileSize, MapLayout layout)
+{
+    TileRowSpan span { tileSize, 0 };
+    const int64_t mapV = ZoomedToMap({ 0, v }, tileSize).Y;
+    for (int64_t u = 0; u < tileSize; ++u) {
+        if (InsideHexagon(ZoomedToMap({ u, 0 }, tileSize).X, mapV, layout)) {
+            span.Left = std::min(span.Left, u);
+            span.Right = u + 1;
+        }
+    }
+    if (span.Right <= span.Left)
+        return {};
+    return span;
+}
+
 MapPoint RegionToOverviewCell(int32_t x, int32_t y)
 {
     const int64_t cx = x;

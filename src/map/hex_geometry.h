@@ -83,6 +83,36 @@ bool InsideHexagon(int64_t u, int64_t v, MapLayout layout);
 // coordinates leave the 32-bit range (no region can lie there).
 std::optional<HexCoordinates> MapPixelToRegion(MapPoint p, MapLayout layout);
 
+// Zoom. The map is drawn with tiles of TileSize x TileSize view pixels
+// instead of 64 x 64 map pixels; a tile size is a multiple of 4, so that
+// every tile corner (a multiple of 16 in map pixels) lands on a whole view
+// pixel and the rows stay 3/4 of a tile apart. The conversions come in
+// pairs: a view pixel stands for the map pixel under its centre, so the
+// hexagons of the zoomed tiles cover the view exactly once, and drawing and
+// hit testing agree at every zoom.
+constexpr int64_t kMinTileSize = 4;
+constexpr int64_t kMaxTileSize = 128;
+
+// The map pixel under the centre of view pixel `zoomed`; view pixel 0 is map
+// pixel 0.
+MapPoint ZoomedToMap(MapPoint zoomed, int64_t tileSize);
+// The view pixel of map pixel `map` (its top-left corner, rounded down);
+// exact for tile corners.
+MapPoint MapToZoomed(MapPoint map, int64_t tileSize);
+// A length or coordinate in map pixels in view pixels, rounded down.
+int64_t ZoomedLength(int64_t mapLength, int64_t tileSize);
+// The map pixels the view pixels of `zoomed` stand for (the smallest
+// rectangle holding all of them).
+MapRect ZoomedRectToMap(const MapRect& zoomed, int64_t tileSize);
+
+// The pixels of tile row `v` (0 <= v < tileSize) that lie in the hexagon of
+// a zoomed tile: [Left, Right), empty when the row holds none.
+struct TileRowSpan {
+    int64_t Left = 0;
+    int64_t Right = 0;
+};
+TileRowSpan HexagonRowSpan(int64_t v, int64_t tileSize, MapLayout layout);
+
 // The overview grid, the same in both layouts: region (x, y) covers the two
 // cells (2x + y, -y) and (2x + y + 1, -y); this is the first of them.
 MapPoint RegionToOverviewCell(int32_t x, int32_t y);

@@ -57,6 +57,13 @@ void MapColouring::ReportLoaded(const TReport& report)
     FShownTurn = report.Turn;
 }
 
+void MapColouring::SetGeographic()
+{
+    FMode = MapMode::Geographic;
+    // The scale of a statistic shown before must not stay.
+    FShownLegend.clear();
+}
+
 void MapColouring::SetStatistic(TMapState& state, StatisticKind kind)
 {
     FStatistic = kind;
@@ -157,20 +164,31 @@ void MapColouring::Recolour(TMapState& state, const AllianceList& alliances)
         ComputePoliticColours(state, alliances, FByAlliance, FPersons, FShownTurn);
 }
 
-std::string MapColouring::Caption() const
+std::string MapColouring::LegendHeading() const
 {
     switch (FMode) {
     case MapMode::Geographic:
-        return {};
+        return "geographische Karte: keine Legende";
     case MapMode::Statistic:
-        return WithDate(
-            "statistische Karte (" + std::string(CurrentStatistic().Name) + ")", FShownTurn);
+        return "statistische Karte (" + std::string(CurrentStatistic().Name) + ")"
+            + (FShownLegend.empty() ? ": keine Werte" : "");
     case MapMode::Political:
-        return WithDate("politische Karte (" + PersonsText(FPersons) + ", "
-                + (FByAlliance ? "nach Bündnissen" : "nach Parteien") + ")",
-            FShownTurn);
+        return "politische Karte (" + PersonsText(FPersons) + ", "
+            + (FByAlliance ? "nach Bündnissen" : "nach Parteien") + ")";
     }
     return {};
+}
+
+std::string MapColouring::Caption() const
+{
+    if (FMode == MapMode::Geographic)
+        return {};
+    const std::string heading = LegendHeading();
+    // Without values the caption still names the statistic only.
+    const std::string name = FMode == MapMode::Statistic
+        ? "statistische Karte (" + std::string(CurrentStatistic().Name) + ")"
+        : heading;
+    return WithDate(name, FShownTurn);
 }
 
 std::string MapColouring::HintSuffix(const TMapState& state, const TRegion& region) const

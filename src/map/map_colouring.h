@@ -29,8 +29,9 @@ enum class PersonsMode : uint8_t { Manual = 0, Armed = 1, Persons = 2, Guards = 
 class MapColouring {
 public:
     MapMode Mode() const { return FMode; }
-    // Geographic mode: the regions show their terrain pictures.
-    void SetGeographic() { FMode = MapMode::Geographic; }
+    // Geographic mode: the regions show their terrain pictures; the legend
+    // is empty.
+    void SetGeographic();
 
     // A report was loaded: the party list is rebuilt on the next political
     // pass and the shown turn becomes the report's turn.
@@ -66,6 +67,12 @@ public:
     // The lines of the legend window.
     const std::vector<LegendEntry>& Legend() const { return FShownLegend; }
     const PoliticalLegend& Political() const { return FLegend; }
+
+    // What the legend window heads its list with: "geographische Karte:
+    // keine Legende", "statistische Karte (<name>)" (with ": keine Werte"
+    // when no region has a value) or "politische Karte (<persons>,
+    // <grouping>)".
+    std::string LegendHeading() const;
 
     // The caption over the map; empty in geographic mode. The month and year
     // part is left out for a shown turn below 1.

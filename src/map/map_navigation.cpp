@@ -50,10 +50,60 @@ CentreResult CentreOn(TMapState& state, MapViewState& view, const TRegion& regio
     result.LayerSwitched = SwitchLayer(state.Report(), region.CZ);
     if (result.LayerSwitched)
         RebuildView(state, view);
-    const MapPoint position = RegionToScreen(view, region);
-    result.Scroll = ScrollBy(
-        view, position.X - (view.ViewWidth / 2 - 32), position.Y - (view.ViewHeight / 2 - 24));
+    result.Scroll = CentreOnTile(view, RegionToMapPixel(region.CX, region.CY, view.Layout));
     return result;
+}
+
+ScrollResult CentreOnTile(MapViewState& view, MapPoint corner)
+{
+    const MapPoint position = MapToScreen(view, corner);
+    return ScrollBy(view, position.X - (view.ViewWidth / 2 - view.TileSize / 2),
+        position.Y - (view.ViewHeight / 2 - view.TileSize * 3 / 8));
+}
+
+const TRegion* OwnUnitsRegion(const TReport& report, MapLayout layout)
+{
+    std::vector<std::pair<const TRegion*, MapPoint>> own;
+    double sumX = 0;
+    double sumY = 0;
+    for (const TRegion* region : *report.Regions) {
+        if (region == nullptr || region->CZ != report.ActiveLayer || !region->HasOwnUnit())
+            continue;
+        const MapPoint at = RegionToMapPixel(region->CX, region->CY, layout);
+        own.emplace_back(region, at);
+        sumX += static_cast<double>(at.X);
+        sumY += static_cast<double>(at.Y);
+    }
+    if (own.empty())
+        return nullptr;
+    // The middle itself may lie in the sea between two groups of units.
+    const double midX = sumX / static_cast<double>(own.size());
+    const double midY = sumY / static_cast<double>(own.size());
+    const auto distance = [&](const MapPoint& p) {
+        const double dx = static_cast<double>(p.X) - midX;
+        const double dy = static_cast<double>(p.Y) - midY;
+        return dx * dx + dy * dy;
+    };
+    return std::min_element(own.begin(), own.end(),
+        [&](const auto& a, const auto& b) { return distance(a.second) < distance(b.second); })
+        ->first;
+}
+
+bool OpenAt(MapViewState& view, const TReport& report, int64_t storedX, int64_t storedY)
+{
+    const bool usable = (storedX != 0 || storedY != 0) && storedX >= 0 && storedY >= 0
+        && storedX <= view.Horizontal.Maximum && storedY <= view.Vertical.Maximum;
+    if (usable) {
+        ScrollBy(view, storedX - view.Horizontal.Position, storedY - view.Vertical.Position);
+        return true;
+    }
+    if (const TRegion* region = OwnUnitsRegion(report, view.Layout)) {
+        CentreOnTile(view, RegionToMapPixel(region->CX, region->CY, view.Layout));
+        return false;
+    }
+    ScrollBy(view, view.Horizontal.Maximum / 2 - view.Horizontal.Position,
+        view.Vertical.Maximum / 2 - view.Vertical.Position);
+    return false;
 }
 
 std::string LayerName(int32_t z)

@@ -40,9 +40,25 @@ struct CentreResult {
 
 // Makes the region's layer active (rebuilding the view when it switches) and
 // scrolls so that the region's tile sits in the middle of the view, its
-// corner at (view width div 2 - 32, view height div 2 - 24). `region` must
+// corner at (view width div 2 - tile size / 2, view height div 2 - 3/8 of
+// the tile size; 32 and 24 unzoomed). `region` must
 // belong to the state's report. The caller then makes it the current region.
 CentreResult CentreOn(TMapState& state, MapViewState& view, const TRegion& region);
+
+// Scrolls so that the tile with its corner at map pixel `corner` sits in
+// the middle of the view, as CentreOn places a region.
+ScrollResult CentreOnTile(MapViewState& view, MapPoint corner);
+
+// Of the regions of the active layer that hold a unit of the own party, the
+// one nearest the middle of them all; null when there is none.
+const TRegion* OwnUnitsRegion(const TReport& report, MapLayout layout);
+
+// Scrolls a view just rebuilt for a newly opened report to its stored
+// scroll positions when they are usable: not both 0 (a report that never
+// stored any, such as a CR) and within the scroll ranges. Otherwise it
+// centres on OwnUnitsRegion, and without own units on the middle of the
+// layer. Returns whether the stored positions were used.
+bool OpenAt(MapViewState& view, const TReport& report, int64_t storedX, int64_t storedY);
 
 // The entry of layer z in the layer list: "Ebene z".
 std::string LayerName(int32_t z);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "map/map_zoom.h"
 #include "map/rounding.h"
 
 namespace maprune {
@@ -43,8 +44,13 @@ int64_t SetupScrollBar(ScrollBarState& bar, int64_t contentSize, int64_t viewSiz
 
 void SetupScrollBars(MapViewState& view)
 {
-    view.CentreOffsetX = SetupScrollBar(view.Horizontal, view.Extent.MapWidth, view.ViewWidth);
-    view.CentreOffsetY = SetupScrollBar(view.Vertical, view.Extent.MapHeight, view.ViewHeight);
+    const int64_t tile = view.TileSize;
+    view.Horizontal.SmallStep = tile / 2;
+    view.Vertical.SmallStep = tile * 3 / 8;
+    view.CentreOffsetX = SetupScrollBar(
+        view.Horizontal, ZoomedLength(view.Extent.MapWidth, tile), view.ViewWidth);
+    view.CentreOffsetY = SetupScrollBar(
+        view.Vertical, ZoomedLength(view.Extent.MapHeight, tile), view.ViewHeight);
 }
 
 ScrollResult ScrollBy(MapViewState& view, int64_t dx, int64_t dy)
@@ -67,22 +73,59 @@ int64_t PanStep(double scrollSpeed, int64_t last, int64_t current)
     return RoundHalfEven(scrollSpeed * static_cast<double>(SaturatingAdd(last, -current)));
 }
 
+namespace {
+
+// The view pixel of the zoomed map shown at screen pixel (0, 0).
+MapPoint ScreenOrigin(const MapViewState& view)
+{
+    const MapPoint corner
+        = MapToZoomed({ view.Extent.MapLeft, view.Extent.MapTop }, view.TileSize);
+    return { corner.X + view.Horizontal.Position - view.CentreOffsetX,
+        corner.Y + view.Vertical.Position - view.CentreOffsetY };
+}
+
+} // namespace
+
 MapPoint MapToScreen(const MapViewState& view, MapPoint map)
 {
-    return { map.X - view.Extent.MapLeft - view.Horizontal.Position + view.CentreOffsetX,
-        map.Y - view.Extent.MapTop - view.Vertical.Position + view.CentreOffsetY };
+    const MapPoint zoomed = MapToZoomed(map, view.TileSize);
+    const MapPoint origin = ScreenOrigin(view);
+    return { zoomed.X - origin.X, zoomed.Y - origin.Y };
 }
 
 MapPoint ScreenToMap(const MapViewState& view, MapPoint screen)
 {
-    return { screen.X + view.Extent.MapLeft + view.Horizontal.Position - view.CentreOffsetX,
-        screen.Y + view.Extent.MapTop + view.Vertical.Position - view.CentreOffsetY };
+    const MapPoint origin = ScreenOrigin(view);
+    return ZoomedToMap({ screen.X + origin.X, screen.Y + origin.Y }, view.TileSize);
+}
+
+MapRect ScreenRectToMap(const MapViewState& view, const MapRect& screen)
+{
+    const MapPoint origin = ScreenOrigin(view);
+    return ZoomedRectToMap(screen.Translated(origin.X, origin.Y), view.TileSize);
 }
 
 MapRect VisibleMapRect(const MapViewState& view)
 {
-    const MapPoint origin = ScreenToMap(view, { 0, 0 });
-    return { origin.X, origin.Y, origin.X + view.ViewWidth, origin.Y + view.ViewHeight };
+    return ScreenRectToMap(view, { 0, 0, view.ViewWidth, view.ViewHeight });
+}
+
+bool ZoomAt(MapViewState& view, int64_t tileSize, MapPoint anchor)
+{
+    tileSize = ValidTileSize(tileSize);
+    if (tileSize == view.TileSize)
+        return false;
+    // The anchor in view pixels of the old zoom, scaled to the new one; the
+    // half pixel keeps the centre of the anchor pixel in place.
+    const MapPoint origin = ScreenOrigin(view);
+    const double scale = static_cast<double>(tileSize) / static_cast<double>(view.TileSize);
+    const double x = (static_cast<double>(anchor.X + origin.X) + 0.5) * scale - 0.5;
+    const double y = (static_cast<double>(anchor.Y + origin.Y) + 0.5) * scale - 0.5;
+    view.TileSize = tileSize;
+    SetupScrollBars(view);
+    const MapPoint now = ScreenOrigin(view);
+    ScrollBy(view, RoundHalfEven(x) - anchor.X - now.X, RoundHalfEven(y) - anchor.Y - now.Y);
+    return true;
 }
 
 std::vector<MapRect> ExposedRects(const MapViewState& view, int64_t shiftX, int64_t shiftY)

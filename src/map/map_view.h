@@ -24,12 +24,16 @@ struct ScrollBarState {
 };
 
 // The scroll state of the map view (Image1 with ScrollBar2 and ScrollBar1).
-// A map pixel m appears at screen pixel m - (MapLeft, MapTop) - (the two
-// positions) + (CentreOffsetX, CentreOffsetY); the centre offsets are
-// non-zero only on an axis where the map is smaller than the view.
+// The view shows the map zoomed to tiles of TileSize pixels (64: one view
+// pixel per map pixel); scroll positions, view size and centre offsets are
+// view pixels. A map pixel m appears at screen pixel zoomed(m) -
+// zoomed(MapLeft, MapTop) - (the two positions) + (CentreOffsetX,
+// CentreOffsetY); the centre offsets are non-zero only on an axis where the
+// map is smaller than the view. Extent stays in map pixels.
 struct MapViewState {
     MapLayout Layout = MapLayout::XAxisWestEast;
     MapExtent Extent;
+    int64_t TileSize = kTileSize;
     int64_t ViewWidth = 0;
     int64_t ViewHeight = 0;
     ScrollBarState Horizontal { .SmallStep = 32 }; // ScrollBar2
@@ -43,8 +47,9 @@ struct MapViewState {
 // ((viewSize - contentSize) div 2 when the content is smaller, else 0).
 int64_t SetupScrollBar(ScrollBarState& bar, int64_t contentSize, int64_t viewSize);
 
-// Both bars and centre offsets from Extent and the view size; to be run after
-// every ComputeMapExtent and every resize of the view.
+// Both bars and centre offsets from Extent, the tile size and the view size
+// (the small steps are half a tile across and 3/8 of a tile down); to be run
+// after every ComputeMapExtent, every resize of the view and every zoom.
 void SetupScrollBars(MapViewState& view);
 
 enum class ScrollEffect {
@@ -69,12 +74,22 @@ ScrollResult ScrollBy(MapViewState& view, int64_t dx, int64_t dy);
 // number.
 int64_t PanStep(double scrollSpeed, int64_t last, int64_t current);
 
-// Conversions between map pixels and view (screen) pixels.
+// Conversions between map pixels and view (screen) pixels, through
+// MapToZoomed and ZoomedToMap: a screen pixel stands for the map pixel under
+// its centre.
 MapPoint MapToScreen(const MapViewState& view, MapPoint map);
 MapPoint ScreenToMap(const MapViewState& view, MapPoint screen);
+// The map pixels that the screen pixels of `screen` stand for.
+MapRect ScreenRectToMap(const MapViewState& view, const MapRect& screen);
 
 // The map pixels the view shows.
 MapRect VisibleMapRect(const MapViewState& view);
+
+// Zooms the view to tiles of `tileSize` pixels (made valid by
+// ValidTileSize), keeping the map point under screen pixel `anchor` where
+// it is as far as the scroll ranges allow. Returns whether the tile size
+// changed (then everything is to be redrawn).
+bool ZoomAt(MapViewState& view, int64_t tileSize, MapPoint anchor);
 
 // The parts of the view (in screen pixels) left without picture after its
 // content moved by (shiftX, shiftY): none, one or two disjoint rectangles,

@@ -3,6 +3,8 @@
 
 #include "model/region.h"
 
+#include <algorithm>
+
 namespace maprune {
 
 namespace {
@@ -54,16 +56,31 @@ std::vector<TextPass> TextPasses(int32_t style)
 }
 
 TileTextPlacement PlaceTileText(bool hasName, int nameWidth, int nameHeight, bool hasCoordinates,
-    int coordWidth, int coordHeight)
+    int coordWidth, int coordHeight, int tileSize)
 {
     TileTextPlacement placement;
+    const int middle = tileSize / 2;
     if (hasName) {
-        placement.Name = { true, FloorHalf(64 - nameWidth), 31 - nameHeight };
-        placement.Coordinates = { hasCoordinates, FloorHalf(64 - coordWidth), 32 };
+        placement.Name = { true, FloorHalf(tileSize - nameWidth), middle - 1 - nameHeight };
+        placement.Coordinates = { hasCoordinates, FloorHalf(tileSize - coordWidth), middle };
     } else if (hasCoordinates) {
-        placement.Coordinates = { true, FloorHalf(64 - coordWidth), FloorHalf(64 - coordHeight) };
+        placement.Coordinates
+            = { true, FloorHalf(tileSize - coordWidth), FloorHalf(tileSize - coordHeight) };
     }
     return placement;
+}
+
+int MaxNameWidth(int tileSize, int lineHeight, MapLayout layout)
+{
+    // The line is centred, so the narrower half of each row counts twice.
+    const int middle = tileSize / 2;
+    int width = tileSize;
+    for (int v = std::max(middle - 1 - lineHeight, 0); v < middle - 1; ++v) {
+        const TileRowSpan span = HexagonRowSpan(v, tileSize, layout);
+        const int64_t half = std::min<int64_t>(middle - span.Left, span.Right - middle);
+        width = std::min(width, static_cast<int>(2 * half) - 2);
+    }
+    return std::max(width, 0);
 }
 
 } // namespace maprune

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "map/hex_geometry.h"
+
 namespace maprune {
 
 class TRegion;
@@ -48,11 +50,18 @@ struct TileTextPlacement {
     TextPlacement Coordinates;
 };
 
-// With a name, it ends just above the middle (y = 31 - its height) and the
-// coordinates start at y = 32; without a name the coordinates are centred
-// vertically. Each line is centred horizontally ((64 - width) div 2, rounded
-// down). Widths and heights are those of the lines in the tile's font.
+// With a name, it ends just above the middle (y = 31 - its height in a tile
+// of 64 pixels, size / 2 - 1 - height in one of `tileSize`) and the
+// coordinates start at the middle (y = 32); without a name the coordinates
+// are centred vertically. Each line is centred horizontally ((size - width)
+// div 2, rounded down). Widths and heights are those of the lines in the
+// tile's font.
 TileTextPlacement PlaceTileText(bool hasName, int nameWidth, int nameHeight, bool hasCoordinates,
-    int coordWidth, int coordHeight);
+    int coordWidth, int coordHeight, int tileSize = 64);
+
+// The widest a name line of `lineHeight` pixels may be in a tile of
+// `tileSize` pixels so that it stays within the hexagon, one pixel clear of
+// its edges at every row the line covers.
+int MaxNameWidth(int tileSize, int lineHeight, MapLayout layout);
 
 } // namespace maprune

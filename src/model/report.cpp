@@ -35,6 +35,7 @@ const ClassInfo& TReport::StaticClass()
                 ObjectProperty<R, TSpells, &R::Spells>("Spells").CRBlock("SPRUCH"),
                 ObjectProperty<R, TPotions, &R::Potions>("Potions").CRBlock("TRANK"),
                 IntProperty<R, &R::PosX>("PosX"), IntProperty<R, &R::PosY>("PosY"),
+                IntProperty<R, &R::Zoom>("Zoom").WithDefault(64),
                 StringProperty<R, &R::Series>("Series"),
                 StringProperty<R, &R::Charset>("Charset").CRKey({ "charset" }),
                 StringProperty<R, &R::OrderAddress>("OrderAddress")

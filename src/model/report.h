@@ -36,6 +36,8 @@ public:
     std::unique_ptr<TPotions> Potions;
     int32_t PosX = 0;
     int32_t PosY = 0;
+    // The map's zoom kept with the scroll positions: the tile size in pixels.
+    int32_t Zoom = 64;
     std::string Series;
     // From the header of today's reports: the character set named there
     // (empty when none), the game server's order address and subject, and

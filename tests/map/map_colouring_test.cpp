@@ -291,3 +291,28 @@ TEST(UpdateOutdated, MarksRegionsWithOlderFullInformation)
     region.FullInfoDate = 0;
     EXPECT_TRUE(UpdateOutdated(region, 1, 0));
 }
+
+TEST(MapColouring, TheLegendFollowsEveryModeSwitch)
+{
+    PoliticWorld p;
+    TMapState& map = p.World.Map();
+    MapColouring colouring;
+    colouring.ReportLoaded(p.World.Report());
+    EXPECT_EQ(colouring.LegendHeading(), "geographische Karte: keine Legende");
+
+    colouring.SetStatistic(map, StatisticKind::Laen);
+    EXPECT_TRUE(colouring.Legend().empty());
+    EXPECT_EQ(colouring.LegendHeading(), "statistische Karte (Laen): keine Werte");
+    EXPECT_EQ(colouring.Caption().rfind("statistische Karte (Laen) im ", 0), 0u);
+    colouring.SetStatistic(map, StatisticKind::Persons);
+    EXPECT_EQ(colouring.Legend().size(), 21u);
+    EXPECT_EQ(colouring.LegendHeading(), "statistische Karte (alle Personen)");
+
+    // No scale of the statistic stays behind the other modes.
+    colouring.SetGeographic();
+    EXPECT_TRUE(colouring.Legend().empty());
+    colouring.SetStatistic(map, StatisticKind::Persons);
+    colouring.ComputePoliticColours(map, {}, false, PersonsMode::Persons, 3);
+    EXPECT_EQ(LegendTexts(colouring), (Strings { "Drei (3)", "Zwei (2)", "Eins (1)" }));
+    EXPECT_EQ(colouring.LegendHeading(), "politische Karte (Personen, nach Parteien)");
+}

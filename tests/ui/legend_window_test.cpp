@@ -113,6 +113,31 @@ private slots:
         f.view.SetReport(&f.world.Report());
         QCOMPARE(f.turn->value(), 5);
     }
+
+    void everyModeSwitchShowsItsOwnLegendAndHeading()
+    {
+        Fixture f;
+        auto* heading = f.legend.findChild<QLabel*>("Label2");
+        auto* turnLabel = f.legend.findChild<QLabel*>("Label1");
+        QCOMPARE(heading->text(), QStringLiteral("geographische Karte: keine Legende"));
+        QCOMPARE(f.list->count(), 0);
+        QVERIFY(!turnLabel->isVisible());
+
+        f.view.ShowStatistic(StatisticKind::Peasants);
+        QCOMPARE(heading->text(), QStringLiteral("statistische Karte (Bauern)"));
+        QVERIFY(!turnLabel->isVisible());
+        QCOMPARE(f.list->count(), 21);
+
+        f.view.ShowGeographic();
+        QCOMPARE(f.list->count(), 0);
+        QCOMPARE(heading->text(), QStringLiteral("geographische Karte: keine Legende"));
+
+        f.view.ShowStatistic(StatisticKind::Peasants);
+        f.view.ShowPolitical(false, PersonsMode::Persons);
+        QCOMPARE(f.list->count(), 2);
+        QVERIFY(turnLabel->isVisible());
+        QCOMPARE(heading->text(), QStringLiteral("politische Karte (Personen, nach Parteien)"));
+    }
 };
 
 QTEST_MAIN(LegendWindowTest)

@@ -122,6 +122,46 @@ private slots:
         map.SetScrollPositions(QPoint(0, 0));
         QVERIFY(w.Files().OpenFile(h.File("welt.kdf")));
         QCOMPARE(Map(h).ScrollPositions(), QPoint(30, 20));
+        QCOMPARE(Map(h).TileSize(), 64);
+
+        // The zoom goes with them, by the menu entry of "&Karte".
+        auto* commands = h.window->findChild<TMapCommands*>();
+        commands->ZoomMapIn()->trigger();
+        QCOMPARE(Map(h).TileSize(), 96);
+        Map(h).SetScrollPositions(QPoint(70, 40));
+        QVERIFY(w.Files().SaveFile());
+        commands->ZoomMapOut()->trigger();
+        QVERIFY(w.Files().OpenFile(h.File("welt.kdf")));
+        QCOMPARE(Map(h).TileSize(), 96);
+        QCOMPARE(Map(h).ScrollPositions(), QPoint(70, 40));
+        QCOMPARE(commands->ZoomMapIn()->shortcut(),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus));
+    }
+
+    void aReportWithoutScrollPositionsOpensOnTheOwnUnits()
+    {
+        MainWindowHarness h;
+        QVERIFY(StartOnSample(h));
+        TMainWindow& w = *h.window;
+        w.resize(1000, 700);
+        QTest::qWait(20);
+        QVERIFY(w.Files().OpenFile(SampleFile("sample.cr")));
+        TMainMapView& map = Map(h);
+        const TReport& report = *w.Document().Report();
+        const TRegion* own = OwnUnitsRegion(report, map.ViewState().Layout);
+        QVERIFY(own != nullptr);
+        const MapPoint corner = RegionToScreen(map.ViewState(), *own);
+        const MapViewState& view = map.ViewState();
+        // In the middle, as far as the scroll ranges let it.
+        const bool clampedX
+            = view.Horizontal.Position == 0 || view.Horizontal.Position == view.Horizontal.Maximum;
+        const bool clampedY
+            = view.Vertical.Position == 0 || view.Vertical.Position == view.Vertical.Maximum;
+        QVERIFY(clampedX || corner.X == view.ViewWidth / 2 - 32);
+        QVERIFY(clampedY || corner.Y == view.ViewHeight / 2 - 24);
+        QVERIFY(view.ViewWidth > 200 && view.ViewHeight > 200);
+        QVERIFY(corner.X >= 0 && corner.X + 64 <= view.ViewWidth);
+        QVERIFY(corner.Y >= 0 && corner.Y + 64 <= view.ViewHeight);
     }
 
     void theMapMenuSwitchesColouringsAndChecksItsEntries()
@@ -219,10 +259,16 @@ private slots:
         QVERIFY(StartOnSample(h));
         const InfoWindowEntries& windows = h.window->Menu().InfoWindows;
         auto* commands = h.window->findChild<TMapCommands*>();
+        // The overview is docked, left by default, and so never covers the
+        // menus; its dock has a name the window layout can keep.
         windows.Overview->trigger();
         QVERIFY(commands->Overview().isVisible());
         QVERIFY(!commands->Overview().Picture().isNull());
-        commands->Overview().close();
+        auto* overviewDock = h.window->findChild<QDockWidget*>(QStringLiteral("Form5Dock"));
+        QVERIFY(overviewDock != nullptr);
+        QCOMPARE(overviewDock->windowTitle(), QStringLiteral("Übersichtskarte"));
+        QCOMPARE(h.window->dockWidgetArea(overviewDock), Qt::LeftDockWidgetArea);
+        overviewDock->close();
         QVERIFY(!windows.Overview->isChecked());
 
         // The legend lives in the right dock area; closing its dock unchecks.

@@ -467,6 +467,88 @@ private slots:
         f.view.ReportChanged();
         QCOMPARE(f.view.ScrollPositions(), QPoint(70, int(maxY - 40)));
     }
+
+    void ctrlWheelZoomsAroundTheMouseAndThePlainWheelScrolls()
+    {
+        Fixture f(40, 30);
+        f.view.ScrollBy(500, 300);
+        QSignalSpy zoomed(&f.view, &TMapView::zoomChanged);
+        const QPoint mouse(150, 110);
+        f.Move(mouse, Qt::NoButton);
+        TRegion* under = f.view.HoveredRegion();
+        QVERIFY(under != nullptr);
+        const auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers) {
+            QWheelEvent event(mouse, f.view.viewport()->mapToGlobal(mouse), QPoint(),
+                QPoint(0, delta), Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(f.view.viewport(), &event);
+        };
+        wheel(-120, Qt::ControlModifier);
+        QCOMPARE(f.view.TileSize(), 48);
+        wheel(60, Qt::ControlModifier); // half a step: nothing yet
+        QCOMPARE(f.view.TileSize(), 48);
+        wheel(180, Qt::ControlModifier);
+        QCOMPARE(f.view.TileSize(), 96);
+        QCOMPARE(zoomed.count(), 3);
+        f.Move(mouse, Qt::NoButton);
+        QCOMPARE(f.view.HoveredRegion(), under);
+
+        const QPoint before = f.view.ScrollPositions();
+        wheel(-120, Qt::NoModifier);
+        QCOMPARE(f.view.TileSize(), 96);
+        QVERIFY(f.view.ScrollPositions() != before);
+        // Zooming out stops at the whole layer.
+        for (int i = 0; i < 12; ++i)
+            f.view.ZoomOut();
+        QCOMPARE(f.view.TileSize(), f.view.WholeLayerTileSize());
+        QCOMPARE(f.view.ViewState().Horizontal.Maximum, 0);
+        QCOMPARE(f.view.LastDrawnCount(), f.world.Report().Regions->Count());
+    }
+
+    void hitTestingAndDrawingAgreeAtThreeZoomLevels()
+    {
+        Fixture f(40, 30);
+        f.view.ScrollBy(200, 200);
+        for (const int size : { 16, 64, 128 }) {
+            f.view.SetTileSize(size, QPoint(200, 150));
+            QCOMPARE(f.view.TileSize(), size);
+            const QImage& canvas = f.view.Canvas();
+            int checked = 0;
+            for (TRegion* region : *f.world.Report().Regions) {
+                const MapPoint corner = RegionToScreen(f.view.ViewState(), *region);
+                const QPoint middle(int(corner.X) + size / 2, int(corner.Y) + size / 2);
+                if (!canvas.rect().contains(middle) || checked >= 12 || (size < 64 && region->CX % 5 != 0))
+                    continue;
+                ++checked;
+                f.Press(middle, Qt::RightButton);
+                f.Release(middle, Qt::RightButton);
+                QCOMPARE(f.view.CurrentRegion(), region);
+                QVERIFY(Pixel(canvas, middle) != 0u);
+                // A pixel in the tile's corner belongs to a neighbour.
+                if (canvas.rect().contains(QPoint(int(corner.X), int(corner.Y)))) {
+                    f.Move(QPoint(int(corner.X), int(corner.Y)), Qt::NoButton);
+                    QVERIFY(f.view.HoveredRegion() != region);
+                }
+            }
+            QVERIFY(checked >= 3);
+        }
+    }
+
+    void longNamesStayWithinTheirHexagon()
+    {
+        Fixture f(6, 4);
+        TRegion& region = f.Cell(2, 2);
+        region.Name = "Ein sehr langer Name einer Region am Meer";
+        TRegion& left = f.Cell(1, 2);
+        left.Name.clear();
+        f.settings.TextStyle.Set(1); // white text on the plains
+        f.view.Redraw();
+        const MapPoint corner = RegionToScreen(f.view.ViewState(), left);
+        const QImage& canvas = f.view.Canvas();
+        // No text pixel reaches the nameless neighbour's middle band.
+        for (int x = int(corner.X) + 8; x < int(corner.X) + 56; ++x)
+            for (int y = int(corner.Y) + 18; y < int(corner.Y) + 31; ++y)
+                QVERIFY(Pixel(canvas, QPoint(x, y)) != 0xFFFFFFu);
+    }
 };
 
 QTEST_MAIN(MapViewTest)

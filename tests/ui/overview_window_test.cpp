@@ -42,6 +42,7 @@ class OverviewWindowTest : public QObject {
             }
             view.resize(420, 320);
             view.show();
+            overview.SetFitArea(QSize(170, 70));
             view.SetReport(&world.Report());
         }
     };
@@ -53,7 +54,7 @@ private slots:
         const QImage& picture = f.overview.Picture();
         // Row y holds columns 2x + y - 2 (y div 2) .. : 81 columns in all.
         QCOMPARE(picture.size(), QSize(81, 30));
-        QCOMPARE(f.overview.ZoomFactor(), 2); // 32 div 1 exceeds the 30 rows
+        QCOMPARE(f.overview.ZoomFactor(), 2); // the largest that fits 170 x 70
         QCOMPARE(f.settings.OverviewZoom.Get(), 2);
         QCOMPARE(f.overview.size(), QSize(162, 60));
         QCOMPARE(picture.pixel(1, 29) & 0xFFFFFF, 0x98D060u);
@@ -115,6 +116,30 @@ private slots:
         // Never below what a map of 30 rows needs.
         QCOMPARE(f.overview.ZoomFactor(), 2);
         QCOMPARE(f.settings.OverviewZoom.Get(), 2);
+    }
+
+    void aNewReportFitsTheRoomAndTheUsersZoomStaysWithTheReport()
+    {
+        Fixture f;
+        f.overview.SetFitArea(QSize(500, 400));
+        QCOMPARE(f.overview.ZoomFactor(), 6);
+        f.overview.Zoom(-1);
+        QVERIFY(!f.overview.Fitting());
+        f.overview.SetFitArea(QSize(800, 800));
+        f.view.ReportChanged();
+        QCOMPARE(f.overview.ZoomFactor(), 5);
+        f.view.SetReport(&f.world.Report());
+        QVERIFY(f.overview.Fitting());
+        QCOMPARE(f.overview.ZoomFactor(), 9);
+
+        // Docked, the panel is the room.
+        TOverviewPanel panel(f.view, f.settings);
+        QCOMPARE(panel.objectName(), QStringLiteral("Form5"));
+        QCOMPARE(panel.windowTitle(), QStringLiteral("Übersichtskarte"));
+        panel.resize(250, 100);
+        panel.show();
+        QCOMPARE(panel.Overview().ZoomFactor(), 3);
+        QCOMPARE(panel.Overview().size(), QSize(243, 90));
     }
 
     void followsTheMapsColoursAndLayer()

@@ -75,6 +75,17 @@ private slots:
         TMapState state(*report);
         const QImage expected = RenderLayerPicture(state, tiles);
         QCOMPARE(written.convertToFormat(QImage::Format_RGB32), expected);
+
+        // Zoomed as the map zooms: tiles of 32 pixels halve the picture.
+        const QString zoomed = folder.filePath("klein.png");
+        QCOMPARE(Cli({ kSample, zoomed, QStringLiteral("--zoom"), QStringLiteral("32") }).exitCode, 0);
+        QCOMPARE(QImage(zoomed).size(), QSize(496, 368));
+        TileOptions options;
+        options.TileSize = 32;
+        tiles.SetOptions(options);
+        QCOMPARE(QImage(zoomed).convertToFormat(QImage::Format_RGB32),
+            RenderLayerPicture(state, tiles));
+        QVERIFY(Cli({ kSample, zoomed, QStringLiteral("--zoom"), QStringLiteral("200") }).exitCode != 0);
     }
 
     void aDatabaseRendersLikeItsReport()

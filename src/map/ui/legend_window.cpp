@@ -71,11 +71,18 @@ TColorMapWindow::TColorMapWindow(TMapView& map, QWidget* parent)
     label->setObjectName("Label1");
     label->setBuddy(FTurn);
 
-    auto* turnRow = new QHBoxLayout;
+    FHeading = new QLabel(this);
+    FHeading->setObjectName("Label2");
+    FHeading->setWordWrap(true);
+
+    FTurnRow = new QWidget(this);
+    auto* turnRow = new QHBoxLayout(FTurnRow);
+    turnRow->setContentsMargins(0, 0, 0, 0);
     turnRow->addWidget(label);
     turnRow->addWidget(FTurn, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(turnRow);
+    layout->addWidget(FTurnRow);
+    layout->addWidget(FHeading);
     layout->addWidget(FList, 1);
     resize(240, 380);
 
@@ -90,6 +97,9 @@ void TColorMapWindow::Refill()
         const QSignalBlocker blocker(FTurn);
         FTurn->setValue(FMap.Colouring().ShownTurn());
     }
+    // The turn is the political map's; the other maps show the present.
+    FTurnRow->setVisible(FMap.Mode() == MapMode::Political);
+    FHeading->setText(QString::fromStdString(FMap.Colouring().LegendHeading()));
     FList->clear();
     for (const LegendEntry& entry : FMap.Colouring().Legend()) {
         auto* item = new QListWidgetItem(QString::fromStdString(entry.Text), FList);

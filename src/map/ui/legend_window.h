@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QListWidget;
 class QSpinBox;
 
@@ -12,8 +13,9 @@ class TMapView;
 
 // "Legende": the legend of the map's colouring in ListBox1, each entry a
 // 16-pixel line filled with its colour and its text in black or white,
-// whichever reads better; and the spin edit "politische Karte von &Runde:"
-// (SpinEdit1) with the turn of the political map. The window follows every
+// whichever reads better, under a heading (Label2) that names the map; and,
+// for the political map, the spin edit "politische Karte von &Runde:"
+// (SpinEdit1) with its turn. The window follows every
 // change of the map's colours; changing the turn recolours a political map
 // (other maps only keep the turn for their caption). `map` must outlive it.
 class TColorMapWindow : public QWidget {
@@ -34,6 +36,8 @@ private:
     TMapView& FMap;
     QListWidget* FList = nullptr;
     QSpinBox* FTurn = nullptr;
+    QWidget* FTurnRow = nullptr;
+    QLabel* FHeading = nullptr;
 };
 
 } // namespace maprune

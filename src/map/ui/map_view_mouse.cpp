@@ -4,6 +4,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QToolTip>
+#include <QWheelEvent>
+
+#include <cstdlib>
 
 #include "config/settings.h"
 #include "map/map_navigation.h"
@@ -48,6 +52,12 @@ void TMapView::SetHint(const QString& hint)
     emit hintChanged(hint);
 }
 
+QString TMapView::HintOf(const TRegion& region) const
+{
+    return QString::fromStdString(
+        RegionDescription(&region) + FColouring.HintSuffix(*FState, region));
+}
+
 void TMapView::UpdateHover(QPoint position)
 {
     TRegion* region = nullptr;
@@ -60,8 +70,7 @@ void TMapView::UpdateHover(QPoint position)
     if (region == nullptr)
         SetHint({});
     else
-        SetHint(QString::fromStdString(
-            RegionDescription(region) + FColouring.HintSuffix(*FState, *region)));
+        SetHint(HintOf(*region));
     if (!FSettings.RightSelect.Get())
         FHoverTimer->start();
 }
@@ -140,10 +149,40 @@ void TMapView::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
 }
 
+void TMapView::wheelEvent(QWheelEvent* event)
+{
+    if (!event->modifiers().testFlag(Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    // A wheel step is 120; fine-grained wheels and touch pads send parts.
+    FWheelRest += event->angleDelta().y();
+    const int steps = FWheelRest / 120;
+    FWheelRest %= 120;
+    FMouseInside = true;
+    FMousePosition = event->position().toPoint();
+    for (int i = 0; i < std::abs(steps); ++i)
+        ZoomStep(steps > 0 ? +1 : -1);
+    event->accept();
+}
+
 bool TMapView::viewportEvent(QEvent* event)
 {
     if (event->type() == QEvent::Leave)
         FMouseInside = false;
+    if (event->type() == QEvent::ToolTip) {
+        // The description of the region under the mouse, also while the
+        // status bar shows something else.
+        const auto* help = static_cast<QHelpEvent*>(event);
+        TRegion* region = FReport != nullptr
+            ? HitTest(*FReport, FView, { help->pos().x(), help->pos().y() })
+            : nullptr;
+        if (region != nullptr)
+            QToolTip::showText(help->globalPos(), HintOf(*region), viewport());
+        else
+            QToolTip::hideText();
+        return true;
+    }
     return QAbstractScrollArea::viewportEvent(event);
 }
 

@@ -19,6 +19,7 @@
 #include "config/settings.h"
 #include "map/map_navigation.h"
 #include "map/map_state.h"
+#include "map/map_zoom.h"
 #include "map/tile_text.h"
 #include "map/ui/render/map_canvas.h"
 #include "map/ui/render/map_pictures.h"
@@ -141,10 +142,27 @@ void TMapView::SetReport(TReport* report)
     FReport = report;
     FState = report != nullptr ? std::make_unique<TMapState>(*report) : nullptr;
     if (report != nullptr) {
+        FView.TileSize = ValidTileSize(report->Zoom);
         FView.Horizontal.Position = std::max(report->PosX, 0);
         FView.Vertical.Position = std::max(report->PosY, 0);
     }
     Rebuild(false);
+    emit reportShown();
+    emit zoomChanged(TileSize());
+}
+
+void TMapView::OpenAtStoredPlace()
+{
+    if (FReport == nullptr)
+        return;
+    if (ValidTileSize(FReport->Zoom) != FView.TileSize) {
+        FView.TileSize = ValidTileSize(FReport->Zoom);
+        SetupScrollBars(FView);
+        emit zoomChanged(TileSize());
+    }
+    OpenAt(FView, *FReport, FReport->PosX, FReport->PosY);
+    SyncScrollBars();
+    RedrawWithShift(0, 0);
 }
 
 void TMapView::ReportChanged()
@@ -201,6 +219,33 @@ void TMapView::StoreScrollPositions()
     constexpr int64_t kMax = std::numeric_limits<int32_t>::max();
     FReport->PosX = static_cast<int32_t>(std::min(FView.Horizontal.Position, kMax));
     FReport->PosY = static_cast<int32_t>(std::min(FView.Vertical.Position, kMax));
+    FReport->Zoom = static_cast<int32_t>(FView.TileSize);
+}
+
+// --- Zoom
+
+int TMapView::WholeLayerTileSize() const
+{
+    return static_cast<int>(
+        maprune::WholeLayerTileSize(FView.Extent, FView.ViewWidth, FView.ViewHeight));
+}
+
+void TMapView::SetTileSize(int size, QPoint anchor)
+{
+    if (!ZoomAt(FView, size, { anchor.x(), anchor.y() }))
+        return;
+    SyncScrollBars();
+    RedrawWithShift(0, 0);
+    emit zoomChanged(TileSize());
+}
+
+void TMapView::ZoomStep(int direction)
+{
+    const QPoint anchor = FMouseInside
+        ? FMousePosition
+        : QPoint(viewport()->width() / 2, viewport()->height() / 2);
+    SetTileSize(static_cast<int>(NextTileSize(FView.TileSize, direction, WholeLayerTileSize())),
+        anchor);
 }
 
 // --- Regions
@@ -256,6 +301,7 @@ void TMapView::UpdateTileOptions()
     options.Mode = FColouring.Mode();
     options.FowMode = FSettings.FOW_Mode.Get();
     options.TextStyle = FSettings.TextStyle.Get();
+    options.TileSize = TileSize();
     FTiles->SetOptions(options);
 }
 
@@ -284,10 +330,10 @@ void TMapView::RedrawRegion(TRegion& region)
     UpdateTileOptions();
     FCanvas->RedrawRegion(*FState, FView, region, FCurrent);
     const MapPoint at = RegionToScreen(FView, region);
-    viewport()->update(
-        QRect(static_cast<int>(std::clamp<int64_t>(at.X, -kTileSize, FView.ViewWidth)),
-            static_cast<int>(std::clamp<int64_t>(at.Y, -kTileSize, FView.ViewHeight)), kTileSize,
-            kTileSize));
+    const int64_t size = FView.TileSize;
+    viewport()->update(QRect(static_cast<int>(std::clamp<int64_t>(at.X, -size, FView.ViewWidth)),
+        static_cast<int>(std::clamp<int64_t>(at.Y, -size, FView.ViewHeight)), TileSize(),
+        TileSize()));
 }
 
 void TMapView::RedrawMarked()

@@ -77,9 +77,29 @@ public:
     // The positions of ScrollBar2 (x) and ScrollBar1 (y) in pixels.
     QPoint ScrollPositions() const;
     void SetScrollPositions(QPoint positions);
-    // Writes the scroll positions into the report's PosX and PosY, before
-    // the report is saved as a database.
+    // Writes the scroll positions and the zoom into the report's PosX, PosY
+    // and Zoom, before the report is saved as a database.
     void StoreScrollPositions();
+    // Shows the report just opened at its stored zoom and scroll positions,
+    // or, when it stored none or they lie outside the layer, centred on the
+    // own party's units, else on the middle of the layer.
+    void OpenAtStoredPlace();
+
+    // --- Zoom (Ctrl+wheel, Ctrl+Shift+plus and minus, "Ansicht > Karte")
+
+    // The tile size in pixels (64 unzoomed).
+    int TileSize() const { return static_cast<int>(FView.TileSize); }
+    // Zooms to tiles of `size` pixels, keeping the map point under `anchor`
+    // (a point of the view) in place, and redraws.
+    void SetTileSize(int size, QPoint anchor);
+    // One zoom step in (direction > 0) or out, down to the whole-layer view
+    // and up to twice the tile size, around the mouse when it is over the
+    // map, else around the middle of the view.
+    void ZoomStep(int direction);
+    void ZoomIn() { ZoomStep(+1); }
+    void ZoomOut() { ZoomStep(-1); }
+    // The smallest tile size: the one that shows the whole layer.
+    int WholeLayerTileSize() const;
 
     // --- Regions
 
@@ -159,6 +179,10 @@ public:
     const QString& Hint() const { return FHint; }
 
 signals:
+    // Another report (or none) is shown (SetReport).
+    void reportShown();
+    // The zoom changed (the zoom entries enable and disable themselves).
+    void zoomChanged(int tileSize);
     void currentRegionChanged(TRegion* region);
     void hoveredRegionChanged(TRegion* region);
     // The left button toggled the selection of `region`.
@@ -185,6 +209,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -198,6 +223,8 @@ private:
     void UpdateTileOptions();
     void UpdateCaption();
     void SetHint(const QString& hint);
+    // The region's description with the suffix of the colouring.
+    QString HintOf(const TRegion& region) const;
     void UpdateHover(QPoint position);
     void DragSelect(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     bool Owns(const TRegion* region) const;
@@ -223,6 +250,8 @@ private:
     int64_t FScaleX = 1;
     int64_t FScaleY = 1;
     bool FSyncingBars = false;
+    // The fraction of a wheel step not yet turned into a zoom step.
+    int FWheelRest = 0;
 
     // Mouse state.
     bool FLeftDragActive = false;

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScreen>
 
 #include <algorithm>
@@ -29,18 +30,34 @@ QRect ScreenArea(const QWidget& widget)
 } // namespace
 
 TOverviewWindow::TOverviewWindow(TMapView& map, TSettings& settings, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+    : QWidget(parent)
     , FMap(map)
     , FSettings(settings)
 {
-    setObjectName("Form5");
+    setObjectName("OverviewPicture");
     setWindowTitle(QStringLiteral("Übersichtskarte"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
+    const QRect screen = ScreenArea(*this);
+    FFitArea = QSize(screen.width() - 32, screen.height() - 32);
     // Every rebuild of the map recolours it, so the colour signal covers
     // new reports and layers too.
     connect(&map, &TMapView::coloursChanged, this, &TOverviewWindow::Rebuild);
+    connect(&map, &TMapView::reportShown, this, [this] {
+        FFitting = true;
+        Rebuild();
+    });
     connect(&map, &TMapView::viewUpdated, this, qOverload<>(&QWidget::update));
     Rebuild();
+}
+
+void TOverviewWindow::SetFitArea(QSize area)
+{
+    if (area == FFitArea)
+        return;
+    FFitArea = area;
+    if (FFitting)
+        Rebuild();
 }
 
 void TOverviewWindow::Rebuild()
@@ -62,32 +79,24 @@ void TOverviewWindow::Rebuild()
                 | picture.Pixels[static_cast<size_t>(y) * static_cast<size_t>(picture.Width)
                     + static_cast<size_t>(x)];
     }
-    const QRect area = ScreenArea(*this);
-    FZoom = FitOverviewZoom(
-        FSettings.OverviewZoom.Get(), picture.Width, picture.Height, area.width(), area.height());
+    // FitOverviewZoom keeps 32 pixels of its screen free; an unbounded room
+    // never lowers the user's zoom.
+    constexpr int64_t kUnbounded = int64_t { 1 } << 40;
+    if (FFitting)
+        FZoom = FitOverviewZoom(kMaxOverviewZoom, picture.Width, picture.Height,
+            FFitArea.width() + 32, FFitArea.height() + 32);
+    else
+        FZoom = FitOverviewZoom(
+            FSettings.OverviewZoom.Get(), picture.Width, picture.Height, kUnbounded, kUnbounded);
     FSettings.OverviewZoom.Set(FZoom);
-    resize(std::max(FPicture.width() * FZoom, 1), std::max(FPicture.height() * FZoom, 1));
-    KeepOnScreen();
+    setFixedSize(std::max(FPicture.width() * FZoom, 1), std::max(FPicture.height() * FZoom, 1));
     update();
-}
-
-void TOverviewWindow::KeepOnScreen()
-{
-    const QRect area = ScreenArea(*this);
-    const QRect frame = frameGeometry();
-    QPoint to = frame.topLeft();
-    if (frame.right() > area.right())
-        to.setX(std::max(area.right() - frame.width() + 1, area.left()));
-    if (frame.bottom() > area.bottom())
-        to.setY(std::max(area.bottom() - frame.height() + 1, area.top()));
-    if (to != frame.topLeft())
-        move(to);
 }
 
 void TOverviewWindow::Zoom(int step)
 {
-    FSettings.OverviewZoom.Set(
-        std::clamp(FSettings.OverviewZoom.Get() + step, kMinOverviewZoom, kMaxOverviewZoom));
+    FFitting = false;
+    FSettings.OverviewZoom.Set(std::clamp(FZoom + step, kMinOverviewZoom, kMaxOverviewZoom));
     Rebuild();
 }
 
@@ -152,6 +161,32 @@ void TOverviewWindow::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
     emit closed();
+}
+
+} // namespace maprune
+
+namespace maprune {
+
+TOverviewPanel::TOverviewPanel(TMapView& map, TSettings& settings, QWidget* parent)
+    : QScrollArea(parent)
+{
+    setObjectName("Form5");
+    setWindowTitle(QStringLiteral("Übersichtskarte"));
+    setFrameShape(QFrame::NoFrame);
+    setAlignment(Qt::AlignCenter);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setBackgroundRole(QPalette::Window);
+    FOverview = new TOverviewWindow(map, settings);
+    setWidget(FOverview);
+}
+
+void TOverviewPanel::resizeEvent(QResizeEvent* event)
+{
+    QScrollArea::resizeEvent(event);
+    // The whole room: a fitted picture needs no scroll bars.
+    FOverview->SetFitArea(contentsRect().size());
 }
 
 } // namespace maprune

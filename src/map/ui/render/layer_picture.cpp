@@ -18,23 +18,26 @@ QImage RenderLayerPicture(TMapState& state, TTileRenderer& tiles)
     const TReport& report = state.Report();
     MapViewState view;
     view.Layout = tiles.Pictures().Layout();
+    view.TileSize = tiles.Options().TileSize;
     RebuildView(state, view);
     const MapExtent& extent = view.Extent;
     const std::string layer = std::to_string(report.ActiveLayer);
     if (extent.MapWidth <= 0 || extent.MapHeight <= 0)
         throw Error("Ebene " + layer + " hat keine Regionen.");
-    if (extent.MapWidth > kMaxLayerPictureSide || extent.MapHeight > kMaxLayerPictureSide
-        || extent.MapWidth * extent.MapHeight > kMaxLayerPicturePixels)
-        throw Error("Die Karte der Ebene " + layer + " wäre " + std::to_string(extent.MapWidth)
-            + " × " + std::to_string(extent.MapHeight) + " Pixel groß; ein Bild darf höchstens "
+    const int64_t width = ZoomedLength(extent.MapWidth, view.TileSize);
+    const int64_t height = ZoomedLength(extent.MapHeight, view.TileSize);
+    if (width > kMaxLayerPictureSide || height > kMaxLayerPictureSide
+        || width * height > kMaxLayerPicturePixels)
+        throw Error("Die Karte der Ebene " + layer + " wäre " + std::to_string(width) + " × "
+            + std::to_string(height) + " Pixel groß; ein Bild darf höchstens "
             + std::to_string(kMaxLayerPictureSide) + " Pixel breit und hoch sein und höchstens "
             + std::to_string(kMaxLayerPicturePixels) + " Pixel haben.");
-    view.ViewWidth = extent.MapWidth;
-    view.ViewHeight = extent.MapHeight;
+    view.ViewWidth = width;
+    view.ViewHeight = height;
     SetupScrollBars(view);
 
     TMapCanvas canvas(tiles);
-    canvas.Resize(static_cast<int>(extent.MapWidth), static_cast<int>(extent.MapHeight));
+    canvas.Resize(static_cast<int>(width), static_cast<int>(height));
     if (canvas.Image().isNull())
         throw Error("Für das Bild der Ebene " + layer + " fehlt der Speicher.");
     canvas.Redraw(&state, view, 0, 0, nullptr);

@@ -19,8 +19,8 @@ constexpr int64_t kMaxLayerPictureSide = 16384;
 constexpr int64_t kMaxLayerPicturePixels = int64_t { 1 } << 27;
 
 // The active layer of the state's report as one picture, every region drawn
-// by `tiles` (with its options and the state's colours as they are) exactly
-// as on the map, without a current region. Throws Error with a message for
+// by `tiles` (with its options, the tile size among them, and the state's
+// colours as they are) exactly as on the map, without a current region. Throws Error with a message for
 // the user when the layer has no region or its picture would exceed the
 // limits above.
 QImage RenderLayerPicture(TMapState& state, TTileRenderer& tiles);

@@ -21,9 +21,9 @@ MapRect Intersection(const MapRect& a, const MapRect& b)
         std::min(a.Bottom, b.Bottom) };
 }
 
-MapRect TileAt(const MapPoint& at)
+MapRect TileAt(const MapPoint& at, int64_t size)
 {
-    return { at.X, at.Y, at.X + kTileSize, at.Y + kTileSize };
+    return { at.X, at.Y, at.X + size, at.Y + size };
 }
 
 } // namespace
@@ -40,10 +40,18 @@ void TMapCanvas::Resize(int width, int height)
     FImage.fill(Qt::black);
 }
 
+void TMapCanvas::FitTile()
+{
+    const int size = FTiles.Options().TileSize;
+    if (FTile.width() != size)
+        FTile = QImage(size, size, QImage::Format_RGB32);
+}
+
 void TMapCanvas::Redraw(TMapState* state, const MapViewState& view, int64_t shiftX, int64_t shiftY,
     const TRegion* current)
 {
     FLastDrawn = 0;
+    FitTile();
     const int64_t width = FImage.width();
     const int64_t height = FImage.height();
     if (shiftX >= width || shiftX <= -width || shiftY >= height || shiftY <= -height)
@@ -56,11 +64,10 @@ void TMapCanvas::Redraw(TMapState* state, const MapViewState& view, int64_t shif
     if (shiftX != 0 || shiftY != 0)
         MoveContent(shiftX, shiftY);
     const std::vector<MapRect> exposed = ExposedRects(view, shiftX, shiftY);
-    const MapPoint viewOrigin = ScreenToMap(view, { 0, 0 });
     FFound.clear();
     for (const MapRect& area : exposed) {
         FillBlack(area);
-        RegionsMeeting(tree, area.Translated(viewOrigin.X, viewOrigin.Y), FFound);
+        RegionsMeeting(tree, ScreenRectToMap(view, area), FFound);
     }
     // A region in the corner of two strips is found twice but drawn once.
     if (exposed.size() > 1) {
@@ -80,13 +87,16 @@ void TMapCanvas::Redraw(TMapState* state, const MapViewState& view, int64_t shif
 void TMapCanvas::RedrawRegion(
     const TMapState& state, const MapViewState& view, TRegion& region, const TRegion* current)
 {
+    FitTile();
+    const int64_t size = FTile.width();
     const MapPoint at = RegionToScreen(view, region);
-    if (at.X < -kTileSize || at.Y < -kTileSize || at.X >= FImage.width() || at.Y >= FImage.height())
+    if (at.X < -size || at.Y < -size || at.X >= FImage.width() || at.Y >= FImage.height())
         return;
     FTiles.BeginPass();
     FTiles.RenderTile(region, state.Colours(region), &region == current, FTile);
-    const QRgb key = FTile.pixel(0, picture::kSize - 1) & 0xFFFFFF;
-    const MapRect visible = Intersection(TileAt(at), { 0, 0, FImage.width(), FImage.height() });
+    const QRgb key = FTile.pixel(0, static_cast<int>(size) - 1) & 0xFFFFFF;
+    const MapRect visible
+        = Intersection(TileAt(at, size), { 0, 0, FImage.width(), FImage.height() });
     for (int64_t y = visible.Top; y < visible.Bottom; ++y) {
         const auto* source
             = reinterpret_cast<const QRgb*>(FTile.constScanLine(static_cast<int>(y - at.Y)));
@@ -147,8 +157,9 @@ void TMapCanvas::FillBlack(const MapRect& rect)
 
 void TMapCanvas::OrTile(const MapPoint& at, const MapRect& clip)
 {
-    const MapRect area
-        = Intersection(Intersection(TileAt(at), clip), { 0, 0, FImage.width(), FImage.height() });
+    const int64_t size = FTile.width();
+    const MapRect area = Intersection(
+        Intersection(TileAt(at, size), clip), { 0, 0, FImage.width(), FImage.height() });
     if (area.Empty())
         return;
     const int columns = static_cast<int>(area.Right - area.Left);
@@ -158,7 +169,7 @@ void TMapCanvas::OrTile(const MapPoint& at, const MapRect& clip)
         = reinterpret_cast<QRgb*>(FImage.bits()) + area.Top * stride + area.Left;
     const QRgb* tileBits = reinterpret_cast<const QRgb*>(FTile.constBits());
     for (int64_t y = area.Top; y < area.Bottom; ++y, target += stride) {
-        const QRgb* __restrict source = tileBits + (y - at.Y) * picture::kSize + sourceX;
+        const QRgb* __restrict source = tileBits + (y - at.Y) * size + sourceX;
         for (int x = 0; x < columns; ++x)
             target[x] |= source[x];
     }

@@ -16,7 +16,8 @@ class TRegion;
 class TTileRenderer;
 
 // The picture of the map view: one RGB32 image of the view's size into which
-// the regions of the active layer are drawn. Tiles are combined by a bitwise
+// the regions of the active layer are drawn, in tiles of the renderer's
+// tile size (the view's zoom; the caller keeps the two equal). Tiles are combined by a bitwise
 // OR of their pixels, so the black corners of a tile leave the overlapping
 // neighbours untouched. The regions to draw come from the map state's
 // drawing index (RegionsMeeting), their colours from the state too; only the part of the view that
@@ -52,6 +53,8 @@ public:
     size_t LastDrawnCount() const { return FLastDrawn; }
 
 private:
+    // Makes the work tile the renderer's tile size.
+    void FitTile();
     void MoveContent(int64_t shiftX, int64_t shiftY);
     void FillBlack(const MapRect& rect);
     void OrTile(const MapPoint& at, const MapRect& clip);

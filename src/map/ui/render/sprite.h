@@ -6,19 +6,29 @@
 #include <cstdint>
 #include <vector>
 
+#include "map/hex_geometry.h"
+
 namespace maprune {
 
-// A 64 x 64 picture drawn transparently: its transparent colour is the colour
-// of its bottom-left pixel (compared without alpha), and only the pixels of
-// other colours are drawn.
+// A square picture (64 x 64, or a tile of another size after Scaled) drawn
+// transparently: its transparent colour is the colour of its bottom-left
+// pixel (compared without alpha), and only the pixels of other colours are
+// drawn.
 class TSprite {
 public:
     TSprite() = default;
-    // `image` must be 64 x 64; it is used as RGB32.
+    // `image` must be square, at most 128 pixels; it is used as RGB32.
     explicit TSprite(const QImage& image);
 
-    // Copies the visible pixels onto a 64 x 64 RGB32 tile whose rows follow
-    // one another without gap (a QImage of that size).
+    // The sprite for tiles of `size` pixels: each tile pixel whose centre
+    // lies in the hexagon takes, when zooming out, the mean colour of the
+    // visible pixels under it if they cover at least a quarter of it (so
+    // that thin streets and marks stay visible), when zooming in the pixel
+    // under its centre.
+    TSprite Scaled(int size, MapLayout layout) const;
+
+    // Copies the visible pixels onto an RGB32 tile of the sprite's size
+    // whose rows follow one another without gap (a QImage of that size).
     void DrawOnto(QImage& tile) const;
 
     const QImage& Image() const { return FImage; }
@@ -26,14 +36,14 @@ public:
 
 private:
     struct Pixel {
-        uint16_t Offset; // y * 64 + x
+        uint16_t Offset; // y * size + x
         QRgb Colour;
     };
     QImage FImage;
     std::vector<Pixel> FPixels;
 };
 
-// A 64 x 64 palette picture: the entry of each pixel and the palette it was
+// A square palette picture: the entry of each pixel and the palette it was
 // loaded with (256 entries, unused ones black).
 class TPaletteTemplate {
 public:
@@ -41,21 +51,36 @@ public:
     // `image` must be a 64 x 64 Format_Indexed8 picture.
     explicit TPaletteTemplate(const QImage& image);
 
+    // The template for tiles of `size` pixels: each pixel takes the entry
+    // under its centre.
+    TPaletteTemplate Scaled(int size) const;
+
     using Palette = std::vector<QRgb>;
     const Palette& LoadedPalette() const { return FPalette; }
 
-    // Writes the picture with `palette` (256 entries) into a 64 x 64 RGB32
-    // tile.
+    // Writes the picture with `palette` (256 entries) into an RGB32 tile of
+    // the template's size.
     void Expand(const Palette& palette, QImage& tile) const;
 
+    int Size() const { return FSize; }
     // The palette entry of the tile's bottom-left pixel, whose colour is the
     // transparent colour.
-    int TransparentEntry() const { return FEntries.empty() ? 0 : FEntries[63 * 64]; }
-    int EntryAt(int x, int y) const { return FEntries[static_cast<size_t>(y * 64 + x)]; }
+    int TransparentEntry() const
+    {
+        return FEntries.empty() ? 0 : FEntries[static_cast<size_t>((FSize - 1) * FSize)];
+    }
+    int EntryAt(int x, int y) const { return FEntries[static_cast<size_t>(y * FSize + x)]; }
 
 private:
+    int FSize = 64;
     std::vector<uint8_t> FEntries;
     Palette FPalette;
 };
+
+// The terrain picture `picture` (64 x 64 RGB32, black outside the hexagon)
+// for tiles of `size` pixels: each pixel whose centre lies in the hexagon
+// takes the mean colour of the hexagon's pixels under it (zooming out) or
+// the pixel under its centre (zooming in); the others are black.
+QImage ScaledTerrain(const QImage& picture, int size, MapLayout layout);
 
 } // namespace maprune

@@ -7,6 +7,7 @@
 #include "core/dialogs.h"
 #include "map/geographic.h"
 #include "map/map_state.h"
+#include "map/map_zoom.h"
 #include "map/region_symbols.h"
 #include "map/tile_text.h"
 #include "map/ui/render/map_pictures.h"
@@ -29,6 +30,17 @@ TTileRenderer::TTileRenderer(const TMapPictures& pictures, Dialogs& dialogs)
     : FPictures(pictures)
     , FDialogs(dialogs)
 {
+    SetOptions(FOptions);
+}
+
+void TTileRenderer::SetOptions(const TileOptions& options)
+{
+    FOptions = options;
+    FOptions.TileSize = static_cast<int>(ValidTileSize(options.TileSize));
+    if (FScaled == nullptr || FScaled->Size() != FOptions.TileSize) {
+        FScaled = std::make_unique<TScaledPictures>(FPictures, FOptions.TileSize);
+        FMaxNameWidth = MaxNameWidth(FOptions.TileSize, FText.LineHeight(), FPictures.Layout());
+    }
 }
 
 template <typename Step> void TTileRenderer::Guarded(const char* message, Step step)
@@ -45,7 +57,7 @@ void TTileRenderer::DrawPicture(TRegion& region, const RegionColours& colours, Q
 {
     switch (FOptions.Mode) {
     case MapMode::Statistic: {
-        const TPaletteTemplate& statistic = FPictures.Template(kStatisticTemplate);
+        const TPaletteTemplate& statistic = FScaled->Template(kStatisticTemplate);
         FPalette = statistic.LoadedPalette();
         FPalette[kStatisticFillEntry] = Opaque(colours.MapColor);
         FPalette[kOutlineEntry] = Opaque(OutlineColour(region.Tag()));
@@ -54,7 +66,7 @@ void TTileRenderer::DrawPicture(TRegion& region, const RegionColours& colours, Q
     }
     case MapMode::Political: {
         const PoliticTemplate shares = colours.PoliticShares.Template(region.Tag());
-        const TPaletteTemplate& political = FPictures.Template(shares.Picture);
+        const TPaletteTemplate& political = FScaled->Template(shares.Picture);
         FPalette = political.LoadedPalette();
         for (int i = 0; i < shares.ShareCount; ++i)
             FPalette[static_cast<size_t>(1 + i)] = Opaque(shares.Fill[static_cast<size_t>(i)]);
@@ -70,7 +82,7 @@ void TTileRenderer::DrawPicture(TRegion& region, const RegionColours& colours, Q
     if (!FOptions.PlainExport)
         variant = ((region.Tag() & TagSelected) != 0 ? kVariantSelected : 0)
             | (outdated ? kVariantOutdated : 0);
-    const QImage& terrain = FPictures.Terrain(region.Bitmap_, variant);
+    const QImage& terrain = FScaled->Terrain(region.Bitmap_, variant);
     std::memcpy(tile.bits(), terrain.constBits(), static_cast<size_t>(terrain.sizeInBytes()));
 }
 
@@ -78,12 +90,12 @@ void TTileRenderer::Draw(
     TRegion& region, const RegionColours& colours, bool isCurrent, QImage& tile)
 {
     Guarded("TRegion.Draw: GetBitmap failed", [&] { DrawPicture(region, colours, tile); });
-    if (!FOptions.HideIcons) {
+    if (!FOptions.HideIcons && FOptions.TileSize >= kMinIconTileSize) {
         Guarded("TRegion.Draw: draw icons", [&] {
             const auto icons = RegionIcons(region);
             for (int i = 0; i < kRegionIconCount; ++i) {
                 if (icons[static_cast<size_t>(i)])
-                    FPictures.Sprite(kIconFirst + i).DrawOnto(tile);
+                    FScaled->Sprite(kIconFirst + i).DrawOnto(tile);
             }
         });
     }
@@ -91,7 +103,7 @@ void TTileRenderer::Draw(
         const auto pieces = StreetPieces(region);
         for (int slot = 0; slot < TRegion::kDirections; ++slot) {
             if (pieces[static_cast<size_t>(slot)])
-                FPictures.Sprite(kStreetFirst + slot).DrawOnto(tile);
+                FScaled->Sprite(kStreetFirst + slot).DrawOnto(tile);
         }
     });
     if (FOptions.PlainExport)
@@ -99,20 +111,22 @@ void TTileRenderer::Draw(
     Guarded("TRegion.Draw: draw connection", [&] {
         for (int slot = 0; slot < TRegion::kDirections; ++slot) {
             if (region.RouteMarks[static_cast<size_t>(slot)] != 0)
-                FPictures.Sprite(kRouteMarkFirst + slot).DrawOnto(tile);
+                FScaled->Sprite(kRouteMarkFirst + slot).DrawOnto(tile);
         }
     });
     if (isCurrent)
         Guarded(
-            "TRegion.Draw: draw border", [&] { FPictures.Sprite(kCurrentMarker).DrawOnto(tile); });
+            "TRegion.Draw: draw border", [&] { FScaled->Sprite(kCurrentMarker).DrawOnto(tile); });
 }
 
 void TTileRenderer::RenderTile(
     TRegion& region, const RegionColours& colours, bool isCurrent, QImage& tile)
 {
     Draw(region, colours, isCurrent, tile);
+    if (FOptions.TileSize < kMinTextTileSize)
+        return;
     FText.Write(TextLinesOf(region, FOptions.HideNames, FOptions.HideCoordinates),
-        FOptions.TextStyle, tile);
+        FOptions.TextStyle, tile, FMaxNameWidth);
 }
 
 } // namespace maprune

@@ -4,10 +4,12 @@
 #include <QImage>
 
 #include <cstdint>
+#include <memory>
 #include <set>
 #include <string>
 
 #include "map/map_colouring.h"
+#include "map/ui/render/scaled_pictures.h"
 #include "map/ui/render/sprite.h"
 #include "map/ui/render/tile_text_painter.h"
 
@@ -23,6 +25,10 @@ struct TileOptions {
     MapMode Mode = MapMode::Geographic;
     int32_t FowMode = 0; // the setting FOW_Mode: 0 shows outdated regions dimmed
     int32_t TextStyle = 0; // the setting TextStyle, 0 .. 5
+    // The zoom: tiles of TileSize x TileSize pixels (a multiple of 4 within
+    // 4 .. 128; 64 unzoomed). Text is written from kMinTextTileSize on,
+    // icons drawn from kMinIconTileSize on.
+    int TileSize = 64;
     // Switches of the picture export; all false on the map.
     bool HideNames = false;
     bool HideCoordinates = false;
@@ -30,8 +36,10 @@ struct TileOptions {
     bool PlainExport = false; // no selection or outdated variants, no route marks or marker
 };
 
-// Renders one region into a 64 x 64 RGB32 tile: its picture, icons, street
-// pieces, route marks and marker (Draw) and its two text lines (RenderTile).
+// Renders one region into an RGB32 tile of the options' TileSize (64 x 64
+// unzoomed): its picture, icons, street pieces, route marks and marker
+// (Draw) and its two text lines (RenderTile), the name cut to the width of
+// the hexagon.
 // Each drawing step is guarded: a step that throws shows its message as an
 // information through `dialogs` and the next step runs. A message is shown
 // once per pass (BeginPass), not once per region, so that a fault in a step
@@ -40,7 +48,8 @@ class TTileRenderer {
 public:
     TTileRenderer(const TMapPictures& pictures, Dialogs& dialogs);
 
-    void SetOptions(const TileOptions& options) { FOptions = options; }
+    // Another tile size scales the pictures for it (once per size).
+    void SetOptions(const TileOptions& options);
     const TileOptions& Options() const { return FOptions; }
     const TMapPictures& Pictures() const { return FPictures; }
 
@@ -66,6 +75,8 @@ private:
     template <typename Step> void Guarded(const char* message, Step step);
 
     const TMapPictures& FPictures;
+    std::unique_ptr<TScaledPictures> FScaled;
+    int FMaxNameWidth = 0;
     Dialogs& FDialogs;
     TileOptions FOptions;
     TTileTextPainter FText;

@@ -14,8 +14,6 @@ namespace maprune {
 
 namespace {
 
-constexpr int kMaskSize = picture::kSize + 2;
-
 // x / 255, rounded, for 0 <= x <= 255 * 255, without a division.
 constexpr uint Div255(uint x)
 {
@@ -33,12 +31,32 @@ QFont DefaultTileFont()
 
 TTileTextPainter::TTileTextPainter(const QFont& font)
     : FFont(font)
-    , FMask(kMaskSize, kMaskSize, QImage::Format_Alpha8)
 {
     const QFontMetrics metrics(font);
     FAscent = metrics.ascent();
     FHeight = metrics.height();
+    SetTileSize(picture::kSize);
+}
+
+void TTileTextPainter::SetTileSize(int size)
+{
+    FSize = size;
+    FMaskSize = size + 2 * kMargin;
+    FMask = QImage(FMaskSize, FMaskSize, QImage::Format_Alpha8);
     FMask.fill(0);
+    FKeep.assign(static_cast<size_t>(size * size), 0);
+    FLeft = FTop = FRight = FBottom = 0;
+}
+
+std::u32string TTileTextPainter::Elided(const std::u32string& line, int maxWidth)
+{
+    if (maxWidth <= 0 || LineWidth(line) <= maxWidth)
+        return line;
+    constexpr char32_t kEllipsis = U'\u2026';
+    std::u32string shown = line;
+    while (!shown.empty() && LineWidth(shown) + GlyphOf(kEllipsis).Advance > maxWidth)
+        shown.pop_back();
+    return shown + kEllipsis;
 }
 
 const TTileTextPainter::Glyph& TTileTextPainter::GlyphOf(char32_t character)
@@ -75,8 +93,8 @@ void TTileTextPainter::PutLine(const std::u32string& line, int x, int y)
         const Glyph& glyph = GlyphOf(character);
         const int left = pen - kGlyphPad;
         const int from = std::max(-left, 0);
-        const int to = std::min(glyph.Mask.width(), kMaskSize - left);
-        const int rows = std::min(glyph.Mask.height(), kMaskSize - top);
+        const int to = std::min(glyph.Mask.width(), FMaskSize - left);
+        const int rows = std::min(glyph.Mask.height(), FMaskSize - top);
         for (int gy = std::max(-top, 0); gy < rows; ++gy) {
             const uchar* source = glyph.Mask.constScanLine(gy);
             uchar* target = FMask.scanLine(top + gy) + left;
@@ -84,27 +102,30 @@ void TTileTextPainter::PutLine(const std::u32string& line, int x, int y)
                 target[gx] = std::max(target[gx], source[gx]);
         }
         FLeft = std::min(FLeft, std::max(left, 0));
-        FRight = std::max(FRight, std::min(left + glyph.Mask.width(), kMaskSize));
+        FRight = std::max(FRight, std::min(left + glyph.Mask.width(), FMaskSize));
         pen += glyph.Advance;
     }
     FTop = std::min(FTop, std::max(top, 0));
-    FBottom = std::max(FBottom, std::min(top + FHeight, kMaskSize));
+    FBottom = std::max(FBottom, std::min(top + FHeight, FMaskSize));
 }
 
-void TTileTextPainter::Write(const TileTextLines& lines, int32_t style, QImage& tile)
+void TTileTextPainter::Write(
+    const TileTextLines& lines, int32_t style, QImage& tile, int maxNameWidth)
 {
-    const std::u32string name = DecodeModelText(lines.Name);
+    if (tile.width() != FSize)
+        SetTileSize(tile.width());
+    const std::u32string name = Elided(DecodeModelText(lines.Name), maxNameWidth);
     const std::u32string coordinates(lines.Coordinates.begin(), lines.Coordinates.end());
     if (name.empty() && coordinates.empty())
         return;
     const TileTextPlacement placement = PlaceTileText(!name.empty(), LineWidth(name), FHeight,
-        !coordinates.empty(), LineWidth(coordinates), FHeight);
+        !coordinates.empty(), LineWidth(coordinates), FHeight, FSize);
 
     // Clear what the previous tile left in the mask.
     for (int y = FTop; y < FBottom; ++y)
         std::fill_n(FMask.scanLine(y) + FLeft, FRight - FLeft, uchar { 0 });
-    FLeft = kMaskSize;
-    FTop = kMaskSize;
+    FLeft = FMaskSize;
+    FTop = FMaskSize;
     FRight = 0;
     FBottom = 0;
     if (placement.Name.Show)
@@ -122,13 +143,13 @@ void TTileTextPainter::BlendOne(const TextPass& pass, QImage& tile) const
 {
     auto* bits = reinterpret_cast<QRgb*>(tile.bits());
     const int columnFrom = std::max(FLeft, kMargin - pass.DX);
-    const int columnTo = std::min(FRight, picture::kSize + kMargin - pass.DX);
+    const int columnTo = std::min(FRight, FSize + kMargin - pass.DX);
     for (int my = FTop; my < FBottom; ++my) {
         const int ty = my - kMargin + pass.DY;
-        if (ty < 0 || ty >= picture::kSize)
+        if (ty < 0 || ty >= FSize)
             continue;
         const uchar* coverage = FMask.constScanLine(my);
-        QRgb* row = bits + ty * picture::kSize - kMargin + pass.DX;
+        QRgb* row = bits + ty * FSize - kMargin + pass.DX;
         for (int mx = columnFrom; mx < columnTo; ++mx) {
             const uint a = coverage[mx];
             if (a == 0)
@@ -155,9 +176,9 @@ void TTileTextPainter::Blend(const std::vector<TextPass>& passes, QImage& tile)
     // c + (255 - c) * (1 - keep).
     auto* bits = reinterpret_cast<QRgb*>(tile.bits());
     const int left = std::max(FLeft - kMargin - 1, 0);
-    const int right = std::min(FRight - kMargin + 1, picture::kSize);
+    const int right = std::min(FRight - kMargin + 1, FSize);
     const int top = std::max(FTop - kMargin - 1, 0);
-    const int bottom = std::min(FBottom - kMargin + 1, picture::kSize);
+    const int bottom = std::min(FBottom - kMargin + 1, FSize);
     size_t first = 0;
     while (first < passes.size()) {
         size_t last = first;
@@ -169,17 +190,17 @@ void TTileTextPainter::Blend(const std::vector<TextPass>& passes, QImage& tile)
             continue;
         }
         for (int y = top; y < bottom; ++y)
-            std::fill_n(FKeep.begin() + y * picture::kSize + left, right - left, uint16_t { 255 });
+            std::fill_n(FKeep.begin() + y * FSize + left, right - left, uint16_t { 255 });
         for (size_t p = first; p <= last; ++p) {
             const TextPass& pass = passes[p];
             const int columnFrom = std::max(FLeft, kMargin - pass.DX);
-            const int columnTo = std::min(FRight, picture::kSize + kMargin - pass.DX);
+            const int columnTo = std::min(FRight, FSize + kMargin - pass.DX);
             for (int my = FTop; my < FBottom; ++my) {
                 const int ty = my - kMargin + pass.DY;
-                if (ty < 0 || ty >= picture::kSize)
+                if (ty < 0 || ty >= FSize)
                     continue;
                 const uchar* coverage = FMask.constScanLine(my);
-                uint16_t* keepRow = FKeep.data() + ty * picture::kSize - kMargin + pass.DX;
+                uint16_t* keepRow = FKeep.data() + ty * FSize - kMargin + pass.DX;
                 for (int mx = columnFrom; mx < columnTo; ++mx) {
                     if (coverage[mx] != 0)
                         keepRow[mx]
@@ -189,8 +210,8 @@ void TTileTextPainter::Blend(const std::vector<TextPass>& passes, QImage& tile)
         }
         const bool white = passes[first].White;
         for (int y = top; y < bottom; ++y) {
-            QRgb* row = bits + y * picture::kSize;
-            const uint16_t* keepRow = FKeep.data() + y * picture::kSize;
+            QRgb* row = bits + y * FSize;
+            const uint16_t* keepRow = FKeep.data() + y * FSize;
             for (int x = left; x < right; ++x) {
                 const uint keep = keepRow[x];
                 if (keep == 255)

@@ -29,9 +29,12 @@ public:
     explicit TTileTextPainter(const QFont& font = DefaultTileFont());
 
     // `lines` holds model bytes (the name) and ASCII (the coordinates);
-    // `tile` is a 64 x 64 RGB32 picture. Writes nothing when both lines are
-    // empty.
-    void Write(const TileTextLines& lines, int32_t style, QImage& tile);
+    // `tile` is a square RGB32 picture (64 x 64 unzoomed). A name wider than
+    // `maxNameWidth` pixels (when above 0) is cut and ends in an ellipsis.
+    // Writes nothing when both lines are empty.
+    void Write(const TileTextLines& lines, int32_t style, QImage& tile, int maxNameWidth = 0);
+    // The height of a text line.
+    int LineHeight() const { return FHeight; }
 
 private:
     // The coverage of one character with room for parts that reach beyond
@@ -44,6 +47,8 @@ private:
     // The tile mask has a margin of one pixel for the pass offsets.
     static constexpr int kMargin = 1;
 
+    void SetTileSize(int size);
+    std::u32string Elided(const std::u32string& line, int maxWidth);
     const Glyph& GlyphOf(char32_t character);
     int LineWidth(const std::u32string& line);
     void PutLine(const std::u32string& line, int x, int y);
@@ -54,10 +59,12 @@ private:
     int FAscent = 0;
     int FHeight = 0;
     std::unordered_map<char32_t, Glyph> FGlyphs;
+    int FSize = 0; // of the tile
+    int FMaskSize = 0;
     QImage FMask;
     // Per tile pixel, how much of its colour a group of passes keeps (255:
     // all).
-    std::array<uint16_t, 64 * 64> FKeep {};
+    std::vector<uint16_t> FKeep;
     // The part of the mask that holds text, in mask coordinates.
     int FLeft = 0;
     int FTop = 0;
