@@ -42,7 +42,7 @@ std::unique_ptr<TReport> LoadReport(const ReportOptions& options, std::vector<CR
     if (options.PrintWarnings) {
         for (const CRWarning& w : warnings)
             std::cerr << "line " << w.Line << ": " << w.Text << '\n';
-    } else if (HasCutOffWarning(warnings)) {
+    } else if (report != nullptr && HasCutOffWarning(warnings)) {
         // The one warning a player must see even without asking for them.
         std::cerr << kCutOffWarning << '\n';
     }

@@ -84,7 +84,7 @@ private:
     void CountObjects(int32_t count);
     // Charges a string value of `item` before it is stored; a TLines text
     // becomes one string per line.
-    void ChargeText(StorageShape shape, const std::string& value);
+    void ChargeText(StorageShape shape, std::string_view value);
 
     const ObjectReadOptions& FOptions;
     const size_t FBytesLimit;
@@ -158,9 +158,9 @@ void ObjectReader::Properties(TReportItem& item, StorageShape shape, ByteReader&
             p.SetInt(item, in.ReadI32());
             break;
         case PropertyKind::String: {
-            std::string value = ReadLongString(in);
+            const std::string_view value = ReadLongStringView(in);
             ChargeText(shape, value);
-            p.SetString(item, std::move(value));
+            p.SetString(item, std::string(value));
             break;
         }
         case PropertyKind::Object:
@@ -205,7 +205,7 @@ void ObjectReader::ListTail(TReportItemList& list, ByteReader& in, size_t base, 
     }
 }
 
-void ObjectReader::ChargeText(StorageShape shape, const std::string& value)
+void ObjectReader::ChargeText(StorageShape shape, std::string_view value)
 {
     FBudget.Charge(value.size());
     if (shape == StorageShape::Lines)
