@@ -75,7 +75,7 @@ void RunInfo(const ReportOptions& options)
               << "Buildings: " << totals.Buildings << '\n'
               << "Spells: " << report->Spells->Count() << '\n'
               << "Potions: " << report->Potions->Count() << '\n'
-              << "Warnings: " << warnings.size() << '\n'
+              << "Warnings: " << CountWarnings(warnings) << '\n'
               << "Format: " << FormatText(options, *report) << '\n'
               << "SkippedBlocks: " << SkippedText(warnings) << '\n';
 }

@@ -15,6 +15,7 @@
 #include "files/add_reports.h"
 #include "files/report_file.h"
 #include "model/report.h"
+#include "report/cr_reader.h"
 #include "report/progress_panel.h"
 
 namespace maprune::cli {
@@ -76,8 +77,9 @@ void RunMerge(const MergeOptions& options)
     const std::filesystem::path first = options.Inputs.front();
     std::unique_ptr<TReport> report;
     size_t warnings = 0;
+    bool cutOff = false;
     try {
-        report = ReadReportFile(first, dialogs, progress, &warnings);
+        report = ReadReportFile(first, dialogs, progress, &warnings, &cutOff);
     } catch (const Abort&) {
         Fail(PathText(first) + ": konnte nicht geöffnet werden");
     } catch (const Error& e) {
@@ -86,6 +88,8 @@ void RunMerge(const MergeOptions& options)
     std::cout << PathText(first) << ": geöffnet (Runde " << report->Turn << ")";
     if (warnings > 0)
         std::cout << ", " << warnings << " Warnungen beim Lesen";
+    if (cutOff)
+        std::cout << ", " << kCutOffWarning;
     std::cout << '\n';
 
     std::vector<std::filesystem::path> added(options.Inputs.begin() + 1, options.Inputs.end());

@@ -12,6 +12,7 @@
 #include "config/ui/qsettings_store.h"
 #include "config/unit_sort_criteria.h"
 #include "core/error.h"
+#include "core/model_text.h"
 
 namespace maprune::cli {
 
@@ -117,6 +118,9 @@ void Set(const std::string& name, const std::string& value)
     TRegistrySetting& setting = session.Find(name);
     if (&setting == &session.Settings().UnitListSortOptions)
         CheckSortOptions(value);
+    // The store keeps text as Unicode: other bytes would become U+FFFD.
+    if (!IsValidUtf8(value))
+        throw Error("Der Wert ist kein gültiger UTF-8-Text; die Einstellung bleibt unverändert.");
     setting.SetText(value);
     setting.Store();
 }

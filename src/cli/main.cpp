@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/exception_exit.h"
 #include "cli/stderr_dialogs.h"
 #include "core/error.h"
 #include "core/program_path.h"
@@ -48,9 +49,8 @@ int main(int argc, char** argv)
         }
     } catch (const CLI::ParseError& e) {
         return app.exit(e);
-    } catch (const maprune::Error& e) {
-        std::cerr << e.what() << '\n';
-        return 1;
+    } catch (...) {
+        return maprune::cli::ExitCodeOfException(std::current_exception(), std::cerr);
     }
     return 0;
 }

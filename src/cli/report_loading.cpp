@@ -24,7 +24,7 @@ std::unique_ptr<TReport> LoadReport(const ReportOptions& options, size_t& warnin
 {
     std::vector<CRWarning> warnings;
     std::unique_ptr<TReport> report = LoadReport(options, warnings);
-    warningCount = warnings.size();
+    warningCount = CountWarnings(warnings);
     return report;
 }
 
@@ -42,6 +42,9 @@ std::unique_ptr<TReport> LoadReport(const ReportOptions& options, std::vector<CR
     if (options.PrintWarnings) {
         for (const CRWarning& w : warnings)
             std::cerr << "line " << w.Line << ": " << w.Text << '\n';
+    } else if (report != nullptr && HasCutOffWarning(warnings)) {
+        // The one warning a player must see even without asking for them.
+        std::cerr << kCutOffWarning << '\n';
     }
     if (report == nullptr)
         throw CLI::RuntimeError(1);

@@ -27,7 +27,7 @@ void AddReportOptions(CLI::App& command, ReportOptions& options);
 // Reads the report or database named by `options`, chosen by the file's
 // extension (OpenReportFile). Reader warnings are counted into
 // `warningCount` and, with --warnings, printed as "line N: TEXT" on standard
-// error. A report that cannot be read has its messages on standard error and
+// error; without it only kCutOffWarning is printed, alone on its line. A report that cannot be read has its messages on standard error and
 // ends the command with exit code 1 (CLI::RuntimeError).
 std::unique_ptr<TReport> LoadReport(const ReportOptions& options, size_t& warningCount);
 // The same, handing out the warnings themselves.

@@ -10,6 +10,9 @@ namespace maprune {
 
 std::string ReadFileBytes(const std::filesystem::path& path, std::uintmax_t maxBytes)
 {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        throw Error(PathText(path) + " ist ein Ordner, keine Datei");
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw Error("cannot open " + PathText(path));

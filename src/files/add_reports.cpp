@@ -22,8 +22,21 @@ namespace maprune {
 
 namespace {
 
-// Order files are a few kilobytes; anything this large is no order file.
-constexpr std::uintmax_t kMaxOrderFileBytes = std::uintmax_t{64} << 20;
+// Order files are a few hundred kilobytes even for large parties (10,000
+// units of 50 lines); anything beyond these is no order file, and its lines
+// would take 32 bytes of memory each however short.
+constexpr std::uintmax_t kMaxOrderFileBytes = std::uintmax_t{16} << 20;
+constexpr size_t kMaxOrderFileLines = 500'000;
+
+std::vector<std::string> ReadOrderFileLines(const std::filesystem::path& file)
+{
+    const std::string bytes = ReadFileBytes(file, kMaxOrderFileBytes);
+    if (CountLines(bytes) > kMaxOrderFileLines) {
+        throw Error(PathText(file) + " hat mehr als " + std::to_string(kMaxOrderFileLines)
+            + " Zeilen und ist keine Befehlsdatei");
+    }
+    return SplitLines(bytes);
+}
 
 // Keeps the first error message of a reader (the fault; later ones follow
 // from it) as the reason of a failure, to be reported with all other
@@ -114,13 +127,15 @@ std::string AdaptationText(const MergeResult& merge)
 } // namespace
 
 std::unique_ptr<TReport> ReadReportFile(const std::filesystem::path& file, Dialogs& messages,
-                                        Progress& progress, size_t* warningCount)
+                                        Progress& progress, size_t* warningCount, bool* cutOff)
 {
     // Opening and adding read files alike, with the same checks and messages.
     std::vector<CRWarning> warnings;
     std::unique_ptr<TReport> report = OpenReportFile(file, messages, progress, &warnings);
     if (warningCount != nullptr)
-        *warningCount = warnings.size();
+        *warningCount = CountWarnings(warnings);
+    if (cutOff != nullptr)
+        *cutOff = HasCutOffWarning(warnings);
     return report;
 }
 
@@ -154,12 +169,12 @@ AddedFile AddReportFile(TReport& report, const std::filesystem::path& file, AddR
     FailureCollector messages(context.Messages);
     try {
         if (HasExtension(file, ".txt")) {
-            const std::vector<std::string> lines = SplitLines(ReadFileBytes(file, kMaxOrderFileBytes));
+            const std::vector<std::string> lines = ReadOrderFileLines(file);
             added.Orders = ReadOrderFile(report, lines, messages);
             added.Result = AddedFile::Outcome::OrdersRead;
             return added;
         }
-        const std::unique_ptr<TReport> src = ReadReportFile(file, messages, context.Reading, &added.Warnings);
+        const std::unique_ptr<TReport> src = ReadReportFile(file, messages, context.Reading, &added.Warnings, &added.CutOff);
         if (!SameGame(report.Game, src->Game) && !AcceptOtherGame(src->Game, context, added))
             return added;
         if (context.BeforeMerge)
@@ -207,6 +222,8 @@ std::string DescribeOutcome(const AddedFile& file)
     std::string warnings;
     if (file.Warnings > 0)
         warnings = ", " + std::to_string(file.Warnings) + " Warnungen beim Lesen";
+    if (file.CutOff)
+        warnings += std::string(", ") + kCutOffWarning;
     switch (file.Result) {
     case AddedFile::Outcome::Merged:
         return name + "zusammengeführt (Runde " + std::to_string(file.Merge.AddedTurn)

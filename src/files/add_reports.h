@@ -54,6 +54,7 @@ struct AddedFile {
     MergeResult Merge;                         // Merged, Refused
     OrderFileResult Orders = OrderFileResult::Complete; // OrdersRead
     size_t Warnings = 0;                       // reader warnings of a CR
+    bool CutOff = false;                       // the CR ends inside a line
 };
 
 struct AddReportsResult {
@@ -74,9 +75,11 @@ struct AddReportsResult {
 // ignoring case. Throws Error
 // ("unbekanntes Dateiformat" for any other extension, the readers' errors;
 // Abort after the CR reader showed its messages through `messages`). Counts
-// the CR reader's warnings into `warningCount` when given.
+// the CR reader's warnings into `warningCount` and whether the CR ends inside
+// a line (kCutOffWarning) into `cutOff` when given.
 std::unique_ptr<TReport> ReadReportFile(const std::filesystem::path& file, Dialogs& messages,
-                                        Progress& progress, size_t* warningCount = nullptr);
+                                        Progress& progress, size_t* warningCount = nullptr,
+                                        bool* cutOff = nullptr);
 
 // Adds one file to the database by its extension, compared ignoring case:
 // ".cr" (read as a computer report, then merged), ".kdf" (read as a

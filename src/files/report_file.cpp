@@ -53,9 +53,12 @@ void SaveReportFile(
 {
     CheckReportSaveName(path);
     if (HasExtension(path, ".cr")) {
-        WriteFileAtomically(path, [&report](ByteSink& file) {
-            WriteCRExtract(report, CRExtractOptions::Everything(), true, file);
-        });
+        WriteFileAtomically(
+            path,
+            [&report](ByteSink& file) {
+                WriteCRExtract(report, CRExtractOptions::Everything(), true, file);
+            },
+            NewFileAccess::OwnerOnly);
         return;
     }
     SaveKdfFile(report, path, options.Kdf, options.Saving);

@@ -46,7 +46,8 @@ void CheckReportSaveName(const std::filesystem::path& path);
 // (WriteCRExtract), which keeps what the CR format holds but not the history
 // of earlier turns. Both go through a temporary file. Throws the Error of
 // CheckReportSaveName before touching any file, and the writer's Error; a
-// failed save leaves a former file at `path` as it was.
+// failed save leaves a former file at `path` as it was. A new file is
+// readable by its owner only, since both forms hold the party's password.
 void SaveReportFile(
     const TReport& report, const std::filesystem::path& path, const SaveReportOptions& options);
 

@@ -19,8 +19,9 @@ class ByteSink;
 // Lines end with CR LF.
 
 // Files larger than this are refused unread: real alliance files hold a few
-// kilobytes, and a reader of outside input must not take unbounded memory.
-inline constexpr std::uintmax_t kMaxAllianceFileBytes = 16u * 1024 * 1024;
+// kilobytes, and a reader of outside input must not take unbounded memory
+// (an alliance takes some 60 bytes of it, from 3 bytes of file).
+inline constexpr std::uintmax_t kMaxAllianceFileBytes = 1u * 1024 * 1024;
 
 // The member line of `member`: its name, " (", its party number, ")".
 std::string AllianceMemberEntry(const AllianceMember& member);

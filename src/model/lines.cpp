@@ -40,6 +40,20 @@ std::vector<std::string> SplitLines(const std::string& text)
     return lines;
 }
 
+size_t CountLines(std::string_view text)
+{
+    size_t lines = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            ++lines;
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        }
+    }
+    const char last = text.empty() ? '\n' : text.back();
+    return lines + (last != '\r' && last != '\n' ? 1 : 0);
+}
+
 std::string TLines::Text() const
 {
     std::string text;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/report_item.h"
@@ -45,5 +47,7 @@ private:
 // Splits `text` into lines at CR LF, LF or CR. A final line break does not
 // start another line.
 std::vector<std::string> SplitLines(const std::string& text);
+// The number of lines SplitLines makes of `text`, without making them.
+size_t CountLines(std::string_view text);
 
 } // namespace maprune

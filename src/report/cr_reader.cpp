@@ -37,6 +37,7 @@ CRReader::CRReader(
 {
     FProgress.SetRange(100);
     FTokenizer.Next(FToken);
+    FSawBlockHead = FToken.LineType == CRLineType::BlockHead;
     FTokenizer.SetEscapes(FToken.LineType == CRLineType::BlockHead && FToken.Block == "VERSION"
         && IsTodayFormat(VersionNumber(FToken.Params)));
 }
@@ -44,6 +45,7 @@ CRReader::CRReader(
 const CRToken& CRReader::NextLine()
 {
     FTokenizer.Next(FToken);
+    FSawBlockHead = FSawBlockHead || FToken.LineType == CRLineType::BlockHead;
     return CurrentLine();
 }
 
@@ -82,15 +84,40 @@ void CRReader::Error(const std::string& message)
 
 void CRReader::Warning(const std::string& message)
 {
-    if (FWarnings != nullptr)
-        FWarnings->push_back(CRWarning { FTokenizer.LineIndex(), message });
+    Store(CRWarning { FTokenizer.LineIndex(), message });
 }
 
 void CRReader::BlockSkipped(const std::string& name)
 {
-    if (FWarnings != nullptr)
-        FWarnings->push_back(CRWarning {
-            FTokenizer.LineIndex(), "unknown block: " + DisplayText(name), DisplayText(name) });
+    Store(CRWarning {
+        FTokenizer.LineIndex(), "unknown block: " + DisplayText(name), DisplayText(name) });
+}
+
+void CRReader::Store(CRWarning warning)
+{
+    if (FWarnings == nullptr)
+        return;
+    if (FStored == kMaxStoredWarnings) {
+        ++FOmitted;
+        return;
+    }
+    FWarnings->push_back(std::move(warning));
+    ++FStored;
+}
+
+void CRReader::FinishWarnings()
+{
+    if (FWarnings == nullptr)
+        return;
+    if (FOmitted > 0) {
+        CRWarning more { FTokenizer.LineIndex(),
+            "… und " + std::to_string(FOmitted) + " weitere Warnungen" };
+        more.Omitted = FOmitted;
+        FWarnings->push_back(std::move(more));
+        FOmitted = 0;
+    }
+    if (FTokenizer.EndsInsideALine() && !HasCutOffWarning(*FWarnings))
+        FWarnings->push_back(CRWarning { FTokenizer.LineIndex(), kCutOffWarning });
 }
 
 int CRReader::LineNumber() const
@@ -98,6 +125,20 @@ int CRReader::LineNumber() const
     const int64_t index = FTokenizer.LineIndex();
     return index > std::numeric_limits<int>::max() ? std::numeric_limits<int>::max()
                                                    : static_cast<int>(index);
+}
+
+size_t CountWarnings(const std::vector<CRWarning>& warnings)
+{
+    size_t count = 0;
+    for (const CRWarning& w : warnings)
+        count += w.Omitted > 0 ? w.Omitted : 1;
+    return count;
+}
+
+bool HasCutOffWarning(const std::vector<CRWarning>& warnings)
+{
+    return std::any_of(warnings.begin(), warnings.end(),
+        [](const CRWarning& w) { return w.Text == kCutOffWarning; });
 }
 
 std::vector<SkippedBlockCount> CountSkippedBlocks(const std::vector<CRWarning>& warnings)
@@ -122,15 +163,24 @@ std::unique_ptr<TReport> ReadCR(
     CRReader reader(bytes, dialogs, progress, warnings);
     try {
         std::unique_ptr<TReport> report = CreateFromCR<TReport>(reader, nullptr, -1);
+        reader.FinishWarnings();
+        // Opening such a file would replace the database by an empty report,
+        // which the automatic save then keeps.
+        if (!reader.SawBlockHead()) {
+            dialogs.ShowMessage(MessageKind::Error, kNoReportMessage, ButtonOk);
+            throw Abort();
+        }
         // A byte-order mark names UTF-8 as well as a charset key does.
         if (report->Charset.empty() && StartsWithByteOrderMark(bytes))
             report->Charset = "UTF-8";
         return report;
     } catch (const Abort&) {
+        reader.FinishWarnings();
         throw;
     } catch (const std::exception& e) {
+        reader.FinishWarnings();
         // TReport::ReadCR reports its own failures; this catches those of the
-        // completion step after it.
+        // completion step after it, a lack of memory too.
         reader.Error("Exception: " + DisplayText(e.what()));
     }
 }

@@ -124,6 +124,7 @@ bool StartsWithByteOrderMark(std::string_view bytes)
 CRTokenizer::CRTokenizer(std::string_view bytes)
     : FBytes(bytes)
     , FLineCount(CountCRLines(bytes))
+    , FEndsInsideALine(!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r')
 {
     if (StartsWithByteOrderMark(bytes))
         FPos = kByteOrderMark.size();
@@ -213,6 +214,7 @@ void CRTokenizer::ReadContinuedValue(std::string_view firstPart, CRToken& token)
     std::string_view line;
     for (;;) {
         if (!ReadLine(line)) {
+            FEndsInsideALine = true;
             SetEndOfFile(token);
             return;
         }
@@ -253,6 +255,7 @@ void CRTokenizer::ReadEscapedValue(std::string_view line, CRToken& token)
             return;
         }
         if (!ReadLine(rest)) {
+            FEndsInsideALine = true;
             SetEndOfFile(token);
             return;
         }

@@ -30,6 +30,9 @@ public:
     int64_t LineIndex() const { return FLineIndex; }
     // Number of lines of the bytes, counted once at construction.
     int64_t LineCount() const { return FLineCount; }
+    // Whether the bytes end inside a line: the last line has no line end, or
+    // a quoted value read so far ran into the end of the bytes.
+    bool EndsInsideALine() const { return FEndsInsideALine; }
 
 private:
     // The next line without its terminator; false at the end of the bytes.
@@ -43,6 +46,7 @@ private:
     int64_t FLineIndex = 0;
     int64_t FLineCount = 0;
     bool FEscapes = false;
+    bool FEndsInsideALine = false;
 };
 
 // Whether `bytes` begin with the UTF-8 byte-order mark.

@@ -5,6 +5,7 @@
 
 #include "model/item_shape.h"
 #include "storage/damaged_file.h"
+#include "storage/load_budget.h"
 #include "storage/record_coding.h"
 
 namespace maprune {
@@ -122,11 +123,33 @@ size_t ReadTailCount(ByteReader& in, size_t minEntrySize, std::string_view class
     return static_cast<size_t>(count);
 }
 
-void ReadValueTail(TReportItem& item, StorageShape shape, ByteReader& in)
+namespace {
+
+// The entry count of a tail, with the entries' memory charged to `budget`.
+template <class Entry>
+size_t ChargedTailCount(ByteReader& in, size_t minEntrySize, std::string_view className,
+    LoadBudget& budget)
+{
+    const size_t count = ReadTailCount(in, minEntrySize, className);
+    budget.Charge(count, sizeof(Entry));
+    return count;
+}
+
+std::string ChargedLongString(ByteReader& in, LoadBudget& budget)
+{
+    std::string text = ReadLongString(in);
+    budget.Charge(text.size());
+    return text;
+}
+
+} // namespace
+
+void ReadValueTail(TReportItem& item, StorageShape shape, ByteReader& in, LoadBudget& budget)
 {
     switch (shape) {
     case StorageShape::History: {
-        std::vector<THistoryInteger::Entry> entries(ReadTailCount(in, 8, item.ClassName()));
+        std::vector<THistoryInteger::Entry> entries(
+            ChargedTailCount<THistoryInteger::Entry>(in, 8, item.ClassName(), budget));
         for (THistoryInteger::Entry& e : entries) {
             e.Date = in.ReadI32();
             e.Value = in.ReadI32();
@@ -137,27 +160,27 @@ void ReadValueTail(TReportItem& item, StorageShape shape, ByteReader& in)
     }
     case StorageShape::Prices: {
         auto& entries = static_cast<TPrices&>(item).Entries;
-        entries.resize(ReadTailCount(in, 8, item.ClassName()));
+        entries.resize(ChargedTailCount<TPrice>(in, 8, item.ClassName(), budget));
         for (TPrice& e : entries) {
             e.Price = in.ReadI32();
-            e.Item = ReadLongString(in);
+            e.Item = ChargedLongString(in, budget);
         }
         break;
     }
     case StorageShape::Items: {
         auto& entries = static_cast<TItems&>(item).Entries;
-        entries.resize(ReadTailCount(in, 8, item.ClassName()));
+        entries.resize(ChargedTailCount<TItem>(in, 8, item.ClassName(), budget));
         for (TItem& e : entries) {
-            e.Item = ReadLongString(in);
+            e.Item = ChargedLongString(in, budget);
             e.Count = in.ReadI32();
         }
         break;
     }
     case StorageShape::Talents: {
         auto& entries = static_cast<TTalents&>(item).Entries;
-        entries.resize(ReadTailCount(in, 12, item.ClassName()));
+        entries.resize(ChargedTailCount<TTalent>(in, 12, item.ClassName(), budget));
         for (TTalent& e : entries) {
-            e.Talent = ReadLongString(in);
+            e.Talent = ChargedLongString(in, budget);
             e.Days = in.ReadI32();
             e.Level = in.ReadI32();
         }

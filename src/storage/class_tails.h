@@ -9,6 +9,7 @@
 
 namespace maprune {
 
+class LoadBudget;
 class TReportItem;
 
 // Whether the stream form leaves `item` out as a property value: a TLines
@@ -32,11 +33,12 @@ bool IsPristine(const TReportItem& item);
 // `shape` is ShapeOf(item.Class()); other shapes have no such tail and these
 // functions do nothing for them.
 void WriteValueTail(const TReportItem& item, StorageShape shape, ByteWriter& out);
-// Replaces the item's values by those read. A count that the remaining bytes
-// cannot hold throws DamagedFileError before anything is allocated; so do
-// history turns that are not strictly descending or lie below 1, the order
-// THistoryInteger relies on.
-void ReadValueTail(TReportItem& item, StorageShape shape, ByteReader& in);
+// Replaces the item's values by those read, charging `budget` for the
+// entries and their texts. A count that the remaining bytes cannot hold or
+// the budget cannot pay throws DamagedFileError before anything is
+// allocated; so do history turns that are not strictly descending or lie
+// below 1, the order THistoryInteger relies on.
+void ReadValueTail(TReportItem& item, StorageShape shape, ByteReader& in, LoadBudget& budget);
 
 // The element count of a tail, checked against the bytes left in the record:
 // every entry takes at least `minEntrySize` bytes. Throws Error naming

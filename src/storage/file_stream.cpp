@@ -6,7 +6,13 @@
 namespace maprune {
 
 TFileStream::TFileStream(const std::filesystem::path& path)
+    : FPath(path)
 {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        errno = EISDIR;
+        throw StreamError(FileFailureMessage("Cannot open file", path));
+    }
     errno = 0;
     if (FFile.open(path, std::ios::in | std::ios::binary) == nullptr)
         throw StreamError(FileFailureMessage("Cannot open file", path));
@@ -14,9 +20,15 @@ TFileStream::TFileStream(const std::filesystem::path& path)
 
 size_t TFileStream::Read(void* buffer, size_t count)
 {
-    const std::streamsize got
-        = FFile.sgetn(static_cast<char*>(buffer), static_cast<std::streamsize>(count));
-    return got > 0 ? static_cast<size_t>(got) : 0;
+    // The library throws when the system refuses a read (an I/O error).
+    errno = 0;
+    try {
+        const std::streamsize got
+            = FFile.sgetn(static_cast<char*>(buffer), static_cast<std::streamsize>(count));
+        return got > 0 ? static_cast<size_t>(got) : 0;
+    } catch (const std::ios_base::failure&) {
+        throw StreamReadError(FileFailureMessage("Cannot read file", FPath));
+    }
 }
 
 size_t TFileStream::Write(const void*, size_t)

@@ -14,14 +14,17 @@ namespace maprune {
 class TFileStream : public TStream {
 public:
     // Throws StreamError("Cannot open file \"...\". ...") when the file cannot
-    // be opened.
+    // be opened or is a folder.
     explicit TFileStream(const std::filesystem::path& path);
 
+    // Throws StreamReadError("Cannot read file \"...\". ...") when the
+    // system refuses the read.
     size_t Read(void* buffer, size_t count) override;
     size_t Write(const void* buffer, size_t count) override;
     int64_t Seek(int64_t offset, SeekOrigin origin) override;
 
 private:
+    std::filesystem::path FPath;
     std::filebuf FFile;
 };
 

@@ -5,6 +5,7 @@
 #include "model/report.h"
 #include "storage/damaged_file.h"
 #include "storage/kdf_reader.h"
+#include "storage/load_budget.h"
 #include "storage/kdf_writer.h"
 #include "storage/report_stream.h"
 
@@ -15,8 +16,11 @@ std::unique_ptr<TReport> LoadKdfFile(const std::filesystem::path& path, Progress
     TKDF_Reader reader(path);
     std::error_code ec;
     const uintmax_t fileSize = std::filesystem::file_size(path, ec);
-    std::unique_ptr<TReport> report
-        = ReadReport(reader, progress, ec ? kUnknownContentSize : MaxInflatedSize(fileSize));
+    // A file whose size the system does not tell (a device) is trusted as
+    // far as an empty file.
+    const uint64_t sizeBound = ec ? 0 : fileSize;
+    std::unique_ptr<TReport> report = ReadReport(
+        reader, progress, MaxInflatedSize(sizeBound), LoadMemoryBudget(sizeBound));
     if (!reader.AtCompleteEnd())
         ThrowDamagedFile("die komprimierten Daten sind unvollständig oder gehen über den Report hinaus");
     return report;
@@ -34,7 +38,8 @@ void SaveKdfFile(const TReport& report, const std::filesystem::path& path,
                  const KdfWriteOptions& options, Progress& progress)
 {
     WriteFileAtomically(
-        path, [&](ByteSink& file) { WriteKdfFile(report, file, options, progress); });
+        path, [&](ByteSink& file) { WriteKdfFile(report, file, options, progress); },
+        NewFileAccess::OwnerOnly);
 }
 
 } // namespace maprune

@@ -27,7 +27,8 @@ void WriteKdfFile(
     const TReport& report, ByteSink& sink, const KdfWriteOptions& options, Progress& progress);
 
 // Writes `report` to the KDF file `path` through WriteFileAtomically, so a
-// failed save leaves a former file intact.
+// failed save leaves a former file intact. A new file is readable by its
+// owner only: the database holds the party's password.
 void SaveKdfFile(const TReport& report, const std::filesystem::path& path,
                  const KdfWriteOptions& options, Progress& progress);
 

@@ -29,7 +29,7 @@ int64_t TKDF_Reader::Seek(int64_t offset, SeekOrigin origin)
 bool TKDF_Reader::AtCompleteEnd()
 {
     char extra;
-    return FTop.Read(&extra, 1) == 0 && FInflater.StreamEnded();
+    return FTop.Read(&extra, 1) == 0 && FInflater.EndedWithSource();
 }
 
 } // namespace maprune

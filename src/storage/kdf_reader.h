@@ -22,8 +22,9 @@ public:
     size_t Write(const void* buffer, size_t count) override;
     int64_t Seek(int64_t offset, SeekOrigin origin) override;
 
-    // True when no uncompressed byte is left and the zlib stream ended with a
-    // valid checksum; consumes at most one byte.
+    // True when no uncompressed byte is left, the zlib stream ended with a
+    // valid checksum and the file ends with it; consumes at most one byte of
+    // each.
     bool AtCompleteEnd();
 
 private:

@@ -2,11 +2,15 @@
 #include "storage/object_reader.h"
 
 #include <algorithm>
+#include <limits>
+#include <string>
 
 #include "model/class_registry.h"
+#include "model/lines.h"
 #include "model/report.h"
 #include "storage/class_tails.h"
 #include "storage/damaged_file.h"
+#include "storage/load_budget.h"
 #include "storage/record_coding.h"
 #include "storage/region_after_load.h"
 #include "storage/storage_shape.h"
@@ -50,7 +54,8 @@ public:
     ObjectReader(const ObjectReadOptions& options, size_t bytes)
         : FOptions(options),
           FBytesLimit(kObjectAllowance + bytes / kMinBytesPerObject),
-          FMaxObjects(std::min(options.MaxObjects, FBytesLimit)), FBytes(bytes)
+          FMaxObjects(std::min(options.MaxObjects, FBytesLimit)), FBytes(bytes),
+          FBudget(options.Budget != nullptr ? *options.Budget : FUnlimited)
     {
     }
 
@@ -77,12 +82,17 @@ private:
     // Adds `count` new objects to those created by this read and throws when
     // they exceed what the bytes can describe or the absolute limit.
     void CountObjects(int32_t count);
+    // Charges a string value of `item` before it is stored; a TLines text
+    // becomes one string per line.
+    void ChargeText(StorageShape shape, std::string_view value);
 
     const ObjectReadOptions& FOptions;
     const size_t FBytesLimit;
     const size_t FMaxObjects;
     const size_t FBytes;
     size_t FCreated = 0;
+    LoadBudget FUnlimited { std::numeric_limits<uint64_t>::max() };
+    LoadBudget& FBudget;
 };
 
 std::unique_ptr<TReportItem> ObjectReader::NewRecord(const ClassInfo& cls, ByteReader& in,
@@ -131,7 +141,7 @@ void ObjectReader::Payload(TReportItem& item, ByteReader& in, size_t base, int d
     if (shape == StorageShape::List)
         ListTail(static_cast<TReportItemList&>(item), in, base, depth);
     else
-        ReadValueTail(item, shape, in);
+        ReadValueTail(item, shape, in, FBudget);
     if (shape == StorageShape::Region)
         CompleteLoadedRegion(static_cast<TRegion&>(item));
 }
@@ -147,9 +157,12 @@ void ObjectReader::Properties(TReportItem& item, StorageShape shape, ByteReader&
         case PropertyKind::Integer:
             p.SetInt(item, in.ReadI32());
             break;
-        case PropertyKind::String:
-            p.SetString(item, ReadLongString(in));
+        case PropertyKind::String: {
+            const std::string_view value = ReadLongStringView(in);
+            ChargeText(shape, value);
+            p.SetString(item, std::string(value));
             break;
+        }
         case PropertyKind::Object:
             if (item.Owner()->FileVersion == 56
                 && p.ObjectClass()->IsA(THistoryInteger::StaticClass())) {
@@ -182,6 +195,7 @@ void ObjectReader::ObjectProperty(TReportItem& item, const PropertyInfo& p, Byte
 void ObjectReader::ListTail(TReportItemList& list, ByteReader& in, size_t base, int depth)
 {
     const size_t count = ReadTailCount(in, kMinRecordSize, list.ClassName());
+    FBudget.Charge(count, sizeof(void*));
     list.Reserve(count);
     for (size_t i = 0; i < count; ++i) {
         const ClassInfo& cls = RecordClass(in, list.ElementClass(), list, nullptr);
@@ -191,8 +205,16 @@ void ObjectReader::ListTail(TReportItemList& list, ByteReader& in, size_t base, 
     }
 }
 
+void ObjectReader::ChargeText(StorageShape shape, std::string_view value)
+{
+    FBudget.Charge(value.size());
+    if (shape == StorageShape::Lines)
+        FBudget.Charge(CountLines(value), sizeof(std::string));
+}
+
 void ObjectReader::CountObjects(int32_t count)
 {
+    FBudget.Charge(static_cast<uint64_t>(std::max(count, 0)), kObjectBytes);
     FCreated += static_cast<size_t>(std::max(count, 0));
     if (FCreated <= FMaxObjects)
         return;

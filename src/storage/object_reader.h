@@ -10,6 +10,7 @@
 namespace maprune {
 
 struct ClassInfo;
+class LoadBudget;
 class TReport;
 class TReportItem;
 
@@ -30,6 +31,10 @@ inline constexpr size_t kObjectAllowance = 4096;
 // twenty times the objects of a 44,000-region database (bench_kdf), and
 // several gigabytes of memory.
 inline constexpr size_t kMaxLoadedObjects = size_t{50} << 20;
+// The memory an object takes as the load budget counts it: the texts,
+// lists and histories, most of all objects, take 64 bytes, a unit 376 and a
+// region 424, each with the slot that holds it.
+inline constexpr size_t kObjectBytes = 96;
 
 struct ObjectReadOptions {
     // Records nest at most this deep (the model needs 6); deeper nesting is
@@ -40,6 +45,9 @@ struct ObjectReadOptions {
     // Called after each list element with the number of bytes of `in` read so
     // far; may be empty.
     std::function<void(size_t)> Progress;
+    // Charged with the memory of every object, text, list and table before
+    // it is made, when given; see LoadBudget.
+    LoadBudget* Budget = nullptr;
 };
 
 // Creates an object of class `cls` from the rest of its record in `in` (the
@@ -56,8 +64,9 @@ struct ObjectReadOptions {
 // by CompleteLoadedRegion.
 //
 // Every count and length is checked against the bytes left in its record
-// before anything is allocated, and the objects created are counted against
-// the bytes of `in` (kMinBytesPerObject) and options.MaxObjects. Throws Error
+// before anything is allocated, the objects created are counted against
+// the bytes of `in` (kMinBytesPerObject) and options.MaxObjects, and what
+// is made is charged to options.Budget (kObjectBytes an object). Throws Error
 // for a class name that is not
 // registered ("Klasse %s nicht gefunden"), a property name that the class
 // does not publish, an unsupported version, and DamagedFileError for

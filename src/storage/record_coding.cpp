@@ -13,10 +13,15 @@ std::string_view ReadShortString(ByteReader& in)
 
 std::string ReadLongString(ByteReader& in)
 {
+    return std::string(ReadLongStringView(in));
+}
+
+std::string_view ReadLongStringView(ByteReader& in)
+{
     const int32_t length = in.ReadI32();
     if (length <= 0)
         return {};
-    return std::string(in.ReadBytes(static_cast<size_t>(length)));
+    return in.ReadBytes(static_cast<size_t>(length));
 }
 
 void PutShortString(ByteWriter& out, std::string_view text)

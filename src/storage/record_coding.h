@@ -16,6 +16,8 @@ namespace maprune {
 
 std::string_view ReadShortString(ByteReader& in);
 std::string ReadLongString(ByteReader& in);
+// The same as a view into the bytes of `in`, copying nothing.
+std::string_view ReadLongStringView(ByteReader& in);
 
 // Throws Error for a text longer than 255 bytes.
 void PutShortString(ByteWriter& out, std::string_view text);

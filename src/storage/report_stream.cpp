@@ -6,6 +6,7 @@
 #include "model/class_registry.h"
 #include "model/report.h"
 #include "storage/damaged_file.h"
+#include "storage/load_budget.h"
 #include "storage/object_reader.h"
 #include "storage/object_writer.h"
 #include "storage/progress_meter.h"
@@ -44,7 +45,8 @@ uint64_t MaxInflatedSize(uint64_t compressedSize)
                                                         : compressedSize * 1032;
 }
 
-std::unique_ptr<TReport> ReadReport(TStream& in, Progress& progress, uint64_t contentLimit)
+std::unique_ptr<TReport> ReadReport(TStream& in, Progress& progress, uint64_t contentLimit,
+                                    uint64_t memoryLimit)
 {
     // The registry compares names ignoring case.
     if (FindRegisteredClass(ReadClassName(in)) != &TReport::StaticClass())
@@ -62,6 +64,8 @@ std::unique_ptr<TReport> ReadReport(TStream& in, Progress& progress, uint64_t co
                          + " Bytes umfassen, die Datei kann aber höchstens "
                          + std::to_string(contentLimit) + " enthalten");
     }
+    LoadBudget budget(memoryLimit);
+    budget.Charge(total);
     // Only a length that the source can deliver is trusted with the memory.
     if (contentLimit != kUnknownContentSize)
         record.reserve(4 + std::min(total, kMaxReservedBytes));
@@ -80,6 +84,7 @@ std::unique_ptr<TReport> ReadReport(TStream& in, Progress& progress, uint64_t co
     ByteReader reader(record);
     ObjectReadOptions options;
     options.Progress = [&meter, total](size_t done) { meter.Advance(total + done); };
+    options.Budget = &budget;
     std::unique_ptr<TReportItem> item
         = CreateFromStream(TReport::StaticClass(), reader, nullptr, options);
     return std::unique_ptr<TReport>(static_cast<TReport*>(item.release()));

@@ -20,13 +20,16 @@ uint64_t MaxInflatedSize(uint64_t compressedSize);
 // Reads a report from the uncompressed content of a KDF file: a short string
 // that must be "TReport" in any case (otherwise Error "this is no valid
 // report file"), then the report's record (CreateFromStream). A payload
-// longer than `contentLimit`, the most the source can deliver, fails at
+// longer than `contentLimit`, the most the source can deliver, or than
+// `memoryLimit`, the memory the load may take (LoadMemoryBudget), fails at
 // once; otherwise the payload is read into memory in pieces, so that a
-// length larger than the data allocates no more than the data. `progress`
-// runs over reading and building. Returns the report only when everything
-// was read; throws Error otherwise (see CreateFromStream).
+// length larger than the data allocates no more than the data, and the
+// objects are charged to what the payload left of `memoryLimit`.
+// `progress` runs over reading and building. Returns the report only when
+// everything was read; throws Error otherwise (see CreateFromStream).
 std::unique_ptr<TReport> ReadReport(TStream& in, Progress& progress,
-                                    uint64_t contentLimit = kUnknownContentSize);
+                                    uint64_t contentLimit = kUnknownContentSize,
+                                    uint64_t memoryLimit = kUnknownContentSize);
 
 // Writes `report` as one object record (WriteObject), built in memory and
 // passed to `out` in pieces, with `progress` over the passing on.

@@ -142,6 +142,14 @@ size_t TDecompressionStream::Read(void* buffer, size_t count)
     return total;
 }
 
+bool TDecompressionStream::EndedWithSource()
+{
+    if (!FEnded || FState->Z.avail_in != 0)
+        return false;
+    unsigned char extra;
+    return FSource.Read(&extra, 1) == 0;
+}
+
 size_t TDecompressionStream::Write(const void*, size_t)
 {
     throw StreamWriteError(kInvalidStreamOperation);

@@ -58,6 +58,9 @@ public:
 
     // True once the zlib stream's end and its checksum were read and verified.
     bool StreamEnded() const { return FEnded; }
+    // True when the stream has ended and the source holds no byte after it;
+    // reads the source to find out.
+    bool EndedWithSource();
 
 private:
     struct State;

@@ -136,15 +136,20 @@ TEST_F(CRReaderTest, NumbersMayCarrySignsAndBlanks)
 
 TEST_F(CRReaderTest, InputThatIsNoReportEndsCleanly)
 {
-    auto empty = ReadText("");
-    ASSERT_NE(empty->Report, nullptr);
-    EXPECT_EQ(empty->Report->Turn, 1);
-    EXPECT_EQ(empty->Report->ActiveParty, -1);
-    EXPECT_EQ(empty->Report->Regions->Count(), 0u);
-
-    auto oneLongLine = ReadText(std::string(1 << 20, 'x'));
-    ASSERT_NE(oneLongLine->Report, nullptr);
-    EXPECT_EQ(oneLongLine->Report->Regions->Count(), 0u);
+    // Taking these for empty reports would replace the open database.
+    const std::string noBlockAtAll[] = {
+        "",
+        std::string(1 << 20, 'x'),
+        std::string(100000, '\0'),
+        std::string("\xFF\xFEV\0E\0R\0S\0I\0O\0N\0 \0003\0006\0\r\0\n\0R\0E\0G\0", 30),
+        "\n\n\r\n",
+        "1;Runde\n\"Kelvaran\";Spiel\n",
+    };
+    for (const std::string& bytes : noBlockAtAll) {
+        auto r = ReadText(bytes);
+        EXPECT_TRUE(r->Aborted) << bytes.size() << " bytes";
+        EXPECT_EQ(r->Messages(), std::vector<std::string> { kNoReportMessage });
+    }
 
     auto picture = ReadText(std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
     EXPECT_TRUE(picture->Aborted) << "\"IHDR\" reads as an unknown block";
@@ -160,6 +165,44 @@ TEST_F(CRReaderTest, InputThatIsNoReportEndsCleanly)
         auto r = ReadText(bytes);
         EXPECT_NE(r->Report == nullptr, r->Messages().empty());
     }
+}
+
+TEST_F(CRReaderTest, AFileCutOffInsideALineIsReadWithAWarning)
+{
+    const struct {
+        const char* Text;
+        bool CutOff;
+    } cases[] = {
+        { "VERSION 36\nREGION 1 1\n\"Wald\";Terrain", true },
+        { "VERSION 36\nREGION 1 1\n\"Wald", true },          // a quoted value
+        { "VERSION 36\nREGION 1 1\n\"Wald\nvon\n", true },  // over lines
+        { "VERSION 64\nREGION 1 1\n\"Wald \\\"", true },      // escapes
+        { "VERSION 36\nREGION 1 1\n\"Wald\";Terrain\n", false },
+        { "VERSION 36\r\nREGION 1 1\r", false },
+        { "PARTEI 7\n\"Mensch\";Typus\n", false }, // no VERSION: read all the same
+    };
+    for (const auto& c : cases) {
+        auto r = ReadText(c.Text);
+        ASSERT_NE(r->Report, nullptr) << c.Text;
+        EXPECT_EQ(HasCutOffWarning(r->Warnings), c.CutOff) << c.Text;
+        EXPECT_EQ(CountWarnings(r->Warnings), r->Warnings.size());
+    }
+    auto region = ReadText("VERSION 36\nREGION 1 1\n\"Wald\";Terrain");
+    EXPECT_EQ(FirstRegion(*region).Terrain, "Wald") << "the last line still counts";
+}
+
+TEST_F(CRReaderTest, WarningsBeyondTheStoredOnesAreCounted)
+{
+    std::string text = "VERSION 36\nREGION 1 1\n";
+    const size_t met = kMaxStoredWarnings + 25;
+    for (size_t i = 0; i < met; ++i)
+        text += "1;x\n";
+    auto r = ReadText(text);
+    ASSERT_NE(r->Report, nullptr);
+    ASSERT_EQ(r->Warnings.size(), kMaxStoredWarnings + 1);
+    EXPECT_EQ(r->Warnings.back().Omitted, 25u);
+    EXPECT_EQ(r->Warnings.back().Text, "… und 25 weitere Warnungen");
+    EXPECT_EQ(CountWarnings(r->Warnings), met);
 }
 
 TEST_F(CRReaderTest, FailedLoadLeavesAnEarlierReportAlone)
@@ -236,6 +279,11 @@ TEST_F(CRReaderTest, FilesAreReadWhole)
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text.rfind("Die Datei " + (dir / "fehlt.cr").string() + " konnte nicht gelesen werden", 0), 0u)
         << dialogs.shown[0].text;
+    std::filesystem::create_directories(dir / "ordner.cr");
+    EXPECT_THROW(ReadCRFile(dir / "ordner.cr", dialogs, progress, nullptr), Abort);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_NE(dialogs.shown[1].text.find("ordner.cr ist ein Ordner, keine Datei"), std::string::npos)
+        << dialogs.shown[1].text;
     std::filesystem::remove_all(dir);
 }
 

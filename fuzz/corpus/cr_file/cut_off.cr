@@ -1,0 +1,4 @@
+VERSION 36
+"Kelvaran";Spiel
+REGION 0 0
+"Wald von

@@ -1,0 +1,3 @@
+VERSION 36
+"a;b";Name
+"offen
