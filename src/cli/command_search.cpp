@@ -4,6 +4,7 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/category_name.h"
 #include "cli/commands.h"
 #include "cli/report_loading.h"
 #include "cli/user_settings.h"
@@ -25,21 +26,6 @@ struct SearchArguments {
     ItemPatterns Items;
     RegionPatterns Places;
 };
-
-const char* CategoryName(PartyCategory category)
-{
-    switch (category) {
-    case PartyCategory::Own:
-        return "eigen";
-    case PartyCategory::Allied:
-        return "verbündet";
-    case PartyCategory::Disguised:
-        return "getarnt";
-    case PartyCategory::Enemy:
-        break;
-    }
-    return "feindlich";
-}
 
 void PrintLines(const std::vector<CategoryLine>& lines)
 {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "orders/ui/checker_commands.h"
 
-#include <QProgressDialog>
 #include <QWidget>
 
 #include "app/report_document.h"
@@ -33,20 +32,10 @@ public:
     {
         if (program != KCheckProgram(KCheckOptionsFrom(FSettings)))
             return FVorlage.Run(program, arguments, outputFile, errorFile);
-        QProgressDialog progress(QStringLiteral("KCheck überprüft die Befehle..."),
-            QStringLiteral("&Abbrechen"), 0, 0, FParent);
-        progress.setObjectName(QStringLiteral("KCheckProgress"));
-        progress.setWindowTitle(QStringLiteral("KCheck"));
-        progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(0);
-        progress.setAutoClose(false);
-        progress.setAutoReset(false);
-        QObject::connect(
-            &progress, &QProgressDialog::canceled, &progress, [this] { FRunner.Cancel(); });
-        progress.show();
-        const ProcessOutcome outcome = FRunner.Run(program, arguments, outputFile, errorFile);
-        progress.hide();
-        return outcome;
+        return RunBehindProgress(FRunner, FParent,
+            { QStringLiteral("KCheck"), QStringLiteral("KCheck überprüft die Befehle..."),
+                QStringLiteral("KCheckProgress") },
+            program, arguments, outputFile, errorFile);
     }
 
 private:

@@ -5,24 +5,34 @@
 
 namespace maprune {
 
-ProcessOutcome TVorlageProgressRunner::Run(const std::filesystem::path& program,
+ProcessOutcome RunBehindProgress(QProcessRunner& runner, QWidget* parent,
+    const ProgressTexts& texts, const std::filesystem::path& program,
     const std::vector<std::string>& arguments, const std::filesystem::path& outputFile,
     const std::filesystem::path& errorFile)
 {
-    QProgressDialog progress(QStringLiteral("VORLAGE erstellt die Befehlsdatei..."),
-        QStringLiteral("&Abbrechen"), 0, 0, FParent);
-    progress.setObjectName(QStringLiteral("VorlageProgress"));
-    progress.setWindowTitle(QStringLiteral("VORLAGE"));
+    QProgressDialog progress(texts.Label, QStringLiteral("&Abbrechen"), 0, 0, parent);
+    progress.setObjectName(texts.ObjectName);
+    progress.setWindowTitle(texts.Title);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
     QObject::connect(
-        &progress, &QProgressDialog::canceled, &progress, [this] { FRunner.Cancel(); });
+        &progress, &QProgressDialog::canceled, &progress, [&runner] { runner.Cancel(); });
     progress.show();
-    const ProcessOutcome outcome = FRunner.Run(program, arguments, outputFile, errorFile);
+    const ProcessOutcome outcome = runner.Run(program, arguments, outputFile, errorFile);
     progress.hide();
     return outcome;
+}
+
+ProcessOutcome TVorlageProgressRunner::Run(const std::filesystem::path& program,
+    const std::vector<std::string>& arguments, const std::filesystem::path& outputFile,
+    const std::filesystem::path& errorFile)
+{
+    return RunBehindProgress(FRunner, FParent,
+        { QStringLiteral("VORLAGE"), QStringLiteral("VORLAGE erstellt die Befehlsdatei..."),
+            QStringLiteral("VorlageProgress") },
+        program, arguments, outputFile, errorFile);
 }
 
 } // namespace maprune
