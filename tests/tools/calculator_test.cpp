@@ -61,7 +61,7 @@ TEST_F(CalculatorTest, AnswersAsTheWindowShowsThem)
         { "\"a\\tb\"", "a\tb" },
         { "\"\\x41\\101\\\"\"", "AA\"" },
         { "\"ab\" + \"cd\"", "abcd" },
-        { "\"Felder: \" + 0z1a", "\"Felder: \" ist keine Zahl" },
+        { "\"Felder: \" + 0z1a", "Fehler beim Auswerten: \"Felder: \" ist keine Zahl" },
         { "\"5\" + 1", "6" },
         { "sin(0)", "0" },
         { "floor(2.7)", "2" },
