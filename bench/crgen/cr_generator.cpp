@@ -64,6 +64,26 @@ constexpr std::array<std::string_view, 9> kGoods = {"Schwert", "Bogen", "Speer",
                                                     "Pferd", "Kettenhemd", "Schild"};
 constexpr std::array<std::string_view, 5> kShipTypes = {"Boot", "Langboot", "Drachenschiff", "Karavelle",
                                                         "Trireme"};
+// Size points of a complete ship and room in GE, as data/gamedata.txt has them.
+struct ShipSize {
+    std::string_view Type;
+    int Size;
+    int Capacity;
+};
+constexpr std::array<ShipSize, 5> kShipSizes = {{{"Boot", 5, 50},
+                                                {"Langboot", 50, 500},
+                                                {"Drachenschiff", 100, 1000},
+                                                {"Karavelle", 250, 3000},
+                                                {"Trireme", 200, 2000}}};
+
+const ShipSize& SizeOf(std::string_view type)
+{
+    for (const ShipSize& s : kShipSizes) {
+        if (s.Type == type)
+            return s;
+    }
+    return kShipSizes.front();
+}
 constexpr std::array<std::string_view, 5> kBuildingTypes = {"Burg", "Leuchtturm", "Sägewerk", "Bergwerk",
                                                             "Hafen"};
 constexpr std::array<std::string_view, 6> kDirections = {"nw", "no", "o", "so", "sw", "w"};
@@ -177,6 +197,8 @@ void FillRegions(World& world, Random& random)
             const int laen = random.Chance(30) ? random.Between(1, 20) : 0;
             r.Laen = kind.Name == "Berge" ? laen : 0;
         }
+        else if (kind.Name == "Hochland")
+            r.Iron = (r.X * 5 + r.Y * 3) % 20 + 1; // ore outside the mountains, no draw
         for (int& price : r.Prices)
             price = random.Between(5, 80);
     }
@@ -475,7 +497,8 @@ void WriteUnit(ReportWriter& w, const World& world, const Unit& u, const View& v
         w.Int(30, "Auramax");
         w.Int(1, "gruppe");
     }
-    w.Int(u.Silver, "Silber");
+    if (!view.Today)
+        w.Int(u.Silver, "Silber");
     w.Int(u.FightState, "Kampfstatus");
     w.Int(own && random.Chance(20) ? 2 : 0, "Tarnung");
     if (u.Count < 3)
@@ -514,8 +537,12 @@ void WriteUnit(ReportWriter& w, const World& world, const Unit& u, const View& v
         const std::string change = view.Today ? " " + std::to_string(u.Nr % 3 - 1) : std::string();
         w.Text(std::to_string(u.Count * 30 * t.Level) + " " + std::to_string(t.Level) + change, t.Name);
     }
-    if (!u.Items.empty()) {
+    // Today's reports hold the silver only as an item, first of them.
+    const bool silverItem = view.Today && u.Silver > 0;
+    if (!u.Items.empty() || silverItem) {
         w.Head("GEGENSTAENDE");
+        if (silverItem)
+            w.Int(u.Silver, "Silber");
         for (const auto& [item, count] : u.Items)
             w.Int(count, item);
     }
@@ -544,6 +571,13 @@ uint64_t RegionSalt(const Region& r, const World& world)
     return static_cast<uint64_t>(r.X * 31 + r.Y * 17 + world.GameTurn);
 }
 
+// The fully seen regions whose amounts today's report gives only as RESOURCE
+// blocks: one in three.
+bool ResourcesOnly(const Region& r, Detail detail)
+{
+    return detail == Detail::Full && (r.X + r.Y) % 3 == 0;
+}
+
 void WriteRegion(ReportWriter& w, const World& world, const Region& r, const View& view, Random& random)
 {
     w.Head("REGION", std::to_string(r.X + view.ShiftX) + " " + std::to_string(r.Y + view.ShiftY)
@@ -561,21 +595,27 @@ void WriteRegion(ReportWriter& w, const World& world, const Region& r, const Vie
         w.Int(world.GameTurn - 1 - (r.X & 3), "Runde");
     if (view.Today)
         WriteTodayRegionKeys(w, r, detail);
+    // Today's reports give some regions' amounts only in RESOURCE blocks.
+    const bool keyLines = !view.Today || !ResourcesOnly(r, detail);
     if (IsLand(r)) {
-        w.Int(r.Peasants, "Bauern");
-        w.Int(r.Trees, "Baeume");
-        if (view.Today)
+        if (keyLines) {
+            w.Int(r.Peasants, "Bauern");
+            w.Int(r.Trees, "Baeume");
+        }
+        if (view.Today && keyLines)
             w.Int(r.Trees / 4, "Schoesslinge");
         if (detail == Detail::Full) {
             w.Text("Ein weites Land unter hohem Himmel.\nDie Bauern von " + r.Name + " sind fleißig.", "Beschr");
-            w.Int(r.Horses, "Pferde");
-            w.Int(r.Silver, "Silber");
+            if (keyLines) {
+                w.Int(r.Horses, "Pferde");
+                w.Int(r.Silver, "Silber");
+            }
             w.Int(r.Silver / 20, "Unterh");
             w.Int(r.Peasants / 40, "Rekruten");
             w.Int(r.Wages, "Lohn");
             if (r.Street > 0 && !view.Today)
                 w.Int(r.Street, "Strasse");
-            if (kLand[static_cast<size_t>(r.Terrain)].Mining && !view.Today) {
+            if ((kLand[static_cast<size_t>(r.Terrain)].Mining || r.Iron > 0) && !view.Today) {
                 w.Int(r.Iron, "Eisen");
                 if (r.Laen > 0)
                     w.Int(r.Laen, "Laen");
@@ -637,19 +677,32 @@ void WriteRegion(ReportWriter& w, const World& world, const Region& r, const Vie
         w.Text(s.Type, "Typ");
         if (s.Coast >= 0)
             w.Int(s.Coast, "Kueste");
+        // Every fifth ship is still being built, every fourth damaged, every
+        // seventh finished one a fleet of two.
+        const ShipSize& size = SizeOf(s.Type);
+        const int built = s.Nr % 5 == 0 ? size.Size * 3 / 5 : size.Size;
+        const int ships = s.Nr % 7 == 0 && built == size.Size ? 2 : 1;
         if (view.Today) {
-            w.Int(100, "Groesse");
-            w.Int(1, "Anzahl");
+            w.Int(built * ships, "Groesse");
+            w.Int(ships, "Anzahl");
             w.Int(3, "speed");
+        } else if (built < size.Size) {
+            w.Int(built * 100 / size.Size, "Prozent");
         }
         for (const Unit& u : r.Units) {
             if (u.Ship != s.Nr)
                 continue;
             w.Int(u.Nr, "Kapitaen");
             if (IsFriendly(view, u.Party)) {
-                w.Int(s.Damage, "Schaden");
-                w.Int(s.Load, "Ladung");
-                w.Int(500, "MaxLadung");
+                w.Int(s.Nr % 4 == 0 ? 10 : 0, "Schaden");
+                if (view.Today) {
+                    // Hundredths of GE: a part of a GE now and then.
+                    w.Int(int64_t{s.Load} * 100 + s.Nr % 3 * 25, "cargo");
+                    w.Int(int64_t{size.Capacity} * ships * 100, "capacity");
+                } else {
+                    w.Int(s.Load, "Ladung");
+                    w.Int(size.Capacity * ships, "MaxLadung");
+                }
             }
             break;
         }

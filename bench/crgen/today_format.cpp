@@ -182,11 +182,22 @@ void WriteTodayRegionKeys(ReportWriter& w, const Region& r, Detail detail)
         w.Text("neighbour", "visibility");
     else if (detail == Detail::Old)
         w.Text("lighthouse", "visibility");
-    if (IsLand(r)) {
-        w.Int(1, "Insel");
-        w.Int(5, "morale");
-        w.Int(r.Peasants, "letztebauern");
-    }
+    if (!IsLand(r))
+        return;
+    w.Int(1, "Insel");
+    w.Int(5, "morale");
+    // The values of the turn before, as client tools add them.
+    w.Int(r.Peasants - r.Peasants / 40, "letztebauern");
+    if (detail != Detail::Full)
+        return;
+    w.Int(r.Silver - r.Silver / 10, "letztessilber");
+    w.Int(r.Horses + 1, "letztepferde");
+    w.Int(r.Trees + 2, "letztebaeume");
+    w.Int(r.Trees / 4 + 1, "letzteSchoesslinge");
+    w.Int(r.Wages, "letzterlohn");
+    w.Int(r.Peasants / 40, "letzterekruten");
+    w.Int(r.Silver / 20, "letzteunterh");
+    w.Int(3, "letzteluxus");
 }
 
 // The sub-blocks that today's reports add to a fully seen land region.
@@ -201,10 +212,20 @@ void WriteTodayRegionBlocks(ReportWriter& w, const Region& r, const View& view)
         if (skill > 0)
             w.Int(skill, "skill");
     };
-    resource("Bauern", r.Peasants, 0);
-    resource("Bäume", r.Trees, 0);
-    resource("Schößlinge", r.Trees / 4, 0);
-    resource("Pferde", r.Horses, 0);
+    // Types in the plural mostly, in the singular in one region of three,
+    // and now and then as the server's number for an internal name.
+    const bool singular = (r.X + r.Y) % 3 == 1;
+    resource(singular ? "Bauer" : "Bauern", r.Peasants, 0);
+    resource(singular ? "Baum" : "Bäume", r.Trees, 0);
+    resource(singular ? "Schößling" : "Schößlinge", r.Trees / 4, 0);
+    resource(singular ? "Pferd" : "Pferde", r.Horses, 0);
+    resource("Silber", r.Silver, 0);
+    if ((r.X + r.Y) % 4 == 0)
+        resource("1511758069", 17, 0);
+    if (kLand[static_cast<size_t>(r.Terrain)].Name == "Wald" && r.X % 5 == 0)
+        resource("Mallornschößlinge", 4, 0);
+    if (!mining && r.Iron > 0)
+        resource("Eisen", r.Iron, 1);
     if (mining) {
         resource("Eisen", r.Iron, 1);
         resource("Steine", (r.X * 7 + r.Y * 3) & 31, 1);

@@ -25,6 +25,7 @@ constexpr KindName kKindNames[] = {
     { KindRace, "race" },
     { KindTerrain, "terrain" },
     { KindBuilding, "building" },
+    { KindShip, "ship" },
     { KindTalent, "talent" },
     { KindCommand, "command" },
 };
@@ -145,6 +146,9 @@ std::string Fields(GameData& data, const GameRecord& r)
             + Amounts(r, 76, 28, talent) + ", size limit " + NoneOr(r.Int32At(188), "none")
             + ", minimum size " + NoneOr(r.Int32At(192), "none") + ", capacity "
             + NoneOr(r.Int32At(196), "size");
+    case KindShip:
+        return "size " + std::to_string(r.ShipSize()) + ", capacity "
+            + std::to_string(r.ShipCapacity());
     case KindTalent:
         return "number " + std::to_string(r.TalentNumber());
     default:
@@ -177,7 +181,7 @@ void RegisterGamedataCommand(CLI::App& app)
     auto kind = std::make_shared<std::string>();
     auto file = std::make_shared<std::string>();
     command->add_option("--kind", *kind,
-        "nur Datensätze dieser Art: item, race, terrain, building, talent, "
+        "nur Datensätze dieser Art: item, race, terrain, building, ship, talent, "
         "command oder eine Nummer");
     command->add_option("--file", *file, "diese Datei statt der maprune.dat beim Programm lesen");
     command->callback([kind, file] {

@@ -23,6 +23,7 @@ enum GameKind : uint8_t {
     KindRace = 1,
     KindTerrain = 4,
     KindBuilding = 5,
+    KindShip = 6,
     KindTalent = 8,
     KindCommand = 11,
 };
@@ -35,6 +36,7 @@ constexpr uint16_t ItemOnly = 0x0001;
 constexpr uint16_t Race = 0x0002;
 constexpr uint16_t Terrain = 0x0010;
 constexpr uint16_t Building = 0x0020;
+constexpr uint16_t Ship = 0x0040;
 constexpr uint16_t Talent = 0x0100;
 constexpr uint16_t Command = 0x0800;
 } // namespace kinds
@@ -82,6 +84,10 @@ struct GameRecord {
     double PersonWeight() const;   // byte 152 / byte 156
     double PersonCapacity() const; // byte 160 / byte 164
     uint8_t RaceNumber() const { return ByteAt(168); }
+
+    // Ship types (kind 6): size points of a complete ship, room in GE.
+    int32_t ShipSize() const { return Int32At(20); }
+    int32_t ShipCapacity() const { return Int32At(24); }
 
     // Buildings (kind 5) and talents (kind 8).
     uint8_t BuildingNumber() const { return ByteAt(201); }

@@ -94,6 +94,9 @@ const std::vector<KindInfo>& Kinds()
             {"size_limit",       T::NoneOrInt32,  188},
             {"minimum_size",     T::NoneOrInt32,  192},
             {"capacity",         T::SizeOrInt32,  196}}},
+        {"ship", KindShip, {
+            {"size",             T::Int32,         20, 1, kInt32Max, kRequired},
+            {"capacity",         T::Int32,         24}}},
         {"talent", KindTalent, {
             {"number",           T::Byte,          24, 0, kTalentCount - 1, kRequired}}},
         {"command", KindCommand, {}},

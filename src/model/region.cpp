@@ -20,7 +20,9 @@ const TRegion& AsRegion(const TReportItem& item)
 }
 
 // Storage tests: land values are not kept for water, iron and laen only where
-// the terrain can hold them.
+// the terrain can hold them, unless the region holds a value there that
+// loading would not give it again (today's reports name iron, silver or
+// horses in any terrain): a database gives back what was saved.
 bool OnLand(const TReportItem& item)
 {
     const GameRecord* terrain = AsRegion(item).EffectiveTerrainType();
@@ -37,6 +39,25 @@ bool CanHoldLaen(const TReportItem& item)
 {
     const GameRecord* terrain = AsRegion(item).EffectiveTerrainType();
     return terrain != nullptr && terrain->CanHoldLaen();
+}
+
+using RegionHistory = std::unique_ptr<THistoryInteger> TRegion::*;
+
+// Whether loading recreates `history` without its record: empty, or (for the
+// values that a complete description fills with 0) just that 0.
+bool RecreatedOnLoad(const TRegion& region, const THistoryInteger& history, bool zeroFilled)
+{
+    if (history.HistoryCount() == 0)
+        return true;
+    return zeroFilled && region.FullInfoDate > 0 && history.HistoryCount() == 1
+        && history.History().front() == THistoryInteger::Entry { region.FullInfoDate, 0 };
+}
+
+template <bool (*Test)(const TReportItem&), RegionHistory M, bool ZeroFilled>
+bool StoredWhere(const TReportItem& item)
+{
+    const TRegion& region = AsRegion(item);
+    return Test(item) || !RecreatedOnLoad(region, *(region.*M), ZeroFilled);
 }
 
 } // namespace
@@ -58,35 +79,49 @@ const ClassInfo& TRegion::StaticClass()
                     .CRKey({ "Unterh" }),
                 ObjectProperty<R, TLines, &R::Events>("Events").CRBlock("REGIONSEREIGNISSE"),
                 IntProperty<R, &R::FullInfoDate>("FullInfoDate").CRKey({ "InfoDatum2" }),
-                ObjectProperty<R, H, &R::Horses>("Horses").CRKey({ "Pferde" }).StoredWhen(OnLand),
+                ObjectProperty<R, H, &R::Horses>("Horses")
+                    .CRKey({ "Pferde" })
+                    .StoredWhen(StoredWhere<OnLand, &R::Horses, true>),
                 IntProperty<R, &R::InfoDate>("InfoDate").WithDefault(-1).CRKey({ "InfoDatum" }),
-                ObjectProperty<R, H, &R::Iron>("Iron").CRKey({ "Eisen" }).StoredWhen(CanHoldIron),
-                ObjectProperty<R, H, &R::Laen>("Laen").CRKey({ "Laen" }).StoredWhen(CanHoldLaen),
-                IntProperty<R, &R::Mallorn>("Mallorn")
-                    .WithDefault(-1)
-                    .CRKey({ "Mallorn" })
-                    .StoredWhen(OnLand),
+                ObjectProperty<R, H, &R::Iron>("Iron")
+                    .CRKey({ "Eisen" })
+                    .StoredWhen(StoredWhere<CanHoldIron, &R::Iron, true>),
+                ObjectProperty<R, H, &R::Laen>("Laen")
+                    .CRKey({ "Laen" })
+                    .StoredWhen(StoredWhere<CanHoldLaen, &R::Laen, true>),
+                IntProperty<R, &R::Mallorn>("Mallorn").WithDefault(-1).CRKey({ "Mallorn" }),
                 ObjectProperty<R, TPrices, &R::Prices>("Prices").CRBlock("PREISE"),
                 ObjectProperty<R, TLines, &R::Messages>("Messages").CRBlock("REGIONSBOTSCHAFTEN"),
                 StringProperty<R, &R::Name>("Name").CRKey({ "Name" }),
                 ObjectProperty<R, TLines, &R::Passthrough>("Passthrough").CRBlock("DURCHREISE"),
                 ObjectProperty<R, H, &R::Peasants>("Peasants")
                     .CRKey({ "Bauern" })
-                    .StoredWhen(OnLand),
+                    .StoredWhen(StoredWhere<OnLand, &R::Peasants, true>),
                 IntProperty<R, &R::Recrutees>("Recrutees").NeverStored().CRKey({ "Rekruten" }),
                 ObjectProperty<R, TShipList, &R::Ships>("Ships").CRBlock("SCHIFF"),
-                ObjectProperty<R, H, &R::Silver>("Silver").CRKey({ "Silber" }).StoredWhen(OnLand),
-                ObjectProperty<R, H, &R::Street>("Street").CRKey({ "Strasse" }).StoredWhen(OnLand),
+                ObjectProperty<R, H, &R::Silver>("Silver")
+                    .CRKey({ "Silber" })
+                    .StoredWhen(StoredWhere<OnLand, &R::Silver, false>),
+                ObjectProperty<R, H, &R::Street>("Street")
+                    .CRKey({ "Strasse" })
+                    .StoredWhen(StoredWhere<OnLand, &R::Street, true>),
                 ObjectProperty<R, TLines, &R::Surrounding>("Surrounding").CRBlock("UMGEBUNG"),
                 StringProperty<R, &R::Terrain>("Terrain").CRKey({ "Terrain" }),
-                ObjectProperty<R, H, &R::Trees>("Trees").CRKey({ "Baeume" }).StoredWhen(OnLand),
+                ObjectProperty<R, H, &R::Trees>("Trees")
+                    .CRKey({ "Baeume" })
+                    .StoredWhen(StoredWhere<OnLand, &R::Trees, true>),
                 ObjectProperty<R, TUnitList, &R::Units>("Units").CRBlock("EINHEIT"),
                 ObjectProperty<R, H, &R::Wages>("Wages").CRKey({ "Lohn" }),
                 ObjectProperty<R, TPoliticInfoList, &R::Politic>("Politic"),
-                ObjectProperty<R, H, &R::Stones>("Stones").CRKey({ "Steine" }).StoredWhen(OnLand),
+                ObjectProperty<R, H, &R::Stones>("Stones")
+                    .CRKey({ "Steine" })
+                    .StoredWhen(StoredWhere<OnLand, &R::Stones, false>),
                 ObjectProperty<R, H, &R::Saplings>("Saplings")
                     .CRKey({ "Schoesslinge" })
-                    .StoredWhen(OnLand) }));
+                    .StoredWhen(StoredWhere<OnLand, &R::Saplings, false>),
+                ObjectProperty<R, H, &R::MallornSaplings>("MallornSaplings")
+                    .CRKey({ "Mallornschoesslinge" })
+                    .StoredWhen(StoredWhere<OnLand, &R::MallornSaplings, false>) }));
     return info;
 }
 

@@ -66,6 +66,7 @@ public:
     std::unique_ptr<TPoliticInfoList> Politic;
     std::unique_ptr<THistoryInteger> Stones; // from today's reports only
     std::unique_ptr<THistoryInteger> Saplings; // young trees, today's reports only
+    std::unique_ptr<THistoryInteger> MallornSaplings; // today's reports only
 
     // Unpublished.
     std::array<uint8_t, kDirections> RouteMarks {};

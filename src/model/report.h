@@ -20,7 +20,9 @@ class TFastRegionList;
 class TReport : public TReportItem {
     MAPRUNE_REPORT_CLASS
 public:
-    static constexpr int32_t kFileVersion = 57;
+    // 58 stores the ship and unit values of today's reports (a database of
+    // 57 or 56 still loads).
+    static constexpr int32_t kFileVersion = 58;
 
     std::string Config = "Standard";
     std::unique_ptr<TPartyList> Parties;

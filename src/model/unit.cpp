@@ -69,7 +69,11 @@ const ClassInfo& TUnit::StaticClass()
                     .CRKey({ "wahrerTyp" })
                     .Merged(MergeRule::Newer),
                 StringProperty<U, &U::Type_>("Type_").CRKey({ "Typ" }).Merged(MergeRule::Newer),
-                IntProperty<U, &U::Weapons>("Weapons").Merged(MergeRule::Newer) }));
+                IntProperty<U, &U::Weapons>("Weapons").Merged(MergeRule::Newer),
+                IntProperty<U, &U::Weight>("Weight")
+                    .WithDefault(-1)
+                    .CRKey({ "weight" })
+                    .Merged(MergeRule::Newer) }));
     return info;
 }
 

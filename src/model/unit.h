@@ -37,6 +37,9 @@ public:
     std::string TrueType; // real race when disguised
     std::string Type_;    // race as shown
     int32_t Weapons = 0;  // weapons carried
+    // The server's total weight of the unit in hundredths of GE (today's
+    // reports), -1 unknown: a check of the computed one.
+    int32_t Weight = -1;
 
     // Whether the unit belongs to the party whose view its report shows.
     // Throws Error("report is corrupt") when the unit has no owner report.

@@ -57,20 +57,32 @@ void CRLineWriter::Int(int32_t value, std::string_view key)
     EndLine();
 }
 
-void CRLineWriter::String(std::string_view value, std::string_view key)
+void CRLineWriter::Quoted(std::string_view text)
 {
     FBuffer += '"';
-    FBuffer += value;
-    FBuffer += "\";";
+    if (!FEscapes) {
+        FBuffer += text;
+    } else {
+        for (const char c : text) {
+            if (c == '"' || c == '\\')
+                FBuffer += '\\';
+            FBuffer += c;
+        }
+    }
+    FBuffer += '"';
+}
+
+void CRLineWriter::String(std::string_view value, std::string_view key)
+{
+    Quoted(value);
+    FBuffer += ';';
     FBuffer += key;
     EndLine();
 }
 
 void CRLineWriter::Text(std::string_view text)
 {
-    FBuffer += '"';
-    FBuffer += text;
-    FBuffer += '"';
+    Quoted(text);
     EndLine();
 }
 

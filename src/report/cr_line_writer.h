@@ -13,7 +13,8 @@ class TLines;
 
 // Writes the line kinds of the CR format, each ending in CR LF, into a sink.
 // Text is written as it stands: a double quote inside a value is not
-// escaped (the format has no escapes). Lines are gathered and handed to the
+// escaped (the older format has no escapes), unless SetEscapes asks for
+// today's escapes \" and \\. Lines are gathered and handed to the
 // sink in large pieces; Finish hands over the rest, and a writer that stops
 // early (after a throw) simply drops what it gathered.
 class CRLineWriter {
@@ -21,6 +22,9 @@ public:
     explicit CRLineWriter(ByteSink& sink);
     CRLineWriter(const CRLineWriter&) = delete;
     CRLineWriter& operator=(const CRLineWriter&) = delete;
+
+    // Strings and text lines from now on with (true) or without escapes.
+    void SetEscapes(bool on) { FEscapes = on; }
 
     // A block head: the name, then each number after one blank.
     void Head(std::string_view block, std::initializer_list<int32_t> numbers = {});
@@ -41,10 +45,12 @@ public:
 
 private:
     void Number(int32_t value);
+    void Quoted(std::string_view text);
     void EndLine();
 
     ByteSink& FSink;
     std::string FBuffer;
+    bool FEscapes = false;
 };
 
 } // namespace maprune

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
+#include <array>
+#include <memory>
 #include <string_view>
 #include <vector>
 
+#include "model/game_data.h"
 #include "model/report.h"
 #include "report/cr_keys.h"
 #include "report/cr_writer_parts.h"
+#include "report/ship_values.h"
+#include "report/today_blocks.h"
 
 namespace maprune {
 
@@ -29,6 +34,7 @@ struct RegionKeys {
     std::string_view Wages = CRKeyOf<TRegion>("Wages");
     std::string_view Stones = CRKeyOf<TRegion>("Stones");
     std::string_view Saplings = CRKeyOf<TRegion>("Saplings");
+    std::string_view MallornSaplings = CRKeyOf<TRegion>("MallornSaplings");
     std::string_view Prices = CRKeyOf<TRegion>("Prices");
     std::string_view Events = CRKeyOf<TRegion>("Events");
     std::string_view Messages = CRKeyOf<TRegion>("Messages");
@@ -62,6 +68,10 @@ struct ShipKeys {
     std::string_view Percent = CRKeyOf<TShip>("Percent");
     std::string_view Load = CRKeyOf<TShip>("Load");
     std::string_view MaxLoad = CRKeyOf<TShip>("MaxLoad");
+    std::string_view Size = CRKeyOf<TShip>("Size");
+    std::string_view Cargo = CRKeyOf<TShip>("Cargo");
+    std::string_view Capacity = CRKeyOf<TShip>("Capacity");
+    std::string_view Count = CRKeyOf<TShip>("Count");
 };
 
 struct UnitKeys {
@@ -84,6 +94,7 @@ struct UnitKeys {
     std::string_view Items = CRKeyOf<TUnit>("Items");
     std::string_view Spells = CRKeyOf<TUnit>("Spells");
     std::string_view Messages = CRKeyOf<TUnit>("Messages");
+    std::string_view Weight = CRKeyOf<TUnit>("Weight");
 };
 
 constexpr std::string_view kTurn = "Runde";
@@ -92,6 +103,10 @@ constexpr std::string_view kSilverItem = "Silber";
 // The values a ship reads back without their lines.
 constexpr int32_t kFullPercent = 100;
 constexpr int32_t kDefaultMaxLoad = 100;
+// The region histories that today's reports give for the turn before too.
+constexpr std::array<std::unique_ptr<THistoryInteger> TRegion::*, 6> kPreviousTurnValues
+    = { &TRegion::Peasants, &TRegion::Silver, &TRegion::Horses, &TRegion::Trees, &TRegion::Saplings,
+          &TRegion::Wages };
 
 // A value line only for a history that has a value other than `omitted`
 // (which the reader gives it again without the line).
@@ -119,17 +134,38 @@ void WriteTimeLines(CRWriteState& state, const TRegion& r)
     }
 }
 
+// The "letzte..." lines: the value of the turn before the region's, which
+// the reader of today's reports dates so.
+void WritePreviousValues(CRLineWriter& out, const TRegion& r)
+{
+    for (const auto member : kPreviousTurnValues) {
+        for (const THistoryInteger::Entry& e : (r.*member)->History()) {
+            if (e.Date == r.Turn - 1)
+                out.Int(e.Value, PreviousValueKey(member));
+        }
+    }
+}
+
 void WriteRegionInfo(const CRWriteState& state, const TRegion& r, const RegionKeys& k)
 {
     CRLineWriter& out = state.Out;
     const bool described = r.FullInfoDate > 0;
     // The reader records 0 for these in a region whose "Lohn" line marks it
-    // fully described, so only there a 0 may go without its line.
+    // fully described, so only there a 0 may go without its line; iron and
+    // laen only where the terrain cannot hold them. Today's reports name
+    // iron in any terrain.
     const int32_t refilled = described && r.Wages->HistoryCount() > 0 ? 0 : -1;
+    const GameRecord* terrain = r.EffectiveTerrainType();
+    const bool ironTerrain = terrain != nullptr && terrain->CanHoldIron();
+    const bool laenTerrain = terrain != nullptr && terrain->CanHoldLaen();
     if (r.Terrain == "Berge" || r.Terrain == "Gletscher")
         WriteHistory(out, *r.Iron, k.Iron);
+    else
+        WriteUnless(out, *r.Iron, ironTerrain ? -1 : refilled, k.Iron);
     if (r.Terrain == "Berge")
         WriteHistory(out, *r.Laen, k.Laen);
+    else
+        WriteUnless(out, *r.Laen, laenTerrain ? -1 : refilled, k.Laen);
     WriteUnless(out, *r.Peasants, refilled, k.Peasants);
     WriteUnless(out, *r.Horses, refilled, k.Horses);
     if (!r.Descr.empty())
@@ -151,6 +187,9 @@ void WriteRegionInfo(const CRWriteState& state, const TRegion& r, const RegionKe
     // in every format version.
     WriteHistory(out, *r.Stones, k.Stones);
     WriteHistory(out, *r.Saplings, k.Saplings);
+    WriteHistory(out, *r.MallornSaplings, k.MallornSaplings);
+    if (state.Today)
+        WritePreviousValues(out, r);
     if (!r.Prices->Entries.empty()) {
         out.Head(k.Prices);
         for (const TPrice& price : r.Prices->Entries)
@@ -200,21 +239,49 @@ void WriteShip(const CRWriteState& state, const TShip& s, std::string_view head)
     // in the extract; the line keeps it in every case.
     if (s.Party != -1)
         out.Int(s.Party, n.Party);
+    if (s.Count != 1)
+        out.Int(s.Count, k.Count);
     if (!state.Options.PartyInfo)
         return;
     WriteUnless(out, *s.Damage, 0, k.Damage);
     if (s.Coast != -1)
         out.Int(s.Coast, k.Coast);
-    WriteUnless(out, *s.Percent, kFullPercent, k.Percent);
-    WriteUnless(out, *s.Load, 0, k.Load);
-    WriteUnless(out, *s.MaxLoad, kDefaultMaxLoad, k.MaxLoad);
+    // The older keys only where the reader would not derive their values
+    // from those of today's reports.
+    WriteUnless(out, *s.Percent, PercentFromSize(s).value_or(kFullPercent), k.Percent);
+    WriteUnless(out, *s.Load, WholeWeightUnits(*s.Cargo).value_or(0), k.Load);
+    WriteUnless(
+        out, *s.MaxLoad, WholeWeightUnits(*s.Capacity).value_or(kDefaultMaxLoad), k.MaxLoad);
+    WriteHistory(out, *s.Size, k.Size);
+    WriteHistory(out, *s.Cargo, k.Cargo);
+    WriteHistory(out, *s.Capacity, k.Capacity);
 }
 
-void WriteUnitDetails(CRLineWriter& out, const TUnit& u, const UnitKeys& k)
+// The unit's items; silver travels in its own line and comes back as an
+// item, except in today's format, where the silver is the item.
+void WriteItems(CRLineWriter& out, const TUnit& u, const UnitKeys& k, bool today)
+{
+    const std::vector<TItem>& items = u.Items->Entries;
+    const int32_t silver = today ? u.Silver->CurrentValue() : 0;
+    if (silver <= 0 && std::none_of(items.begin(), items.end(), [](const TItem& item) {
+            return item.Item != kSilverItem;
+        }))
+        return;
+    out.Head(k.Items);
+    for (const TItem& item : items) {
+        if (item.Item != kSilverItem)
+            out.Int(item.Count, item.Item);
+    }
+    if (silver > 0)
+        out.Int(silver, kSilverItem);
+}
+
+void WriteUnitDetails(CRLineWriter& out, const TUnit& u, const UnitKeys& k, bool today)
 {
     if (!u.TrueType.empty())
         out.String(u.TrueType, k.TrueType);
-    WriteUnless(out, *u.Silver, 0, k.Silver);
+    if (!today)
+        WriteUnless(out, *u.Silver, 0, k.Silver);
     if (u.FightState != 0)
         out.Int(u.FightState, k.FightState);
     if (u.Cloak != -1)
@@ -248,16 +315,7 @@ void WriteUnitDetails(CRLineWriter& out, const TUnit& u, const UnitKeys& k)
         for (const TTalent& t : u.Talents->Entries)
             out.Pair(t.Days, t.Level, t.Talent);
     }
-    const std::vector<TItem>& items = u.Items->Entries;
-    // Silver travels in its own line and comes back as an item.
-    if (std::any_of(items.begin(), items.end(),
-            [](const TItem& item) { return item.Item != kSilverItem; })) {
-        out.Head(k.Items);
-        for (const TItem& item : items) {
-            if (item.Item != kSilverItem)
-                out.Int(item.Count, item.Item);
-        }
-    }
+    WriteItems(out, u, k, today);
     out.Block(k.Spells, *u.Spells);
     out.Block(k.Messages, *u.Messages);
 }
@@ -276,8 +334,10 @@ void WriteUnit(const CRWriteState& state, const TUnit& u, std::string_view head)
         out.Int(u.Party, n.Party);
     WriteHistory(out, *u.Count, k.Count);
     out.String(u.Type_, k.Type);
+    if (u.Weight != -1)
+        out.Int(u.Weight, k.Weight);
     if (state.Options.PartyInfo)
-        WriteUnitDetails(out, u, k);
+        WriteUnitDetails(out, u, k, state.Today);
 }
 
 } // namespace

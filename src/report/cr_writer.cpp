@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "model/report.h"
+#include "report/cr_format.h"
 #include "report/cr_keys.h"
 #include "report/cr_writer_parts.h"
 
@@ -65,13 +66,16 @@ struct SpellKeys {
 
 // The header's turn key is read by the report's own code, not by its table.
 constexpr std::string_view kTurn = "Runde";
-// The format version that the extract declares.
-constexpr int32_t kWrittenVersion = 37;
+// The format version that the extract of an older report declares.
+constexpr int32_t kOlderVersion = 37;
 
 void WriteHeader(CRWriteState& state, const TReport& report, const ReportKeys& k)
 {
     CRLineWriter& out = state.Out;
-    out.Head("VERSION", { kWrittenVersion });
+    // A database of today's reports is written as one, with its escapes and
+    // keys, so that it reads back with all its values.
+    out.Head("VERSION", { state.Today ? report.Version : kOlderVersion });
+    out.SetEscapes(state.Today);
     // The texts are written as the database holds them, in its encoding;
     // without the key a reader takes them for Windows-1252.
     if (!report.Charset.empty())
@@ -194,7 +198,7 @@ void WriteCRExtract(
 {
     static const ReportKeys k;
     CRLineWriter out(sink);
-    CRWriteState state { out, options };
+    CRWriteState state { out, options, IsTodayFormat(report.Version) };
     WriteHeader(state, report, k);
     if (options.PartyInfo)
         WriteParties(state, report, k);

@@ -26,11 +26,14 @@ struct CRExtractOptions {
 // ending in CR LF: the header, with party information the parties, spells
 // and potions, then the regions in stored order, all of them with
 // `allRegions`, else those selected (bit 0 of their Tag). Keys and block
-// names come from the model's property tables. Texts are written as they
-// stand, in the report's encoding, which the header's charset key declares;
-// one holding a double quote followed by a semicolon (or, in a line block,
-// any double quote) cannot be read back as it was. Throws what the sink
-// throws.
+// names come from the model's property tables. Texts are written in the
+// report's encoding, which the header's charset key declares. A report of
+// today's format (IsTodayFormat of its Version) is written in that version,
+// with escaped strings, its units' silver as an item and the "letzte..."
+// keys of its regions; any other in version 37, where texts stand as they
+// are and one holding a double quote followed by a semicolon (or, in a line
+// block, any double quote) cannot be read back as it was. Throws what the
+// sink throws.
 void WriteCRExtract(
     const TReport& report, const CRExtractOptions& options, bool allRegions, ByteSink& sink);
 

@@ -15,6 +15,9 @@ class TRegion;
 struct CRWriteState {
     CRLineWriter& Out;
     const CRExtractOptions& Options;
+    // Written in today's format (the database came from a today's report):
+    // silver as an item, "letzte..." keys, escapes.
+    bool Today = false;
     // The turn that the reader will give a region without "Runde" lines: the
     // header's, changed by each party's "Runde" line.
     int32_t ReaderTurn = 0;

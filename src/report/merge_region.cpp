@@ -24,7 +24,7 @@ void MoveHistories(TRegion& to, TRegion& from)
 {
     for (auto member : { &TRegion::Horses, &TRegion::Iron, &TRegion::Laen, &TRegion::Peasants,
              &TRegion::Silver, &TRegion::Street, &TRegion::Trees, &TRegion::Wages, &TRegion::Stones,
-             &TRegion::Saplings })
+             &TRegion::Saplings, &TRegion::MallornSaplings })
         ExchangeOwned(to.*member, from.*member);
 }
 
@@ -32,7 +32,7 @@ void MergeHistories(TRegion& d, const TRegion& s)
 {
     for (auto member : { &TRegion::Peasants, &TRegion::Horses, &TRegion::Trees, &TRegion::Silver,
              &TRegion::Iron, &TRegion::Laen, &TRegion::Wages, &TRegion::Street, &TRegion::Stones,
-             &TRegion::Saplings })
+             &TRegion::Saplings, &TRegion::MallornSaplings })
         (d.*member)->MergeFrom(*(s.*member));
 }
 

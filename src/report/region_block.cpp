@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "model/game_data.h"
 #include "model/report.h"
@@ -41,6 +42,15 @@ void RecordZeroIfEmpty(THistoryInteger& value, int32_t date)
         value.AddValue(date, 0);
 }
 
+// Entertainment and recruits from the newest silver and peasants.
+void DeriveFromNewest(TRegion& region)
+{
+    region.Entertainment
+        = region.Silver->HistoryCount() > 0 ? region.Silver->CurrentValue() / 20 : -1;
+    region.Recrutees
+        = region.Peasants->HistoryCount() > 0 ? region.Peasants->CurrentValue() / 20 : -1;
+}
+
 // The values derived after reading: terrain type and map symbol, the info
 // dates, the zeros a complete description implies, entertainment and
 // recruits.
@@ -65,10 +75,7 @@ void CompleteValues(TRegion& region, int32_t fullInfoDate, int32_t infoDate)
             RecordZeroIfEmpty(*region.Iron, fullInfoDate);
     }
 
-    region.Entertainment
-        = region.Silver->HistoryCount() > 0 ? region.Silver->CurrentValue() / 20 : -1;
-    region.Recrutees
-        = region.Peasants->HistoryCount() > 0 ? region.Peasants->CurrentValue() / 20 : -1;
+    DeriveFromNewest(region);
 }
 
 } // namespace
@@ -86,6 +93,7 @@ void TRegion::ReadCR()
 
     const bool today = ReadsTodayFormat(&report);
     bool seenFromAfar = false;
+    std::vector<CRToken> previousValues;
     int turnTagCount = 0;
     std::array<int32_t, 2> turnTags {};
     ReadPropertyValues(*CR, *this, "unknown value for region: ", [&](const CRToken& token) {
@@ -107,6 +115,9 @@ void TRegion::ReadCR()
             SetTagSilently(CRInt(*CR, token.Value));
         } else if (today && key == "visibility") {
             seenFromAfar = true;
+        } else if (today && IsPreviousValueKey(key)) {
+            // Dated once the region's turn is known.
+            previousValues.push_back(token);
         } else if (!today || !IsUnusedTodayKey("REGION", key)) {
             return false;
         }
@@ -157,6 +168,13 @@ void TRegion::ReadCR()
         if (road)
             Street->AddValue(Turn, *road);
         CompleteValues(*this, fullInfoDate, newerTag);
+    }
+    // The turn before goes in after the zeros of a complete description,
+    // which belong to the region's own turn.
+    if (!previousValues.empty()) {
+        for (const CRToken& token : previousValues)
+            ReadPreviousValue(*CR, *this, token);
+        DeriveFromNewest(*this);
     }
 
     for (const TUnit* unit : *Units) {

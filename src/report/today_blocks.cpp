@@ -24,9 +24,9 @@ constexpr std::array<UnusedKeys, 5> kUnusedKeys = { {
             "nmr" } },
     { "REGION", { "id", "Insel", "morale", "owner" } },
     { "EINHEIT",
-        { "typprefix", "weight", "temp", "gruppe", "Aura", "Auramax", "hunger", "hero",
-            "Anderepartei", "alias", "familiarmage" } },
-    { "SCHIFF", { "Groesse", "Anzahl", "speed", "cargo", "capacity" } },
+        { "typprefix", "temp", "gruppe", "Aura", "Auramax", "hunger", "hero", "Anderepartei",
+            "alias", "familiarmage" } },
+    { "SCHIFF", { "speed" } },
     { "ZAUBER", { "rank", "syntax", "class", "familiar", "ship", "far" } },
 } };
 
@@ -35,22 +35,49 @@ constexpr std::string_view kPreviousValuePrefix = "letzte";
 
 using RegionHistory = std::unique_ptr<THistoryInteger> TRegion::*;
 
-struct ResourceValue {
+struct NamedValue {
     std::string_view Name; // as UTF-8
     RegionHistory History;
 };
 
-constexpr std::array<ResourceValue, 10> kResourceValues = { {
+// The previous-turn keys that have a history; the others ("letzterekruten",
+// "letzteunterh", "letzteluxus") are derived or kept nowhere.
+constexpr std::array<NamedValue, 6> kPreviousValues = { {
+    { "letztebauern", &TRegion::Peasants },
+    { "letztessilber", &TRegion::Silver },
+    { "letztepferde", &TRegion::Horses },
+    { "letztebaeume", &TRegion::Trees },
+    { "letzteSchoesslinge", &TRegion::Saplings },
+    { "letzterlohn", &TRegion::Wages },
+} };
+
+// Resource types in their plural and singular forms, with and without
+// umlauts; mallorn trees go to the region's Mallorn.
+constexpr std::array<NamedValue, 24> kResourceValues = { {
     { "Bauern", &TRegion::Peasants },
+    { "Bauer", &TRegion::Peasants },
     { "Silber", &TRegion::Silver },
     { "Pferde", &TRegion::Horses },
+    { "Pferd", &TRegion::Horses },
     { "Bäume", &TRegion::Trees },
     { "Baeume", &TRegion::Trees },
+    { "Baum", &TRegion::Trees },
     { "Eisen", &TRegion::Iron },
     { "Laen", &TRegion::Laen },
     { "Steine", &TRegion::Stones },
+    { "Stein", &TRegion::Stones },
     { "Schößlinge", &TRegion::Saplings },
     { "Schoesslinge", &TRegion::Saplings },
+    { "Schößling", &TRegion::Saplings },
+    { "Schoessling", &TRegion::Saplings },
+    { "Mallornschößlinge", &TRegion::MallornSaplings },
+    { "Mallornschoesslinge", &TRegion::MallornSaplings },
+    { "Mallornschößling", &TRegion::MallornSaplings },
+    { "Mallornschoessling", &TRegion::MallornSaplings },
+    { "Mallorn", nullptr },
+    { "Mallornbäume", nullptr },
+    { "Mallornbaeume", nullptr },
+    { "Mallornbaum", nullptr },
 } };
 
 std::string_view TrimBlanks(std::string_view text)
@@ -114,8 +141,6 @@ std::string BattleHeading(TReport& report, const std::array<int32_t, 3>& at)
 
 bool IsUnusedTodayKey(std::string_view block, std::string_view key)
 {
-    if (block == "REGION" && key.substr(0, kPreviousValuePrefix.size()) == kPreviousValuePrefix)
-        return true;
     for (const UnusedKeys& entry : kUnusedKeys) {
         if (entry.Block == block)
             return !key.empty()
@@ -195,17 +220,45 @@ void ReadResource(TCRInterface& cr, TRegion& region)
     });
     if (!number)
         return;
+    // Some servers write a hash of an internal name as the type: no value.
     const std::string name = DisplayText(type);
-    if (name == "Mallorn") {
-        region.Mallorn = *number;
+    for (const NamedValue& value : kResourceValues) {
+        if (value.Name != name)
+            continue;
+        // A key line of the region (read before) has the first word.
+        if (value.History == nullptr && region.Mallorn == -1)
+            region.Mallorn = *number;
+        else if (value.History != nullptr)
+            (region.*value.History)->AddValue(date, *number);
         return;
     }
-    for (const ResourceValue& value : kResourceValues) {
-        if (value.Name == name) {
-            (region.*value.History)->AddValue(date, *number);
+}
+
+bool IsPreviousValueKey(std::string_view key)
+{
+    return key.substr(0, kPreviousValuePrefix.size()) == kPreviousValuePrefix;
+}
+
+void ReadPreviousValue(TCRInterface& cr, TRegion& region, const CRToken& token)
+{
+    // Turn 1 has no turn before it.
+    if (region.Turn < 2)
+        return;
+    for (const NamedValue& value : kPreviousValues) {
+        if (value.Name == token.Key) {
+            (region.*value.History)->AddValue(region.Turn - 1, CRInt(cr, token.Value));
             return;
         }
     }
+}
+
+std::string_view PreviousValueKey(RegionHistory history)
+{
+    for (const NamedValue& value : kPreviousValues) {
+        if (value.History == history)
+            return value.Name;
+    }
+    return {};
 }
 
 std::optional<int32_t> ReadBorderRoad(TCRInterface& cr)

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 
 namespace maprune {
 
+class THistoryInteger;
 class TParty;
 class TRegion;
 class TReport;
@@ -43,9 +45,21 @@ void ReadBattle(TCRInterface& cr);
 void ReadSpellEntry(TCRInterface& cr, TReport& report);
 
 // "RESOURCE n" of `region`: the number goes into the region's value of the
-// same meaning, dated with the block's "Runde" or the region's Turn.
-// Resources the model has no value for are left out.
+// same meaning (type in German plural or singular), dated with the block's
+// "Runde" or the region's Turn; where a key line gave the value for that
+// date, it stays. Resources the model has no value for, and types given as
+// numbers, are left out silently.
 void ReadResource(TCRInterface& cr, TRegion& region);
+
+// Whether `key` of a REGION is one of the "letzte..." keys: the value of the
+// turn before, written by client tools.
+bool IsPreviousValueKey(std::string_view key);
+// Such a key, whose region Turn is final: the value goes into the history of
+// the same meaning for Turn - 1, unless that turn has one. Keys of values
+// without a history are ignored.
+void ReadPreviousValue(TCRInterface& cr, TRegion& region, const CRToken& token);
+// The "letzte..." key of a region history, empty when it has none.
+std::string_view PreviousValueKey(std::unique_ptr<THistoryInteger> TRegion::*history);
 
 // "GRENZE n": the completion in percent when the border is a road, else
 // nothing.

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 #include <string_view>
+#include <vector>
 
 #include "core/error.h"
 #include "model/game_data.h"
@@ -24,6 +25,28 @@ bool IsWeapon(GameData& game, const std::string& item)
     } catch (const Error&) {
         return false;
     }
+}
+
+constexpr std::string_view kSilverItem = "Silber";
+
+// Today's reports give a unit's silver only as an item. Without the unit's
+// own silver key the items' silver is the unit's, and the items leave it to
+// the rule that appends the silver item after them, so that every unit
+// holds its silver once, as a value and as the last item.
+void TakeSilverFromItems(TUnit& unit, bool silverKeyRead)
+{
+    std::vector<TItem>& items = unit.Items->Entries;
+    if (silverKeyRead || std::none_of(items.begin(), items.end(), [](const TItem& item) {
+            return item.Item == kSilverItem;
+        }))
+        return;
+    int64_t silver = 0;
+    for (const TItem& item : items)
+        silver += item.Item == kSilverItem ? item.Count : 0;
+    std::erase_if(items, [](const TItem& item) { return item.Item == kSilverItem; });
+    unit.Silver->SetHistory({});
+    unit.Silver->AddValue(unit.Turn,
+        static_cast<int32_t>(std::clamp<int64_t>(silver, 0, std::numeric_limits<int32_t>::max())));
 }
 
 int32_t CountWeapons(const TItems& items)
@@ -53,10 +76,12 @@ void TUnit::ReadCR()
 
     if (Count->HistoryCount() == 0)
         Count->AddValue(Turn, 1);
-    if (Silver->HistoryCount() == 0)
+    const bool silverKeyRead = Silver->HistoryCount() > 0;
+    if (!silverKeyRead)
         Silver->AddValue(Turn, 0);
 
     ReadPropertyBlocks(*CR, *this);
+    TakeSilverFromItems(*this, silverKeyRead);
 
     if (Default_.empty() && Commands->Count() > 0)
         Default_ = Commands->Line(0);
@@ -65,7 +90,7 @@ void TUnit::ReadCR()
     if (Ship == 0)
         Ship = -1;
     if (Silver->CurrentValue() > 0)
-        Items->Entries.push_back(TItem { "Silber", Silver->CurrentValue() });
+        Items->Entries.push_back(TItem { std::string(kSilverItem), Silver->CurrentValue() });
     Weapons = CountWeapons(*Items);
 }
 

@@ -12,7 +12,7 @@ class TStream;
 // payload length (integer) and the payload. The payload is the item's stored
 // published properties in the order of its property table, each as name
 // (short string) and value, then the end mark (a byte 0), then the class's
-// tail. A TReport's payload starts with the format version 57.
+// tail. A TReport's payload starts with the format version TReport::kFileVersion.
 //
 // A property is left out when it is never stored or its storage test fails;
 // an integer when it equals its declared default; a string when it is empty;

@@ -170,9 +170,12 @@ TEST_F(DescriptionTest, RegionStoresLandValuesOnlyOnLandAndOresWhereTheyCanBe)
 
     region->Terrain = "Ozean";
     EXPECT_FALSE(stored("Peasants"));
-    EXPECT_FALSE(stored("Mallorn"));
     EXPECT_FALSE(stored("Iron"));
     EXPECT_TRUE(stored("Wages"));
+    EXPECT_TRUE(stored("Mallorn")) << "-1, its default, is left out anyway";
+    region->Peasants->AddValue(4, 0);
+    EXPECT_TRUE(stored("Peasants")) << "a held value in any terrain";
+    region->Peasants->SetHistory({});
 
     region->Terrain = "Berge";
     EXPECT_TRUE(stored("Peasants"));

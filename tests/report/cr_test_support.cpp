@@ -87,6 +87,10 @@ void CRTest::SetUp()
     records.push_back(Item("Katapult", 9, 0));
     records.push_back(Item("Kettenhemd", KindItem, 1));
     records.push_back(Record("Mensch|Menschen", KindRace));
+    GameRecord boat = Record("Boot|Boote", KindShip);
+    boat.SetInt32(20, 5);
+    boat.SetInt32(24, 50);
+    records.push_back(boat);
     SetGameData(std::make_unique<GameData>(std::move(records)));
 }
 

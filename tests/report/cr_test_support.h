@@ -33,7 +33,7 @@ std::unique_ptr<ReadOutcome> ReadText(std::string_view text);
 // terrains Ebene (1), Berge (6, iron and laen), Ozean (0, water) and Nebel
 // (8, the fallback); talents Bergbau (3) and Holzfällen (8); items Schwert
 // and Bogen (weapons), Katapult (kind 9 weapon), Kettenhemd (armour), Silber
-// (money); race Mensch.
+// (money); race Mensch; ship type Boot (size 5, room 50 GE).
 class CRTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -230,9 +230,16 @@ TEST_F(TodayFormatTest, GeneratedReportSkipsOnlyItsUnknownBlocksAndHoldsTheSameW
             const TRegion& x = *(*a.Regions)[i];
             const TRegion& y = *(*b.Regions)[i];
             SCOPED_TRACE(RegionDescription(&x));
+            // Today's report adds the values of the turn before.
             for (auto value : { &TRegion::Peasants, &TRegion::Trees, &TRegion::Iron, &TRegion::Laen,
-                     &TRegion::Street, &TRegion::Horses, &TRegion::Silver })
-                EXPECT_EQ((y.*value)->History(), (x.*value)->History());
+                     &TRegion::Street, &TRegion::Horses, &TRegion::Silver }) {
+                const auto& older = (x.*value)->History();
+                const auto& today = (y.*value)->History();
+                ASSERT_EQ(today.empty(), older.empty());
+                if (!older.empty()) {
+                    EXPECT_EQ(today.front(), older.front());
+                }
+            }
             EXPECT_EQ(y.FullInfoDate, x.FullInfoDate);
             EXPECT_EQ(y.Units->Count(), x.Units->Count());
             EXPECT_EQ(y.Prices->Entries, x.Prices->Entries);
@@ -259,7 +266,7 @@ TEST_F(TodayFormatTest, SuccessiveTurnsGrowTheHistories)
     size_t peasants = 0;
     size_t stones = 0;
     for (const TRegion* region : *dest->Report->Regions) {
-        peasants += region->Peasants->HistoryCount() == 2 ? 1 : 0;
+        peasants += region->Peasants->HistoryCount() >= 2 ? 1 : 0;
         stones += region->Stones->HistoryCount() == 2 ? 1 : 0;
     }
     EXPECT_GT(peasants, 20u);

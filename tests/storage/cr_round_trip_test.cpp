@@ -82,3 +82,38 @@ TEST_F(CrRoundTrip, ReportsReadBackFromKdfFilesAsTheyWereRead)
         }
     }
 }
+
+TEST_F(CrRoundTrip, EveryReportFileAndOlderDatabaseReadsBackFromKdfAsRead)
+{
+    const std::filesystem::path root = std::filesystem::path(MAPRUNE_SOURCE_DIR).parent_path();
+    TempDir dir;
+    NullProgress progress;
+    const auto expectSameAfterSaving = [&](const TReport& report, const std::string& name) {
+        SaveKdfFile(report, dir / "copy.kdf", KdfWriteOptions {}, progress);
+        EXPECT_EQ(
+            FirstDifference(ToJson(report), ToJson(*LoadKdfFile(dir / "copy.kdf", progress))), "")
+            << name;
+    };
+    int reports = 0;
+    for (const char* folder : { "tests/data", "data/samples", "fuzz/corpus" }) {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root / folder)) {
+            if (entry.path().extension() != ".cr")
+                continue;
+            std::unique_ptr<TReport> read;
+            try {
+                read = ReadCRFile(entry.path(), FDialogs, progress, nullptr);
+            } catch (const Abort&) {
+                continue; // a corpus file that is meant to fail
+            }
+            expectSameAfterSaving(*read, entry.path().string());
+            ++reports;
+        }
+    }
+    EXPECT_GE(reports, 15);
+
+    // A database of version 57 loads and keeps what it held.
+    const std::unique_ptr<TReport> older
+        = LoadKdfFile(root / "fuzz/corpus/kdf_reader/small.kdf", progress);
+    EXPECT_EQ(older->FileVersion, 57);
+    expectSameAfterSaving(*older, "small.kdf");
+}

@@ -118,13 +118,21 @@ TEST(ObjectWriter, RegionsStoreLandAndMineralValuesByTerrain)
     TestTerrains terrains;
     auto report = CreateEmpty<TReport>(nullptr);
     auto region = CreateEmpty<TRegion>(report.get());
-    const char* land[] = {"Horses", "Mallorn", "Peasants", "Silver", "Street", "Trees"};
+    const char* land[] = {"Horses", "Peasants", "Silver", "Street", "Trees"};
 
     region->Terrain = "Ozean";
     region->Mallorn = 5;
     for (const char* name : land)
         EXPECT_FALSE(HasPropertyName(RecordOf(*region), name)) << name;
     EXPECT_FALSE(HasPropertyName(RecordOf(*region), "Iron"));
+    // What a region holds is written in any terrain, 0 beside -1 too.
+    EXPECT_TRUE(HasPropertyName(RecordOf(*region), "Mallorn"));
+    region->Silver->AddValue(3, 0);
+    region->Iron->AddValue(3, 7);
+    EXPECT_TRUE(HasPropertyName(RecordOf(*region), "Silver"));
+    EXPECT_TRUE(HasPropertyName(RecordOf(*region), "Iron"));
+    region->Silver->SetHistory({});
+    region->Iron->SetHistory({});
 
     region->Terrain = "Ebene";
     for (const char* name : land)
@@ -157,7 +165,7 @@ TEST(ObjectWriter, AReportRecordStartsWithTheFormatVersion)
     const std::string record = RecordOf(*report);
     EXPECT_EQ(record.substr(0, 8), "\x07TReport");
     EXPECT_EQ(record.substr(8, 4), Int(static_cast<int32_t>(record.size() - 12)));
-    EXPECT_EQ(record.substr(12, 4), "\x39\0\0\0"s);
+    EXPECT_EQ(record.substr(12, 4), "\x3A\0\0\0"s);
     EXPECT_EQ(record.substr(16, 4), "\x03Tag");
 
     TMemoryStream stream;

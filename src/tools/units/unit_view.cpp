@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/units/unit_view.h"
 
+#include <cmath>
+
 #include "core/text_encoding.h"
 #include "model/building.h"
 #include "model/game_data.h"
@@ -75,11 +77,15 @@ UnitView ViewOfUnit(const TReport& report, const TUnit& unit)
     view.Guards = unit.Observes != 0 ? "ja" : "nein";
     view.Besieges = unit.Besiege != 0 ? "Burg " + std::to_string(unit.Besiege) : "nein";
     view.Size = SizeText(unit);
-    view.Weight = FormatWeight(2, "GE", TotalWeight(unit));
+    const double weight = TotalWeight(unit);
+    view.Weight = FormatWeight(2, "GE", weight);
     view.Position = PositionText(report, unit);
     view.LoadLine = "Gesamtgewicht: " + view.Weight
         + ", frei (Reiten): " + FormatWeight(2, "GE", FreeRidingCapacity(unit))
         + ", frei (Führen): " + FormatWeight(2, "GE", FreeLeadingCapacity(unit));
+    // The server's figure, in hundredths, checks the computed one.
+    if (unit.Weight != -1 && std::llround(weight * 100) != unit.Weight)
+        view.Weight += " (laut Server " + FormatWeight(2, "GE", unit.Weight / 100.0) + ")";
     return view;
 }
 

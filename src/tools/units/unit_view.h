@@ -16,7 +16,8 @@ struct UnitView {
     std::string Guards; // "bewacht:"
     std::string Besieges; // "belagert:"
     std::string Size; // "Einheitengröße:"
-    std::string Weight; // "Gesamtgewicht:"
+    // "Gesamtgewicht:", followed by the server's weight where that differs.
+    std::string Weight;
     std::string Position; // "Position:"
     // The header line of the orders editor.
     std::string LoadLine;
