@@ -55,6 +55,12 @@ void TProgramSession::StartUp()
 {
     ReadAlliances();
     FParts.Log.ReadLogFile(FParts.Paths.Log);
+    // Stored settings that could not be used keep their defaults; the log
+    // says which.
+    QStringList settingsProblems;
+    for (const std::string& problem : FParts.Settings.Registry().Problems())
+        settingsProblems << QString::fromStdString(problem);
+    FParts.Log.AddLines(settingsProblems);
     const QStringList& arguments = FParts.Arguments;
     if (arguments.size() == 1 && QFileInfo::exists(arguments.constFirst())) {
         OpenAtStart(arguments.constFirst(), kCommandLineFailure);

@@ -2,6 +2,7 @@
 #include "app/report_document.h"
 
 #include "app/path_text.h"
+#include "core/file_lock.h"
 #include "map/map_navigation.h"
 #include "model/report.h"
 #include "tools/parties/party_lines.h"
@@ -80,6 +81,9 @@ void TReportDocument::SaveCopy(const QString& path, const SaveReportOptions& opt
     if (!FReport)
         return;
     CheckReportSaveName(ToPath(path));
+    // A merge of maprune-cli into the same database must not be overwritten
+    // halfway, nor overwrite this save.
+    const FileLock lock(ToPath(path));
     emit aboutToSave(*FReport);
     SaveReportFile(*FReport, ToPath(path), options);
 }

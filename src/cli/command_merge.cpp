@@ -10,6 +10,7 @@
 #include "cli/commands.h"
 #include "cli/terminal_dialogs.h"
 #include "core/error.h"
+#include "core/file_lock.h"
 #include "core/path_text.h"
 #include "core/progress.h"
 #include "files/add_reports.h"
@@ -58,9 +59,13 @@ AdaptationOptions Adaptation(const MergeOptions& options)
 void RunMerge(const MergeOptions& options)
 {
     const std::filesystem::path output = options.Output;
-    // Refused before the inputs are read, which may take long.
+    // Refused before the inputs are read, which may take long. The lock keeps
+    // another merge into the same database from writing what it read before
+    // this one's turns.
+    std::optional<FileLock> lock;
     try {
         CheckReportSaveName(output);
+        lock.emplace(output);
     } catch (const Error& e) {
         Fail(PathText(output) + ": " + e.what());
     }

@@ -32,6 +32,7 @@ namespace {
 struct SendOptions {
     ReportOptions Report;
     bool DryRun = false;
+    bool Yes = false;
 };
 
 // The password of the login: MAPRUNE_MAIL_PASSWORD, else the desktop's
@@ -58,15 +59,17 @@ void RunSend(const SendOptions& options)
     settings.Registry().SetWriteBackOnDestruction(false);
 
     QProcessRunner runner;
+    StderrDialogs dialogs(options.Yes);
     try {
         CheckerResults last;
-        if (!CheckBeforeMail(*report, KCheckOptionsFrom(settings), runner, ToolDialogs(), last,
+        std::optional<TextLines> orders;
+        if (CheckBeforeMail(*report, KCheckOptionsFrom(settings), runner, dialogs, last,
                 [](const CheckerResults&) {}))
+            orders = GetOrderFile(*report, OrderExportOptionsFrom(settings), runner, dialogs);
+        if (!orders) {
+            std::cerr << "Die Befehle wurden nicht gesendet.\n";
             throw CLI::RuntimeError(1);
-        std::optional<TextLines> orders
-            = GetOrderFile(*report, OrderExportOptionsFrom(settings), runner, ToolDialogs());
-        if (!orders)
-            throw CLI::RuntimeError(1);
+        }
         SmtpOptions smtp = SmtpOptionsFrom(settings);
         if (!smtp.Login.empty()) {
             const std::optional<std::string> password = Password(settings, options.DryRun);
@@ -103,6 +106,8 @@ void RegisterSendCommand(CLI::App& app)
     AddReportOptions(*command, options->Report);
     command->add_flag("--dry-run", options->DryRun,
         "nichts senden, nur den SMTP-Dialog zeigen (Kennwort verdeckt)");
+    command->add_flag("--yes", options->Yes,
+        "\"Trotzdem senden?\" mit Ja beantworten (sonst fragt das Terminal; ohne Terminal: Nein)");
     command->callback([options] { RunSend(*options); });
 }
 

@@ -17,4 +17,9 @@ inline constexpr int kExitInternalError = 3;
 // else, which only a fault of the program throws.
 int ExitCodeOfException(const std::exception_ptr& failure, std::ostream& out);
 
+// The exit code of a command that ended with `code`, after its standard
+// output has been flushed: output that did not arrive (a full disk, a closed
+// pipe) makes the command fail, whatever it returned, with a message to `out`.
+int ExitCodeAfterOutput(int code, std::ostream& out);
+
 } // namespace maprune::cli

@@ -41,16 +41,15 @@ int main(int argc, char** argv)
     maprune::cli::RegisterCheckCommand(app);
     maprune::cli::RegisterSendCommand(app);
 
+    int code = 0;
     try {
         app.parse(argc, argv);
-        if (argc == 1) {
+        if (argc == 1)
             std::cout << app.help();
-            return 0;
-        }
     } catch (const CLI::ParseError& e) {
-        return app.exit(e);
+        code = app.exit(e);
     } catch (...) {
-        return maprune::cli::ExitCodeOfException(std::current_exception(), std::cerr);
+        code = maprune::cli::ExitCodeOfException(std::current_exception(), std::cerr);
     }
-    return 0;
+    return maprune::cli::ExitCodeAfterOutput(code, std::cerr);
 }

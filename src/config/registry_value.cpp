@@ -178,10 +178,20 @@ template <typename T> void TRegistryValue<T>::Load()
     }
     Problem problem;
     std::optional<T> value = Codec<T>::Decode(*stored, Path(), problem);
-    if (value)
-        FValue = std::move(*value);
-    else
+    if (!value) {
         ReportProblem(problem);
+        return;
+    }
+    if constexpr (std::is_arithmetic_v<T> && !std::is_same_v<T, bool>) {
+        // Users of a value rely on its range (a time-out of seconds becomes
+        // milliseconds), whatever another program or an old version stored.
+        if (FLimits && (*value < FLimits->minimum || *value > FLimits->maximum)) {
+            ReportProblem("Registry-Wert \"" + Path() + "\" (" + Codec<T>::Text(*value)
+                + ") liegt außerhalb des Bereichs " + RangeText() + "; es gilt der Standardwert.");
+            return;
+        }
+    }
+    FValue = std::move(*value);
 }
 
 template <typename T> void TRegistryValue<T>::SetAndStore(T value)

@@ -15,7 +15,7 @@ std::string PathOf(const char* valueName)
 } // namespace
 
 // The limits are those the dialogs offer and the users of the values expect;
-// they bound what the command-line tool accepts, not what is loaded.
+// they bound what the command-line tool accepts and what is loaded.
 TSettings::TSettings(SettingsStore& store, SettingsProblemHandler onProblem)
     : FRegistry(store, std::move(onProblem))
     , FastKDF(FRegistry, PathOf("FastKDF"), true)
@@ -37,6 +37,7 @@ TSettings::TSettings(SettingsStore& store, SettingsProblemHandler onProblem)
     , KCHECK_Parameters(FRegistry, PathOf("KCHECK_Parameters"), "")
     , KCHECK_Path(FRegistry, PathOf("KCHECK_Path"), "")
     , KCHECK_WARNINGLEVEL(FRegistry, PathOf("KCHECK_WARNINGLEVEL"), 4, { 0, 9 })
+    , KCHECK_Timeout(FRegistry, PathOf("KCHECK_Timeout"), 60, { 1, 3600 })
     , Mail_Server(FRegistry, PathOf("Mail_Server"), "")
     , Mail_Username(FRegistry, PathOf("Mail_Username"), "")
     , Mail_Commands(FRegistry, PathOf("Mail_Commands"), false)

@@ -51,6 +51,7 @@ public:
     TRegistryString KCHECK_Parameters;
     TRegistryString KCHECK_Path;
     TRegistryInteger KCHECK_WARNINGLEVEL;
+    TRegistryInteger KCHECK_Timeout; // seconds before a checker still running is stopped
     TRegistryString Mail_Server;
     TRegistryString Mail_Username;
     TRegistryBoolean Mail_Commands;

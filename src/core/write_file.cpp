@@ -10,6 +10,8 @@
 #include "core/byte_sink.h"
 #include "core/error.h"
 #include "core/native_file.h"
+#include "core/path_text.h"
+#include "core/stream_error.h"
 
 namespace maprune {
 
@@ -165,6 +167,15 @@ void WriteFileAtomically(
     const fs::path& path, const std::function<void(ByteSink&)>& write, NewFileAccess access)
 {
     const fs::path target = FinalTarget(path);
+    // A rename would put a regular file in place of a device, a FIFO or a
+    // socket: whatever read from or wrote through it would lose it.
+    std::error_code ec;
+    const fs::file_status status = fs::status(target, ec);
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        throw StreamWriteError("Die Datei \"" + PathText(path)
+            + "\" konnte nicht gespeichert werden: sie ist keine gewöhnliche Datei "
+              "(ein Gerät, eine Pipe oder ein Ordner).");
+    }
     RemoveStaleTemporaries(target);
     TemporaryFile file(target, path, access);
     write(file);

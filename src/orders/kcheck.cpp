@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "orders/kcheck.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "config/settings.h"
@@ -31,12 +32,42 @@ constexpr const char* kProgramName = "kcheck";
 // this is no report.
 constexpr std::uintmax_t kMaxOutputBytes = std::uintmax_t { 1 } << 26;
 
+// Lines of a failed checker's output that its message quotes, and the most
+// characters of each.
+constexpr size_t kQuotedLines = 5;
+constexpr size_t kQuotedLineLength = 200;
+
 TextLines ReadLinesIfThere(const std::filesystem::path& path)
 {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
         return {};
     return SplitLines(ReadFileBytes(path, kMaxOutputBytes));
+}
+
+bool AllBlank(const TextLines& lines)
+{
+    return std::all_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.find_first_not_of(" \t\r") == std::string::npos;
+    });
+}
+
+// The message of a checker that ran but gave no report: how it ended, then
+// the last lines of what it wrote (its complaints on standard error among
+// them, which share the file).
+std::string CheckerFailure(const std::string& how, const TextLines& output)
+{
+    std::string message = "KCheck " + how + "; die Befehle wurden nicht überprüft.";
+    TextLines last;
+    for (auto line = output.rbegin(); line != output.rend() && last.size() < kQuotedLines; ++line) {
+        if (line->find_first_not_of(" \t\r") != std::string::npos)
+            last.push_back(line->substr(0, kQuotedLineLength));
+    }
+    if (!last.empty())
+        message += "\nLetzte Ausgabe:";
+    for (auto line = last.rbegin(); line != last.rend(); ++line)
+        message += "\n" + *line;
+    return message;
 }
 
 // The order file to check; VORLAGE's complaints go to `messagesFile`.
@@ -60,13 +91,13 @@ public:
         : FInner(inner)
     {
     }
-    ProcessOutcome Run(const std::filesystem::path& program,
+    ProcessResult Run(const std::filesystem::path& program,
         const std::vector<std::string>& arguments, const std::filesystem::path& outputFile,
-        const std::filesystem::path& errorFile) override
+        const std::filesystem::path& errorFile, const ProcessLimits& limits) override
     {
-        const ProcessOutcome outcome = FInner.Run(program, arguments, outputFile, errorFile);
-        Cancelled = Cancelled || outcome == ProcessOutcome::Cancelled;
-        return outcome;
+        const ProcessResult result = FInner.Run(program, arguments, outputFile, errorFile, limits);
+        Cancelled = Cancelled || result.Outcome == ProcessOutcome::Cancelled;
+        return result;
     }
     bool Cancelled = false;
 
@@ -85,7 +116,8 @@ bool Confirmed(Dialogs& dialogs, const char* question)
 KCheckOptions KCheckOptionsFrom(const TSettings& settings)
 {
     return { settings.KCHECK_Use.Get(), settings.KCHECK_Path.Get(),
-        settings.KCHECK_Parameters.Get(), OrderExportOptionsFrom(settings) };
+        settings.KCHECK_Parameters.Get(), std::chrono::seconds(settings.KCHECK_Timeout.Get()),
+        OrderExportOptionsFrom(settings) };
 }
 
 std::filesystem::path KCheckProgram(const KCheckOptions& options)
@@ -119,13 +151,27 @@ KCheckRun RunKCheck(
         = OrderFileToCheck(report, options, messagesFile, watch, dialogs);
     if (orders) {
         WriteFileAtomically(orderFile, TextOfLines(*orders));
-        const ProcessOutcome outcome = watch.Run(
-            KCheckProgram(options), KCheckArguments(options, orderFile), outputFile, outputFile);
-        if (outcome == ProcessOutcome::NotStarted)
+        ProcessLimits limits;
+        limits.Timeout = options.Timeout;
+        limits.MaxOutputBytes = kMaxOutputBytes;
+        const ProcessResult result = watch.Run(KCheckProgram(options),
+            KCheckArguments(options, orderFile), outputFile, outputFile, limits);
+        if (result.Outcome == ProcessOutcome::NotStarted)
             dialogs.ShowMessage(MessageKind::Error, kKCheckFailedMessage, ButtonOk);
-        if (outcome == ProcessOutcome::Finished) {
-            run.Results = ShowResults(
-                report, *orders, ReadLinesIfThere(outputFile), ReadLinesIfThere(messagesFile));
+        if (result.Outcome != ProcessOutcome::NotStarted && !watch.Cancelled) {
+            // The checker's exit code tells what it found, not whether it worked.
+            const std::string failure = result.Outcome == ProcessOutcome::Finished
+                ? std::string()
+                : ProcessFailureText(result, limits);
+            const TextLines output = result.Outcome == ProcessOutcome::OutputTooLarge
+                ? TextLines()
+                : ReadLinesIfThere(outputFile);
+            if (!failure.empty() || AllBlank(output)) {
+                dialogs.ShowMessage(MessageKind::Error,
+                    CheckerFailure(failure.empty() ? "gab nichts aus" : failure, output), ButtonOk);
+            } else {
+                run.Results = ShowResults(report, *orders, output, ReadLinesIfThere(messagesFile));
+            }
         }
     }
     run.Cancelled = watch.Cancelled;
@@ -139,12 +185,10 @@ bool CheckBeforeMail(TReport& report, const KCheckOptions& options, ProcessRunne
     if (!options.Use)
         return true;
     KCheckRun run = RunKCheck(report, options, runner, dialogs);
-    if (run.Cancelled)
+    if (run.Cancelled || !run.Results)
         return false;
-    if (run.Results) {
-        last = std::move(*run.Results);
-        show(last);
-    }
+    last = std::move(*run.Results);
+    show(last);
     if (last.Errors > 0) {
         if (!Confirmed(dialogs, kCheckErrorsQuestion))
             return false;

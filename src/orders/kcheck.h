@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -32,6 +33,7 @@ struct KCheckOptions {
     bool Use = false; // KCHECK_Use: the express mail checks first
     std::string Path; // empty: the program beside Maprune
     std::string Parameters; // further arguments as the user typed them
+    std::chrono::seconds Timeout { 60 }; // KCHECK_Timeout: a checker still running is stopped
     OrderExportOptions Export;
 };
 
@@ -57,15 +59,17 @@ struct KCheckRun {
 // gives ShowResults of the three. The temporary files are gone afterwards on
 // every path. No check runs, its message shown, without an active party or
 // when VORLAGE or the checker cannot start (kKCheckFailedMessage), nor when
-// the user cancels. Throws the Error of a temporary file or of a checker
-// output too large to be one.
+// the user cancels. A checker that crashes, runs beyond options.Timeout,
+// writes more than a report of an order file can be or writes nothing gives
+// no results either; its message says how it ended, with the last lines it
+// wrote. Throws the Error of a temporary file.
 KCheckRun RunKCheck(
     TReport& report, const KCheckOptions& options, ProcessRunner& runner, Dialogs& dialogs);
 
 // Before the express mail: without options.Use yes at once. Else runs the
 // check; a check that ran replaces `last` and goes to `show` (the window
-// shows it when it found something), one that could not start leaves `last`
-// as it was, and a cancelled one stops the mail. With errors in `last` it
+// shows it when it found something), and one that gave no results (it could
+// not start, failed or was cancelled) stops the mail. With errors in `last` it
 // asks kCheckErrorsQuestion and, only when the user still wants to send and
 // there are warnings too, kCheckWarningsQuestion; a No to either stops the
 // mail. Returns whether the mail may go.

@@ -2,6 +2,7 @@
 #include "orders/smtp_session.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "config/settings.h"
 #include "core/error.h"
@@ -15,6 +16,8 @@ namespace {
 
 // A reply of more lines than this is no SMTP server talking.
 constexpr size_t kMaxReplyLines = 1000;
+// The longest reply line the protocol allows, without its line end.
+constexpr size_t kMaxReplyLineLength = 510;
 
 std::string Upper(std::string text)
 {
@@ -25,23 +28,38 @@ std::string Upper(std::string text)
 
 bool IsContinued(const std::string& line)
 {
-    return (!line.empty() && line[0] == ' ') || (line.size() >= 4 && line[3] == '-');
+    return line.size() >= 4 && line[3] == '-';
 }
 
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The code that a reply line begins with: three digits, the first 2 to 5,
+// then a blank, a hyphen or the line's end; 0 for a line of another form.
 int ReplyCode(const std::string& line)
 {
-    int code = 0;
-    // Nine digits fit; a longer run is nonsense and stays large.
-    for (size_t i = 0; i < line.size() && i < 9 && line[i] >= '0' && line[i] <= '9'; ++i)
-        code = code * 10 + (line[i] - '0');
-    return code;
+    if (line.size() < 3 || line.size() > kMaxReplyLineLength || line[0] < '2' || line[0] > '5'
+        || !IsDigit(line[1]) || !IsDigit(line[2])
+        || (line.size() > 3 && line[3] != ' ' && line[3] != '-'))
+        return 0;
+    return (line[0] - '0') * 100 + (line[1] - '0') * 10 + (line[2] - '0');
+}
+
+bool IsPositive(const SmtpReply& reply)
+{
+    return reply.Code >= 200 && reply.Code <= 299;
 }
 
 class Dialogue {
 public:
-    Dialogue(SmtpTransport& transport, const std::function<void(SmtpStep)>& onStep)
+    Dialogue(SmtpTransport& transport, std::chrono::milliseconds timeout,
+        const std::function<void(SmtpStep)>& onStep)
         : FTransport(transport)
         , FOnStep(onStep)
+        , FTimeout(timeout)
+        , FDeadline(std::chrono::steady_clock::now() + timeout)
     {
     }
     ~Dialogue() { FTransport.Close(); }
@@ -76,20 +94,42 @@ public:
             Fail(status, kConnectFailedMessage);
     }
 
+    // The next reply, every line of it checked: a line without a valid code,
+    // with another code than the first, too long or one too many ends the
+    // send, and so does the time of the whole dialogue running out, however
+    // busily the server talks.
     SmtpReply Read()
     {
         SmtpReply reply;
         do {
+            if (std::chrono::steady_clock::now() > FDeadline) {
+                throw Error("Fehler beim Senden der EMail: der Dialog mit dem Server dauerte "
+                            "länger als "
+                    + std::to_string(FTimeout.count() / 1000) + " Sekunden (bei "
+                    + SmtpStepName(FStep) + ").");
+            }
             SmtpLine line = FTransport.ReadLine();
             if (line.Status != SmtpStatus::Ok) {
                 Fail(line.Status,
                     "Fehler beim Senden der EMail: der Server hat die Verbindung getrennt (bei "
                         + SmtpStepName(FStep) + ").");
             }
+            const int code = ReplyCode(line.Text);
+            if (code == 0 || (reply.Code != 0 && code != reply.Code)
+                || reply.Lines.size() == kMaxReplyLines)
+                Invalid(line.Text);
+            reply.Code = code;
             reply.Lines.push_back(std::move(line.Text));
-        } while (IsContinued(reply.Lines.back()) && reply.Lines.size() < kMaxReplyLines);
-        reply.Code = ReplyCode(reply.Lines.front());
+        } while (IsContinued(reply.Lines.back()));
         return reply;
+    }
+
+    [[noreturn]] void Invalid(const std::string& line) const
+    {
+        constexpr size_t kShown = 80;
+        throw Error("Fehler beim Senden der EMail: ungültige Antwort des Servers (bei "
+            + SmtpStepName(FStep) + "): " + DisplayText(line.substr(0, kShown))
+            + (line.size() > kShown ? "…" : ""));
     }
 
     SmtpReply Command(const std::string& line, bool secret = false)
@@ -106,6 +146,8 @@ public:
 private:
     SmtpTransport& FTransport;
     const std::function<void(SmtpStep)>& FOnStep;
+    std::chrono::milliseconds FTimeout;
+    std::chrono::steady_clock::time_point FDeadline;
     SmtpStep FStep = SmtpStep::Connect;
 };
 
@@ -209,6 +251,8 @@ SmtpOptions SmtpOptionsFrom(const TSettings& settings)
                                                       : MailSecurity::None;
     options.HeloName = settings.Mail_Username.Get();
     options.Login = settings.Mail_Login.Get();
+    // Each step may take a reply's time-out, the whole dialogue no more.
+    options.DialogueTimeout = std::chrono::seconds(settings.Mail_Timeout.Get()) * kSmtpStepCount;
     return options;
 }
 
@@ -255,10 +299,11 @@ std::string SmtpReply::Text() const
 void SendMail(SmtpTransport& transport, const SmtpOptions& options, const OrderMail& mail,
     const std::function<void(SmtpStep)>& onStep)
 {
-    Dialogue dialogue(transport, onStep);
+    Dialogue dialogue(transport, options.DialogueTimeout, onStep);
     dialogue.Connect(options);
     dialogue.Begin(SmtpStep::Greeting);
-    dialogue.Read();
+    if (const SmtpReply greeting = dialogue.Read(); greeting.Code != 220)
+        Dialogue::Refused(greeting);
 
     bool ascii = true;
     for (const std::string& line : mail.Body)
@@ -284,24 +329,25 @@ void SendMail(SmtpTransport& transport, const SmtpOptions& options, const OrderM
     const TextLines content = MailLines(mail, encoding);
 
     dialogue.Begin(SmtpStep::Reset);
-    if (const SmtpReply reply = dialogue.Command("RSET"); reply.Code > 399)
+    if (const SmtpReply reply = dialogue.Command("RSET"); !IsPositive(reply))
         Dialogue::Refused(reply);
     dialogue.Begin(SmtpStep::MailFrom);
     const std::string from = "MAIL FROM:<" + OneLine(mail.SenderAddress) + ">"
         + (encoding == BodyEncoding::EightBit ? " BODY=8BITMIME" : "");
-    if (const SmtpReply reply = dialogue.Command(from); reply.Code > 399)
+    if (const SmtpReply reply = dialogue.Command(from); !IsPositive(reply))
         Dialogue::Refused(reply);
     dialogue.Begin(SmtpStep::Recipient);
     for (const std::string& recipient : mail.Recipients)
         dialogue.Command("RCPT TO:<" + OneLine(RecipientAddress(recipient)) + ">");
     dialogue.Begin(SmtpStep::Data);
-    if (const SmtpReply reply = dialogue.Command("DATA"); reply.Code >= 400)
+    if (const SmtpReply reply = dialogue.Command("DATA"); reply.Code != 354)
         Dialogue::Refused(reply);
 
     dialogue.Begin(SmtpStep::Message);
     for (const std::string& line : content)
         transport.WriteLine(!line.empty() && line[0] == '.' ? '.' + line : line);
-    if (const SmtpReply reply = dialogue.Command("."); reply.Code > 399)
+    // Only a positive reply to the mail's end means that the server took it.
+    if (const SmtpReply reply = dialogue.Command("."); !IsPositive(reply))
         Dialogue::Refused(reply);
     dialogue.Begin(SmtpStep::Quit);
     if (const SmtpReply reply = dialogue.Command("QUIT"); reply.Code >= 340)

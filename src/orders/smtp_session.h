@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -32,6 +33,9 @@ struct SmtpOptions {
     std::string HeloName; // Mail_Username; empty: "localhost"
     std::string Login; // empty: no AUTH
     std::string Password;
+    // The whole dialogue, however many replies it takes; each single wait
+    // has the transport's own time-out.
+    std::chrono::milliseconds DialogueTimeout { std::chrono::minutes(5) };
 };
 
 SmtpOptions SmtpOptionsFrom(const TSettings& settings);
@@ -55,9 +59,9 @@ struct SmtpReply {
 // LOGIN as the options say), the content built before any further command,
 // RSET, MAIL FROM, RCPT TO for each recipient, DATA, the mail dot-stuffed,
 // ".", QUIT. Every failure ends the send with an Error whose text names it
-// (the messages above, a refusing reply's text, or a time-out naming the
-// step); the connection is closed on every path. `onStep` hears each step as
-// it begins.
+// (the messages above, a refusing reply's text, a reply that breaks the
+// protocol, or a time-out naming the step); the connection is closed on
+// every path. `onStep` hears each step as it begins.
 void SendMail(SmtpTransport& transport, const SmtpOptions& options, const OrderMail& mail,
     const std::function<void(SmtpStep)>& onStep = {});
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "orders/vorlage.h"
 
+#include <algorithm>
+
 #include "core/dialogs.h"
 #include "core/error.h"
 #include "core/file_sink.h"
@@ -26,6 +28,8 @@ constexpr const char* kProgramName = "vorlage";
 
 // An order file larger than this is no order file.
 constexpr std::uintmax_t kMaxOutputBytes = std::uintmax_t { 1 } << 28;
+
+constexpr const char* kNoOrderFileEnding = "; es gibt keine Befehlsdatei.";
 
 } // namespace
 
@@ -57,15 +61,32 @@ std::optional<TextLines> RunVorlage(const TReport& report, const VorlageOptions&
         WriteCRExtract(report, CRExtractOptions::Everything(), true, input);
         input.Close();
     }
-    const ProcessOutcome outcome = runner.Run(VorlageProgram(options),
-        VorlageArguments(report, options, reportFile), outputFile, messagesFile);
-    if (outcome == ProcessOutcome::NotStarted) {
+    ProcessLimits limits;
+    limits.MaxOutputBytes = kMaxOutputBytes;
+    const ProcessResult result = runner.Run(VorlageProgram(options),
+        VorlageArguments(report, options, reportFile), outputFile, messagesFile, limits);
+    if (result.Outcome == ProcessOutcome::NotStarted) {
         dialogs.ShowMessage(MessageKind::Error, kVorlageFailedMessage, ButtonOk);
         return std::nullopt;
     }
-    if (outcome == ProcessOutcome::Cancelled)
+    if (result.Outcome == ProcessOutcome::Cancelled)
         return std::nullopt;
-    return SplitLines(ReadFileBytes(outputFile, kMaxOutputBytes));
+    // A VORLAGE that failed may have written half an order file; none is
+    // better than that.
+    if (const std::string failure = ProcessFailureText(result, limits); !failure.empty()) {
+        dialogs.ShowMessage(
+            MessageKind::Error, "VORLAGE " + failure + kNoOrderFileEnding, ButtonOk);
+        return std::nullopt;
+    }
+    TextLines lines = SplitLines(ReadFileBytes(outputFile, kMaxOutputBytes));
+    if (std::all_of(lines.begin(), lines.end(), [](const std::string& line) {
+            return line.find_first_not_of(" \t\r") == std::string::npos;
+        })) {
+        dialogs.ShowMessage(MessageKind::Error,
+            std::string("VORLAGE gab nichts aus") + kNoOrderFileEnding, ButtonOk);
+        return std::nullopt;
+    }
+    return lines;
 }
 
 } // namespace maprune

@@ -39,10 +39,12 @@ std::vector<std::string> VorlageArguments(
 // standard output, split into lines. Standard error goes to `messagesFile`,
 // which belongs to the caller, or nowhere when it is empty. The temporary
 // files are gone afterwards on every path. When VORLAGE cannot be started it
-// shows kVorlageFailedMessage (error, OK) and returns nothing; when the user
-// cancels it returns nothing as well. Throws Error with kNoTempFolderMessage
-// or kNoTempNameMessage when no temporary file can be had, and the Error of
-// a failed write or read.
+// shows kVorlageFailedMessage (error, OK) and returns nothing; when it
+// crashes, ends with an exit code other than 0, writes more than an order
+// file can hold or writes nothing but blanks, it shows how it failed and
+// returns nothing; when the user cancels it returns nothing as well. Throws Error with
+// kNoTempFolderMessage or kNoTempNameMessage when no temporary file can be had, and the Error of a
+// failed write or read.
 std::optional<TextLines> RunVorlage(const TReport& report, const VorlageOptions& options,
     const std::filesystem::path& messagesFile, ProcessRunner& runner, Dialogs& dialogs);
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <exception>
+#include <set>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "model/report.h"
 #include "report/block_reading.h"
@@ -33,6 +35,30 @@ template <class List> void FillFromCaptains(const List& list, const TUnitList& u
     }
 }
 
+// The coordinates of the regions read so far, to tell a repeated region.
+class RegionsSeen {
+public:
+    // Whether the region last added to `regions` repeats an earlier one; a
+    // repeat is taken out again with a warning, so that a report of the same
+    // region many times over takes the memory of one.
+    void DropRepeat(TCRInterface& cr, TRegionList& regions)
+    {
+        const TRegion* region = regions.Count() > 0 ? regions[regions.Count() - 1] : nullptr;
+        if (region == nullptr)
+            return;
+        const auto key = std::make_tuple(region->CX, region->CY, region->CZ);
+        if (FSeen.insert(key).second)
+            return;
+        cr.Warning("REGION " + std::to_string(region->CX) + " " + std::to_string(region->CY) + " "
+            + std::to_string(region->CZ)
+            + " kommt im Report mehrfach vor; nur ihre erste Beschreibung wird gelesen");
+        regions.Extract(regions.Count() - 1);
+    }
+
+private:
+    std::set<std::tuple<int32_t, int32_t, int32_t>> FSeen;
+};
+
 } // namespace
 
 void TReport::FinishTodayReading()
@@ -63,6 +89,7 @@ void TReport::ReadCR()
         }
 
         const bool today = IsTodayFormat(Version);
+        RegionsSeen regionsSeen;
         for (; token->LineType == CRLineType::BlockHead; token = &CR->CurrentLine()) {
             const std::string_view block = token->Block;
             if (block == "ZAUBER" && today && !token->Params.empty())
@@ -75,6 +102,8 @@ void TReport::ReadCR()
                 ReadMessageType(*CR);
             else if (block == "BATTLE" && today)
                 ReadBattle(*CR);
+            else if (block == "REGION" && ReadPropertyBlock(*CR, *this, block, Turn))
+                regionsSeen.DropRepeat(*CR, *Regions);
             else if (ReadPropertyBlock(*CR, *this, block, Turn))
                 continue;
             else if (today)

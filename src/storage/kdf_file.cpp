@@ -19,8 +19,8 @@ std::unique_ptr<TReport> LoadKdfFile(const std::filesystem::path& path, Progress
     // A file whose size the system does not tell (a device) is trusted as
     // far as an empty file.
     const uint64_t sizeBound = ec ? 0 : fileSize;
-    std::unique_ptr<TReport> report = ReadReport(
-        reader, progress, MaxInflatedSize(sizeBound), LoadMemoryBudget(sizeBound));
+    std::unique_ptr<TReport> report
+        = ReadReport(reader, progress, MaxInflatedSize(sizeBound), kLoadMemoryCeiling);
     if (!reader.AtCompleteEnd())
         ThrowDamagedFile("die komprimierten Daten sind unvollständig oder gehen über den Report hinaus");
     return report;

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/load_budget.h"
 
+#include <algorithm>
 #include <limits>
 #include <string>
 
+#include "core/error.h"
 #include "storage/damaged_file.h"
 
 namespace maprune {
@@ -19,21 +21,42 @@ std::string Megabytes(uint64_t bytes)
 
 } // namespace
 
-uint64_t LoadMemoryBudget(uint64_t fileBytes)
+LoadBudget LoadBudget::Unlimited()
 {
-    if (fileBytes > (kNoLimit - kLoadBudgetBase) / kLoadBudgetPerFileByte)
-        return kNoLimit;
-    return kLoadBudgetBase + fileBytes * kLoadBudgetPerFileByte;
+    LoadBudget budget(kNoLimit);
+    budget.FGrows = false;
+    return budget;
+}
+
+void LoadBudget::Reached(uint64_t position)
+{
+    FPosition = std::max(FPosition, position);
+}
+
+uint64_t LoadBudget::Limit() const
+{
+    if (!FGrows)
+        return FCeiling;
+    const uint64_t described = FPosition > (kNoLimit - kLoadBudgetBase) / kLoadBudgetPerRecordByte
+        ? kNoLimit
+        : kLoadBudgetBase + FPosition * kLoadBudgetPerRecordByte;
+    return std::min(described, FCeiling);
 }
 
 void LoadBudget::Charge(uint64_t bytes)
 {
-    if (bytes <= FLimit - FUsed) {
+    const uint64_t limit = Limit();
+    if (bytes <= limit - std::min(FUsed, limit)) {
         FUsed += bytes;
         return;
     }
-    ThrowDamagedFile("ihr Inhalt bräuchte mehr als " + Megabytes(FLimit)
-        + " Arbeitsspeicher, mehr als eine Datei dieser Größe beschreiben kann");
+    if (limit == FCeiling) {
+        throw Error("Die KDF-Datei bräuchte mehr als " + Megabytes(FCeiling)
+            + " Arbeitsspeicher; so große Datenbanken kann diese Maprune-Version nicht laden.");
+    }
+    ThrowDamagedFile("ihr Inhalt bräuchte mehr als " + Megabytes(limit)
+        + " Arbeitsspeicher, mehr als seine ersten " + std::to_string(FPosition)
+        + " Bytes beschreiben können");
 }
 
 void LoadBudget::Charge(uint64_t count, uint64_t bytesEach)

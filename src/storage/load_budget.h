@@ -5,40 +5,52 @@
 
 namespace maprune {
 
-// The memory that loading a KDF file may take: kLoadBudgetBase plus
-// kLoadBudgetPerFileByte for every byte of the file. A database that
-// Maprune wrote takes about 24 bytes of memory per file byte at compression
-// level 1 and about 41 at level 9 (bench_kdf's 44,000 regions); the budget
-// leaves room beyond both, while a small hostile file cannot take the
-// machine's memory.
+// The memory that loading a KDF file may take grows with what its records
+// describe, not with the size of the compressed file: a database compresses
+// the better the more alike its regions are, so the file's size says little.
+// Up to the point the records have been read, the load may take
+// kLoadBudgetBase plus kLoadBudgetPerRecordByte for every byte of them, as a
+// record byte describes at most a quarter of an object (kMinBytesPerObject,
+// kObjectBytes). A database that Maprune wrote takes about 15 per byte when
+// it is all empty ocean, the smallest regions, and 3 to 4 for generated
+// worlds with units. More means records built to make the reader allocate.
 inline constexpr uint64_t kLoadBudgetBase = uint64_t { 64 } << 20;
-inline constexpr uint64_t kLoadBudgetPerFileByte = 96;
-
-// The budget of a file of `fileBytes` bytes; saturates instead of overflowing.
-uint64_t LoadMemoryBudget(uint64_t fileBytes);
+inline constexpr uint64_t kLoadBudgetPerRecordByte = 24;
+// However a file compressed, no load takes more than this, the bytes of
+// its records included: more than a database of a million regions needs.
+inline constexpr uint64_t kLoadMemoryCeiling = uint64_t { 4 } << 30;
 
 // What a load has taken of its budget, by the reader's estimate of each
 // allocation, counted before the allocation is made.
 class LoadBudget {
 public:
-    explicit LoadBudget(uint64_t limit)
-        : FLimit(limit)
+    // A budget that grows with the bytes read up to `ceiling`.
+    explicit LoadBudget(uint64_t ceiling = kLoadMemoryCeiling)
+        : FCeiling(ceiling)
     {
     }
+    // A budget that never refuses, for reads of trusted bytes.
+    static LoadBudget Unlimited();
+
+    // The records have been read up to byte `position` of their bytes.
+    void Reached(uint64_t position);
 
     // Counts `bytes` more. Throws DamagedFileError when the load would then
-    // take more than the limit: the file claims more than its bytes can
-    // describe.
+    // take more than the records read so far can describe, and Error when it
+    // would take more than the ceiling.
     void Charge(uint64_t bytes);
     // Charge(count * bytesEach), without overflow.
     void Charge(uint64_t count, uint64_t bytesEach);
 
     uint64_t Used() const { return FUsed; }
-    uint64_t Limit() const { return FLimit; }
+    // What the records read so far allow, at most the ceiling.
+    uint64_t Limit() const;
 
 private:
-    uint64_t FLimit;
+    uint64_t FCeiling;
+    uint64_t FPosition = 0;
     uint64_t FUsed = 0;
+    bool FGrows = true;
 };
 
 } // namespace maprune

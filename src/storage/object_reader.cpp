@@ -91,7 +91,7 @@ private:
     const size_t FMaxObjects;
     const size_t FBytes;
     size_t FCreated = 0;
-    LoadBudget FUnlimited { std::numeric_limits<uint64_t>::max() };
+    LoadBudget FUnlimited = LoadBudget::Unlimited();
     LoadBudget& FBudget;
 };
 
@@ -131,6 +131,7 @@ void ObjectReader::Record(TReportItem& item, ByteReader& in, size_t base, int de
 
 void ObjectReader::Payload(TReportItem& item, ByteReader& in, size_t base, int depth)
 {
+    FBudget.Reached(base + in.Position());
     const StorageShape shape = ShapeOf(item.Class());
     if (shape == StorageShape::Report) {
         const int32_t version = in.ReadI32();
@@ -159,6 +160,7 @@ void ObjectReader::Properties(TReportItem& item, StorageShape shape, ByteReader&
             break;
         case PropertyKind::String: {
             const std::string_view value = ReadLongStringView(in);
+            FBudget.Reached(base + in.Position());
             ChargeText(shape, value);
             p.SetString(item, std::string(value));
             break;
@@ -200,6 +202,7 @@ void ObjectReader::ListTail(TReportItemList& list, ByteReader& in, size_t base, 
     for (size_t i = 0; i < count; ++i) {
         const ClassInfo& cls = RecordClass(in, list.ElementClass(), list, nullptr);
         list.Add(NewRecord(cls, in, base, list.Owner(), depth + 1));
+        FBudget.Reached(base + in.Position());
         if (FOptions.Progress)
             FOptions.Progress(base + in.Position());
     }

@@ -81,7 +81,8 @@ void WriteObject(const TReportItem& item, ByteWriter& out)
     WritePayload(item, out);
     const size_t length = out.Size() - lengthAt - 4;
     if (length > static_cast<size_t>(std::numeric_limits<int32_t>::max()))
-        throw Error(std::string(item.ClassName()) + ": more than 2 GiB of data cannot be saved");
+        throw Error(std::string(item.ClassName())
+            + ": mehr als 2 GiB Daten können nicht gespeichert werden");
     out.PatchU32(lengthAt, static_cast<uint32_t>(length));
 }
 

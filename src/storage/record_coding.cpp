@@ -27,7 +27,8 @@ std::string_view ReadLongStringView(ByteReader& in)
 void PutShortString(ByteWriter& out, std::string_view text)
 {
     if (text.size() > std::numeric_limits<uint8_t>::max())
-        throw Error("short string of " + std::to_string(text.size()) + " bytes");
+        throw Error("Ein Name von " + std::to_string(text.size())
+            + " Bytes ist zu lang, um gespeichert zu werden (höchstens 255)");
     out.PutU8(static_cast<uint8_t>(text.size()));
     out.PutBytes(text);
 }
@@ -35,7 +36,8 @@ void PutShortString(ByteWriter& out, std::string_view text)
 void PutLongString(ByteWriter& out, std::string_view text)
 {
     if (text.size() > static_cast<size_t>(std::numeric_limits<int32_t>::max()))
-        throw Error("text of " + std::to_string(text.size()) + " bytes is too long to be saved");
+        throw Error("Ein Text von " + std::to_string(text.size())
+            + " Bytes ist zu lang, um gespeichert zu werden");
     out.PutI32(static_cast<int32_t>(text.size()));
     out.PutBytes(text);
 }

@@ -2,6 +2,7 @@
 #include "storage/report_stream.h"
 
 #include <algorithm>
+#include <string>
 
 #include "model/class_registry.h"
 #include "model/report.h"
@@ -64,8 +65,13 @@ std::unique_ptr<TReport> ReadReport(TStream& in, Progress& progress, uint64_t co
                          + " Bytes umfassen, die Datei kann aber höchstens "
                          + std::to_string(contentLimit) + " enthalten");
     }
-    LoadBudget budget(memoryLimit);
-    budget.Charge(total);
+    // The record's own bytes come off the ceiling; the objects are charged
+    // as the bytes that describe them are read.
+    if (total > memoryLimit) {
+        throw Error("Die KDF-Datei bräuchte mehr als " + std::to_string(memoryLimit >> 20)
+            + " MB Arbeitsspeicher; so große Datenbanken kann diese Maprune-Version nicht laden.");
+    }
+    LoadBudget budget(memoryLimit - total);
     // Only a length that the source can deliver is trusted with the memory.
     if (contentLimit != kUnknownContentSize)
         record.reserve(4 + std::min(total, kMaxReservedBytes));

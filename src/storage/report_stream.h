@@ -21,10 +21,10 @@ uint64_t MaxInflatedSize(uint64_t compressedSize);
 // that must be "TReport" in any case (otherwise Error "this is no valid
 // report file"), then the report's record (CreateFromStream). A payload
 // longer than `contentLimit`, the most the source can deliver, or than
-// `memoryLimit`, the memory the load may take (LoadMemoryBudget), fails at
-// once; otherwise the payload is read into memory in pieces, so that a
-// length larger than the data allocates no more than the data, and the
-// objects are charged to what the payload left of `memoryLimit`.
+// `memoryLimit`, the most memory the load may take, fails at once; otherwise
+// the payload is read into memory in pieces, so that a length larger than
+// the data allocates no more than the data, and the objects are charged to
+// a LoadBudget of what the payload left of `memoryLimit`.
 // `progress` runs over reading and building. Returns the report only when
 // everything was read; throws Error otherwise (see CreateFromStream).
 std::unique_ptr<TReport> ReadReport(TStream& in, Progress& progress,

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
 
 #include <zlib.h>
 
@@ -10,9 +11,18 @@ namespace maprune {
 
 namespace {
 
-[[noreturn]] void ThrowZlibError(const z_stream& stream)
+// "Error", then what went wrong in German; zlib's own words are English.
+[[noreturn]] void ThrowZlibError(int result)
 {
-    throw CompressionError(stream.msg != nullptr ? std::string("Error: ") + stream.msg : "Error");
+    switch (result) {
+    case Z_DATA_ERROR:
+        throw CompressionError("Error: die komprimierten Daten sind beschädigt");
+    case Z_MEM_ERROR:
+        throw CompressionError("Error: nicht genug Arbeitsspeicher für die Kompression");
+    default:
+        throw CompressionError(
+            "Error: die Kompression schlug fehl (zlib " + std::to_string(result) + ")");
+    }
 }
 
 // zlib counts in uInt; larger requests go in pieces.
@@ -29,8 +39,8 @@ struct TCompressionStream::State {
 TCompressionStream::TCompressionStream(TStream& destination, int level)
     : FDestination(destination), FState(std::make_unique<State>())
 {
-    if (deflateInit(&FState->Z, level) != Z_OK)
-        ThrowZlibError(FState->Z);
+    if (const int result = deflateInit(&FState->Z, level); result != Z_OK)
+        ThrowZlibError(result);
     FState->Z.next_out = FState->Output;
     FState->Z.avail_out = kOutputSize;
 }
@@ -56,7 +66,7 @@ void TCompressionStream::Deflate(int flush)
     for (;;) {
         const int result = deflate(&z, flush);
         if (result == Z_STREAM_ERROR)
-            ThrowZlibError(z);
+            ThrowZlibError(result);
         const bool full = z.avail_out == 0;
         if (full || result == Z_STREAM_END) {
             FDestination.WriteBuffer(FState->Output, kOutputSize - z.avail_out);
@@ -107,8 +117,8 @@ struct TDecompressionStream::State {
 TDecompressionStream::TDecompressionStream(TStream& source)
     : FSource(source), FState(std::make_unique<State>())
 {
-    if (inflateInit(&FState->Z) != Z_OK)
-        ThrowZlibError(FState->Z);
+    if (const int result = inflateInit(&FState->Z); result != Z_OK)
+        ThrowZlibError(result);
 }
 
 TDecompressionStream::~TDecompressionStream()
@@ -137,7 +147,7 @@ size_t TDecompressionStream::Read(void* buffer, size_t count)
         if (result == Z_STREAM_END)
             FEnded = true;
         else if (result != Z_OK && !(result == Z_BUF_ERROR && z.avail_in == 0))
-            ThrowZlibError(z);
+            ThrowZlibError(result);
     }
     return total;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -40,6 +42,7 @@ const std::vector<Expected> kTable = {
     { "KCHECK_Parameters", SettingType::String, "" },
     { "KCHECK_Path", SettingType::String, "" },
     { "KCHECK_WARNINGLEVEL", SettingType::Integer, "4" },
+    { "KCHECK_Timeout", SettingType::Integer, "60" },
     { "Mail_Server", SettingType::String, "" },
     { "Mail_Username", SettingType::String, "" },
     { "Mail_Commands", SettingType::Boolean, "false" },
@@ -99,6 +102,37 @@ TEST(Settings, FreshStoreGivesEveryDefaultInTableOrderAndWritesNothing)
     ASSERT_EQ(store.deleted.size(), kTable.size());
     EXPECT_EQ(store.deleted.front(), "TextStyle") << "the last created ends first";
     EXPECT_EQ(store.deleted.back(), "FastKDF");
+}
+
+TEST(Settings, EveryNumberHasARangeAndAStoredValueOutsideItGivesTheDefault)
+{
+    MemorySettingsStore store;
+    const std::string key = "Software\\Oskel\\Maprune";
+    const struct {
+        const char* Name;
+        int32_t Stored;
+    } outside[] = { { "Mail_Timeout", 2147484 }, { "Mail_Port", 0 }, { "KCHECK_Timeout", -1 },
+        { "OverviewZoom", 1000 } };
+    for (const auto& c : outside)
+        store.Write(key, c.Name, StoredValue::Integer(c.Stored));
+    store.Write(key, "TextStyle", StoredValue::Integer(5));
+
+    TSettings settings(store);
+    for (const TRegistrySetting* setting : settings.Registry().Settings()) {
+        const SettingType type = setting->Type();
+        if (type == SettingType::Integer || type == SettingType::Float)
+            EXPECT_NE(setting->RangeText(), "") << setting->ValueName();
+    }
+    EXPECT_EQ(settings.Mail_Timeout.Get(), 30);
+    EXPECT_EQ(settings.Mail_Port.Get(), 25);
+    EXPECT_EQ(settings.KCHECK_Timeout.Get(), 60);
+    EXPECT_EQ(settings.OverviewZoom.Get(), 1);
+    EXPECT_EQ(settings.TextStyle.Get(), 5) << "the highest value within the range stays";
+    const std::vector<std::string>& problems = settings.Registry().Problems();
+    ASSERT_EQ(problems.size(), std::size(outside));
+    EXPECT_EQ(problems[1],
+        "Registry-Wert \"Software\\Oskel\\Maprune\\KCHECK_Timeout\" (-1) "
+        "liegt außerhalb des Bereichs 1 bis 3600; es gilt der Standardwert.");
 }
 
 TEST(Settings, StoredValuesAreLoadedAndChangesKeptForTheNextStart)

@@ -142,3 +142,24 @@ TEST(WriteFile, FailuresNameTheTargetInGerman)
     EXPECT_TRUE(fs::is_directory(dir / "folder.kdf"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 1) << "no temporary file left";
 }
+
+TEST(WriteFile, RefusesToReplaceWhatIsNoRegularFile)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "FIFOs and device links";
+#else
+    TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "pipe.kdf").c_str(), 0600), 0);
+    fs::create_symlink("/dev/null", dir / "null.kdf");
+    for (const char* name : { "pipe.kdf", "null.kdf" }) {
+        SCOPED_TRACE(name);
+        EXPECT_NE(SaveFailure(dir / name)
+                      .find("konnte nicht gespeichert werden: sie ist keine "
+                            "gewöhnliche Datei"),
+            std::string::npos);
+    }
+    EXPECT_TRUE(fs::is_fifo(dir / "pipe.kdf"));
+    EXPECT_TRUE(fs::is_character_file(dir / "null.kdf"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 2) << "no temporary file left";
+#endif
+}

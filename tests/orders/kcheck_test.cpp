@@ -53,19 +53,20 @@ public:
     std::vector<Call> calls;
     std::string checkedFile;
 
-    ProcessOutcome Run(const std::filesystem::path& program, const std::vector<std::string>& args,
-        const std::filesystem::path& output, const std::filesystem::path& errors) override
+    ProcessResult Run(const std::filesystem::path& program, const std::vector<std::string>& args,
+        const std::filesystem::path& output, const std::filesystem::path& errors,
+        const ProcessLimits&) override
     {
         calls.push_back({ program, args, output, errors });
         if (outcome != ProcessOutcome::Finished)
-            return outcome;
+            return { outcome };
         const bool vorlage = program.stem() == "vorlage";
         if (!vorlage)
             checkedFile = ReadWholeFile(args.back());
         WriteWholeFile(output, vorlage ? vorlageOutput : checkerOutput);
         if (vorlage && !errors.empty())
             WriteWholeFile(errors, vorlageErrors);
-        return outcome;
+        return { outcome };
     }
 };
 
@@ -214,7 +215,7 @@ TEST_F(KCheckTest, MailAsksAboutErrorsThenWarnings)
         std::vector<std::string> Questions;
     };
     const Case cases[] = {
-        { "", {}, true, {} },
+        { "KCheck 1.0\n", {}, true, {} },
         { "a(5): Warnung: x\n", {}, true, {} },
         { "a(5): Fehler: x\n", { ButtonNo }, false, { kCheckErrorsQuestion } },
         { "a(5): Fehler: x\na(6): Warnung: y\n", { ButtonYes, ButtonYes }, true,

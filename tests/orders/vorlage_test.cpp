@@ -32,8 +32,9 @@ public:
     std::string reportText;
     std::vector<std::filesystem::path> files;
 
-    ProcessOutcome Run(const std::filesystem::path& prog, const std::vector<std::string>& args,
-        const std::filesystem::path& outputFile, const std::filesystem::path& errorFile) override
+    ProcessResult Run(const std::filesystem::path& prog, const std::vector<std::string>& args,
+        const std::filesystem::path& outputFile, const std::filesystem::path& errorFile,
+        const ProcessLimits&) override
     {
         program = prog;
         arguments = args;
@@ -46,7 +47,7 @@ public:
             if (!errorFile.empty())
                 WriteWholeFile(errorFile, errors);
         }
-        return outcome;
+        return { outcome };
     }
 
     bool FilesGone() const

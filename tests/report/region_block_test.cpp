@@ -219,5 +219,22 @@ TEST_F(RegionBlockTest, TalentsOfTheActivePartyRevealResources)
     EXPECT_EQ(FirstRegion(*foreign).Iron->HistoryCount(), 0);
 }
 
+TEST_F(RegionBlockTest, ARepeatedRegionIsReadOnceWithAWarning)
+{
+    std::string repeats;
+    for (int i = 0; i < 20000; ++i)
+        repeats += "REGION 5 5\n";
+    auto r = ReadText("VERSION 36\n10;Runde\nREGION 5 5\n\"Erste\";Name\nREGION 5 5 1\n"
+                      "REGION 5 5\n\"Zweite\";Name\n"
+        + repeats);
+    ASSERT_NE(r->Report, nullptr);
+    EXPECT_EQ(r->Report->Regions->Count(), 2u) << "5,5 and 5,5,1";
+    EXPECT_EQ(FirstRegion(*r).Name, "Erste");
+    const std::vector<std::string> warnings = r->WarningTexts();
+    ASSERT_FALSE(warnings.empty());
+    EXPECT_EQ(warnings.front(),
+        "REGION 5 5 0 kommt im Report mehrfach vor; nur ihre erste Beschreibung wird gelesen");
+}
+
 } // namespace
 } // namespace maprune::test

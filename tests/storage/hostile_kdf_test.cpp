@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Small KDF files whose records claim far more than their bytes: each must
 // be refused with the damaged-file message while the load stays within the
-// memory its file size grants, here checked in a child process whose
+// memory the bytes read so far grant, here checked in a child process whose
 // address space is capped.
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@
 #include "core/byte_coding.h"
 #include "core/progress.h"
 #include "model_fixture.h"
+#include "storage/damaged_file.h"
 #include "storage/kdf_file.h"
 #include "storage/kdf_writer.h"
 #include "storage/load_budget.h"
@@ -174,15 +175,24 @@ TEST(HostileKdf, ClaimsBeyondTheFileAreRefusedWithinTheMemoryItsSizeGrants)
     }
 }
 
-TEST(HostileKdf, TheBudgetGrowsWithTheFileAndSaturates)
+TEST(HostileKdf, TheBudgetGrowsWithTheBytesReadUpToTheCeiling)
 {
-    EXPECT_EQ(LoadMemoryBudget(0), kLoadBudgetBase);
-    EXPECT_EQ(LoadMemoryBudget(1000), kLoadBudgetBase + 1000 * kLoadBudgetPerFileByte);
-    EXPECT_EQ(LoadMemoryBudget(UINT64_MAX / 2), UINT64_MAX);
-    LoadBudget budget(100);
-    budget.Charge(60);
-    budget.Charge(10, 4);
-    EXPECT_EQ(budget.Used(), 100u);
-    EXPECT_THROW(budget.Charge(1), Error);
-    EXPECT_THROW(LoadBudget(1000).Charge(UINT64_MAX / 2, 4), Error) << "no overflow";
+    const uint64_t ceiling = kLoadBudgetBase + 1000 * kLoadBudgetPerRecordByte;
+    LoadBudget budget(ceiling);
+    budget.Charge(kLoadBudgetBase);
+    EXPECT_THROW(budget.Charge(1), DamagedFileError) << "nothing read describes more";
+    budget.Reached(10);
+    budget.Reached(5);
+    budget.Charge(10, kLoadBudgetPerRecordByte);
+    EXPECT_EQ(budget.Used(), kLoadBudgetBase + 10 * kLoadBudgetPerRecordByte);
+    EXPECT_THROW(budget.Charge(1), DamagedFileError);
+    budget.Reached(UINT64_MAX / 2);
+    EXPECT_EQ(budget.Limit(), ceiling);
+    try {
+        budget.Charge(UINT64_MAX / 2, 4);
+        ADD_FAILURE() << "overflowed";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("so große Datenbanken"), std::string::npos);
+    }
+    EXPECT_EQ(LoadBudget::Unlimited().Limit(), UINT64_MAX);
 }

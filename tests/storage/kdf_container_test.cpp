@@ -112,7 +112,7 @@ TEST(KdfContainer, DamagedOrMissingFilesFail)
         ReadKdf(dir / "a.kdf");
         FAIL() << "damaged data read";
     } catch (const CompressionError& e) {
-        EXPECT_EQ(std::string(e.what()).substr(0, 5), "Error");
+        EXPECT_EQ(std::string(e.what()), "Error: die komprimierten Daten sind beschädigt");
     }
     try {
         TKDF_Reader reader(dir / "missing.kdf");

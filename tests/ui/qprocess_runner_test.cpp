@@ -32,10 +32,10 @@ private slots:
         const QString out = dir.filePath(QStringLiteral("out.txt"));
         const QString err = dir.filePath(QStringLiteral("err.txt"));
         QProcessRunner runner;
-        const ProcessOutcome outcome = runner.Run("/bin/sh",
+        const ProcessResult result = runner.Run("/bin/sh",
             { "-c", "printf '[%s]' \"$@\"; read line || echo leer >&2", "sh", "a b", "" },
-            PathOf(out), PathOf(err));
-        QVERIFY(outcome == ProcessOutcome::Finished);
+            PathOf(out), PathOf(err), {});
+        QVERIFY(result.Outcome == ProcessOutcome::Finished);
         QCOMPARE(Bytes(out), QByteArray("[a b][]"));
         // Standard input is empty, so the read fails at once.
         QCOMPARE(Bytes(err), QByteArray("leer\n"));
@@ -46,9 +46,11 @@ private slots:
         QTemporaryDir dir;
         const auto out = PathOf(dir.filePath(QStringLiteral("out.txt")));
         QProcessRunner runner;
-        QVERIFY(runner.Run("/no/such/vorlage", {}, out, {}) == ProcessOutcome::NotStarted);
+        QVERIFY(
+            runner.Run("/no/such/vorlage", {}, out, {}, {}).Outcome == ProcessOutcome::NotStarted);
         QTimer::singleShot(50, [&runner] { runner.Cancel(); });
-        QVERIFY(runner.Run("/bin/sleep", { "30" }, out, {}) == ProcessOutcome::Cancelled);
+        QVERIFY(
+            runner.Run("/bin/sleep", { "30" }, out, {}, {}).Outcome == ProcessOutcome::Cancelled);
     }
 
     void oneFileTakesBothStreamsInOrder()
@@ -56,7 +58,8 @@ private slots:
         QTemporaryDir dir;
         const auto both = PathOf(dir.filePath(QStringLiteral("both.txt")));
         QProcessRunner runner;
-        QVERIFY(runner.Run("/bin/sh", { "-c", "echo 1; echo 2 >&2; echo 3" }, both, both)
+        QVERIFY(
+            runner.Run("/bin/sh", { "-c", "echo 1; echo 2 >&2; echo 3" }, both, both, {}).Outcome
             == ProcessOutcome::Finished);
         QCOMPARE(Bytes(QString::fromStdU16String(both.u16string())), QByteArray("1\n2\n3\n"));
     }
@@ -67,7 +70,9 @@ private slots:
         QTemporaryDir dir;
         QProcessRunner runner;
         QTimer::singleShot(50, [] { QCoreApplication::exit(0); });
-        QVERIFY(runner.Run("/bin/sleep", { "30" }, PathOf(dir.filePath(QStringLiteral("o"))), {})
+        QVERIFY(
+            runner.Run("/bin/sleep", { "30" }, PathOf(dir.filePath(QStringLiteral("o"))), {}, {})
+                .Outcome
             == ProcessOutcome::Cancelled);
     }
 };

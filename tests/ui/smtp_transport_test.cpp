@@ -186,6 +186,43 @@ private slots:
         QVERIFY(clock.elapsed() < 3000);
     }
 
+    // Each line within the time-out, yet no mail sent: a reply line beyond
+    // the protocol's length, and continuation lines without end until the
+    // dialogue's own time runs out.
+    void serversBreakingTheProtocolEndTheSend_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("long reply") << QStringLiteral(
+            "long-reply") << QStringLiteral("ungültige Antwort des Servers (bei Nachricht)");
+        QTest::newRow("endless reply")
+            << QStringLiteral("endless")
+            << QStringLiteral(
+                   "der Dialog mit dem Server dauerte länger als 2 Sekunden (bei HELO/EHLO)");
+    }
+
+    void serversBreakingTheProtocolEndTheSend()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        TestServer server(FPython, { QStringLiteral("--misbehave"), kind });
+        QVERIFY(server.Port != 0);
+        SmtpOptions smtp;
+        smtp.Server = "127.0.0.1";
+        smtp.Port = server.Port;
+        smtp.DialogueTimeout = std::chrono::seconds(2);
+        QtSmtpTransport transport(1000);
+        QElapsedTimer clock;
+        clock.start();
+        try {
+            SendMail(transport, smtp, Mail());
+            QFAIL("sent");
+        } catch (const Error& e) {
+            QVERIFY2(QString::fromUtf8(e.what()).contains(message), e.what());
+        }
+        QVERIFY(clock.elapsed() < 5000);
+    }
+
     void cancelEndsTheWait()
     {
         TestServer server(FPython, { QStringLiteral("--silent") });

@@ -26,16 +26,16 @@ public:
     {
     }
 
-    ProcessOutcome Run(const std::filesystem::path& program,
+    ProcessResult Run(const std::filesystem::path& program,
         const std::vector<std::string>& arguments, const std::filesystem::path& outputFile,
-        const std::filesystem::path& errorFile) override
+        const std::filesystem::path& errorFile, const ProcessLimits& limits) override
     {
         if (program != KCheckProgram(KCheckOptionsFrom(FSettings)))
-            return FVorlage.Run(program, arguments, outputFile, errorFile);
+            return FVorlage.Run(program, arguments, outputFile, errorFile, limits);
         return RunBehindProgress(FRunner, FParent,
             { QStringLiteral("KCheck"), QStringLiteral("KCheck überprüft die Befehle..."),
                 QStringLiteral("KCheckProgress") },
-            program, arguments, outputFile, errorFile);
+            program, arguments, outputFile, errorFile, limits);
     }
 
 private:

@@ -12,9 +12,9 @@ namespace maprune {
 // under a QCoreApplication likewise.
 class QProcessRunner final : public ProcessRunner {
 public:
-    ProcessOutcome Run(const std::filesystem::path& program,
+    ProcessResult Run(const std::filesystem::path& program,
         const std::vector<std::string>& arguments, const std::filesystem::path& outputFile,
-        const std::filesystem::path& errorFile) override;
+        const std::filesystem::path& errorFile, const ProcessLimits& limits) override;
 
     // Stops the program that Run waits for; Run then returns Cancelled.
     // Does nothing when none runs.

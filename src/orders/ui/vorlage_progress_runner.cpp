@@ -5,10 +5,10 @@
 
 namespace maprune {
 
-ProcessOutcome RunBehindProgress(QProcessRunner& runner, QWidget* parent,
-    const ProgressTexts& texts, const std::filesystem::path& program,
-    const std::vector<std::string>& arguments, const std::filesystem::path& outputFile,
-    const std::filesystem::path& errorFile)
+ProcessResult RunBehindProgress(QProcessRunner& runner, QWidget* parent, const ProgressTexts& texts,
+    const std::filesystem::path& program, const std::vector<std::string>& arguments,
+    const std::filesystem::path& outputFile, const std::filesystem::path& errorFile,
+    const ProcessLimits& limits)
 {
     QProgressDialog progress(texts.Label, QStringLiteral("&Abbrechen"), 0, 0, parent);
     progress.setObjectName(texts.ObjectName);
@@ -20,19 +20,19 @@ ProcessOutcome RunBehindProgress(QProcessRunner& runner, QWidget* parent,
     QObject::connect(
         &progress, &QProgressDialog::canceled, &progress, [&runner] { runner.Cancel(); });
     progress.show();
-    const ProcessOutcome outcome = runner.Run(program, arguments, outputFile, errorFile);
+    const ProcessResult result = runner.Run(program, arguments, outputFile, errorFile, limits);
     progress.hide();
-    return outcome;
+    return result;
 }
 
-ProcessOutcome TVorlageProgressRunner::Run(const std::filesystem::path& program,
+ProcessResult TVorlageProgressRunner::Run(const std::filesystem::path& program,
     const std::vector<std::string>& arguments, const std::filesystem::path& outputFile,
-    const std::filesystem::path& errorFile)
+    const std::filesystem::path& errorFile, const ProcessLimits& limits)
 {
     return RunBehindProgress(FRunner, FParent,
         { QStringLiteral("VORLAGE"), QStringLiteral("VORLAGE erstellt die Befehlsdatei..."),
             QStringLiteral("VorlageProgress") },
-        program, arguments, outputFile, errorFile);
+        program, arguments, outputFile, errorFile, limits);
 }
 
 } // namespace maprune

@@ -18,10 +18,10 @@ struct ProgressTexts {
 
 // Runs `program` through `runner` behind a modal progress window over
 // `parent` whose "Abbrechen" cancels it.
-ProcessOutcome RunBehindProgress(QProcessRunner& runner, QWidget* parent,
-    const ProgressTexts& texts, const std::filesystem::path& program,
-    const std::vector<std::string>& arguments, const std::filesystem::path& outputFile,
-    const std::filesystem::path& errorFile);
+ProcessResult RunBehindProgress(QProcessRunner& runner, QWidget* parent, const ProgressTexts& texts,
+    const std::filesystem::path& program, const std::vector<std::string>& arguments,
+    const std::filesystem::path& outputFile, const std::filesystem::path& errorFile,
+    const ProcessLimits& limits);
 
 // Runs VORLAGE through QProcessRunner behind a modal progress window whose
 // "Abbrechen" stops it: the program stays responsive, and no other command
@@ -33,9 +33,9 @@ public:
     {
     }
 
-    ProcessOutcome Run(const std::filesystem::path& program,
+    ProcessResult Run(const std::filesystem::path& program,
         const std::vector<std::string>& arguments, const std::filesystem::path& outputFile,
-        const std::filesystem::path& errorFile) override;
+        const std::filesystem::path& errorFile, const ProcessLimits& limits) override;
 
 private:
     QWidget* FParent;

@@ -7,8 +7,11 @@ once it takes connections, and writes the DATA of each mail it receives
 byte for byte to the file given with --out. With --starttls it offers
 STARTTLS with the test certificate beside this script, with --login
 USER:PASSWORD it wants AUTH (after STARTTLS when that is offered), and with
---silent it accepts connections but never says a word. It ends when its
-standard input closes, or after --lifetime seconds.
+--silent it accepts connections but never says a word. With --misbehave
+it speaks plain SMTP by hand and breaks the protocol: "long-reply" answers
+the mail's end with a reply line of 10 MB, "endless" answers the greeting
+of the client with continuation lines without end, one every 50 ms. It
+ends when its standard input closes, or after --lifetime seconds.
 """
 import argparse
 import os
@@ -51,6 +54,50 @@ def silent_server():
     threading.Thread(target=accept, daemon=True).start()
 
 
+def misbehaving_server(kind):
+    server = socket.socket()
+    server.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+    server.bind(("127.0.0.1", 0))
+    server.listen(4)
+    print("PORT", server.getsockname()[1], flush=True)
+
+    def talk(connection):
+        lines = connection.makefile("rb")
+        try:
+            connection.sendall(b"220 da\r\n")
+            for line in lines:
+                command = line.strip().upper()
+                if command.startswith((b"HELO", b"EHLO")) and kind == "endless":
+                    while True:
+                        connection.sendall(b"250-noch etwas\r\n")
+                        time.sleep(0.05)
+                elif command == b"DATA":
+                    connection.sendall(b"354 los\r\n")
+                    for body in lines:
+                        if body.rstrip(b"\r\n") == b".":
+                            break
+                    if kind == "long-reply":
+                        connection.sendall(b"250 " + b"x" * (10 << 20) + b"\r\n")
+                    else:
+                        connection.sendall(b"250 angenommen\r\n")
+                elif command == b"QUIT":
+                    connection.sendall(b"221 tschuess\r\n")
+                    return
+                else:
+                    connection.sendall(b"250 ok\r\n")
+        except OSError:
+            pass
+        finally:
+            connection.close()
+
+    def accept():
+        while True:
+            connection, _ = server.accept()
+            threading.Thread(target=talk, args=(connection,), daemon=True).start()
+
+    threading.Thread(target=accept, daemon=True).start()
+
+
 def smtp_server(args):
     from aiosmtpd.controller import Controller
     from aiosmtpd.smtp import AuthResult
@@ -89,10 +136,13 @@ def main():
     parser.add_argument("--starttls", action="store_true")
     parser.add_argument("--login")
     parser.add_argument("--silent", action="store_true")
+    parser.add_argument("--misbehave", choices=["long-reply", "endless"])
     parser.add_argument("--lifetime", type=float, default=60)
     args = parser.parse_args()
     if args.silent:
         silent_server()
+    elif args.misbehave:
+        misbehaving_server(args.misbehave)
     else:
         smtp_server(args)
     end_with_stdin(args.lifetime)
