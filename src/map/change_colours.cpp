@@ -16,8 +16,8 @@ struct WeightLook {
 // from yellow over orange to red.
 constexpr std::array<WeightLook, kChangeWeightCount> kLooks { {
     { 0xC0C0C0, "keine Veränderung" },
-    { 0xFFFF80, "Werte" },
-    { 0xFF9020, "Einheiten" },
+    { 0xFFFF80, "Werte und Größen" },
+    { 0xFF9020, "Kommen und Gehen" },
     { 0xE00000, "stärkste Partei" },
 } };
 

@@ -72,16 +72,19 @@ ChangeWeight WeightOf(ChangeKind kind)
     switch (kind) {
     case ChangeKind::DominantParty:
         return ChangeWeight::Owner;
-    case ChangeKind::RegionSeen:
-    case ChangeKind::RegionLost:
-    case ChangeKind::Peasants:
-    case ChangeKind::Silver:
-    case ChangeKind::Horses:
-    case ChangeKind::Trees:
-    case ChangeKind::Wages:
-        return ChangeWeight::Values;
-    default:
+    case ChangeKind::Fight:
+    case ChangeKind::PartyArrived:
+    case ChangeKind::PartyLeft:
+    case ChangeKind::UnitNew:
+    case ChangeKind::UnitGone:
+    case ChangeKind::SilverLost:
+    case ChangeKind::BuildingNew:
+    case ChangeKind::BuildingGone:
+    case ChangeKind::ShipNew:
+    case ChangeKind::ShipGone:
         return ChangeWeight::Units;
+    default:
+        return ChangeWeight::Values;
     }
 }
 

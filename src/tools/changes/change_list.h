@@ -28,7 +28,10 @@ struct ChangeLine {
 // the group.
 std::vector<ChangeLine> ChangeListLines(const std::vector<TurnChange>& changes);
 
-// How the map of changes weighs `kind`.
+// How the map of changes weighs `kind`: another strongest party most, then
+// what came or went (fights, parties, units, buildings, ships) and the silver
+// an own unit lost; persons, sizes and region values least, since nearly
+// every region has some of them each turn.
 ChangeWeight WeightOf(ChangeKind kind);
 // The heaviest weight of the changes in each region of the report's Regions
 // (by index); regions without changes weigh nothing.

@@ -5,7 +5,7 @@
 #include <array>
 #include <cctype>
 #include <charconv>
-#include <map>
+#include <iterator>
 #include <unordered_map>
 
 #include "core/text_encoding.h"
@@ -80,22 +80,32 @@ bool Seen(const TRegion& region, int32_t turn)
            });
 }
 
-// Persons of each party that the region's summaries observed in `turn`.
-std::map<int32_t, int32_t> PersonsSeen(const TRegion& region, int32_t turn)
+// Persons of each party that the region's summaries observed in `turn`, by
+// ascending party; a region holds few, so a sorted vector serves.
+using PartyPersons = std::vector<std::pair<int32_t, int32_t>>;
+
+PartyPersons PersonsSeen(const TRegion& region, int32_t turn)
 {
-    std::map<int32_t, int32_t> persons;
+    PartyPersons persons;
     for (const TPoliticInfo* info : *region.Politic) {
         if (info == nullptr || info->Turn != turn || info->RTurn != turn)
             continue;
         const int32_t count = info->DataValue(TPoliticInfo::Persons);
         if (count > 0)
-            persons[info->Party] = count;
+            persons.emplace_back(info->Party, count);
     }
+    std::sort(persons.begin(), persons.end());
     return persons;
 }
 
+bool HasParty(const PartyPersons& persons, int32_t party)
+{
+    return std::any_of(persons.begin(), persons.end(),
+        [party](const auto& entry) { return entry.first == party; });
+}
+
 // The party with the most persons; of equal ones the lowest number.
-std::optional<int32_t> Strongest(const std::map<int32_t, int32_t>& persons)
+std::optional<int32_t> Strongest(const PartyPersons& persons)
 {
     std::optional<int32_t> best;
     int32_t most = 0;
@@ -187,19 +197,32 @@ public:
             if (region != nullptr)
                 CollectRegion(*region);
         }
-        std::stable_sort(FChanges.begin(), FChanges.end(), [](const auto& a, const auto& b) {
-            if (a.Kind != b.Kind)
-                return a.Kind < b.Kind;
-            return CategoryRank(a) > CategoryRank(b);
-        });
-        return std::move(FChanges);
+        size_t total = 0;
+        for (const auto& kind : FGroups) {
+            for (const auto& group : kind)
+                total += group.size();
+        }
+        std::vector<TurnChange> changes;
+        changes.reserve(total);
+        for (auto& kind : FGroups) {
+            for (auto& group : kind)
+                std::move(group.begin(), group.end(), std::back_inserter(changes));
+        }
+        return changes;
     }
 
 private:
-    // Own first, then allied, disguised and enemy; no party last.
-    static int CategoryRank(const TurnChange& change)
+    // The groups of a kind in list order: own, allied, disguised, enemy, no
+    // party.
+    static constexpr size_t kGroupsPerKind = 5;
+    static size_t GroupOf(const TurnChange& change)
     {
-        return change.Category ? Rank(*change.Category) : -1;
+        return change.Category ? static_cast<size_t>(3 - Rank(*change.Category)) : 4;
+    }
+
+    void Keep(TurnChange&& change)
+    {
+        FGroups[static_cast<size_t>(change.Kind)][GroupOf(change)].push_back(std::move(change));
     }
 
     const std::string& PartyText(int32_t party)
@@ -223,8 +246,12 @@ private:
             change.Party = party;
             change.Category = FCategories.Of(party);
         }
+        if (FTextRegion != &region) {
+            FTextRegion = &region;
+            FRegionText = RegionDescription(&region);
+        }
         change.Text = FRegionText + ": " + text;
-        FChanges.push_back(std::move(change));
+        Keep(std::move(change));
     }
 
     void CollectFights()
@@ -254,7 +281,7 @@ private:
             } else {
                 change.Placed = false;
             }
-            FChanges.push_back(std::move(change));
+            Keep(std::move(change));
         }
     }
 
@@ -270,7 +297,7 @@ private:
         }
         if (named.size() > 1) {
             std::erase_if(named, [this](const TRegion* region) {
-                return PersonsSeen(*region, FTo).count(FReport.ActiveParty) == 0;
+                return !HasParty(PersonsSeen(*region, FTo), FReport.ActiveParty);
             });
         }
         return named.size() == 1 ? named.front() : nullptr;
@@ -278,7 +305,6 @@ private:
 
     void CollectRegion(const TRegion& region)
     {
-        FRegionText = RegionDescription(&region);
         const bool valuesBefore = HasValues(region, FFrom);
         const bool valuesAfter = HasValues(region, FTo);
         if (valuesBefore != valuesAfter) {
@@ -299,8 +325,8 @@ private:
 
     void CollectParties(const TRegion& region, bool before, bool after)
     {
-        const std::map<int32_t, int32_t> old = PersonsSeen(region, FFrom);
-        const std::map<int32_t, int32_t> now = PersonsSeen(region, FTo);
+        const PartyPersons old = PersonsSeen(region, FFrom);
+        const PartyPersons now = PersonsSeen(region, FTo);
         const std::optional<int32_t> oldStrongest = Strongest(old);
         const std::optional<int32_t> newStrongest = Strongest(now);
         if (oldStrongest && newStrongest && *oldStrongest != *newStrongest)
@@ -312,12 +338,12 @@ private:
         if (!before || !after)
             return;
         for (const auto& [party, count] : now) {
-            if (old.count(party) == 0)
+            if (!HasParty(old, party))
                 Add(ChangeKind::PartyArrived, region,
                     PartyText(party) + ", " + std::to_string(count) + " Personen", party, true);
         }
         for (const auto& [party, count] : old) {
-            if (now.count(party) == 0)
+            if (!HasParty(now, party))
                 Add(ChangeKind::PartyLeft, region,
                     PartyText(party) + ", vorher " + std::to_string(count) + " Personen", party,
                     true);
@@ -346,17 +372,18 @@ private:
         return DisplayText(item.Name) + " (" + FReport.FormatNr(item.Nr) + ")";
     }
 
-    // New or gone: present in one turn only, in a region described in both
-    // (a region seen first or last brings or takes all it holds).
-    template <class Entity>
+    // New or gone: present in one turn only, in a region seen in both (a
+    // region seen first or last brings or takes all it holds). The text is
+    // made only for a change.
+    template <class Entity, class Text>
     bool NewOrGone(const Entity& entity, std::array<bool, 2> present, bool before, bool after,
-        ChangeKind newKind, ChangeKind goneKind, const TRegion& region, const std::string& text,
+        ChangeKind newKind, ChangeKind goneKind, const TRegion& region, const Text& text,
         bool hasParty)
     {
         if (present[0] == present[1])
             return false;
         if (before && after)
-            Add(present[1] ? newKind : goneKind, region, text, entity.Party, hasParty, entity.Nr);
+            Add(present[1] ? newKind : goneKind, region, text(), entity.Party, hasParty, entity.Nr);
         return true;
     }
 
@@ -370,14 +397,15 @@ private:
             const std::optional<int32_t> oldSilver = ValueAt(*unit->Silver, FFrom);
             const std::optional<int32_t> newSilver = ValueAt(*unit->Silver, FTo);
             const std::array<bool, 2> present { old || oldSilver, now || newSilver };
-            const std::string name = Named(*unit) + ", " + PartyText(unit->Party);
-            const std::string persons = now ? ", " + std::to_string(*now) + " Personen" : "";
+            const auto name = [&] { return Named(*unit) + ", " + PartyText(unit->Party); };
+            const auto newOrGone
+                = [&] { return name() + (now ? ", " + std::to_string(*now) + " Personen" : ""); };
             if (NewOrGone(*unit, present, before, after, ChangeKind::UnitNew, ChangeKind::UnitGone,
-                    region, name + (present[1] ? persons : ""), true))
+                    region, newOrGone, true))
                 continue;
             if (old && now && *old != *now)
                 Add(*now < *old ? ChangeKind::UnitShrunk : ChangeKind::UnitGrown, region,
-                    name + ": " + Arrow(*old, *now) + " Personen", unit->Party, true, unit->Nr);
+                    name() + ": " + Arrow(*old, *now) + " Personen", unit->Party, true, unit->Nr);
             if (unit->Party == FReport.ActiveParty && oldSilver && newSilver
                 && *newSilver < *oldSilver
                 && Beyond(*oldSilver, *newSilver, FThresholds.UnitSilver))
@@ -385,6 +413,15 @@ private:
                     Named(*unit) + ": " + Arrow(*oldSilver, *newSilver) + " Silber", unit->Party,
                     true, unit->Nr);
         }
+    }
+
+    // "Burg Feste Nordau (7vp), Die Wüstenfüchse (2vy)".
+    std::string PlaceName(const std::string& type, const TNamedItem& item, bool hasParty)
+    {
+        std::string name = DisplayText(type) + " " + Named(item);
+        if (hasParty)
+            name += ", " + PartyText(item.Party);
+        return name;
     }
 
     void CollectBuildings(const TRegion& region, bool before, bool after)
@@ -397,15 +434,14 @@ private:
             const std::array<bool, 2> present { old || ValueAt(*building->Support, FFrom),
                 now || ValueAt(*building->Support, FTo) };
             const bool hasParty = building->Party != -1;
-            std::string name = DisplayText(building->Type_) + " " + Named(*building);
-            if (hasParty)
-                name += ", " + PartyText(building->Party);
+            const auto name = [&] { return PlaceName(building->Type_, *building, hasParty); };
             if (NewOrGone(*building, present, before, after, ChangeKind::BuildingNew,
                     ChangeKind::BuildingGone, region, name, hasParty))
                 continue;
             if (old && now && *old != *now)
                 Add(*now > *old ? ChangeKind::BuildingGrown : ChangeKind::BuildingShrunk, region,
-                    name + ": Größe " + Arrow(*old, *now), building->Party, hasParty, building->Nr);
+                    name() + ": Größe " + Arrow(*old, *now), building->Party, hasParty,
+                    building->Nr);
         }
     }
 
@@ -420,22 +456,21 @@ private:
             };
             const std::array<bool, 2> present { seen(FFrom), seen(FTo) };
             const bool hasParty = ship->Party != -1;
-            std::string name = DisplayText(ship->Type_) + " " + Named(*ship);
-            if (hasParty)
-                name += ", " + PartyText(ship->Party);
+            const auto name = [&] { return PlaceName(ship->Type_, *ship, hasParty); };
             if (NewOrGone(*ship, present, before, after, ChangeKind::ShipNew, ChangeKind::ShipGone,
                     region, name, hasParty))
                 continue;
             const std::optional<int32_t> oldBuilt = ValueAt(*ship->Percent, FFrom);
             const std::optional<int32_t> newBuilt = ValueAt(*ship->Percent, FTo);
             if (oldBuilt && newBuilt && *newBuilt > *oldBuilt)
-                Add(ChangeKind::ShipGrown, region, name + ": " + Arrow(*oldBuilt, *newBuilt) + " %",
-                    ship->Party, hasParty, ship->Nr);
+                Add(ChangeKind::ShipGrown, region,
+                    name() + ": " + Arrow(*oldBuilt, *newBuilt) + " %", ship->Party, hasParty,
+                    ship->Nr);
             const std::optional<int32_t> oldDamage = ValueAt(*ship->Damage, FFrom);
             const std::optional<int32_t> newDamage = ValueAt(*ship->Damage, FTo);
             if (oldDamage && newDamage && *oldDamage != *newDamage)
                 Add(ChangeKind::ShipDamaged, region,
-                    name + ": Schaden " + Arrow(*oldDamage, *newDamage) + " %", ship->Party,
+                    name() + ": Schaden " + Arrow(*oldDamage, *newDamage) + " %", ship->Party,
                     hasParty, ship->Nr);
         }
     }
@@ -446,8 +481,10 @@ private:
     const ChangeThresholds FThresholds;
     const PartyCategories FCategories;
     std::unordered_map<int32_t, std::string> FPartyTexts;
+    const TRegion* FTextRegion = nullptr; // whose description FRegionText holds
     std::string FRegionText;
-    std::vector<TurnChange> FChanges;
+    // The changes by kind and group, each in the order they were found.
+    std::array<std::array<std::vector<TurnChange>, kGroupsPerKind>, kChangeKindCount> FGroups;
 };
 
 } // namespace
