@@ -106,6 +106,7 @@ void BuildInfoWindowEntries(QMenu& view, InfoWindowEntries& windows)
     windows.Structure = AddCheckEntry(menu, QStringLiteral("&Struktur"), Alt(Qt::Key_S));
     windows.UnitOrders = AddCheckEntry(menu, QStringLiteral("Einheiten-&Befehle"), Alt(Qt::Key_B));
     windows.CheckerOutput = AddCheckEntry(menu, QStringLiteral("KCheck-Ausgabe"), Alt(Qt::Key_O));
+    windows.Changes = AddCheckEntry(menu, QStringLiteral("&Veränderungen"), Alt(Qt::Key_V));
 }
 
 void BuildMapModeEntries(QMenu& view, MapModeEntries& map)
@@ -149,6 +150,7 @@ void BuildMapModeEntries(QMenu& view, MapModeEntries& map)
             QString::fromUtf8(entry.MenuEntry.data(), static_cast<int>(entry.MenuEntry.size())),
             keys[i]);
     }
+    map.Changes = AddRadioEntry(*map.Menu, *modes, QStringLiteral("&Veränderungen"));
 }
 
 void BuildViewMenu(QMenuBar& bar, MainMenu& menu)

@@ -28,6 +28,7 @@ struct InfoWindowEntries {
     QAction* Structure = nullptr; // "&Struktur"
     QAction* UnitOrders = nullptr; // "Einheiten-&Befehle"
     QAction* CheckerOutput = nullptr; // "KCheck-Ausgabe"
+    QAction* Changes = nullptr; // "&Veränderungen"
 };
 
 // "Ansich&t" > "&Karte": the colouring of the map. The entries are
@@ -44,6 +45,7 @@ struct MapModeEntries {
     QAction* Manual = nullptr; // "manuell"
     QMenu* Statistic = nullptr; // "&statistisch"
     std::array<QAction*, kStatisticCount> Statistics {}; // indexed by StatisticKind
+    QAction* Changes = nullptr; // "&Veränderungen"
 };
 
 // "A&uswahl": the selection operations.

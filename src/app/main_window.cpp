@@ -40,6 +40,7 @@
 #include "orders/ui/unit_command_window.h"
 #include "tools/ui/calculator_form.h"
 #include "tools/ui/time_stats_window.h"
+#include "tools/ui/changes_commands.h"
 #include "tools/ui/tool_windows.h"
 #include "tools/ui/analysis_windows.h"
 
@@ -230,6 +231,7 @@ void TMainWindow::BuildInfoWindows()
     connect(FMenu.TimeStats, &QAction::triggered, timeStats, &TTimeStatsWindow::ShowChart);
     connect(FRegionWindow, &TRegionWindow::seriesRequested, timeStats, &TTimeStatsWindow::AddSeries);
     BuildAnalysisWindows();
+    InstallChangesWindow(*this, FEnvironment.Settings);
 }
 
 void TMainWindow::BuildAnalysisWindows()

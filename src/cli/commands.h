@@ -30,6 +30,7 @@ void RegisterStatsCommand(CLI::App& app);
 void RegisterSearchCommand(CLI::App& app);
 // messages, parties and reference
 void RegisterMessagesCommands(CLI::App& app);
+void RegisterChangesCommand(CLI::App& app);
 // check and send: the order checker and the express mail
 void RegisterCheckCommand(CLI::App& app);
 void RegisterSendCommand(CLI::App& app);

@@ -38,6 +38,7 @@ int main(int argc, char** argv)
     maprune::cli::RegisterStatsCommand(app);
     maprune::cli::RegisterSearchCommand(app);
     maprune::cli::RegisterMessagesCommands(app);
+    maprune::cli::RegisterChangesCommand(app);
     maprune::cli::RegisterCheckCommand(app);
     maprune::cli::RegisterSendCommand(app);
 

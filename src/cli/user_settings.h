@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "tools/changes/turn_changes.h"
 #include "tools/regions/region_view.h"
 
 namespace maprune::cli {
@@ -8,5 +9,9 @@ namespace maprune::cli {
 // The region window's options from the user's settings, read without
 // writing anything back, so that the verbs print what the window shows.
 RegionViewOptions RegionViewOptionsOfUser();
+
+// The thresholds of the changes window from the user's settings, read the
+// same way.
+ChangeThresholds ChangeThresholdsOfUser();
 
 } // namespace maprune::cli

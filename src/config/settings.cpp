@@ -64,6 +64,18 @@ TSettings::TSettings(SettingsStore& store, SettingsProblemHandler onProblem)
     , FOW_Mode(FRegistry, PathOf("FOW_Mode"), 0, { 0, 1 })
     , UnitListDetails(FRegistry, PathOf("UnitListDetails"), 15, { 0, 15 })
     , TextStyle(FRegistry, PathOf("TextStyle"), 0, { 0, 5 })
+    , ChangesPeasantsPercent(FRegistry, PathOf("ChangesPeasantsPercent"), 10, { 0, 1000 })
+    , ChangesPeasantsMinimum(FRegistry, PathOf("ChangesPeasantsMinimum"), 50, { 1, 1000000 })
+    , ChangesSilverPercent(FRegistry, PathOf("ChangesSilverPercent"), 20, { 0, 1000 })
+    , ChangesSilverMinimum(FRegistry, PathOf("ChangesSilverMinimum"), 200, { 1, 1000000 })
+    , ChangesHorsesPercent(FRegistry, PathOf("ChangesHorsesPercent"), 20, { 0, 1000 })
+    , ChangesHorsesMinimum(FRegistry, PathOf("ChangesHorsesMinimum"), 5, { 1, 1000000 })
+    , ChangesTreesPercent(FRegistry, PathOf("ChangesTreesPercent"), 10, { 0, 1000 })
+    , ChangesTreesMinimum(FRegistry, PathOf("ChangesTreesMinimum"), 5, { 1, 1000000 })
+    , ChangesWagesPercent(FRegistry, PathOf("ChangesWagesPercent"), 0, { 0, 1000 })
+    , ChangesWagesMinimum(FRegistry, PathOf("ChangesWagesMinimum"), 1, { 1, 1000000 })
+    , ChangesUnitSilverPercent(FRegistry, PathOf("ChangesUnitSilverPercent"), 25, { 0, 1000 })
+    , ChangesUnitSilverMinimum(FRegistry, PathOf("ChangesUnitSilverMinimum"), 100, { 1, 1000000 })
 {
 }
 

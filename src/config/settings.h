@@ -78,6 +78,20 @@ public:
     TRegistryInteger FOW_Mode;
     TRegistryInteger UnitListDetails; // UnitDisplayOption bits (model/named_item.h)
     TRegistryInteger TextStyle;
+    // The thresholds of the changes window: percent of the older value and
+    // least difference of the region values and of an own unit's silver.
+    TRegistryInteger ChangesPeasantsPercent;
+    TRegistryInteger ChangesPeasantsMinimum;
+    TRegistryInteger ChangesSilverPercent;
+    TRegistryInteger ChangesSilverMinimum;
+    TRegistryInteger ChangesHorsesPercent;
+    TRegistryInteger ChangesHorsesMinimum;
+    TRegistryInteger ChangesTreesPercent;
+    TRegistryInteger ChangesTreesMinimum;
+    TRegistryInteger ChangesWagesPercent;
+    TRegistryInteger ChangesWagesMinimum;
+    TRegistryInteger ChangesUnitSilverPercent;
+    TRegistryInteger ChangesUnitSilverMinimum;
 };
 
 } // namespace maprune

@@ -111,6 +111,31 @@ void MapColouring::ComputeStatisticColours(TMapState& state)
             = found && value != NoValue ? ScaleColour(max, value, min) : kNoValueColour;
 }
 
+void MapColouring::SetChanges(TMapState& state, ChangeWeigher weigher)
+{
+    FWeigher = std::move(weigher);
+    FMode = MapMode::Changes;
+    ComputeChangeColours(state);
+}
+
+void MapColouring::ComputeChangeColours(TMapState& state)
+{
+    const TReport& report = state.Report();
+    const RegionChangeWeights weights = FWeigher ? FWeigher(report) : RegionChangeWeights {};
+    FChangesFrom = weights.From;
+    FChangesTo = weights.To;
+    const TRegionList& regions = *report.Regions;
+    for (size_t i = 0; i < regions.Count(); ++i) {
+        const TRegion* region = regions[i];
+        if (region == nullptr || region->CZ != report.ActiveLayer)
+            continue;
+        const ChangeWeight weight
+            = i < weights.Weights.size() ? weights.Weights[i] : ChangeWeight::None;
+        state.ColoursAt(i).MapColor = ChangeWeightColour(weight);
+    }
+    FShownLegend = ChangeLegend();
+}
+
 void MapColouring::ComputePoliticColours(TMapState& state, const AllianceList& alliances,
     bool byAlliance, PersonsMode persons, int32_t turn)
 {
@@ -162,6 +187,8 @@ void MapColouring::Recolour(TMapState& state, const AllianceList& alliances)
         ComputeStatisticColours(state);
     else if (FMode == MapMode::Political)
         ComputePoliticColours(state, alliances, FByAlliance, FPersons, FShownTurn);
+    else if (FMode == MapMode::Changes)
+        ComputeChangeColours(state);
 }
 
 std::string MapColouring::LegendHeading() const
@@ -175,6 +202,11 @@ std::string MapColouring::LegendHeading() const
     case MapMode::Political:
         return "politische Karte (" + PersonsText(FPersons) + ", "
             + (FByAlliance ? "nach Bündnissen" : "nach Parteien") + ")";
+    case MapMode::Changes:
+        if (FChangesFrom < 1)
+            return "Veränderungen: keine ältere Runde";
+        return "Veränderungen von Runde " + std::to_string(FChangesFrom) + " bis "
+            + std::to_string(FChangesTo);
     }
     return {};
 }
@@ -184,6 +216,8 @@ std::string MapColouring::Caption() const
     if (FMode == MapMode::Geographic)
         return {};
     const std::string heading = LegendHeading();
+    if (FMode == MapMode::Changes)
+        return heading;
     // Without values the caption still names the statistic only.
     const std::string name = FMode == MapMode::Statistic
         ? "statistische Karte (" + std::string(CurrentStatistic().Name) + ")"
@@ -195,6 +229,11 @@ std::string MapColouring::HintSuffix(const TMapState& state, const TRegion& regi
 {
     if (FMode == MapMode::Political)
         return " - " + state.Colours(region).PoliticShares.NamesText();
+    if (FMode == MapMode::Changes) {
+        if (const auto weight = ChangeWeightOfColour(state.Colours(region).MapColor))
+            return " - Veränderungen: " + std::string(ChangeWeightText(*weight));
+        return {};
+    }
     if (FMode == MapMode::Statistic) {
         const int32_t value = CurrentStatistic().Getter(region, FFilter);
         if (value != NoValue)

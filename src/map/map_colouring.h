@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "map/alliance_list.h"
+#include "map/change_colours.h"
 #include "map/political_legend.h"
 #include "map/statistics.h"
 
@@ -15,7 +16,7 @@ class TMapState;
 class TRegion;
 class TReport;
 
-enum class MapMode : uint8_t { Geographic = 0, Statistic = 1, Political = 2 };
+enum class MapMode : uint8_t { Geographic = 0, Statistic = 1, Political = 2, Changes = 3 };
 
 // Which line of a political summary counts: 0 "manuell", 1 armed, 2 all,
 // 3 guarding persons.
@@ -58,6 +59,12 @@ public:
     PersonsMode Persons() const { return FPersons; }
     int32_t ShownTurn() const { return FShownTurn; }
 
+    // Switches to the map of changes: each region of the active layer gets
+    // the colour of its weight from `weigher`, which the mode keeps to
+    // recolour after every change of the report.
+    void SetChanges(TMapState& state, ChangeWeigher weigher);
+    void ComputeChangeColours(TMapState& state);
+
     // The turn of the legend window's spin edit; recolours in political mode.
     void SetShownTurn(TMapState& state, const AllianceList& alliances, int32_t turn);
 
@@ -70,8 +77,9 @@ public:
 
     // What the legend window heads its list with: "geographische Karte:
     // keine Legende", "statistische Karte (<name>)" (with ": keine Werte"
-    // when no region has a value) or "politische Karte (<persons>,
-    // <grouping>)".
+    // when no region has a value), "politische Karte (<persons>,
+    // <grouping>)" or "Veränderungen von Runde <a> bis <b>" (": keine
+    // ältere Runde" without one).
     std::string LegendHeading() const;
 
     // The caption over the map; empty in geographic mode. The month and year
@@ -92,6 +100,9 @@ private:
     int32_t FShownTurn = 0;
     PoliticalLegend FLegend;
     std::vector<LegendEntry> FShownLegend;
+    ChangeWeigher FWeigher;
+    int32_t FChangesFrom = -1;
+    int32_t FChangesTo = -1;
 };
 
 } // namespace maprune

@@ -69,6 +69,18 @@ const std::vector<Expected> kTable = {
     { "FOW_Mode", SettingType::Integer, "0" },
     { "UnitListDetails", SettingType::Integer, "15" },
     { "TextStyle", SettingType::Integer, "0" },
+    { "ChangesPeasantsPercent", SettingType::Integer, "10" },
+    { "ChangesPeasantsMinimum", SettingType::Integer, "50" },
+    { "ChangesSilverPercent", SettingType::Integer, "20" },
+    { "ChangesSilverMinimum", SettingType::Integer, "200" },
+    { "ChangesHorsesPercent", SettingType::Integer, "20" },
+    { "ChangesHorsesMinimum", SettingType::Integer, "5" },
+    { "ChangesTreesPercent", SettingType::Integer, "10" },
+    { "ChangesTreesMinimum", SettingType::Integer, "5" },
+    { "ChangesWagesPercent", SettingType::Integer, "0" },
+    { "ChangesWagesMinimum", SettingType::Integer, "1" },
+    { "ChangesUnitSilverPercent", SettingType::Integer, "25" },
+    { "ChangesUnitSilverMinimum", SettingType::Integer, "100" },
 };
 
 // Records the value names it is asked to delete, in order.
@@ -100,7 +112,7 @@ TEST(Settings, FreshStoreGivesEveryDefaultInTableOrderAndWritesNothing)
     }
     EXPECT_EQ(store.ValueCount(), 0u);
     ASSERT_EQ(store.deleted.size(), kTable.size());
-    EXPECT_EQ(store.deleted.front(), "TextStyle") << "the last created ends first";
+    EXPECT_EQ(store.deleted.front(), "ChangesUnitSilverMinimum") << "the last created ends first";
     EXPECT_EQ(store.deleted.back(), "FastKDF");
 }
 

@@ -316,3 +316,32 @@ TEST(MapColouring, TheLegendFollowsEveryModeSwitch)
     EXPECT_EQ(LegendTexts(colouring), (Strings { "Drei (3)", "Zwei (2)", "Eins (1)" }));
     EXPECT_EQ(colouring.LegendHeading(), "politische Karte (Personen, nach Parteien)");
 }
+
+TEST(MapColouring, ChangesColourByTheWeigherAndRecolourWithIt)
+{
+    TestWorld world;
+    TMapState& map = world.Map();
+    TRegion& quiet = world.AddRegion(0, 0);
+    TRegion& busy = world.AddRegion(1, 0);
+    int calls = 0;
+    MapColouring colouring;
+    colouring.SetChanges(map, [&calls](const TReport& report) {
+        ++calls;
+        RegionChangeWeights weights { std::vector<ChangeWeight>(report.Regions->Count()), 4, 5 };
+        weights.Weights[1] = ChangeWeight::Owner;
+        return weights;
+    });
+    EXPECT_EQ(colouring.Mode(), MapMode::Changes);
+    EXPECT_EQ(map.Colours(quiet).MapColor, ChangeWeightColour(ChangeWeight::None));
+    EXPECT_EQ(map.Colours(busy).MapColor, ChangeWeightColour(ChangeWeight::Owner));
+    EXPECT_EQ(colouring.HintSuffix(map, busy), " - Veränderungen: stärkste Partei");
+    EXPECT_EQ(LegendTexts(colouring),
+        (Strings { "keine Veränderung", "Werte und Größen", "Kommen und Gehen", "stärkste Partei" }));
+    EXPECT_EQ(colouring.LegendHeading(), "Veränderungen von Runde 4 bis 5");
+    EXPECT_EQ(colouring.Caption(), "Veränderungen von Runde 4 bis 5");
+    colouring.Recolour(map, {});
+    EXPECT_EQ(calls, 2);
+    colouring.SetChanges(map, [](const TReport&) { return RegionChangeWeights {}; });
+    EXPECT_EQ(map.Colours(busy).MapColor, ChangeWeightColour(ChangeWeight::None));
+    EXPECT_EQ(colouring.LegendHeading(), "Veränderungen: keine ältere Runde");
+}

@@ -517,6 +517,14 @@ void TMapView::ShowPolitical(bool byAlliance, PersonsMode persons)
     Recoloured();
 }
 
+void TMapView::ShowChanges(ChangeWeigher weigher)
+{
+    if (FReport == nullptr)
+        return;
+    FColouring.SetChanges(*FState, std::move(weigher));
+    Recoloured();
+}
+
 void TMapView::SetShownTurn(int32_t turn)
 {
     if (FReport == nullptr || turn == FColouring.ShownTurn())

@@ -161,6 +161,8 @@ public:
     void ShowGeographic();
     void ShowStatistic(StatisticKind kind);
     void ShowPolitical(bool byAlliance, PersonsMode persons);
+    // The map of changes, weighed by `weigher` (kept for every recolouring).
+    void ShowChanges(ChangeWeigher weigher);
     // The turn of the political map (the legend window's spin edit).
     void SetShownTurn(int32_t turn);
     // The alliances the political map groups by; not owned, null for none.

@@ -56,7 +56,8 @@ template <typename Step> void TTileRenderer::Guarded(const char* message, Step s
 void TTileRenderer::DrawPicture(TRegion& region, const RegionColours& colours, QImage& tile)
 {
     switch (FOptions.Mode) {
-    case MapMode::Statistic: {
+    case MapMode::Statistic:
+    case MapMode::Changes: {
         const TPaletteTemplate& statistic = FScaled->Template(kStatisticTemplate);
         FPalette = statistic.LoadedPalette();
         FPalette[kStatisticFillEntry] = Opaque(colours.MapColor);

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/ui/changes_commands.h"
+
+#include <QAction>
+#include <QDockWidget>
+
+#include "app/info/region_window.h"
+#include "app/main_menu.h"
+#include "app/main_window.h"
+#include "config/settings.h"
+#include "map/ui/map_view_widget.h"
+#include "model/report.h"
+#include "tools/changes/change_list.h"
+#include "tools/changes/change_settings.h"
+#include "tools/ui/changes_window.h"
+
+namespace maprune {
+
+namespace {
+
+// The map in Panel2, null while there is none.
+TMapView* MapOf(TMainWindow& window)
+{
+    return window.findChild<TMapView*>(QStringLiteral("Image1"));
+}
+
+} // namespace
+
+TChangesWindow& InstallChangesWindow(TMainWindow& window, TSettings& settings)
+{
+    auto* changes = new TChangesWindow(settings, window.Document(), &window);
+    const MainMenu& menu = window.Menu();
+    QDockWidget* dock
+        = window.AddInfoWindow(changes, menu.InfoWindows.Changes, Qt::BottomDockWidgetArea);
+    if (auto* messages = window.findChild<QDockWidget*>(QStringLiteral("MessagesWindowDock")))
+        window.tabifyDockWidget(messages, dock);
+
+    QObject::connect(
+        changes, &TChangesWindow::centreRequested, &window, [&window](TRegion* region) {
+            if (TMapView* map = MapOf(window))
+                map->CentreOn(*region);
+        });
+    QObject::connect(
+        changes, &TChangesWindow::unitOpened, &window.RegionWindow(), &TRegionWindow::unitOpened);
+
+    const ChangeWeigher weigher = [changes, &settings](const TReport& report) {
+        const ChangeTurns turns = changes->Turns();
+        return RegionChangeWeights {
+            RegionWeights(
+                report, TurnChanges(report, turns.From, turns.To, ThresholdsOf(settings))),
+            turns.From, turns.To
+        };
+    };
+    QObject::connect(menu.Map.Changes, &QAction::triggered, changes, [&window, weigher] {
+        if (TMapView* map = MapOf(window))
+            map->ShowChanges(weigher);
+    });
+    // The map recolours before the window compares a new report's turns.
+    QObject::connect(changes, &TChangesWindow::compared, &window, [&window, weigher] {
+        TMapView* map = MapOf(window);
+        if (map != nullptr && map->Mode() == MapMode::Changes)
+            map->ShowChanges(weigher);
+    });
+    return *changes;
+}
+
+} // namespace maprune
