@@ -19,6 +19,12 @@ std::string Megabytes(uint64_t bytes)
 
 } // namespace
 
+std::string OverBudgetText(uint64_t limit)
+{
+    return "ihr Inhalt bräuchte mehr als " + Megabytes(limit)
+        + " Arbeitsspeicher, mehr als eine Datei dieser Größe beschreiben kann";
+}
+
 uint64_t LoadMemoryBudget(uint64_t fileBytes)
 {
     if (fileBytes > (kNoLimit - kLoadBudgetBase) / kLoadBudgetPerFileByte)
@@ -32,8 +38,7 @@ void LoadBudget::Charge(uint64_t bytes)
         FUsed += bytes;
         return;
     }
-    ThrowDamagedFile("ihr Inhalt bräuchte mehr als " + Megabytes(FLimit)
-        + " Arbeitsspeicher, mehr als eine Datei dieser Größe beschreiben kann");
+    ThrowDamagedFile(OverBudgetText(FLimit));
 }
 
 void LoadBudget::Charge(uint64_t count, uint64_t bytesEach)

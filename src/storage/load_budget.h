@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace maprune {
 
@@ -16,6 +17,10 @@ inline constexpr uint64_t kLoadBudgetPerFileByte = 96;
 
 // The budget of a file of `fileBytes` bytes; saturates instead of overflowing.
 uint64_t LoadMemoryBudget(uint64_t fileBytes);
+
+// Why a load over `limit` bytes of memory was refused; also the reason given
+// for a compressed report that unpacks to more than its budget.
+std::string OverBudgetText(uint64_t limit);
 
 // What a load has taken of its budget, by the reader's estimate of each
 // allocation, counted before the allocation is made.
