@@ -2,6 +2,7 @@
 #include "files/report_inputs.h"
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <system_error>
 

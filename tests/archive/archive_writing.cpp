@@ -41,7 +41,11 @@ void WriteMember(archive* a, const ArchiveMember& member)
 
 void Write(const std::filesystem::path& file, Writer& a, const std::vector<ArchiveMember>& members)
 {
+#ifdef _WIN32
+    Check(a.get(), archive_write_open_filename_w(a.get(), file.c_str()));
+#else
     Check(a.get(), archive_write_open_filename(a.get(), file.c_str()));
+#endif
     for (const ArchiveMember& member : members)
         WriteMember(a.get(), member);
     Check(a.get(), archive_write_close(a.get()));
