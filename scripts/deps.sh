@@ -7,7 +7,7 @@ packages=(cmake g++ qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6
           libxkbcommon-dev libgl-dev zlib1g-dev libgtest-dev libbenchmark-dev
           nlohmann-json3-dev libcli11-dev qt6-translations-l10n fonts-dejavu-core
           clang libclang-rt-14-dev xvfb xauth
-          qtkeychain-qt6-dev python3-aiosmtpd)
+          qtkeychain-qt6-dev python3-aiosmtpd libarchive-dev)
 # The desktop files, their validators and the Debian package.
 packages+=(librsvg2-bin desktop-file-utils appstream shared-mime-info xdg-utils
            libfile-mimeinfo-perl dpkg-dev)

@@ -11,6 +11,7 @@ namespace {
 const QString kCrFilter = QStringLiteral("Computer Report (*.cr)");
 const QString kKdfFilter = QStringLiteral("Maprune-Daten (*.kdf)");
 const QString kOrderFilter = QStringLiteral("Befehlsdateien (*.txt)");
+const QString kPackedFilter = QStringLiteral("Gepackte Reports (*.zip *.cr.gz *.cr.bz2 *.cr.xz)");
 
 void SetUpOpenDialog(QFileDialog& dialog, const QStringList& filters)
 {
@@ -23,13 +24,15 @@ void SetUpOpenDialog(QFileDialog& dialog, const QStringList& filters)
 
 QStringList OpenReportFilters()
 {
-    return { kCrFilter, kKdfFilter, QStringLiteral("alle unterstützen Format (*.cr *.kdf)") };
+    return { kCrFilter, kKdfFilter, kPackedFilter,
+        QStringLiteral("alle unterstützen Format (*.cr *.kdf *.zip *.cr.gz *.cr.bz2 *.cr.xz)") };
 }
 
 QStringList AddFilesFilters()
 {
-    return { kCrFilter, kKdfFilter, kOrderFilter,
-        QStringLiteral("alle unterstützen Format (*.cr *.kdf *.txt)") };
+    return { kCrFilter, kKdfFilter, kPackedFilter, kOrderFilter,
+        QStringLiteral(
+            "alle unterstützen Format (*.cr *.kdf *.zip *.cr.gz *.cr.bz2 *.cr.xz *.txt)") };
 }
 
 QStringList SaveReportFilters()
@@ -67,6 +70,11 @@ QString QtFileChooser::ChooseSaveName(QWidget* parent, const QString& folder)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+QString QtFileChooser::ChooseFolder(QWidget* parent, const QString& folder)
+{
+    return QFileDialog::getExistingDirectory(parent, QStringLiteral("Ordner der Reports"), folder);
 }
 
 } // namespace maprune

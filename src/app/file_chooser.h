@@ -22,6 +22,8 @@ public:
     // "Report speichern unter": a database (".kdf" added when no extension
     // is given) or a CR; asks before overwriting.
     virtual QString ChooseSaveName(QWidget* parent, const QString& folder) = 0;
+    // The folder of the reports for "Neuesten Report hinzufügen".
+    virtual QString ChooseFolder(QWidget* parent, const QString& folder) = 0;
 };
 
 // The filter entries of the three dialogs, the last entry of the open and
@@ -36,6 +38,7 @@ public:
     QString ChooseReportToOpen(QWidget* parent, const QString& folder) override;
     QStringList ChooseFilesToAdd(QWidget* parent, const QString& folder) override;
     QString ChooseSaveName(QWidget* parent, const QString& folder) override;
+    QString ChooseFolder(QWidget* parent, const QString& folder) override;
 };
 
 } // namespace maprune

@@ -16,6 +16,8 @@
 #include "core/dialogs.h"
 #include "core/error.h"
 #include "files/report_file.h"
+#include "files/report_inputs.h"
+#include "files/report_turns.h"
 #include "model/report.h"
 #include "report/adaptation_settings.h"
 #include "report/cr_reader.h"
@@ -42,6 +44,14 @@ QStringList WarningLines(const QString& path, const std::vector<CRWarning>& warn
                      .arg(QString::fromStdString(warning.Text));
     }
     return lines;
+}
+
+std::string JoinNames(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "" : " ") + name;
+    return text;
 }
 
 // The folder a file dialog starts in: the configured one, else the last one.
@@ -92,11 +102,15 @@ bool TFileCommands::OpenFile(const QString& path)
         return false;
     std::vector<CRWarning> warnings;
     std::unique_ptr<TReport> report;
+    // A packed file opens as its first report; the others are added then.
+    FileReports later;
     {
         BusyScope busy(FParts.Busy, FParts.Window);
         FParts.Progress.ProgressStart();
         try {
-            report = OpenReportFile(ToPath(path), FParts.Messages, FParts.Progress, &warnings);
+            later = ReportsOf(ToPath(path));
+            report = ReadReportInput(
+                later.Reports.front(), FParts.Messages, FParts.Progress, &warnings);
         } catch (...) {
             FParts.Log.AddLines(WarningLines(path, warnings));
             FParts.Progress.ProgressStop();
@@ -110,7 +124,91 @@ bool TFileCommands::OpenFile(const QString& path)
     // that the menus come back with their shortcuts.
     FParts.Document.Replace(std::move(report), path);
     FParts.Recent.PushPrevious(path);
+    later.Reports.erase(later.Reports.begin());
+    if (!later.Reports.empty()) {
+        Adding([&](AddReportsContext context) {
+            return FParts.Document.AddReports(ToPath(path), later, context);
+        });
+    } else if (!later.Ignored.empty()) {
+        FParts.Log.AddLines({ QStringLiteral("%1: im Archiv nicht gelesen (kein Report): %2")
+                                  .arg(path, QString::fromStdString(JoinNames(later.Ignored))) });
+    }
     return true;
+}
+
+void TFileCommands::OpenFiles(const QStringList& paths)
+{
+    if (paths.isEmpty())
+        return;
+    const QString first = paths.constFirst();
+    bool opened = false;
+    ShowFailures([&] { opened = OpenFile(first); });
+    if (opened)
+        AddFilesInTurnOrder(paths.mid(1));
+}
+
+void TFileCommands::DropFiles(const QStringList& paths)
+{
+    QStringList files;
+    for (const QString& path : paths) {
+        if (!QFileInfo(path).isDir()) {
+            files += path;
+            continue;
+        }
+        QStringList reports;
+        QStringList lines;
+        ShowFailures([&] {
+            for (const TurnFile& file : FolderReports(ToPath(path))) {
+                reports += ToQString(file.File);
+                lines += QStringLiteral("%1 (Runde %2)")
+                             .arg(QFileInfo(reports.constLast()).fileName(),
+                                 file.Turn ? QString::number(*file.Turn) : QStringLiteral("?"));
+            }
+        });
+        if (reports.isEmpty())
+            continue;
+        const QString question = QStringLiteral("Folgende Reports aus %1 hinzufügen?\n\n%2")
+                                     .arg(path, lines.join(QLatin1Char('\n')));
+        if (FParts.Messages.ShowMessage(
+                MessageKind::Confirmation, question.toStdString(), ButtonYes | ButtonNo)
+            == ButtonYes)
+            files += reports;
+    }
+    if (files.isEmpty())
+        return;
+    if (FParts.Document.Report())
+        AddFilesInTurnOrder(files);
+    else
+        OpenFiles(files);
+}
+
+void TFileCommands::AddNewestCommand()
+{
+    const TReport* report = FParts.Document.Report();
+    if (!report)
+        return;
+    QString folder = QString::fromStdString(FParts.Settings.ReportDir.Get());
+    if (folder.isEmpty()) {
+        folder = FParts.Files.ChooseFolder(&FParts.Window, FOpenFolder);
+        if (folder.isEmpty())
+            return;
+        FParts.Settings.ReportDir.Set(folder.toStdString());
+    }
+    QStringList files;
+    ShowFailures([&] {
+        for (const TurnFile& file : ReportsAfterTurn(ToPath(folder), report->Turn))
+            files += ToQString(file.File);
+    });
+    if (files.isEmpty()) {
+        FParts.Messages.ShowMessage(MessageKind::Information,
+            QStringLiteral("In %1 liegt kein Report nach Runde %2.")
+                .arg(folder)
+                .arg(report->Turn)
+                .toStdString(),
+            ButtonOk);
+        return;
+    }
+    AddFiles(files);
 }
 
 void TFileCommands::Saving(const std::function<void()>& write)
@@ -188,14 +286,29 @@ void TFileCommands::AddFiles(const QStringList& paths)
     std::vector<std::filesystem::path> files;
     for (const QString& path : paths)
         files.push_back(ToPath(path));
+    Adding([&](AddReportsContext context) { return FParts.Document.Add(files, context); });
+}
+
+void TFileCommands::AddFilesInTurnOrder(const QStringList& paths)
+{
+    std::vector<std::filesystem::path> files;
+    for (const QString& path : paths)
+        files.push_back(ToPath(path));
+    QStringList ordered;
+    for (const TurnFile& file : ByTurn(files))
+        ordered += ToQString(file.File);
+    AddFiles(ordered);
+}
+
+void TFileCommands::Adding(const std::function<AddReportsResult(AddReportsContext)>& add)
+{
     AddReportsResult result;
     {
         BusyScope busy(FParts.Busy, FParts.Window);
         FParts.AddProgress.Start();
         FParts.Progress.ProgressStart();
-        result = FParts.Document.Add(files,
-            AddReportsContext { FParts.Messages, FParts.Shifts, FParts.AddProgress, FParts.Progress,
-                AdaptationOptionsFrom(FParts.Settings), {} });
+        result = add(AddReportsContext { FParts.Messages, FParts.Shifts, FParts.AddProgress,
+            FParts.Progress, AdaptationOptionsFrom(FParts.Settings), {} });
         FParts.Progress.ProgressFinish();
         FParts.AddProgress.Finish();
     }

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "files/add_reports.h"
+
 class QMainWindow;
 
 namespace maprune {
@@ -51,7 +53,16 @@ public:
     // cancelled at that question or in the save it led to. Failures come as
     // exceptions (maprune::Error; Abort when the messages were shown) and
     // leave the open report as it was.
+    // A packed file opens as its first report, and its others are added.
     bool OpenFile(const QString& path);
+    // Opens the first file and adds the others in the order of their turns
+    // (the command line); shows failures itself.
+    void OpenFiles(const QStringList& paths);
+    // Files and folders dropped on the window: added to the open report, or
+    // opened as OpenFiles does when none is open. A folder gives its reports
+    // (FolderReports) after one question that lists them; all of them are
+    // added in the order of their turns.
+    void DropFiles(const QStringList& paths);
     // Saves the report under its file name (asking for a name when there is
     // none). Shows failures itself; returns whether the report was saved.
     bool SaveFile();
@@ -61,6 +72,8 @@ public:
     // Adds CRs, databases and order files to the open report, showing the
     // files that failed in one message at the end.
     void AddFiles(const QStringList& paths);
+    // AddFiles in the order of the files' turns (ByTurn).
+    void AddFilesInTurnOrder(const QStringList& paths);
     // Writes the report to `path` without making it the report's file (the
     // automatic save); throws on failure.
     void SaveCopy(const QString& path);
@@ -78,6 +91,10 @@ public:
     void OpenCommand();
     void OpenRecentCommand(const QString& path);
     void AddCommand();
+    // "Neuesten Report hinzufügen": every report in the folder of the
+    // setting ReportDir (asked for once when not set) whose turn is later
+    // than the open report's, in turn order.
+    void AddNewestCommand();
 
 signals:
     // A report was read or files were added with `count` warnings of the
@@ -87,6 +104,9 @@ signals:
 private:
     // Runs `command`, showing its failure in a message box.
     void ShowFailures(const std::function<void()>& command);
+    // Runs `add` with the progress of adding and the window kept busy, then
+    // logs what became of each file and shows the failures in one message.
+    void Adding(const std::function<AddReportsResult(AddReportsContext)>& add);
     // Runs `write` with the save's progress and the window kept busy.
     void Saving(const std::function<void()>& write);
 

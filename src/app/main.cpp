@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/program_files.h"
 #include "app/qt_dialogs.h"
+#include "archive/archive_support.h"
 #include "config/ui/program_settings.h"
 #include "core/program_path.h"
 #include "map/hex_geometry.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("maprune"));
     maprune::InstallGermanTranslations(app);
     maprune::SetProgramPath(QCoreApplication::applicationFilePath().toStdU16String());
+    const maprune::ArchiveSupport archives;
     maprune::ProgramSettings settings;
     maprune::QtDialogs dialogs;
     maprune::QtFileChooser files;

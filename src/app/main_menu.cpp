@@ -82,6 +82,7 @@ void BuildProgramMenu(QMenuBar& bar, MainMenu& menu)
     QMenu& program = *menu.Program;
     menu.Open = AddMenuEntry(program, QStringLiteral("Report &öffnen..."), Ctrl(Qt::Key_O));
     menu.Add = AddMenuEntry(program, QStringLiteral("&Report(e) hinzufügen..."), Ctrl(Qt::Key_A));
+    menu.AddNewest = AddMenuEntry(program, QStringLiteral("&Neuesten Report hinzufügen"));
     menu.Save = AddMenuEntry(program, QStringLiteral("Report &speichern"), Ctrl(Qt::Key_S));
     menu.SaveAs
         = AddMenuEntry(program, QStringLiteral("Report speichern &unter..."), Ctrl(Qt::Key_U));

@@ -74,6 +74,7 @@ struct MainMenu {
 
     QAction* Open = nullptr; // "Report &öffnen..."
     QAction* Add = nullptr; // "&Report(e) hinzufügen..."
+    QAction* AddNewest = nullptr; // "&Neuesten Report hinzufügen"
     QAction* Save = nullptr; // "Report &speichern"
     QAction* SaveAs = nullptr; // "Report speichern &unter..."
     QAction* Configure = nullptr; // "&Konfigurieren..."

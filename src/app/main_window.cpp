@@ -14,6 +14,7 @@
 #include "app/add_progress_panel.h"
 #include "app/busy_state.h"
 #include "app/file_commands.h"
+#include "app/file_drops.h"
 #include "app/info/messages_window.h"
 #include "app/info/region_window.h"
 #include "app/info/report_list_windows.h"
@@ -36,13 +37,14 @@
 #include "app/units_window.h"
 #include "app/window_caption.h"
 #include "config/settings.h"
+#include "map/ui/overview_window.h"
 #include "orders/ui/export_window.h"
 #include "orders/ui/unit_command_window.h"
+#include "tools/ui/analysis_windows.h"
 #include "tools/ui/calculator_form.h"
 #include "tools/ui/time_stats_window.h"
 #include "tools/ui/changes_commands.h"
 #include "tools/ui/tool_windows.h"
-#include "tools/ui/analysis_windows.h"
 
 namespace maprune {
 
@@ -67,11 +69,12 @@ TMainWindow::TMainWindow(MainWindowEnvironment environment, QWidget* parent)
     BuildLayout();
     FMenu = BuildMainMenu(*menuBar());
     for (QAction* entry : { FMenu.View->menuAction(), FMenu.Selection->menuAction(),
-             FMenu.Extras->menuAction(), FMenu.Add, FMenu.Save, FMenu.SaveAs })
+             FMenu.Extras->menuAction(), FMenu.Add, FMenu.AddNewest, FMenu.Save, FMenu.SaveAs })
         FReportOnlyEntries.push_back(entry);
     BuildCommands();
     BuildMapView();
     BuildInfoWindows();
+    AcceptDrops();
 
     for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
         connect(FDocument, signal, this, [this] { UpdateCaption(); });
@@ -157,6 +160,7 @@ void TMainWindow::BuildCommands()
         this);
     connect(FMenu.Open, &QAction::triggered, FFileCommands, &TFileCommands::OpenCommand);
     connect(FMenu.Add, &QAction::triggered, FFileCommands, &TFileCommands::AddCommand);
+    connect(FMenu.AddNewest, &QAction::triggered, FFileCommands, &TFileCommands::AddNewestCommand);
     connect(FMenu.Save, &QAction::triggered, FFileCommands, &TFileCommands::SaveFile);
     connect(FMenu.SaveAs, &QAction::triggered, FFileCommands, &TFileCommands::SaveFileAs);
     auto* commands
@@ -168,6 +172,17 @@ void TMainWindow::BuildCommands()
         ProgramSessionParts { *FDocument, *FFileCommands, *FRecentFiles, *FLogWindow, env.Settings,
             env.Messages, env.Paths, env.Arguments },
         this);
+}
+
+void TMainWindow::AcceptDrops()
+{
+    const auto dropped = [this](const QStringList& paths) { FFileCommands->DropFiles(paths); };
+    AcceptFileDrops(*this, dropped);
+    // The overview may float as a window of its own.
+    if (auto* overview = findChild<TOverviewPanel*>()) {
+        AcceptFileDrops(*overview, dropped);
+        AcceptFileDrops(*overview->viewport(), dropped);
+    }
 }
 
 void TMainWindow::BuildMapView()

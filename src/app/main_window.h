@@ -113,6 +113,8 @@ private:
     void BuildLayout();
     void BuildCommands();
     void BuildMapView();
+    // Files and folders dropped on the window or the overview open or are added.
+    void AcceptDrops();
     void BuildInfoWindows();
     // Statistics, search and alliance editor ("E&xtras").
     void BuildAnalysisWindows();

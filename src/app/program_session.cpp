@@ -62,8 +62,9 @@ void TProgramSession::StartUp()
         settingsProblems << QString::fromStdString(problem);
     FParts.Log.AddLines(settingsProblems);
     const QStringList& arguments = FParts.Arguments;
-    if (arguments.size() == 1 && QFileInfo::exists(arguments.constFirst())) {
-        OpenAtStart(arguments.constFirst(), kCommandLineFailure);
+    if (!arguments.isEmpty() && QFileInfo::exists(arguments.constFirst())) {
+        if (OpenAtStart(arguments.constFirst(), kCommandLineFailure))
+            FParts.Files.AddFilesInTurnOrder(arguments.mid(1));
     } else if (OpenAtStart(ToQString(FParts.Paths.AutoSave), kAutoSaveReadFailure)) {
         // The automatic save is no document of the user's.
         FParts.Document.SetFileName(QString());

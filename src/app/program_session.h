@@ -28,10 +28,10 @@ struct ProgramSessionParts {
     QStringList Arguments; // the command line without the program name
 };
 
-// One run of the program: start-up opens the report of the command line or
-// the automatic save and reads the user's alliances and the log; shut-down
-// saves the report automatically (or asks to save it) and writes back the
-// alliances, the recently used files and the log.
+// One run of the program: start-up opens the reports of the command line
+// (the first, then the others added in turn order) or the automatic save and reads the user's
+// alliances and the log; shut-down saves the report automatically (or asks to save it) and writes
+// back the alliances, the recently used files and the log.
 class TProgramSession : public QObject {
     Q_OBJECT
 public:

@@ -55,13 +55,30 @@ void TReportDocument::Replace(std::unique_ptr<TReport> report, const QString& pa
 AddReportsResult TReportDocument::Add(
     const std::vector<std::filesystem::path>& files, AddReportsContext context)
 {
-    if (!FReport || files.empty())
+    if (files.empty())
+        return {};
+    return Adding(
+        context, [&](AddReportsContext& c) { return AddReportFiles(FReport.get(), files, c); });
+}
+
+AddReportsResult TReportDocument::AddReports(
+    const std::filesystem::path& file, const FileReports& reports, AddReportsContext context)
+{
+    return Adding(context, [&](AddReportsContext& c) {
+        return AddReportsResult { AddFileReports(*FReport, file, reports, c) };
+    });
+}
+
+AddReportsResult TReportDocument::Adding(
+    AddReportsContext& context, const std::function<AddReportsResult(AddReportsContext&)>& add)
+{
+    if (!FReport)
         return {};
     context.BeforeMerge = [this] {
         SetCurrentRegion(nullptr);
         emit modelObjectsAboutToBeFreed();
     };
-    AddReportsResult result = AddReportFiles(FReport.get(), files, context);
+    AddReportsResult result = add(context);
     // Files that were declined, refused or failed leave the report as it was.
     if (result.Changed())
         FModified = true;

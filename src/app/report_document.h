@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -51,6 +52,9 @@ public:
     // document's own.
     AddReportsResult Add(
         const std::vector<std::filesystem::path>& files, AddReportsContext context);
+    // Adds reports of one file (AddFileReports), as Add does.
+    AddReportsResult AddReports(
+        const std::filesystem::path& file, const FileReports& reports, AddReportsContext context);
     // Writes the report to `path`, which becomes its file name; the report
     // counts as saved.
     void Save(const QString& path, const SaveReportOptions& options);
@@ -99,6 +103,9 @@ signals:
     void aboutToSave(maprune::TReport& report);
 
 private:
+    AddReportsResult Adding(
+        AddReportsContext& context, const std::function<AddReportsResult(AddReportsContext&)>& add);
+
     std::unique_ptr<TReport> FReport;
     QString FFileName;
     bool FModified = false;

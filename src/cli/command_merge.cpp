@@ -100,7 +100,15 @@ void RunMerge(const MergeOptions& options)
     std::vector<std::filesystem::path> added(options.Inputs.begin() + 1, options.Inputs.end());
     AddReportsContext context{dialogs, chooser, panel, progress, Adaptation(options), {},
                               options.AnyGame ? OtherGameReaction::Add : OtherGameReaction::Refuse};
-    const AddReportsResult result = AddReportFiles(report.get(), added, context);
+    AddReportsResult result;
+    if (IsPackedReportFile(first)) {
+        // The first report of the file is open; its others come first.
+        FileReports later = ReportsOf(first);
+        later.Reports.erase(later.Reports.begin());
+        result.Files = AddFileReports(*report, first, later, context);
+    }
+    for (AddedFile& file : AddReportFiles(report.get(), added, context).Files)
+        result.Files.push_back(std::move(file));
     for (const AddedFile& file : result.Files)
         std::cout << DescribeOutcome(file) << '\n';
 

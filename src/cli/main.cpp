@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <iostream>
 
+#include "archive/archive_support.h"
 #include "cli/commands.h"
 #include "cli/exception_exit.h"
 #include "cli/stderr_dialogs.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
 {
     if (argc > 0)
         maprune::SetProgramPath(argv[0]);
+    const maprune::ArchiveSupport archives;
     maprune::SetGameData(std::make_unique<maprune::GameData>(
         maprune::FindGameDataFile(maprune::ProgramPath()), &maprune::cli::ToolDialogs()));
 

@@ -6,8 +6,10 @@
 
 #include "cli/stderr_dialogs.h"
 #include "core/error.h"
+#include "core/path_text.h"
 #include "core/progress.h"
 #include "files/report_file.h"
+#include "files/report_inputs.h"
 #include "model/report.h"
 #include "report/cr_reader.h"
 
@@ -15,7 +17,10 @@ namespace maprune::cli {
 
 void AddReportOptions(CLI::App& command, ReportOptions& options)
 {
-    command.add_option("FILE", options.File, "CR-Datei (.cr) oder Datenbank (.kdf)")->required();
+    command
+        .add_option("FILE", options.File,
+            "CR-Datei (.cr, auch .zip, .cr.gz, .cr.bz2, .cr.xz) oder Datenbank (.kdf)")
+        ->required();
     command.add_flag("--warnings", options.PrintWarnings,
         "Warnungen des Lesens als \"line N: TEXT\" auf der Fehlerausgabe");
 }
@@ -48,6 +53,13 @@ std::unique_ptr<TReport> LoadReport(const ReportOptions& options, std::vector<CR
     }
     if (report == nullptr)
         throw CLI::RuntimeError(1);
+    if (IsPackedReportFile(options.File)) {
+        const size_t reports = ReportsOf(options.File).Reports.size();
+        if (reports > 1) {
+            std::cerr << PathText(options.File) << " enthält " << reports
+                      << " Reports; gelesen ist der erste (alle fügt merge zusammen)\n";
+        }
+    }
     return report;
 }
 

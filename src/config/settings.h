@@ -40,6 +40,7 @@ public:
     TRegistryString OpenDir;
     TRegistryString SaveDir;
     TRegistryString ExportDir;
+    TRegistryString ReportDir;
     TRegistryBoolean RightSelect;
     TRegistryBoolean KelvaranLayout;
     TRegistryInteger OverviewZoom;

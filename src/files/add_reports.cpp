@@ -157,31 +157,33 @@ std::string AddReportsResult::FailureMessage() const
     std::string message;
     for (const AddedFile& f : Files) {
         if (f.Result == AddedFile::Outcome::Failed)
-            message += "\n" + PathText(f.File) + ": " + f.Reason;
+            message += "\n" + f.Name() + ": " + f.Reason;
     }
     return message.empty() ? message : "Folgende Dateien konnten nicht hinzugefügt werden:" + message;
 }
 
-AddedFile AddReportFile(TReport& report, const std::filesystem::path& file, AddReportsContext& context)
+namespace {
+
+// Merges `src` into the database, asking first when it is of another game.
+void MergeRead(
+    TReport& report, TReport& src, AddedFile& added, AddReportsContext& context, Dialogs& messages)
 {
-    AddedFile added;
-    added.File = file;
-    FailureCollector messages(context.Messages);
+    if (!SameGame(report.Game, src.Game) && !AcceptOtherGame(src.Game, context, added))
+        return;
+    if (context.BeforeMerge)
+        context.BeforeMerge();
+    AdaptationUi ui { messages, context.Chooser, context.Panel };
+    added.Merge = MergeReport(report, src, context.Adaptation, ui);
+    added.Result = added.Merge.Merged ? AddedFile::Outcome::Merged : AddedFile::Outcome::Refused;
+}
+
+// Runs `step`; a failure becomes `added`'s outcome with the first error
+// message as its reason.
+template <typename Step> bool Attempt(AddedFile& added, FailureCollector& messages, Step step)
+{
     try {
-        if (HasExtension(file, ".txt")) {
-            const std::vector<std::string> lines = ReadOrderFileLines(file);
-            added.Orders = ReadOrderFile(report, lines, messages);
-            added.Result = AddedFile::Outcome::OrdersRead;
-            return added;
-        }
-        const std::unique_ptr<TReport> src = ReadReportFile(file, messages, context.Reading, &added.Warnings, &added.CutOff);
-        if (!SameGame(report.Game, src->Game) && !AcceptOtherGame(src->Game, context, added))
-            return added;
-        if (context.BeforeMerge)
-            context.BeforeMerge();
-        AdaptationUi ui{messages, context.Chooser, context.Panel};
-        added.Merge = MergeReport(report, *src, context.Adaptation, ui);
-        added.Result = added.Merge.Merged ? AddedFile::Outcome::Merged : AddedFile::Outcome::Refused;
+        step();
+        return true;
     } catch (const Abort&) {
         added.Result = AddedFile::Outcome::Failed;
         added.Reason = messages.Errors().empty() ? std::string(Abort().what()) : messages.Errors();
@@ -189,6 +191,60 @@ AddedFile AddReportFile(TReport& report, const std::filesystem::path& file, AddR
         added.Result = AddedFile::Outcome::Failed;
         messages.Collect(DisplayText(e.what()));
         added.Reason = messages.Errors();
+    }
+    return false;
+}
+
+} // namespace
+
+std::string AddedFile::Name() const
+{
+    return Member.empty() ? PathText(File) : PathText(File) + ": " + Member;
+}
+
+AddedFile AddReportFile(TReport& report, const std::filesystem::path& file, AddReportsContext& context)
+{
+    AddedFile added;
+    added.File = file;
+    FailureCollector messages(context.Messages);
+    Attempt(added, messages, [&] {
+        if (HasExtension(file, ".txt")) {
+            const std::vector<std::string> lines = ReadOrderFileLines(file);
+            added.Orders = ReadOrderFile(report, lines, messages);
+            added.Result = AddedFile::Outcome::OrdersRead;
+            return;
+        }
+        const std::unique_ptr<TReport> src = ReadReportFile(file, messages, context.Reading, &added.Warnings, &added.CutOff);
+        MergeRead(report, *src, added, context, messages);
+    });
+    return added;
+}
+
+std::vector<AddedFile> AddFileReports(TReport& report, const std::filesystem::path& file,
+    const FileReports& reports, AddReportsContext& context)
+{
+    std::vector<AddedFile> added;
+    std::vector<std::unique_ptr<TReport>> read;
+    for (const ReportInput& input : reports.Reports) {
+        AddedFile& member = added.emplace_back();
+        member.File = file;
+        member.Member = input.MemberName;
+        FailureCollector messages(context.Messages);
+        std::vector<CRWarning> warnings;
+        const bool readable = Attempt(member, messages,
+            [&] { read.push_back(ReadReportInput(input, messages, context.Reading, &warnings)); });
+        member.Warnings = CountWarnings(warnings);
+        member.CutOff = HasCutOffWarning(warnings);
+        if (!readable)
+            return { std::move(member) };
+    }
+    if (!added.empty())
+        added.front().Ignored = reports.Ignored;
+    for (size_t i = 0; i < added.size(); ++i) {
+        FailureCollector messages(context.Messages);
+        Attempt(
+            added[i], messages, [&] { MergeRead(report, *read[i], added[i], context, messages); });
+        read[i].reset();
     }
     return added;
 }
@@ -209,16 +265,31 @@ AddReportsResult AddReportFiles(TReport* report, const std::vector<std::filesyst
     fileBar.SetRange(static_cast<int>(files.size()));
     fileBar.SetPosition(0);
     for (size_t i = 0; i < files.size(); ++i) {
-        result.Files.push_back(AddReportFile(*report, files[i], context));
+        if (IsPackedReportFile(files[i])) {
+            AddedFile listing;
+            listing.File = files[i];
+            FailureCollector messages(context.Messages);
+            FileReports reports;
+            if (Attempt(listing, messages, [&] { reports = ReportsOf(files[i]); })) {
+                for (AddedFile& added : AddFileReports(*report, files[i], reports, context))
+                    result.Files.push_back(std::move(added));
+            } else {
+                result.Files.push_back(std::move(listing));
+            }
+        } else {
+            result.Files.push_back(AddReportFile(*report, files[i], context));
+        }
         fileBar.SetPosition(static_cast<int>(i + 1));
         fileBar.ProcessEvents();
     }
     return result;
 }
 
-std::string DescribeOutcome(const AddedFile& file)
+namespace {
+
+std::string OutcomeText(const AddedFile& file)
 {
-    const std::string name = PathText(file.File) + ": ";
+    const std::string name = file.Name() + ": ";
     std::string warnings;
     if (file.Warnings > 0)
         warnings = ", " + std::to_string(file.Warnings) + " Warnungen beim Lesen";
@@ -248,6 +319,19 @@ std::string DescribeOutcome(const AddedFile& file)
         break;
     }
     return name + "übersprungen: " + file.Reason;
+}
+
+} // namespace
+
+std::string DescribeOutcome(const AddedFile& file)
+{
+    std::string text = OutcomeText(file);
+    if (!file.Ignored.empty()) {
+        text += "; im Archiv nicht gelesen (kein Report):";
+        for (const std::string& name : file.Ignored)
+            text += " " + name;
+    }
+    return text;
 }
 
 } // namespace maprune

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "files/report_inputs.h"
 #include "report/merge_report.h"
 #include "report/order_reader.h"
 
@@ -49,12 +50,17 @@ struct AddedFile {
         Declined,   // the player chose not to add a report of another game
     };
     std::filesystem::path File;
+    std::string Member; // the report's name in an archive; empty for a plain file
     Outcome Result = Outcome::Failed;
     std::string Reason;                        // Failed, Declined: why, for the user
     MergeResult Merge;                         // Merged, Refused
     OrderFileResult Orders = OrderFileResult::Complete; // OrdersRead
     size_t Warnings = 0;                       // reader warnings of a CR
     bool CutOff = false;                       // the CR ends inside a line
+    std::vector<std::string> Ignored;          // other members of the archive, not read
+
+    // How messages name it: the path, "a.zip: b.cr" for a member.
+    std::string Name() const;
 };
 
 struct AddReportsResult {
@@ -92,7 +98,16 @@ std::unique_ptr<TReport> ReadReportFile(const std::filesystem::path& file, Dialo
 AddedFile AddReportFile(TReport& report, const std::filesystem::path& file,
                         AddReportsContext& context);
 
-// Adds the files one after the other in the given order; a file that fails
+// Adds the reports of one file (ReportsOf: a plain file itself, the CRs of
+// an archive in its order) one after the other. All of them are read before
+// the first is merged, so that a damaged member or one beyond the memory
+// budget leaves the database unchanged: the file then fails as a whole,
+// named with the member.
+std::vector<AddedFile> AddFileReports(TReport& report, const std::filesystem::path& file,
+    const FileReports& reports, AddReportsContext& context);
+
+// Adds the files one after the other in the given order, a packed file
+// (IsPackedReportFile) by AddFileReports; a file that fails
 // does not stop the others. The Files bar counts the files, and events are
 // processed between files. With no database (`report` null) nothing is added
 // and the warning "no report loaded" is shown.

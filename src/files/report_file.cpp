@@ -7,6 +7,7 @@
 
 #include "core/error.h"
 #include "core/write_file.h"
+#include "files/report_inputs.h"
 #include "model/report.h"
 #include "report/cr_reader.h"
 #include "report/cr_writer.h"
@@ -35,6 +36,8 @@ bool HasExtension(const std::filesystem::path& path, std::string_view extension)
 std::unique_ptr<TReport> OpenReportFile(const std::filesystem::path& path, Dialogs& dialogs,
                                         Progress& progress, std::vector<CRWarning>* warnings)
 {
+    if (IsPackedReportFile(path))
+        return ReadReportInput(ReportsOf(path).Reports.front(), dialogs, progress, warnings);
     if (HasExtension(path, ".kdf"))
         return LoadKdfFile(path, progress);
     if (HasExtension(path, ".cr"))

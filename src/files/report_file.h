@@ -18,12 +18,14 @@ struct CRWarning;
 
 // Reads the report file `path` by its extension, compared ignoring case:
 // ".kdf" a database (LoadKdfFile), ".cr" a computer report (ReadCRFile, whose
-// warnings go to `warnings`, which may be null). Returns a new report only on
-// success, so that a caller's open report stays when the read fails.
+// warnings go to `warnings`, which may be null), a packed file
+// (IsPackedReportFile) its first report (adding reads all: AddFileReports). Returns a new report
+// only on success, so that a caller's open report stays when the read fails.
 //
-// Throws Error "unbekanntes Dateiformat" for any other extension and the
-// KDF reader's Error for a damaged database; a CR that cannot be read has
-// had its messages shown through `dialogs` and ends in Abort.
+// Throws Error "unbekanntes Dateiformat" for any other extension, the KDF
+// reader's Error for a damaged database and ReportsOf's for an archive; a CR
+// that cannot be read has had its messages shown through `dialogs` and ends
+// in Abort.
 std::unique_ptr<TReport> OpenReportFile(const std::filesystem::path& path, Dialogs& dialogs,
                                         Progress& progress,
                                         std::vector<CRWarning>* warnings = nullptr);

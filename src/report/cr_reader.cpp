@@ -7,9 +7,7 @@
 
 #include "core/dialogs.h"
 #include "core/error.h"
-#include "core/path_text.h"
 #include "core/progress.h"
-#include "core/read_file.h"
 #include "core/text_encoding.h"
 #include "model/report.h"
 #include "report/cr_format.h"
@@ -185,20 +183,27 @@ std::unique_ptr<TReport> ReadCR(
     }
 }
 
-std::unique_ptr<TReport> ReadCRFile(const std::filesystem::path& file, Dialogs& dialogs,
+std::unique_ptr<TReport> ReadCRSource(ByteSource& source, const ByteLimit& limit, Dialogs& dialogs,
     Progress& progress, std::vector<CRWarning>* warnings)
 {
     std::string bytes;
     try {
-        bytes = ReadFileBytes(file, kMaxCRFileBytes);
+        bytes = source.ReadAll(limit);
     } catch (const maprune::Error& e) {
         dialogs.ShowMessage(MessageKind::Error,
-            "Die Datei " + DisplayText(PathText(file)) + " konnte nicht gelesen werden ("
+            "Die Datei " + DisplayText(source.Name()) + " konnte nicht gelesen werden ("
                 + DisplayText(e.what()) + ").",
             ButtonOk);
         throw Abort();
     }
     return ReadCR(bytes, dialogs, progress, warnings);
+}
+
+std::unique_ptr<TReport> ReadCRFile(const std::filesystem::path& file, Dialogs& dialogs,
+    Progress& progress, std::vector<CRWarning>* warnings)
+{
+    FileByteSource source(file);
+    return ReadCRSource(source, ByteLimit { kMaxCRFileBytes, {} }, dialogs, progress, warnings);
 }
 
 } // namespace maprune

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/byte_source.h"
 #include "model/cr_interface.h"
 #include "report/cr_tokenizer.h"
 
@@ -117,6 +118,13 @@ inline constexpr const char* kNoReportMessage
 // Reports larger than this are refused rather than read: the finished model
 // takes several times the file's size in memory.
 constexpr std::uintmax_t kMaxCRFileBytes = std::uintmax_t { 1 } << 30;
+
+// ReadCR over the bytes of `source`, at most `limit`. Bytes that cannot be
+// read (or are more than the limit) are reported through `dialogs` as "Die
+// Datei %s konnte nicht gelesen werden (reason)." with the source's name
+// and end in Abort as well.
+std::unique_ptr<TReport> ReadCRSource(ByteSource& source, const ByteLimit& limit, Dialogs& dialogs,
+    Progress& progress, std::vector<CRWarning>* warnings);
 
 // ReadCR over the contents of `file`. A file that cannot be read (or is
 // larger than kMaxCRFileBytes) is reported through `dialogs` as "Die Datei

@@ -21,6 +21,19 @@ std::string Megabytes(uint64_t bytes)
 
 } // namespace
 
+std::string OverBudgetText(uint64_t limit)
+{
+    return "ihr Inhalt bräuchte mehr als " + Megabytes(limit)
+        + " Arbeitsspeicher, mehr als eine Datei dieser Größe beschreiben kann";
+}
+
+uint64_t PackedInputBudget(uint64_t packedBytes)
+{
+    if (packedBytes > (kNoLimit - kLoadBudgetBase) / kPackedBudgetPerByte)
+        return kNoLimit;
+    return kLoadBudgetBase + packedBytes * kPackedBudgetPerByte;
+}
+
 LoadBudget LoadBudget::Unlimited()
 {
     LoadBudget budget(kNoLimit);

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string>
 
 namespace maprune {
 
@@ -19,6 +21,19 @@ inline constexpr uint64_t kLoadBudgetPerRecordByte = 24;
 // However a file compressed, no load takes more than this, the bytes of
 // its records included: more than a database of a million regions needs.
 inline constexpr uint64_t kLoadMemoryCeiling = uint64_t { 4 } << 30;
+
+// Why a load over `limit` bytes of memory was refused; also the reason given
+// for a compressed report that unpacks to more than its budget.
+std::string OverBudgetText(uint64_t limit);
+
+// A packed input (an archive member, a compressed report) may unpack to
+// kLoadBudgetBase plus kPackedBudgetPerByte for every packed byte: far more
+// than reports compress, far less than a bomb unpacks to.
+inline constexpr uint64_t kPackedBudgetPerByte = 96;
+uint64_t PackedInputBudget(uint64_t packedBytes);
+
+// Why a packed input over `limit` bytes was refused.
+std::string OverBudgetText(uint64_t limit);
 
 // What a load has taken of its budget, by the reader's estimate of each
 // allocation, counted before the allocation is made.

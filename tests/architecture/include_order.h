@@ -18,7 +18,7 @@ struct IncludeLine {
 
 // The lines that break the layer order, each as "file:line: #include ... (why)".
 // The order, lowest first: core < model < config < {report, storage} < files <
-// map < {orders, tools} < the top (every */ui folder, app, cli, datagen). A
+// map < {orders, tools} < the top (every */ui folder, app, archive, cli, datagen). A
 // folder includes its own layer and every lower one; siblings in braces do not
 // include each other; the top includes anything. Qt headers (<Q...>) belong to
 // the top only.

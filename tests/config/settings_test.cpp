@@ -31,6 +31,7 @@ const std::vector<Expected> kTable = {
     { "OpenDir", SettingType::String, "" },
     { "SaveDir", SettingType::String, "" },
     { "ExportDir", SettingType::String, "" },
+    { "ReportDir", SettingType::String, "" },
     { "RightSelect", SettingType::Boolean, "true" },
     { "KelvaranLayout", SettingType::Boolean, "true" },
     { "OverviewZoom", SettingType::Integer, "1" },

@@ -49,6 +49,7 @@ public:
         startFolders += folder;
         return Take(saveAs);
     }
+    QString ChooseFolder(QWidget*, const QString&) override { return QString(); }
 
 private:
     template <typename T> static T Take(std::deque<T>& answers)
