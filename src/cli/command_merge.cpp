@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "cli/terminal_dialogs.h"
+#include "core/count_text.h"
 #include "core/error.h"
 #include "core/path_text.h"
 #include "core/progress.h"
@@ -87,7 +88,8 @@ void RunMerge(const MergeOptions& options)
     }
     std::cout << PathText(first) << ": geöffnet (Runde " << report->Turn << ")";
     if (warnings > 0)
-        std::cout << ", " << warnings << " Warnungen beim Lesen";
+        std::cout << ", " << CountText(static_cast<int64_t>(warnings), "Warnung", "Warnungen")
+                  << " beim Lesen";
     if (cutOff)
         std::cout << ", " << kCutOffWarning;
     std::cout << '\n';
@@ -101,7 +103,7 @@ void RunMerge(const MergeOptions& options)
 
     SaveReportFile(*report, output, SaveReportOptions { KdfWriteOptions {}, progress });
     std::cout << PathText(output) << ": geschrieben (Runde " << report->Turn << ", "
-              << report->Regions->Count() << " Regionen)\n";
+              << CountText(report->Regions->Count(), "Region", "Regionen") << ")\n";
     if (result.AnyFailed())
         Fail(result.FailureMessage());
 }
