@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <algorithm>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "cli/commands.h"
+#include "cli/dash_positionals.h"
 #include "cli/exception_exit.h"
 #include "cli/stderr_dialogs.h"
 #include "core/error.h"
@@ -42,7 +46,11 @@ int main(int argc, char** argv)
     maprune::cli::RegisterSendCommand(app);
 
     try {
-        app.parse(argc, argv);
+        // CLI11 parses a list of arguments in reverse order.
+        std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+        arguments = maprune::cli::DashPositionalsMarked(app, arguments);
+        std::reverse(arguments.begin(), arguments.end());
+        app.parse(arguments);
         if (argc == 1) {
             std::cout << app.help();
             return 0;

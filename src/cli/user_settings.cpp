@@ -7,16 +7,35 @@
 
 namespace maprune::cli {
 
+namespace {
+
+// The user's settings, read without writing anything back; a setting that
+// cannot be read keeps its default, as in the program.
+struct UserSettings {
+    UserSettings()
+        : Settings(Store, [](const TRegistrySetting&, const std::string&) {})
+    {
+        Settings.Registry().SetWriteBackOnDestruction(false);
+    }
+    QSettingsStore Store;
+    TSettings Settings;
+};
+
+} // namespace
+
 RegionViewOptions RegionViewOptionsOfUser()
 {
-    QSettingsStore store;
-    // A setting that cannot be read keeps its default, as in the program.
-    TSettings settings(store, [](const TRegistrySetting&, const std::string&) {});
-    settings.Registry().SetWriteBackOnDestruction(false);
+    const UserSettings user;
+    const TSettings& settings = user.Settings;
     RegionViewOptions options;
     options.DisplayOptions = static_cast<unsigned>(settings.UnitListDetails.Get());
     options.UnitOrder = UnitOrderFromSettings(settings.UnitListSortOptions.Get());
     return options;
+}
+
+bool KelvaranLayoutOfUser()
+{
+    return UserSettings().Settings.KelvaranLayout.Get();
 }
 
 } // namespace maprune::cli

@@ -9,4 +9,8 @@ namespace maprune::cli {
 // writing anything back, so that the verbs print what the window shows.
 RegionViewOptions RegionViewOptionsOfUser();
 
+// The user's KelvaranLayout: whether directions are written as on the
+// Kelvaran map (the route verbs).
+bool KelvaranLayoutOfUser();
+
 } // namespace maprune::cli
