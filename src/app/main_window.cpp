@@ -97,7 +97,7 @@ TMainWindow::TMainWindow(MainWindowEnvironment environment, QWidget* parent)
         &TReadingWarningsLabel::ShowCount);
     connect(warnings, &TReadingWarningsLabel::clicked, FMenu.LogFile, &QAction::trigger);
     connect(FDocument, &TReportDocument::reportReplaced, this, [this] { ShowHint(QString()); });
-    RestoreMainWindowLayout(FEnvironment.Store, *this, *FFileCommands);
+    RestoreMainWindowLayout(FEnvironment.Store, *this, *FFileCommands, *FLogWindow);
 }
 
 TMainWindow::~TMainWindow()

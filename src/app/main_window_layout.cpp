@@ -7,11 +7,15 @@
 #include <QMainWindow>
 
 #include "app/file_commands.h"
+#include "app/log_window.h"
 #include "config/window_layout.h"
 
 namespace maprune {
 
 namespace {
+
+const char* const kLayoutDropped = "Die gespeicherte Fensteranordnung ließ sich nicht herstellen "
+                                   "und wurde verworfen; das Programm beginnt mit der üblichen.";
 
 QByteArray Bytes(const std::string& data)
 {
@@ -23,18 +27,9 @@ std::string Data(const QByteArray& bytes)
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-} // namespace
-
-void RestoreMainWindowLayout(SettingsStore& store, QMainWindow& window, TFileCommands& files)
+void RestoreDocks(
+    SettingsStore& store, QMainWindow& window, const std::string& state, TLogWindow& log)
 {
-    const WindowLayout layout = LoadWindowLayout(store);
-    files.SetLastFolders(QString::fromStdString(layout.OpenFolder),
-        QString::fromStdString(layout.SaveFolder));
-    // A first start opens maximised.
-    if (layout.Geometry.empty() || !window.restoreGeometry(Bytes(layout.Geometry)))
-        window.setWindowState(window.windowState() | Qt::WindowMaximized);
-    if (layout.State.empty())
-        return;
     // Before the window is first shown a dock's view action does not follow
     // the dock, and so neither do the check items that follow the action.
     // Setting the action's check moves no dock: it is brought in line before
@@ -44,8 +39,33 @@ void RestoreMainWindowLayout(SettingsStore& store, QMainWindow& window, TFileCom
             dock->toggleViewAction()->setChecked(!dock->isHidden());
     };
     followDocks();
-    window.restoreState(Bytes(layout.State));
+    if (!window.restoreState(Bytes(state))) {
+        // The window keeps the layout it was built with; the next close
+        // stores that one.
+        ForgetWindowState(store);
+        log.AddLines({ QString::fromUtf8(kLayoutDropped) });
+    }
     followDocks();
+}
+
+} // namespace
+
+void RestoreMainWindowLayout(
+    SettingsStore& store, QMainWindow& window, TFileCommands& files, TLogWindow& log)
+{
+    const WindowLayout layout = LoadWindowLayout(store);
+    files.SetLastFolders(QString::fromStdString(layout.OpenFolder),
+        QString::fromStdString(layout.SaveFolder));
+    // The docks first, while the window has the size it was built with and
+    // is not maximised: Qt keeps a state that does not fit a hidden,
+    // maximised window for its first showing and crashes there applying it
+    // (a layout stored larger than 1024 x 768). Fitted into the window when
+    // it is first laid out, the state needs no such keeping.
+    if (!layout.State.empty())
+        RestoreDocks(store, window, layout.State, log);
+    // A first start opens maximised.
+    if (layout.Geometry.empty() || !window.restoreGeometry(Bytes(layout.Geometry)))
+        window.setWindowState(window.windowState() | Qt::WindowMaximized);
 }
 
 void StoreMainWindowLayout(SettingsStore& store, const QMainWindow& window, const TFileCommands& files)

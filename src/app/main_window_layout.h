@@ -7,6 +7,7 @@ namespace maprune {
 
 class SettingsStore;
 class TFileCommands;
+class TLogWindow;
 
 // The main window's layout from one run to the next (WindowLayout in the
 // settings store): its place and size, its docked windows (where they are,
@@ -16,7 +17,10 @@ class TFileCommands;
 // Restores what the last run stored (without a stored place the window is to
 // open maximised); call once every dock and tool bar exists, before the
 // window is shown. The check items of the docked windows follow what is shown.
-void RestoreMainWindowLayout(SettingsStore& store, QMainWindow& window, TFileCommands& files);
+// A stored state that cannot be applied is left unapplied, removed from the
+// store and noted in `log`.
+void RestoreMainWindowLayout(
+    SettingsStore& store, QMainWindow& window, TFileCommands& files, TLogWindow& log);
 
 // Stores the layout of `window` as it is now; a store that cannot be written
 // loses it, which must not keep the program open.

@@ -54,18 +54,11 @@ TProgramCommands::TProgramCommands(ProgramCommandsParts parts, QObject* parent)
         FParts.Log.activateWindow();
     });
     connect(menu.SetOrigin, &QAction::triggered, this, &TProgramCommands::SetOriginCommand);
-    connect(menu.Extras, &QMenu::aboutToShow, this, [this] {
-        const QString checker = CheckerEntryCaption(
-            FParts.Settings.KCHECK_Use.Get(), FParts.Settings.VORLAGE_Use.Get());
-        if (!checker.isEmpty()) {
-            FParts.Menu.Checker->setText(checker);
-            FParts.Menu.Checker->setStatusTip(FParts.Settings.VORLAGE_Use.Get()
-                    ? QStringLiteral("generiert ein neue Befehlsdatei mittels Vorlage und "
-                                     "überprüft diese mit KCheck")
-                    : QStringLiteral("überprüft die Befehle mit KCheck"));
-        }
-        ShowMenuEntry(FParts.Menu.Checker, !checker.isEmpty());
-    });
+    // The entry and its shortcut follow the settings from the start, not
+    // only once the menu has been opened.
+    UpdateCheckerEntry();
+    connect(menu.Extras, &QMenu::aboutToShow, this, &TProgramCommands::UpdateCheckerEntry);
+    connect(this, &TProgramCommands::configured, this, &TProgramCommands::UpdateCheckerEntry);
     connect(menu.About, &QAction::triggered, this, &TProgramCommands::AboutCommand);
     connect(menu.Changes, &QAction::triggered, this, [this] {
         HelpWindow().ShowMarkdown(QStringLiteral("Gestern, Heute, Morgen"), ChangeHistory());
@@ -102,6 +95,20 @@ void TProgramCommands::ConfigureCommand()
         FParts.Settings, FParts.Messages, *FAssociations, *FSortCriteria, &FParts.Window);
     dialog.exec();
     emit configured();
+}
+
+void TProgramCommands::UpdateCheckerEntry()
+{
+    const QString checker
+        = CheckerEntryCaption(FParts.Settings.KCHECK_Use.Get(), FParts.Settings.VORLAGE_Use.Get());
+    if (!checker.isEmpty()) {
+        FParts.Menu.Checker->setText(checker);
+        FParts.Menu.Checker->setStatusTip(FParts.Settings.VORLAGE_Use.Get()
+                ? QStringLiteral("generiert ein neue Befehlsdatei mittels Vorlage und "
+                                 "überprüft diese mit KCheck")
+                : QStringLiteral("überprüft die Befehle mit KCheck"));
+    }
+    ShowMenuEntry(FParts.Menu.Checker, !checker.isEmpty());
 }
 
 void TProgramCommands::SetOriginCommand()

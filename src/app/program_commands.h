@@ -51,6 +51,9 @@ private:
     void ConfigureCommand();
     void SetOriginCommand();
     void AboutCommand();
+    // The checker entry's caption and visibility (with its shortcut) from
+    // KCHECK_Use and VORLAGE_Use.
+    void UpdateCheckerEntry();
     // The one window of "&Inhalt", "Inde&x" and "Gestern, Heute, &Morgen...".
     THelpWindow& HelpWindow();
 

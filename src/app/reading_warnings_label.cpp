@@ -3,6 +3,8 @@
 
 #include <QMouseEvent>
 
+#include "core/count_text.h"
+
 namespace maprune {
 
 TReadingWarningsLabel::TReadingWarningsLabel(QWidget* parent)
@@ -22,7 +24,8 @@ void TReadingWarningsLabel::ShowCount(int count)
         hide();
         return;
     }
-    setText(QStringLiteral("<a href=\"log\">%1 Warnungen beim Lesen – siehe Log-Datei</a>").arg(count));
+    setText(QStringLiteral("<a href=\"log\">%1 beim Lesen – siehe Log-Datei</a>")
+                .arg(QString::fromStdString(CountText(count, "Warnung", "Warnungen"))));
     show();
 }
 

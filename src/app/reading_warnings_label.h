@@ -6,7 +6,7 @@
 namespace maprune {
 
 // The status bar's note that the last read or add had warnings of the CR
-// reader ("%d Warnungen beim Lesen – siehe Log-Datei"); a click on it asks
+// reader ("3 Warnungen beim Lesen – siehe Log-Datei", for one "1 Warnung ..."); a click on it asks
 // for the log window. Hidden while there are none.
 class TReadingWarningsLabel : public QLabel {
     Q_OBJECT

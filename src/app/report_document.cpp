@@ -146,6 +146,14 @@ void TReportDocument::RegionEdited(TRegion& region)
     emit regionEdited(&region);
 }
 
+void TReportDocument::UnitOrdersEdited(TUnit& unit)
+{
+    if (!FReport)
+        return;
+    FModified = true;
+    emit unitOrdersEdited(&unit);
+}
+
 void TReportDocument::SetCurrentRegion(TRegion* region)
 {
     if (region == FCurrentRegion)

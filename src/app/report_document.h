@@ -17,6 +17,7 @@
 namespace maprune {
 
 class TRegion;
+class TUnit;
 
 // The open report of the program and everything that goes with it: the
 // name of its file, whether it was changed since it was read or saved, and
@@ -80,6 +81,9 @@ public:
     // What the map draws of `region` changed (a comment); the report counts
     // as changed.
     void RegionEdited(TRegion& region);
+    // The orders of `unit` were edited; the report counts as changed and
+    // the unit lists show its new first order.
+    void UnitOrdersEdited(TUnit& unit);
 
     // The current region (null: none), a region of the active layer.
     TRegion* CurrentRegion() const { return FCurrentRegion; }
@@ -97,6 +101,7 @@ signals:
     void currentRegionChanged(maprune::TRegion* region);
     void selectionChanged();
     void regionEdited(maprune::TRegion* region);
+    void unitOrdersEdited(maprune::TUnit* unit);
     void fileNameChanged(const QString& name);
     // The report is about to be written: views store what the file keeps of
     // them (the scroll positions).

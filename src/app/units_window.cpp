@@ -29,6 +29,7 @@ TUnitsWindow::TUnitsWindow(TSettings& settings, TReportDocument& document, QWidg
     for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
         connect(&document, signal, this, &TUnitsWindow::RefillFromDocument);
     connect(&document, &TReportDocument::selectionChanged, this, &TUnitsWindow::RefillFromDocument);
+    connect(&document, &TReportDocument::unitOrdersEdited, this, &TUnitsWindow::RefillFromDocument);
 }
 
 void TUnitsWindow::SetFollowing(bool following)

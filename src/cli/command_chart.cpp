@@ -13,6 +13,7 @@
 
 #include "cli/commands.h"
 #include "cli/report_loading.h"
+#include "core/count_text.h"
 #include "core/text_encoding.h"
 #include "model/report.h"
 #include "tools/series/chart_lines.h"
@@ -78,11 +79,17 @@ void RunChart(const ChartArguments& arguments)
         report->Series = WriteSeries(definitions);
     }
     const std::vector<TSeries> series = BuildSeriesList(report.get());
-    for (const TSeries& one : series) {
-        if (one.Data == nullptr)
-            std::cerr << DisplayText(one.ListLine()) << ": kein Wert mit Verlauf\n";
-    }
     const ChartDrawing drawing = DrawChart(series);
+    // Every series the picture leaves out is named, with the reason.
+    std::vector<bool> drawn(series.size(), false);
+    for (const ChartLine& line : drawing.Lines)
+        drawn[line.Series] = true;
+    for (size_t i = 0; i < series.size(); ++i) {
+        if (!drawn[i])
+            std::cerr << DisplayText(series[i].ListLine())
+                      << (series[i].Data == nullptr ? ": kein Wert mit Verlauf\n"
+                                                    : ": ohne Werte, nicht gezeichnet\n");
+    }
     if (drawing.Empty())
         Fail("Keine der Reihen hat einen Verlauf über die Runden.");
     const QImage picture
@@ -90,8 +97,9 @@ void RunChart(const ChartArguments& arguments)
     QSaveFile file(QString::fromStdString(arguments.Output));
     if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
         Fail("Das Bild konnte nicht nach " + arguments.Output + " geschrieben werden.");
-    std::cout << arguments.Output << ": " << drawing.Lines.size() << " Reihen, Runden "
-              << drawing.Ranges.MinX << " bis " << drawing.Ranges.MaxX << '\n';
+    std::cout << arguments.Output << ": "
+              << CountText(static_cast<int64_t>(drawing.Lines.size()), "Reihe", "Reihen")
+              << ", Runden " << drawing.Ranges.MinX << " bis " << drawing.Ranges.MaxX << '\n';
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "cli/terminal_dialogs.h"
+#include "core/count_text.h"
 #include "core/error.h"
 #include "core/file_lock.h"
 #include "core/path_text.h"
@@ -92,7 +93,8 @@ void RunMerge(const MergeOptions& options)
     }
     std::cout << PathText(first) << ": geöffnet (Runde " << report->Turn << ")";
     if (warnings > 0)
-        std::cout << ", " << warnings << " Warnungen beim Lesen";
+        std::cout << ", " << CountText(static_cast<int64_t>(warnings), "Warnung", "Warnungen")
+                  << " beim Lesen";
     if (cutOff)
         std::cout << ", " << kCutOffWarning;
     std::cout << '\n';
@@ -114,7 +116,7 @@ void RunMerge(const MergeOptions& options)
 
     SaveReportFile(*report, output, SaveReportOptions { KdfWriteOptions {}, progress });
     std::cout << PathText(output) << ": geschrieben (Runde " << report->Turn << ", "
-              << report->Regions->Count() << " Regionen)\n";
+              << CountText(report->Regions->Count(), "Region", "Regionen") << ")\n";
     if (result.AnyFailed())
         Fail(result.FailureMessage());
 }

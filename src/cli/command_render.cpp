@@ -144,7 +144,11 @@ void RunRender(const RenderOptions& options)
     if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
         Fail("Das Bild konnte nicht nach " + options.Output + " geschrieben werden.");
     std::cout << options.Output << ": " << picture.width() << " × " << picture.height()
-              << " Pixel, Ebene " << report->ActiveLayer << '\n';
+              << " Pixel, Ebene " << report->ActiveLayer;
+    if (tiles.Options().TileSize != tileOptions.TileSize)
+        std::cout << " (verkleinert auf Kachelgröße " << tiles.Options().TileSize << " statt "
+                  << tileOptions.TileSize << ", damit das Bild in die Grenzen passt)";
+    std::cout << '\n';
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include "cli/commands.h"
 #include "cli/report_loading.h"
+#include "cli/user_settings.h"
 #include "core/error.h"
 #include "model/report.h"
 #include "tools/route/route_optimiser.h"
@@ -77,6 +78,7 @@ void RunRoute(const RouteArguments& arguments)
         options.Avoid.push_back(&RegionAt(*report, point));
     options.Speed = arguments.Speed;
     options.StreetSpeed = arguments.Ship ? 0 : arguments.StreetSpeed;
+    options.KelvaranLayout = KelvaranLayoutOfUser();
     const RouteGraph graph(*report);
     try {
         if (arguments.Optimise) {

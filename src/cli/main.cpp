@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <algorithm>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "archive/archive_support.h"
 #include "cli/commands.h"
+#include "cli/dash_positionals.h"
 #include "cli/exception_exit.h"
 #include "cli/stderr_dialogs.h"
 #include "core/error.h"
@@ -46,7 +50,11 @@ int main(int argc, char** argv)
 
     int code = 0;
     try {
-        app.parse(argc, argv);
+        // CLI11 parses a list of arguments in reverse order.
+        std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+        arguments = maprune::cli::DashPositionalsMarked(app, arguments);
+        std::reverse(arguments.begin(), arguments.end());
+        app.parse(arguments);
         if (argc == 1)
             std::cout << app.help();
     } catch (const CLI::ParseError& e) {

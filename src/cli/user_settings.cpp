@@ -10,31 +10,38 @@ namespace maprune::cli {
 
 namespace {
 
-// Runs `read` on the user's settings. A setting that cannot be read keeps
-// its default, as in the program; nothing is written back.
-template <class Read> auto WithUserSettings(Read read)
-{
-    QSettingsStore store;
-    TSettings settings(store, [](const TRegistrySetting&, const std::string&) {});
-    settings.Registry().SetWriteBackOnDestruction(false);
-    return read(settings);
-}
+// The user's settings, read without writing anything back; a setting that
+// cannot be read keeps its default, as in the program.
+struct UserSettings {
+    UserSettings()
+        : Settings(Store, [](const TRegistrySetting&, const std::string&) {})
+    {
+        Settings.Registry().SetWriteBackOnDestruction(false);
+    }
+    QSettingsStore Store;
+    TSettings Settings;
+};
 
 } // namespace
 
 RegionViewOptions RegionViewOptionsOfUser()
 {
-    return WithUserSettings([](const TSettings& settings) {
-        RegionViewOptions options;
-        options.DisplayOptions = static_cast<unsigned>(settings.UnitListDetails.Get());
-        options.UnitOrder = UnitOrderFromSettings(settings.UnitListSortOptions.Get());
-        return options;
-    });
+    const UserSettings user;
+    const TSettings& settings = user.Settings;
+    RegionViewOptions options;
+    options.DisplayOptions = static_cast<unsigned>(settings.UnitListDetails.Get());
+    options.UnitOrder = UnitOrderFromSettings(settings.UnitListSortOptions.Get());
+    return options;
 }
 
 ChangeThresholds ChangeThresholdsOfUser()
 {
-    return WithUserSettings([](const TSettings& settings) { return ThresholdsOf(settings); });
+    return ThresholdsOf(UserSettings().Settings);
+}
+
+bool KelvaranLayoutOfUser()
+{
+    return UserSettings().Settings.KelvaranLayout.Get();
 }
 
 } // namespace maprune::cli

@@ -14,4 +14,8 @@ RegionViewOptions RegionViewOptionsOfUser();
 // same way.
 ChangeThresholds ChangeThresholdsOfUser();
 
+// The user's KelvaranLayout: whether directions are written as on the
+// Kelvaran map (the route verbs).
+bool KelvaranLayoutOfUser();
+
 } // namespace maprune::cli

@@ -55,4 +55,10 @@ void SaveWindowLayout(SettingsStore& store, const WindowLayout& layout)
     }
 }
 
+void ForgetWindowState(SettingsStore& store)
+{
+    if (store.OpenKey(kWindowLayoutKey))
+        store.Delete(kWindowLayoutKey, "State");
+}
+
 } // namespace maprune

@@ -29,4 +29,8 @@ WindowLayout LoadWindowLayout(SettingsStore& store);
 // Throws Error when the key cannot be opened or a value cannot be written.
 void SaveWindowLayout(SettingsStore& store, const WindowLayout& layout);
 
+// Removes the stored state of the docked windows and tool bars (one that
+// could not be applied), so that the next start does not try it again.
+void ForgetWindowState(SettingsStore& store);
+
 } // namespace maprune

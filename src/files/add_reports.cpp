@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/count_text.h"
 #include "core/dialogs.h"
 #include "core/error.h"
 #include "core/model_text.h"
@@ -292,7 +293,8 @@ std::string OutcomeText(const AddedFile& file)
     const std::string name = file.Name() + ": ";
     std::string warnings;
     if (file.Warnings > 0)
-        warnings = ", " + std::to_string(file.Warnings) + " Warnungen beim Lesen";
+        warnings = ", " + CountText(static_cast<int64_t>(file.Warnings), "Warnung", "Warnungen")
+            + " beim Lesen";
     if (file.CutOff)
         warnings += std::string(", ") + kCutOffWarning;
     switch (file.Result) {

@@ -134,10 +134,10 @@ std::string FormatAllianceFile(const AllianceList& alliances)
             throw Error("Bündnisdatei: ein Bündnis hat keinen Namen");
         if (i > 0)
             bytes += kLineEnd;
-        bytes += OnOneLine(alliance.Name);
+        bytes += Utf8ToCp1252(OnOneLine(alliance.Name));
         bytes += kLineEnd;
         for (const AllianceMember& member : alliance.Members) {
-            bytes += OnOneLine(AllianceMemberEntry(member));
+            bytes += Utf8ToCp1252(OnOneLine(AllianceMemberEntry(member)));
             bytes += kLineEnd;
         }
     }

@@ -33,8 +33,9 @@ std::string AllianceMemberEntry(const AllianceMember& member);
 // hold a decimal number that fits a party number.
 AllianceMember ParseAllianceMemberEntry(std::string_view line, size_t lineNumber = 0);
 
-// The file's bytes for `alliances`. Line breaks inside names are written as
-// blanks, since they would end the line. Throws Error for an alliance
+// The file's bytes for `alliances`, in Windows-1252 like every text file of
+// the program (characters it lacks become '?'). Line breaks inside names are
+// written as blanks, since they would end the line. Throws Error for an alliance
 // without a name, which could not be read back as one.
 std::string FormatAllianceFile(const AllianceList& alliances);
 

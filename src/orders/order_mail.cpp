@@ -73,7 +73,9 @@ TextLines MailLines(const OrderMail& mail, BodyEncoding encoding)
     if (encoding == BodyEncoding::Ascii) {
         lines.push_back("Content-Type: text/plain; charset=us-ascii");
     } else {
-        const char* charset = ValidUtf8Lines(mail.Body) ? "UTF-8" : "ISO-8859-1";
+        // 8-bit text of the program is Windows-1252 (the euro sign is 0x80),
+        // which ISO-8859-1 would misname.
+        const char* charset = ValidUtf8Lines(mail.Body) ? "UTF-8" : "windows-1252";
         lines.push_back(std::string("Content-Type: text/plain; charset=") + charset);
         lines.push_back(std::string("Content-Transfer-Encoding: ")
             + (encoding == BodyEncoding::EightBit ? "8bit" : "quoted-printable"));

@@ -44,7 +44,7 @@ std::string RecipientAddress(const std::string& recipient);
 // The mail as it goes after DATA, line by line without line ends and before
 // dot-stuffing: the header lines (From, To, Subject when not empty, X-Mailer,
 // Mime-Version, Content-Type and, for 8-bit bodies, the charset of the body
-// (UTF-8 when its bytes are valid UTF-8, else ISO-8859-1) and its
+// (UTF-8 when its bytes are valid UTF-8, else windows-1252) and its
 // Content-Transfer-Encoding), two empty lines, the body.
 TextLines MailLines(const OrderMail& mail, BodyEncoding encoding);
 

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <limits>
 
+#include "core/count_text.h"
 #include "core/dialogs.h"
 #include "core/error.h"
 #include "core/progress.h"
@@ -109,7 +110,9 @@ void CRReader::FinishWarnings()
         return;
     if (FOmitted > 0) {
         CRWarning more { FTokenizer.LineIndex(),
-            "… und " + std::to_string(FOmitted) + " weitere Warnungen" };
+            "… und "
+                + CountText(
+                    static_cast<int64_t>(FOmitted), "weitere Warnung", "weitere Warnungen") };
         more.Omitted = FOmitted;
         FWarnings->push_back(std::move(more));
         FOmitted = 0;

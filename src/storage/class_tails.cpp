@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "core/count_text.h"
 #include "model/item_shape.h"
 #include "storage/damaged_file.h"
 #include "storage/load_budget.h"
@@ -117,8 +118,9 @@ size_t ReadTailCount(ByteReader& in, size_t minEntrySize, std::string_view class
 {
     const int32_t count = in.ReadI32();
     if (count < 0 || static_cast<size_t>(count) > in.Remaining() / minEntrySize) {
-        ThrowDamagedFile(std::string(className) + " kündigt " + std::to_string(count)
-            + " Einträge an, es folgen aber nur " + std::to_string(in.Remaining()) + " Bytes");
+        ThrowDamagedFile(std::string(className) + " kündigt "
+            + CountText(count, "Eintrag", "Einträge") + " an, es folgen aber nur "
+            + CountText(static_cast<int64_t>(in.Remaining()), "Byte", "Bytes"));
     }
     return static_cast<size_t>(count);
 }

@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "core/count_text.h"
 #include "model/class_registry.h"
 #include "model/lines.h"
 #include "model/report.h"
@@ -117,15 +118,16 @@ void ObjectReader::Record(TReportItem& item, ByteReader& in, size_t base, int de
     const int32_t length = in.ReadI32();
     if (length < 0 || static_cast<size_t>(length) > in.Remaining()) {
         ThrowDamagedFile("ein " + std::string(item.ClassName()) + "-Datensatz kündigt "
-                         + std::to_string(length) + " Bytes an, es folgen aber nur "
-                         + std::to_string(in.Remaining()));
+            + CountText(length, "Byte", "Bytes") + " an, es folgen aber nur "
+            + std::to_string(in.Remaining()));
     }
     const size_t payloadBase = base + in.Position();
     ByteReader payload(in.ReadBytes(static_cast<size_t>(length)));
     Payload(item, payload, payloadBase, depth);
     if (!payload.AtEnd()) {
         ThrowDamagedFile("ein " + std::string(item.ClassName()) + "-Datensatz enthält "
-                         + std::to_string(payload.Remaining()) + " überzählige Bytes");
+            + CountText(static_cast<int64_t>(payload.Remaining()), "überzähliges Byte",
+                "überzählige Bytes"));
     }
 }
 

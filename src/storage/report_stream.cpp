@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/count_text.h"
 #include "model/class_registry.h"
 #include "model/report.h"
 #include "storage/damaged_file.h"
@@ -81,8 +82,8 @@ std::unique_ptr<TReport> ReadReport(TStream& in, Progress& progress, uint64_t co
         const size_t at = record.size();
         record.resize(at + piece);
         if (in.Read(record.data() + at, piece) != piece) {
-            ThrowDamagedFile("sie endet vor dem Ende des Reports (" + std::to_string(length)
-                             + " Bytes angekündigt)");
+            ThrowDamagedFile("sie endet vor dem Ende des Reports ("
+                + CountText(static_cast<int64_t>(length), "Byte", "Bytes") + " angekündigt)");
         }
         meter.Advance(record.size() - 4);
     }

@@ -15,3 +15,12 @@ add_cli_test(cli_trade_markets 0
   trade ${TEST_DATA_DIR}/trade/markets.cr)
 add_cli_test(cli_trade_zero_talent 1 "Das Handeln-Talent des Käufers muss größer als 0 sein."
   trade ${TEST_DATA_DIR}/trade/markets.cr --buyer-talent 0)
+# Without the Kelvaran layout of the user's settings the directions have no
+# names, as in the route window.
+set(route_home ${CMAKE_CURRENT_BINARY_DIR}/route-home)
+add_cli_test(cli_route_layout_setting 0 "" settings set KelvaranLayout false)
+add_cli_test(cli_route_without_kelvaran_layout 0 "\nRoute:    \n$" route ${SAMPLE_CR} 3,3 5,3)
+set_tests_properties(cli_route_layout_setting PROPERTIES FIXTURES_SETUP route_layout
+  ENVIRONMENT XDG_CONFIG_HOME=${route_home})
+set_tests_properties(cli_route_without_kelvaran_layout PROPERTIES FIXTURES_REQUIRED route_layout
+  ENVIRONMENT XDG_CONFIG_HOME=${route_home})

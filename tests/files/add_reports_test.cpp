@@ -242,4 +242,14 @@ TEST_F(AddReportsTest, AReportOfAnotherGameIsAddedOnlyWhenAccepted)
     declined.Result = O::Declined;
     declined.Reason = "anderes Spiel: Runenland";
     EXPECT_EQ(DescribeOutcome(declined), "x.cr: nicht hinzugefügt (anderes Spiel: Runenland)");
+    AddedFile merged;
+    merged.File = "x.cr";
+    merged.Result = O::Merged;
+    merged.Merge.AddedTurn = 11;
+    for (const auto& [warnings, text] :
+        { std::pair<size_t, const char*> { 1, "1 Warnung" }, { 2, "2 Warnungen" } }) {
+        merged.Warnings = warnings;
+        EXPECT_EQ(DescribeOutcome(merged),
+            std::string("x.cr: zusammengeführt (Runde 11, ") + text + " beim Lesen)");
+    }
 }

@@ -41,6 +41,11 @@ TEST(AllianceFileTest, AlliancesAreSeparatedByOneEmptyLineWithNoneAfterTheLast)
 {
     EXPECT_EQ(FormatAllianceFile(kTwoAlliances), "A\r\np1 (1)\r\np2 (2)\r\n\r\nB\r\np3 (3)\r\n");
     EXPECT_EQ(FormatAllianceFile({}), "");
+    // The 8-bit character set of the program's text files.
+    EXPECT_EQ(FormatAllianceFile({ { "Südmark", { { "Ödland", 2 } } } }),
+        "S\xfc"
+        "dmark\r\n\xd6"
+        "dland (2)\r\n");
 }
 
 TEST(AllianceFileTest, WhatIsWrittenReadsBackUnchanged)

@@ -185,9 +185,11 @@ TEST(SmtpSession, EightBitBodiesDeclareTheirCharset)
         { "Bäume", "250 SIZE 1000", "Content-Type: text/plain; charset=UTF-8",
             "Content-Transfer-Encoding: quoted-printable", "MAIL FROM:<ich@example.org>",
             "B=C3=A4ume" },
-        { "B\xe4ume =", "250 8BITMIME", "Content-Type: text/plain; charset=ISO-8859-1",
+        { "B\xe4ume =", "250 8BITMIME", "Content-Type: text/plain; charset=windows-1252",
             "Content-Transfer-Encoding: 8bit", "MAIL FROM:<ich@example.org> BODY=8BITMIME",
             "B\xe4ume =" },
+        { "5 \x80", "250 SIZE 1000", "Content-Type: text/plain; charset=windows-1252",
+            "Content-Transfer-Encoding: quoted-printable", "MAIL FROM:<ich@example.org>", "5 =80" },
     };
     for (const Case& c : cases) {
         ScriptedTransport transport;

@@ -17,6 +17,8 @@ protected:
         region.Name = "Tiefental";
         region.Descr = "$$CLASSREF$$00000001";
         region.Peasants->AddValue(5, 1200);
+        // A name of an 8-bit report: "Oststätt" in Windows-1252.
+        world.AddRegion(2, 0).Name = "Ostst\xe4tt";
         TUnit& unit = world.AddUnit(region, 7, 12);
         unit.Nr = 46; // "1a" in base 36
         unit.Name = "Boten";
@@ -103,6 +105,10 @@ TEST_F(CalculatorTest, AnswersAsTheWindowShowsThem)
         // The report's objects.
         { "region[0,0].name", "Tiefental" },
         { "region[0,0].NAME", "Tiefental" },
+        // Texts of an 8-bit report and typed texts are the same characters.
+        { "region[2,0].name == \"Oststätt\"", "1" },
+        { "region[2,0].name + \" grüßt\"", "Oststätt grüßt" },
+        { "region[2,0].name == \"Ostst\xe4tt\"", "1" },
         { "region[0,0,0].x + region[0,0].cy", "0" },
         { "region[0,0].bauern", "$$CLASSREF$$00000002" },
         { "region[0,0].Bauern", "Fehler beim Auswerten: unbekannte Eigenschaft" },

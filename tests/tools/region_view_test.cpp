@@ -5,6 +5,7 @@
 #include "model/numbers.h"
 #include "model/ship.h"
 #include "tools/lines/line_number.h"
+#include "tools/regions/list_series.h"
 #include "tools/regions/place_view.h"
 #include "tools/regions/region_view.h"
 #include "tools/unit_fixture.h"
@@ -237,6 +238,54 @@ TEST_F(RegionViewTest, BuildingRoomAndShipState)
         for (const PlaceLine& line : view.Lines)
             lines.push_back(line.Text);
         EXPECT_EQ(lines, state.Lines);
+    }
+}
+
+} // namespace
+} // namespace maprune
+
+namespace maprune {
+namespace {
+
+// The popups of the building, ship and unit lists: the line names its object
+// by its number in the report's base, the expression by its decimal number.
+TEST_F(RegionViewTest, ListPopupSeriesFollowTheReportsBase)
+{
+    TRegion& region = Region();
+    auto building = CreateEmpty<TBuilding>(&world.Report());
+    building->Nr = 1300; // "104" in base 36
+    building->Name = "Turm";
+    building->Type_ = "Burg";
+    building->Size->AddValue(10, 10);
+    region.Buildings->Add(std::move(building));
+    auto ship = CreateEmpty<TShip>(&world.Report());
+    ship->Nr = 47; // "1b"
+    ship->Name = "Möwe";
+    ship->Type_ = "Boot";
+    region.Ships->Add(std::move(ship));
+    TUnit& unit = AddUnitWith(world, region, 5, 2, "Menschen");
+    unit.Nr = 36;
+    unit.Name = "Hans";
+
+    const TBuilding& turm = *(*region.Buildings)[0];
+    const TShip& boat = *(*region.Ships)[0];
+    const struct {
+        std::vector<ListSeries> Series;
+        ListSeries First;
+        size_t Count;
+    } cases[] = {
+        { PlaceListSeries(world.Report(), region, turm.GetDescription(0), true),
+            { "Turm (104): Größe", "gebaeude[1300].groesse" }, 2 },
+        { PlaceListSeries(world.Report(), region, boat.GetDescription(0), false),
+            { "Möwe (1b): Beschädigung", "schiff[47].beschaedigung" }, 4 },
+        { UnitListSeries(world.Report(), unit),
+            { "Hans (10): Anzahl Personen", "einheit[36].anzahl" }, 2 },
+        { PlaceListSeries(world.Report(), region, boat.GetDescription(0), true), {}, 0 },
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(c.Series.size(), c.Count) << c.First.Title;
+        if (c.Count > 0)
+            EXPECT_EQ(c.Series.front(), c.First);
     }
 }
 

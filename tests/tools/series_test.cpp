@@ -84,6 +84,10 @@ TEST_F(ChartTest, LinesAsTheChartDrawsThem)
     drawing = DrawChart({ Series(&peasants), Series(&late) });
     EXPECT_EQ(drawing.Lines[1].Points, (Points { { 3, 0 }, { 4, 0 }, { 5, 50 }, { 6, 100 } }));
     EXPECT_EQ(drawing.Lines[0].Points.back(), (ChartPoint { 6, 50 }));
+    // So does a single value, which would read as a zero at the bottom.
+    drawing = DrawChart({ Series(&peasants), Series(&single) });
+    EXPECT_EQ(drawing.Lines[1].Points, (Points { { 3, 100 }, { 5, 100 } }));
+    EXPECT_EQ(ReadChart(drawing.Lines[1], drawing.Ranges, 4)->Value, 50);
 
     EXPECT_TRUE(DrawChart({ Series(nullptr), Series(&empty) }).Empty());
 }

@@ -84,6 +84,14 @@ private slots:
             stored += QString::fromStdString(DisplayText(line));
         QCOMPARE(stored, (QStringList { "ARBEITEN", "; später LERNEN" }));
         QVERIFY(document.Modified());
+        // The unit's line shows the new first order, the unit stays chosen.
+        const int row = units->currentRow();
+        QVERIFY2(units->item(row)->text().endsWith(QStringLiteral(", \"ARBEITEN\"")),
+            qPrintable(units->item(row)->text()));
+        orders.Editor()->setPlainText(QStringLiteral("LERNEN Reiten"));
+        QVERIFY(units->item(row)->text().endsWith(QStringLiteral(", \"LERNEN Reiten\"")));
+        QCOMPARE(units->currentRow(), row);
+        QCOMPARE(orders.Editor()->toPlainText(), QStringLiteral("LERNEN Reiten"));
 
         // A unit of another party: its orders stay out of reach.
         for (int row = 0; row < units->count(); ++row) {

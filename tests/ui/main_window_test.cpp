@@ -233,7 +233,8 @@ private slots:
         QVERIFY(h.Close());
         QFile written(file);
         QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), QByteArray("Nord\r\nEis (7)\r\n\r\nSüd\r\nSand (9)\r\n"));
+        // In the program's 8-bit character set.
+        QCOMPARE(written.readAll(), QByteArray("Nord\r\nEis (7)\r\n\r\nS\xfc" "d\r\nSand (9)\r\n"));
     }
 
     void anUnreadableAllianceFileIsReportedAndKept()
@@ -251,6 +252,21 @@ private slots:
         QFile kept(file);
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), damaged);
+    }
+
+    // Alt+F12 runs the checker only when KCHECK_Use says so, from the start,
+    // not only once "E&xtras" has been opened.
+    void theCheckerEntryFollowsItsSettingFromTheStart()
+    {
+        for (const bool use : { false, true }) {
+            MainWindowHarness h;
+            h.settings->KCHECK_Use.Set(use);
+            QVERIFY(h.Start({ SampleFile("sample.cr") }));
+            const QAction& checker = *h.window->Menu().Checker;
+            QCOMPARE(checker.isVisible(), use);
+            QCOMPARE(checker.shortcut(), use ? QKeySequence(Qt::ALT | Qt::Key_F12) : QKeySequence());
+            QVERIFY(h.Close());
+        }
     }
 
     void theHelpMenuShowsTheManualTheKeysTheChangesAndTheMemory()

@@ -125,16 +125,30 @@ private slots:
         }
     }
 
-    void farApartRegionsAreRefused()
+    void farApartRegionsAreDrawnSmallerOrRefused()
     {
+        // Too wide for tiles of 64 pixels: drawn with smaller ones, and said so.
+        const QString apart = WriteReport("auseinander.cr",
+            "VERSION 36\n\"Kelvaran\";Spiel\n36;Basis\n200;Runde\n"
+            "REGION 0 0\n\"Ebene\";Terrain\nREGION 300 0\n\"Ebene\";Terrain\n");
+        const QString smaller = folder.filePath("kleiner.png");
+        CliResult result = Cli({ apart, smaller });
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.out.contains(QStringLiteral("(verkleinert auf Kachelgröße ")),
+            qPrintable(result.out));
+        const QImage written(smaller);
+        QVERIFY(!written.isNull() && written.width() <= 16384);
+
+        // Beyond what even the smallest tiles can hold: refused.
         const QString report = WriteReport("weit.cr",
             "VERSION 36\n\"Kelvaran\";Spiel\n36;Basis\n200;Runde\n"
             "REGION -100000000 0\n\"Ebene\";Terrain\nREGION 100000000 0\n\"Ebene\";Terrain\n");
         const QString out = folder.filePath("weit.png");
-        const CliResult result = Cli({ report, out });
+        result = Cli({ report, out });
         QCOMPARE(result.exitCode, 1);
-        QVERIFY2(result.err.contains(
-                     QStringLiteral("Die Karte der Ebene 0 wäre 12800000064 × 64 Pixel groß")),
+        QVERIFY2(
+            result.err.contains(QStringLiteral(
+                "Die Karte der Ebene 0 wäre 800000004 × 4 Pixel groß, auch mit der kleinsten")),
             qPrintable(result.err));
         QVERIFY(!QFile::exists(out));
     }

@@ -198,9 +198,12 @@ private slots:
         auto* note = h.window->findChild<TReadingWarningsLabel*>();
         QVERIFY(note != nullptr);
         QVERIFY(note->isVisible());
-        QCOMPARE(note->text().remove(QRegularExpression(QStringLiteral("<[^>]*>"))),
-            QStringLiteral("%1 Warnungen beim Lesen – siehe Log-Datei")
-                .arg(h.window->LogWindow().SessionLines().size()));
+        const auto shown
+            = [note] { return note->text().remove(QRegularExpression(QStringLiteral("<[^>]*>"))); };
+        QCOMPARE(h.window->LogWindow().SessionLines().size(), 1);
+        QCOMPARE(shown(), QStringLiteral("1 Warnung beim Lesen – siehe Log-Datei"));
+        note->ShowCount(3);
+        QCOMPARE(shown(), QStringLiteral("3 Warnungen beim Lesen – siehe Log-Datei"));
         QTest::mouseClick(note, Qt::LeftButton);
         QVERIFY(h.window->LogWindow().isVisible());
         // A report read without warnings takes the note away, and so the

@@ -20,13 +20,12 @@
 #include "config/settings.h"
 #include "core/dialogs.h"
 #include "core/text_encoding.h"
-#include "model/building.h"
 #include "model/region.h"
 #include "model/report.h"
-#include "model/ship.h"
 #include "model/unit.h"
 #include "report/report_encoding.h"
 #include "tools/lines/line_number.h"
+#include "tools/regions/list_series.h"
 #include "tools/regions/region_view.h"
 #include "tools/units/unit_order.h"
 #include "tools/units/unit_view.h"
@@ -53,15 +52,6 @@ QString Text(const std::string& utf8)
     return QString::fromStdString(utf8);
 }
 
-template <typename List> const auto* FindByNumber(const List& list, int32_t nr)
-{
-    for (const auto* item : list) {
-        if (item != nullptr && item->Nr == nr)
-            return item;
-    }
-    return static_cast<decltype(*list.begin())>(nullptr);
-}
-
 } // namespace
 
 TRegionWindow::TRegionWindow(
@@ -86,6 +76,7 @@ TRegionWindow::TRegionWindow(
             FReport = nullptr;
             Update(FDocument.Report(), FDocument.CurrentRegion());
         });
+    connect(&document, &TReportDocument::unitOrdersEdited, this, &TRegionWindow::RefreshUnitLines);
     Refill();
 }
 
@@ -268,6 +259,21 @@ void TRegionWindow::Refill()
     SelectUnit(view.SelectedUnit);
 }
 
+void TRegionWindow::RefreshUnitLines()
+{
+    if (FReport == nullptr || FRegion == nullptr)
+        return;
+    const RegionViewOptions options { static_cast<unsigned>(FSettings.UnitListDetails.Get()),
+        UnitOrderFromSettings(FSettings.UnitListSortOptions.Get()), FStatisticsParty };
+    const RegionView view = ViewOfRegion(*FReport, FRegion, options);
+    // Only the texts: the chosen unit stays, and so its orders in the editor.
+    const QSignalBlocker quiet(FUnitList);
+    const int row = FUnitList->currentRow();
+    FUnits = view.UnitObjects;
+    FUnitList->SetLines(view.Units);
+    FUnitList->setCurrentRow(row);
+}
+
 void TRegionWindow::ShowStatistics(const RegionStatistics& statistics)
 {
     const QSignalBlocker quiet(FParties);
@@ -344,47 +350,21 @@ void TRegionWindow::ShowListMenu(TColourList* list, const QPoint& position)
     QListWidgetItem* item = list->itemAt(position);
     if (item == nullptr || FReport == nullptr || FRegion == nullptr)
         return;
-    std::vector<std::pair<QString, QString>> series; // title, expression
-    if (list == FUnitList) {
-        if (const TUnit* unit = UnitAt(list->row(item))) {
-            const QString nr = Text(FReport->FormatNr(unit->Nr));
-            const QString name = Text(DisplayText(unit->Name)) + QStringLiteral(" (%1): ").arg(nr);
-            series = { { name + QStringLiteral("Anzahl Personen"),
-                           QStringLiteral("einheit[0z%1].anzahl").arg(nr) },
-                { name + QStringLiteral("Silber"),
-                    QStringLiteral("einheit[0z%1].silber").arg(nr) } };
-        }
-    } else {
-        const int32_t nr = NumberInLine(item->text().toStdString(), 10);
-        const bool building = list == FBuildings;
-        const TNamedItem* found = building
-            ? static_cast<const TNamedItem*>(FindByNumber(*FRegion->Buildings, nr))
-            : static_cast<const TNamedItem*>(FindByNumber(*FRegion->Ships, nr));
-        if (found != nullptr) {
-            const QString name = Text(DisplayText(found->Name)) + QStringLiteral(" (%1): ").arg(nr);
-            const QString object = building ? QStringLiteral("gebaeude[%1].").arg(nr)
-                                            : QStringLiteral("schiff[%1].").arg(nr);
-            const std::vector<std::pair<const char*, const char*>> fields = building
-                ? std::vector<std::pair<const char*, const char*>> { { "Größe", "groesse" },
-                      { "Unterhalt", "unterhalt" } }
-                : std::vector<std::pair<const char*, const char*>> {
-                      { "Beschädigung", "beschaedigung" }, { "Baufortschritt", "fortschritt" },
-                      { "Beladung", "ladung" }, { "max. Beladung", "maxladung" }
-                  };
-            for (const auto& [title, field] : fields)
-                series.push_back(
-                    { name + QString::fromUtf8(title), object + QString::fromLatin1(field) });
-        }
-    }
+    const TUnit* unit = list == FUnitList ? UnitAt(list->row(item)) : nullptr;
+    const std::vector<ListSeries> series = list == FUnitList
+        ? (unit != nullptr ? UnitListSeries(*FReport, *unit) : std::vector<ListSeries>())
+        : PlaceListSeries(*FReport, *FRegion, item->text().toStdString(), list == FBuildings);
     QMenu menu(this);
     // The entries wait for the chart window that takes the series.
     const bool charted
         = isSignalConnected(QMetaMethod::fromSignal(&TRegionWindow::seriesRequested));
-    for (const auto& [title, expression] : series) {
-        QAction* entry = menu.addAction(title);
+    for (const ListSeries& one : series) {
+        QAction* entry = menu.addAction(Text(one.Title));
         entry->setEnabled(charted);
         connect(entry, &QAction::triggered, this,
-            [this, expression, title] { emit seriesRequested(expression, title); });
+            [this, expression = Text(one.Expression), title = Text(one.Title)] {
+                emit seriesRequested(expression, title);
+            });
     }
     if (!series.empty())
         menu.exec(list->viewport()->mapToGlobal(position));

@@ -77,6 +77,9 @@ private:
     QWidget* BuildStatisticsTab();
     void ConnectLists();
     void Refill();
+    // The lines of the unit list anew (an edited first order), the chosen
+    // unit kept.
+    void RefreshUnitLines();
     void ShowStatistics(const RegionStatistics& statistics);
     void SelectUnit(int row);
     void AddComment();

@@ -6,12 +6,16 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include <string>
+#include <vector>
+
 #include "app/report_document.h"
 #include "core/text_encoding.h"
 #include "model/region.h"
 #include "model/report.h"
 #include "model/unit.h"
 #include "orders/ui/order_highlighter.h"
+#include "orders/unit_orders.h"
 #include "report/report_encoding.h"
 #include "tools/units/unit_view.h"
 
@@ -72,13 +76,14 @@ void TUnitCommandWindow::WriteThrough()
 {
     if (FUnit == nullptr)
         return;
-    FUnit->Commands->Clear();
+    std::vector<std::string> lines;
     const QString text = FEditor->toPlainText();
     if (!text.isEmpty()) {
         for (const QString& line : text.split(QLatin1Char('\n')))
-            FUnit->Commands->Add(ToReportText(*FDocument.Report(), line.toStdString()));
+            lines.push_back(ToReportText(*FDocument.Report(), line.toStdString()));
     }
-    FDocument.SetModified();
+    ReplaceUnitOrders(*FUnit, lines);
+    FDocument.UnitOrdersEdited(*FUnit);
 }
 
 void TUnitCommandWindow::GoTo(int dx, int dy)

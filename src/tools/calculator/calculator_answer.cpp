@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "core/error.h"
+#include "core/text_encoding.h"
 #include "tools/calculator/report_calculator.h"
 
 namespace maprune {
@@ -12,7 +13,8 @@ CalculatorAnswer Calculate(TReport* report, std::string_view text)
 {
     std::unique_ptr<TExpression> tree;
     try {
-        tree = TEvaluator::Parse(text);
+        // A command line may hand over 8-bit text; the calculator works in UTF-8.
+        tree = TEvaluator::Parse(DisplayText(text));
     } catch (const Error& error) {
         return { AnswerKind::ParseError, std::string("Fehler beim Parsen: ") + error.what() };
     }

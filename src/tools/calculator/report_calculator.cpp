@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/error.h"
+#include "core/text_encoding.h"
 #include "model/report.h"
 #include "tools/units/unit_view.h"
 
@@ -207,7 +208,9 @@ void TReportCalculator::GetProperty(
         value = TValue(property->GetInt(*item));
         break;
     case PropertyKind::String:
-        value = TValue(property->GetString(*item));
+        // Texts typed into the calculator are UTF-8; the report's are
+        // brought to it, so that they compare and join as the same characters.
+        value = TValue(DisplayText(property->GetString(*item)));
         break;
     case PropertyKind::Object:
         value = HandOut(property->GetObject(*item));

@@ -23,17 +23,18 @@ ChartLine LineOf(const TSeries& series, const ChartRanges& ranges)
     while (n > 0 && entries[n - 1].Date <= 1)
         --n;
     const double newest = entries[0].Value;
-    if (n < 2) {
-        factor = std::max(factor, 0.0);
-        line.Points = { { ranges.MinX, newest * factor }, { ranges.MaxX, newest * factor } };
-        line.Factor = factor;
-        return line;
-    }
     if (factor < 0) {
+        // Automatic: the largest value reaches the top, also when it is the
+        // only one (a factor of 0 would draw it as a zero).
         int32_t largest = entries[0].Value;
         for (size_t i = 1; i < n; ++i)
             largest = std::max(largest, entries[i].Value);
         factor = largest == 0 ? 0 : ranges.MaxY / largest;
+    }
+    if (n < 2) {
+        line.Points = { { ranges.MinX, newest * factor }, { ranges.MaxX, newest * factor } };
+        line.Factor = factor;
+        return line;
     }
     const double oldest = entries[n - 1].Date;
     if (oldest > ranges.MinX)

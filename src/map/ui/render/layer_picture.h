@@ -19,10 +19,12 @@ constexpr int64_t kMaxLayerPictureSide = 16384;
 constexpr int64_t kMaxLayerPicturePixels = int64_t { 1 } << 27;
 
 // The active layer of the state's report as one picture, every region drawn
-// by `tiles` (with its options, the tile size among them, and the state's
-// colours as they are) exactly as on the map, without a current region. Throws Error with a message for
-// the user when the layer has no region or its picture would exceed the
-// limits above.
+// by `tiles` (with its options and the state's colours as they are) exactly
+// as on the map, without a current region. A picture that would exceed the
+// limits above is drawn with the largest smaller tile size that keeps within
+// them, which is left in the options of `tiles`. Throws Error with a message
+// for the user when the layer has no region or even the smallest tiles
+// exceed the limits.
 QImage RenderLayerPicture(TMapState& state, TTileRenderer& tiles);
 
 } // namespace maprune
