@@ -345,7 +345,8 @@ void TMainWindow::SetMapView(MapViewSlot* view)
     QWidget* old = FMapView->Widget();
     QWidget* fresh = view->Widget();
     fresh->setParent(FPanel2);
-    FPanel2->layout()->replaceWidget(old, fresh);
+    // The layout hands back the item it held the old view in.
+    delete FPanel2->layout()->replaceWidget(old, fresh);
     delete old;
     FMapView = view;
     fresh->show();

@@ -64,8 +64,11 @@ QValueAxis* NewValueAxis(const ChartRanges& ranges, bool empty)
 void FillSeriesChart(QChart& chart, const ChartDrawing& drawing)
 {
     chart.removeAllSeries();
-    for (QAbstractAxis* axis : chart.axes())
+    // The chart gives up its axes on removal: they are ours to delete.
+    for (QAbstractAxis* axis : chart.axes()) {
         chart.removeAxis(axis);
+        delete axis;
+    }
     QCategoryAxis* time = NewTimeAxis(drawing.Ranges, drawing.Empty());
     QValueAxis* value = NewValueAxis(drawing.Ranges, drawing.Empty());
     chart.addAxis(time, Qt::AlignBottom);
