@@ -34,6 +34,7 @@ public:
     QString ChooseReportToOpen(QWidget*, const QString&) override { return {}; }
     QStringList ChooseFilesToAdd(QWidget*, const QString&) override { return {}; }
     QString ChooseSaveName(QWidget*, const QString&) override { return {}; }
+    QString ChooseFolder(QWidget*, const QString&) override { return {}; }
 };
 
 class FirstShift : public ShiftChooser {
