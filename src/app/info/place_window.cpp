@@ -4,6 +4,9 @@
 #include <QVBoxLayout>
 
 #include "app/info/colour_list.h"
+#include "model/report.h"
+#include "tools/lines/line_number.h"
+#include "tools/units/unit_view.h"
 
 namespace maprune {
 
@@ -28,6 +31,18 @@ TPlaceWindow::TPlaceWindow(const PlaceView& view, bool ship, QWidget* parent)
             emit unitLineChosen(item->text());
     });
     resize(400, 320);
+}
+
+void ExecPlaceWindow(const PlaceView& view, bool ship, const TReport& report, QWidget* parent,
+    const std::function<void(TUnit*)>& unitChosen)
+{
+    TPlaceWindow window(view, ship, parent);
+    QObject::connect(&window, &TPlaceWindow::unitLineChosen, parent, [&](const QString& unitLine) {
+        if (TUnit* unit
+            = FindUnitByNumber(report, NumberInLine(unitLine.toStdString(), report.Basis)))
+            unitChosen(unit);
+    });
+    window.exec();
 }
 
 } // namespace maprune

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+
 #include <QDialog>
 
 #include "tools/regions/place_view.h"
@@ -8,6 +10,8 @@
 namespace maprune {
 
 class TColourList;
+class TUnit;
+class TReport;
 
 // The building window and the ship window: one modal list of a building's
 // or ship's units and state, made from a region window line. It keeps no
@@ -26,5 +30,10 @@ signals:
 private:
     TColourList* FList = nullptr;
 };
+
+// Shows `view` modally; a unit line chosen in it is looked up in `report`
+// by the report's number base and handed to `unitChosen`.
+void ExecPlaceWindow(const PlaceView& view, bool ship, const TReport& report, QWidget* parent,
+    const std::function<void(TUnit*)>& unitChosen);
 
 } // namespace maprune

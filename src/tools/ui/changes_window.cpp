@@ -200,13 +200,7 @@ void TChangesWindow::OpenPlace(const TurnChange& change)
                                 : ViewOfBuildingLine(*report, line, options);
     if (view.Caption.empty())
         return;
-    TPlaceWindow window(view, ship, this);
-    connect(&window, &TPlaceWindow::unitLineChosen, this, [this, report](const QString& unitLine) {
-        const int32_t nr = NumberInLine(unitLine.toStdString(), report->Basis);
-        if (TUnit* unit = FindUnitByNumber(*report, nr))
-            emit unitOpened(unit);
-    });
-    window.exec();
+    ExecPlaceWindow(view, ship, *report, this, [this](TUnit* unit) { emit unitOpened(unit); });
 }
 
 } // namespace maprune

@@ -201,13 +201,7 @@ void TSearchWindow::DoubleClicked(size_t tab, int row)
     const PlaceView view = ViewOfBuildingLine(*report, line.Text, options);
     if (view.Caption.empty())
         return;
-    TPlaceWindow window(view, false, this);
-    connect(&window, &TPlaceWindow::unitLineChosen, this, [this, report](const QString& unitLine) {
-        const int32_t nr = NumberInLine(unitLine.toStdString(), report->Basis);
-        if (TUnit* unit = FindUnitByNumber(*report, nr))
-            emit unitOpened(unit);
-    });
-    window.exec();
+    ExecPlaceWindow(view, false, *report, this, [this](TUnit* unit) { emit unitOpened(unit); });
 }
 
 } // namespace maprune
