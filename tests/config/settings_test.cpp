@@ -133,8 +133,9 @@ TEST(Settings, EveryNumberHasARangeAndAStoredValueOutsideItGivesTheDefault)
     TSettings settings(store);
     for (const TRegistrySetting* setting : settings.Registry().Settings()) {
         const SettingType type = setting->Type();
-        if (type == SettingType::Integer || type == SettingType::Float)
+        if (type == SettingType::Integer || type == SettingType::Float) {
             EXPECT_NE(setting->RangeText(), "") << setting->ValueName();
+        }
     }
     EXPECT_EQ(settings.Mail_Timeout.Get(), 30);
     EXPECT_EQ(settings.Mail_Port.Get(), 25);
