@@ -8,13 +8,13 @@
 #include "app/busy_state.h"
 #include "app/file_chooser.h"
 #include "app/log_window.h"
-#include "app/path_text.h"
 #include "app/recent_files_menu.h"
-#include "app/report_document.h"
 #include "app/status_progress.h"
 #include "config/settings.h"
 #include "core/dialogs.h"
 #include "core/error.h"
+#include "document/path_text.h"
+#include "document/report_document.h"
 #include "files/report_file.h"
 #include "files/report_inputs.h"
 #include "files/report_turns.h"
@@ -250,8 +250,9 @@ bool TFileCommands::SaveFile()
     } catch (const std::exception& e) {
         // A report read from a file that cannot be written back (a CR in a
         // folder of the game's mails, say) is not lost: it can go elsewhere.
-        const std::string question
-            = QString::fromUtf8(kSaveElsewhereQuestion).arg(QString::fromUtf8(e.what())).toStdString();
+        const std::string question = QString::fromUtf8(kSaveElsewhereQuestion)
+                                         .arg(QString::fromUtf8(e.what()))
+                                         .toStdString();
         if (FParts.Messages.ShowMessage(MessageKind::Warning, question, ButtonYes | ButtonNo)
             == ButtonYes)
             return SaveFileAs();

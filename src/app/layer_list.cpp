@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/layer_list.h"
 
-#include "app/report_document.h"
+#include "document/report_document.h"
 #include "map/map_navigation.h"
 #include "model/report.h"
 
@@ -16,8 +16,10 @@ TLayerList::TLayerList(TReportDocument& document, QWidget* parent)
     setEnabled(false);
     connect(this, &QComboBox::activated, this,
         [this](int index) { FDocument.SwitchLayer(itemData(index).toInt()); });
-    for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
-        connect(&document, signal, this, &TLayerList::Fill);
+    connect(&document, &TReportDocument::changed, this, [this](const DocumentChange& change) {
+        if (change.Whole())
+            Fill();
+    });
     connect(&document, &TReportDocument::layerSwitched, this, &TLayerList::Fill);
 }
 

@@ -21,6 +21,9 @@ public:
     void ShowActiveLayer() override { TMapView::ShowActiveLayer(); }
     void ForgetRegions() override { TMapView::ForgetRegions(); }
     void RedrawRegion(TRegion& region) override { TMapView::RedrawRegion(region); }
+    void Redraw() override { TMapView::Redraw(); }
+    void AlliancesChanged() override { TMapView::AlliancesChanged(); }
+    void CentreOn(TRegion& region) override { TMapView::CentreOn(region); }
     QPoint ScrollPositions() const override { return TMapView::ScrollPositions(); }
     void SetScrollPositions(QPoint positions) override { TMapView::SetScrollPositions(positions); }
     // The zoom and scroll positions; a report without usable ones opens

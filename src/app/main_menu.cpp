@@ -92,6 +92,13 @@ void BuildProgramMenu(QMenuBar& bar, MainMenu& menu)
     menu.Quit = AddMenuEntry(program, QStringLiteral("Be&enden"), Ctrl(Qt::Key_Q));
 }
 
+void BuildEditMenu(QMenuBar& bar, MainMenu& menu)
+{
+    menu.Edit = AddMenu(bar, QStringLiteral("&Bearbeiten"));
+    menu.Undo = AddMenuEntry(*menu.Edit, QStringLiteral("&Rückgängig"), Ctrl(Qt::Key_Z));
+    menu.Redo = AddMenuEntry(*menu.Edit, QStringLiteral("&Wiederholen"), Ctrl(Qt::Key_Y));
+}
+
 void BuildInfoWindowEntries(QMenu& view, InfoWindowEntries& windows)
 {
     windows.Menu = AddSubmenu(view, QStringLiteral("&Info-Fenster"));
@@ -291,6 +298,7 @@ MainMenu BuildMainMenu(QMenuBar& bar)
     MainMenu menu;
     bar.setObjectName(QStringLiteral("MainMenu1"));
     BuildProgramMenu(bar, menu);
+    BuildEditMenu(bar, menu);
     BuildViewMenu(bar, menu);
     BuildSelectionMenu(bar, menu);
     BuildInformationMenu(bar, menu);

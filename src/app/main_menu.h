@@ -66,6 +66,7 @@ struct SelectionEntries {
 // find them. Entries whose windows do not exist yet are disabled.
 struct MainMenu {
     QMenu* Program = nullptr; // "&Programm"
+    QMenu* Edit = nullptr; // "&Bearbeiten"
     QMenu* View = nullptr; // "Ansich&t"
     QMenu* Selection = nullptr; // "A&uswahl"
     QMenu* Information = nullptr; // "&Informationen"
@@ -79,6 +80,10 @@ struct MainMenu {
     QAction* SaveAs = nullptr; // "Report speichern &unter..."
     QAction* Configure = nullptr; // "&Konfigurieren..."
     QAction* Quit = nullptr; // "Be&enden"
+
+    // The captions name the edit they take back or do again.
+    QAction* Undo = nullptr; // "&Rückgängig"
+    QAction* Redo = nullptr; // "&Wiederholen"
 
     InfoWindowEntries InfoWindows;
     MapModeEntries Map;

@@ -13,6 +13,7 @@
 
 #include "app/add_progress_panel.h"
 #include "app/busy_state.h"
+#include "app/changes_commands.h"
 #include "app/file_commands.h"
 #include "app/file_drops.h"
 #include "app/info/messages_window.h"
@@ -31,20 +32,20 @@
 #include "app/program_session.h"
 #include "app/reading_warnings_label.h"
 #include "app/recent_files_menu.h"
-#include "app/report_document.h"
 #include "app/status_progress.h"
 #include "app/structure_window.h"
+#include "app/tool_windows.h"
+#include "app/undo_entries.h"
 #include "app/units_window.h"
 #include "app/window_caption.h"
 #include "config/settings.h"
+#include "document/report_document.h"
 #include "map/ui/overview_window.h"
 #include "orders/ui/export_window.h"
 #include "orders/ui/unit_command_window.h"
 #include "tools/ui/analysis_windows.h"
 #include "tools/ui/calculator_form.h"
 #include "tools/ui/time_stats_window.h"
-#include "tools/ui/changes_commands.h"
-#include "tools/ui/tool_windows.h"
 
 namespace maprune {
 
@@ -76,9 +77,15 @@ TMainWindow::TMainWindow(MainWindowEnvironment environment, QWidget* parent)
     BuildInfoWindows();
     AcceptDrops();
 
-    for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
-        connect(FDocument, signal, this, [this] { UpdateCaption(); });
-    connect(FDocument, &TReportDocument::reportReplaced, this, &TMainWindow::UpdateMenus);
+    connect(FDocument, &TReportDocument::changed, this, [this](const DocumentChange& change) {
+        if (change.Kind == DocumentChangeKind::Replaced) {
+            UpdateMenus();
+            ShowHint(QString());
+        }
+        if (change.Whole())
+            UpdateCaption();
+    });
+    BindUndoEntries(FDocument->UndoStack(), *FMenu.Undo, *FMenu.Redo);
     connect(FDocument, &TReportDocument::fileNameChanged, this, &TMainWindow::UpdateCaption);
     connect(FBusy, &TBusyState::idle, this, [this] {
         if (FCloseWhenIdle) {
@@ -96,7 +103,6 @@ TMainWindow::TMainWindow(MainWindowEnvironment environment, QWidget* parent)
     connect(FFileCommands, &TFileCommands::readingWarnings, warnings,
         &TReadingWarningsLabel::ShowCount);
     connect(warnings, &TReadingWarningsLabel::clicked, FMenu.LogFile, &QAction::trigger);
-    connect(FDocument, &TReportDocument::reportReplaced, this, [this] { ShowHint(QString()); });
     RestoreMainWindowLayout(FEnvironment.Store, *this, *FFileCommands, *FLogWindow);
 }
 
@@ -194,10 +200,6 @@ void TMainWindow::BuildMapView()
     SetMapView(map);
     new TMapCommands(*this, *FDocument, *map, FEnvironment.Settings);
     connect(FRegionWindow, &TRegionWindow::entered, map, &TMapView::StopHoverTimer);
-    connect(FCommandWindow, &TUnitCommandWindow::centreRequested, map,
-        [map](TRegion* region) { map->CentreOn(*region); });
-    connect(&FListWindows->Messages(), &TMessagesWindow::centreRequested, map,
-        [map](TRegion* region) { map->CentreOn(*region); });
     map->SetAlliances(&FSession->Alliances());
     InstallRouteWindow(*this, *map, FEnvironment.Settings, FEnvironment.Messages);
 }
@@ -219,10 +221,6 @@ void TMainWindow::BuildInfoWindows()
     FListWindows->Place(FMenu);
     auto* orders = new TOrderCommands(
         { *this, FMenu, FEnvironment.Settings, FEnvironment.Messages, *FRegionWindow });
-    connect(orders, &TOrderCommands::centreRequested, this, [this](TRegion* region) {
-        if (auto* map = dynamic_cast<TMainMapView*>(FMapView))
-            map->CentreOn(*region);
-    });
     ExportWindowParts exportParts { FEnvironment.Settings, *FDocument, FEnvironment.Messages,
         FEnvironment.Pictures };
     exportParts.Sender = &orders->Sender();
@@ -244,7 +242,8 @@ void TMainWindow::BuildInfoWindows()
     resizeDocks({ calculatorDock }, { calculatorDock->sizeHint().height() }, Qt::Vertical);
     auto* timeStats = new TTimeStatsWindow(*FDocument, this);
     connect(FMenu.TimeStats, &QAction::triggered, timeStats, &TTimeStatsWindow::ShowChart);
-    connect(FRegionWindow, &TRegionWindow::seriesRequested, timeStats, &TTimeStatsWindow::AddSeries);
+    connect(
+        FRegionWindow, &TRegionWindow::seriesRequested, timeStats, &TTimeStatsWindow::AddSeries);
     BuildAnalysisWindows();
     InstallChangesWindow(*this, FEnvironment.Settings);
 }
@@ -255,18 +254,6 @@ void TMainWindow::BuildAnalysisWindows()
         { FEnvironment.Settings, *FDocument, FEnvironment.Messages, FSession->Alliances() },
         { FMenu.Statistics, FMenu.Search, FMenu.EditAlliances }, this);
     connect(analysis, &TAnalysisWindows::unitOpened, FRegionWindow, &TRegionWindow::unitOpened);
-    // The view in Panel2 may be replaced; the one there now is asked.
-    connect(analysis, &TAnalysisWindows::centreRequested, this, [this](TRegion* region) {
-        if (auto* map = qobject_cast<TMapView*>(FMapView->Widget()))
-            map->CentreOn(*region);
-        else
-            FDocument->SetCurrentRegion(region);
-    });
-    connect(analysis, &TAnalysisWindows::alliancesEdited, this, [this] {
-        auto* map = qobject_cast<TMapView*>(FMapView->Widget());
-        if (map != nullptr && map->Mode() != MapMode::Geographic)
-            map->AlliancesChanged();
-    });
 }
 
 bool TMainWindow::Busy() const

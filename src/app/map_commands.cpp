@@ -11,7 +11,7 @@
 #include "app/main_map_view.h"
 #include "app/main_menu.h"
 #include "app/main_window.h"
-#include "app/report_document.h"
+#include "document/report_document.h"
 #include "map/map_zoom.h"
 #include "map/selection.h"
 #include "map/ui/legend_window.h"
@@ -121,8 +121,8 @@ void TMapCommands::ConnectMapZoom()
     karte.addSeparator();
     // Ctrl+plus and Ctrl+minus belong to the overview; the map takes them
     // with Shift.
-    FZoomIn = AddMenuEntry(
-        karte, QStringLiteral("Karte ver&größern"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus));
+    FZoomIn = AddMenuEntry(karte, QStringLiteral("Karte ver&größern"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus));
     FZoomOut = AddMenuEntry(karte, QStringLiteral("Karte ver&kleinern"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Minus));
     connect(FZoomIn, &QAction::triggered, &FMap, &TMapView::ZoomIn);
@@ -142,15 +142,11 @@ void TMapCommands::UpdateZoomEntries()
 
 void TMapCommands::ConnectSelection()
 {
-    const auto run = [this](const std::function<SelectionOutcome(TReport&)>& operation) {
-        TReport* report = FDocument.Report();
-        if (report == nullptr)
-            return;
-        if (operation(*report).Refresh) {
-            FMap.Redraw();
-            FDocument.SelectionEdited();
-        }
-    };
+    const auto run
+        = [this](QAction* entry, const std::function<SelectionOutcome(TReport&)>& operation) {
+              FDocument.EditSelection(entry->text().remove(QLatin1Char('&')),
+                  [&](TReport& report) { operation(report); });
+          };
     const SelectionEntries& select = FMenu.Select;
     const std::tuple<QAction*, SelectionMode, Qt::Key> modes[]
         = { { select.Clear, SelectionMode::Clear, Qt::Key_F6 },
@@ -158,7 +154,7 @@ void TMapCommands::ConnectSelection()
               { select.All, SelectionMode::Set, Qt::Key_F8 } };
     for (const auto& [entry, mode, key] : modes) {
         const auto setSelection = [=](bool allLayers) {
-            run([=](TReport& report) { return SetSelection(report, mode, allLayers); });
+            run(entry, [=](TReport& report) { return SetSelection(report, mode, allLayers); });
         };
         connect(entry, &QAction::triggered, this, [=] {
             setSelection(QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier));
@@ -168,11 +164,15 @@ void TMapCommands::ConnectSelection()
             = new QShortcut(QKeySequence(Qt::SHIFT | key), &FWindow, [=] { setSelection(true); });
         allLayers->setObjectName(entry->objectName() + QStringLiteral("AllLayers"));
     }
-    connect(select.Fill, &QAction::triggered, this, [=] { run(FillSelection); });
-    connect(select.Islands, &QAction::triggered, this, [=] { run(SelectIslands); });
-    connect(select.Expand, &QAction::triggered, this, [=] { run(ExpandSelection); });
-    connect(select.Contract, &QAction::triggered, this, [=] { run(ContractSelection); });
-    connect(&FMap, &TMapView::selectionChanged, &FDocument, &TReportDocument::SelectionEdited);
+    connect(select.Fill, &QAction::triggered, this, [=] { run(select.Fill, FillSelection); });
+    connect(select.Islands, &QAction::triggered, this, [=] { run(select.Islands, SelectIslands); });
+    connect(select.Expand, &QAction::triggered, this, [=] { run(select.Expand, ExpandSelection); });
+    connect(select.Contract, &QAction::triggered, this,
+        [=] { run(select.Contract, ContractSelection); });
+    connect(&FMap, &TMapView::selectionRequested, &FDocument,
+        [this](TRegion* region, bool selected, int gesture) {
+            FDocument.SetRegionSelected(*region, selected, gesture);
+        });
 }
 
 } // namespace maprune

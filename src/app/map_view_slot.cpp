@@ -1,28 +1,58 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/map_view_slot.h"
 
-#include "app/report_document.h"
+#include "document/report_document.h"
 #include "model/report.h"
 
 namespace maprune {
 
+namespace {
+
+void Follow(MapViewSlot& view, TReportDocument& document, const DocumentChange& change)
+{
+    TReport* report = document.Report();
+    switch (change.Kind) {
+    case DocumentChangeKind::Replaced:
+        view.Rebuild(report);
+        if (report != nullptr)
+            view.ShowStoredPlace(*report);
+        break;
+    case DocumentChangeKind::Added:
+    case DocumentChangeKind::Origin:
+    case DocumentChangeKind::Parties:
+        view.Rebuild(report);
+        break;
+    case DocumentChangeKind::RegionComments:
+        view.RedrawRegion(*change.Region);
+        break;
+    case DocumentChangeKind::Selection:
+        if (change.Region != nullptr)
+            view.RedrawRegion(*change.Region);
+        else
+            view.Redraw();
+        break;
+    case DocumentChangeKind::Alliances:
+        view.AlliancesChanged();
+        break;
+    case DocumentChangeKind::UnitOrders:
+    case DocumentChangeKind::Series:
+        break;
+    }
+}
+
+} // namespace
+
 void BindMapView(TReportDocument& document, MapViewSlot& view)
 {
     QWidget* context = view.Widget();
-    QObject::connect(
-        &document, &TReportDocument::reportReplaced, context, [&view](TReport* report) {
-            view.Rebuild(report);
-            if (report != nullptr)
-                view.ShowStoredPlace(*report);
-        });
-    QObject::connect(&document, &TReportDocument::reportChanged, context,
-        [&view](TReport* report) { view.Rebuild(report); });
+    QObject::connect(&document, &TReportDocument::changed, context,
+        [&view, &document](const DocumentChange& change) { Follow(view, document, change); });
+    QObject::connect(&document, &TReportDocument::centreRequested, context,
+        [&view](TRegion* region) { view.CentreOn(*region); });
     QObject::connect(&document, &TReportDocument::modelObjectsAboutToBeFreed, context,
         [&view] { view.ForgetRegions(); });
     QObject::connect(
         &document, &TReportDocument::layerSwitched, context, [&view] { view.ShowActiveLayer(); });
-    QObject::connect(&document, &TReportDocument::regionEdited, context,
-        [&view](TRegion* region) { view.RedrawRegion(*region); });
     QObject::connect(&document, &TReportDocument::currentRegionChanged, context,
         [&view](TRegion* region) { view.SetCurrentRegion(region); });
     QObject::connect(&document, &TReportDocument::aboutToSave, context,

@@ -37,6 +37,12 @@ public:
 
     // Draws `region` anew (its comment or marks changed).
     virtual void RedrawRegion(TRegion& region) = 0;
+    // Draws the whole view anew (many regions changed their selection).
+    virtual void Redraw() = 0;
+    // The alliances changed: the political colouring follows.
+    virtual void AlliancesChanged() = 0;
+    // Shows `region` in the middle of the view.
+    virtual void CentreOn(TRegion& region) = 0;
 
     // Regions of the shown report are about to be freed: forget every one
     // the view holds (the current and the hovered region).
@@ -82,6 +88,9 @@ public:
     void Rebuild(TReport*) override { }
     void ShowActiveLayer() override { }
     void RedrawRegion(TRegion&) override { }
+    void Redraw() override { }
+    void AlliancesChanged() override { }
+    void CentreOn(TRegion& region) override { SetCurrentRegion(&region); }
     void ForgetRegions() override { SetCurrentRegion(nullptr); }
     QPoint ScrollPositions() const override { return FPositions; }
     void SetScrollPositions(QPoint positions) override { FPositions = positions; }

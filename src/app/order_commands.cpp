@@ -7,9 +7,9 @@
 #include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/qt_desktop_services.h"
-#include "app/report_document.h"
 #include "config/settings.h"
 #include "config/ui/keychain_password_store.h"
+#include "document/report_document.h"
 #include "model/region.h"
 #include "orders/ui/checker_commands.h"
 #include "orders/ui/kcheck_messages_window.h"
@@ -37,15 +37,15 @@ TOrderCommands::TOrderCommands(OrderCommandsParts parts)
     FMessagesWindow = new TKCheckMessagesWindow(document, &FParts.Window);
     QAction* entry = FParts.Menu.InfoWindows.CheckerOutput;
     FParts.Window.AddInfoWindow(FMessagesWindow, entry, Qt::BottomDockWidgetArea);
-    FChecker = new TCheckerCommands(FParts.Settings, document, FParts.Messages, *FMessagesWindow,
-        &FParts.Window, parts.Runner);
+    FChecker = new TCheckerCommands(
+        FParts.Settings, document, FParts.Messages, *FMessagesWindow, &FParts.Window, parts.Runner);
     FSender = std::make_unique<TOrderSender>(OrderSenderParts { FParts.Settings, document,
         FParts.Messages, *FChecker, *FParts.Passwords, *FParts.Runner, {} });
 
     connect(FParts.Menu.Checker, &QAction::triggered, FChecker, &TCheckerCommands::RunCheck);
     connect(FChecker, &TCheckerCommands::windowWanted, entry, [entry] { entry->setChecked(true); });
-    connect(FMessagesWindow, &TKCheckMessagesWindow::linkActivated, this,
-        &TOrderCommands::FollowLink);
+    connect(
+        FMessagesWindow, &TKCheckMessagesWindow::linkActivated, this, &TOrderCommands::FollowLink);
     connect(&FParts.Regions, &TRegionWindow::mailRequested, this, &TOrderCommands::MailToUnit);
 }
 
@@ -57,7 +57,7 @@ void TOrderCommands::FollowLink(const CheckerLink& link)
     if (link.Region == nullptr || document.Report() == nullptr)
         return;
     document.SwitchLayer(link.Region->CZ);
-    emit centreRequested(link.Region);
+    document.RequestCentre(*link.Region);
     document.SetCurrentRegion(link.Region);
     FParts.Regions.SelectUnitLine(link.Unit);
 }

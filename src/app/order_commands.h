@@ -50,12 +50,9 @@ public:
     TOrderSender& Sender() const { return *FSender; }
 
     // A link of the messages window: its region's layer becomes active, the
-    // region current and centred (centreRequested), and the region window
+    // region current and centred, and the region window
     // selects the unit, or no unit for a region.
     void FollowLink(const CheckerLink& link);
-
-signals:
-    void centreRequested(maprune::TRegion* region);
 
 private:
     void MailToUnit(TUnit* unit);

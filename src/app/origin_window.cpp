@@ -39,7 +39,7 @@ TOriginWindow::TOriginWindow(QWidget* parent)
     connect(FSet, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-bool TOriginWindow::Run(TReport& report)
+std::optional<std::pair<int32_t, int32_t>> TOriginWindow::Run(const TReport& report)
 {
     if (const auto preset = OriginPreset(report)) {
         FX->setValue(preset->first);
@@ -47,12 +47,9 @@ bool TOriginWindow::Run(TReport& report)
         // Focus can only move once the window is shown.
         QTimer::singleShot(0, FSet, qOverload<>(&QWidget::setFocus));
     }
-    if (exec() != QDialog::Accepted)
-        return false;
-    if (FX->value() == 0 && FY->value() == 0)
-        return false;
-    SetOrigin(report, FX->value(), FY->value());
-    return true;
+    if (exec() != QDialog::Accepted || (FX->value() == 0 && FY->value() == 0))
+        return std::nullopt;
+    return std::make_pair(FX->value(), FY->value());
 }
 
 } // namespace maprune

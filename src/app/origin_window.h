@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <utility>
+
 #include <QDialog>
 
 class QPushButton;
@@ -20,9 +24,9 @@ public:
     explicit TOriginWindow(QWidget* parent = nullptr);
 
     // Shows the window modally over `report`. "setzen" with values other
-    // than (0, 0) makes that position (0, 0) of the active layer and returns
-    // true; closing the window, or (0, 0), changes nothing and returns false.
-    bool Run(TReport& report);
+    // than (0, 0) returns them: the position that is to become (0, 0) of the
+    // active layer. Closing the window, or (0, 0), returns none.
+    std::optional<std::pair<int32_t, int32_t>> Run(const TReport& report);
 
     QSpinBox* XField() const { return FX; }
     QSpinBox* YField() const { return FY; }

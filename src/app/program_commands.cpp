@@ -12,12 +12,12 @@
 #include "app/log_window.h"
 #include "app/main_menu.h"
 #include "app/origin_window.h"
-#include "app/report_document.h"
 #include "config/settings.h"
 #include "config/ui/config_window.h"
 #include "config/ui/file_associations.h"
 #include "config/unit_sort_criteria.h"
 #include "core/dialogs.h"
+#include "document/report_document.h"
 #include "model/region.h"
 #include "model/report.h"
 
@@ -123,11 +123,8 @@ void TProgramCommands::SetOriginCommand()
     if (FOriginWindow == nullptr)
         FOriginWindow = new TOriginWindow(&FParts.Window);
     FParts.Document.SetCurrentRegion(nullptr);
-    if (!FOriginWindow->Run(*report))
-        return;
-    // The coordinates are part of the database: without marking it changed
-    // an exit with NoAutoSave would drop the new origin without asking.
-    FParts.Document.ReportEdited();
+    if (const auto origin = FOriginWindow->Run(*report))
+        FParts.Document.SetOrigin(origin->first, origin->second);
 }
 
 void TProgramCommands::AboutCommand()

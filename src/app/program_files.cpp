@@ -5,9 +5,9 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
-#include "app/path_text.h"
 #include "core/install_layout.h"
 #include "core/program_path.h"
+#include "document/path_text.h"
 
 namespace maprune {
 

@@ -8,12 +8,12 @@
 
 #include "app/file_commands.h"
 #include "app/log_window.h"
-#include "app/path_text.h"
 #include "app/recent_files_menu.h"
-#include "app/report_document.h"
 #include "config/settings.h"
 #include "core/dialogs.h"
 #include "core/error.h"
+#include "document/path_text.h"
+#include "document/report_document.h"
 #include "map/alliance_file.h"
 
 namespace maprune {

@@ -7,9 +7,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/report_document.h"
 #include "config/settings.h"
 #include "core/text_encoding.h"
+#include "document/report_document.h"
 #include "model/building.h"
 #include "model/property_labels.h"
 #include "model/region.h"
@@ -59,9 +59,8 @@ QString Display(std::string_view modelBytes)
 void AddDetails(QTreeWidgetItem& parent, const TReportItem& item)
 {
     for (const PropertyLine& line : PropertyLines(item)) {
-        parent.addChild(new QTreeWidgetItem(
-            QStringList { QString::fromStdString(line.Label) + QStringLiteral(": ")
-                + Display(line.Value) }));
+        parent.addChild(new QTreeWidgetItem(QStringList {
+            QString::fromStdString(line.Label) + QStringLiteral(": ") + Display(line.Value) }));
     }
 }
 
@@ -93,12 +92,14 @@ TStructureWindow::TStructureWindow(TSettings& settings, TReportDocument& documen
     layout->addWidget(FTree);
     connect(FTree, &QTreeWidget::itemExpanded, this, &TStructureWindow::FillBranch);
     connect(FTree, &QWidget::customContextMenuRequested, this, &TStructureWindow::ShowPopupMenu);
-    for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
-        connect(&document, signal, this, &TStructureWindow::SetReport);
+    connect(&document, &TReportDocument::changed, this,
+        [this, &document](const DocumentChange& change) {
+            if (change.Structure())
+                SetReport(document.Report());
+        });
     connect(&document, &TReportDocument::modelObjectsAboutToBeFreed, this,
         [this] { SetReport(nullptr); });
-    connect(&document, &TReportDocument::currentRegionChanged, this,
-        &TStructureWindow::ShowRegion);
+    connect(&document, &TReportDocument::currentRegionChanged, this, &TStructureWindow::ShowRegion);
 }
 
 void TStructureWindow::ShowRegion(const TRegion* region)
@@ -166,8 +167,7 @@ void TStructureWindow::AddEntry(QTreeWidgetItem* parent, const TReportItem& item
             || ((bits & Buildings) != 0 && region->Buildings->Count() > 0)
             || ((bits & Ships) != 0 && region->Ships->Count() > 0)
             || ((bits & Units) != 0 && region->Units->Count() > 0);
-        QTreeWidgetItem* entry
-            = NewBranch(Display(RegionDescription(region)), item, contents);
+        QTreeWidgetItem* entry = NewBranch(Display(RegionDescription(region)), item, contents);
         add(entry);
         FRegionEntries.insert(region, entry);
         return;

@@ -4,10 +4,10 @@
 #include <QCloseEvent>
 #include <QVBoxLayout>
 
-#include "app/info/colour_list.h"
-#include "app/report_document.h"
 #include "config/settings.h"
+#include "document/report_document.h"
 #include "tools/lines/list_scheme.h"
+#include "tools/ui/colour_list.h"
 
 namespace maprune {
 
@@ -26,10 +26,12 @@ TUnitsWindow::TUnitsWindow(TSettings& settings, TReportDocument& document, QWidg
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(FList);
     resize(480, 260);
-    for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
-        connect(&document, signal, this, &TUnitsWindow::RefillFromDocument);
-    connect(&document, &TReportDocument::selectionChanged, this, &TUnitsWindow::RefillFromDocument);
-    connect(&document, &TReportDocument::unitOrdersEdited, this, &TUnitsWindow::RefillFromDocument);
+    // The list shows the units of the selected regions with their first order.
+    connect(&document, &TReportDocument::changed, this, [this](const DocumentChange& change) {
+        if (change.Structure() || change.Kind == DocumentChangeKind::Selection
+            || change.Kind == DocumentChangeKind::UnitOrders)
+            RefillFromDocument();
+    });
 }
 
 void TUnitsWindow::SetFollowing(bool following)

@@ -4,8 +4,8 @@
 #include <QColor>
 #include <QWidget>
 
-#include "app/info/colour_list.h"
 #include "tools/selected_units.h"
+#include "tools/ui/colour_list.h"
 
 namespace maprune {
 

@@ -12,12 +12,18 @@ MAPRUNE_DEFINE_SHAPED_CLASS(TReportItemList, TReportItem, List)
 
 void TReportItemList::Add(std::unique_ptr<TReportItem> item)
 {
+    Insert(FItems.size(), std::move(item));
+}
+
+void TReportItemList::Insert(size_t index, std::unique_ptr<TReportItem> item)
+{
     if (!item->Class().IsA(ElementClass())) {
         throw Error(std::string(ClassName()) + ".Add: an object of class "
             + std::string(item->ClassName()) + " does not belong into this list");
     }
     TReportItem* added = item.get();
-    FItems.push_back(std::move(item));
+    FItems.insert(FItems.begin() + static_cast<std::ptrdiff_t>(std::min(index, FItems.size())),
+        std::move(item));
     added->SetOwner(Owner());
 }
 

@@ -22,6 +22,8 @@ public:
     // Appends `item` and re-owns it to the list's report. Throws Error when
     // the item is not of the list's element class.
     void Add(std::unique_ptr<TReportItem> item);
+    // Adds `item` before entry `index` (at the end when past it), as Add.
+    void Insert(size_t index, std::unique_ptr<TReportItem> item);
     // Frees every element and empties the list.
     void Clear() { FItems.clear(); }
     // Drops empty entries.
@@ -43,8 +45,7 @@ private:
 };
 
 // A list whose elements are of class T (checked on Add).
-template <class T>
-class TTypedList : public TReportItemList {
+template <class T> class TTypedList : public TReportItemList {
 public:
     T* operator[](size_t index) const { return static_cast<T*>(Item(index)); }
     const ClassInfo& ElementClass() const override { return T::StaticClass(); }
@@ -56,7 +57,11 @@ public:
         using difference_type = std::ptrdiff_t;
         using pointer = T**;
         using reference = T*;
-        Iterator(const TTypedList* list, size_t index) : FList(list), FIndex(index) {}
+        Iterator(const TTypedList* list, size_t index)
+            : FList(list)
+            , FIndex(index)
+        {
+        }
         T* operator*() const { return (*FList)[FIndex]; }
         Iterator& operator++()
         {

@@ -19,6 +19,8 @@ bool FitsInt16(int64_t v)
     return v >= std::numeric_limits<int16_t>::min() && v <= std::numeric_limits<int16_t>::max();
 }
 
+} // namespace
+
 void MoveLayer(TReport& report, int32_t layer, int64_t dx, int64_t dy)
 {
     for (TRegion* region : *report.Regions) {
@@ -30,25 +32,23 @@ void MoveLayer(TReport& report, int32_t layer, int64_t dx, int64_t dy)
     report.SetIndexed(false);
 }
 
-} // namespace
-
 uint32_t PackShift(Shift shift)
 {
     return (static_cast<uint32_t>(static_cast<uint16_t>(shift.Dx)) << 16)
-           | static_cast<uint16_t>(shift.Dy);
+        | static_cast<uint16_t>(shift.Dy);
 }
 
 Shift UnpackShift(uint32_t packed)
 {
-    return Shift{static_cast<int16_t>(static_cast<uint16_t>(packed >> 16)),
-                 static_cast<int16_t>(static_cast<uint16_t>(packed & 0xFFFFu))};
+    return Shift { static_cast<int16_t>(static_cast<uint16_t>(packed >> 16)),
+        static_cast<int16_t>(static_cast<uint16_t>(packed & 0xFFFFu)) };
 }
 
 std::optional<Shift> MakeShift(int64_t dx, int64_t dy)
 {
     if (!FitsInt16(dx) || !FitsInt16(dy))
         return std::nullopt;
-    return Shift{static_cast<int16_t>(dx), static_cast<int16_t>(dy)};
+    return Shift { static_cast<int16_t>(dx), static_cast<int16_t>(dy) };
 }
 
 void ShiftLayer(TReport& report, int32_t layer, Shift shift)

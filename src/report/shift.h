@@ -34,6 +34,10 @@ Shift UnpackShift(uint32_t packed);
 // can hold.
 std::optional<Shift> MakeShift(int64_t dx, int64_t dy);
 
+// Adds dx to CX and dy to CY of every region of `report` whose CZ is
+// `layer`, wrapping at the 32-bit limits, and drops the region index.
+void MoveLayer(TReport& report, int32_t layer, int64_t dx, int64_t dy);
+
 // Adds the shift to CX and CY of every region of `report` whose CZ is
 // `layer`, and drops the report's region index. Coordinates wrap at the
 // 32-bit limits instead of overflowing.

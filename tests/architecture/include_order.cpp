@@ -10,35 +10,47 @@ namespace maprune::architecture {
 
 namespace {
 
+// Above the Qt-free core: the report document (Qt Core and Gui), the ui
+// folders (windows of one subsystem, which may use each other), and the
+// programs with their shell.
+constexpr int kDocument = 50;
+constexpr int kUi = 60;
 constexpr int kTop = 100;
 
-// The layer of a path below src/: its first folder, or the top for a ui
-// folder and the programs. None for a folder outside the order.
+// The layer of a path below src/: its first folder, or kUi for a ui folder.
+// None for a folder outside the order.
 std::optional<int> LayerOf(const std::string& path, std::string& folder)
 {
     static const std::map<std::string, int> kRanks { { "core", 0 }, { "model", 1 }, { "config", 2 },
         { "report", 3 }, { "storage", 3 }, { "files", 4 }, { "map", 5 }, { "orders", 6 },
-        { "tools", 6 }, { "app", kTop }, { "archive", kTop }, { "cli", kTop },
-        { "datagen", kTop } };
+        { "tools", 6 }, { "document", kDocument }, { "app", kTop }, { "archive", kTop },
+        { "cli", kTop }, { "datagen", kTop } };
     const size_t slash = path.find('/');
     folder = path.substr(0, slash);
     if (slash != std::string::npos && path.compare(slash, 4, "/ui/") == 0)
-        return kTop;
+        return kUi;
     const auto rank = kRanks.find(folder);
     if (rank == kRanks.end())
         return std::nullopt;
     return rank->second;
 }
 
+std::string LayerName(int rank, const std::string& folder)
+{
+    if (rank == kTop)
+        return "the program code";
+    if (rank == kUi)
+        return "the ui code";
+    return folder;
+}
+
 std::optional<std::string> Violation(const IncludeLine& include)
 {
     std::string from;
     const std::optional<int> source = LayerOf(include.File, from);
-    if (source == kTop)
-        return std::nullopt;
     if (include.Angled) {
-        if (include.Target.starts_with('Q'))
-            return "Qt outside the ui folders, app and cli";
+        if (include.Target.starts_with('Q') && (!source || *source < kDocument))
+            return "Qt outside the document, the ui folders and the programs";
         return std::nullopt;
     }
     // A bare name is a file beside the includer.
@@ -48,11 +60,9 @@ std::optional<std::string> Violation(const IncludeLine& include)
     const std::optional<int> target = LayerOf(include.Target, to);
     if (!source || !target)
         return "outside the layer order";
-    if (from == to && *target != kTop)
+    if (*target < *source || (*target == *source && (from == to || *source >= kUi)))
         return std::nullopt;
-    if (*target < *source)
-        return std::nullopt;
-    return from + " may not include " + (*target == kTop ? "the ui and program code" : to);
+    return from + " may not include " + LayerName(*target, to);
 }
 
 } // namespace

@@ -36,7 +36,7 @@ TEST(LayerViolations, JudgesEachIncludeByTheLayerOrder)
         { "map/ui/render/map_canvas.cpp", "<QImage>", true, true },
         { "app/main_window.cpp", "config/ui/config_window.h", false, true },
         { "cli/command_render.cpp", "map/ui/render/tile_renderer.h", false, true },
-        { "tools/ui/route_window.cpp", "app/path_text.h", false, true },
+        { "tools/ui/route_window.cpp", "document/path_text.h", false, true },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.File) + " -> " + c.Target);

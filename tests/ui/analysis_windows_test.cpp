@@ -10,8 +10,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "app/info/colour_list.h"
-#include "app/info/place_window.h"
 #include "app/info/region_window.h"
 #include "main_window_harness.h"
 #include "model/building.h"
@@ -20,6 +18,8 @@
 #include "model/unit.h"
 #include "tools/stats/report_statistics.h"
 #include "tools/ui/alliance_window.h"
+#include "tools/ui/colour_list.h"
+#include "tools/ui/place_window.h"
 #include "tools/ui/search_window.h"
 #include "tools/ui/stats_window.h"
 

@@ -6,12 +6,12 @@
 #include <filesystem>
 
 #include "app/map_view_slot.h"
-#include "app/path_text.h"
 #include "app/program_files.h"
 #include "app/window_caption.h"
 #include "config/recent_files.h"
 #include "core/dialogs.h"
 #include "core/install_layout.h"
+#include "document/path_text.h"
 #include "main_window_harness.h"
 #include "model/report.h"
 
@@ -82,7 +82,7 @@ private slots:
         QVERIFY(!QFile::exists(ToQString(h.paths.AutoSave)));
 
         QVERIFY(h.Start({ SampleFile("sample.cr") }));
-        (*h.window->Document().Report()->Regions)[0]->SetTag(TagSelected);
+        h.window->Document().SetRegionSelected(*(*h.window->Document().Report()->Regions)[0], true);
         h.messages.answers = { ButtonCancel };
         QVERIFY(!h.Close());
         QCOMPARE(h.TakeMessages(), std::vector<std::string> { kSaveQuestion });
@@ -103,7 +103,7 @@ private slots:
         QVERIFY(h.window->Files().SaveFileAs());
         const QDateTime saved = QFileInfo(database).lastModified();
         QTest::qWait(20);
-        (*h.window->Document().Report()->Regions)[1]->SetTag(TagSelected);
+        h.window->Document().SetRegionSelected(*(*h.window->Document().Report()->Regions)[1], true);
         h.messages.answers = { ButtonYes };
         QVERIFY(h.Close());
         QVERIFY(QFileInfo(database).lastModified() > saved);
@@ -111,7 +111,7 @@ private slots:
 
         // No: closed without saving.
         QVERIFY(h.Start({ database }));
-        (*h.window->Document().Report()->Regions)[2]->SetTag(TagSelected);
+        h.window->Document().SetRegionSelected(*(*h.window->Document().Report()->Regions)[2], true);
         h.messages.answers = { ButtonNo };
         QVERIFY(h.Close());
         QVERIFY(h.Start({ database }));
@@ -157,7 +157,8 @@ private slots:
     void anInstalledProgramNeverWritesIntoItsOwnTree()
     {
         QTemporaryDir root;
-        const std::filesystem::path program = ToPath(root.filePath(QStringLiteral("usr/bin/maprune")));
+        const std::filesystem::path program
+            = ToPath(root.filePath(QStringLiteral("usr/bin/maprune")));
         const std::filesystem::path data = InstalledDataFolder(program);
         std::filesystem::create_directories(program.parent_path());
         std::filesystem::create_directories(data);

@@ -10,11 +10,11 @@
 #include <QJsonObject>
 #include <QLineEdit>
 
-#include "app/info/colour_list.h"
 #include "cli_process.h"
 #include "main_window_harness.h"
 #include "model/report.h"
 #include "tools/ui/changes_window.h"
+#include "tools/ui/colour_list.h"
 
 using namespace maprune;
 

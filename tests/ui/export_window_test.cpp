@@ -8,11 +8,11 @@
 
 #include <memory>
 
-#include "app/path_text.h"
-#include "app/report_document.h"
 #include "config/memory_settings_store.h"
 #include "config/settings.h"
 #include "core/string_sink.h"
+#include "document/path_text.h"
+#include "document/report_document.h"
 #include "map/ui/render/map_pictures.h"
 #include "model/party.h"
 #include "model/region.h"

@@ -82,7 +82,7 @@ private slots:
         const QDateTime written = QFileInfo(database).lastModified();
 
         // Selecting a region marks the report as changed.
-        (*w.Document().Report()->Regions)[0]->SetTag(TagSelected);
+        w.Document().SetRegionSelected(*(*w.Document().Report()->Regions)[0], true);
         QVERIFY(w.Document().Modified());
         TReport* changed = w.Document().Report();
 
@@ -101,7 +101,7 @@ private slots:
         QVERIFY((*w.Document().Report()->Regions)[0]->Tag() & TagSelected);
 
         // No drops the change.
-        (*w.Document().Report()->Regions)[1]->SetTag(TagSelected);
+        w.Document().SetRegionSelected(*(*w.Document().Report()->Regions)[1], true);
         h.messages.answers = { ButtonNo };
         QVERIFY(w.Files().OpenFile(database));
         QVERIFY(!w.Document().Modified());
@@ -148,7 +148,7 @@ private slots:
 
         // Nor any other name; a save that fails keeps the name and the
         // changed flag.
-        (*w.Document().Report()->Regions)[0]->SetTag(TagSelected);
+        w.Document().SetRegionSelected(*(*w.Document().Report()->Regions)[0], true);
         h.files.saveAs = { h.File(QStringLiteral("welt.txt")) };
         QVERIFY(!w.Files().SaveFileAs());
         const auto refused = h.TakeMessages();

@@ -7,7 +7,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/info/colour_list.h"
 #include "app/info/region_window.h"
 #include "core/text_encoding.h"
 #include "main_window_harness.h"
@@ -15,6 +14,7 @@
 #include "model/report.h"
 #include "model/unit.h"
 #include "orders/ui/unit_command_window.h"
+#include "tools/ui/colour_list.h"
 
 using namespace maprune;
 

@@ -16,12 +16,12 @@
 #include "app/program_files.h"
 #include "app/program_session.h"
 #include "app/recent_files_menu.h"
-#include "app/report_document.h"
 #include "config/memory_settings_store.h"
 #include "config/settings.h"
 #include "config/settings_access.h"
 #include "config/ui/file_associations.h"
 #include "core/program_path.h"
+#include "document/report_document.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_shifts.h"
 

@@ -134,8 +134,8 @@ private slots:
         QVERIFY(w.Files().OpenFile(h.File("welt.kdf")));
         QCOMPARE(Map(h).TileSize(), 96);
         QCOMPARE(Map(h).ScrollPositions(), QPoint(70, 40));
-        QCOMPARE(commands->ZoomMapIn()->shortcut(),
-            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus));
+        QCOMPARE(
+            commands->ZoomMapIn()->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus));
     }
 
     void aReportWithoutScrollPositionsOpensOnTheOwnUnits()
@@ -203,7 +203,7 @@ private slots:
         QVERIFY(StartOnSample(h));
         TMainWindow& w = *h.window;
         TReport& report = *w.Document().Report();
-        QSignalSpy changes(&w.Document(), &TReportDocument::selectionChanged);
+        QSignalSpy changes(&w.Document(), &TReportDocument::changed);
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
 

@@ -53,6 +53,9 @@ public:
     void ShowActiveLayer() override { ++rebuilds; }
     void ForgetRegions() override { SetCurrentRegion(nullptr); }
     void RedrawRegion(TRegion& region) override { redrawn.push_back(&region); }
+    void Redraw() override { }
+    void AlliancesChanged() override { }
+    void CentreOn(TRegion& region) override { SetCurrentRegion(&region); }
     QPoint ScrollPositions() const override { return positions; }
     void SetScrollPositions(QPoint p) override { positions = p; }
     TRegion* CurrentRegion() const override { return current; }

@@ -65,6 +65,13 @@ class MapViewTest : public QObject {
             view.resize(420, 320);
             view.show();
             view.SetReport(&world.Report());
+            // What the program's document does with the view's requests.
+            QObject::connect(&view, &TMapView::selectionRequested, &view,
+                [this](TRegion* region, bool selected, int) {
+                    region->SetTag(
+                        selected ? region->Tag() | TagSelected : region->Tag() & ~TagSelected);
+                    view.RedrawRegion(*region);
+                });
         }
 
         TRegion& At(int32_t x, int32_t y) { return *world.Report().FindRegion(x, y, 0); }
@@ -196,7 +203,7 @@ private slots:
     void aLeftDragSelectsFromAnUnselectedRegion()
     {
         Fixture f;
-        QSignalSpy toggled(&f.view, &TMapView::selectionChanged);
+        QSignalSpy toggled(&f.view, &TMapView::selectionRequested);
         TRegion& a = f.Cell(1, 14);
         TRegion& b = f.Cell(2, 14);
         TRegion& c = f.Cell(3, 14);
@@ -516,7 +523,8 @@ private slots:
             for (TRegion* region : *f.world.Report().Regions) {
                 const MapPoint corner = RegionToScreen(f.view.ViewState(), *region);
                 const QPoint middle(int(corner.X) + size / 2, int(corner.Y) + size / 2);
-                if (!canvas.rect().contains(middle) || checked >= 12 || (size < 64 && region->CX % 5 != 0))
+                if (!canvas.rect().contains(middle) || checked >= 12
+                    || (size < 64 && region->CX % 5 != 0))
                     continue;
                 ++checked;
                 f.Press(middle, Qt::RightButton);

@@ -15,11 +15,11 @@
 #include <QTreeWidget>
 
 #include "app/info/addresses_window.h"
-#include "app/info/colour_list.h"
 #include "app/info/messages_window.h"
 #include "core/mailto_url.h"
 #include "main_window_harness.h"
 #include "model/report.h"
+#include "tools/ui/colour_list.h"
 
 using namespace maprune;
 
@@ -78,7 +78,7 @@ private slots:
         TColourList& surroundings = List(*messages, "ListBox10");
         QVERIFY(surroundings.count() > 0);
         qRegisterMetaType<TRegion*>();
-        QSignalSpy centred(messages, &TMessagesWindow::centreRequested);
+        QSignalSpy centred(&h.window->Document(), &TReportDocument::centreRequested);
         QListWidgetItem* first = surroundings.item(0);
         emit surroundings.itemDoubleClicked(first);
         QCOMPARE(centred.count(), 1);
@@ -115,7 +115,7 @@ private slots:
         QVERIFY(!document.Modified());
 
         // Yes: the party goes, and every window that lists parties follows.
-        QSignalSpy changed(&document, &TReportDocument::reportChanged);
+        QSignalSpy changed(&document, &TReportDocument::changed);
         h.messages.answers = { ButtonYes };
         PressDelete(list, 1);
         QCOMPARE(list.count(), 3);

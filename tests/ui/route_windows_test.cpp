@@ -92,10 +92,8 @@ private slots:
         TReport& report = *w.Document().Report();
         const std::vector<TRegion*> points = ReachableLand(report, 4);
         QCOMPARE(points.size(), size_t { 4 });
-        for (TRegion* region : points) {
-            region->SetTag(region->Tag() | TagSelected);
-            emit map.selectionChanged(region);
-        }
+        for (TRegion* region : points)
+            emit map.selectionRequested(region, true, -1);
         // Only the latest marked region stays marked.
         QCOMPARE(points[0]->Tag() & TagSelected, 0);
         QCOMPARE(points[3]->Tag() & TagSelected, int32_t { TagSelected });

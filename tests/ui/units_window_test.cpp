@@ -3,10 +3,10 @@
 
 #include <QListWidget>
 
-#include "app/report_document.h"
 #include "app/units_window.h"
 #include "config/memory_settings_store.h"
 #include "config/settings.h"
+#include "document/report_document.h"
 #include "map/test_world.h"
 
 using namespace maprune;

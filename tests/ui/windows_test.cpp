@@ -8,9 +8,9 @@
 #include "app/log_window.h"
 #include "app/mpa_window.h"
 #include "app/origin_window.h"
-#include "app/path_text.h"
 #include "app/reading_warnings_label.h"
 #include "config/ui/config_window.h"
+#include "document/path_text.h"
 #include "main_window_harness.h"
 #include "model/report.h"
 

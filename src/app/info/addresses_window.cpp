@@ -6,13 +6,13 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/info/colour_list.h"
-#include "app/report_document.h"
 #include "core/dialogs.h"
 #include "core/mailto_url.h"
 #include "core/text_encoding.h"
+#include "document/report_document.h"
 #include "model/report.h"
 #include "tools/parties/party_lines.h"
+#include "tools/ui/colour_list.h"
 
 namespace maprune {
 
@@ -31,8 +31,11 @@ TAddressesWindow::TAddressesWindow(TReportDocument& document, Dialogs& dialogs, 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(FList);
     connect(FList, &QListWidget::itemDoubleClicked, this, &TAddressesWindow::MailSelectedParty);
-    for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
-        connect(&document, signal, this, &TAddressesWindow::Fill);
+    connect(&document, &TReportDocument::changed, this,
+        [this, &document](const DocumentChange& change) {
+            if (change.Structure())
+                Fill(document.Report());
+        });
     Fill(document.Report());
 }
 

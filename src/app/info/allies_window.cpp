@@ -3,9 +3,9 @@
 
 #include <QVBoxLayout>
 
-#include "app/info/colour_list.h"
-#include "app/report_document.h"
+#include "document/report_document.h"
 #include "tools/parties/party_lines.h"
+#include "tools/ui/colour_list.h"
 
 namespace maprune {
 
@@ -19,8 +19,11 @@ TAlliesWindow::TAlliesWindow(TReportDocument& document, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(FList);
-    for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
-        connect(&document, signal, this, &TAlliesWindow::Fill);
+    connect(&document, &TReportDocument::changed, this,
+        [this, &document](const DocumentChange& change) {
+            if (change.Structure())
+                Fill(document.Report());
+        });
     Fill(document.Report());
 }
 

@@ -8,11 +8,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/info/colour_list.h"
-#include "app/report_document.h"
+#include "document/report_document.h"
 #include "model/report.h"
 #include "tools/lines/line_filter.h"
 #include "tools/lines/list_scheme.h"
+#include "tools/ui/colour_list.h"
 
 namespace maprune {
 
@@ -39,8 +39,11 @@ TMessagesWindow::TMessagesWindow(TReportDocument& document, QWidget* parent)
     layout->setSpacing(2);
     layout->addWidget(BuildTabRows());
     layout->addWidget(FPages, 1);
-    for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
-        connect(&document, signal, this, &TMessagesWindow::Fill);
+    connect(&document, &TReportDocument::changed, this,
+        [this, &document](const DocumentChange& change) {
+            if (change.Whole())
+                Fill(document.Report());
+        });
     Fill(document.Report());
 }
 
@@ -132,8 +135,7 @@ void TMessagesWindow::OpenLine(const Tab& tab, const QListWidgetItem& item)
     TRegion* region = report->FindRegion(place->X, place->Y, place->Z);
     if (region == nullptr)
         return;
-    FDocument.SetCurrentRegion(region);
-    emit centreRequested(region);
+    FDocument.RequestCentre(*region);
 }
 
 } // namespace maprune

@@ -34,9 +34,6 @@ public:
     void Fill(const TReport* report);
 
 signals:
-    // A region or unit line was double-clicked: its region is the current
-    // one now (on its layer) and the map should centre on it.
-    void centreRequested(maprune::TRegion* region);
 
 private:
     struct Tab {

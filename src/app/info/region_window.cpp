@@ -14,12 +14,10 @@
 #include <algorithm>
 
 #include "app/info/add_region_comment_window.h"
-#include "app/info/colour_list.h"
-#include "app/info/place_window.h"
-#include "app/report_document.h"
 #include "config/settings.h"
 #include "core/dialogs.h"
 #include "core/text_encoding.h"
+#include "document/report_document.h"
 #include "model/region.h"
 #include "model/report.h"
 #include "model/unit.h"
@@ -27,6 +25,8 @@
 #include "tools/lines/line_number.h"
 #include "tools/regions/list_series.h"
 #include "tools/regions/region_view.h"
+#include "tools/ui/colour_list.h"
+#include "tools/ui/place_window.h"
 #include "tools/units/unit_order.h"
 #include "tools/units/unit_view.h"
 
@@ -70,13 +70,18 @@ TRegionWindow::TRegionWindow(
         [this] { Update(nullptr, nullptr); });
     connect(&document, &TReportDocument::currentRegionChanged, this,
         [this](TRegion* region) { Update(FDocument.Report(), region); });
-    for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
-        connect(&document, signal, this, [this] {
+    connect(&document, &TReportDocument::changed, this, [this](const DocumentChange& change) {
+        if (change.Kind == DocumentChangeKind::UnitOrders) {
+            RefreshUnitLines();
+        } else if (change.Structure()) {
             // The report changed in place: show the region anew.
             FReport = nullptr;
             Update(FDocument.Report(), FDocument.CurrentRegion());
-        });
-    connect(&document, &TReportDocument::unitOrdersEdited, this, &TRegionWindow::RefreshUnitLines);
+        } else if (change.Kind == DocumentChangeKind::RegionComments && change.Region == FRegion) {
+            FReport = nullptr;
+            Update(FDocument.Report(), FRegion);
+        }
+    });
     Refill();
 }
 
@@ -317,10 +322,8 @@ void TRegionWindow::AddComment()
     if (FRegion == nullptr)
         return;
     const QString line = FAskComment(this);
-    if (line.isEmpty())
-        return;
-    FRegion->Comment->Add(ToReportText(*FReport, line.toStdString()));
-    CommentsEdited();
+    if (!line.isEmpty())
+        FDocument.AddRegionComment(*FRegion, ToReportText(*FReport, line.toStdString()));
 }
 
 void TRegionWindow::DeleteComment()
@@ -330,19 +333,8 @@ void TRegionWindow::DeleteComment()
         return;
     if (FDialogs.ShowMessage(
             MessageKind::Confirmation, kDeleteQuestion, ButtonYes | ButtonNo | ButtonCancel)
-        != ButtonYes)
-        return;
-    FRegion->Comment->Delete(row);
-    CommentsEdited();
-}
-
-void TRegionWindow::CommentsEdited()
-{
-    FDocument.SetModified();
-    FDocument.RegionEdited(*FRegion);
-    TReport* report = FReport;
-    FReport = nullptr;
-    Update(report, FRegion);
+        == ButtonYes)
+        FDocument.DeleteRegionComment(*FRegion, row);
 }
 
 void TRegionWindow::ShowListMenu(TColourList* list, const QPoint& position)

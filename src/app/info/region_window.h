@@ -86,7 +86,6 @@ private:
     void DeleteComment();
     // The region's comments changed: the report counts as changed and the
     // next update rebuilds.
-    void CommentsEdited();
     void ShowListMenu(TColourList* list, const QPoint& position);
     // The building or ship window of a list line, modal.
     void OpenPlace(const QString& line, bool ship);

@@ -4,9 +4,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/info/colour_list.h"
-#include "app/report_document.h"
+#include "document/report_document.h"
 #include "tools/parties/party_lines.h"
+#include "tools/ui/colour_list.h"
 
 namespace maprune {
 
@@ -40,8 +40,11 @@ TForm15::TForm15(TReportDocument& document, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pages);
-    for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
-        connect(&document, signal, this, &TForm15::Fill);
+    connect(&document, &TReportDocument::changed, this,
+        [this, &document](const DocumentChange& change) {
+            if (change.Whole())
+                Fill(document.Report());
+        });
     Fill(document.Report());
 }
 

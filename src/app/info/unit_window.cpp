@@ -4,7 +4,7 @@
 #include <QFormLayout>
 #include <QLabel>
 
-#include "app/report_document.h"
+#include "document/report_document.h"
 #include "tools/units/unit_view.h"
 
 namespace maprune {

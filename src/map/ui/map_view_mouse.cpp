@@ -80,9 +80,7 @@ void TMapView::DragSelect(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifi
     const bool selected = FHovered != nullptr && (FHovered->Tag() & TagSelected) != 0;
     if (FLeftDragActive && FHovered != nullptr && buttons == Qt::LeftButton
         && modifiers == Qt::NoModifier && selected == !FLeftDragSelects) {
-        FHovered->SetTag(FHovered->Tag() ^ TagSelected);
-        emit selectionChanged(FHovered);
-        RedrawRegion(*FHovered);
+        emit selectionRequested(FHovered, FLeftDragSelects, FDragGesture);
     }
     // No hint while the left button is held.
     SetHint({});
@@ -101,6 +99,7 @@ void TMapView::mousePressEvent(QMouseEvent* event)
             : nullptr;
         if (region != nullptr) {
             FLeftDragActive = true;
+            ++FDragGesture;
             FLeftDragSelects = (region->Tag() & TagSelected) == 0;
             // The press toggles the region at once, as a move with the
             // button held does.

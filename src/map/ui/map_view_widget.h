@@ -187,8 +187,9 @@ signals:
     void zoomChanged(int tileSize);
     void currentRegionChanged(TRegion* region);
     void hoveredRegionChanged(TRegion* region);
-    // The left button toggled the selection of `region`.
-    void selectionChanged(TRegion* region);
+    // The left button asks to select (or deselect) `region`; the view
+    // changes no selection itself. Requests of one drag share `gesture`.
+    void selectionRequested(TRegion* region, bool selected, int gesture);
     // The hint of the region under the mouse, for the status bar; empty over
     // no region and after a selection toggle.
     void hintChanged(const QString& hint);
@@ -258,6 +259,7 @@ private:
     // Mouse state.
     bool FLeftDragActive = false;
     bool FLeftDragSelects = false;
+    int FDragGesture = 0;
     bool FRightDragActive = false;
     QPoint FLastPoint;
     bool FMouseInside = false;

@@ -3,10 +3,10 @@
 
 #include <QWidget>
 
-#include "app/report_document.h"
 #include "config/settings.h"
 #include "core/dialogs.h"
 #include "core/error.h"
+#include "document/report_document.h"
 #include "orders/kcheck.h"
 #include "orders/ui/kcheck_messages_window.h"
 #include "orders/ui/vorlage_progress_runner.h"
@@ -47,15 +47,15 @@ private:
 
 } // namespace
 
-TCheckerCommands::TCheckerCommands(TSettings& settings, TReportDocument& document,
-    Dialogs& dialogs, TKCheckMessagesWindow& window, QWidget* parent, ProcessRunner* runner)
+TCheckerCommands::TCheckerCommands(TSettings& settings, TReportDocument& document, Dialogs& dialogs,
+    TKCheckMessagesWindow& window, QWidget* parent, ProcessRunner* runner)
     : QObject(parent)
     , FSettings(settings)
     , FDocument(document)
     , FDialogs(dialogs)
     , FWindow(window)
-    , FOwnRunner(runner == nullptr ? std::make_unique<CheckerProgressRunner>(parent, settings)
-                                   : nullptr)
+    , FOwnRunner(
+          runner == nullptr ? std::make_unique<CheckerProgressRunner>(parent, settings) : nullptr)
     , FRunner(runner != nullptr ? *runner : *FOwnRunner)
 {
 }

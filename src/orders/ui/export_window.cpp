@@ -15,14 +15,14 @@
 #include <optional>
 #include <string>
 
-#include "app/path_text.h"
-#include "app/report_document.h"
 #include "config/settings.h"
 #include "core/dialogs.h"
 #include "core/error.h"
 #include "core/string_sink.h"
 #include "core/text_encoding.h"
 #include "core/write_file.h"
+#include "document/path_text.h"
+#include "document/report_document.h"
 #include "map/map_state.h"
 #include "map/ui/render/selection_picture.h"
 #include "map/ui/render/tile_renderer.h"

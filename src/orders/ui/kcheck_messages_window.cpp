@@ -5,8 +5,8 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "app/report_document.h"
 #include "core/text_encoding.h"
+#include "document/report_document.h"
 
 namespace maprune {
 

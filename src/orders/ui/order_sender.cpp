@@ -5,11 +5,11 @@
 #include <QLineEdit>
 #include <QProgressDialog>
 
-#include "app/report_document.h"
 #include "config/password_store.h"
 #include "config/settings.h"
 #include "core/dialogs.h"
 #include "core/error.h"
+#include "document/report_document.h"
 #include "orders/order_export.h"
 #include "orders/smtp_session.h"
 #include "orders/ui/checker_commands.h"
@@ -72,8 +72,8 @@ bool TOrderSender::SendOrders(QWidget* parent)
         const OrderMail mail = OrderMailFor(*report, settings, std::move(*orders));
 
         QtSmtpTransport transport(settings.Mail_Timeout.Get() * 1000);
-        QProgressDialog progress(QStringLiteral("Verbindung zu %1 ...")
-                                     .arg(QString::fromStdString(options.Server)),
+        QProgressDialog progress(
+            QStringLiteral("Verbindung zu %1 ...").arg(QString::fromStdString(options.Server)),
             QStringLiteral("&Abbrechen"), 0, kSmtpStepCount, parent);
         progress.setObjectName(QStringLiteral("SendProgress"));
         progress.setWindowTitle(QStringLiteral("Express-Versand"));
@@ -81,8 +81,8 @@ bool TOrderSender::SendOrders(QWidget* parent)
         progress.setMinimumDuration(0);
         progress.setAutoClose(false);
         progress.setAutoReset(false);
-        QObject::connect(&progress, &QProgressDialog::canceled, &progress,
-            [&transport] { transport.Cancel(); });
+        QObject::connect(
+            &progress, &QProgressDialog::canceled, &progress, [&transport] { transport.Cancel(); });
         progress.show();
         progress.setMinimumWidth(360);
         const QString server = QString::fromStdString(options.Server);

@@ -4,18 +4,18 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include <string>
 #include <vector>
 
-#include "app/report_document.h"
 #include "core/text_encoding.h"
+#include "document/report_document.h"
 #include "model/region.h"
 #include "model/report.h"
 #include "model/unit.h"
 #include "orders/ui/order_highlighter.h"
-#include "orders/unit_orders.h"
 #include "report/report_encoding.h"
 #include "tools/units/unit_view.h"
 
@@ -36,6 +36,9 @@ TUnitCommandWindow::TUnitCommandWindow(TReportDocument& document, QWidget* paren
     FEditor->setObjectName(QStringLiteral("Memo1"));
     FEditor->setLineWrapMode(QPlainTextEdit::NoWrap);
     FEditor->setReadOnly(true);
+    // Ctrl+Z and Ctrl+Y go to the program's history, where each unit's
+    // typing is one step beside every other edit.
+    FEditor->setUndoRedoEnabled(false);
     FEditor->installEventFilter(this);
     new TOrderHighlighter(FEditor->document());
     layout->addWidget(FWeights);
@@ -43,6 +46,30 @@ TUnitCommandWindow::TUnitCommandWindow(TReportDocument& document, QWidget* paren
     connect(FEditor, &QPlainTextEdit::textChanged, this, &TUnitCommandWindow::WriteThrough);
     connect(&document, &TReportDocument::modelObjectsAboutToBeFreed, this,
         [this] { ShowUnit(nullptr); });
+    connect(&document, &TReportDocument::changed, this, &TUnitCommandWindow::Follow);
+}
+
+void TUnitCommandWindow::Follow(const DocumentChange& change)
+{
+    if (change.Kind != DocumentChangeKind::UnitOrders || change.Unit != FUnit || FUnit == nullptr)
+        return;
+    const QString text = OrdersText(*FUnit);
+    if (text == FEditor->toPlainText())
+        return;
+    // An undo or redo of this unit's orders: the editor shows them.
+    TUnit* unit = FUnit;
+    FUnit = nullptr;
+    FEditor->setPlainText(text);
+    FEditor->moveCursor(QTextCursor::End);
+    FUnit = unit;
+}
+
+QString TUnitCommandWindow::OrdersText(const TUnit& unit)
+{
+    QStringList lines;
+    for (const std::string& line : unit.Commands->Lines())
+        lines += QString::fromStdString(DisplayText(line));
+    return lines.join(QLatin1Char('\n'));
 }
 
 void TUnitCommandWindow::ShowUnit(TUnit* unit)
@@ -63,11 +90,7 @@ void TUnitCommandWindow::ShowUnit(TUnit* unit)
     FWeights->setText(QString::fromStdString(view.LoadLine));
     if (!unit->IsOwn())
         return;
-    QStringList lines;
-    for (const std::string& line : unit->Commands->Lines())
-        lines += QString::fromStdString(DisplayText(line));
-    // setPlainText also starts the undo history anew.
-    FEditor->setPlainText(lines.join(QLatin1Char('\n')));
+    FEditor->setPlainText(OrdersText(*unit));
     FEditor->setReadOnly(false);
     FUnit = unit;
 }
@@ -82,8 +105,7 @@ void TUnitCommandWindow::WriteThrough()
         for (const QString& line : text.split(QLatin1Char('\n')))
             lines.push_back(ToReportText(*FDocument.Report(), line.toStdString()));
     }
-    ReplaceUnitOrders(*FUnit, lines);
-    FDocument.UnitOrdersEdited(*FUnit);
+    FDocument.SetUnitOrders(*FUnit, lines);
 }
 
 void TUnitCommandWindow::GoTo(int dx, int dy)
@@ -94,12 +116,19 @@ void TUnitCommandWindow::GoTo(int dx, int dy)
     TRegion* target = report->FindRegion(FRegion->CX + dx, FRegion->CY + dy, FRegion->CZ);
     if (target == nullptr)
         return;
-    FDocument.SetCurrentRegion(target);
-    emit centreRequested(target);
+    FDocument.RequestCentre(*target);
 }
 
 bool TUnitCommandWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == FEditor && event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // The editor would take these keys for itself even without a history.
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
+            event->ignore();
+            return true;
+        }
+    }
     if (watched != FEditor || event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);

@@ -8,13 +8,14 @@ class QPlainTextEdit;
 
 namespace maprune {
 
+struct DocumentChange;
 class TRegion;
 class TReportDocument;
 class TUnit;
 
 // "Einheiten-Befehle": the orders of the unit selected in the region window.
 // Only an own unit's orders can be edited; every change is written through
-// to its Commands at once and marks the report changed. Alt with the arrow
+// to its Commands at once, as an edit of the document. Alt with the arrow
 // keys moves to the neighbouring region, Alt with PageUp and PageDown to the
 // previous and next unit of the region window.
 class TUnitCommandWindow : public QWidget {
@@ -23,15 +24,13 @@ public:
     explicit TUnitCommandWindow(TReportDocument& document, QWidget* parent = nullptr);
 
     // Shows `unit` (null: none) of the document's current region; loading
-    // its orders is no change, and the undo history starts anew.
+    // its orders is no change.
     void ShowUnit(TUnit* unit);
 
     QPlainTextEdit* Editor() const { return FEditor; }
     QLabel* WeightLine() const { return FWeights; }
 
 signals:
-    // The map is to be centred on `region`, which became the current one.
-    void centreRequested(maprune::TRegion* region);
     // The previous (-1) or next (+1) unit of the region window.
     void unitStepRequested(int step);
 
@@ -40,6 +39,9 @@ protected:
 
 private:
     void WriteThrough();
+    // Shows the orders again when an undo or redo changed them.
+    void Follow(const DocumentChange& change);
+    static QString OrdersText(const TUnit& unit);
     void GoTo(int dx, int dy);
 
     TReportDocument& FDocument;

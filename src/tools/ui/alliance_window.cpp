@@ -12,10 +12,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/path_text.h"
-#include "app/report_document.h"
 #include "core/dialogs.h"
 #include "core/error.h"
+#include "document/path_text.h"
+#include "document/report_document.h"
 #include "map/alliance_file.h"
 #include "tools/alliances/alliance_editor.h"
 
@@ -114,10 +114,7 @@ TAllianceWindow::TAllianceWindow(
         [this] { Act([this] { FEditor->RemoveParty(); }); });
     connect(exportButton, &QPushButton::clicked, this, &TAllianceWindow::Export);
     connect(importButton, &QPushButton::clicked, this, &TAllianceWindow::Import);
-    connect(ok, &QPushButton::clicked, this, [this] {
-        emit alliancesEdited();
-        accept();
-    });
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(FNewName, &QLineEdit::textChanged, this, [this](const QString& name) {
         FEditor->SetNewName(name.toStdString());
         RefreshButtons();
@@ -154,7 +151,12 @@ int TAllianceWindow::exec()
     FEditor = std::make_unique<AllianceEditor>(FAlliances, FDocument.Report());
     FEditor->SetNewName(FNewName->text().toStdString());
     Refill();
-    return QDialog::exec();
+    AllianceList before = FAlliances;
+    const int result = QDialog::exec();
+    // The editor changed the alliances as the player went; the whole visit
+    // is one edit to take back.
+    FDocument.AlliancesEdited(FAlliances, std::move(before));
+    return result;
 }
 
 template <typename Action> void TAllianceWindow::Act(Action action)

@@ -36,10 +36,6 @@ public:
     // Shows the window modally with the parties of the current report.
     int exec() override;
 
-signals:
-    // OK was pressed: the map recolours when it is coloured.
-    void alliancesEdited();
-
 private:
     void Refill();
     void RefreshButtons();

@@ -33,10 +33,7 @@ TAnalysisWindows::TAnalysisWindows(
     connect(entries.Statistics, &QAction::triggered, FStats, [this] { Present(*FStats); });
     connect(entries.Search, &QAction::triggered, FSearch, [this] { Present(*FSearch); });
     connect(entries.Alliances, &QAction::triggered, FAlliances, &QDialog::exec);
-    connect(FSearch, &TSearchWindow::centreRequested, this, &TAnalysisWindows::centreRequested);
     connect(FSearch, &TSearchWindow::unitOpened, this, &TAnalysisWindows::unitOpened);
-    connect(
-        FAlliances, &TAllianceWindow::alliancesEdited, this, &TAnalysisWindows::alliancesEdited);
 }
 
 } // namespace maprune

@@ -47,9 +47,7 @@ public:
     TAllianceWindow& Alliances() const { return *FAlliances; }
 
 signals:
-    void centreRequested(maprune::TRegion* region);
     void unitOpened(maprune::TUnit* unit);
-    void alliancesEdited();
 
 private:
     TStatsWindow* FStats = nullptr;

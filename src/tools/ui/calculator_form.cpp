@@ -4,8 +4,8 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 
-#include "app/report_document.h"
 #include "core/text_encoding.h"
+#include "document/report_document.h"
 #include "tools/calculator/calculator_answer.h"
 
 namespace maprune {
@@ -49,8 +49,11 @@ TCalculatorForm::TCalculatorForm(TReportDocument& document, QWidget* parent)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     connect(FInput, &QLineEdit::textChanged, this, &TCalculatorForm::Recalculate);
-    for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
-        connect(&FDocument, signal, this, &TCalculatorForm::Recalculate);
+    // An expression may read any value of the report.
+    connect(&FDocument, &TReportDocument::changed, this, [this](const DocumentChange& change) {
+        if (change.Kind != DocumentChangeKind::Alliances)
+            Recalculate();
+    });
     Recalculate();
 }
 
@@ -60,8 +63,7 @@ void TCalculatorForm::Recalculate()
         FResult->clear();
         return;
     }
-    const CalculatorAnswer answer
-        = Calculate(FDocument.Report(), FInput->text().toStdString());
+    const CalculatorAnswer answer = Calculate(FDocument.Report(), FInput->text().toStdString());
     QPalette palette = FResult->palette();
     palette.setColor(QPalette::Text, AnswerColour(answer.Kind));
     FResult->setPalette(palette);

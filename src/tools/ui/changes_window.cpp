@@ -8,16 +8,16 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/info/colour_list.h"
-#include "app/info/place_window.h"
-#include "app/report_document.h"
 #include "config/settings.h"
+#include "document/report_document.h"
 #include "model/report.h"
 #include "tools/changes/change_settings.h"
 #include "tools/lines/line_filter.h"
 #include "tools/lines/line_number.h"
 #include "tools/lines/list_scheme.h"
 #include "tools/regions/place_view.h"
+#include "tools/ui/colour_list.h"
+#include "tools/ui/place_window.h"
 #include "tools/units/unit_view.h"
 
 namespace maprune {
@@ -76,8 +76,11 @@ TChangesWindow::TChangesWindow(TSettings& settings, TReportDocument& document, Q
     connect(FFilter, &QLineEdit::textChanged, this, &TChangesWindow::ShowLines);
     connect(FList, &QListWidget::itemClicked, this, &TChangesWindow::Clicked);
     connect(FList, &QListWidget::itemDoubleClicked, this, &TChangesWindow::DoubleClicked);
-    for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
-        connect(&document, signal, this, &TChangesWindow::Fill);
+    connect(&document, &TReportDocument::changed, this,
+        [this, &document](const DocumentChange& change) {
+            if (change.Structure())
+                Fill(document.Report());
+        });
     Fill(document.Report());
 }
 
@@ -162,8 +165,7 @@ void TChangesWindow::Clicked(const QListWidgetItem* item)
     TRegion* region = report->FindRegion(change->X, change->Y, change->Z);
     if (region == nullptr)
         return;
-    FDocument.SetCurrentRegion(region);
-    emit centreRequested(region);
+    FDocument.RequestCentre(*region);
 }
 
 void TChangesWindow::DoubleClicked(const QListWidgetItem* item)

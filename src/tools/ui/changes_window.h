@@ -45,9 +45,6 @@ public:
     ChangeTurns Turns() const { return FTurns; }
 
 signals:
-    // A change was clicked: its region is the current one now (on its
-    // layer) and the map should centre on it.
-    void centreRequested(maprune::TRegion* region);
     // A change of a unit was double-clicked.
     void unitOpened(maprune::TUnit* unit);
     // The window compared turns anew (another report or other turns).

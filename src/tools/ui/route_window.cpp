@@ -15,10 +15,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/report_document.h"
 #include "config/settings.h"
 #include "core/dialogs.h"
 #include "core/error.h"
+#include "document/report_document.h"
 #include "map/ui/map_view_widget.h"
 #include "model/region.h"
 #include "tools/route/route_graph.h"
@@ -61,7 +61,8 @@ QToolButton* ToggleButton(const QString& caption, const QString& name, QWidget* 
     button->setStyleSheet(QStringLiteral(
         "QToolButton { padding: 3px 8px; border: 1px solid palette(mid); border-radius: 3px;"
         " background: palette(button); }"
-        " QToolButton:checked { background: palette(highlight); color: palette(highlighted-text); }"));
+        " QToolButton:checked { background: palette(highlight); color: palette(highlighted-text); "
+        "}"));
     return button;
 }
 
@@ -93,13 +94,18 @@ TRouteWindow::TRouteWindow(RouteWindowParts parts, QWidget* parent)
     TReportDocument& document = FParts.Document;
     connect(&document, &TReportDocument::modelObjectsAboutToBeFreed, this,
         &TRouteWindow::ForgetRegions);
-    for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
-        connect(&document, signal, this, [this] { FGraph.reset(); });
+    connect(&document, &TReportDocument::changed, this, [this](const DocumentChange& change) {
+        if (change.Structure())
+            FGraph.reset();
+        else if (change.Kind == DocumentChangeKind::Selection && change.Region != nullptr
+            && !FUnmarking)
+            RegionToggled(change.Region);
+    });
     connect(&document, &TReportDocument::layerSwitched, this, [this] {
         FGraph.reset();
         UpdateRoutes();
     });
-    connect(&FParts.Map, &TMapView::selectionChanged, this, &TRouteWindow::RegionToggled);
+
     UpdateButtons();
 }
 
@@ -218,9 +224,10 @@ void TRouteWindow::RegionToggled(TRegion* region)
         // Only the region of the latest change stays marked on the map.
         if (FLastToggled != nullptr && FLastToggled != region
             && (FLastToggled->Tag() & TagSelected) != 0) {
-            FLastToggled->SetTag(FLastToggled->Tag() & ~TagSelected);
-            FParts.Map.RedrawRegion(*FLastToggled);
-            FParts.Document.SelectionEdited();
+            // Its way point stays.
+            FUnmarking = true;
+            FParts.Document.SetRegionSelected(*FLastToggled, false);
+            FUnmarking = false;
         }
         FLastToggled = region;
     } else if (FEdit->isChecked()) {
@@ -344,8 +351,8 @@ void TRouteWindow::Optimise()
     if (graph == nullptr)
         return;
     try {
-        const std::vector<TRegion*> order = OptimiseWayPoints(*graph, WayPoints(),
-            AvoidedRegions(), FStreetSpeed->value(), FSpeed->value());
+        const std::vector<TRegion*> order = OptimiseWayPoints(
+            *graph, WayPoints(), AvoidedRegions(), FStreetSpeed->value(), FSpeed->value());
         FWayPoints->clear();
         for (TRegion* region : order)
             AddEntry(*FWayPoints, region);

@@ -88,6 +88,8 @@ private:
     RouteWindowParts FParts;
     std::unique_ptr<RouteGraph> FGraph;
     TRegion* FLastToggled = nullptr;
+    // The window unmarks a region itself: no way point goes.
+    bool FUnmarking = false;
     bool FPlaced = false;
     std::optional<QCursor> FMapCursor; // the map's cursor while a toggle is down
     QString FProblem;

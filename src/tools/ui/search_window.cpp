@@ -8,15 +8,15 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/info/colour_list.h"
-#include "app/info/place_window.h"
-#include "app/report_document.h"
 #include "config/settings.h"
 #include "core/dialogs.h"
 #include "core/error.h"
+#include "document/report_document.h"
 #include "tools/lines/line_number.h"
 #include "tools/regions/place_view.h"
 #include "tools/search/search_lists.h"
+#include "tools/ui/colour_list.h"
+#include "tools/ui/place_window.h"
 #include "tools/units/unit_view.h"
 
 namespace maprune {
@@ -70,8 +70,10 @@ TSearchWindow::TSearchWindow(
         if (FRegionsEdited)
             Refresh(kItemTabs);
     };
-    for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
-        connect(&FDocument, signal, this, follow);
+    connect(&FDocument, &TReportDocument::changed, this, [follow](const DocumentChange& change) {
+        if (change.Structure())
+            follow();
+    });
 }
 
 QWidget* TSearchWindow::BuildTab(size_t tab)
@@ -177,7 +179,7 @@ void TSearchWindow::Clicked(size_t tab, const QListWidgetItem* item)
             break;
         }
         if (region != nullptr)
-            emit centreRequested(region);
+            FDocument.RequestCentre(*region);
     } catch (const Error& e) {
         FDialogs.ShowMessage(MessageKind::Error, e.what(), ButtonOk);
     }

@@ -37,8 +37,6 @@ public:
     TColourList* List(int tab) const { return FLists[static_cast<size_t>(tab)]; }
 
 signals:
-    // The map is to show `region` in its middle and make it current.
-    void centreRequested(maprune::TRegion* region);
     // An own unit was double-clicked.
     void unitOpened(maprune::TUnit* unit);
 

@@ -15,11 +15,11 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
-#include "app/info/colour_list.h"
-#include "app/report_document.h"
 #include "core/text_encoding.h"
+#include "document/report_document.h"
 #include "model/game_data.h"
 #include "tools/stats/report_statistics.h"
+#include "tools/ui/colour_list.h"
 
 namespace maprune {
 
@@ -103,13 +103,12 @@ TStatsWindow::TStatsWindow(TReportDocument& document, QWidget* parent)
     connect(FParties, &QComboBox::currentIndexChanged, this, &TStatsWindow::ShowParty);
     connect(FTalents, &QComboBox::currentIndexChanged, this, &TStatsWindow::ShowTalent);
     // Open, the window follows the report; it holds nothing of the old one.
-    for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
-        connect(&FDocument, signal, this, [this] {
-            if (isVisible())
-                Refill();
-        });
-    connect(&FDocument, &TReportDocument::selectionChanged, this, [this] {
-        if (isVisible() && FDocument.Report() != nullptr)
+    connect(&FDocument, &TReportDocument::changed, this, [this](const DocumentChange& change) {
+        if (!isVisible())
+            return;
+        if (change.Structure())
+            Refill();
+        else if (change.Kind == DocumentChangeKind::Selection && FDocument.Report() != nullptr)
             FSelected->SetPlainLines(SelectedRegionsLines(*FDocument.Report()));
     });
 }

@@ -10,8 +10,8 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
-#include "app/report_document.h"
 #include "core/text_encoding.h"
+#include "document/report_document.h"
 #include "model/report.h"
 #include "tools/ui/chart/series_chart.h"
 
@@ -66,10 +66,10 @@ TTimeStatsWindow::TTimeStatsWindow(TReportDocument& document, QWidget* parent)
     FMenu->addAction(QStringLiteral("Skalierung"))->setEnabled(false);
     FMenu->addSeparator();
     for (const ScaleEntry& entry : kScaleEntries) {
-        QAction* action = FMenu->addAction(QString::fromUtf8(entry.Caption.data(),
-            static_cast<qsizetype>(entry.Caption.size())));
-        action->setProperty(kScaleCode, QString::fromLatin1(entry.Code.data(),
-            static_cast<qsizetype>(entry.Code.size())));
+        QAction* action = FMenu->addAction(
+            QString::fromUtf8(entry.Caption.data(), static_cast<qsizetype>(entry.Caption.size())));
+        action->setProperty(kScaleCode,
+            QString::fromLatin1(entry.Code.data(), static_cast<qsizetype>(entry.Code.size())));
     }
     FMenu->addAction(QStringLiteral("&automatisch"))->setProperty(kScaleCode, QString());
     FMenu->addSeparator();
@@ -84,15 +84,16 @@ TTimeStatsWindow::TTimeStatsWindow(TReportDocument& document, QWidget* parent)
         if (code.toString().toStdString() != FSeries[static_cast<size_t>(row)].Definition.ScaleCode)
             SetScale(row, code.toString());
     });
-    connect(FList, &QWidget::customContextMenuRequested, this,
-        [this](const QPoint& position) { ScaleMenu()->exec(FList->viewport()->mapToGlobal(position)); });
+    connect(FList, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
+        ScaleMenu()->exec(FList->viewport()->mapToGlobal(position));
+    });
 
-    connect(&FDocument, &TReportDocument::modelObjectsAboutToBeFreed, this, &TTimeStatsWindow::Drop);
-    for (const auto signal : { &TReportDocument::reportReplaced, &TReportDocument::reportChanged })
-        connect(&FDocument, signal, this, [this] {
-            if (isVisible())
-                Refresh();
-        });
+    connect(
+        &FDocument, &TReportDocument::modelObjectsAboutToBeFreed, this, &TTimeStatsWindow::Drop);
+    connect(&FDocument, &TReportDocument::changed, this, [this](const DocumentChange& change) {
+        if (isVisible() && (change.Structure() || change.Kind == DocumentChangeKind::Series))
+            Refresh();
+    });
     Draw();
 }
 
@@ -108,8 +109,7 @@ QMenu* TTimeStatsWindow::ScaleMenu()
         action->setEnabled(selected);
         // Unknown codes scale automatically, so "&automatisch" is checked for them.
         const std::string entry = entryCode.toString().toStdString();
-        action->setChecked(selected
-            && (entry == code || (entry.empty() && ScaleFactor(code) < 0)));
+        action->setChecked(selected && (entry == code || (entry.empty() && ScaleFactor(code) < 0)));
     }
     return FMenu;
 }
@@ -119,8 +119,8 @@ void TTimeStatsWindow::AddSeries(const QString& expression, const QString& title
     TReport* report = FDocument.Report();
     if (report == nullptr)
         return;
-    report->Series = AppendSeries(report->Series, expression.toStdString(), title.toStdString());
-    FDocument.SetModified();
+    FDocument.SetSeries(
+        AppendSeries(report->Series, expression.toStdString(), title.toStdString()));
     ShowChart();
     FList->setCurrentRow(FList->count() - 1);
 }
@@ -171,13 +171,12 @@ void TTimeStatsWindow::Draw()
     setWindowTitle(kCaption);
 }
 
-void TTimeStatsWindow::WriteSeries(TReport& report)
+void TTimeStatsWindow::WriteSeries()
 {
     std::vector<SeriesDefinition> definitions;
     for (const TSeries& series : FSeries)
         definitions.push_back(series.Definition);
-    report.Series = maprune::WriteSeries(definitions);
-    FDocument.SetModified();
+    FDocument.SetSeries(maprune::WriteSeries(definitions));
 }
 
 void TTimeStatsWindow::DeleteSelected()
@@ -187,7 +186,7 @@ void TTimeStatsWindow::DeleteSelected()
     if (report == nullptr || row < 0 || row >= static_cast<int>(FSeries.size()))
         return;
     FSeries.erase(FSeries.begin() + row);
-    WriteSeries(*report);
+    WriteSeries();
     Refresh();
 }
 
@@ -197,7 +196,7 @@ void TTimeStatsWindow::SetScale(int row, const QString& code)
     if (report == nullptr)
         return;
     FSeries[static_cast<size_t>(row)].Definition.ScaleCode = code.toStdString();
-    WriteSeries(*report);
+    WriteSeries();
     Refresh();
 }
 

@@ -51,7 +51,7 @@ private:
     void DeleteSelected();
     void SetScale(int row, const QString& code);
     void ShowReadout(const QPoint& position);
-    void WriteSeries(TReport& report);
+    void WriteSeries();
 
     TReportDocument& FDocument;
     QChart* FChart = nullptr;

@@ -16,9 +16,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/report_document.h"
 #include "core/dialogs.h"
 #include "core/error.h"
+#include "document/report_document.h"
 #include "tools/trade/trade_routes.h"
 
 namespace maprune {
@@ -231,8 +231,8 @@ void TTradingWindow::Compute()
     TradeSearchResult result;
     try {
         const TradeInputs inputs = Inputs();
-        QProgressDialog progress(
-            QStringLiteral("Handelsrouten werden berechnet..."), QStringLiteral("Abbrechen"), 0, 1, this);
+        QProgressDialog progress(QStringLiteral("Handelsrouten werden berechnet..."),
+            QStringLiteral("Abbrechen"), 0, 1, this);
         progress.setWindowTitle(windowTitle());
         progress.setWindowModality(Qt::ApplicationModal);
         progress.setMinimumDuration(300);

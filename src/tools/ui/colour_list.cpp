@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/info/colour_list.h"
+#include "tools/ui/colour_list.h"
 
 #include <QPainter>
 #include <QStyledItemDelegate>

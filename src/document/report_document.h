@@ -5,13 +5,17 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
 
+#include "document/document_change.h"
 #include "files/add_reports.h"
 #include "files/report_file.h"
+#include "map/alliance_list.h"
 #include "model/report.h"
 
 namespace maprune {
@@ -20,9 +24,15 @@ class TRegion;
 class TUnit;
 
 // The open report of the program and everything that goes with it: the
-// name of its file, whether it was changed since it was read or saved, and
-// the current region. Windows take the document and follow its signals;
+// name of its file, whether it was changed since it was read or saved, the
+// current region and the history of edits. Windows take the document, edit
+// the report only through its operations and follow its `changed` signal;
 // none of them owns or replaces the report.
+//
+// Every edit is a command on the undo stack. Opening, adding and saving
+// start the history anew: adding files cannot be taken back. The report
+// counts as changed while the stack stands elsewhere than at the save, or
+// files were added since.
 //
 // Model objects are freed only after modelObjectsAboutToBeFreed, so that a
 // window holding a region, unit, ship or building lets go first.
@@ -36,10 +46,8 @@ public:
     // Empty for a report that is no file of the user's (the automatic save).
     const QString& FileName() const { return FFileName; }
     void SetFileName(const QString& name);
-    bool Modified() const { return FModified; }
-    // Marks the report as changed (editing windows call it); without a
-    // report it does nothing.
-    void SetModified();
+    bool Modified() const;
+    QUndoStack& UndoStack() { return FUndoStack; }
 
     // --- Opening, adding and saving. Failures of adding and saving come as
     // exceptions (maprune::Error) and leave the open report as it was.
@@ -63,45 +71,59 @@ public:
     // are (the automatic save).
     void SaveCopy(const QString& path, const SaveReportOptions& options);
 
-    // --- Changes in place
+    // --- Edits, each one command that can be undone. Without a report, or
+    // when nothing would change, they do nothing.
 
-    // The report was changed in place by a command (the origin was set):
-    // it counts as changed and the windows refresh.
-    void ReportEdited();
-    // Removes party `nr` from the report and frees it (DeleteParty); the
-    // report counts as changed and every window refreshes, so that none
-    // goes on showing the party (addresses, allies, the political map).
+    // Gives `unit` the order lines `lines` (in the report's encoding). Edits
+    // of one unit's orders in quick succession are one command.
+    void SetUnitOrders(TUnit& unit, const std::vector<std::string>& lines);
+    // Adds the comment line `line` (in the report's encoding) to `region`.
+    void AddRegionComment(TRegion& region, const std::string& line);
+    // Deletes comment `row` of `region`.
+    void DeleteRegionComment(TRegion& region, int row);
+    // Removes party `nr` from the report; every window stops showing it.
     // Returns whether there was such a party.
     bool DeleteParty(int32_t nr);
+    // The series of the time-course chart, in the report's stored form.
+    void SetSeries(const std::string& series);
+    // "Ursprung setzen": (x, y) of the active layer becomes (0, 0).
+    void SetOrigin(int32_t x, int32_t y);
+    // Runs `edit`, which changes the selection of regions (bit 0 of their
+    // Tag) and nothing else, as the command `caption`.
+    void EditSelection(const QString& caption, const std::function<void(TReport&)>& edit);
+    // Selects or deselects one region. Calls with the same `gesture` number
+    // (one drag of the mouse) are one command; -1 stands alone.
+    void SetRegionSelected(TRegion& region, bool selected, int gesture = -1);
+    // Records an edit of the alliances that the alliance editor has made to
+    // `alliances` (which were `before`), so that it can be undone. The
+    // alliances are kept beside the report, so the report stays unchanged.
+    void AlliancesEdited(AllianceList& alliances, AllianceList before);
+
+    // --- The view of the report
+
     // Makes layer `z` active when it exists and differs; the current region
     // goes. Returns whether it switched.
     bool SwitchLayer(int32_t z);
-    // The selection of regions changed (by the mouse or a command).
-    void SelectionEdited();
-    // What the map draws of `region` changed (a comment); the report counts
-    // as changed.
-    void RegionEdited(TRegion& region);
-    // The orders of `unit` were edited; the report counts as changed and
-    // the unit lists show its new first order.
-    void UnitOrdersEdited(TUnit& unit);
-
     // The current region (null: none), a region of the active layer.
     TRegion* CurrentRegion() const { return FCurrentRegion; }
     void SetCurrentRegion(TRegion* region);
+    // Makes `region` current and asks the map to show it in the middle.
+    void RequestCentre(TRegion& region);
+
+    // Announces a change the model has undergone; for the edit commands.
+    void Announce(const DocumentChange& change);
 
 signals:
     // Regions, units, ships or buildings are about to be freed (a report is
     // replaced or files are added): drop every reference to them.
     void modelObjectsAboutToBeFreed();
-    // Another report (null: none) is open now.
-    void reportReplaced(maprune::TReport* report);
-    // The open report changed in place (files added, the origin set).
-    void reportChanged(maprune::TReport* report);
+    // The report changed (or another one is open): see DocumentChange.
+    void changed(const maprune::DocumentChange& change);
+    void modifiedChanged(bool modified);
     void layerSwitched(int32_t z);
     void currentRegionChanged(maprune::TRegion* region);
-    void selectionChanged();
-    void regionEdited(maprune::TRegion* region);
-    void unitOrdersEdited(maprune::TUnit* unit);
+    // The map shows `region` in its middle.
+    void centreRequested(maprune::TRegion* region);
     void fileNameChanged(const QString& name);
     // The report is about to be written: views store what the file keeps of
     // them (the scroll positions).
@@ -110,9 +132,17 @@ signals:
 private:
     AddReportsResult Adding(
         AddReportsContext& context, const std::function<AddReportsResult(AddReportsContext&)>& add);
+    // Starts the history anew; `changed` says whether the report now differs
+    // from its file.
+    void ResetHistory(bool changed);
+    void UpdateModified();
 
     std::unique_ptr<TReport> FReport;
     QString FFileName;
+    QUndoStack FUndoStack;
+    // The report differs from its file by changes the history no longer
+    // holds (files added, edits before an add).
+    bool FChangedBeyondHistory = false;
     bool FModified = false;
     TRegion* FCurrentRegion = nullptr;
 };

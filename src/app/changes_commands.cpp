@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/ui/changes_commands.h"
+#include "app/changes_commands.h"
 
 #include <QAction>
 #include <QDockWidget>
@@ -35,11 +35,6 @@ TChangesWindow& InstallChangesWindow(TMainWindow& window, TSettings& settings)
     if (auto* messages = window.findChild<QDockWidget*>(QStringLiteral("MessagesWindowDock")))
         window.tabifyDockWidget(messages, dock);
 
-    QObject::connect(
-        changes, &TChangesWindow::centreRequested, &window, [&window](TRegion* region) {
-            if (TMapView* map = MapOf(window))
-                map->CentreOn(*region);
-        });
     QObject::connect(
         changes, &TChangesWindow::unitOpened, &window.RegionWindow(), &TRegionWindow::unitOpened);
 

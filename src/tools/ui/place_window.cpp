@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/info/place_window.h"
+#include "tools/ui/place_window.h"
 
 #include <QVBoxLayout>
 
-#include "app/info/colour_list.h"
 #include "model/report.h"
 #include "tools/lines/line_number.h"
+#include "tools/ui/colour_list.h"
 #include "tools/units/unit_view.h"
 
 namespace maprune {

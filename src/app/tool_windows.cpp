@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/ui/tool_windows.h"
+#include "app/tool_windows.h"
 
 #include <QAction>
 #include <QMenu>
 
 #include "app/main_window.h"
-#include "app/report_document.h"
+#include "document/report_document.h"
 #include "tools/ui/route_window.h"
 #include "tools/ui/trading_window.h"
 
@@ -35,7 +35,12 @@ void InstallRouteWindow(TMainWindow& window, TMapView& map, TSettings& settings,
     };
     QObject::connect(route, &TRouteWindow::shownChanged, &window, showMenus);
     // The main window shows its menus again when a report comes.
-    QObject::connect(&window.Document(), &TReportDocument::reportReplaced, route, showMenus,
+    QObject::connect(
+        &window.Document(), &TReportDocument::changed, route,
+        [showMenus](const DocumentChange& change) {
+            if (change.Kind == DocumentChangeKind::Replaced)
+                showMenus();
+        },
         Qt::QueuedConnection);
 }
 
