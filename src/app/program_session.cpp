@@ -65,7 +65,9 @@ void TProgramSession::StartUp()
     if (!arguments.isEmpty() && QFileInfo::exists(arguments.constFirst())) {
         if (OpenAtStart(arguments.constFirst(), kCommandLineFailure))
             FParts.Files.AddFilesInTurnOrder(arguments.mid(1));
-    } else if (OpenAtStart(ToQString(FParts.Paths.AutoSave), kAutoSaveReadFailure)) {
+    } else if (const QString autoSave = ToQString(FParts.Paths.AutoSave);
+               // A first start has no automatic save yet, which is no failure.
+               QFileInfo::exists(autoSave) && OpenAtStart(autoSave, kAutoSaveReadFailure)) {
         // The automatic save is no document of the user's.
         FParts.Document.SetFileName(QString());
     }

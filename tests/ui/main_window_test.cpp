@@ -122,6 +122,14 @@ private slots:
     void withoutAnyFileTheFailedAutoSaveIsReportedAndNoReportOpen()
     {
         MainWindowHarness h;
+        // A first start has no automatic save yet: nothing to report.
+        QVERIFY(h.Start());
+        QVERIFY(h.TakeMessages().empty());
+        QVERIFY(h.Close());
+        QFile broken(QString::fromStdU16String(h.paths.AutoSave.u16string()));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("kein Report");
+        broken.close();
         QVERIFY(h.Start());
         TMainWindow& w = *h.window;
         const auto messages = h.TakeMessages();
