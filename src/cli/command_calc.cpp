@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/commands.h"
 #include "cli/report_loading.h"
+#include "cli/verb_registry.h"
 #include "core/error.h"
 #include "core/text_encoding.h"
 #include "model/history_integer.h"
@@ -69,9 +69,7 @@ void RunSeries(const SeriesArguments& arguments)
         std::cout << entries[i].Date << ' ' << entries[i].Value << '\n';
 }
 
-} // namespace
-
-void RegisterCalculatorCommands(CLI::App& app)
+void AddCalcCommand(CLI::App& app)
 {
     auto calc = std::make_shared<CalcArguments>();
     CLI::App* command = app.add_subcommand(
@@ -79,15 +77,24 @@ void RegisterCalculatorCommands(CLI::App& app)
     AddReportOptions(*command, calc->Report);
     command->add_option("EXPR", calc->Expressions, "Ausdrücke, z.B. region[3,3].name")->required();
     command->callback([calc] { RunCalc(*calc); });
+}
 
+void AddSeriesCommand(CLI::App& app)
+{
     auto series = std::make_shared<SeriesArguments>();
-    command = app.add_subcommand("series",
-        "den Verlauf eines Wertes über die Runden ausgeben (Zeilen \"RUNDE WERT\", älteste zuerst)");
+    CLI::App* command = app.add_subcommand("series",
+        "den Verlauf eines Wertes über die Runden ausgeben (Zeilen \"RUNDE WERT\", älteste "
+        "zuerst)");
     AddReportOptions(*command, series->Report);
     command->add_option("EXPR", series->Expression, "ein Ausdruck mit Verlauf, z.B. region[3,3].bauern")
         ->required();
     command->add_flag("--json", series->Json, "als JSON: {\"Expression\", \"History\": [[Runde, Wert], ...]}");
     command->callback([series] { RunSeries(*series); });
 }
+
+const VerbRegistration calcVerb { "calc", &AddCalcCommand };
+const VerbRegistration seriesVerb { "series", &AddSeriesCommand };
+
+} // namespace
 
 } // namespace maprune::cli

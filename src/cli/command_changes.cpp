@@ -5,9 +5,9 @@
 #include <string>
 
 #include "cli/category_name.h"
-#include "cli/commands.h"
 #include "cli/report_loading.h"
 #include "cli/user_settings.h"
+#include "cli/verb_registry.h"
 #include "model/json_form.h"
 #include "model/report.h"
 #include "tools/changes/change_list.h"
@@ -85,9 +85,7 @@ void RunChanges(const ChangesArguments& arguments)
         PrintList(turns, changes);
 }
 
-} // namespace
-
-void RegisterChangesCommand(CLI::App& app)
+void AddChangesCommand(CLI::App& app)
 {
     auto arguments = std::make_shared<ChangesArguments>();
     CLI::App* command = app.add_subcommand("changes",
@@ -102,5 +100,9 @@ void RegisterChangesCommand(CLI::App& app)
         "...}]}");
     command->callback([arguments] { RunChanges(*arguments); });
 }
+
+const VerbRegistration changesVerb { "changes", &AddChangesCommand };
+
+} // namespace
 
 } // namespace maprune::cli

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/commands.h"
 #include "cli/report_loading.h"
+#include "cli/verb_registry.h"
 #include "core/count_text.h"
 #include "core/text_encoding.h"
 #include "model/report.h"
@@ -102,9 +102,7 @@ void RunChart(const ChartArguments& arguments)
               << ", Runden " << drawing.Ranges.MinX << " bis " << drawing.Ranges.MaxX << '\n';
 }
 
-} // namespace
-
-void RegisterChartCommand(CLI::App& app)
+void AddChartCommand(CLI::App& app)
 {
     auto arguments = std::make_shared<ChartArguments>();
     CLI::App* command = app.add_subcommand(
@@ -118,5 +116,9 @@ void RegisterChartCommand(CLI::App& app)
     command->add_option("--height", arguments->Height, "Höhe in Pixeln")->check(CLI::Range(150, 8000));
     command->callback([arguments] { RunChart(*arguments); });
 }
+
+const VerbRegistration chartVerb { "chart", &AddChartCommand };
+
+} // namespace
 
 } // namespace maprune::cli

@@ -7,9 +7,9 @@
 #include <iostream>
 #include <memory>
 
-#include "cli/commands.h"
 #include "cli/report_loading.h"
 #include "cli/stderr_dialogs.h"
+#include "cli/verb_registry.h"
 #include "config/settings.h"
 #include "config/ui/qsettings_store.h"
 #include "core/error.h"
@@ -69,9 +69,7 @@ void RunCheck(const CheckOptions& options)
         throw CLI::RuntimeError(2);
 }
 
-} // namespace
-
-void RegisterCheckCommand(CLI::App& app)
+void AddCheckCommand(CLI::App& app)
 {
     auto options = std::make_shared<CheckOptions>();
     CLI::App* command = app.add_subcommand("check",
@@ -81,5 +79,9 @@ void RegisterCheckCommand(CLI::App& app)
         "das Prüfprogramm (sonst KCHECK_Path der Einstellungen oder kcheck neben Maprune)");
     command->callback([options] { RunCheck(*options); });
 }
+
+const VerbRegistration checkVerb { "check", &AddCheckCommand };
+
+} // namespace
 
 } // namespace maprune::cli

@@ -3,8 +3,8 @@
 #include <iostream>
 #include <memory>
 
-#include "cli/commands.h"
 #include "cli/report_loading.h"
+#include "cli/verb_registry.h"
 #include "core/error.h"
 #include "core/progress.h"
 #include "files/report_file.h"
@@ -41,9 +41,7 @@ void RunConvert(const ConvertOptions& options)
     }
 }
 
-} // namespace
-
-void RegisterConvertCommand(CLI::App& app)
+void AddConvertCommand(CLI::App& app)
 {
     auto options = std::make_shared<ConvertOptions>();
     CLI::App* command = app.add_subcommand(
@@ -56,5 +54,9 @@ void RegisterConvertCommand(CLI::App& app)
                       "Warnungen des Lesens als \"line N: TEXT\" auf der Fehlerausgabe");
     command->callback([options] { RunConvert(*options); });
 }
+
+const VerbRegistration convertVerb { "convert", &AddConvertCommand };
+
+} // namespace
 
 } // namespace maprune::cli

@@ -3,14 +3,16 @@
 #include <iostream>
 #include <memory>
 
-#include "cli/commands.h"
 #include "cli/report_loading.h"
+#include "cli/verb_registry.h"
 #include "model/json_form.h"
 #include "model/report.h"
 
 namespace maprune::cli {
 
-void RegisterDumpCommand(CLI::App& app)
+namespace {
+
+void AddDumpCommand(CLI::App& app)
 {
     auto options = std::make_shared<ReportOptions>();
     CLI::App* command
@@ -22,5 +24,9 @@ void RegisterDumpCommand(CLI::App& app)
         WriteJson(std::cout, *report);
     });
 }
+
+const VerbRegistration dumpVerb { "dump", &AddDumpCommand };
+
+} // namespace
 
 } // namespace maprune::cli

@@ -4,8 +4,8 @@
 #include <iostream>
 #include <memory>
 
-#include "cli/commands.h"
 #include "cli/report_loading.h"
+#include "cli/verb_registry.h"
 #include "core/error.h"
 #include "core/write_file.h"
 #include "model/report.h"
@@ -42,9 +42,7 @@ void RunExtract(ExtractOptions options)
     }
 }
 
-} // namespace
-
-void RegisterExtractCommand(CLI::App& app)
+void AddExtractCommand(CLI::App& app)
 {
     auto options = std::make_shared<ExtractOptions>();
     CLI::App* command = app.add_subcommand(
@@ -61,5 +59,9 @@ void RegisterExtractCommand(CLI::App& app)
     command->add_flag("--times", options->Content.TimeInfo, "mit Zeitinformationen");
     command->callback([options] { RunExtract(*options); });
 }
+
+const VerbRegistration extractVerb { "extract", &AddExtractCommand };
+
+} // namespace
 
 } // namespace maprune::cli

@@ -6,8 +6,8 @@
 #include <memory>
 #include <optional>
 
-#include "cli/commands.h"
 #include "cli/stderr_dialogs.h"
+#include "cli/verb_registry.h"
 #include "core/error.h"
 #include "model/game_data.h"
 
@@ -171,9 +171,7 @@ void ListRecords(GameData& data, std::optional<int> kind)
     }
 }
 
-} // namespace
-
-void RegisterGamedataCommand(CLI::App& app)
+void AddGamedataCommand(CLI::App& app)
 {
     CLI::App* command = app.add_subcommand("gamedata",
         "Spieldaten (maprune.dat) auflisten: jeder Datensatz mit Art, Namen und den "
@@ -203,5 +201,9 @@ void RegisterGamedataCommand(CLI::App& app)
         ListRecords(data, wanted);
     });
 }
+
+const VerbRegistration gamedataVerb { "gamedata", &AddGamedataCommand };
+
+} // namespace
 
 } // namespace maprune::cli

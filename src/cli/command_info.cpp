@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/commands.h"
 #include "cli/report_loading.h"
+#include "cli/verb_registry.h"
 #include "core/text_encoding.h"
 #include "files/report_file.h"
 #include "model/report.h"
@@ -80,14 +80,16 @@ void RunInfo(const ReportOptions& options)
               << "SkippedBlocks: " << SkippedText(warnings) << '\n';
 }
 
-} // namespace
-
-void RegisterInfoCommand(CLI::App& app)
+void AddInfoCommand(CLI::App& app)
 {
     auto options = std::make_shared<ReportOptions>();
     CLI::App* command = app.add_subcommand("info", "Kennzahlen eines Reports ausgeben");
     AddReportOptions(*command, *options);
     command->callback([options] { RunInfo(*options); });
 }
+
+const VerbRegistration infoVerb { "info", &AddInfoCommand };
+
+} // namespace
 
 } // namespace maprune::cli

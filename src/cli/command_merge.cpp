@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/commands.h"
 #include "cli/terminal_dialogs.h"
+#include "cli/verb_registry.h"
 #include "core/count_text.h"
 #include "core/error.h"
 #include "core/file_lock.h"
@@ -121,9 +121,7 @@ void RunMerge(const MergeOptions& options)
         Fail(result.FailureMessage());
 }
 
-} // namespace
-
-void RegisterMergeCommand(CLI::App& app)
+void AddMergeCommand(CLI::App& app)
 {
     auto options = std::make_shared<MergeOptions>();
     CLI::App* command = app.add_subcommand(
@@ -152,5 +150,9 @@ void RegisterMergeCommand(CLI::App& app)
                       "auch Reports eines anderen Spiels als des ersten hinzufügen");
     command->callback([options] { RunMerge(*options); });
 }
+
+const VerbRegistration mergeVerb { "merge", &AddMergeCommand };
+
+} // namespace
 
 } // namespace maprune::cli

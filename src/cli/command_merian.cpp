@@ -5,8 +5,8 @@
 #include <memory>
 #include <optional>
 
-#include "cli/commands.h"
 #include "cli/report_loading.h"
+#include "cli/verb_registry.h"
 #include "core/error.h"
 #include "core/write_file.h"
 #include "model/report.h"
@@ -50,9 +50,7 @@ void RunMerian(const MerianOptions& options)
     }
 }
 
-} // namespace
-
-void RegisterMerianCommand(CLI::App& app)
+void AddMerianCommand(CLI::App& app)
 {
     auto options = std::make_shared<MerianOptions>();
     CLI::App* command = app.add_subcommand(
@@ -63,5 +61,9 @@ void RegisterMerianCommand(CLI::App& app)
     command->add_flag("--all", options->All, "alle Regionen der Ebene statt der ausgewählten");
     command->callback([options] { RunMerian(*options); });
 }
+
+const VerbRegistration merianVerb { "merian", &AddMerianCommand };
+
+} // namespace
 
 } // namespace maprune::cli

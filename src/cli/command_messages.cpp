@@ -6,8 +6,8 @@
 #include <string>
 
 #include "cli/category_name.h"
-#include "cli/commands.h"
 #include "cli/report_loading.h"
+#include "cli/verb_registry.h"
 #include "core/error.h"
 #include "core/model_text.h"
 #include "model/game_data.h"
@@ -183,9 +183,7 @@ void RunReferenceReporting(const ReferenceArguments& arguments)
     }
 }
 
-} // namespace
-
-void RegisterMessagesCommands(CLI::App& app)
+void AddMessagesCommand(CLI::App& app)
 {
     auto messages = std::make_shared<MessagesArguments>();
     CLI::App* messagesCommand
@@ -195,7 +193,10 @@ void RegisterMessagesCommands(CLI::App& app)
     messagesCommand->add_option(
         "--filter", messages->Filter, "nur Zeilen, die diesen Text enthalten");
     messagesCommand->callback([messages] { RunMessages(*messages); });
+}
 
+void AddPartiesCommand(CLI::App& app)
+{
     auto parties = std::make_shared<PartiesArguments>();
     CLI::App* partiesCommand = app.add_subcommand(
         "parties", "Was das Adressenfenster zeigt (oder die Alliierten, Zauber und Tränke)");
@@ -204,7 +205,10 @@ void RegisterMessagesCommands(CLI::App& app)
         "--allies", parties->Allies, "die Alliierten der eigenen Partei");
     partiesCommand->add_flag("--spells", parties->Spells, "Zauber und Tränke")->excludes(allies);
     partiesCommand->callback([parties] { RunParties(*parties); });
+}
 
+void AddReferenceCommand(CLI::App& app)
+{
     auto reference = std::make_shared<ReferenceArguments>();
     CLI::App* referenceCommand = app.add_subcommand(
         "reference", "Was die Fenster unter \"Informationen\" aus den Spieldaten zeigen");
@@ -214,5 +218,11 @@ void RegisterMessagesCommands(CLI::App& app)
     referenceCommand->add_option("NAME", reference->Name, "dieser Eintrag (sonst alle Namen)");
     referenceCommand->callback([reference] { RunReferenceReporting(*reference); });
 }
+
+const VerbRegistration messagesVerb { "messages", &AddMessagesCommand };
+const VerbRegistration partiesVerb { "parties", &AddPartiesCommand };
+const VerbRegistration referenceVerb { "reference", &AddReferenceCommand };
+
+} // namespace
 
 } // namespace maprune::cli

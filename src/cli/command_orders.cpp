@@ -7,9 +7,9 @@
 #include <memory>
 #include <optional>
 
-#include "cli/commands.h"
 #include "cli/report_loading.h"
 #include "cli/stderr_dialogs.h"
+#include "cli/verb_registry.h"
 #include "config/settings.h"
 #include "config/ui/qsettings_store.h"
 #include "core/error.h"
@@ -68,9 +68,7 @@ void RunOrders(const OrdersOptions& options)
         std::cout << TextOfLines(*lines) << std::flush;
 }
 
-} // namespace
-
-void RegisterOrdersCommand(CLI::App& app)
+void AddOrdersCommand(CLI::App& app)
 {
     auto options = std::make_shared<OrdersOptions>();
     CLI::App* command = app.add_subcommand(
@@ -82,5 +80,9 @@ void RegisterOrdersCommand(CLI::App& app)
         "Einstellungen)");
     command->callback([options] { RunOrders(*options); });
 }
+
+const VerbRegistration ordersVerb { "orders", &AddOrdersCommand };
+
+} // namespace
 
 } // namespace maprune::cli

@@ -6,9 +6,9 @@
 #include <optional>
 
 #include "cli/category_name.h"
-#include "cli/commands.h"
 #include "cli/report_loading.h"
 #include "cli/user_settings.h"
+#include "cli/verb_registry.h"
 #include "model/json_form.h"
 #include "model/region.h"
 #include "model/report.h"
@@ -158,9 +158,7 @@ void RunUnit(const UnitArguments& arguments)
         std::cout << caption << ": " << *text << '\n';
 }
 
-} // namespace
-
-void RegisterRegionCommands(CLI::App& app)
+void AddRegionCommand(CLI::App& app)
 {
     auto region = std::make_shared<RegionArguments>();
     CLI::App* regionCommand
@@ -171,7 +169,10 @@ void RegisterRegionCommands(CLI::App& app)
     regionCommand->add_option("Z", region->Z, "Ebene (sonst die aktive)");
     regionCommand->add_flag("--json", region->Json, "als JSON");
     regionCommand->callback([region] { RunRegion(*region); });
+}
 
+void AddUnitCommand(CLI::App& app)
+{
     auto unit = std::make_shared<UnitArguments>();
     CLI::App* unitCommand = app.add_subcommand("unit", "Was das Einheitenfenster zeigt");
     AddReportOptions(*unitCommand, unit->Report);
@@ -179,5 +180,10 @@ void RegisterRegionCommands(CLI::App& app)
     unitCommand->add_flag("--json", unit->Json, "als JSON");
     unitCommand->callback([unit] { RunUnit(*unit); });
 }
+
+const VerbRegistration regionVerb { "region", &AddRegionCommand };
+const VerbRegistration unitVerb { "unit", &AddUnitCommand };
+
+} // namespace
 
 } // namespace maprune::cli

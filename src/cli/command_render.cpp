@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/commands.h"
 #include "cli/report_loading.h"
 #include "cli/stderr_dialogs.h"
+#include "cli/verb_registry.h"
 #include "core/error.h"
 #include "map/map_colouring.h"
 #include "map/map_navigation.h"
@@ -151,9 +151,7 @@ void RunRender(const RenderOptions& options)
     std::cout << '\n';
 }
 
-} // namespace
-
-void RegisterRenderCommand(CLI::App& app)
+void AddRenderCommand(CLI::App& app)
 {
     auto options = std::make_shared<RenderOptions>();
     CLI::App* command
@@ -177,5 +175,9 @@ void RegisterRenderCommand(CLI::App& app)
         "nur die ausgewählten Regionen, wie \"Auswahl exportieren\" sie als Bild zeichnet");
     command->callback([options] { RunRender(*options); });
 }
+
+const VerbRegistration renderVerb { "render", &AddRenderCommand };
+
+} // namespace
 
 } // namespace maprune::cli

@@ -6,9 +6,9 @@
 #include <memory>
 #include <sstream>
 
-#include "cli/commands.h"
 #include "cli/report_loading.h"
 #include "cli/user_settings.h"
+#include "cli/verb_registry.h"
 #include "core/error.h"
 #include "model/report.h"
 #include "tools/route/route_optimiser.h"
@@ -147,9 +147,7 @@ void RunTrade(TradeArguments& arguments, const std::string& mode)
     }
 }
 
-} // namespace
-
-void RegisterRouteCommands(CLI::App& app)
+void AddRouteCommand(CLI::App& app)
 {
     auto route = std::make_shared<RouteArguments>();
     CLI::App* routeCommand = app.add_subcommand(
@@ -167,7 +165,10 @@ void RegisterRouteCommands(CLI::App& app)
     routeCommand->add_flag(
         "--optimise", route->Optimise, "die Haltepunkte zwischen erstem und letztem umordnen");
     routeCommand->callback([route] { RunRoute(*route); });
+}
 
+void AddTradeCommand(CLI::App& app)
+{
     auto trade = std::make_shared<TradeArguments>();
     auto mode = std::make_shared<std::string>("walk");
     CLI::App* tradeCommand = app.add_subcommand(
@@ -186,5 +187,10 @@ void RegisterRouteCommands(CLI::App& app)
     tradeCommand->add_option("--seller-talent", in.SellerTalent, "Handeln-Talent des Verkäufers");
     tradeCommand->callback([trade, mode] { RunTrade(*trade, *mode); });
 }
+
+const VerbRegistration routeVerb { "route", &AddRouteCommand };
+const VerbRegistration tradeVerb { "trade", &AddTradeCommand };
+
+} // namespace
 
 } // namespace maprune::cli

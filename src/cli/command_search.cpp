@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "cli/category_name.h"
-#include "cli/commands.h"
 #include "cli/report_loading.h"
 #include "cli/user_settings.h"
+#include "cli/verb_registry.h"
 #include "model/report.h"
 #include "tools/search/search_lists.h"
 
@@ -49,9 +49,7 @@ void RunSearch(const SearchArguments& arguments)
     }
 }
 
-} // namespace
-
-void RegisterSearchCommand(CLI::App& app)
+void AddSearchCommand(CLI::App& app)
 {
     auto arguments = std::make_shared<SearchArguments>();
     CLI::App* command = app.add_subcommand("search",
@@ -72,5 +70,9 @@ void RegisterSearchCommand(CLI::App& app)
     command->add_option("--terrain", arguments->Places.Terrain, "Terrain (Vorgabe *)");
     command->callback([arguments] { RunSearch(*arguments); });
 }
+
+const VerbRegistration searchVerb { "search", &AddSearchCommand };
+
+} // namespace
 
 } // namespace maprune::cli

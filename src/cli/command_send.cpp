@@ -9,9 +9,9 @@
 #include <memory>
 #include <optional>
 
-#include "cli/commands.h"
 #include "cli/report_loading.h"
 #include "cli/stderr_dialogs.h"
+#include "cli/verb_registry.h"
 #include "config/password_store.h"
 #include "config/settings.h"
 #include "config/ui/keychain_password_store.h"
@@ -96,9 +96,7 @@ void RunSend(const SendOptions& options)
     }
 }
 
-} // namespace
-
-void RegisterSendCommand(CLI::App& app)
+void AddSendCommand(CLI::App& app)
 {
     auto options = std::make_shared<SendOptions>();
     CLI::App* command = app.add_subcommand(
@@ -110,5 +108,9 @@ void RegisterSendCommand(CLI::App& app)
         "\"Trotzdem senden?\" mit Ja beantworten (sonst fragt das Terminal; ohne Terminal: Nein)");
     command->callback([options] { RunSend(*options); });
 }
+
+const VerbRegistration sendVerb { "send", &AddSendCommand };
+
+} // namespace
 
 } // namespace maprune::cli

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "cli/commands.h"
+#include "cli/verb_registry.h"
 #include "config/registry_setting.h"
 #include "config/settings.h"
 #include "config/ui/qsettings_store.h"
@@ -133,9 +133,7 @@ void Reset(const std::string& name)
     setting.Store();
 }
 
-} // namespace
-
-void RegisterSettingsCommand(CLI::App& app)
+void AddSettingsCommand(CLI::App& app)
 {
     CLI::App* settings = app.add_subcommand("settings",
         "Einstellungen des Programms anzeigen und ändern (wie im Dialog Konfiguration)");
@@ -164,5 +162,9 @@ void RegisterSettingsCommand(CLI::App& app)
     reset->add_option("NAME", *resetName, "Name der Einstellung")->required();
     reset->callback([resetName] { Reset(*resetName); });
 }
+
+const VerbRegistration settingsVerb { "settings", &AddSettingsCommand };
+
+} // namespace
 
 } // namespace maprune::cli

@@ -4,8 +4,8 @@
 #include <memory>
 #include <optional>
 
-#include "cli/commands.h"
 #include "cli/report_loading.h"
+#include "cli/verb_registry.h"
 #include "core/text_encoding.h"
 #include "model/game_data.h"
 #include "model/name_forms.h"
@@ -92,9 +92,7 @@ void RunStats(const StatsArguments& arguments)
         PrintSection("ausgewählte Regionen", SelectedRegionsLines(*report));
 }
 
-} // namespace
-
-void RegisterStatsCommand(CLI::App& app)
+void AddStatsCommand(CLI::App& app)
 {
     auto arguments = std::make_shared<StatsArguments>();
     CLI::App* command = app.add_subcommand("stats", "Was das Statistikfenster zeigt");
@@ -105,5 +103,9 @@ void RegisterStatsCommand(CLI::App& app)
     command->add_flag("--selected", arguments->Selected, "auch die ausgewählten Regionen");
     command->callback([arguments] { RunStats(*arguments); });
 }
+
+const VerbRegistration statsVerb { "stats", &AddStatsCommand };
+
+} // namespace
 
 } // namespace maprune::cli

@@ -5,8 +5,8 @@
 #include <memory>
 #include <optional>
 
-#include "cli/commands.h"
 #include "cli/report_loading.h"
+#include "cli/verb_registry.h"
 #include "core/text_encoding.h"
 #include "model/building.h"
 #include "model/property_labels.h"
@@ -59,9 +59,7 @@ void RunStructure(const StructureArguments& arguments)
     PrintEntities(*region->Units);
 }
 
-} // namespace
-
-void RegisterStructureCommand(CLI::App& app)
+void AddStructureCommand(CLI::App& app)
 {
     auto arguments = std::make_shared<StructureArguments>();
     CLI::App* command = app.add_subcommand(
@@ -72,5 +70,9 @@ void RegisterStructureCommand(CLI::App& app)
     command->add_option("Z", arguments->Z, "Ebene (sonst die aktive)");
     command->callback([arguments] { RunStructure(*arguments); });
 }
+
+const VerbRegistration structureVerb { "structure", &AddStructureCommand };
+
+} // namespace
 
 } // namespace maprune::cli

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "archive/archive_support.h"
-#include "cli/commands.h"
 #include "cli/dash_positionals.h"
 #include "cli/exception_exit.h"
 #include "cli/stderr_dialogs.h"
+#include "cli/verb_registry.h"
 #include "core/error.h"
 #include "core/program_path.h"
 #include "model/game_data.h"
@@ -26,30 +26,9 @@ int main(int argc, char** argv)
     app.set_version_flag("--version", std::string("maprune-cli ") + MAPRUNE_VERSION);
     app.require_subcommand(0, 1);
 
-    maprune::cli::RegisterGamedataCommand(app);
-    maprune::cli::RegisterInfoCommand(app);
-    maprune::cli::RegisterDumpCommand(app);
-    maprune::cli::RegisterMergeCommand(app);
-    maprune::cli::RegisterSettingsCommand(app);
-    maprune::cli::RegisterConvertCommand(app);
-    maprune::cli::RegisterRenderCommand(app);
-    maprune::cli::RegisterOrdersCommand(app);
-    maprune::cli::RegisterExtractCommand(app);
-    maprune::cli::RegisterMerianCommand(app);
-    maprune::cli::RegisterRegionCommands(app);
-    maprune::cli::RegisterStructureCommand(app);
-    maprune::cli::RegisterCalculatorCommands(app);
-    maprune::cli::RegisterChartCommand(app);
-    maprune::cli::RegisterRouteCommands(app);
-    maprune::cli::RegisterStatsCommand(app);
-    maprune::cli::RegisterSearchCommand(app);
-    maprune::cli::RegisterMessagesCommands(app);
-    maprune::cli::RegisterChangesCommand(app);
-    maprune::cli::RegisterCheckCommand(app);
-    maprune::cli::RegisterSendCommand(app);
-
     int code = 0;
     try {
+        maprune::cli::AddRegisteredVerbs(app);
         // CLI11 parses a list of arguments in reverse order.
         std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
         arguments = maprune::cli::DashPositionalsMarked(app, arguments);

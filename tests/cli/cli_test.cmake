@@ -14,3 +14,11 @@ function(add_cli_test name expect_exit expect_output)
                    -DEMPTY_INPUT=${cli_test_input}
                    -P ${CMAKE_CURRENT_SOURCE_DIR}/cli/run_command.cmake)
 endfunction()
+
+# Each verb registers itself in its own source file: the help names every one,
+# in the order of their names.
+set(cli_verbs calc changes chart check convert dump extract gamedata info merge merian messages
+    orders parties reference region render route search send series settings stats structure
+    trade unit)
+list(JOIN cli_verbs " .*  " cli_verbs_in_order)
+add_cli_test(cli_help_lists_every_verb 0 "Subcommands:.*  ${cli_verbs_in_order} " --help)

@@ -284,8 +284,9 @@ TEST_F(RegionViewTest, ListPopupSeriesFollowTheReportsBase)
     };
     for (const auto& c : cases) {
         ASSERT_EQ(c.Series.size(), c.Count) << c.First.Title;
-        if (c.Count > 0)
+        if (c.Count > 0) {
             EXPECT_EQ(c.Series.front(), c.First);
+        }
     }
 }
 

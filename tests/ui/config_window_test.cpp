@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -198,6 +199,45 @@ private slots:
         QCOMPARE(level->maximum(), 9);
         level->stepUp();
         QCOMPARE(f.settings.KCHECK_WARNINGLEVEL.Get(), 9);
+    }
+
+    // The change thresholds sit in the group "Veränderungen", show their
+    // setting, write a change at once and keep within the setting's range.
+    void changeThresholdsAreBoundWithinTheirRange()
+    {
+        struct Row {
+            const char* name;
+            TRegistryInteger TSettings::*setting;
+            int minimum;
+            int maximum;
+        };
+        const Row rows[] = {
+            { "ChangesPeasantsPercent", &TSettings::ChangesPeasantsPercent, 0, 1000 },
+            { "ChangesPeasantsMinimum", &TSettings::ChangesPeasantsMinimum, 1, 1000000 },
+            { "ChangesSilverPercent", &TSettings::ChangesSilverPercent, 0, 1000 },
+            { "ChangesSilverMinimum", &TSettings::ChangesSilverMinimum, 1, 1000000 },
+            { "ChangesHorsesPercent", &TSettings::ChangesHorsesPercent, 0, 1000 },
+            { "ChangesHorsesMinimum", &TSettings::ChangesHorsesMinimum, 1, 1000000 },
+            { "ChangesTreesPercent", &TSettings::ChangesTreesPercent, 0, 1000 },
+            { "ChangesTreesMinimum", &TSettings::ChangesTreesMinimum, 1, 1000000 },
+            { "ChangesWagesPercent", &TSettings::ChangesWagesPercent, 0, 1000 },
+            { "ChangesWagesMinimum", &TSettings::ChangesWagesMinimum, 1, 1000000 },
+            { "ChangesUnitSilverPercent", &TSettings::ChangesUnitSilverPercent, 0, 1000 },
+            { "ChangesUnitSilverMinimum", &TSettings::ChangesUnitSilverMinimum, 1, 1000000 },
+        };
+        for (const Row& row : rows) {
+            Fixture f;
+            (f.settings.*row.setting).Set(row.minimum + 3);
+            f.window.show();
+            auto* spinBox = f.Get<QSpinBox>(row.name);
+            QCOMPARE(spinBox->value(), row.minimum + 3);
+            QCOMPARE(qobject_cast<QGroupBox*>(spinBox->parentWidget())->title(),
+                QStringLiteral("Veränderungen"));
+            QCOMPARE(spinBox->minimum(), row.minimum);
+            spinBox->setValue(row.maximum + 1);
+            QCOMPARE(f.Stored(row.name), StoredValue::Integer(row.maximum));
+            QCOMPARE((f.settings.*row.setting).Get(), row.maximum);
+        }
     }
 
     void dependentControlsFollowTheirCheckBox_data()

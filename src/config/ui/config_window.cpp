@@ -197,8 +197,59 @@ QWidget* TConfigWindow::GeneralPage()
     connect(
         FFileTypes, &QListWidget::itemSelectionChanged, this, &TConfigWindow::ChangeAssociations);
 
+    layout->addWidget(ChangesGroup());
     layout->addStretch();
     return page;
+}
+
+// The thresholds of the window and the map colouring "Veränderungen". Its
+// controls are named after their settings and label themselves, so that the
+// numbered labels of the other pages keep their numbers.
+QWidget* TConfigWindow::ChangesGroup()
+{
+    struct Row {
+        const char* caption;
+        const char* name;
+        TRegistryInteger& percent;
+        TRegistryInteger& minimum;
+    };
+    const Row rows[] = {
+        { "Bauern:", "Peasants", FSettings.ChangesPeasantsPercent,
+            FSettings.ChangesPeasantsMinimum },
+        { "Silber:", "Silver", FSettings.ChangesSilverPercent, FSettings.ChangesSilverMinimum },
+        { "Pferde:", "Horses", FSettings.ChangesHorsesPercent, FSettings.ChangesHorsesMinimum },
+        { "Bäume:", "Trees", FSettings.ChangesTreesPercent, FSettings.ChangesTreesMinimum },
+        { "Lohn:", "Wages", FSettings.ChangesWagesPercent, FSettings.ChangesWagesMinimum },
+        { "Silberverlust eigener Einheiten:", "UnitSilver", FSettings.ChangesUnitSilverPercent,
+            FSettings.ChangesUnitSilverMinimum },
+    };
+    auto* group = Group(QStringLiteral("Veränderungen"));
+    auto* grid = new QGridLayout(group);
+    auto* note = new QLabel(QStringLiteral(
+        "Ein Wert gilt als verändert, wenn er sich um beides geändert hat: um so viel Prozent "
+        "des älteren Werts und um mindestens so viel."));
+    note->setWordWrap(true);
+    grid->addWidget(note, 0, 0, 1, 3);
+    int line = 1;
+    for (const Row& row : rows) {
+        const QString name = QStringLiteral("Changes") + QString::fromLatin1(row.name);
+        auto* percent = Named(new QSpinBox, name + QStringLiteral("Percent"));
+        percent->setPrefix(QStringLiteral("ab "));
+        percent->setSuffix(QStringLiteral(" %"));
+        auto* minimum = Named(new QSpinBox, name + QStringLiteral("Minimum"));
+        minimum->setPrefix(QStringLiteral("und ab "));
+        auto* label
+            = Named(new QLabel(QString::fromUtf8(row.caption)), name + QStringLiteral("Label"));
+        label->setBuddy(percent);
+        grid->addWidget(label, line, 0);
+        grid->addWidget(percent, line, 1);
+        grid->addWidget(minimum, line, 2);
+        FBindings.Bind(percent, row.percent);
+        FBindings.Bind(minimum, row.minimum);
+        ++line;
+    }
+    grid->setColumnStretch(0, 1);
+    return group;
 }
 
 QWidget* TConfigWindow::MapPage()

@@ -58,6 +58,7 @@ protected:
 
 private:
     QWidget* GeneralPage();
+    QWidget* ChangesGroup();
     QWidget* MapPage();
     QWidget* FolderPage();
     QWidget* ProgramPage();
