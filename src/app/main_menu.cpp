@@ -94,7 +94,7 @@ void BuildProgramMenu(QMenuBar& bar, MainMenu& menu)
 
 void BuildEditMenu(QMenuBar& bar, MainMenu& menu)
 {
-    menu.Edit = AddMenu(bar, QStringLiteral("&Bearbeiten"));
+    menu.Edit = AddMenu(bar, QStringLiteral("Bearbeite&n"));
     menu.Undo = AddMenuEntry(*menu.Edit, QStringLiteral("&Rückgängig"), Ctrl(Qt::Key_Z));
     menu.Redo = AddMenuEntry(*menu.Edit, QStringLiteral("&Wiederholen"), Ctrl(Qt::Key_Y));
 }

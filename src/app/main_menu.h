@@ -66,7 +66,7 @@ struct SelectionEntries {
 // find them. Entries whose windows do not exist yet are disabled.
 struct MainMenu {
     QMenu* Program = nullptr; // "&Programm"
-    QMenu* Edit = nullptr; // "&Bearbeiten"
+    QMenu* Edit = nullptr; // "Bearbeite&n" (Alt+B opens the orders editor)
     QMenu* View = nullptr; // "Ansich&t"
     QMenu* Selection = nullptr; // "A&uswahl"
     QMenu* Information = nullptr; // "&Informationen"
