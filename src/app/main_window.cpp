@@ -45,6 +45,7 @@
 #include "orders/ui/unit_command_window.h"
 #include "tools/ui/analysis_windows.h"
 #include "tools/ui/calculator_form.h"
+#include "tools/ui/changes_window.h"
 #include "tools/ui/time_stats_window.h"
 
 namespace maprune {
@@ -169,11 +170,11 @@ void TMainWindow::BuildCommands()
     connect(FMenu.AddNewest, &QAction::triggered, FFileCommands, &TFileCommands::AddNewestCommand);
     connect(FMenu.Save, &QAction::triggered, FFileCommands, &TFileCommands::SaveFile);
     connect(FMenu.SaveAs, &QAction::triggered, FFileCommands, &TFileCommands::SaveFileAs);
-    auto* commands
+    FProgramCommands
         = new TProgramCommands(ProgramCommandsParts { *this, FMenu, *FDocument, env.Settings,
                                    env.Messages, *FLogWindow, env.Associations },
             this);
-    connect(commands, &TProgramCommands::configured, this, &TMainWindow::UpdateUnitsEntry);
+    connect(FProgramCommands, &TProgramCommands::configured, this, &TMainWindow::UpdateUnitsEntry);
     FSession = new TProgramSession(
         ProgramSessionParts { *FDocument, *FFileCommands, *FRecentFiles, *FLogWindow, env.Settings,
             env.Messages, env.Paths, env.Arguments },
@@ -245,7 +246,12 @@ void TMainWindow::BuildInfoWindows()
     connect(
         FRegionWindow, &TRegionWindow::seriesRequested, timeStats, &TTimeStatsWindow::AddSeries);
     BuildAnalysisWindows();
-    InstallChangesWindow(*this, FEnvironment.Settings);
+    TChangesWindow& changes = InstallChangesWindow(*this, FEnvironment.Settings);
+    // Other thresholds: the same turns compared anew, the map recolours.
+    connect(FProgramCommands, &TProgramCommands::configured, &changes, [&changes] {
+        const ChangeTurns turns = changes.Turns();
+        changes.Compare(turns.From, turns.To);
+    });
 }
 
 void TMainWindow::BuildAnalysisWindows()

@@ -26,6 +26,7 @@ class TBusyState;
 class TFileCommands;
 class TLogWindow;
 class TMapPictures;
+class TProgramCommands;
 class TProgramSession;
 class TRegionWindow;
 class TReportListWindows;
@@ -147,6 +148,7 @@ private:
     ShiftChooser* FShiftChooser = nullptr; // the environment's or TMPAWindow
     TRecentFilesMenu* FRecentFiles = nullptr;
     TFileCommands* FFileCommands = nullptr;
+    TProgramCommands* FProgramCommands = nullptr;
     TProgramSession* FSession = nullptr;
 };
 

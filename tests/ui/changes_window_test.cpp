@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QLineEdit>
 
+#include "app/program_commands.h"
 #include "cli_process.h"
 #include "main_window_harness.h"
 #include "model/report.h"
@@ -100,6 +101,15 @@ private slots:
         QVERIFY(current != nullptr);
         QCOMPARE(current->CX, change.X);
         QCOMPARE(current->CY, change.Y);
+
+        // Other thresholds from the configuration: the same turns anew.
+        window->findChild<QLineEdit*>(QStringLiteral("Filter"))->clear();
+        const size_t before = window->Changes().size();
+        h.settings->ChangesPeasantsPercent.Set(0);
+        h.settings->ChangesPeasantsMinimum.Set(1);
+        emit h.window->findChild<TProgramCommands*>()->configured();
+        QVERIFY(window->Changes().size() > before);
+        QCOMPARE(window->Turns().From, 201);
 
         // Other turns: the same turn twice lists nothing.
         window->Compare(202, 202);
