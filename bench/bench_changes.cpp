@@ -10,6 +10,7 @@
 #include <string>
 
 #include "bench/crgen/cr_generator.h"
+#include "bench/generated_reports.h"
 #include "bench/stopwatch.h"
 #include "core/dialogs.h"
 #include "core/program_path.h"
@@ -30,17 +31,7 @@ using namespace maprune;
 constexpr int kRuns = 5;
 constexpr double kAimSeconds = 0.200;
 
-class FirstChoice : public ShiftChooser {
-public:
-    std::optional<size_t> ChooseShift(const std::vector<ScoredShift>&) override { return 0; }
-};
-
-std::unique_ptr<TReport> Read(const std::string& bytes)
-{
-    SilentDialogs dialogs;
-    NullProgress progress;
-    return ReadCR(bytes, dialogs, progress, nullptr);
-}
+using bench::FirstChoice;
 
 std::unique_ptr<TReport> MergedDatabase()
 {
@@ -49,9 +40,9 @@ std::unique_ptr<TReport> MergedDatabase()
     options.Regions = 40'000;
     options.UnitsPerRegion = 3;
     options.Turn = 1;
-    std::unique_ptr<TReport> database = Read(crgen::GenerateReport(options));
+    std::unique_ptr<TReport> database = bench::ReadGenerated(crgen::GenerateReport(options));
     options.Turn = 2;
-    std::unique_ptr<TReport> added = Read(crgen::GenerateReport(options));
+    std::unique_ptr<TReport> added = bench::ReadGenerated(crgen::GenerateReport(options));
     SilentDialogs dialogs;
     FirstChoice chooser;
     NullProgressPanel panel;

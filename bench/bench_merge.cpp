@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "bench/crgen/cr_generator.h"
+#include "bench/generated_reports.h"
 #include "core/dialogs.h"
 #include "core/program_path.h"
 #include "core/progress.h"
@@ -39,17 +40,7 @@ double Seconds(Clock::duration d)
     return std::chrono::duration<double>(d).count();
 }
 
-class FirstChoice : public ShiftChooser {
-public:
-    std::optional<size_t> ChooseShift(const std::vector<ScoredShift>&) override { return 0; }
-};
-
-std::unique_ptr<TReport> Read(const std::string& bytes)
-{
-    SilentDialogs dialogs;
-    NullProgress progress;
-    return ReadCR(bytes, dialogs, progress, nullptr);
-}
+using bench::FirstChoice;
 
 size_t CountUnits(const TReport& report)
 {
@@ -62,7 +53,7 @@ size_t CountUnits(const TReport& report)
 size_t CountLayer(const TReport& report, int32_t layer)
 {
     return static_cast<size_t>(std::count_if(report.Regions->begin(), report.Regions->end(),
-                                             [layer](const TRegion* r) { return r->CZ == layer; }));
+        [layer](const TRegion* r) { return r->CZ == layer; }));
 }
 
 void BenchmarkMerge()
@@ -81,7 +72,7 @@ void BenchmarkMerge()
     size_t units = 0;
     for (int run = 0; run < kRuns; ++run) {
         const Clock::time_point start = Clock::now();
-        const std::unique_ptr<TReport> report = Read(newer);
+        const std::unique_ptr<TReport> report = bench::ReadGenerated(newer);
         reading = std::min(reading, Seconds(Clock::now() - start));
         regions = report->Regions->Count();
         units = CountUnits(*report);
@@ -90,14 +81,14 @@ void BenchmarkMerge()
     SilentDialogs dialogs;
     FirstChoice chooser;
     NullProgressPanel panel;
-    AdaptationUi ui{dialogs, chooser, panel};
+    AdaptationUi ui { dialogs, chooser, panel };
     double merging = 1e30;
     size_t mergedUnits = 0;
     for (int run = 0; run < kRuns; ++run) {
-        std::unique_ptr<TReport> database = Read(older);
-        std::unique_ptr<TReport> added = Read(newer);
+        std::unique_ptr<TReport> database = bench::ReadGenerated(older);
+        std::unique_ptr<TReport> added = bench::ReadGenerated(newer);
         const Clock::time_point start = Clock::now();
-        MergeReport(*database, *added, AdaptationOptions{}, ui);
+        MergeReport(*database, *added, AdaptationOptions {}, ui);
         const double seconds = Seconds(Clock::now() - start);
         std::printf("merge %d: %.4f s\n", run + 1, seconds);
         merging = std::min(merging, seconds);
@@ -107,10 +98,11 @@ void BenchmarkMerge()
     const double mb = static_cast<double>(newer.size()) / 1e6;
     std::printf("merge input: turn T %.1f MB, turn T+1 %.1f MB, %zu regions, %zu units; "
                 "%zu units after the merge (best of %d runs)\n",
-                static_cast<double>(older.size()) / 1e6, mb, regions, units, mergedUnits, kRuns);
-    std::printf("reference (read T+1 into a TReport): %8.4f s  %8.1f MB/s\n", reading, mb / reading);
-    std::printf("merge T+1 into T:                    %8.4f s  %8.1f MB/s  %.0f regions/s\n", merging,
-                mb / merging, static_cast<double>(regions) / merging);
+        static_cast<double>(older.size()) / 1e6, mb, regions, units, mergedUnits, kRuns);
+    std::printf(
+        "reference (read T+1 into a TReport): %8.4f s  %8.1f MB/s\n", reading, mb / reading);
+    std::printf("merge T+1 into T:                    %8.4f s  %8.1f MB/s  %.0f regions/s\n",
+        merging, mb / merging, static_cast<double>(regions) / merging);
     std::printf("ratio merge/reference: %.2f\n\n", merging / reading);
 }
 
@@ -145,11 +137,11 @@ void BenchmarkAdaptation()
     options.Regions = 11'112; // about nine tenths on layer 0
     options.UnitsPerRegion = 1;
     options.Turn = 1;
-    const std::unique_ptr<TReport> x = Read(crgen::GenerateReport(options));
+    const std::unique_ptr<TReport> x = bench::ReadGenerated(crgen::GenerateReport(options));
     options.Turn = 2;
     options.ShiftX = 37;
     options.ShiftY = -23;
-    const std::unique_ptr<TReport> y = Read(crgen::GenerateReport(options));
+    const std::unique_ptr<TReport> y = bench::ReadGenerated(crgen::GenerateReport(options));
     const size_t xLayer = CountLayer(*x, 0);
     const size_t yLayer = CountLayer(*y, 0);
 
@@ -164,7 +156,7 @@ void BenchmarkAdaptation()
     SilentDialogs dialogs;
     FirstChoice chooser;
     NullProgressPanel panel;
-    AdaptationUi ui{dialogs, chooser, panel};
+    AdaptationUi ui { dialogs, chooser, panel };
     AdaptationOptions adaptation;
     adaptation.Enabled = true;
     double layerZero = 1e30;
@@ -182,12 +174,12 @@ void BenchmarkAdaptation()
     const double pairs = static_cast<double>(xLayer) * static_cast<double>(yLayer);
     std::printf("adaptation input: layer 0 of %zu and %zu regions (%.0f pairs, %zu of compatible "
                 "terrain), origins %d, %d apart (best of %d runs)\n",
-                xLayer, yLayer, pairs, compatible, options.ShiftX, options.ShiftY, kRuns);
+        xLayer, yLayer, pairs, compatible, options.ShiftX, options.ShiftY, kRuns);
     std::printf("reference (scan every pair once):  %8.4f s  %8.1f M pairs/s\n", reference,
-                pairs / reference / 1e6);
+        pairs / reference / 1e6);
     std::printf("search of layer 0:                 %8.4f s  %8.1f M pairs/s  shift (%d, %d), "
                 "%zu shifts accepted\n",
-                layerZero, pairs / layerZero / 1e6, found.Offset.Dx, found.Offset.Dy, found.AcceptedShifts);
+        layerZero, pairs / layerZero / 1e6, found.Offset.Dx, found.Offset.Dy, found.AcceptedShifts);
     std::printf("adaptation of both layers:         %8.4f s\n", whole);
     std::printf("ratio search/reference: %.2f\n", layerZero / reference);
 }

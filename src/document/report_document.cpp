@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/report_document.h"
 
+#include <algorithm>
+
 #include "core/file_lock.h"
 #include "document/edit_commands.h"
 #include "document/path_text.h"
@@ -204,9 +206,17 @@ void TReportDocument::SetRegionSelected(TRegion& region, bool selected, int gest
     if (!FReport || ((region.Tag() & TagSelected) != 0) == selected)
         return;
     std::vector<TRegion*> before = SelectedRegions(*FReport);
+    // The selection after differs by this one region; no second pass over
+    // the regions while the mouse drags.
+    std::vector<TRegion*> after = before;
+    const auto place = std::lower_bound(after.begin(), after.end(), &region);
+    if (selected)
+        after.insert(place, &region);
+    else
+        after.erase(place);
     region.SetTag(region.Tag() ^ TagSelected);
-    FUndoStack.push(new TSelectionCommand(*this, QStringLiteral("Auswahl ändern"),
-        std::move(before), SelectedRegions(*FReport), gesture));
+    FUndoStack.push(new TSelectionCommand(
+        *this, QStringLiteral("Auswahl ändern"), std::move(before), std::move(after), gesture));
     Announce({ DocumentChangeKind::Selection, &region });
 }
 

@@ -21,14 +21,6 @@ using namespace maprune;
 
 namespace {
 
-QStringList Lines(const QListWidget& list)
-{
-    QStringList lines;
-    for (int i = 0; i < list.count(); ++i)
-        lines += list.item(i)->text();
-    return lines;
-}
-
 // The list lines of `maprune-cli changes`: headings without their colon,
 // changes without indent and category.
 QStringList CliLines(const QString& out)

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -148,6 +149,15 @@ struct MainWindowHarness {
 
 // A sample report, from copies made once per test program: saving writes a
 // report back to the file it came from, which must not be the sample itself.
+// The texts of a list window's lines, top to bottom.
+inline QStringList Lines(const QListWidget& list)
+{
+    QStringList lines;
+    for (int i = 0; i < list.count(); ++i)
+        lines += list.item(i)->text();
+    return lines;
+}
+
 inline QString SampleFile(const char* name)
 {
     static QTemporaryDir copies;

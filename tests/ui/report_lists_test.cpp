@@ -25,14 +25,6 @@ using namespace maprune;
 
 namespace {
 
-QStringList Lines(const QListWidget& list)
-{
-    QStringList lines;
-    for (int i = 0; i < list.count(); ++i)
-        lines += list.item(i)->text();
-    return lines;
-}
-
 TColourList& List(QWidget& window, const char* name)
 {
     return *window.findChild<TColourList*>(QString::fromLatin1(name));
