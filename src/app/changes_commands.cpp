@@ -7,6 +7,8 @@
 #include "app/info/region_window.h"
 #include "app/main_menu.h"
 #include "app/main_window.h"
+#include "app/program_commands.h"
+#include "app/tool_table.h"
 #include "config/settings.h"
 #include "map/ui/map_view_widget.h"
 #include "model/report.h"
@@ -26,12 +28,12 @@ TMapView* MapOf(TMainWindow& window)
 
 } // namespace
 
-TChangesWindow& InstallChangesWindow(TMainWindow& window, TSettings& settings)
+void InstallChangesWindow(const ToolHost& host, QAction& entry)
 {
+    TMainWindow& window = host.Window;
+    TSettings& settings = host.Settings;
     auto* changes = new TChangesWindow(settings, window.Document(), &window);
-    const MainMenu& menu = window.Menu();
-    QDockWidget* dock
-        = window.AddInfoWindow(changes, menu.InfoWindows.Changes, Qt::BottomDockWidgetArea);
+    QDockWidget* dock = window.AddInfoWindow(changes, &entry, Qt::BottomDockWidgetArea);
     if (auto* messages = window.findChild<QDockWidget*>(QStringLiteral("MessagesWindowDock")))
         window.tabifyDockWidget(messages, dock);
 
@@ -46,17 +48,25 @@ TChangesWindow& InstallChangesWindow(TMainWindow& window, TSettings& settings)
             turns.From, turns.To
         };
     };
-    QObject::connect(menu.Map.Changes, &QAction::triggered, changes, [&window, weigher] {
+    QAction* mapEntry = window.Menu().Tool("changes-map");
+    QObject::connect(mapEntry, &QAction::triggered, changes, [&window, weigher] {
         if (TMapView* map = MapOf(window))
             map->ShowChanges(weigher);
     });
+    if (host.Map != nullptr) {
+        QObject::connect(host.Map, &TMapView::coloursChanged, mapEntry,
+            [map = host.Map, mapEntry] { mapEntry->setChecked(map->Mode() == MapMode::Changes); });
+    }
     // The map recolours before the window compares a new report's turns.
     QObject::connect(changes, &TChangesWindow::compared, &window, [&window, weigher] {
         TMapView* map = MapOf(window);
         if (map != nullptr && map->Mode() == MapMode::Changes)
             map->ShowChanges(weigher);
     });
-    return *changes;
+    QObject::connect(&host.Program, &TProgramCommands::configured, changes, [changes] {
+        const ChangeTurns turns = changes->Turns();
+        changes->Compare(turns.From, turns.To);
+    });
 }
 
 } // namespace maprune

@@ -46,9 +46,11 @@ void ListKeys(const QMenu& menu, const QString& path, QString& table)
             continue;
         }
         const QKeySequence key = MenuEntryKey(*entry);
-        if (!key.isEmpty()) {
-            table += QStringLiteral("| %1 | %2 |\n")
-                         .arg(caption, key.toString(QKeySequence::NativeText));
+        const QString verb = MenuEntryVerb(*entry);
+        if (!key.isEmpty() || !verb.isEmpty()) {
+            table += QStringLiteral("| %1 | %2 | %3 |\n")
+                         .arg(caption, key.toString(QKeySequence::NativeText),
+                             verb.isEmpty() ? QString() : QStringLiteral("maprune-cli ") + verb);
         }
     }
 }
@@ -110,7 +112,8 @@ QString ChangeHistory()
 
 QString MenuKeyIndex(const QMenuBar& bar)
 {
-    QString table = QStringLiteral("# Tasten\n\n| Menüeintrag | Taste |\n|---|---|\n");
+    QString table
+        = QStringLiteral("# Tasten\n\n| Menüeintrag | Taste | Befehlszeile |\n|---|---|---|\n");
     for (const QAction* menu : bar.actions()) {
         if (menu->menu() != nullptr)
             ListKeys(*menu->menu(), PlainCaption(menu->text()) + QStringLiteral(" > "), table);

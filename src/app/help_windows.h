@@ -31,9 +31,10 @@ private:
 QString HelpContents();
 QString ChangeHistory();
 
-// A Markdown table of every entry of `bar` that has a key, menu by menu,
-// with the key as the user presses it; entries without their key at the
-// moment (hidden or disabled ones) are listed with it all the same.
+// A Markdown table of every entry of `bar` that has a key or a command-line
+// verb, menu by menu, with the key as the user presses it and the
+// `maprune-cli` verb that prints the same figures; entries without their key
+// at the moment (hidden or disabled ones) are listed with it all the same.
 QString MenuKeyIndex(const QMenuBar& bar);
 
 // "&Speicherbelegung...": the objects of the open report (none: `report`

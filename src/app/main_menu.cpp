@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_menu.h"
 
+#include <stdexcept>
+#include <string>
+
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+
+#include "app/tool_table.h"
 
 namespace maprune {
 
 namespace {
 
 const char* const kShortcutProperty = "maprune_shortcut";
+const char* const kVerbProperty = "maprune_verb";
 
 QMenu* AddMenu(QMenuBar& bar, const QString& caption)
 {
@@ -67,6 +73,28 @@ void RefreshShortcutsFrom(QAction* entry)
     RefreshShortcuts(entry, reachable);
 }
 
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Adds the entries of the tools at `place`; with a `group`, each is one of
+// its exclusive choices (and declared checkable).
+void AddTools(QMenu& menu, ToolPlace place, MainMenu& main, QActionGroup* group = nullptr)
+{
+    for (const ToolDeclaration& tool : ToolDeclarations()) {
+        if (tool.Place != place)
+            continue;
+        QAction* entry = AddMenuEntry(menu, FromUtf8(tool.Caption), tool.Key);
+        entry->setCheckable(tool.Checkable);
+        if (group != nullptr)
+            group->addAction(entry);
+        if (!tool.Verb.empty())
+            entry->setProperty(kVerbProperty, FromUtf8(tool.Verb));
+        main.Tools.push_back({ tool.Id, entry });
+    }
+}
+
 QKeySequence Alt(int key)
 {
     return QKeySequence(Qt::ALT | key);
@@ -114,10 +142,9 @@ void BuildInfoWindowEntries(QMenu& view, InfoWindowEntries& windows)
     windows.Structure = AddCheckEntry(menu, QStringLiteral("&Struktur"), Alt(Qt::Key_S));
     windows.UnitOrders = AddCheckEntry(menu, QStringLiteral("Einheiten-&Befehle"), Alt(Qt::Key_B));
     windows.CheckerOutput = AddCheckEntry(menu, QStringLiteral("KCheck-Ausgabe"), Alt(Qt::Key_O));
-    windows.Changes = AddCheckEntry(menu, QStringLiteral("&Veränderungen"), Alt(Qt::Key_V));
 }
 
-void BuildMapModeEntries(QMenu& view, MapModeEntries& map)
+void BuildMapModeEntries(QMenu& view, MapModeEntries& map, MainMenu& main)
 {
     map.Menu = AddSubmenu(view, QStringLiteral("&Karte"));
     auto* modes = new QActionGroup(map.Menu);
@@ -158,7 +185,7 @@ void BuildMapModeEntries(QMenu& view, MapModeEntries& map)
             QString::fromUtf8(entry.MenuEntry.data(), static_cast<int>(entry.MenuEntry.size())),
             keys[i]);
     }
-    map.Changes = AddRadioEntry(*map.Menu, *modes, QStringLiteral("&Veränderungen"));
+    AddTools(*map.Menu, ToolPlace::MapModes, main, modes);
 }
 
 void BuildViewMenu(QMenuBar& bar, MainMenu& menu)
@@ -166,7 +193,8 @@ void BuildViewMenu(QMenuBar& bar, MainMenu& menu)
     menu.View = AddMenu(bar, QStringLiteral("Ansich&t"));
     QMenu& view = *menu.View;
     BuildInfoWindowEntries(view, menu.InfoWindows);
-    BuildMapModeEntries(view, menu.Map);
+    AddTools(*menu.InfoWindows.Menu, ToolPlace::InfoWindows, menu);
+    BuildMapModeEntries(view, menu.Map, menu);
     view.addSeparator();
     menu.ZoomOverviewIn
         = AddMenuEntry(view, QStringLiteral("Übersichtskarte ver&größern"), Ctrl(Qt::Key_Plus));
@@ -214,23 +242,14 @@ void BuildExtrasMenu(QMenuBar& bar, MainMenu& menu)
 {
     menu.Extras = AddMenu(bar, QStringLiteral("E&xtras"));
     QMenu& extras = *menu.Extras;
-    menu.Route
-        = AddCheckEntry(extras, QStringLiteral("&Route optimieren..."), QKeySequence(Qt::Key_F9));
+    AddTools(extras, ToolPlace::ExtrasFirst, menu);
     menu.SetOrigin
         = AddMenuEntry(extras, QStringLiteral("&Ursprung setzen..."), QKeySequence(Qt::Key_F10));
-    menu.Statistics
-        = AddMenuEntry(extras, QStringLiteral("&Statistik..."), QKeySequence(Qt::Key_F11));
-    menu.TimeStats
-        = AddMenuEntry(extras, QStringLiteral("&zeitlicher Verlauf..."), Ctrl(Qt::Key_F11));
-    menu.Search = AddMenuEntry(extras, QStringLiteral("&Suchen..."), QKeySequence(Qt::Key_F12));
-    menu.Trading = AddMenuEntry(extras, QStringLiteral("&Handelsrouten..."), Alt(Qt::Key_F10));
-    menu.EditAlliances
-        = AddMenuEntry(extras, QStringLiteral("&Bündnisse bearbeiten..."), Alt(Qt::Key_F11));
+    AddTools(extras, ToolPlace::ExtrasAnalysis, menu);
     menu.Checker = AddMenuEntry(extras, QStringLiteral("KCheck"), Alt(Qt::Key_F12));
     menu.Checker->setObjectName(QStringLiteral("KCheck1"));
     extras.addSeparator();
-    menu.Calculator = AddMenuEntry(extras, QStringLiteral("&Taschenrechner"));
-    menu.Calculator->setCheckable(true);
+    AddTools(extras, ToolPlace::ExtrasLast, menu);
 }
 
 void BuildHelpMenu(QMenuBar& bar, MainMenu& menu)
@@ -284,6 +303,20 @@ void EnableMenuEntry(QAction* entry, bool enabled)
 QKeySequence MenuEntryKey(const QAction& entry)
 {
     return entry.property(kShortcutProperty).value<QKeySequence>();
+}
+
+QString MenuEntryVerb(const QAction& entry)
+{
+    return entry.property(kVerbProperty).toString();
+}
+
+QAction* MainMenu::Tool(std::string_view id) const
+{
+    for (const ToolEntry& tool : Tools) {
+        if (tool.Id == id)
+            return tool.Entry;
+    }
+    throw std::out_of_range("no tool " + std::string(id));
 }
 
 QString CheckerEntryCaption(bool checkerEnabled, bool vorlageEnabled)

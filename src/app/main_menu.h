@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <string_view>
+#include <vector>
 
 #include <QKeySequence>
 #include <QString>
@@ -28,7 +30,6 @@ struct InfoWindowEntries {
     QAction* Structure = nullptr; // "&Struktur"
     QAction* UnitOrders = nullptr; // "Einheiten-&Befehle"
     QAction* CheckerOutput = nullptr; // "KCheck-Ausgabe"
-    QAction* Changes = nullptr; // "&Veränderungen"
 };
 
 // "Ansich&t" > "&Karte": the colouring of the map. The entries are
@@ -45,7 +46,6 @@ struct MapModeEntries {
     QAction* Manual = nullptr; // "manuell"
     QMenu* Statistic = nullptr; // "&statistisch"
     std::array<QAction*, kStatisticCount> Statistics {}; // indexed by StatisticKind
-    QAction* Changes = nullptr; // "&Veränderungen"
 };
 
 // "A&uswahl": the selection operations.
@@ -59,6 +59,12 @@ struct SelectionEntries {
     QAction* Expand = nullptr; // "Auswahl &erweitern"
     QAction* Contract = nullptr; // "Auswahl &verkleinern"
     QAction* Export = nullptr; // "&exportieren..."
+};
+
+// The entry of a tool (tool_table.h), found by the tool's id.
+struct ToolEntry {
+    std::string_view Id;
+    QAction* Entry = nullptr;
 };
 
 // The main window's menus and the entries it acts on. Entries are named
@@ -101,19 +107,18 @@ struct MainMenu {
     QAction* Buildings = nullptr; // "&Gebäude..."
 
     QAction* SetOrigin = nullptr; // "&Ursprung setzen..."
-    QAction* Route = nullptr; // "&Route optimieren..." (check item)
-    QAction* Trading = nullptr; // "&Handelsrouten..."
-    QAction* Statistics = nullptr; // "&Statistik..."
-    QAction* Search = nullptr; // "&Suchen..."
-    QAction* EditAlliances = nullptr; // "&Bündnisse bearbeiten..."
     QAction* Checker = nullptr; // "KCheck" or "Vorlage -> KCheck"
-    QAction* TimeStats = nullptr; // "&zeitlicher Verlauf..."
-    QAction* Calculator = nullptr; // "&Taschenrechner", a check item
     QAction* About = nullptr; // "&Info..."
     QAction* Changes = nullptr; // "Gestern, Heute, &Morgen..."
     QAction* Memory = nullptr; // "&Speicherbelegung..."
     QAction* Contents = nullptr; // "&Inhalt"
     QAction* KeyIndex = nullptr; // "Inde&x"
+
+    // The tools' entries, wherever they sit.
+    std::vector<ToolEntry> Tools;
+    // The entry of the tool `id`; a tool that is not declared is a fault
+    // of the program (std::out_of_range).
+    QAction* Tool(std::string_view id) const;
 };
 
 // Builds the menus into `bar`; the entries do nothing until connected.
@@ -137,6 +142,8 @@ void ShowMenuEntry(QAction* entry, bool shown);
 void EnableMenuEntry(QAction* entry, bool enabled);
 // The key of an entry made by AddMenuEntry, also while it is taken away.
 QKeySequence MenuEntryKey(const QAction& entry);
+// The `maprune-cli` verb that prints what a tool's entry shows, or empty.
+QString MenuEntryVerb(const QAction& entry);
 
 // The caption of the checker entry of "E&xtras" for the settings: "KCheck"
 // with the checker alone, "Vorlage -> KCheck" with VORLAGE as well, and

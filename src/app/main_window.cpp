@@ -13,7 +13,6 @@
 
 #include "app/add_progress_panel.h"
 #include "app/busy_state.h"
-#include "app/changes_commands.h"
 #include "app/file_commands.h"
 #include "app/file_drops.h"
 #include "app/info/messages_window.h"
@@ -34,7 +33,7 @@
 #include "app/recent_files_menu.h"
 #include "app/status_progress.h"
 #include "app/structure_window.h"
-#include "app/tool_windows.h"
+#include "app/tool_table.h"
 #include "app/undo_entries.h"
 #include "app/units_window.h"
 #include "app/window_caption.h"
@@ -43,10 +42,6 @@
 #include "map/ui/overview_window.h"
 #include "orders/ui/export_window.h"
 #include "orders/ui/unit_command_window.h"
-#include "tools/ui/analysis_windows.h"
-#include "tools/ui/calculator_form.h"
-#include "tools/ui/changes_window.h"
-#include "tools/ui/time_stats_window.h"
 
 namespace maprune {
 
@@ -202,7 +197,7 @@ void TMainWindow::BuildMapView()
     new TMapCommands(*this, *FDocument, *map, FEnvironment.Settings);
     connect(FRegionWindow, &TRegionWindow::entered, map, &TMapView::StopHoverTimer);
     map->SetAlliances(&FSession->Alliances());
-    InstallRouteWindow(*this, *map, FEnvironment.Settings, FEnvironment.Messages);
+    FMap = map;
 }
 
 void TMainWindow::BuildInfoWindows()
@@ -227,7 +222,6 @@ void TMainWindow::BuildInfoWindows()
     exportParts.Sender = &orders->Sender();
     auto* exportWindow = new TExportWindow(exportParts, this);
     connect(FMenu.Select.Export, &QAction::triggered, exportWindow, &QDialog::exec);
-    InstallTradingWindow(*this, FEnvironment.Messages);
     auto* unitWindow = new TUnitWindow(*FDocument, this);
     connect(FRegionWindow, &TRegionWindow::unitSelected, unitWindow, &TUnitWindow::ShowUnit);
     connect(FRegionWindow, &TRegionWindow::unitOpened, unitWindow, [unitWindow](const TUnit* unit) {
@@ -235,31 +229,8 @@ void TMainWindow::BuildInfoWindows()
         unitWindow->show();
         unitWindow->raise();
     });
-    // The calculator docks at the bottom, shown from the start; the chart
-    // window takes the series that the region window asks for.
-    QDockWidget* calculatorDock = AddInfoWindow(
-        new TCalculatorForm(*FDocument, this), FMenu.Calculator, Qt::BottomDockWidgetArea);
-    FMenu.Calculator->setChecked(true);
-    resizeDocks({ calculatorDock }, { calculatorDock->sizeHint().height() }, Qt::Vertical);
-    auto* timeStats = new TTimeStatsWindow(*FDocument, this);
-    connect(FMenu.TimeStats, &QAction::triggered, timeStats, &TTimeStatsWindow::ShowChart);
-    connect(
-        FRegionWindow, &TRegionWindow::seriesRequested, timeStats, &TTimeStatsWindow::AddSeries);
-    BuildAnalysisWindows();
-    TChangesWindow& changes = InstallChangesWindow(*this, FEnvironment.Settings);
-    // Other thresholds: the same turns compared anew, the map recolours.
-    connect(FProgramCommands, &TProgramCommands::configured, &changes, [&changes] {
-        const ChangeTurns turns = changes.Turns();
-        changes.Compare(turns.From, turns.To);
-    });
-}
-
-void TMainWindow::BuildAnalysisWindows()
-{
-    auto* analysis = new TAnalysisWindows(
-        { FEnvironment.Settings, *FDocument, FEnvironment.Messages, FSession->Alliances() },
-        { FMenu.Statistics, FMenu.Search, FMenu.EditAlliances }, this);
-    connect(analysis, &TAnalysisWindows::unitOpened, FRegionWindow, &TRegionWindow::unitOpened);
+    InstallTools({ *this, FEnvironment.Settings, FEnvironment.Messages, FSession->Alliances(),
+        *FProgramCommands, FMap });
 }
 
 bool TMainWindow::Busy() const

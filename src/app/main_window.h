@@ -19,6 +19,7 @@ class Dialogs;
 class FileAssociations;
 class FileChooser;
 class MapViewSlot;
+class TMapView;
 class SettingsStore;
 class ShiftChooser;
 class TAddProgressPanel;
@@ -116,9 +117,8 @@ private:
     void BuildMapView();
     // Files and folders dropped on the window or the overview open or are added.
     void AcceptDrops();
+    // The info windows, the order commands and every tool (tool_table.h).
     void BuildInfoWindows();
-    // Statistics, search and alliance editor ("E&xtras").
-    void BuildAnalysisWindows();
     void UpdateMenus();
     void UpdateCaption();
     // "&Einheiten" is enabled only without NoUnitWindow; the units window
@@ -136,6 +136,7 @@ private:
 
     QWidget* FPanel2 = nullptr;
     MapViewSlot* FMapView = nullptr;
+    TMapView* FMap = nullptr; // the map made from the pictures; null without them
     TStatusProgress* FStatusProgress = nullptr;
     QLabel* FHint = nullptr; // status bar panel 1
     TAddProgressPanel* FAddProgress = nullptr;

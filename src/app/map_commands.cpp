@@ -77,7 +77,6 @@ void TMapCommands::ShowModeChecks()
     entries.Geographic->setChecked(mode == MapMode::Geographic);
     entries.Political->menuAction()->setChecked(mode == MapMode::Political);
     entries.Statistic->menuAction()->setChecked(mode == MapMode::Statistic);
-    entries.Changes->setChecked(mode == MapMode::Changes);
     (colouring.ByAlliance() ? entries.ByAlliances : entries.ByParties)->setChecked(true);
     switch (colouring.Persons()) {
     case PersonsMode::Persons:

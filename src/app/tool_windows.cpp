@@ -2,21 +2,43 @@
 #include "app/tool_windows.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QMenu>
 
+#include "app/info/region_window.h"
 #include "app/main_window.h"
+#include "app/tool_table.h"
 #include "document/report_document.h"
+#include "tools/ui/alliance_window.h"
+#include "tools/ui/calculator_form.h"
 #include "tools/ui/route_window.h"
+#include "tools/ui/search_window.h"
+#include "tools/ui/stats_window.h"
+#include "tools/ui/time_stats_window.h"
 #include "tools/ui/trading_window.h"
 
 namespace maprune {
 
-void InstallRouteWindow(TMainWindow& window, TMapView& map, TSettings& settings, Dialogs& dialogs)
+namespace {
+
+// Shows a window that stays open beside the map, or brings it to the front.
+void Present(QWidget& window)
 {
-    auto* route = new TRouteWindow({ settings, window.Document(), map, dialogs }, &window);
-    const MainMenu& menu = window.Menu();
-    QAction* entry = menu.Route;
-    QObject::connect(entry, &QAction::toggled, route, [route](bool shown) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
+void InstallRouteWindow(const ToolHost& host, QAction& entry)
+{
+    if (host.Map == nullptr)
+        return;
+    TMainWindow& window = host.Window;
+    auto* route
+        = new TRouteWindow({ host.Settings, window.Document(), *host.Map, host.Messages }, &window);
+    QObject::connect(&entry, &QAction::toggled, route, [route](bool shown) {
         if (shown) {
             route->show();
             route->raise();
@@ -24,7 +46,7 @@ void InstallRouteWindow(TMainWindow& window, TMapView& map, TSettings& settings,
             route->close();
         }
     });
-    QObject::connect(route, &TRouteWindow::closed, entry, [entry] { entry->setChecked(false); });
+    QObject::connect(route, &TRouteWindow::closed, &entry, [&entry] { entry.setChecked(false); });
     const auto showMenus = [&window, route] {
         const MainMenu& menus = window.Menu();
         const bool shown = !route->isVisible();
@@ -44,14 +66,49 @@ void InstallRouteWindow(TMainWindow& window, TMapView& map, TSettings& settings,
         Qt::QueuedConnection);
 }
 
-void InstallTradingWindow(TMainWindow& window, Dialogs& dialogs)
+void InstallStatsWindow(const ToolHost& host, QAction& entry)
 {
-    auto* trading = new TTradingWindow(window.Document(), dialogs, &window);
-    QObject::connect(window.Menu().Trading, &QAction::triggered, trading, [trading] {
-        trading->show();
-        trading->raise();
-        trading->activateWindow();
-    });
+    auto* stats = new TStatsWindow(host.Window.Document(), &host.Window);
+    QObject::connect(&entry, &QAction::triggered, stats, [stats] { Present(*stats); });
+}
+
+void InstallTimeStatsWindow(const ToolHost& host, QAction& entry)
+{
+    auto* chart = new TTimeStatsWindow(host.Window.Document(), &host.Window);
+    QObject::connect(&entry, &QAction::triggered, chart, &TTimeStatsWindow::ShowChart);
+    QObject::connect(&host.Window.RegionWindow(), &TRegionWindow::seriesRequested, chart,
+        &TTimeStatsWindow::AddSeries);
+}
+
+void InstallSearchWindow(const ToolHost& host, QAction& entry)
+{
+    auto* search
+        = new TSearchWindow(host.Settings, host.Window.Document(), host.Messages, &host.Window);
+    QObject::connect(&entry, &QAction::triggered, search, [search] { Present(*search); });
+    QObject::connect(search, &TSearchWindow::unitOpened, &host.Window.RegionWindow(),
+        &TRegionWindow::unitOpened);
+}
+
+void InstallTradingWindow(const ToolHost& host, QAction& entry)
+{
+    auto* trading = new TTradingWindow(host.Window.Document(), host.Messages, &host.Window);
+    QObject::connect(&entry, &QAction::triggered, trading, [trading] { Present(*trading); });
+}
+
+void InstallAllianceWindow(const ToolHost& host, QAction& entry)
+{
+    auto* alliances
+        = new TAllianceWindow(host.Alliances, host.Window.Document(), host.Messages, &host.Window);
+    QObject::connect(&entry, &QAction::triggered, alliances, &QDialog::exec);
+}
+
+void InstallCalculator(const ToolHost& host, QAction& entry)
+{
+    TMainWindow& window = host.Window;
+    QDockWidget* dock = window.AddInfoWindow(
+        new TCalculatorForm(window.Document(), &window), &entry, Qt::BottomDockWidgetArea);
+    entry.setChecked(true);
+    window.resizeDocks({ dock }, { dock->sizeHint().height() }, Qt::Vertical);
 }
 
 } // namespace maprune

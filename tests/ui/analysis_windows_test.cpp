@@ -63,7 +63,7 @@ private slots:
     {
         MainWindowHarness h;
         QVERIFY(h.Start({ SampleFile("sample.cr") }));
-        h.window->Menu().Statistics->trigger();
+        h.window->Menu().Tool("statistics")->trigger();
         auto* stats = h.window->findChild<TStatsWindow*>();
         QVERIFY(stats != nullptr && stats->isVisible());
         QVERIFY(Child<QLabel>(*stats, "Label1")->text().startsWith(u"Sie kommandieren "));
@@ -94,7 +94,7 @@ private slots:
         MainWindowHarness h;
         QVERIFY(h.Start({ SampleFile("sample.cr") }));
         TReportDocument& document = h.window->Document();
-        h.window->Menu().Search->trigger();
+        h.window->Menu().Tool("search")->trigger();
         auto* search = h.window->findChild<TSearchWindow*>();
         QVERIFY(search != nullptr && search->isVisible());
 
@@ -168,7 +168,7 @@ private slots:
             Click(Child<QPushButton>(window, "Button5"));
             Click(Child<QPushButton>(window, "Button7"));
         });
-        h.window->Menu().EditAlliances->trigger();
+        h.window->Menu().Tool("alliances")->trigger();
         const AllianceList& alliances = h.window->Session().Alliances();
         QCOMPARE(alliances.size(), size_t(2));
         QCOMPARE(alliances[1].Name, std::string("Süd"));

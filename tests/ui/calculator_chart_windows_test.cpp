@@ -37,7 +37,7 @@ private slots:
         QVERIFY(h.Start({ SampleFile("sample.cr") }));
         auto* calculator = h.window->findChild<TCalculatorForm*>();
         QVERIFY(calculator != nullptr);
-        QVERIFY(h.window->Menu().Calculator->isChecked());
+        QVERIFY(h.window->Menu().Tool("calculator")->isChecked());
         auto* dock = qobject_cast<QDockWidget*>(calculator->parentWidget());
         QVERIFY(dock != nullptr && dock->isVisible());
         QCOMPARE(h.window->dockWidgetArea(dock), Qt::BottomDockWidgetArea);
@@ -58,7 +58,7 @@ private slots:
             QCOMPARE(calculator->Result()->text(), one.Shown);
             QCOMPARE(calculator->Result()->palette().color(QPalette::Text), one.Colour);
         }
-        h.window->Menu().Calculator->setChecked(false);
+        h.window->Menu().Tool("calculator")->setChecked(false);
         QVERIFY(!dock->isVisible());
     }
 
@@ -76,11 +76,13 @@ private slots:
         auto* chart = h.window->findChild<TTimeStatsWindow*>();
         QVERIFY(chart != nullptr && chart->isVisible());
         QCOMPARE(chart->windowTitle(), QStringLiteral("zeitlicher Verlauf"));
-        QCOMPARE(report.Series, std::string("region[3,3].bauern\x01" "Bauern: Westtal\x01"));
+        QCOMPARE(report.Series,
+            std::string("region[3,3].bauern\x01"
+                        "Bauern: Westtal\x01"));
         QVERIFY(h.window->Document().Modified());
         QCOMPARE(chart->List()->count(), 1);
-        QCOMPARE(chart->List()->item(0)->text(),
-            QStringLiteral("Bauern: Westtal (region[3,3].bauern)"));
+        QCOMPARE(
+            chart->List()->item(0)->text(), QStringLiteral("Bauern: Westtal (region[3,3].bauern)"));
         QCOMPARE(chart->Drawing().Lines.size(), size_t { 1 });
         QCOMPARE(chart->Drawing().Lines[0].Points.size(), size_t { 3 });
         QCOMPARE(chart->Drawing().Ranges.MinX, 200.0);
@@ -91,17 +93,21 @@ private slots:
         QMenu* menu = chart->ScaleMenu();
         QVERIFY(EntryNamed(*menu, QStringLiteral("&automatisch"))->isChecked());
         EntryNamed(*menu, QStringLiteral("0.01"))->trigger();
-        QCOMPARE(report.Series, std::string("region[3,3].bauern\x01" "Bauern: Westtal\x01" "3"));
+        QCOMPARE(report.Series,
+            std::string("region[3,3].bauern\x01"
+                        "Bauern: Westtal\x01"
+                        "3"));
         QVERIFY(chart->ScaleMenu() && EntryNamed(*menu, QStringLiteral("0.01"))->isChecked());
 
         // The caption reads the value under the mouse: in the middle of
         // the plot lies turn 201.
         chart->List()->setCurrentRow(0);
         QChart* qchart = chart->ChartView()->chart();
-        const QPointF middle = chart->ChartView()->mapFromScene(
-            qchart->mapToScene(qchart->plotArea().center()));
-        QMouseEvent move(QEvent::MouseMove, middle, chart->ChartView()->viewport()->mapToGlobal(middle),
-            Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        const QPointF middle
+            = chart->ChartView()->mapFromScene(qchart->mapToScene(qchart->plotArea().center()));
+        QMouseEvent move(QEvent::MouseMove, middle,
+            chart->ChartView()->viewport()->mapToGlobal(middle), Qt::NoButton, Qt::NoButton,
+            Qt::NoModifier);
         QApplication::sendEvent(chart->ChartView()->viewport(), &move);
         QCOMPARE(chart->windowTitle(), QStringLiteral("Bauern: Westtal (September 17): 1928"));
 

@@ -102,7 +102,7 @@ private slots:
             dock("CalculatorFormDock")->setFloating(true);
         } else if (arrangement == QLatin1String("hidden")) {
             w->Menu().InfoWindows.Region->setChecked(false);
-            w->Menu().Calculator->setChecked(false);
+            w->Menu().Tool("calculator")->setChecked(false);
         } else if (arrangement == QLatin1String("all shown")) {
             for (QDockWidget* each : w->findChildren<QDockWidget*>())
                 each->show();

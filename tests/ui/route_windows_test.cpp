@@ -76,7 +76,7 @@ private slots:
         auto& map = *w.findChild<TMainMapView*>(QStringLiteral("Image1"));
         auto* route = w.findChild<TRouteWindow*>();
         QVERIFY(route != nullptr);
-        w.Menu().Route->setChecked(true);
+        w.Menu().Tool("route")->setChecked(true);
         QVERIFY(route->isVisible());
         QVERIFY(!w.Menu().Program->menuAction()->isVisible());
         QVERIFY(!w.Menu().Extras->menuAction()->isVisible());
@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(list->count(), 0);
 
         route->close();
-        QVERIFY(!w.Menu().Route->isChecked());
+        QVERIFY(!w.Menu().Tool("route")->isChecked());
         QVERIFY(w.Menu().Program->menuAction()->isVisible());
         QVERIFY(w.Menu().Extras->menuAction()->isVisible());
     }
@@ -139,7 +139,7 @@ private slots:
         h.pictures = &FPictures;
         QVERIFY(h.Start({ markets }));
         TMainWindow& w = *h.window;
-        w.Menu().Trading->trigger();
+        w.Menu().Tool("trading")->trigger();
         auto* trading = w.findChild<TTradingWindow*>();
         QVERIFY(trading->isVisible());
         auto* results = trading->findChild<QListWidget*>(QStringLiteral("XListBox1"));
