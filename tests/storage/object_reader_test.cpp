@@ -158,8 +158,8 @@ TEST(ObjectReader, CompletesRegionsAfterReading)
     EXPECT_EQ(copy->TerrainType->Singular, "Ebene");
     EXPECT_EQ(copy->Entertainment, 99);
     EXPECT_EQ(copy->Recrutees, 20);
-    for (const THistoryInteger* h : {copy->Horses.get(), copy->Street.get(), copy->Trees.get(),
-                                     copy->Laen.get(), copy->Iron.get()}) {
+    for (const THistoryInteger* h :
+        { &*copy->Horses, &*copy->Street, &*copy->Trees, &*copy->Laen, &*copy->Iron }) {
         ASSERT_EQ(h->HistoryCount(), 1);
         EXPECT_EQ(h->GetHistoryDate(0), 9);
         EXPECT_EQ(h->GetHistoryValue(0), 0);
