@@ -8,7 +8,6 @@
 #include "model/history_integer.h"
 #include "model/named_item.h"
 #include "model/report_item_list.h"
-#include "model/sub_object.h"
 
 namespace maprune {
 
@@ -16,8 +15,8 @@ class TBuilding : public TNamedItem {
     MAPRUNE_REPORT_CLASS
 public:
     int32_t Captain = -1; // owner unit
-    SubObject<THistoryInteger> Size;
-    SubObject<THistoryInteger> Support; // upkeep
+    std::unique_ptr<THistoryInteger> Size;
+    std::unique_ptr<THistoryInteger> Support; // upkeep
     std::string Type_;
 
     std::string GetDescription(unsigned displayOptions) const override;

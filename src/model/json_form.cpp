@@ -126,7 +126,7 @@ private:
                 FOut << JsonString(p.GetString(item));
                 break;
             case PropertyKind::Object:
-                Item(p.ReadObject(item));
+                Optional(p.GetObject(item));
                 break;
             }
         }

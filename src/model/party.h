@@ -8,7 +8,6 @@
 #include "model/history_integer.h"
 #include "model/lines.h"
 #include "model/report_item_list.h"
-#include "model/sub_object.h"
 
 namespace maprune {
 
@@ -34,26 +33,26 @@ class TAllies : public TTypedList<TAlly> {
 class TParty : public TReportItem {
     MAPRUNE_REPORT_CLASS
 public:
-    SubObject<TAllies> Allies;
+    std::unique_ptr<TAllies> Allies;
     std::string Banner;
     std::string EMail;
-    SubObject<TLines> Events;
-    SubObject<TLines> Fights;
-    SubObject<TLines> Income;
+    std::unique_ptr<TLines> Events;
+    std::unique_ptr<TLines> Fights;
+    std::unique_ptr<TLines> Income;
     int32_t MaxMigrants = 0;
-    SubObject<TLines> Messages;
+    std::unique_ptr<TLines> Messages;
     int32_t Migrants = 0;
-    SubObject<TLines> Movements;
+    std::unique_ptr<TLines> Movements;
     std::string Name;
     int32_t Nr = -1;
     int32_t Options = 0;
     std::string Password;
-    SubObject<THistoryInteger> Persons;
-    SubObject<THistoryInteger> PointAverage;
-    SubObject<THistoryInteger> Points;
-    SubObject<TLines> Production;
+    std::unique_ptr<THistoryInteger> Persons;
+    std::unique_ptr<THistoryInteger> PointAverage;
+    std::unique_ptr<THistoryInteger> Points;
+    std::unique_ptr<TLines> Production;
     int32_t RecruteCosts = -1;
-    SubObject<TLines> Tradings;
+    std::unique_ptr<TLines> Tradings;
     std::string Type_; // race
 
 protected:

@@ -13,7 +13,6 @@
 #include "model/politic_info.h"
 #include "model/report_item_list.h"
 #include "model/ship.h"
-#include "model/sub_object.h"
 #include "model/unit.h"
 
 namespace maprune {
@@ -36,38 +35,38 @@ public:
     static constexpr int kDirections = 6;
 
     int32_t Bitmap_ = 0; // map symbol number of the terrain type
-    SubObject<TBuildingList> Buildings;
+    std::unique_ptr<TBuildingList> Buildings;
     int32_t CX = 0;
     int32_t CY = 0;
     int32_t CZ = 0; // layer
-    SubObject<TLines> Comment;
+    std::unique_ptr<TLines> Comment;
     std::string Descr;
     int32_t Entertainment = -1; // silver div 20
-    SubObject<TLines> Events;
+    std::unique_ptr<TLines> Events;
     int32_t FullInfoDate = 0; // turn of the last complete description, 0 never
-    SubObject<THistoryInteger> Horses;
+    std::unique_ptr<THistoryInteger> Horses;
     int32_t InfoDate = -1; // turn of the newest information
-    SubObject<THistoryInteger> Iron;
-    SubObject<THistoryInteger> Laen;
+    std::unique_ptr<THistoryInteger> Iron;
+    std::unique_ptr<THistoryInteger> Laen;
     int32_t Mallorn = -1;
-    SubObject<TPrices> Prices;
-    SubObject<TLines> Messages;
+    std::unique_ptr<TPrices> Prices;
+    std::unique_ptr<TLines> Messages;
     std::string Name;
-    SubObject<TLines> Passthrough;
-    SubObject<THistoryInteger> Peasants;
+    std::unique_ptr<TLines> Passthrough;
+    std::unique_ptr<THistoryInteger> Peasants;
     int32_t Recrutees = -1; // peasants div 20
-    SubObject<TShipList> Ships;
-    SubObject<THistoryInteger> Silver;
-    SubObject<THistoryInteger> Street;
-    SubObject<TLines> Surrounding;
+    std::unique_ptr<TShipList> Ships;
+    std::unique_ptr<THistoryInteger> Silver;
+    std::unique_ptr<THistoryInteger> Street;
+    std::unique_ptr<TLines> Surrounding;
     std::string Terrain;
-    SubObject<THistoryInteger> Trees;
-    SubObject<TUnitList> Units;
-    SubObject<THistoryInteger> Wages;
-    SubObject<TPoliticInfoList> Politic;
-    SubObject<THistoryInteger> Stones; // from today's reports only
-    SubObject<THistoryInteger> Saplings; // young trees, today's reports only
-    SubObject<THistoryInteger> MallornSaplings; // today's reports only
+    std::unique_ptr<THistoryInteger> Trees;
+    std::unique_ptr<TUnitList> Units;
+    std::unique_ptr<THistoryInteger> Wages;
+    std::unique_ptr<TPoliticInfoList> Politic;
+    std::unique_ptr<THistoryInteger> Stones; // from today's reports only
+    std::unique_ptr<THistoryInteger> Saplings; // young trees, today's reports only
+    std::unique_ptr<THistoryInteger> MallornSaplings; // today's reports only
 
     // Unpublished.
     std::array<uint8_t, kDirections> RouteMarks {};

@@ -10,7 +10,6 @@
 #include "model/party.h"
 #include "model/region.h"
 #include "model/spells.h"
-#include "model/sub_object.h"
 
 namespace maprune {
 
@@ -26,17 +25,17 @@ public:
     static constexpr int32_t kFileVersion = 58;
 
     std::string Config = "Standard";
-    SubObject<TPartyList> Parties;
+    std::unique_ptr<TPartyList> Parties;
     int32_t Version = 37;
     std::string Game = "Kelvaran";
     std::string Coordinates = "Hex";
     int32_t Umlaute = 1;
     int32_t Basis = 36;
-    SubObject<TRegionList> Regions;
+    std::unique_ptr<TRegionList> Regions;
     int32_t ActiveParty = -1;
     int32_t ActiveLayer = -1;
-    SubObject<TSpells> Spells;
-    SubObject<TPotions> Potions;
+    std::unique_ptr<TSpells> Spells;
+    std::unique_ptr<TPotions> Potions;
     int32_t PosX = 0;
     int32_t PosY = 0;
     // The map's zoom kept with the scroll positions: the tile size in pixels.

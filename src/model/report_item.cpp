@@ -71,8 +71,10 @@ void TReportItem::SetOwner(TReport* newOwner)
     FOwner = newOwner->AddRef();
     SetOwnerOfElements(newOwner);
     for (const PropertyInfo& p : Class().Properties) {
-        if (p.Kind == PropertyKind::Object)
-            p.SetObjectReport(*this, newOwner);
+        if (p.Kind == PropertyKind::Object) {
+            if (TReportItem* child = p.GetObject(*this))
+                child->SetOwner(newOwner);
+        }
     }
 }
 
@@ -80,7 +82,7 @@ void TReportItem::Finish()
 {
     for (const PropertyInfo& p : Class().Properties) {
         if (p.Kind == PropertyKind::Object) {
-            if (TReportItem* child = p.HeldObject(*this))
+            if (TReportItem* child = p.GetObject(*this))
                 child->Finish();
         }
     }
@@ -90,23 +92,8 @@ void TReportItem::InitFields()
 {
     for (const PropertyInfo& p : Class().Properties) {
         if (p.Kind == PropertyKind::Object)
-            p.SetObjectReport(*this, FOwner);
+            p.SetObject(*this, CreateEmpty(*p.ObjectClass(), FOwner));
     }
-}
-
-TReport* SharedEmptiesReport()
-{
-    // Never freed: the empty objects it owns are read until the very end.
-    // Left unfinished: finishing would read its own lists before they exist.
-    static TReport* const report
-        = static_cast<TReport*>(NewItem(TReport::StaticClass(), nullptr, "CreateEmpty").release());
-    return report;
-}
-
-void ThrowSubObjectWithoutReport(const ClassInfo& cls)
-{
-    throw Error("an object of class " + std::string(cls.Name)
-        + " was written before its holder belonged to a report");
 }
 
 void TReportItem::ReadCR()

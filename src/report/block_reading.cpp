@@ -133,7 +133,7 @@ bool ReadPropertyValue(TCRInterface& cr, TReportItem& item, const CRToken& token
         break;
     case PropertyKind::Object:
         // The one object a value line describes is a history.
-        static_cast<THistoryInteger&>(p->EditObject(item))
+        static_cast<THistoryInteger&>(*p->GetObject(item))
             .AddValue(item.Turn, CRInt(cr, token.Value));
         break;
     }
@@ -145,8 +145,9 @@ bool ReadPropertyBlock(TCRInterface& cr, TReportItem& holder, std::string_view b
     const PropertyInfo* p = holder.Class().FindCRBlock(block);
     if (p == nullptr)
         return false;
-    if (p->ReadObject(holder).Class().Shape == ItemShape::List) {
-        auto& list = static_cast<TReportItemList&>(p->EditObject(holder));
+    TReportItem& held = *p->GetObject(holder);
+    if (held.Class().Shape == ItemShape::List) {
+        auto& list = static_cast<TReportItemList&>(held);
         list.Add(CreateFromCR(list.ElementClass(), cr, holder.Owner(), turn));
     } else {
         p->SetObject(holder, CreateFromCR(*p->ObjectClass(), cr, holder.Owner(), turn));

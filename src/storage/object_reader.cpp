@@ -171,7 +171,7 @@ void ObjectReader::Properties(TReportItem& item, StorageShape shape, ByteReader&
             if (item.Owner()->FileVersion == 56
                 && p.ObjectClass()->IsA(THistoryInteger::StaticClass())) {
                 const int32_t value = in.ReadI32();
-                static_cast<THistoryInteger&>(p.EditObject(item))
+                static_cast<THistoryInteger&>(*p.GetObject(item))
                     .AddValue(Version56Turn(item, shape), value);
             } else {
                 ObjectProperty(item, p, in, base, depth);
@@ -185,21 +185,15 @@ void ObjectReader::ObjectProperty(TReportItem& item, const PropertyInfo& p, Byte
                                   size_t base, int depth)
 {
     const ClassInfo& cls = RecordClass(in, *p.ObjectClass(), item, &p);
-    // A property that holds an empty object of just that class (one its
-    // holder's defaults made) reads the record into it, which ends in the
-    // same state as reading a new object and freeing the empty one, without
-    // the cost of both. The holder's Finish completes it.
-    TReportItem* held = p.HeldObject(item);
-    if (held != nullptr && &held->Class() == &cls && IsPristine(*held)) {
+    // The property usually holds the empty object that initialisation
+    // created. A record of just that class is read into it, which ends in
+    // the same state as reading a new object and freeing the empty one,
+    // without the cost of both. The holder's Finish completes it.
+    TReportItem* held = p.GetObject(item);
+    if (held != nullptr && &held->Class() == &cls && IsPristine(*held))
         Record(*held, in, base, depth + 1);
-        return;
-    }
-    std::unique_ptr<TReportItem> read = NewRecord(cls, in, base, item.Owner(), depth + 1);
-    // An empty object of the declared class (an empty history is stored)
-    // is what a slot never written reads as: the slot stays unmade.
-    if (held == nullptr && &cls == p.ObjectClass() && IsPristine(*read))
-        return;
-    p.SetObject(item, std::move(read));
+    else
+        p.SetObject(item, NewRecord(cls, in, base, item.Owner(), depth + 1));
 }
 
 void ObjectReader::ListTail(TReportItemList& list, ByteReader& in, size_t base, int depth)

@@ -35,11 +35,10 @@ void WriteProperties(const TReportItem& item, ByteWriter& out)
             break;
         }
         case PropertyKind::Object: {
-            // An object never written is stored as the empty one it reads as.
-            const TReportItem& value = p.ReadObject(item);
-            if (!IsEmptyForStorage(value)) {
+            const TReportItem* value = p.GetObject(item);
+            if (value != nullptr && !IsEmptyForStorage(*value)) {
                 PutShortString(out, p.Name);
-                WriteObject(value, out);
+                WriteObject(*value, out);
             }
             break;
         }

@@ -119,7 +119,7 @@ size_t CountObjects(const TReportItem& item)
     size_t count = 1;
     for (const PropertyInfo& p : item.Class().Properties) {
         if (p.Kind == PropertyKind::Object) {
-            if (const TReportItem* child = p.HeldObject(item))
+            if (const TReportItem* child = p.GetObject(item))
                 count += CountObjects(*child);
         }
     }
@@ -138,7 +138,7 @@ bool AllOwnedBy(const TReportItem& item, const TReport* owner)
         return false;
     for (const PropertyInfo& p : item.Class().Properties) {
         if (p.Kind == PropertyKind::Object) {
-            const TReportItem* child = p.HeldObject(item);
+            const TReportItem* child = p.GetObject(item);
             if (child != nullptr && !AllOwnedBy(*child, owner))
                 return false;
         }

@@ -133,7 +133,8 @@ void ExpectSameStoredContent(const TReportItem& a, const TReportItem& b, const s
             EXPECT_EQ(p.GetString(a), p.GetString(b)) << place;
             break;
         case PropertyKind::Object:
-            ExpectSameStoredContent(p.ReadObject(a), p.ReadObject(b), place);
+            ASSERT_NE(p.GetObject(b), nullptr) << place;
+            ExpectSameStoredContent(*p.GetObject(a), *p.GetObject(b), place);
             break;
         }
     }

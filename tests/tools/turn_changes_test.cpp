@@ -160,7 +160,7 @@ Target EditShip(TReport& db, const std::function<void(TShip&)>& edit)
     });
 }
 
-Target EditValue(TReport& db, SubObject<THistoryInteger> TRegion::*value,
+Target EditValue(TReport& db, std::unique_ptr<THistoryInteger> TRegion::*value,
     std::optional<int32_t> before, std::optional<int32_t> after)
 {
     return FirstRegion(db, [&](TRegion& region) {

@@ -47,7 +47,7 @@ constexpr std::array<KindText, kChangeKindCount> kKindTexts { {
     { "Lohn", "wages" },
 } };
 
-using RegionHistory = SubObject<THistoryInteger> TRegion::*;
+using RegionHistory = std::unique_ptr<THistoryInteger> TRegion::*;
 
 // The region values that show whether a region was described in a turn.
 constexpr std::array<RegionHistory, 5> kDescribingValues { &TRegion::Peasants, &TRegion::Silver,
