@@ -40,7 +40,7 @@ struct ChartWorld {
                 value *= change(random);
             }
             Series.push_back({ { "region", "Reihe " + std::to_string(i), "" },
-                i % 2 == 0 ? -1.0 : 0.1, region->Peasants.get() });
+                i % 2 == 0 ? -1.0 : 0.1, &*region->Peasants });
             Report->Regions->Add(std::move(region));
         }
     }

@@ -4,7 +4,7 @@
 // level 1 and loads it again; in the same run zlib alone compresses and
 // inflates the same uncompressed content in memory as the reference.
 // Throughputs are MB of uncompressed content per second, the ratios the KDF
-// throughput over zlib's (targets: save >= 0.60, load >= 0.50).
+// throughput over zlib's beside the aims (save >= 0.90, load >= 0.70).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -79,10 +79,10 @@ void PrintRow(const char* what, const Best& best, double mb)
                 mb / best.Wall(), best.Cpu(), mb / best.Cpu());
 }
 
-void PrintRatio(const char* what, const Best& kdf, const Best& zlib, double target)
+void PrintRatio(const char* what, const Best& kdf, const Best& zlib, double aim)
 {
-    std::printf("%-26s %8.2f                %8.2f            (target %.2f)\n", what,
-                zlib.Wall() / kdf.Wall(), zlib.Cpu() / kdf.Cpu(), target);
+    std::printf("%-26s %8.2f                %8.2f            (aim at least %.2f)\n", what,
+        zlib.Wall() / kdf.Wall(), zlib.Cpu() / kdf.Cpu(), aim);
 }
 
 } // namespace
@@ -135,7 +135,7 @@ int main(int argc, char** argv)
     PrintRow("zlib deflate (level 1)", deflate, mb);
     PrintRow("KDF load", load, mb);
     PrintRow("zlib inflate", inflate, mb);
-    PrintRatio("ratio save/deflate", save, deflate, 0.60);
-    PrintRatio("ratio load/inflate", load, inflate, 0.50);
+    PrintRatio("ratio save/deflate", save, deflate, 0.90);
+    PrintRatio("ratio load/inflate", load, inflate, 0.70);
     return 0;
 }

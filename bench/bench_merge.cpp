@@ -2,12 +2,15 @@
 // Merging and origin adaptation on synthetic worlds:
 //  - merge: turn T+1 of a world (over 20 MB of report) merged into the
 //    database of turn T of the same world; reference: reading turn T+1 into
-//    a TReport, the work every added report costs before its merge.
+//    a TReport, the work every added report costs before its merge (aim:
+//    the merge takes at most as long as the read).
 //  - adaptation: the layer of 10,000 regions of turn T searched against the
 //    same layer of turn T+1, whose origin differs; reference: one plain pass
 //    over every pair of regions of the two layers, the least any search that
 //    looks at all pairs must do.
-// Prints the inputs, the best of several runs, the throughputs and the ratios.
+// Prints the inputs, the first run in this fresh process beside the best of
+// several, the throughputs and the ratios, and the heap a read report holds
+// as a multiple of its bytes (aim: at most 5).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -17,6 +20,8 @@
 
 #include "bench/crgen/cr_generator.h"
 #include "bench/generated_reports.h"
+#include "bench/heap_usage.h"
+#include "bench/stopwatch.h"
 #include "core/dialogs.h"
 #include "core/program_path.h"
 #include "core/progress.h"
@@ -34,6 +39,7 @@ using namespace maprune;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kRuns = 3;
+constexpr double kAimMergeRatio = 1.0;
 
 double Seconds(Clock::duration d)
 {
@@ -67,13 +73,17 @@ void BenchmarkMerge()
     options.Turn = 3;
     const std::string newer = crgen::GenerateReport(options);
 
-    double reading = 1e30;
+    bench::Times reading;
+    double held = 0;
     size_t regions = 0;
     size_t units = 0;
     for (int run = 0; run < kRuns; ++run) {
-        const Clock::time_point start = Clock::now();
+        const bench::HeapWatch heap;
+        const bench::Stopwatch watch;
         const std::unique_ptr<TReport> report = bench::ReadGenerated(newer);
-        reading = std::min(reading, Seconds(Clock::now() - start));
+        reading.Keep(watch);
+        if (run == 0)
+            held = static_cast<double>(heap.Held());
         regions = report->Regions->Count();
         units = CountUnits(*report);
     }
@@ -82,16 +92,14 @@ void BenchmarkMerge()
     FirstChoice chooser;
     NullProgressPanel panel;
     AdaptationUi ui { dialogs, chooser, panel };
-    double merging = 1e30;
+    bench::Times merging;
     size_t mergedUnits = 0;
     for (int run = 0; run < kRuns; ++run) {
         std::unique_ptr<TReport> database = bench::ReadGenerated(older);
         std::unique_ptr<TReport> added = bench::ReadGenerated(newer);
-        const Clock::time_point start = Clock::now();
+        const bench::Stopwatch watch;
         MergeReport(*database, *added, AdaptationOptions {}, ui);
-        const double seconds = Seconds(Clock::now() - start);
-        std::printf("merge %d: %.4f s\n", run + 1, seconds);
-        merging = std::min(merging, seconds);
+        merging.Keep(watch);
         mergedUnits = CountUnits(*database);
     }
 
@@ -99,11 +107,25 @@ void BenchmarkMerge()
     std::printf("merge input: turn T %.1f MB, turn T+1 %.1f MB, %zu regions, %zu units; "
                 "%zu units after the merge (best of %d runs)\n",
         static_cast<double>(older.size()) / 1e6, mb, regions, units, mergedUnits, kRuns);
+    std::printf("                                          wall clock          processor time\n");
     std::printf(
-        "reference (read T+1 into a TReport): %8.4f s  %8.1f MB/s\n", reading, mb / reading);
-    std::printf("merge T+1 into T:                    %8.4f s  %8.1f MB/s  %.0f regions/s\n",
-        merging, mb / merging, static_cast<double>(regions) / merging);
-    std::printf("ratio merge/reference: %.2f\n\n", merging / reading);
+        "reference (read T+1 into a TReport): best %8.4f s %7.1f MB/s  %8.4f s %7.1f MB/s\n",
+        reading.Wall, mb / reading.Wall, reading.Cpu, mb / reading.Cpu);
+    std::printf("                                    first %8.4f s              %8.4f s\n",
+        reading.FirstWall, reading.FirstCpu);
+    std::printf(
+        "merge T+1 into T:                    best %8.4f s %7.1f MB/s  %8.4f s %7.1f MB/s\n",
+        merging.Wall, mb / merging.Wall, merging.Cpu, mb / merging.Cpu);
+    std::printf("                                    first %8.4f s              %8.4f s\n",
+        merging.FirstWall, merging.FirstCpu);
+    std::printf(
+        "ratio merge/reference:               best %8.2f                %8.2f     (aim at most "
+        "%.1f)\n",
+        merging.Wall / reading.Wall, merging.Cpu / reading.Cpu, kAimMergeRatio);
+    std::printf("                                    first %8.2f                %8.2f\n",
+        merging.FirstWall / reading.FirstWall, merging.FirstCpu / reading.FirstCpu);
+    std::printf("read T+1 holds %.1f MB (%.2f x its bytes, aim at most 5 x)\n\n", held / 1e6,
+        held / 1e6 / mb);
 }
 
 // Every pair of the two layers once, testing terrain compatibility: the

@@ -34,7 +34,7 @@ struct SeriesArguments {
 void RunCalc(const CalcArguments& arguments)
 {
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(arguments.Report, warnings);
+    const LoadedReport report = LoadReport(arguments.Report, warnings);
     bool failed = false;
     for (const std::string& expression : arguments.Expressions) {
         const CalculatorAnswer answer = Calculate(report.get(), expression);
@@ -48,7 +48,7 @@ void RunCalc(const CalcArguments& arguments)
 void RunSeries(const SeriesArguments& arguments)
 {
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(arguments.Report, warnings);
+    const LoadedReport report = LoadReport(arguments.Report, warnings);
     const THistoryInteger* history = nullptr;
     try {
         history = &HistoryOfExpression(*report, arguments.Expression);

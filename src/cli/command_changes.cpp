@@ -69,7 +69,7 @@ void PrintList(const ChangeTurns& turns, const std::vector<TurnChange>& changes)
 void RunChanges(const ChangesArguments& arguments)
 {
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(arguments.Report, warnings);
+    const LoadedReport report = LoadReport(arguments.Report, warnings);
     ChangeTurns turns;
     turns.To = arguments.To != -1 ? arguments.To : report->Turn;
     turns.From = arguments.From != -1 ? arguments.From : TurnBefore(*report, turns.To);

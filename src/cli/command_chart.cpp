@@ -71,7 +71,7 @@ void RunChart(const ChartArguments& arguments)
 {
     const auto application = WidgetApplication();
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(arguments.Report, warnings);
+    const LoadedReport report = LoadReport(arguments.Report, warnings);
     if (!arguments.Series.empty()) {
         std::vector<SeriesDefinition> definitions;
         for (const std::string& argument : arguments.Series)

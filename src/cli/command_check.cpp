@@ -40,7 +40,7 @@ KCheckOptions UserKCheckOptions()
 void RunCheck(const CheckOptions& options)
 {
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(options.Report, warnings);
+    const LoadedReport report = LoadReport(options.Report, warnings);
     static int argc = 1;
     static char name[] = "maprune-cli";
     static char* argv[] = { name, nullptr };

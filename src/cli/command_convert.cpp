@@ -30,7 +30,7 @@ void RunConvert(const ConvertOptions& options)
         throw CLI::RuntimeError(1);
     }
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(options.In, warnings);
+    const LoadedReport report = LoadReport(options.In, warnings);
     NullProgress progress;
     try {
         SaveReportFile(*report, options.Out,

@@ -20,7 +20,7 @@ void AddDumpCommand(CLI::App& app)
     AddReportOptions(*command, *options);
     command->callback([options] {
         size_t warnings = 0;
-        const std::unique_ptr<TReport> report = LoadReport(*options, warnings);
+        const LoadedReport report = LoadReport(*options, warnings);
         WriteJson(std::cout, *report);
     });
 }

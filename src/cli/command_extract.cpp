@@ -28,7 +28,7 @@ struct ExtractOptions {
 void RunExtract(ExtractOptions options)
 {
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(options.Report, warnings);
+    const LoadedReport report = LoadReport(options.Report, warnings);
     CRExtractOptions& content = options.Content;
     content.RegionNames = !options.NoNames;
     content.RegionInfo = !options.NoInfo;

@@ -61,7 +61,7 @@ std::string SkippedText(const std::vector<CRWarning>& warnings)
 void RunInfo(const ReportOptions& options)
 {
     std::vector<CRWarning> warnings;
-    const std::unique_ptr<TReport> report = LoadReport(options, warnings);
+    const LoadedReport report = LoadReport(options, warnings);
     const Totals totals = CountRegionContents(*report);
     std::cout << "Version: " << report->Version << '\n'
               << "Game: " << DisplayText(report->Game) << '\n'

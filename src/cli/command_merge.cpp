@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/report_loading.h"
 #include "cli/terminal_dialogs.h"
 #include "cli/verb_registry.h"
 #include "core/count_text.h"
@@ -81,11 +82,11 @@ void RunMerge(const MergeOptions& options)
     NullProgress progress;
 
     const std::filesystem::path first = options.Inputs.front();
-    std::unique_ptr<TReport> report;
+    LoadedReport report;
     size_t warnings = 0;
     bool cutOff = false;
     try {
-        report = ReadReportFile(first, dialogs, progress, &warnings, &cutOff);
+        report.reset(ReadReportFile(first, dialogs, progress, &warnings, &cutOff).release());
     } catch (const Abort&) {
         Fail(PathText(first) + ": konnte nicht geöffnet werden");
     } catch (const Error& e) {

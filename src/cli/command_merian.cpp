@@ -26,7 +26,7 @@ struct MerianOptions {
 void RunMerian(const MerianOptions& options)
 {
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(options.Report, warnings);
+    const LoadedReport report = LoadReport(options.Report, warnings);
     const int32_t layer = options.Layer.value_or(report->ActiveLayer);
     TextLines lines;
     try {

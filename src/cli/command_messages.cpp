@@ -64,7 +64,7 @@ void PrintSection(const char* title, const std::vector<std::string>& lines)
 void RunMessages(const MessagesArguments& arguments)
 {
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(arguments.Report, warnings);
+    const LoadedReport report = LoadReport(arguments.Report, warnings);
     const auto tabs = MessageTabs(report.get());
     bool found = arguments.Tab.empty();
     for (const MessageTab& tab : tabs) {
@@ -89,7 +89,7 @@ void RunMessages(const MessagesArguments& arguments)
 void RunParties(const PartiesArguments& arguments)
 {
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(arguments.Report, warnings);
+    const LoadedReport report = LoadReport(arguments.Report, warnings);
     if (arguments.Allies) {
         PrintSection("Alliierte", AllyLines(report.get()));
     } else if (arguments.Spells) {

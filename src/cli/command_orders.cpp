@@ -41,7 +41,7 @@ VorlageOptions UserVorlageOptions()
 void RunOrders(const OrdersOptions& options)
 {
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(options.Report, warnings);
+    const LoadedReport report = LoadReport(options.Report, warnings);
     OrderExportOptions exportOptions;
     std::unique_ptr<QCoreApplication> application;
     if (options.Vorlage) {

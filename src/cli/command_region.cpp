@@ -117,7 +117,7 @@ void PrintText(const RegionView& view)
 void RunRegion(const RegionArguments& arguments)
 {
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(arguments.Report, warnings);
+    const LoadedReport report = LoadReport(arguments.Report, warnings);
     TRegion* region
         = report->FindRegion(arguments.X, arguments.Y, arguments.Z.value_or(report->ActiveLayer));
     if (region == nullptr) {
@@ -134,7 +134,7 @@ void RunRegion(const RegionArguments& arguments)
 void RunUnit(const UnitArguments& arguments)
 {
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(arguments.Report, warnings);
+    const LoadedReport report = LoadReport(arguments.Report, warnings);
     const TUnit* unit = FindUnitByNumber(*report, report->ParseNr(arguments.Number));
     if (unit == nullptr) {
         std::cerr << "Keine Einheit " << arguments.Number << '\n';

@@ -102,7 +102,7 @@ void RunRender(const RenderOptions& options)
 {
     const auto application = GuiApplication();
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(options.Report, warnings);
+    const LoadedReport report = LoadReport(options.Report, warnings);
     if (options.Layer) {
         const std::vector<int32_t> layers = report->Layers();
         if (std::find(layers.begin(), layers.end(), *options.Layer) == layers.end())

@@ -69,7 +69,7 @@ TRegion& RegionAt(TReport& report, const std::string& text)
 void RunRoute(const RouteArguments& arguments)
 {
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(arguments.Report, warnings);
+    const LoadedReport report = LoadReport(arguments.Report, warnings);
     std::vector<TRegion*> points;
     for (const std::string& point : arguments.Points)
         points.push_back(&RegionAt(*report, point));
@@ -138,7 +138,7 @@ void RunTrade(TradeArguments& arguments, const std::string& mode)
     arguments.Inputs.Mode = ModeNamed(mode);
     arguments.Inputs.SortOrder = SortOrderNamed(arguments.Sort);
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(arguments.Report, warnings);
+    const LoadedReport report = LoadReport(arguments.Report, warnings);
     try {
         for (const TradeRoute& route : FindTradeRoutes(*report, arguments.Inputs).Routes)
             std::cout << route.Line << '\n';

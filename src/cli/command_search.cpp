@@ -36,7 +36,7 @@ void PrintLines(const std::vector<CategoryLine>& lines)
 void RunSearch(const SearchArguments& arguments)
 {
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(arguments.Report, warnings);
+    const LoadedReport report = LoadReport(arguments.Report, warnings);
     if (arguments.Buildings)
         PrintLines(FindBuildings(*report, arguments.Items));
     else if (arguments.Ships)

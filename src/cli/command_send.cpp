@@ -49,7 +49,7 @@ std::optional<std::string> Password(const TSettings& settings, bool dryRun)
 void RunSend(const SendOptions& options)
 {
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(options.Report, warnings);
+    const LoadedReport report = LoadReport(options.Report, warnings);
     static int argc = 1;
     static char name[] = "maprune-cli";
     static char* argv[] = { name, nullptr };

@@ -77,7 +77,7 @@ void PrintTalent(const TReport& report, int32_t party, const GameRecord& talent)
 void RunStats(const StatsArguments& arguments)
 {
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(arguments.Report, warnings);
+    const LoadedReport report = LoadReport(arguments.Report, warnings);
     std::cout << StandingLine(*report) << '\n';
     if (const std::optional<StatisticsParty> party = ChosenParty(*report, arguments.Party)) {
         std::cout << "Partei: " << party->Description << '\n';

@@ -45,7 +45,7 @@ template <typename List> void PrintEntities(const List& entities)
 void RunStructure(const StructureArguments& arguments)
 {
     size_t warnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(arguments.Report, warnings);
+    const LoadedReport report = LoadReport(arguments.Report, warnings);
     const TRegion* region
         = report->FindRegion(arguments.X, arguments.Y, arguments.Z.value_or(report->ActiveLayer));
     if (region == nullptr) {

@@ -25,15 +25,22 @@ void AddReportOptions(CLI::App& command, ReportOptions& options)
         "Warnungen des Lesens als \"line N: TEXT\" auf der Fehlerausgabe");
 }
 
-std::unique_ptr<TReport> LoadReport(const ReportOptions& options, size_t& warningCount)
+void KeepUntilExit::operator()(TReport* report) const
+{
+    static auto* const kept = new std::vector<TReport*>;
+    if (report != nullptr)
+        kept->push_back(report);
+}
+
+LoadedReport LoadReport(const ReportOptions& options, size_t& warningCount)
 {
     std::vector<CRWarning> warnings;
-    std::unique_ptr<TReport> report = LoadReport(options, warnings);
+    LoadedReport report = LoadReport(options, warnings);
     warningCount = CountWarnings(warnings);
     return report;
 }
 
-std::unique_ptr<TReport> LoadReport(const ReportOptions& options, std::vector<CRWarning>& warnings)
+LoadedReport LoadReport(const ReportOptions& options, std::vector<CRWarning>& warnings)
 {
     NullProgress progress;
     std::unique_ptr<TReport> report;
@@ -60,7 +67,7 @@ std::unique_ptr<TReport> LoadReport(const ReportOptions& options, std::vector<CR
                       << " Reports; gelesen ist der erste (alle fügt merge zusammen)\n";
         }
     }
-    return report;
+    return LoadedReport(report.release());
 }
 
 } // namespace maprune::cli

@@ -42,7 +42,8 @@ class SlabStore {
 public:
     char* NewSlab()
     {
-        auto slab = std::make_unique<char[]>(kSlabBytes);
+        // Not zero-filled: every block is constructed before it is read.
+        auto slab = std::make_unique_for_overwrite<char[]>(kSlabBytes);
         char* memory = slab.get();
         const std::lock_guard<std::mutex> lock(FMutex);
         FSlabs.push_back(std::move(slab));
@@ -66,7 +67,7 @@ struct FreeBlock {
 };
 
 struct ThreadPool {
-    std::array<FreeBlock*, kSizeClasses> Free{};
+    std::array<FreeBlock*, kSizeClasses> Free {};
     char* Cursor = nullptr;
     char* End = nullptr;
 };

@@ -2,7 +2,10 @@
 #include "storage/report_stream.h"
 
 #include <algorithm>
+#include <cstring>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "core/count_text.h"
 #include "model/class_registry.h"
@@ -28,6 +31,43 @@ constexpr size_t kPiece = 1 << 20;
 // grow as their bytes arrive.
 constexpr size_t kMaxReservedBytes = size_t { 256 } << 20;
 
+// The bytes of a record as they arrive. Unlike a string it does not
+// zero-fill what it adds: every byte added is read into before it is used
+// (a short read ends the load).
+class RecordBuffer {
+public:
+    void Reserve(size_t capacity)
+    {
+        if (capacity > FCapacity)
+            Reallocate(capacity);
+    }
+    // Adds `count` bytes for the caller to fill and returns where they start.
+    char* Extend(size_t count)
+    {
+        if (count > FCapacity - FSize)
+            Reallocate(std::max(FSize + count, 2 * FCapacity));
+        char* added = FBytes.get() + FSize;
+        FSize += count;
+        return added;
+    }
+    size_t Size() const { return FSize; }
+    std::string_view View() const { return { FBytes.get(), FSize }; }
+
+private:
+    void Reallocate(size_t capacity)
+    {
+        auto bytes = std::make_unique_for_overwrite<char[]>(capacity);
+        if (FSize > 0)
+            std::memcpy(bytes.get(), FBytes.get(), FSize);
+        FBytes = std::move(bytes);
+        FCapacity = capacity;
+    }
+
+    std::unique_ptr<char[]> FBytes;
+    size_t FSize = 0;
+    size_t FCapacity = 0;
+};
+
 // The class name of the first record; empty when the data ends before it.
 std::string ReadClassName(TStream& in)
 {
@@ -44,27 +84,27 @@ std::string ReadClassName(TStream& in)
 uint64_t MaxInflatedSize(uint64_t compressedSize)
 {
     return compressedSize > kUnknownContentSize / 1032 ? kUnknownContentSize
-                                                        : compressedSize * 1032;
+                                                       : compressedSize * 1032;
 }
 
-std::unique_ptr<TReport> ReadReport(TStream& in, Progress& progress, uint64_t contentLimit,
-                                    uint64_t memoryLimit)
+std::unique_ptr<TReport> ReadReport(
+    TStream& in, Progress& progress, uint64_t contentLimit, uint64_t memoryLimit)
 {
     // The registry compares names ignoring case.
     if (FindRegisteredClass(ReadClassName(in)) != &TReport::StaticClass())
         throw Error("this is no valid report file");
 
     // The record as CreateFromStream takes it: payload length, then payload.
-    std::string record(4, '\0');
-    const bool haveLength = in.Read(record.data(), 4) == 4;
-    const int32_t length = haveLength ? ByteReader(record).ReadI32() : -1;
+    RecordBuffer record;
+    const bool haveLength = in.Read(record.Extend(4), 4) == 4;
+    const int32_t length = haveLength ? ByteReader(record.View()).ReadI32() : -1;
     if (length < 0)
         ThrowDamagedFile("die Länge des Reports fehlt oder ist negativ");
     const auto total = static_cast<size_t>(length);
     if (total > contentLimit) {
         ThrowDamagedFile("der Report soll " + std::to_string(total)
-                         + " Bytes umfassen, die Datei kann aber höchstens "
-                         + std::to_string(contentLimit) + " enthalten");
+            + " Bytes umfassen, die Datei kann aber höchstens " + std::to_string(contentLimit)
+            + " enthalten");
     }
     // The record's own bytes come off the ceiling; the objects are charged
     // as the bytes that describe them are read.
@@ -75,20 +115,18 @@ std::unique_ptr<TReport> ReadReport(TStream& in, Progress& progress, uint64_t co
     LoadBudget budget(memoryLimit - total);
     // Only a length that the source can deliver is trusted with the memory.
     if (contentLimit != kUnknownContentSize)
-        record.reserve(4 + std::min(total, kMaxReservedBytes));
+        record.Reserve(4 + std::min(total, kMaxReservedBytes));
     ProgressMeter meter(progress, 2 * static_cast<uint64_t>(total));
-    while (record.size() - 4 < total) {
-        const size_t piece = std::min(kPiece, total - (record.size() - 4));
-        const size_t at = record.size();
-        record.resize(at + piece);
-        if (in.Read(record.data() + at, piece) != piece) {
+    while (record.Size() - 4 < total) {
+        const size_t piece = std::min(kPiece, total - (record.Size() - 4));
+        if (in.Read(record.Extend(piece), piece) != piece) {
             ThrowDamagedFile("sie endet vor dem Ende des Reports ("
                 + CountText(static_cast<int64_t>(length), "Byte", "Bytes") + " angekündigt)");
         }
-        meter.Advance(record.size() - 4);
+        meter.Advance(record.Size() - 4);
     }
 
-    ByteReader reader(record);
+    ByteReader reader(record.View());
     ObjectReadOptions options;
     options.Progress = [&meter, total](size_t done) { meter.Advance(total + done); };
     options.Budget = &budget;

@@ -112,7 +112,7 @@ TEST_F(NIListTest, DoublesItsCapacityOnlyAfterThreeQuartersAreUsed)
 TEST_F(NIListTest, RemovedEntriesAreGoneAndTheirSlotsAreReused)
 {
     auto region = CreateEmpty<TRegion>(report.get());
-    // 0 and 8192 share a slot; 1 follows them in the chain.
+    // 0 and 8192 share a slot, and so does 16384.
     list.AddEntry(&Unit(0), region.get());
     list.AddEntry(&Unit(8192), region.get());
     list.AddEntry(&Unit(1), nullptr);

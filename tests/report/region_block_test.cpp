@@ -109,7 +109,7 @@ TEST_F(RegionBlockTest, FullDescriptionRecordsMissingValuesAsZero)
 {
     auto plain = Region("\"Ebene\";Terrain\n12;Lohn\n");
     const TRegion& p = FirstRegion(*plain);
-    for (const THistoryInteger* h : {p.Peasants.get(), p.Horses.get(), p.Street.get(), p.Trees.get()})
+    for (const THistoryInteger* h : { &*p.Peasants, &*p.Horses, &*p.Street, &*p.Trees })
         EXPECT_EQ(h->History(), (History{{10, 0}}));
     EXPECT_EQ(p.Iron->History(), (History{{10, 0}})) << "a plain cannot hold iron";
     EXPECT_EQ(p.Laen->History(), (History{{10, 0}}));

@@ -43,8 +43,8 @@ std::unique_ptr<TReport> SampleReport()
     plain.InfoDate = 12;
     plain.SetTagSilently(TagSelected);
     plain.Mallorn = 0;
-    for (THistoryInteger* h : {plain.Peasants.get(), plain.Horses.get(), plain.Street.get(),
-                               plain.Trees.get(), plain.Laen.get(), plain.Iron.get()})
+    for (THistoryInteger* h : { &*plain.Peasants, &*plain.Horses, &*plain.Street, &*plain.Trees,
+             &*plain.Laen, &*plain.Iron })
         h->AddValue(12, 0);
     plain.Peasants->SetHistory({{12, 2000}, {11, 1900}});
     plain.Silver->AddValue(12, 40000);

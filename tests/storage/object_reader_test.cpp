@@ -121,18 +121,13 @@ TEST(ObjectReader, AbsentValuesReadBackAsDefaultsAndEmptyObjects)
     EXPECT_EQ(copy->Building, -1);
     EXPECT_EQ(copy->Turn, -1);
     EXPECT_EQ(copy->HitPoints, "gesund");
-    ASSERT_NE(copy->Commands, nullptr);
     EXPECT_EQ(copy->Commands->Count(), 0);
-    ASSERT_NE(copy->Items, nullptr);
     EXPECT_TRUE(copy->Items->Entries.empty());
-    ASSERT_NE(copy->Talents, nullptr);
     EXPECT_EQ(copy->Count->HistoryCount(), 0);
 
     auto region = CreateEmpty<TRegion>(report.get());
     auto regionCopy = RoundTrip(*region, report.get());
-    ASSERT_NE(regionCopy->Units, nullptr);
     EXPECT_EQ(regionCopy->Units->Count(), 0u);
-    ASSERT_NE(regionCopy->Prices, nullptr);
     EXPECT_EQ(regionCopy->Surrounding->Count(), 0);
     EXPECT_EQ(regionCopy->InfoDate, -1);
 
@@ -158,8 +153,8 @@ TEST(ObjectReader, CompletesRegionsAfterReading)
     EXPECT_EQ(copy->TerrainType->Singular, "Ebene");
     EXPECT_EQ(copy->Entertainment, 99);
     EXPECT_EQ(copy->Recrutees, 20);
-    for (const THistoryInteger* h : {copy->Horses.get(), copy->Street.get(), copy->Trees.get(),
-                                     copy->Laen.get(), copy->Iron.get()}) {
+    for (const THistoryInteger* h :
+        { &*copy->Horses, &*copy->Street, &*copy->Trees, &*copy->Laen, &*copy->Iron }) {
         ASSERT_EQ(h->HistoryCount(), 1);
         EXPECT_EQ(h->GetHistoryDate(0), 9);
         EXPECT_EQ(h->GetHistoryValue(0), 0);

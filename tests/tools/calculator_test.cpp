@@ -142,7 +142,7 @@ TEST_F(CalculatorTest, ReferencesResolveOnlyDuringTheirEvaluation)
 {
     TReportCalculator calculator(&world.Report());
     const TValue peasants = calculator.Evaluate(*ParseExpression("region[0,0].bauern"));
-    EXPECT_EQ(calculator.ObjectOf(peasants), world.Report().FindRegion(0, 0, 0)->Peasants.get());
+    EXPECT_EQ(calculator.ObjectOf(peasants), &*world.Report().FindRegion(0, 0, 0)->Peasants);
     EXPECT_EQ(calculator.ObjectOf(TValue(std::string("$$CLASSREF$$00000002"))),
         calculator.ObjectOf(peasants));
     calculator.Evaluate(*ParseExpression("1"));

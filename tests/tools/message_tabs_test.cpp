@@ -88,8 +88,8 @@ TEST_F(MessageTabsWorld, OwnPartyFillsItsSevenTabsInTableOrder)
 {
     world.Report().ActiveParty = 5;
     TParty& own = world.AddParty(5, "Wir");
-    TLines* sources[] = { own.Messages.get(), own.Income.get(), own.Production.get(),
-        own.Movements.get(), own.Tradings.get(), own.Events.get(), own.Fights.get() };
+    TLines* sources[] = { &*own.Messages, &*own.Income, &*own.Production, &*own.Movements,
+        &*own.Tradings, &*own.Events, &*own.Fights };
     for (size_t i = 0; i < std::size(sources); ++i)
         sources[i]->Add("! Zeile " + std::to_string(i));
     own.Messages->Add("");

@@ -345,8 +345,8 @@ const std::vector<Row>& Rows()
         { "a new ship",
             [](TReport& db) {
                 return EditShip(db, [](TShip& ship) {
-                    for (auto* history : { ship.Damage.get(), ship.Load.get(), ship.MaxLoad.get(),
-                             ship.Percent.get() })
+                    for (auto* history :
+                        { &*ship.Damage, &*ship.Load, &*ship.MaxLoad, &*ship.Percent })
                         SetAt(*history, kFrom, std::nullopt);
                 });
             },
@@ -354,8 +354,8 @@ const std::vector<Row>& Rows()
         { "a ship gone",
             [](TReport& db) {
                 return EditShip(db, [](TShip& ship) {
-                    for (auto* history : { ship.Damage.get(), ship.Load.get(), ship.MaxLoad.get(),
-                             ship.Percent.get() })
+                    for (auto* history :
+                        { &*ship.Damage, &*ship.Load, &*ship.MaxLoad, &*ship.Percent })
                         SetAt(*history, kTo, std::nullopt);
                 });
             },
