@@ -2,9 +2,10 @@
 // Drawing the map view on a generated world of 40,000 regions: a full redraw
 // of a 1920 x 1080 view in the middle of the map and scroll steps of 64
 // pixels (the uncovered strip drawn, the rest moved), in milliseconds per
-// frame, for the text styles 0 and 4, without text and for the statistic
-// map; and full redraws zoomed out, down to the whole layer in the view. Reference: one copy of the whole view picture; the ratio is the
-// redraw's processor time over the reference's.
+// frame, for every text style in both colourings and without text; and full
+// redraws zoomed out, down to the whole layer in the view. Reference: one
+// copy of the whole view picture; the ratio is the redraw's processor time
+// over the reference's. Aim: a full redraw within kAimMs in every style.
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -25,6 +26,7 @@
 #include "map/map_navigation.h"
 #include "map/map_state.h"
 #include "map/map_zoom.h"
+#include "map/tile_text.h"
 #include "map/ui/render/map_canvas.h"
 #include "map/ui/render/map_pictures.h"
 #include "map/ui/render/tile_renderer.h"
@@ -39,6 +41,7 @@ namespace {
 constexpr int kViewWidth = 1920;
 constexpr int kViewHeight = 1080;
 constexpr int kFrames = 60;
+constexpr double kAimMs = 8.0;
 
 using Clock = std::chrono::steady_clock;
 
@@ -67,7 +70,7 @@ Timing Measure(const std::function<void()>& frame)
 
 void Print(const char* what, const Timing& timing, double reference, size_t drawn)
 {
-    std::printf("%-52s %7.3f %7.3f %7.3f ms  %4zu regions  ratio %5.1f\n", what, timing.Best,
+    std::printf("%-52s %7.3f %7.3f %7.3f ms  %4zu regions  ratio %5.1f", what, timing.Best,
         timing.Median, timing.Cpu, drawn, timing.Cpu / reference);
 }
 
@@ -121,9 +124,13 @@ int main(int argc, char** argv)
     std::printf("%-52s %7.3f %7.3f %7.3f ms\n", "reference: copy of the view picture",
         reference.Best, reference.Median, reference.Cpu);
 
-    auto full = [&](const char* what) {
+    // Full redraws of the view at 64 pixels are held to the aim.
+    auto full = [&](const char* what, bool aimed = false) {
         const Timing timing = Measure([&] { canvas.Redraw(&state, view, 0, 0, nullptr); });
         Print(what, timing, reference.Cpu, canvas.LastDrawnCount());
+        if (aimed)
+            std::printf("  aim %.0f ms: %s", kAimMs, timing.Cpu <= kAimMs ? "met" : "MISSED");
+        std::printf("\n");
     };
     // Alternate directions so that the view stays in the middle.
     auto scroll = [&](const char* what, int64_t dx, int64_t dy) {
@@ -134,31 +141,40 @@ int main(int argc, char** argv)
             direction = -direction;
         });
         Print(what, timing, reference.Cpu, canvas.LastDrawnCount());
+        std::printf("\n");
     };
 
     TileOptions geographic;
     tiles.SetOptions(geographic);
-    full("full redraw, geographic, text style 0");
     scroll("scroll step 64 px right/left, style 0", 64, 0);
     scroll("scroll step 64 px down/up, style 0", 0, 64);
-
     TileOptions noText = geographic;
     noText.HideNames = noText.HideCoordinates = true;
     tiles.SetOptions(noText);
     full("full redraw, geographic, without text");
-    TileOptions halo = geographic;
-    halo.TextStyle = 4;
-    tiles.SetOptions(halo);
-    full("full redraw, geographic, text style 4");
-    scroll("scroll step 64 px right/left, style 4", 64, 0);
 
     MapColouring colouring;
     colouring.ReportLoaded(*report);
     colouring.SetStatistic(state, StatisticKind::Peasants);
+    for (const MapMode mode : { MapMode::Geographic, MapMode::Statistic }) {
+        for (int32_t style = 0; style < kTextStyleCount; ++style) {
+            TileOptions styled;
+            styled.Mode = mode;
+            styled.TextStyle = style;
+            tiles.SetOptions(styled);
+            const std::string what = std::string("full redraw, ")
+                + (mode == MapMode::Statistic ? "statistic" : "geographic") + ", text style "
+                + std::to_string(style);
+            full(what.c_str(), true);
+        }
+    }
+    TileOptions halo = geographic;
+    halo.TextStyle = 4;
+    tiles.SetOptions(halo);
+    scroll("scroll step 64 px right/left, style 4", 64, 0);
     TileOptions statistic;
     statistic.Mode = MapMode::Statistic;
     tiles.SetOptions(statistic);
-    full("full redraw, statistic map, text style 0");
     scroll("scroll step 64 px right/left, statistic", 64, 0);
 
     // Zoomed out: the pictures are scaled once per tile size, outside the

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/category_name.h"
+#include "cli/qt_verbs.h"
 #include "cli/report_loading.h"
 #include "cli/user_settings.h"
 #include "cli/verb_registry.h"
@@ -88,8 +89,7 @@ void RunChanges(const ChangesArguments& arguments)
 void AddChangesCommand(CLI::App& app)
 {
     auto arguments = std::make_shared<ChangesArguments>();
-    CLI::App* command = app.add_subcommand("changes",
-        "Was das Fenster \"Veränderungen\" zeigt: was sich seit der Vorrunde geändert hat");
+    CLI::App* command = app.add_subcommand("changes", QtVerbDescription("changes"));
     AddReportOptions(*command, arguments->Report);
     command->add_option("--from", arguments->From, "ältere Runde (sonst die Runde vor --to)")
         ->check(CLI::Range(1, 1'000'000));

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/qt_verbs.h"
 #include "cli/report_loading.h"
 #include "cli/verb_registry.h"
 #include "core/count_text.h"
@@ -92,8 +93,7 @@ void RunChart(const ChartArguments& arguments)
     }
     if (drawing.Empty())
         Fail("Keine der Reihen hat einen Verlauf über die Runden.");
-    const QImage picture
-        = SeriesChartPicture(drawing, QSize(arguments.Width, arguments.Height));
+    const QImage picture = SeriesChartPicture(drawing, QSize(arguments.Width, arguments.Height));
     QSaveFile file(QString::fromStdString(arguments.Output));
     if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
         Fail("Das Bild konnte nicht nach " + arguments.Output + " geschrieben werden.");
@@ -105,15 +105,16 @@ void RunChart(const ChartArguments& arguments)
 void AddChartCommand(CLI::App& app)
 {
     auto arguments = std::make_shared<ChartArguments>();
-    CLI::App* command = app.add_subcommand(
-        "chart", "den zeitlichen Verlauf von Werten als PNG-Bild zeichnen, wie das Fenster ihn zeigt");
+    CLI::App* command = app.add_subcommand("chart", QtVerbDescription("chart"));
     AddReportOptions(*command, arguments->Report);
     command->add_option("OUT", arguments->Output, "das Bild (PNG)")->required();
     command->add_option("SERIES", arguments->Series,
         "Reihen als AUSDRUCK=TITEL, z.B. \"region[3,3].bauern=Bauern\" (ohne: die im Report "
         "gespeicherten Reihen)");
-    command->add_option("--width", arguments->Width, "Breite in Pixeln")->check(CLI::Range(200, 8000));
-    command->add_option("--height", arguments->Height, "Höhe in Pixeln")->check(CLI::Range(150, 8000));
+    command->add_option("--width", arguments->Width, "Breite in Pixeln")
+        ->check(CLI::Range(200, 8000));
+    command->add_option("--height", arguments->Height, "Höhe in Pixeln")
+        ->check(CLI::Range(150, 8000));
     command->callback([arguments] { RunChart(*arguments); });
 }
 

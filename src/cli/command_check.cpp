@@ -7,6 +7,7 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/qt_verbs.h"
 #include "cli/report_loading.h"
 #include "cli/stderr_dialogs.h"
 #include "cli/verb_registry.h"
@@ -72,8 +73,7 @@ void RunCheck(const CheckOptions& options)
 void AddCheckCommand(CLI::App& app)
 {
     auto options = std::make_shared<CheckOptions>();
-    CLI::App* command = app.add_subcommand("check",
-        "die Befehle der aktiven Partei mit KCheck prüfen (Exit-Code 2 bei Fehlern)");
+    CLI::App* command = app.add_subcommand("check", QtVerbDescription("check"));
     AddReportOptions(*command, options->Report);
     command->add_option("--checker", options->Checker,
         "das Prüfprogramm (sonst KCHECK_Path der Einstellungen oder kcheck neben Maprune)");

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "cli/qt_verbs.h"
 #include "cli/report_loading.h"
 #include "cli/stderr_dialogs.h"
 #include "cli/verb_registry.h"
@@ -71,8 +72,7 @@ void RunOrders(const OrdersOptions& options)
 void AddOrdersCommand(CLI::App& app)
 {
     auto options = std::make_shared<OrdersOptions>();
-    CLI::App* command = app.add_subcommand(
-        "orders", "die Befehlsdatei der aktiven Partei schreiben (sonst auf die Standardausgabe)");
+    CLI::App* command = app.add_subcommand("orders", QtVerbDescription("orders"));
     AddReportOptions(*command, options->Report);
     command->add_option("-o,--output", options->Output, "die Befehlsdatei (.txt)");
     command->add_flag("--vorlage", options->Vorlage,

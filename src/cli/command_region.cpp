@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "cli/category_name.h"
+#include "cli/qt_verbs.h"
 #include "cli/report_loading.h"
 #include "cli/user_settings.h"
 #include "cli/verb_registry.h"
@@ -161,8 +162,7 @@ void RunUnit(const UnitArguments& arguments)
 void AddRegionCommand(CLI::App& app)
 {
     auto region = std::make_shared<RegionArguments>();
-    CLI::App* regionCommand
-        = app.add_subcommand("region", "Was das Regionsfenster von einer Region zeigt");
+    CLI::App* regionCommand = app.add_subcommand("region", QtVerbDescription("region"));
     AddReportOptions(*regionCommand, region->Report);
     regionCommand->add_option("X", region->X, "x-Koordinate")->required();
     regionCommand->add_option("Y", region->Y, "y-Koordinate")->required();
@@ -174,7 +174,7 @@ void AddRegionCommand(CLI::App& app)
 void AddUnitCommand(CLI::App& app)
 {
     auto unit = std::make_shared<UnitArguments>();
-    CLI::App* unitCommand = app.add_subcommand("unit", "Was das Einheitenfenster zeigt");
+    CLI::App* unitCommand = app.add_subcommand("unit", QtVerbDescription("unit"));
     AddReportOptions(*unitCommand, unit->Report);
     unitCommand->add_option("NR", unit->Number, "Nummer der Einheit")->required();
     unitCommand->add_flag("--json", unit->Json, "als JSON");

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/qt_verbs.h"
 #include "cli/report_loading.h"
 #include "cli/stderr_dialogs.h"
 #include "cli/verb_registry.h"
@@ -154,8 +155,7 @@ void RunRender(const RenderOptions& options)
 void AddRenderCommand(CLI::App& app)
 {
     auto options = std::make_shared<RenderOptions>();
-    CLI::App* command
-        = app.add_subcommand("render", "eine Ebene eines Reports als PNG-Bild der Karte zeichnen");
+    CLI::App* command = app.add_subcommand("render", QtVerbDescription("render"));
     AddReportOptions(*command, options->Report);
     command->add_option("OUT", options->Output, "das Bild (PNG)")->required();
     command->add_option("--layer", options->Layer, "die Ebene (sonst die aktive des Reports)");
@@ -164,9 +164,10 @@ void AddRenderCommand(CLI::App& app)
         "Karte nach Parteien)");
     command->add_option("--text-style", options->TextStyle, "Schriftstil der Namen, 0 bis 5")
         ->check(CLI::Range(0, 5));
-    command->add_option("--zoom", options->Zoom,
-                "Kachelgröße in Pixeln wie beim Zoomen der Karte, 4 bis 128 in Schritten von 4 "
-                "(64: ungezoomt)")
+    command
+        ->add_option("--zoom", options->Zoom,
+            "Kachelgröße in Pixeln wie beim Zoomen der Karte, 4 bis 128 in Schritten von 4 "
+            "(64: ungezoomt)")
         ->check(CLI::Range(4, 128));
     command->add_flag("--no-fog", options->NoFog, "veraltete Regionen nicht abdunkeln");
     command->add_flag(

@@ -6,6 +6,7 @@
 #include <memory>
 #include <sstream>
 
+#include "cli/qt_verbs.h"
 #include "cli/report_loading.h"
 #include "cli/user_settings.h"
 #include "cli/verb_registry.h"
@@ -150,8 +151,7 @@ void RunTrade(TradeArguments& arguments, const std::string& mode)
 void AddRouteCommand(CLI::App& app)
 {
     auto route = std::make_shared<RouteArguments>();
-    CLI::App* routeCommand = app.add_subcommand(
-        "route", "die Reiseroute über Haltepunkte, wie das Fenster \"Reiseroute optimieren\"");
+    CLI::App* routeCommand = app.add_subcommand("route", QtVerbDescription("route"));
     AddReportOptions(*routeCommand, route->Report);
     routeCommand->add_option("POINTS", route->Points, "Haltepunkte X,Y[,Z], mindestens zwei")
         ->required()
@@ -171,13 +171,13 @@ void AddTradeCommand(CLI::App& app)
 {
     auto trade = std::make_shared<TradeArguments>();
     auto mode = std::make_shared<std::string>("walk");
-    CLI::App* tradeCommand = app.add_subcommand(
-        "trade", "die Handelsrouten, wie das Fenster \"Handelsrouten\" sie listet");
+    CLI::App* tradeCommand = app.add_subcommand("trade", QtVerbDescription("trade"));
     AddReportOptions(*tradeCommand, trade->Report);
     TradeInputs& in = trade->Inputs;
     tradeCommand->add_option("--mode", *mode, "walk, ride, ship oder none (keine Entfernung)");
     tradeCommand->add_option("--ship-speed", in.ShipSpeed, "Schiffsgeschwindigkeit");
-    tradeCommand->add_option("--min-profit", in.MinimumProfit, "nur Routen mit Gewinn von mindestens");
+    tradeCommand->add_option(
+        "--min-profit", in.MinimumProfit, "nur Routen mit Gewinn von mindestens");
     tradeCommand->add_flag("--castles", in.CastlesOnly, "nur Regionen mit Burg");
     tradeCommand->add_option("--sort", trade->Sort, "Sortierreihenfolge, durch Kommas getrennt");
     tradeCommand->add_option("--silver", in.SilverPerCostUnit, "Silber je Kosteneinheit und Runde");

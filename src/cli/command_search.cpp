@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "cli/category_name.h"
+#include "cli/qt_verbs.h"
 #include "cli/report_loading.h"
 #include "cli/user_settings.h"
 #include "cli/verb_registry.h"
@@ -52,8 +53,7 @@ void RunSearch(const SearchArguments& arguments)
 void AddSearchCommand(CLI::App& app)
 {
     auto arguments = std::make_shared<SearchArguments>();
-    CLI::App* command = app.add_subcommand("search",
-        "Was das Suchfenster findet; Muster mit *, ohne Rücksicht auf Groß- und Kleinschreibung");
+    CLI::App* command = app.add_subcommand("search", QtVerbDescription("search"));
     AddReportOptions(*command, arguments->Report);
     CLI::Option_group* tab = command->add_option_group("Liste", "welche Liste des Fensters");
     tab->add_flag("--buildings", arguments->Buildings, "Gebäude");

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "cli/qt_verbs.h"
 #include "cli/report_loading.h"
 #include "cli/stderr_dialogs.h"
 #include "cli/verb_registry.h"
@@ -99,8 +100,7 @@ void RunSend(const SendOptions& options)
 void AddSendCommand(CLI::App& app)
 {
     auto options = std::make_shared<SendOptions>();
-    CLI::App* command = app.add_subcommand(
-        "send", "die Befehlsdatei der aktiven Partei per SMTP einsenden (Express-Versand)");
+    CLI::App* command = app.add_subcommand("send", QtVerbDescription("send"));
     AddReportOptions(*command, options->Report);
     command->add_flag("--dry-run", options->DryRun,
         "nichts senden, nur den SMTP-Dialog zeigen (Kennwort verdeckt)");

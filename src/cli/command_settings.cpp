@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "cli/qt_verbs.h"
 #include "cli/verb_registry.h"
 #include "config/registry_setting.h"
 #include "config/settings.h"
@@ -135,8 +136,7 @@ void Reset(const std::string& name)
 
 void AddSettingsCommand(CLI::App& app)
 {
-    CLI::App* settings = app.add_subcommand("settings",
-        "Einstellungen des Programms anzeigen und ändern (wie im Dialog Konfiguration)");
+    CLI::App* settings = app.add_subcommand("settings", QtVerbDescription("settings"));
     settings->require_subcommand(1);
 
     settings->add_subcommand("list", "alle Einstellungen mit Typ, Standard- und aktuellem Wert")

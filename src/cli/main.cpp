@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "archive/archive_support.h"
+#include "cli/command_line.h"
 #include "cli/dash_positionals.h"
 #include "cli/exception_exit.h"
 #include "cli/stderr_dialogs.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
 {
     if (argc > 0)
         maprune::SetProgramPath(argv[0]);
+    maprune::cli::KeepCommandLine(argc, argv);
     const maprune::ArchiveSupport archives;
     maprune::SetGameData(std::make_unique<maprune::GameData>(
         maprune::FindGameDataFile(maprune::ProgramPath()), &maprune::cli::ToolDialogs()));

@@ -22,3 +22,11 @@ set(cli_verbs calc changes chart check convert dump extract gamedata info merge 
     trade unit)
 list(JOIN cli_verbs " .*  " cli_verbs_in_order)
 add_cli_test(cli_help_lists_every_verb 0 "Subcommands:.*  ${cli_verbs_in_order} " --help)
+
+# Where maprune-cli hands the Qt verbs over to maprune-cli-qt, both list the
+# same verbs with the same descriptions.
+if(TARGET maprune-cli-qt)
+  add_test(NAME cli_help_same_in_qt_program COMMAND ${CMAKE_COMMAND}
+    -DCLI=$<TARGET_FILE:maprune-cli> -DQT_CLI=$<TARGET_FILE:maprune-cli-qt>
+    -P ${CMAKE_CURRENT_SOURCE_DIR}/cli/same_help.cmake)
+endif()

@@ -47,6 +47,7 @@ private slots:
         QVERIFY(h.Start({ SampleFile("sample.cr") }));
         auto* messages = h.window->findChild<TMessagesWindow*>();
         QVERIFY(messages != nullptr);
+        h.window->Menu().InfoWindows.Messages->setChecked(true);
         TColourList& own = List(*messages, "ListBox1");
         QCOMPARE(Lines(own),
             QStringList({ QStringLiteral("Willkommen in Runde 200."),
@@ -77,6 +78,23 @@ private slots:
         TRegion* current = h.window->Document().CurrentRegion();
         QVERIFY(current != nullptr);
         QVERIFY(first->text().startsWith(QString::fromStdString(RegionDescription(current))));
+    }
+
+    void theMessagesWindowShowsTheOpenReportWhenShown()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.Start({ SampleFile("sample.cr") }));
+        QAction* entry = h.window->Menu().InfoWindows.Messages;
+        TColourList& own = List(*h.window->findChild<TMessagesWindow*>(), "ListBox1");
+        TReportDocument& document = h.window->Document();
+        // Changed while hidden: the next show brings the report of then.
+        entry->setChecked(false);
+        document.Replace(nullptr, QString());
+        entry->setChecked(true);
+        QCOMPARE(own.count(), 0);
+        // Changed while shown: at once.
+        QVERIFY(h.window->Files().OpenFile(SampleFile("sample.cr")));
+        QCOMPARE(own.count(), 2);
     }
 
     void anAddressIsMailedOrDeletedAfterAsking()

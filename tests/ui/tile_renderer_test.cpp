@@ -5,6 +5,7 @@
 
 #include "map/hex_geometry.h"
 #include "map/test_world.h"
+#include "map/tile_text.h"
 #include "map/ui/render/map_pictures.h"
 #include "map/ui/render/tile_renderer.h"
 #include "support/scripted_dialogs.h"
@@ -131,6 +132,31 @@ private slots:
         QCOMPARE(count(white, Dark), count(ground, Dark));
         options.TextStyle = 0;
         QVERIFY(count(Render(region, options), Dark) > 10);
+    }
+
+    void aTextWrittenAgainOverOtherGroundLooksAsAFreshOne()
+    {
+        // The painter keeps what a text does to a tile; it must not keep the
+        // ground it was first written over.
+        TestWorld world;
+        TRegion& region = world.AddRegion(7, -3);
+        region.Name = "Mühlwald";
+        TileOptions options;
+        options.Mode = MapMode::Statistic;
+        RegionColours first;
+        first.MapColor = 0x204060;
+        RegionColours second;
+        second.MapColor = 0xC0A080;
+        for (int32_t style = 0; style < kTextStyleCount; ++style) {
+            options.TextStyle = style;
+            Render(region, options, false, first);
+            const QImage again = Render(region, options, false, second);
+            TTileRenderer fresh { pictures, dialogs };
+            fresh.SetOptions(options);
+            QImage freshTile { 64, 64, QImage::Format_RGB32 };
+            fresh.RenderTile(region, second, false, freshTile);
+            QCOMPARE(again, freshTile);
+        }
     }
 
     void withoutTextNothingIsWritten()

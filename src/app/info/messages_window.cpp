@@ -41,10 +41,20 @@ TMessagesWindow::TMessagesWindow(TReportDocument& document, QWidget* parent)
     layout->addWidget(FPages, 1);
     connect(&document, &TReportDocument::changed, this,
         [this, &document](const DocumentChange& change) {
-            if (change.Whole())
+            if (!change.Whole())
+                return;
+            if (isVisible())
                 Fill(document.Report());
+            else
+                FStale = true;
         });
-    Fill(document.Report());
+}
+
+void TMessagesWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (FStale)
+        Fill(FDocument.Report());
 }
 
 QWidget* TMessagesWindow::BuildTabRows()
@@ -100,6 +110,7 @@ QWidget* TMessagesWindow::BuildTab(Tab& tab, int number)
 
 void TMessagesWindow::Fill(const TReport* report)
 {
+    FStale = false;
     auto tabs = MessageTabs(report);
     for (size_t i = 0; i < kMessageTabCount; ++i) {
         FTabs[i].Content = std::move(tabs[i]);

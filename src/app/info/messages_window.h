@@ -24,7 +24,9 @@ class TReportDocument;
 // stand on two rows of buttons TabButton1 ... TabButton11). Above each list
 // a filter field (Filter1 ... Filter11) hides the lines that do not contain
 // its text. The window keeps only texts and region coordinates, never model
-// objects; it refills whenever the document's report changes, shown or not.
+// objects. Filling it is a good part of opening a large report, so it is
+// filled when it is shown: a change of the document's report refills it at
+// once while it is visible, otherwise when it is shown next.
 class TMessagesWindow : public QWidget {
     Q_OBJECT
 public:
@@ -33,7 +35,8 @@ public:
     // Rebuilds every tab from `report` (null: all empty).
     void Fill(const TReport* report);
 
-signals:
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Tab {
@@ -50,6 +53,8 @@ private:
     TReportDocument& FDocument;
     QTabWidget* FPages = nullptr; // PageControl1
     std::array<Tab, kMessageTabCount> FTabs;
+    // The tabs do not show the document's report yet.
+    bool FStale = true;
 };
 
 } // namespace maprune

@@ -44,8 +44,9 @@ void TTileTextPainter::SetTileSize(int size)
     FMaskSize = size + 2 * kMargin;
     FMask = QImage(FMaskSize, FMaskSize, QImage::Format_Alpha8);
     FMask.fill(0);
-    FKeep.assign(static_cast<size_t>(size * size), 0);
     FLeft = FTop = FRight = FBottom = 0;
+    FShadings.clear();
+    FShadingBytes = 0;
 }
 
 std::u32string TTileTextPainter::Elided(const std::u32string& line, int maxWidth)
@@ -114,14 +115,38 @@ void TTileTextPainter::Write(
 {
     if (tile.width() != FSize)
         SetTileSize(tile.width());
+    const auto number = [](int32_t value) {
+        return std::string(reinterpret_cast<const char*>(&value), sizeof value);
+    };
+    std::string key = number(style) + number(maxNameWidth)
+        + number(static_cast<int32_t>(lines.Name.size())) + lines.Name + lines.Coordinates;
+    auto found = FShadings.find(key);
+    if (found == FShadings.end()) {
+        Shading shading = ShadingOf(lines, style, maxNameWidth);
+        size_t bytes = key.size() + sizeof(Shading);
+        for (const Shading::Group& group : shading.Groups)
+            bytes += sizeof(group) + group.Keep.size();
+        if (FShadingBytes + bytes > kShadingBudget) {
+            FShadings.clear();
+            FShadingBytes = 0;
+        }
+        FShadingBytes += bytes;
+        found = FShadings.emplace(std::move(key), std::move(shading)).first;
+    }
+    Apply(found->second, tile);
+}
+
+TTileTextPainter::Shading TTileTextPainter::ShadingOf(
+    const TileTextLines& lines, int32_t style, int maxNameWidth)
+{
     const std::u32string name = Elided(DecodeModelText(lines.Name), maxNameWidth);
     const std::u32string coordinates(lines.Coordinates.begin(), lines.Coordinates.end());
     if (name.empty() && coordinates.empty())
-        return;
+        return {};
     const TileTextPlacement placement = PlaceTileText(!name.empty(), LineWidth(name), FHeight,
         !coordinates.empty(), LineWidth(coordinates), FHeight, FSize);
 
-    // Clear what the previous tile left in the mask.
+    // Clear what the previous text left in the mask.
     for (int y = FTop; y < FBottom; ++y)
         std::fill_n(FMask.scanLine(y) + FLeft, FRight - FLeft, uchar { 0 });
     FLeft = FMaskSize;
@@ -134,85 +159,62 @@ void TTileTextPainter::Write(
         PutLine(coordinates, placement.Coordinates.X, placement.Coordinates.Y);
     if (FRight <= FLeft || FBottom <= FTop) {
         FLeft = FTop = FRight = FBottom = 0;
-        return;
+        return {};
     }
-    Blend(TextPasses(style), tile);
+    return Shade(TextPasses(style));
 }
 
-void TTileTextPainter::BlendOne(const TextPass& pass, QImage& tile) const
+TTileTextPainter::Shading TTileTextPainter::Shade(const std::vector<TextPass>& passes) const
 {
-    auto* bits = reinterpret_cast<QRgb*>(tile.bits());
-    const int columnFrom = std::max(FLeft, kMargin - pass.DX);
-    const int columnTo = std::min(FRight, FSize + kMargin - pass.DX);
-    for (int my = FTop; my < FBottom; ++my) {
-        const int ty = my - kMargin + pass.DY;
-        if (ty < 0 || ty >= FSize)
-            continue;
-        const uchar* coverage = FMask.constScanLine(my);
-        QRgb* row = bits + ty * FSize - kMargin + pass.DX;
-        for (int mx = columnFrom; mx < columnTo; ++mx) {
-            const uint a = coverage[mx];
-            if (a == 0)
-                continue;
-            const QRgb d = row[mx];
-            const uint r = qRed(d);
-            const uint g = qGreen(d);
-            const uint b = qBlue(d);
-            if (pass.White)
-                row[mx] = qRgb(r + Div255((255 - r) * a), g + Div255((255 - g) * a),
-                    b + Div255((255 - b) * a));
-            else
-                row[mx] = qRgb(Div255(r * (255 - a)), Div255(g * (255 - a)), Div255(b * (255 - a)));
-        }
-    }
-}
-
-void TTileTextPainter::Blend(const std::vector<TextPass>& passes, QImage& tile)
-{
-    // Consecutive passes of one colour are blended at once: blending the
-    // colour with weights a1, a2 ... one after the other leaves
-    // (1 - a1)(1 - a2)... of the old colour, which is summed up per pixel in
-    // FKeep first. Towards black a pixel becomes c * keep, towards white
-    // c + (255 - c) * (1 - keep).
-    auto* bits = reinterpret_cast<QRgb*>(tile.bits());
-    const int left = std::max(FLeft - kMargin - 1, 0);
-    const int right = std::min(FRight - kMargin + 1, FSize);
-    const int top = std::max(FTop - kMargin - 1, 0);
-    const int bottom = std::min(FBottom - kMargin + 1, FSize);
+    // The passes move the mask by at most one pixel.
+    Shading shading;
+    shading.Left = std::max(FLeft - kMargin - 1, 0);
+    shading.Top = std::max(FTop - kMargin - 1, 0);
+    shading.Width = std::min(FRight - kMargin + 1, FSize) - shading.Left;
+    shading.Height = std::min(FBottom - kMargin + 1, FSize) - shading.Top;
     size_t first = 0;
     while (first < passes.size()) {
         size_t last = first;
         while (last + 1 < passes.size() && passes[last + 1].White == passes[first].White)
             ++last;
-        if (first == last) {
-            BlendOne(passes[first], tile);
-            first = last + 1;
-            continue;
-        }
-        for (int y = top; y < bottom; ++y)
-            std::fill_n(FKeep.begin() + y * FSize + left, right - left, uint16_t { 255 });
+        Shading::Group group;
+        group.White = passes[first].White;
+        group.Keep.assign(static_cast<size_t>(shading.Width * shading.Height), 255);
         for (size_t p = first; p <= last; ++p) {
             const TextPass& pass = passes[p];
             const int columnFrom = std::max(FLeft, kMargin - pass.DX);
             const int columnTo = std::min(FRight, FSize + kMargin - pass.DX);
+            // Mask column mx lands on tile column mx - kMargin + DX.
+            const int shift = pass.DX - kMargin - shading.Left;
             for (int my = FTop; my < FBottom; ++my) {
                 const int ty = my - kMargin + pass.DY;
                 if (ty < 0 || ty >= FSize)
                     continue;
                 const uchar* coverage = FMask.constScanLine(my);
-                uint16_t* keepRow = FKeep.data() + ty * FSize - kMargin + pass.DX;
+                uint8_t* keepRow = group.Keep.data() + (ty - shading.Top) * shading.Width;
                 for (int mx = columnFrom; mx < columnTo; ++mx) {
-                    if (coverage[mx] != 0)
-                        keepRow[mx]
-                            = static_cast<uint16_t>(Div255(keepRow[mx] * (255u - coverage[mx])));
+                    if (coverage[mx] != 0) {
+                        uint8_t& keep = keepRow[mx + shift];
+                        keep = static_cast<uint8_t>(Div255(keep * (255u - coverage[mx])));
+                    }
                 }
             }
         }
-        const bool white = passes[first].White;
-        for (int y = top; y < bottom; ++y) {
-            QRgb* row = bits + y * FSize;
-            const uint16_t* keepRow = FKeep.data() + y * FSize;
-            for (int x = left; x < right; ++x) {
+        shading.Groups.push_back(std::move(group));
+        first = last + 1;
+    }
+    return shading;
+}
+
+void TTileTextPainter::Apply(const Shading& shading, QImage& tile) const
+{
+    uchar* bits = tile.bits();
+    const qsizetype stride = tile.bytesPerLine();
+    for (const Shading::Group& group : shading.Groups) {
+        for (int y = 0; y < shading.Height; ++y) {
+            QRgb* row = reinterpret_cast<QRgb*>(bits + (shading.Top + y) * stride) + shading.Left;
+            const uint8_t* keepRow = group.Keep.data() + y * shading.Width;
+            for (int x = 0; x < shading.Width; ++x) {
                 const uint keep = keepRow[x];
                 if (keep == 255)
                     continue;
@@ -220,14 +222,13 @@ void TTileTextPainter::Blend(const std::vector<TextPass>& passes, QImage& tile)
                 const uint r = qRed(d);
                 const uint g = qGreen(d);
                 const uint b = qBlue(d);
-                if (white)
+                if (group.White)
                     row[x] = qRgb(255 - Div255((255 - r) * keep), 255 - Div255((255 - g) * keep),
                         255 - Div255((255 - b) * keep));
                 else
                     row[x] = qRgb(Div255(r * keep), Div255(g * keep), Div255(b * keep));
             }
         }
-        first = last + 1;
     }
 }
 

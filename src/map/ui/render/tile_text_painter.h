@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QImage>
 
-#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -22,8 +22,9 @@ QFont DefaultTileFont();
 // styles. Each character is drawn once into a coverage mask that is kept;
 // a line is put together from them, character by character at the font's
 // advances, into the mask of the tile, and each pass of the style blends
-// that mask in white or black at its offset. So a tile costs no text layout
-// at all, and the halo styles no more than the plain ones.
+// that mask in white or black at its offset. What the passes of one text do
+// to a tile, its shading, is kept per text for the tile size, so that a
+// redraw only blends, the halo styles no more than the plain ones.
 class TTileTextPainter {
 public:
     explicit TTileTextPainter(const QFont& font = DefaultTileFont());
@@ -43,17 +44,37 @@ private:
         QImage Mask;
         int Advance = 0;
     };
+    // Per group of consecutive passes of one colour, how much of its colour
+    // each tile pixel keeps (255: all), over the rectangle the passes reach
+    // in tile coordinates. Blending the colour with weights a1, a2 ... one
+    // after the other leaves (1 - a1)(1 - a2)... of the old colour: towards
+    // black a pixel becomes c * keep, towards white c + (255 - c) * (1 - keep).
+    struct Shading {
+        struct Group {
+            bool White = false;
+            std::vector<uint8_t> Keep;
+        };
+        int Left = 0;
+        int Top = 0;
+        int Width = 0;
+        int Height = 0;
+        std::vector<Group> Groups;
+    };
     static constexpr int kGlyphPad = 3;
     // The tile mask has a margin of one pixel for the pass offsets.
     static constexpr int kMargin = 1;
+    // The kept shadings of one tile size: a view of a 4K screen needs some
+    // thousands; beyond this they are dropped and made anew.
+    static constexpr size_t kShadingBudget = 16 << 20;
 
     void SetTileSize(int size);
     std::u32string Elided(const std::u32string& line, int maxWidth);
     const Glyph& GlyphOf(char32_t character);
     int LineWidth(const std::u32string& line);
     void PutLine(const std::u32string& line, int x, int y);
-    void Blend(const std::vector<TextPass>& passes, QImage& tile);
-    void BlendOne(const TextPass& pass, QImage& tile) const;
+    Shading ShadingOf(const TileTextLines& lines, int32_t style, int maxNameWidth);
+    Shading Shade(const std::vector<TextPass>& passes) const;
+    void Apply(const Shading& shading, QImage& tile) const;
 
     QFont FFont;
     int FAscent = 0;
@@ -62,14 +83,14 @@ private:
     int FSize = 0; // of the tile
     int FMaskSize = 0;
     QImage FMask;
-    // Per tile pixel, how much of its colour a group of passes keeps (255:
-    // all).
-    std::vector<uint16_t> FKeep;
     // The part of the mask that holds text, in mask coordinates.
     int FLeft = 0;
     int FTop = 0;
     int FRight = 0;
     int FBottom = 0;
+    // By style, maximal name width and the two lines.
+    std::unordered_map<std::string, Shading> FShadings;
+    size_t FShadingBytes = 0;
 };
 
 } // namespace maprune
