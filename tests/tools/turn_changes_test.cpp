@@ -600,6 +600,8 @@ const std::vector<Row>& Rows()
             ChangeKind::Prices },
         { "a price below the threshold", [](TReport& db) { return RecordPrices(db, 100, 119); },
             std::nullopt },
+        { "a selling price below the threshold",
+            [](TReport& db) { return RecordPrices(db, -100, -119); }, std::nullopt },
         { "a price below a raised threshold",
             [](TReport& db) { return RecordPrices(db, 100, 140); }, std::nullopt,
             { .Prices = { 50, 1 } } },

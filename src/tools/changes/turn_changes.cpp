@@ -135,12 +135,15 @@ std::optional<int32_t> Strongest(const PartyPersons& persons)
     return best;
 }
 
+// The percent counts of the older value's size: a negative price (goods
+// the region sells) moves by as much as a positive one.
 bool Beyond(int32_t before, int32_t after, const ChangeThreshold& threshold)
 {
     const int64_t moved = std::abs(int64_t { after } - before);
     if (moved == 0 || moved < threshold.Minimum)
         return false;
-    return before <= 0 || moved * 100 >= int64_t { threshold.Percent } * before;
+    const int64_t size = std::abs(int64_t { before });
+    return size == 0 || moved * 100 >= int64_t { threshold.Percent } * size;
 }
 
 std::string Arrow(int32_t before, int32_t after)
@@ -409,7 +412,8 @@ private:
         const TRegion* region = RegionAt(now.Where);
         if (region == nullptr)
             return;
-        const bool hasParty = now.Party != -1;
+        // A unit always has a party category (an unknown party: disguised).
+        const bool hasParty = now.Party != -1 || kinds.Moved == ChangeKind::UnitMoved;
         if (old.Where != now.Where)
             Add(kinds.Moved, *region, name(now.Party) + ": aus " + PlaceText(old.Where), now.Party,
                 hasParty, nr);
