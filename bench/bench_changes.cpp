@@ -79,8 +79,10 @@ int main(int argc, char** argv)
         if (weights.size() != database->Regions->Count())
             return 1;
     }
-    std::printf("input: %zu regions, %zu units, turns %d and %d merged (best of %d runs)\n",
-        database->Regions->Count(), units, turns.From, turns.To, kRuns);
+    std::printf("input: %zu regions, %zu units, turns %d and %d merged (best of %d runs); "
+                "earlier states kept: %zu units and ships, %zu regions' prices\n",
+        database->Regions->Count(), units, turns.From, turns.To, kRuns,
+        database->PastObjects->Count(), database->PastPrices->Count());
     std::printf(
         "changes of two turns: %zu changes, %zu list lines, region weights\n", changes, lines);
     std::printf("time: %8.4f s wall, %8.4f s processor; aim: under %.3f s (%s)\n", times.Wall,

@@ -57,13 +57,13 @@ void PrintList(const ChangeTurns& turns, const std::vector<TurnChange>& changes)
     std::cout << "Veränderungen von Runde " << turns.From << " bis " << turns.To << '\n';
     for (const ChangeLine& line : ChangeListLines(changes)) {
         if (line.Change < 0) {
-            std::cout << line.Text << ":\n";
+            std::cout << line.Heading << ":\n";
             continue;
         }
         std::cout << "  ";
         if (line.Category)
             std::cout << '[' << CategoryName(*line.Category) << "] ";
-        std::cout << line.Text << '\n';
+        std::cout << changes[static_cast<size_t>(line.Change)].Text << '\n';
     }
 }
 

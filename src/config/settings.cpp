@@ -75,6 +75,8 @@ TSettings::TSettings(SettingsStore& store, SettingsProblemHandler onProblem)
     , ChangesTreesMinimum(FRegistry, PathOf("ChangesTreesMinimum"), 5, { 1, 1000000 })
     , ChangesWagesPercent(FRegistry, PathOf("ChangesWagesPercent"), 0, { 0, 1000 })
     , ChangesWagesMinimum(FRegistry, PathOf("ChangesWagesMinimum"), 1, { 1, 1000000 })
+    , ChangesPricesPercent(FRegistry, PathOf("ChangesPricesPercent"), 20, { 0, 1000 })
+    , ChangesPricesMinimum(FRegistry, PathOf("ChangesPricesMinimum"), 1, { 1, 1000000 })
     , ChangesUnitSilverPercent(FRegistry, PathOf("ChangesUnitSilverPercent"), 25, { 0, 1000 })
     , ChangesUnitSilverMinimum(FRegistry, PathOf("ChangesUnitSilverMinimum"), 100, { 1, 1000000 })
 {

@@ -91,6 +91,8 @@ public:
     TRegistryInteger ChangesTreesMinimum;
     TRegistryInteger ChangesWagesPercent;
     TRegistryInteger ChangesWagesMinimum;
+    TRegistryInteger ChangesPricesPercent;
+    TRegistryInteger ChangesPricesMinimum;
     TRegistryInteger ChangesUnitSilverPercent;
     TRegistryInteger ChangesUnitSilverMinimum;
 };

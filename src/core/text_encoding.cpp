@@ -49,10 +49,14 @@ std::string DisplayText(std::string_view modelBytes)
 {
     if (IsValidUtf8(modelBytes))
         return std::string(modelBytes);
+    // Not UTF-8: every byte is a Windows-1252 character (DecodeModelText),
+    // written straight into the UTF-8 text.
     std::string out;
     out.reserve(modelBytes.size() + modelBytes.size() / 4);
-    for (char32_t cp : DecodeModelText(modelBytes))
-        AppendUtf8(out, cp);
+    for (const char byte : modelBytes) {
+        const auto value = static_cast<uint8_t>(byte);
+        AppendUtf8(out, value >= 0x80 && value <= 0x9F ? kCp1252High[value - 0x80] : value);
+    }
     return out;
 }
 

@@ -24,7 +24,7 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b)
 
 const ClassInfo* FindRegisteredClass(std::string_view name)
 {
-    static const std::array<const ClassInfo*, 26> registered = {
+    static const std::array<const ClassInfo*, 30> registered = {
         &TPotion::StaticClass(),      &TSpell::StaticClass(),        &TAlly::StaticClass(),
         &TAllies::StaticClass(),      &TBuilding::StaticClass(),     &TItems::StaticClass(),
         &TLines::StaticClass(),       &TNamedItem::StaticClass(),    &TParty::StaticClass(),
@@ -33,7 +33,8 @@ const ClassInfo* FindRegisteredClass(std::string_view name)
         &TSpells::StaticClass(),      &TTalents::StaticClass(),      &TUnit::StaticClass(),
         &TBuildingList::StaticClass(), &TUnitList::StaticClass(),    &TPartyList::StaticClass(),
         &TShipList::StaticClass(),    &TRegionList::StaticClass(),   &TPoliticInfoList::StaticClass(),
-        &TPoliticInfo::StaticClass(), &THistoryInteger::StaticClass()};
+        &TPoliticInfo::StaticClass(), &THistoryInteger::StaticClass(), &TPastObject::StaticClass(),
+        &TPastObjectList::StaticClass(), &TPastPrices::StaticClass(), &TPastPricesList::StaticClass()};
     for (const ClassInfo* info : registered) {
         if (EqualIgnoringCase(info->Name, name))
             return info;

@@ -46,7 +46,9 @@ const ClassInfo& TReport::StaticClass()
                     .Merged(MergeRule::Newer),
                 IntProperty<R, &R::ReportOwner>("ReportOwner")
                     .WithDefault(-1)
-                    .CRKey({ "reportowner" }) }));
+                    .CRKey({ "reportowner" }),
+                ObjectProperty<R, TPastObjectList, &R::PastObjects>("PastObjects"),
+                ObjectProperty<R, TPastPricesList, &R::PastPrices>("PastPrices") }));
     return info;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/party.h"
+#include "model/past_states.h"
 #include "model/region.h"
 #include "model/spells.h"
 
@@ -20,9 +21,9 @@ class TFastRegionList;
 class TReport : public TReportItem {
     MAPRUNE_REPORT_CLASS
 public:
-    // 58 stores the ship and unit values of today's reports (a database of
-    // 57 or 56 still loads).
-    static constexpr int32_t kFileVersion = 58;
+    // 58 stores the ship and unit values of today's reports, 59 the states
+    // of earlier turns that merges keep (a database of 56 to 58 still loads).
+    static constexpr int32_t kFileVersion = 59;
 
     std::string Config = "Standard";
     std::unique_ptr<TPartyList> Parties;
@@ -48,6 +49,9 @@ public:
     std::string OrderAddress;
     std::string OrderSubject;
     int32_t ReportOwner = -1;
+    // What merges kept of earlier states beyond the histories (past_states.h).
+    std::unique_ptr<TPastObjectList> PastObjects;
+    std::unique_ptr<TPastPricesList> PastPrices;
 
     // Unpublished.
     int32_t FileVersion = kFileVersion;

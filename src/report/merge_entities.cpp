@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/merge_entities.h"
 
+#include <type_traits>
 #include <unordered_set>
 #include <vector>
 
 #include "core/error.h"
 #include "model/item_shape.h"
 #include "model/region.h"
+#include "report/merge_past.h"
 
 namespace maprune {
 
@@ -74,9 +76,24 @@ std::unordered_set<const TReportItem*> Unmatched(const TNIList& index)
     return unmatched;
 }
 
+// What the past recorder keeps of an entity: units and ships, no buildings.
+template <class Entity> constexpr bool kRecorded = !std::is_same_v<Entity, TBuilding>;
+
+// The entities of an older added report that the database lacks: gone
+// by the database's turn.
+template <class Entity> void RecordUnmatched(const TNIList& index, PastRecorder& past)
+{
+    for (uint32_t slot = 0; slot < index.Capacity(); ++slot) {
+        const TNIList::Pair entry = index.Entry(slot);
+        if (entry.Item != nullptr)
+            past.Gone(
+                static_cast<const Entity&>(*entry.Item), static_cast<const TRegion&>(*entry.Value));
+    }
+}
+
 template <class Entity, class List>
 void MergeEntityPass(TReport& dest, TReport& src, TNIList& index, const MergeTurns& turns,
-    ListMember<List> list, void (*merge)(Entity&, Entity&, const MergeTurns&),
+    PastRecorder& past, ListMember<List> list, void (*merge)(Entity&, Entity&, const MergeTurns&),
     bool keepUnlessFullyShown)
 {
     const bool newer = turns.SrcNewer();
@@ -100,19 +117,30 @@ void MergeEntityPass(TReport& dest, TReport& src, TNIList& index, const MergeTur
             if (auto* s = static_cast<Entity*>(index.FindItem(e->Nr))) {
                 const auto* r = static_cast<const TRegion*>(index.FindValue(e->Nr));
                 TRegion* t = dest.FindRegion(r->CX, r->CY, r->CZ);
+                if constexpr (kRecorded<Entity>) {
+                    if (newer)
+                        past.Compare(*e, *d, *s, *r);
+                    else
+                        past.Compare(*s, *r, *e, *d);
+                }
                 merge(*e, *s, turns);
                 index.RemoveEntry(e->Nr);
                 if (newer && t != nullptr && t != d)
                     (t->*list)->Add(entities.Release(j));
             } else if (newer && (!keepUnlessFullyShown || FullyShown(src, *d))) {
+                if constexpr (kRecorded<Entity>)
+                    past.Gone(*e, *d);
                 entities.Release(j);
             }
         }
         entities.Pack();
     }
 
-    if (!newer)
+    if (!newer) {
+        if constexpr (kRecorded<Entity>)
+            RecordUnmatched<Entity>(index, past);
         return;
+    }
     // In the added report's order, so that the database lists them as it does.
     const std::unordered_set<const TReportItem*> unmatched = Unmatched(index);
     if (unmatched.empty())
@@ -177,19 +205,23 @@ std::unique_ptr<TNIList> IndexBuildings(const TReport& src)
     return IndexEntities(src, &TRegion::Buildings);
 }
 
-void MergeUnits(TReport& dest, TReport& src, TNIList& index, const MergeTurns& turns)
+void MergeUnits(
+    TReport& dest, TReport& src, TNIList& index, const MergeTurns& turns, PastRecorder& past)
 {
-    MergeEntityPass<TUnit>(dest, src, index, turns, &TRegion::Units, &MergeUnit, false);
+    MergeEntityPass<TUnit>(dest, src, index, turns, past, &TRegion::Units, &MergeUnit, false);
 }
 
-void MergeShips(TReport& dest, TReport& src, TNIList& index, const MergeTurns& turns)
+void MergeShips(
+    TReport& dest, TReport& src, TNIList& index, const MergeTurns& turns, PastRecorder& past)
 {
-    MergeEntityPass<TShip>(dest, src, index, turns, &TRegion::Ships, &MergeShip, false);
+    MergeEntityPass<TShip>(dest, src, index, turns, past, &TRegion::Ships, &MergeShip, false);
 }
 
-void MergeBuildings(TReport& dest, TReport& src, TNIList& index, const MergeTurns& turns)
+void MergeBuildings(
+    TReport& dest, TReport& src, TNIList& index, const MergeTurns& turns, PastRecorder& past)
 {
-    MergeEntityPass<TBuilding>(dest, src, index, turns, &TRegion::Buildings, &MergeBuilding, true);
+    MergeEntityPass<TBuilding>(
+        dest, src, index, turns, past, &TRegion::Buildings, &MergeBuilding, true);
 }
 
 } // namespace maprune

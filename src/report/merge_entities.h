@@ -8,6 +8,7 @@
 
 namespace maprune {
 
+class PastRecorder;
 class TBuilding;
 class TReportItem;
 class TShip;
@@ -54,9 +55,13 @@ std::unique_ptr<TNIList> IndexBuildings(const TReport& src);
 // their place, in the added report's order. An entity the added report lacks
 // stays when that report is not newer, and entities only it has are dropped
 // with it. Needs every region of `src` to have a database region at its
-// place (the region pass). Consumes the index.
-void MergeUnits(TReport& dest, TReport& src, TNIList& index, const MergeTurns& turns);
-void MergeShips(TReport& dest, TReport& src, TNIList& index, const MergeTurns& turns);
-void MergeBuildings(TReport& dest, TReport& src, TNIList& index, const MergeTurns& turns);
+// place (the region pass). Consumes the index. Units and ships moved, given
+// to another party, changed in their items or gone are told to `past`.
+void MergeUnits(
+    TReport& dest, TReport& src, TNIList& index, const MergeTurns& turns, PastRecorder& past);
+void MergeShips(
+    TReport& dest, TReport& src, TNIList& index, const MergeTurns& turns, PastRecorder& past);
+void MergeBuildings(
+    TReport& dest, TReport& src, TNIList& index, const MergeTurns& turns, PastRecorder& past);
 
 } // namespace maprune

@@ -9,6 +9,7 @@
 #include "core/model_text.h"
 #include "report/merge_entities.h"
 #include "report/merge_party.h"
+#include "report/merge_past.h"
 #include "report/merge_region.h"
 #include "report/progress_panel.h"
 #include "report/report_encoding.h"
@@ -58,7 +59,8 @@ void MergeHeader(TReport& dest, TReport& src, const MergeTurns& turns)
     JoinSeries(dest.Series, src.Series);
 }
 
-void MergeRegions(TReport& dest, TReport& src, const MergeTurns& turns, Progress& bar)
+void MergeRegions(
+    TReport& dest, TReport& src, const MergeTurns& turns, PastRecorder& past, Progress& bar)
 {
     // Regions created here are not in dest's index; a second region of src
     // at the same place must find them all the same.
@@ -74,6 +76,7 @@ void MergeRegions(TReport& dest, TReport& src, const MergeTurns& turns, Progress
                 d = it != created.end() ? it->second : nullptr;
             }
             if (d != nullptr) {
+                past.ComparePrices(*d, *s);
                 MergeRegion(*d, *s, turns);
             } else {
                 auto region = CreateEmpty<TRegion>(&dest);
@@ -161,10 +164,12 @@ MergeResult MergeReport(
 
     MergeHeader(dest, src, turns);
     ApplyAdaptation(older, result.Adaptation);
-    MergeRegions(dest, src, turns, regionBar);
-    MergeUnits(dest, src, *units, turns);
-    MergeBuildings(dest, src, *buildings, turns);
-    MergeShips(dest, src, *ships, turns);
+    PastRecorder past(dest, src, turns);
+    past.TakeRecords(src);
+    MergeRegions(dest, src, turns, past, regionBar);
+    MergeUnits(dest, src, *units, turns, past);
+    MergeBuildings(dest, src, *buildings, turns, past);
+    MergeShips(dest, src, *ships, turns, past);
     dest.SetIndexed(false);
     MergeParties(dest, src);
     dest.Finish();

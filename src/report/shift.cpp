@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/shift.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "model/report.h"
@@ -29,6 +30,15 @@ void MoveLayer(TReport& report, int32_t layer, int64_t dx, int64_t dy)
             region->CY = WrappingAdd(region->CY, dy);
         }
     }
+    // The states kept of earlier turns stay at their regions.
+    const auto move = [&](auto* past) {
+        if (past != nullptr && past->Z == layer) {
+            past->X = WrappingAdd(past->X, dx);
+            past->Y = WrappingAdd(past->Y, dy);
+        }
+    };
+    std::for_each(report.PastObjects->begin(), report.PastObjects->end(), move);
+    std::for_each(report.PastPrices->begin(), report.PastPrices->end(), move);
     report.SetIndexed(false);
 }
 

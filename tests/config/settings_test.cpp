@@ -80,6 +80,8 @@ const std::vector<Expected> kTable = {
     { "ChangesTreesMinimum", SettingType::Integer, "5" },
     { "ChangesWagesPercent", SettingType::Integer, "0" },
     { "ChangesWagesMinimum", SettingType::Integer, "1" },
+    { "ChangesPricesPercent", SettingType::Integer, "20" },
+    { "ChangesPricesMinimum", SettingType::Integer, "1" },
     { "ChangesUnitSilverPercent", SettingType::Integer, "25" },
     { "ChangesUnitSilverMinimum", SettingType::Integer, "100" },
 };

@@ -33,17 +33,17 @@ TEST(ReportItemOwner, RootReportOwnsItselfAndCountsEverySubObject)
 {
     auto report = CreateEmpty<TReport>(nullptr);
     EXPECT_EQ(report->Owner(), report.get());
-    // Itself plus Parties, Regions, Spells and Potions.
-    EXPECT_EQ(report->RefCount(), 5);
+    // Itself plus Parties, Regions, Spells, Potions, PastObjects and PastPrices.
+    EXPECT_EQ(report->RefCount(), 7);
     EXPECT_EQ(report->Turn, 1);
     EXPECT_EQ(report->Version, 37);
 
     {
         auto unit = CreateEmpty<TUnit>(report.get());
         // The unit, its three text blocks, two histories, items and talents.
-        EXPECT_EQ(report->RefCount(), 5 + 8);
+        EXPECT_EQ(report->RefCount(), 7 + 8);
     }
-    EXPECT_EQ(report->RefCount(), 5);
+    EXPECT_EQ(report->RefCount(), 7);
 }
 
 TEST(ReportItemOwner, AddingToAListOfAnotherReportMovesTheWholeSubtree)
@@ -54,12 +54,12 @@ TEST(ReportItemOwner, AddingToAListOfAnotherReportMovesTheWholeSubtree)
     region->Units->Add(CreateEmpty<TUnit>(b.get()));
     const int32_t before_a = a->RefCount();
     const int32_t before_b = b->RefCount();
-    const int32_t moved = before_b - 5;
+    const int32_t moved = before_b - 7;
 
     a->Regions->Add(std::move(region));
 
     EXPECT_EQ(a->RefCount(), before_a + moved);
-    EXPECT_EQ(b->RefCount(), 5);
+    EXPECT_EQ(b->RefCount(), 7);
     const TRegion* added = (*a->Regions)[0];
     EXPECT_EQ(added->Owner(), a.get());
     EXPECT_EQ((*added->Units)[0]->Owner(), a.get());
@@ -73,7 +73,7 @@ TEST(ReportItemOwner, ReleasingAnotherReferenceFailsAndChangesNothing)
     TReport* ref = b.get();
     EXPECT_THROW(a->ReleaseRef(ref), Error);
     EXPECT_EQ(ref, b.get());
-    EXPECT_EQ(a->RefCount(), 5);
+    EXPECT_EQ(a->RefCount(), 7);
 }
 
 TEST(ReportItemList, RefusesElementsOfAnotherClass)

@@ -84,7 +84,7 @@ TEST(KdfFile, LayoutIsOneZlibStreamOfTheReportRecord)
     EXPECT_EQ(content.substr(0, 8), "\x07TReport");
     ByteReader length(std::string_view(content).substr(8, 4));
     EXPECT_EQ(static_cast<size_t>(length.ReadI32()), content.size() - 12);
-    EXPECT_EQ(content.substr(12, 4), "\x3A\0\0\0"s);
+    EXPECT_EQ(content.substr(12, 4), "\x3B\0\0\0"s);
     EXPECT_EQ(content, RecordOf(*report));
 
     for (const char* name : {"fast.kdf", "best.kdf"}) {

@@ -111,6 +111,17 @@ std::unique_ptr<TReport> SampleReport()
     potion.Potion = "Heiltrank";
     potion.Level = 2;
     potion.Ingredients = "Elfenlieb Gurgelkraut";
+    TPastObject& past = AddTo(*report->PastObjects);
+    past.Turn = 9;
+    past.Nr = 77;
+    past.Name = "Fort";
+    past.X = 3;
+    past.Gone = 1;
+    past.ItemsKnown = 1;
+    past.Items->Entries.push_back({ "Schwert", 2 });
+    TPastPrices& prices = AddTo(*report->PastPrices);
+    prices.Turn = 9;
+    prices.Prices->Entries.push_back({ 12, "Balsam" });
 
     for (TRegion* region : *report->Regions)
         CompleteLoadedRegion(*region);

@@ -108,7 +108,7 @@ TEST(ObjectReader, RoundTripKeepsEveryStoredValueAndOrder)
     EXPECT_EQ(copy->Owner(), copy.get());
     EXPECT_EQ(copy->RefCount(), report->RefCount()) << "every object owned by the new report";
     EXPECT_EQ((*copy->Regions)[0]->Tag() & TagSelected, TagSelected);
-    EXPECT_EQ(copy->FileVersion, 58);
+    EXPECT_EQ(copy->FileVersion, 59);
 }
 
 TEST(ObjectReader, AbsentValuesReadBackAsDefaultsAndEmptyObjects)
@@ -236,17 +236,17 @@ TEST(ObjectReader, ARecordReplacesWhatItsPropertyHeld)
     EXPECT_EQ((*read.Spells)[0]->Nr, 2);
 }
 
-TEST(ObjectReader, RefusesVersionsOutside56To58)
+TEST(ObjectReader, RefusesVersionsOutside56To59)
 {
     const std::string message = "Die zu ladende KDF-Datei (Version %d) ist mit den von dieser "
-                                "Maprune-Version unterstützten KDF-Formaten (Versionen 56 bis 58) "
+                                "Maprune-Version unterstützten KDF-Formaten (Versionen 56 bis 59) "
                                 "inkompatibel!";
-    for (int32_t v : {55, 59}) {
+    for (int32_t v : {55, 60}) {
         std::string expected = message;
         expected.replace(expected.find("%d"), 2, std::to_string(v));
         EXPECT_EQ(ReportFailure(Bytes().I32(v).End().Body()), expected);
     }
-    for (int32_t v : {56, 57, 58})
+    for (int32_t v : {56, 57, 58, 59})
         EXPECT_EQ(ReportFailure(Bytes().I32(v).End().Body()), "read without failure");
 }
 

@@ -165,7 +165,7 @@ TEST(ObjectWriter, AReportRecordStartsWithTheFormatVersion)
     const std::string record = RecordOf(*report);
     EXPECT_EQ(record.substr(0, 8), "\x07TReport");
     EXPECT_EQ(record.substr(8, 4), Int(static_cast<int32_t>(record.size() - 12)));
-    EXPECT_EQ(record.substr(12, 4), "\x3A\0\0\0"s);
+    EXPECT_EQ(record.substr(12, 4), "\x3B\0\0\0"s);
     EXPECT_EQ(record.substr(16, 4), "\x03Tag");
 
     TMemoryStream stream;

@@ -18,6 +18,8 @@
 #include "report/cr_reader.h"
 #include "report/merge_report.h"
 #include "report/progress_panel.h"
+#include "storage/memory_stream.h"
+#include "storage/report_stream.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_shifts.h"
 #include "tools/changes/change_list.h"
@@ -216,6 +218,120 @@ Target OvertakeStrongest(TReport& db)
     });
 }
 
+bool Recorded(const TReport& db, int32_t kind, int32_t nr)
+{
+    return std::any_of(db.PastObjects->begin(), db.PastObjects->end(),
+        [&](const TPastObject* past) { return past->Kind == kind && past->Nr == nr; });
+}
+
+// Adds a recorded state of turn kFrom, as `edit` makes it from the present
+// state, for the first unit (ship) without records, both of whose turns
+// were seen, that `fits`.
+template <class List, class Entity>
+Target RecordPast(TReport& db, std::unique_ptr<List> TRegion::*list, int32_t kind,
+    const std::function<bool(const Entity&)>& fits,
+    const std::function<void(TPastObject&, const TRegion&)>& edit)
+{
+    for (TRegion* region : *db.Regions) {
+        if (!SeenInBoth(*region))
+            continue;
+        for (Entity* entity : *(region->*list)) {
+            if (Recorded(db, kind, entity->Nr) || !fits(*entity))
+                continue;
+            auto past = CreateEmpty<TPastObject>(&db);
+            past->Turn = kFrom;
+            past->Kind = kind;
+            past->Nr = entity->Nr;
+            past->Name = entity->Name;
+            past->Party = entity->Party;
+            past->X = region->CX;
+            past->Y = region->CY;
+            past->Z = region->CZ;
+            edit(*past, *region);
+            db.PastObjects->Add(std::move(past));
+            return { region, entity->Nr };
+        }
+    }
+    ADD_FAILURE() << "the world has no object for this row";
+    return {};
+}
+
+Target RecordUnit(
+    TReport& db, bool ownOnly, const std::function<void(TPastObject&, const TRegion&)>& edit)
+{
+    return RecordPast<TUnitList, TUnit>(
+        db, &TRegion::Units, TPastObject::Unit,
+        [&](const TUnit& unit) {
+            return Both(*unit.Count) && (!ownOnly || unit.Party == db.ActiveParty);
+        },
+        edit);
+}
+
+Target RecordShip(TReport& db, const std::function<void(TPastObject&, const TRegion&)>& edit)
+{
+    return RecordPast<TShipList, TShip>(
+        db, &TRegion::Ships, TPastObject::Ship,
+        [](const TShip& ship) { return Both(*ship.Damage); }, edit);
+}
+
+// Another region seen in both turns than `region`.
+void ElsewhereSeen(const TReport& db, TPastObject& past, const TRegion& region)
+{
+    for (const TRegion* other : *db.Regions) {
+        if (other != &region && SeenInBoth(*other)) {
+            past.X = other->CX;
+            past.Y = other->CY;
+            return;
+        }
+    }
+}
+
+// An object that the database holds no more: its record of turn kFrom says
+// the next turn did not show it.
+Target RecordGone(TReport& db, int32_t kind)
+{
+    return FirstRegion(db, [&db, kind](TRegion& region) {
+        auto past = CreateEmpty<TPastObject>(&db);
+        past->Turn = kFrom;
+        past->Kind = kind;
+        past->Nr = 999'999;
+        past->Name = "Verschollen";
+        past->Party = db.ActiveParty;
+        past->X = region.CX;
+        past->Y = region.CY;
+        past->Z = region.CZ;
+        past->Gone = 1;
+        db.PastObjects->Add(std::move(past));
+        return true;
+    });
+}
+
+// The prices of turn kFrom as the present ones with the first price from
+// `before` to `after`, in the first region described in both turns.
+Target RecordPrices(TReport& db, int32_t before, int32_t after)
+{
+    return FirstRegion(db, [&](TRegion& region) {
+        if (region.Prices->Entries.empty() || region.FullInfoDate != kTo)
+            return false;
+        TPastPricesList& kept = *db.PastPrices;
+        for (size_t i = 0; i < kept.Count(); ++i) {
+            if (kept[i]->X == region.CX && kept[i]->Y == region.CY && kept[i]->Z == region.CZ)
+                kept.Release(i);
+        }
+        kept.Pack();
+        region.Prices->Entries.front().Price = after;
+        auto past = CreateEmpty<TPastPrices>(&db);
+        past->Turn = kFrom;
+        past->X = region.CX;
+        past->Y = region.CY;
+        past->Z = region.CZ;
+        past->Prices->Entries = region.Prices->Entries;
+        past->Prices->Entries.front().Price = before;
+        db.PastPrices->Add(std::move(past));
+        return true;
+    });
+}
+
 struct Row {
     const char* Name;
     std::function<Target(TReport&)> Edit;
@@ -272,6 +388,42 @@ const std::vector<Row>& Rows()
                 });
             },
             ChangeKind::UnitGone },
+        { "a unit gone, kept as its record",
+            [](TReport& db) { return RecordGone(db, TPastObject::Unit); }, ChangeKind::UnitGone },
+        { "a unit moved",
+            [](TReport& db) {
+                return RecordUnit(db, false, [&db](TPastObject& past, const TRegion& region) {
+                    ElsewhereSeen(db, past, region);
+                });
+            },
+            ChangeKind::UnitMoved },
+        { "a unit of another party",
+            [](TReport& db) {
+                return RecordUnit(
+                    db, false, [](TPastObject& past, const TRegion&) { past.Party = 4711; });
+            },
+            ChangeKind::UnitParty },
+        { "a unit of an unknown party before",
+            [](TReport& db) {
+                return RecordUnit(
+                    db, false, [](TPastObject& past, const TRegion&) { past.Party = -1; });
+            },
+            std::nullopt },
+        { "an own unit lost items",
+            [](TReport& db) {
+                return RecordUnit(db, true, [](TPastObject& past, const TRegion&) {
+                    past.ItemsKnown = 1;
+                    past.Items->Entries.push_back({ "Schwert", 1000 });
+                });
+            },
+            ChangeKind::ItemsLost },
+        { "an own unit whose items were not seen",
+            [](TReport& db) {
+                return RecordUnit(db, true, [](TPastObject& past, const TRegion&) {
+                    past.Items->Entries.push_back({ "Schwert", 1000 });
+                });
+            },
+            std::nullopt },
         { "a unit shrinks",
             [](TReport& db) {
                 return EditUnit(db, false, [](TUnit& unit) {
@@ -360,6 +512,20 @@ const std::vector<Row>& Rows()
                 });
             },
             ChangeKind::ShipGone },
+        { "a ship gone, kept as its record",
+            [](TReport& db) { return RecordGone(db, TPastObject::Ship); }, ChangeKind::ShipGone },
+        { "a ship sailed",
+            [](TReport& db) {
+                return RecordShip(db, [&db](TPastObject& past, const TRegion& region) {
+                    ElsewhereSeen(db, past, region);
+                });
+            },
+            ChangeKind::ShipMoved },
+        { "a ship of another party",
+            [](TReport& db) {
+                return RecordShip(db, [](TPastObject& past, const TRegion&) { past.Party = 4711; });
+            },
+            ChangeKind::ShipParty },
         { "a ship built on",
             [](TReport& db) {
                 return EditShip(db, [](TShip& ship) {
@@ -430,6 +596,15 @@ const std::vector<Row>& Rows()
             std::nullopt },
         { "any change of wages", [](TReport& db) { return EditValue(db, &TRegion::Wages, 11, 12); },
             ChangeKind::Wages },
+        { "a price at the threshold", [](TReport& db) { return RecordPrices(db, 100, 120); },
+            ChangeKind::Prices },
+        { "a price below the threshold", [](TReport& db) { return RecordPrices(db, 100, 119); },
+            std::nullopt },
+        { "a selling price below the threshold",
+            [](TReport& db) { return RecordPrices(db, -100, -119); }, std::nullopt },
+        { "a price below a raised threshold",
+            [](TReport& db) { return RecordPrices(db, 100, 140); }, std::nullopt,
+            { .Prices = { 50, 1 } } },
         { "equal wages", [](TReport& db) { return EditValue(db, &TRegion::Wages, 11, 11); },
             std::nullopt },
     };
@@ -510,7 +685,7 @@ TEST_F(TurnChangesTest, ListAndWeightsFollowTheChanges)
     for (const ChangeLine& line : ChangeListLines(changes)) {
         if (line.Change >= 0) {
             listed.push_back(line.Change);
-            EXPECT_EQ(line.Text, changes[static_cast<size_t>(line.Change)].Text);
+            EXPECT_EQ(&LineText(line, changes), &changes[static_cast<size_t>(line.Change)].Text);
         }
     }
     ASSERT_EQ(listed.size(), changes.size());
@@ -531,6 +706,66 @@ TEST_F(TurnChangesTest, ListAndWeightsFollowTheChanges)
     }
     EXPECT_TRUE(TurnChanges(*db, kTo, kTo, {}).empty());
     EXPECT_EQ(TurnBefore(*db, 1), -1);
+}
+
+using Places = std::map<int32_t, std::tuple<int32_t, int32_t, int32_t>>;
+
+Places UnitPlaces(const TReport& report)
+{
+    Places places;
+    for (const TRegion* region : *report.Regions) {
+        for (const TUnit* unit : *region->Units)
+            places[unit->Nr] = { region->CX, region->CY, region->CZ };
+    }
+    return places;
+}
+
+std::set<int32_t> NumbersOf(const std::vector<TurnChange>& changes, ChangeKind kind)
+{
+    std::set<int32_t> numbers;
+    for (const TurnChange& change : changes) {
+        if (change.Kind == kind)
+            numbers.insert(change.Nr);
+    }
+    return numbers;
+}
+
+// The generated world moves and drops units and changes prices from one
+// turn to the next: the merge keeps what the newer turn replaced, the
+// database file keeps it too, and the changes name exactly those units.
+TEST_F(TurnChangesTest, MergedTurnsKeepMovedAndDroppedUnits)
+{
+    const Places before = UnitPlaces(*Generate(1));
+    const Places after = UnitPlaces(*Generate(2));
+    const auto db = MergedTurns();
+    std::set<int32_t> gone;
+    std::set<int32_t> moved;
+    for (const auto& [nr, place] : before) {
+        const auto now = after.find(nr);
+        if (now != after.end()) {
+            if (now->second != place)
+                moved.insert(nr);
+            continue;
+        }
+        const auto& [x, y, z] = place;
+        const TRegion* region = db->FindRegion(x, y, z);
+        if (region != nullptr && SeenInBoth(*region))
+            gone.insert(nr);
+    }
+    ASSERT_FALSE(gone.empty());
+    ASSERT_FALSE(moved.empty());
+
+    const std::vector<TurnChange> changes = TurnChanges(*db, kFrom, kTo, {});
+    EXPECT_EQ(NumbersOf(changes, ChangeKind::UnitGone), gone);
+    EXPECT_EQ(NumbersOf(changes, ChangeKind::UnitMoved), moved);
+    EXPECT_FALSE(NumbersOf(changes, ChangeKind::Prices).empty());
+
+    TMemoryStream stream;
+    NullProgress progress;
+    WriteReport(*db, stream, progress);
+    stream.Seek(0, SeekOrigin::Beginning);
+    const auto loaded = ReadReport(stream, progress);
+    EXPECT_EQ(Keys(TurnChanges(*loaded, kFrom, kTo, {})), Keys(changes));
 }
 
 } // namespace

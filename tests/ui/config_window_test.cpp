@@ -222,6 +222,8 @@ private slots:
             { "ChangesTreesMinimum", &TSettings::ChangesTreesMinimum, 1, 1000000 },
             { "ChangesWagesPercent", &TSettings::ChangesWagesPercent, 0, 1000 },
             { "ChangesWagesMinimum", &TSettings::ChangesWagesMinimum, 1, 1000000 },
+            { "ChangesPricesPercent", &TSettings::ChangesPricesPercent, 0, 1000 },
+            { "ChangesPricesMinimum", &TSettings::ChangesPricesMinimum, 1, 1000000 },
             { "ChangesUnitSilverPercent", &TSettings::ChangesUnitSilverPercent, 0, 1000 },
             { "ChangesUnitSilverMinimum", &TSettings::ChangesUnitSilverMinimum, 1, 1000000 },
         };

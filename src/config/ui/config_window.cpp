@@ -220,6 +220,7 @@ QWidget* TConfigWindow::ChangesGroup()
         { "Pferde:", "Horses", FSettings.ChangesHorsesPercent, FSettings.ChangesHorsesMinimum },
         { "Bäume:", "Trees", FSettings.ChangesTreesPercent, FSettings.ChangesTreesMinimum },
         { "Lohn:", "Wages", FSettings.ChangesWagesPercent, FSettings.ChangesWagesMinimum },
+        { "Preise:", "Prices", FSettings.ChangesPricesPercent, FSettings.ChangesPricesMinimum },
         { "Silberverlust eigener Einheiten:", "UnitSilver", FSettings.ChangesUnitSilverPercent,
             FSettings.ChangesUnitSilverMinimum },
     };

@@ -2,11 +2,9 @@
 #include "tools/changes/change_list.h"
 
 #include <algorithm>
-#include <functional>
-#include <tuple>
-#include <unordered_map>
 
 #include "model/report.h"
+#include "tools/changes/key_index.h"
 
 namespace maprune {
 
@@ -32,19 +30,6 @@ bool SameGroup(const TurnChange& a, const TurnChange& b)
     return a.Kind == b.Kind && a.Category == b.Category;
 }
 
-using Place = std::tuple<int32_t, int32_t, int32_t>;
-
-struct PlaceHash {
-    size_t operator()(const Place& place) const
-    {
-        const auto [x, y, z] = place;
-        const uint64_t xy
-            = (uint64_t { static_cast<uint32_t>(x) } << 32) | static_cast<uint32_t>(y);
-        return std::hash<uint64_t> {}(
-            xy ^ (uint64_t { static_cast<uint32_t>(z) } * 0x9E3779B97F4A7C15));
-    }
-};
-
 } // namespace
 
 std::vector<ChangeLine> ChangeListLines(const std::vector<TurnChange>& changes)
@@ -61,10 +46,15 @@ std::vector<ChangeLine> ChangeListLines(const std::vector<TurnChange>& changes)
             heading += ", " + std::string(CategoryWord(*head.Category));
         lines.push_back({ heading + " (" + std::to_string(end - first) + ")", std::nullopt, -1 });
         for (size_t i = first; i < end; ++i)
-            lines.push_back({ changes[i].Text, changes[i].Category, static_cast<int32_t>(i) });
+            lines.push_back({ {}, changes[i].Category, static_cast<int32_t>(i) });
         first = end;
     }
     return lines;
+}
+
+const std::string& LineText(const ChangeLine& line, const std::vector<TurnChange>& changes)
+{
+    return line.Change >= 0 ? changes[static_cast<size_t>(line.Change)].Text : line.Heading;
 }
 
 ChangeWeight WeightOf(ChangeKind kind)
@@ -77,11 +67,16 @@ ChangeWeight WeightOf(ChangeKind kind)
     case ChangeKind::PartyLeft:
     case ChangeKind::UnitNew:
     case ChangeKind::UnitGone:
+    case ChangeKind::UnitMoved:
+    case ChangeKind::UnitParty:
     case ChangeKind::SilverLost:
+    case ChangeKind::ItemsLost:
     case ChangeKind::BuildingNew:
     case ChangeKind::BuildingGone:
     case ChangeKind::ShipNew:
     case ChangeKind::ShipGone:
+    case ChangeKind::ShipMoved:
+    case ChangeKind::ShipParty:
         return ChangeWeight::Units;
     default:
         return ChangeWeight::Values;
@@ -93,18 +88,19 @@ std::vector<ChangeWeight> RegionWeights(
 {
     const TRegionList& regions = *report.Regions;
     std::vector<ChangeWeight> weights(regions.Count(), ChangeWeight::None);
-    std::unordered_map<Place, size_t, PlaceHash> index;
-    index.reserve(regions.Count());
+    KeyIndex index(regions.Count());
     for (size_t i = 0; i < regions.Count(); ++i) {
         if (const TRegion* region = regions[i])
-            index.emplace(Place { region->CX, region->CY, region->CZ }, i);
+            index.Add(region->CX, region->CY, region->CZ, static_cast<int32_t>(i));
     }
     for (const TurnChange& change : changes) {
         if (!change.Placed)
             continue;
-        const auto at = index.find(Place { change.X, change.Y, change.Z });
-        if (at != index.end())
-            weights[at->second] = std::max(weights[at->second], WeightOf(change.Kind));
+        const int32_t at = index.Find(change.X, change.Y, change.Z);
+        if (at >= 0) {
+            ChangeWeight& weight = weights[static_cast<size_t>(at)];
+            weight = std::max(weight, WeightOf(change.Kind));
+        }
     }
     return weights;
 }

@@ -16,11 +16,16 @@ class TReport;
 
 // One line of the changes list: a heading of a group of changes (plain) or
 // a change, drawn in the scheme of its party's category (plain without one).
+// A change's line refers to its text rather than copying it, since a large
+// world has a hundred thousand changes.
 struct ChangeLine {
-    std::string Text; // UTF-8
+    std::string Heading; // UTF-8, empty for a change
     std::optional<PartyCategory> Category;
     int32_t Change = -1; // index of the change, -1 for a heading
 };
+
+// The text of a line of `changes`' list: its heading or its change's text.
+const std::string& LineText(const ChangeLine& line, const std::vector<TurnChange>& changes);
 
 // The list that the changes window shows and `maprune-cli changes` prints:
 // for each kind and party category in the order of `changes` (see
@@ -29,9 +34,10 @@ struct ChangeLine {
 std::vector<ChangeLine> ChangeListLines(const std::vector<TurnChange>& changes);
 
 // How the map of changes weighs `kind`: another strongest party most, then
-// what came or went (fights, parties, units, buildings, ships) and the silver
-// an own unit lost; persons, sizes and region values least, since nearly
-// every region has some of them each turn.
+// what came, went or changed hands (fights, parties, units, buildings,
+// ships) and the silver or items an own unit lost; persons, sizes, region
+// values and prices least, since nearly every region has some of them each
+// turn.
 ChangeWeight WeightOf(ChangeKind kind);
 // The heaviest weight of the changes in each region of the report's Regions
 // (by index); regions without changes weigh nothing.

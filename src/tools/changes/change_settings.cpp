@@ -12,6 +12,7 @@ ChangeThresholds ThresholdsOf(const TSettings& settings)
         { settings.ChangesHorsesPercent.Get(), settings.ChangesHorsesMinimum.Get() },
         { settings.ChangesTreesPercent.Get(), settings.ChangesTreesMinimum.Get() },
         { settings.ChangesWagesPercent.Get(), settings.ChangesWagesMinimum.Get() },
+        { settings.ChangesPricesPercent.Get(), settings.ChangesPricesMinimum.Get() },
         { settings.ChangesUnitSilverPercent.Get(), settings.ChangesUnitSilverMinimum.Get() } };
 }
 

@@ -8,7 +8,7 @@ namespace maprune {
 class TSettings;
 
 // The thresholds the user set ("ChangesPeasantsPercent" ...
-// "ChangesUnitSilverMinimum").
+// "ChangesUnitSilverMinimum", "ChangesPricesPercent" ...).
 ChangeThresholds ThresholdsOf(const TSettings& settings);
 
 } // namespace maprune

@@ -5,11 +5,15 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <initializer_list>
 #include <iterator>
+#include <span>
+#include <tuple>
 #include <unordered_map>
 
 #include "core/text_encoding.h"
 #include "model/report.h"
+#include "tools/changes/key_index.h"
 
 namespace maprune {
 
@@ -27,15 +31,20 @@ constexpr std::array<KindText, kChangeKindCount> kKindTexts { {
     { "Parteien nicht mehr in der Region", "party-left" },
     { "neue Einheiten", "unit-new" },
     { "Einheiten nicht mehr gesehen", "unit-gone" },
+    { "Einheiten gezogen", "unit-moved" },
+    { "Einheiten mit anderer Partei", "unit-party" },
     { "Einheiten verkleinert", "unit-shrunk" },
     { "Einheiten vergrößert", "unit-grown" },
     { "eigene Einheiten mit weniger Silber", "silver-lost" },
+    { "eigene Einheiten mit weniger Gegenständen", "items-lost" },
     { "neue Gebäude", "building-new" },
     { "Gebäude nicht mehr gesehen", "building-gone" },
     { "Gebäude vergrößert", "building-grown" },
     { "Gebäude verkleinert", "building-shrunk" },
     { "neue Schiffe", "ship-new" },
     { "Schiffe nicht mehr gesehen", "ship-gone" },
+    { "Schiffe gesegelt", "ship-moved" },
+    { "Schiffe mit anderer Partei", "ship-party" },
     { "Schiffe weitergebaut", "ship-grown" },
     { "Schiffe mit anderem Schaden", "ship-damaged" },
     { "Regionen neu gesehen", "region-seen" },
@@ -45,6 +54,7 @@ constexpr std::array<KindText, kChangeKindCount> kKindTexts { {
     { "Pferde", "horses" },
     { "Bäume", "trees" },
     { "Lohn", "wages" },
+    { "Preise", "prices" },
 } };
 
 using RegionHistory = std::unique_ptr<THistoryInteger> TRegion::*;
@@ -84,9 +94,10 @@ bool Seen(const TRegion& region, int32_t turn)
 // ascending party; a region holds few, so a sorted vector serves.
 using PartyPersons = std::vector<std::pair<int32_t, int32_t>>;
 
-PartyPersons PersonsSeen(const TRegion& region, int32_t turn)
+// Fills `persons`, which keeps its memory from region to region.
+void PersonsSeen(const TRegion& region, int32_t turn, PartyPersons& persons)
 {
-    PartyPersons persons;
+    persons.clear();
     for (const TPoliticInfo* info : *region.Politic) {
         if (info == nullptr || info->Turn != turn || info->RTurn != turn)
             continue;
@@ -95,6 +106,12 @@ PartyPersons PersonsSeen(const TRegion& region, int32_t turn)
             persons.emplace_back(info->Party, count);
     }
     std::sort(persons.begin(), persons.end());
+}
+
+PartyPersons PersonsSeen(const TRegion& region, int32_t turn)
+{
+    PartyPersons persons;
+    PersonsSeen(region, turn, persons);
     return persons;
 }
 
@@ -118,12 +135,15 @@ std::optional<int32_t> Strongest(const PartyPersons& persons)
     return best;
 }
 
+// The percent counts of the older value's size: a negative price (goods
+// the region sells) moves by as much as a positive one.
 bool Beyond(int32_t before, int32_t after, const ChangeThreshold& threshold)
 {
     const int64_t moved = std::abs(int64_t { after } - before);
     if (moved == 0 || moved < threshold.Minimum)
         return false;
-    return before <= 0 || moved * 100 >= int64_t { threshold.Percent } * before;
+    const int64_t size = std::abs(int64_t { before });
+    return size == 0 || moved * 100 >= int64_t { threshold.Percent } * size;
 }
 
 std::string Arrow(int32_t before, int32_t after)
@@ -176,6 +196,115 @@ bool NamesWord(std::string_view line, std::string_view name)
     return false;
 }
 
+using Place = std::tuple<int32_t, int32_t, int32_t>;
+
+// The recorded states of one object or region, by ascending turn.
+template <class Past> using PastStates = std::span<const Past* const>;
+
+template <class Past> const Past* RecordFrom(PastStates<Past> states, int32_t turn)
+{
+    const auto at = std::lower_bound(states.begin(), states.end(), turn,
+        [](const Past* past, int32_t t) { return past->Turn < t; });
+    return at != states.end() ? *at : nullptr;
+}
+
+template <class Past> bool RecordedAt(PastStates<Past> states, int32_t turn)
+{
+    const Past* past = RecordFrom(states, turn);
+    return past != nullptr && past->Turn == turn;
+}
+
+Place ObjectKey(const TPastObject& past)
+{
+    return { past.Kind, past.Nr, 0 };
+}
+
+Place PlaceKey(const TPastPrices& past)
+{
+    return { past.X, past.Y, past.Z };
+}
+
+// The records of a list by key, without sorting them all: the table names
+// each key's first record, the others follow it in list order.
+template <class Past> struct PastIndex {
+    std::vector<const Past*> Records; // in list order
+    std::vector<int32_t> Next; // the next record of the same key, -1 none
+    KeyIndex First;
+};
+
+template <class Past, class List, class Key>
+PastIndex<Past> IndexRecords(const List& list, const Key& key)
+{
+    PastIndex<Past> index { {}, {}, KeyIndex(list.Count()) };
+    index.Records.reserve(list.Count());
+    index.Next.reserve(list.Count());
+    std::vector<int32_t> last; // of each first record, the last of its key
+    last.reserve(list.Count());
+    for (const Past* past : list) {
+        if (past == nullptr)
+            continue;
+        const auto i = static_cast<int32_t>(index.Records.size());
+        index.Records.push_back(past);
+        index.Next.push_back(-1);
+        last.push_back(i);
+        const auto [a, b, c] = key(*past);
+        const int32_t first = index.First.Find(a, b, c);
+        if (first < 0) {
+            index.First.Add(a, b, c, i);
+        } else {
+            index.Next[static_cast<size_t>(last[static_cast<size_t>(first)])] = i;
+            last[static_cast<size_t>(first)] = i;
+        }
+    }
+    return index;
+}
+
+// The records of the key whose first record is `first` (none for -1), by
+// ascending turn, gathered in `states`.
+template <class Past>
+PastStates<Past> StatesFrom(
+    const PastIndex<Past>& index, int32_t first, std::vector<const Past*>& states)
+{
+    states.clear();
+    for (int32_t i = first; i >= 0; i = index.Next[static_cast<size_t>(i)])
+        states.push_back(index.Records[static_cast<size_t>(i)]);
+    std::sort(states.begin(), states.end(),
+        [](const Past* a, const Past* b) { return a->Turn < b->Turn; });
+    return states;
+}
+
+// Where a unit or ship was in a turn, under which party, with which items
+// (null: unknown).
+struct ObjectState {
+    Place Where;
+    int32_t Party = -1;
+    const std::vector<TItem>* Items = nullptr;
+};
+
+ObjectState StateOf(const TPastObject& past)
+{
+    return { { past.X, past.Y, past.Z }, past.Party,
+        past.ItemsKnown != 0 ? &past.Items->Entries : nullptr };
+}
+
+// "Schwert 5 → 2, Pferd 1 → 0": the items an own unit holds fewer of; its
+// silver has a kind of its own.
+std::string LostItems(const std::vector<TItem>& before, const std::vector<TItem>& after)
+{
+    std::string text;
+    for (const TItem& item : before) {
+        if (item.Item == "Silber")
+            continue;
+        const auto now = std::find_if(after.begin(), after.end(),
+            [&item](const TItem& other) { return other.Item == item.Item; });
+        const int32_t count = now != after.end() ? now->Count : 0;
+        if (count < item.Count)
+            text += (text.empty() ? "" : ", ") + DisplayText(item.Item) + " "
+                + Arrow(item.Count, count);
+    }
+    return text;
+}
+
 class ChangeCollector {
 public:
     ChangeCollector(
@@ -192,23 +321,20 @@ public:
     {
         if (FFrom < 1 || FTo < 1 || FFrom == FTo)
             return {};
+        IndexPast();
+        // Most units change in persons every turn: room for a change of each
+        // unit and region saves growing the list again and again.
+        size_t room = FReport.Regions->Count();
+        for (const TRegion* region : *FReport.Regions)
+            room += region != nullptr ? region->Units->Count() : 0;
+        FFound.reserve(room);
         CollectFights();
         for (const TRegion* region : *FReport.Regions) {
             if (region != nullptr)
                 CollectRegion(*region);
         }
-        size_t total = 0;
-        for (const auto& kind : FGroups) {
-            for (const auto& group : kind)
-                total += group.size();
-        }
-        std::vector<TurnChange> changes;
-        changes.reserve(total);
-        for (auto& kind : FGroups) {
-            for (auto& group : kind)
-                std::move(group.begin(), group.end(), std::back_inserter(changes));
-        }
-        return changes;
+        CollectPastOnly();
+        return InListOrder();
     }
 
 private:
@@ -220,9 +346,159 @@ private:
         return change.Category ? static_cast<size_t>(3 - Rank(*change.Category)) : 4;
     }
 
+    void IndexPast()
+    {
+        FPastObjects = IndexRecords<TPastObject>(*FReport.PastObjects, ObjectKey);
+        FHeld.assign(FPastObjects.Records.size(), false);
+        FPastPrices = IndexRecords<TPastPrices>(*FReport.PastPrices, PlaceKey);
+    }
+
+    // The recorded states of an object that the database holds still; valid
+    // until the next call.
+    PastStates<TPastObject> PastOf(int32_t kind, int32_t nr)
+    {
+        if (FPastObjects.Records.empty())
+            return {};
+        const int32_t first = FPastObjects.First.Find(kind, nr, 0);
+        if (first >= 0)
+            FHeld[static_cast<size_t>(first)] = true;
+        return StatesFrom(FPastObjects, first, FObjectStates);
+    }
+
+    const TRegion* RegionAt(const Place& place)
+    {
+        const TRegionList& regions = *FReport.Regions;
+        if (!FRegionIndex) {
+            FRegionIndex.emplace(regions.Count());
+            for (size_t i = 0; i < regions.Count(); ++i) {
+                if (const TRegion* region = regions[i])
+                    FRegionIndex->Add(region->CX, region->CY, region->CZ, static_cast<int32_t>(i));
+            }
+        }
+        const auto [x, y, z] = place;
+        const int32_t at = FRegionIndex->Find(x, y, z);
+        return at >= 0 ? regions[static_cast<size_t>(at)] : nullptr;
+    }
+
+    std::string PlaceText(const Place& place)
+    {
+        if (const TRegion* region = RegionAt(place))
+            return RegionDescription(region);
+        const auto [x, y, z] = place;
+        return "(" + std::to_string(x) + "," + std::to_string(y)
+            + (z != 0 ? "," + std::to_string(z) : "") + ")";
+    }
+
+    // The state of an object in `turn`: that of its first record from that
+    // turn on, else the present one.
+    static ObjectState StateAt(
+        PastStates<TPastObject> states, int32_t turn, const ObjectState& present)
+    {
+        const TPastObject* past = RecordFrom(states, turn);
+        return past != nullptr ? StateOf(*past) : present;
+    }
+
+    struct ObjectKinds {
+        ChangeKind Moved;
+        ChangeKind Party;
+    };
+
+    // Moves, another party and (own units) lost items between two states of
+    // one object; listed in its newer region. `name` describes the object.
+    template <class Name>
+    void CompareStates(const ObjectKinds& kinds, const ObjectState& old, const ObjectState& now,
+        int32_t nr, const Name& name)
+    {
+        const TRegion* region = RegionAt(now.Where);
+        if (region == nullptr)
+            return;
+        // A unit always has a party category (an unknown party: disguised).
+        const bool hasParty = now.Party != -1 || kinds.Moved == ChangeKind::UnitMoved;
+        if (old.Where != now.Where)
+            Add(kinds.Moved, *region, name(now.Party) + ": aus " + PlaceText(old.Where), now.Party,
+                hasParty, nr);
+        if (old.Party != -1 && now.Party != -1 && old.Party != now.Party)
+            Add(kinds.Party, *region,
+                name(-1) + ": " + PartyText(old.Party) + " → " + PartyText(now.Party), now.Party,
+                true, nr);
+        if (kinds.Moved == ChangeKind::UnitMoved && now.Party == FReport.ActiveParty
+            && old.Party == now.Party && old.Items != nullptr && now.Items != nullptr) {
+            const std::string lost = LostItems(*old.Items, *now.Items);
+            if (!lost.empty())
+                Add(ChangeKind::ItemsLost, *region, name(-1) + ": " + lost, now.Party, true, nr);
+        }
+    }
+
+    // Units and ships that only their records hold: gone by `to` when the
+    // newest record, of a turn from `from` on, says so and their region was
+    // seen in both turns; moved or given away between two recorded states.
+    void CollectPastOnly()
+    {
+        const std::vector<const TPastObject*>& records = FPastObjects.Records;
+        for (size_t i = 0; i < records.size(); ++i) {
+            const int32_t first = FPastObjects.First.Find(records[i]->Kind, records[i]->Nr, 0);
+            if (first != static_cast<int32_t>(i) || FHeld[i])
+                continue;
+            const PastStates<TPastObject> states = StatesFrom(FPastObjects, first, FObjectStates);
+            if (!RecordedAt(states, FFrom))
+                continue;
+            const TPastObject& old = *RecordFrom(states, FFrom);
+            const bool unit = old.Kind == TPastObject::Unit;
+            const ObjectKinds kinds = unit
+                ? ObjectKinds { ChangeKind::UnitMoved, ChangeKind::UnitParty }
+                : ObjectKinds { ChangeKind::ShipMoved, ChangeKind::ShipParty };
+            const auto name = [&](int32_t party) { return PastName(old, party); };
+            if (const TPastObject* now = RecordFrom(states, FTo)) {
+                if (now->Turn == FTo)
+                    CompareStates(kinds, StateOf(old), StateOf(*now), old.Nr, name);
+                continue;
+            }
+            const TPastObject& last = *states.back();
+            const TRegion* region = RegionAt(StateOf(last).Where);
+            if (last.Gone == 0 || region == nullptr || !Seen(*region, FFrom) || !Seen(*region, FTo))
+                continue;
+            std::string text = PastName(last, last.Party);
+            if (unit && last.Persons != -1)
+                text += ", " + std::to_string(last.Persons) + " Personen";
+            Add(unit ? ChangeKind::UnitGone : ChangeKind::ShipGone, *region, std::move(text),
+                last.Party, unit || last.Party != -1, last.Nr);
+        }
+    }
+
+    // "Späher (2u8), Die Wüstenfüchse (2vy)" of a recorded state, a ship with
+    // its type; without the party for `party` -1.
+    std::string PastName(const TPastObject& past, int32_t party)
+    {
+        std::string name = DisplayText(past.Name) + " (" + FReport.FormatNr(past.Nr) + ")";
+        if (past.Kind == TPastObject::Ship)
+            name = DisplayText(past.Type_) + " " + name;
+        if (party != -1)
+            name += ", " + PartyText(party);
+        return name;
+    }
+
+    static size_t BucketOf(const TurnChange& change)
+    {
+        return static_cast<size_t>(change.Kind) * kGroupsPerKind + GroupOf(change);
+    }
+
     void Keep(TurnChange&& change)
     {
-        FGroups[static_cast<size_t>(change.Kind)][GroupOf(change)].push_back(std::move(change));
+        ++FBucketSizes[BucketOf(change)];
+        FFound.push_back(std::move(change));
+    }
+
+    // The changes by kind and group, each group in the order found: a
+    // counting sort, since the changes of a large world are many.
+    std::vector<TurnChange> InListOrder()
+    {
+        std::array<size_t, kBuckets> next {};
+        for (size_t bucket = 1; bucket < kBuckets; ++bucket)
+            next[bucket] = next[bucket - 1] + FBucketSizes[bucket - 1];
+        std::vector<TurnChange> changes(FFound.size());
+        for (TurnChange& change : FFound)
+            changes[next[BucketOf(change)]++] = std::move(change);
+        return changes;
     }
 
     const std::string& PartyText(int32_t party)
@@ -233,8 +509,17 @@ private:
         return at->second;
     }
 
-    void Add(ChangeKind kind, const TRegion& region, std::string text, int32_t party = -1,
+    void Add(ChangeKind kind, const TRegion& region, std::string_view text, int32_t party = -1,
         bool hasParty = false, int32_t nr = -1)
+    {
+        AddParts(kind, region, { text }, party, hasParty, nr);
+    }
+
+    // Add for a text of several parts, joined into the change's text at
+    // once: most changes of a large world are units, whose texts are many.
+    void AddParts(ChangeKind kind, const TRegion& region,
+        std::initializer_list<std::string_view> parts, int32_t party = -1, bool hasParty = false,
+        int32_t nr = -1)
     {
         TurnChange change;
         change.Kind = kind;
@@ -250,7 +535,13 @@ private:
             FTextRegion = &region;
             FRegionText = RegionDescription(&region);
         }
-        change.Text = FRegionText + ": " + text;
+        size_t size = FRegionText.size() + 2;
+        for (std::string_view part : parts)
+            size += part.size();
+        change.Text.reserve(size);
+        change.Text.append(FRegionText).append(": ");
+        for (std::string_view part : parts)
+            change.Text.append(part);
         Keep(std::move(change));
     }
 
@@ -325,8 +616,10 @@ private:
 
     void CollectParties(const TRegion& region, bool before, bool after)
     {
-        const PartyPersons old = PersonsSeen(region, FFrom);
-        const PartyPersons now = PersonsSeen(region, FTo);
+        PersonsSeen(region, FFrom, FOldPersons);
+        PersonsSeen(region, FTo, FNewPersons);
+        const PartyPersons& old = FOldPersons;
+        const PartyPersons& now = FNewPersons;
         const std::optional<int32_t> oldStrongest = Strongest(old);
         const std::optional<int32_t> newStrongest = Strongest(now);
         if (oldStrongest && newStrongest && *oldStrongest != *newStrongest)
@@ -365,6 +658,38 @@ private:
             if (old && now && Beyond(*old, *now, threshold))
                 Add(kind, region, Arrow(*old, *now));
         }
+        CollectPrices(region);
+    }
+
+    // The market prices of `turn`: those of the first record from that turn
+    // on, else the present ones when described in that turn or later.
+    const std::vector<TPrice>* PricesAt(const TRegion& region, int32_t turn)
+    {
+        const PastStates<TPastPrices> states = FPastPrices.Records.empty()
+            ? PastStates<TPastPrices> {}
+            : StatesFrom(
+                FPastPrices, FPastPrices.First.Find(region.CX, region.CY, region.CZ), FPriceStates);
+        if (const TPastPrices* past = RecordFrom(states, turn))
+            return &past->Prices->Entries;
+        return region.FullInfoDate >= turn ? &region.Prices->Entries : nullptr;
+    }
+
+    void CollectPrices(const TRegion& region)
+    {
+        const std::vector<TPrice>* old = PricesAt(region, FFrom);
+        const std::vector<TPrice>* now = PricesAt(region, FTo);
+        if (old == nullptr || now == nullptr || old == now)
+            return;
+        std::string text;
+        for (const TPrice& price : *old) {
+            const auto same = std::find_if(now->begin(), now->end(),
+                [&price](const TPrice& other) { return other.Item == price.Item; });
+            if (same != now->end() && Beyond(price.Price, same->Price, FThresholds.Prices))
+                text += (text.empty() ? "" : ", ") + DisplayText(price.Item) + " "
+                    + Arrow(price.Price, same->Price);
+        }
+        if (!text.empty())
+            Add(ChangeKind::Prices, region, text);
     }
 
     std::string Named(const TNamedItem& item)
@@ -396,16 +721,29 @@ private:
             const std::optional<int32_t> now = ValueAt(*unit->Count, FTo);
             const std::optional<int32_t> oldSilver = ValueAt(*unit->Silver, FFrom);
             const std::optional<int32_t> newSilver = ValueAt(*unit->Silver, FTo);
-            const std::array<bool, 2> present { old || oldSilver, now || newSilver };
+            const PastStates<TPastObject> past = PastOf(TPastObject::Unit, unit->Nr);
+            const std::array<bool, 2> present { old || oldSilver || RecordedAt(past, FFrom),
+                now || newSilver || RecordedAt(past, FTo) };
             const auto name = [&] { return Named(*unit) + ", " + PartyText(unit->Party); };
             const auto newOrGone
                 = [&] { return name() + (now ? ", " + std::to_string(*now) + " Personen" : ""); };
             if (NewOrGone(*unit, present, before, after, ChangeKind::UnitNew, ChangeKind::UnitGone,
                     region, newOrGone, true))
                 continue;
+            if (!past.empty() && present[0] && present[1]) {
+                const ObjectState current { { region.CX, region.CY, region.CZ }, unit->Party,
+                    unit->Party == FReport.ActiveParty ? &unit->Items->Entries : nullptr };
+                CompareStates({ ChangeKind::UnitMoved, ChangeKind::UnitParty },
+                    StateAt(past, FFrom, current), StateAt(past, FTo, current), unit->Nr,
+                    [&](int32_t party) {
+                        return Named(*unit) + (party != -1 ? ", " + PartyText(party) : "");
+                    });
+            }
             if (old && now && *old != *now)
-                Add(*now < *old ? ChangeKind::UnitShrunk : ChangeKind::UnitGrown, region,
-                    name() + ": " + Arrow(*old, *now) + " Personen", unit->Party, true, unit->Nr);
+                AddParts(*now < *old ? ChangeKind::UnitShrunk : ChangeKind::UnitGrown, region,
+                    { DisplayText(unit->Name), " (", FReport.FormatNr(unit->Nr), "), ",
+                        PartyText(unit->Party), ": ", Arrow(*old, *now), " Personen" },
+                    unit->Party, true, unit->Nr);
             if (unit->Party == FReport.ActiveParty && oldSilver && newSilver
                 && *newSilver < *oldSilver
                 && Beyond(*oldSilver, *newSilver, FThresholds.UnitSilver))
@@ -454,12 +792,20 @@ private:
                 return ValueAt(*ship->Damage, turn) || ValueAt(*ship->Percent, turn)
                     || ValueAt(*ship->Load, turn) || ValueAt(*ship->MaxLoad, turn);
             };
-            const std::array<bool, 2> present { seen(FFrom), seen(FTo) };
+            const PastStates<TPastObject> past = PastOf(TPastObject::Ship, ship->Nr);
+            const std::array<bool, 2> present { seen(FFrom) || RecordedAt(past, FFrom),
+                seen(FTo) || RecordedAt(past, FTo) };
             const bool hasParty = ship->Party != -1;
             const auto name = [&] { return PlaceName(ship->Type_, *ship, hasParty); };
             if (NewOrGone(*ship, present, before, after, ChangeKind::ShipNew, ChangeKind::ShipGone,
                     region, name, hasParty))
                 continue;
+            if (!past.empty()) {
+                const ObjectState current { { region.CX, region.CY, region.CZ }, ship->Party };
+                CompareStates({ ChangeKind::ShipMoved, ChangeKind::ShipParty },
+                    StateAt(past, FFrom, current), StateAt(past, FTo, current), ship->Nr,
+                    [&](int32_t party) { return PlaceName(ship->Type_, *ship, party != -1); });
+            }
             const std::optional<int32_t> oldBuilt = ValueAt(*ship->Percent, FFrom);
             const std::optional<int32_t> newBuilt = ValueAt(*ship->Percent, FTo);
             if (oldBuilt && newBuilt && *newBuilt > *oldBuilt)
@@ -481,10 +827,22 @@ private:
     const ChangeThresholds FThresholds;
     const PartyCategories FCategories;
     std::unordered_map<int32_t, std::string> FPartyTexts;
+    // The records sorted by object (region), then turn; FHeld marks the first
+    // record of each object that the database holds still.
+    PastIndex<TPastObject> FPastObjects;
+    std::vector<bool> FHeld;
+    PastIndex<TPastPrices> FPastPrices;
+    std::vector<const TPastObject*> FObjectStates; // of the object being compared
+    std::vector<const TPastPrices*> FPriceStates; // of the region being compared
+    std::optional<KeyIndex> FRegionIndex; // region indices by place, made when first needed
+
     const TRegion* FTextRegion = nullptr; // whose description FRegionText holds
     std::string FRegionText;
-    // The changes by kind and group, each in the order they were found.
-    std::array<std::array<std::vector<TurnChange>, kGroupsPerKind>, kChangeKindCount> FGroups;
+    PartyPersons FOldPersons; // of the region being compared
+    PartyPersons FNewPersons;
+    static constexpr size_t kBuckets = kChangeKindCount * kGroupsPerKind;
+    std::vector<TurnChange> FFound; // in the order found
+    std::array<size_t, kBuckets> FBucketSizes {};
 };
 
 } // namespace

@@ -20,15 +20,20 @@ enum class ChangeKind : uint8_t {
     PartyLeft,
     UnitNew,
     UnitGone,
+    UnitMoved,
+    UnitParty,
     UnitShrunk,
     UnitGrown,
     SilverLost,
+    ItemsLost,
     BuildingNew,
     BuildingGone,
     BuildingGrown,
     BuildingShrunk,
     ShipNew,
     ShipGone,
+    ShipMoved,
+    ShipParty,
     ShipGrown,
     ShipDamaged,
     RegionSeen,
@@ -38,8 +43,9 @@ enum class ChangeKind : uint8_t {
     Horses,
     Trees,
     Wages,
+    Prices,
 };
-inline constexpr size_t kChangeKindCount = 24;
+inline constexpr size_t kChangeKindCount = 30;
 
 // The heading of a kind in the lists ("neue Einheiten").
 const char* ChangeKindCaption(ChangeKind kind);
@@ -69,13 +75,15 @@ struct ChangeThreshold {
     int32_t Minimum = 1;
 };
 
-// The thresholds of the region values and of the silver an own unit lost.
+// The thresholds of the region values, of each market price and of the
+// silver an own unit lost.
 struct ChangeThresholds {
     ChangeThreshold Peasants { 10, 50 };
     ChangeThreshold Silver { 20, 200 };
     ChangeThreshold Horses { 20, 5 };
     ChangeThreshold Trees { 10, 5 };
     ChangeThreshold Wages { 0, 1 };
+    ChangeThreshold Prices { 20, 1 };
     ChangeThreshold UnitSilver { 25, 100 };
 };
 
@@ -94,12 +102,14 @@ int32_t TurnBefore(const TReport& report, int32_t turn);
 
 // The changes from turn `from` to turn `to`, from what the database keeps
 // of both turns: the histories of regions, units, buildings and ships, the
-// political summaries of each turn, and the own party's fights (known for
-// the report's own turn only). A value unknown in either turn is never a
-// change. Units and ships that a newer report no longer shows are gone from
-// the database, and a unit keeps only its newest place; what the database
-// does not keep cannot be listed. Ordered by kind, then party category (own
-// first, no party last), then the report's order of regions.
+// states of earlier turns that merges kept beyond them (places, parties and
+// own items of units and ships, units and ships no longer shown, market
+// prices; model/past_states.h), the political summaries of each turn, and
+// the own party's fights (known for the report's own turn only). A value
+// unknown in either turn is never a change, nor is a party unknown in
+// either. A moved unit or ship is listed in its newer region. Ordered by
+// kind, then party category (own first, no party last), then the report's
+// order of regions (objects kept only as earlier states last).
 std::vector<TurnChange> TurnChanges(
     const TReport& report, int32_t from, int32_t to, const ChangeThresholds& thresholds);
 

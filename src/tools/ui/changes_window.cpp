@@ -127,18 +127,19 @@ void TChangesWindow::ShowLines()
         size_t end = first + 1;
         while (end < FLines.size() && FLines[end].Change >= 0)
             ++end;
-        const bool whole = LineMatchesFilter(FLines[first].Text, filter);
+        const bool whole = LineMatchesFilter(FLines[first].Heading, filter);
         bool headed = false;
         for (size_t i = first + 1; i < end; ++i) {
             const ChangeLine& line = FLines[i];
-            if (!whole && !LineMatchesFilter(line.Text, filter))
+            const std::string& text = LineText(line, FChanges);
+            if (!whole && !LineMatchesFilter(text, filter))
                 continue;
             if (!headed)
-                FList->AddLine(FLines[first].Text, kPlainScheme);
+                FList->AddLine(FLines[first].Heading, kPlainScheme);
             headed = true;
             ListScheme scheme = line.Category ? SchemeOf(*line.Category) : kPlainScheme;
             scheme.Indent = kChangeIndent;
-            FList->AddLine(line.Text, scheme, line.Change);
+            FList->AddLine(text, scheme, line.Change);
         }
         first = end;
     }
@@ -177,9 +178,12 @@ void TChangesWindow::DoubleClicked(const QListWidgetItem* item)
     switch (change->Kind) {
     case ChangeKind::UnitNew:
     case ChangeKind::UnitGone:
+    case ChangeKind::UnitMoved:
+    case ChangeKind::UnitParty:
     case ChangeKind::UnitShrunk:
     case ChangeKind::UnitGrown:
     case ChangeKind::SilverLost:
+    case ChangeKind::ItemsLost:
         if (TUnit* unit = FindUnitByNumber(*report, change->Nr))
             emit unitOpened(unit);
         return;
@@ -192,8 +196,7 @@ void TChangesWindow::DoubleClicked(const QListWidgetItem* item)
 void TChangesWindow::OpenPlace(const TurnChange& change)
 {
     TReport* report = FDocument.Report();
-    const bool ship = change.Kind == ChangeKind::ShipNew || change.Kind == ChangeKind::ShipGone
-        || change.Kind == ChangeKind::ShipGrown || change.Kind == ChangeKind::ShipDamaged;
+    const bool ship = change.Kind >= ChangeKind::ShipNew && change.Kind <= ChangeKind::ShipDamaged;
     // The place views find the building or ship by the number in a line's
     // first parentheses.
     const std::string line = "(" + report->FormatNr(change.Nr) + ")";
