@@ -123,6 +123,25 @@ OrderScope ScopeOfUnit(const TReport& report, const TRegion* region, const TUnit
     return scope;
 }
 
+OrderScope ScopeAtLine(TReport& report, const std::vector<std::string>& lines, size_t line)
+{
+    report.SetIndexed(true);
+    for (size_t i = std::min(line + 1, lines.size()); i-- > 0;) {
+        if (SpelledOutFolded(FirstWord(lines[i])) != U"einheit")
+            continue;
+        TRegion* region = nullptr;
+        for (size_t j = i; j-- > 0;) {
+            if (SpelledOutFolded(FirstWord(lines[j])) == U"region") {
+                region = RegionOfLine(report, lines[j]);
+                break;
+            }
+        }
+        TUnit* unit = UnitOfLine(report, region, lines[i]);
+        return ScopeOfUnit(report, unit != nullptr ? region : nullptr, unit);
+    }
+    return OrderScope();
+}
+
 std::vector<OrderFinding> CheckOrderFile(
     const OrderGrammar& grammar, TReport& report, const std::vector<std::string>& lines)
 {
