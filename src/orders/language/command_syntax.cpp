@@ -11,8 +11,7 @@ namespace maprune {
 
 namespace {
 
-ParamKind KindOfPlaceholder(
-    std::string_view name, std::u32string_view wordBefore, bool inBrackets)
+ParamKind KindOfPlaceholder(std::string_view name, std::u32string_view wordBefore, bool inBrackets)
 {
     if (name == "Anzahl" || name == "Betrag" || name == "Stufe")
         return ParamKind::Number;
@@ -151,8 +150,7 @@ private:
         node.Label = lexeme;
         if (name.size() >= 2 && name.front() == '<' && name.back() == '>') {
             node.Is = SyntaxNode::Param;
-            node.Kind
-                = KindOfPlaceholder(name.substr(1, name.size() - 2), FWordBefore, FDepth > 0);
+            node.Kind = KindOfPlaceholder(name.substr(1, name.size() - 2), FWordBefore, FDepth > 0);
             FWordBefore.clear();
         } else {
             node.Is = SyntaxNode::Keyword;

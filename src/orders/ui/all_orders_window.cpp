@@ -48,7 +48,7 @@ TAllOrdersWindow::TAllOrdersWindow(TReportDocument& document, QWidget* parent)
     FEditor->setObjectName(QStringLiteral("AllOrders"));
     FEditor->setLineWrapMode(QPlainTextEdit::NoWrap);
     FEditor->setUndoRedoEnabled(true);
-    new TOrderHighlighter(FEditor->document());
+    new TOrderHighlighter(FEditor->document(), true);
     FAssist = new TOrderAssist(
         *FEditor,
         [this](const std::vector<std::string>& lines) {

@@ -18,6 +18,7 @@ void MarkOrderFindings(
     QListWidgetItem& item, const TReport& report, const TRegion* region, const TUnit& unit)
 {
     item.setIcon(QIcon());
+    item.setToolTip(QString());
     if (!unit.IsOwn())
         return;
     std::vector<std::string> lines;
