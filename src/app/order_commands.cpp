@@ -14,6 +14,7 @@
 #include "orders/ui/checker_commands.h"
 #include "orders/ui/kcheck_messages_window.h"
 #include "orders/ui/order_sender.h"
+#include "orders/ui/unit_command_window.h"
 #include "orders/ui/vorlage_progress_runner.h"
 #include "orders/unit_mail.h"
 
@@ -44,6 +45,8 @@ TOrderCommands::TOrderCommands(OrderCommandsParts parts)
 
     connect(FParts.Menu.Checker, &QAction::triggered, FChecker, &TCheckerCommands::RunCheck);
     connect(FChecker, &TCheckerCommands::windowWanted, entry, [entry] { entry->setChecked(true); });
+    connect(FChecker, &TCheckerCommands::resultsShown, &FParts.Window.CommandWindow(),
+        &TUnitCommandWindow::ShowCheckerMessages);
     connect(
         FMessagesWindow, &TKCheckMessagesWindow::linkActivated, this, &TOrderCommands::FollowLink);
     connect(&FParts.Regions, &TRegionWindow::mailRequested, this, &TOrderCommands::MailToUnit);

@@ -75,6 +75,26 @@ void TUnitOrdersCommand::Apply(const Orders& orders)
     FDocument.Announce({ DocumentChangeKind::UnitOrders, nullptr, &FUnit });
 }
 
+TOrdersOfUnitsCommand::TOrdersOfUnitsCommand(TReportDocument& document,
+    const std::vector<std::pair<TUnit*, std::vector<std::string>>>& orders)
+    : TEditCommand(document, QStringLiteral("Alle Befehle übernehmen"))
+{
+    for (const auto& [unit, lines] : orders)
+        FUnits.push_back(std::make_unique<TUnitOrdersCommand>(document, *unit, lines));
+}
+
+void TOrdersOfUnitsCommand::redo()
+{
+    for (const auto& unit : FUnits)
+        unit->redo();
+}
+
+void TOrdersOfUnitsCommand::undo()
+{
+    for (auto unit = FUnits.rbegin(); unit != FUnits.rend(); ++unit)
+        (*unit)->undo();
+}
+
 TRegionCommentCommand::TRegionCommentCommand(
     TReportDocument& document, TRegion& region, int row, std::string line, bool deleting)
     : TEditCommand(document,

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QElapsedTimer>
@@ -53,6 +54,18 @@ private:
     Orders FAfter;
     std::vector<std::string> FLines;
     QElapsedTimer FLastEdit;
+};
+
+// The orders of several units as one step ("Alle Befehle übernehmen").
+class TOrdersOfUnitsCommand : public TEditCommand {
+public:
+    TOrdersOfUnitsCommand(TReportDocument& document,
+        const std::vector<std::pair<TUnit*, std::vector<std::string>>>& orders);
+    void redo() override;
+    void undo() override;
+
+private:
+    std::vector<std::unique_ptr<TUnitOrdersCommand>> FUnits;
 };
 
 class TRegionCommentCommand : public TEditCommand {

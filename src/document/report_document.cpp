@@ -147,6 +147,18 @@ void TReportDocument::SetUnitOrders(TUnit& unit, const std::vector<std::string>&
         FUndoStack.push(new TUnitOrdersCommand(*this, unit, lines));
 }
 
+void TReportDocument::SetOrdersOfUnits(
+    const std::vector<std::pair<TUnit*, std::vector<std::string>>>& orders)
+{
+    std::vector<std::pair<TUnit*, std::vector<std::string>>> changed;
+    for (const auto& [unit, lines] : orders) {
+        if (lines != unit->Commands->Lines())
+            changed.emplace_back(unit, lines);
+    }
+    if (FReport && !changed.empty())
+        FUndoStack.push(new TOrdersOfUnitsCommand(*this, changed));
+}
+
 void TReportDocument::AddRegionComment(TRegion& region, const std::string& line)
 {
     if (FReport)

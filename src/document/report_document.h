@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QObject>
@@ -77,6 +78,9 @@ public:
     // Gives `unit` the order lines `lines` (in the report's encoding). Edits
     // of one unit's orders in quick succession are one command.
     void SetUnitOrders(TUnit& unit, const std::vector<std::string>& lines);
+    // The orders of several units as one step of the history; units whose
+    // lines equal their orders are left out, nothing at all is no step.
+    void SetOrdersOfUnits(const std::vector<std::pair<TUnit*, std::vector<std::string>>>& orders);
     // Adds the comment line `line` (in the report's encoding) to `region`.
     void AddRegionComment(TRegion& region, const std::string& line);
     // Deletes comment `row` of `region`.

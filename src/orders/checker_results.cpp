@@ -127,6 +127,8 @@ std::vector<CheckerLink> OrderFileLinks(TReport& report, const TextLines& orderF
             current = FirstUnit(report, report.ParseNr(Argument(line, 7)));
         } else if (StartsWithWord(line, "region")) {
             current = { RegionAt(report, Argument(line, 6)), nullptr };
+        } else if (current.Unit != nullptr) {
+            ++current.OrderLine;
         }
         links.push_back(current);
     }
@@ -147,8 +149,8 @@ CheckerResults ShowResults(TReport& report, const TextLines& orderFile,
         if (classic != std::string_view::npos && classic < compact) {
             const std::string_view message = text.substr(classic + 3);
             const CheckerLevel level = StartsWithWord(message, "warnung") ? CheckerLevel::Warning
-                : StartsWithWord(message, "fehler")                        ? CheckerLevel::Error
-                                                                           : CheckerLevel::None;
+                : StartsWithWord(message, "fehler")                       ? CheckerLevel::Error
+                                                                          : CheckerLevel::None;
             if (level == CheckerLevel::None)
                 continue;
             ++(level == CheckerLevel::Error ? results.Errors : results.Warnings);

@@ -17,6 +17,9 @@ class TUnit;
 struct CheckerLink {
     TRegion* Region = nullptr;
     TUnit* Unit = nullptr;
+    // The line's place among the unit's orders (0 the line after EINHEIT);
+    // -1 for the EINHEIT line itself and lines of no unit.
+    int OrderLine = -1;
 };
 
 enum class CheckerLevel { None, Warning, Error };

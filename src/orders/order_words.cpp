@@ -41,7 +41,7 @@ OrderLineKind OrderVocabulary::Classify(std::string_view line) const
     size_t start = line.find_first_not_of(" \t");
     if (start == std::string_view::npos)
         return kind;
-    if (line[start] == ';') {
+    if (line[start] == ';' || line.substr(start).starts_with("//")) {
         kind.Is = OrderLineKind::Comment;
         kind.WordStart = start;
         kind.WordLength = line.size() - start;

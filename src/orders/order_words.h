@@ -12,7 +12,7 @@ namespace maprune {
 struct OrderLineKind {
     enum Kind {
         Empty,
-        Comment, // starts with ";"
+        Comment, // starts with ";" or "//"
         Command, // a command of the game reference data
         Unknown, // a first word that is no command
     };

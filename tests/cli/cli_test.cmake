@@ -17,7 +17,7 @@ endfunction()
 
 # Each verb registers itself in its own source file: the help names every one,
 # in the order of their names.
-set(cli_verbs calc changes chart check convert dump extract gamedata info merge merian messages
+set(cli_verbs calc changes chart check convert dump extract gamedata info lint merge merian messages
     orders parties reference region render route search send series settings stats structure
     trade unit)
 list(JOIN cli_verbs " .*  " cli_verbs_in_order)

@@ -94,7 +94,7 @@ protected:
     ScriptedDialogs dialogs;
 };
 
-TEST_F(KCheckTest, OrderLinesLinkToTheLastUnitOrRegionAbove)
+TEST_F(KCheckTest, OrderLinesLinkToTheLastUnitOrRegionAboveAndItsOrder)
 {
     const TextLines lines = { "PARTEI a", "REGION 3,4,0 ; a", "  region 3 , 4;x", "REGION 5,6,1",
         "EINHEIT zz", "REGION 3,4,0,9", "Einheit 14 ; Kommentar", "  ARBEITE", "REGION 7,7" };
@@ -102,10 +102,12 @@ TEST_F(KCheckTest, OrderLinesLinkToTheLastUnitOrRegionAbove)
     const std::vector<std::pair<TRegion*, TUnit*>> expected = { { nullptr, nullptr },
         { home, nullptr }, { home, nullptr }, { deep, nullptr }, { nullptr, nullptr },
         { nullptr, nullptr }, { home, ole }, { home, ole }, { nullptr, nullptr } };
+    const int orderLines[] = { -1, -1, -1, -1, -1, -1, -1, 0, -1 };
     ASSERT_EQ(links.size(), expected.size());
     for (size_t i = 0; i < links.size(); ++i) {
         EXPECT_EQ(links[i].Region, expected[i].first) << lines[i];
         EXPECT_EQ(links[i].Unit, expected[i].second) << lines[i];
+        EXPECT_EQ(links[i].OrderLine, orderLines[i]) << lines[i];
     }
 }
 

@@ -25,6 +25,7 @@ TEST(OrderVocabulary, FirstWordsAsThePlayerWritesThem)
         { "MA", OrderLineKind::Unknown, 0, 2 }, // too short to tell
         { "FLIEGE hoch", OrderLineKind::Unknown, 0, 6 },
         { "; später lernen", OrderLineKind::Comment, 0, 16 },
+        { "  // bleibt", OrderLineKind::Comment, 2, 9 },
         { "   ", OrderLineKind::Empty, 0, 0 },
     };
     for (const auto& c : cases) {

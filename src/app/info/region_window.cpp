@@ -21,6 +21,7 @@
 #include "model/region.h"
 #include "model/report.h"
 #include "model/unit.h"
+#include "orders/ui/order_marks.h"
 #include "report/report_encoding.h"
 #include "tools/lines/line_number.h"
 #include "tools/regions/list_series.h"
@@ -255,6 +256,7 @@ void TRegionWindow::Refill()
     {
         const QSignalBlocker quiet(FUnitList);
         FUnitList->SetLines(view.Units);
+        MarkUnitOrders();
     }
     FBuildings->SetLines(view.Buildings);
     FShips->SetLines(view.Ships);
@@ -276,7 +278,16 @@ void TRegionWindow::RefreshUnitLines()
     const int row = FUnitList->currentRow();
     FUnits = view.UnitObjects;
     FUnitList->SetLines(view.Units);
+    MarkUnitOrders();
     FUnitList->setCurrentRow(row);
+}
+
+void TRegionWindow::MarkUnitOrders()
+{
+    for (int row = 0; row < FUnitList->count(); ++row) {
+        if (const TUnit* unit = UnitAt(row); unit != nullptr && FReport != nullptr)
+            MarkOrderFindings(*FUnitList->item(row), *FReport, FRegion, *unit);
+    }
 }
 
 void TRegionWindow::ShowStatistics(const RegionStatistics& statistics)

@@ -80,6 +80,8 @@ private:
     // The lines of the unit list anew (an edited first order), the chosen
     // unit kept.
     void RefreshUnitLines();
+    // Own units whose orders the check finds fault with get a mark.
+    void MarkUnitOrders();
     void ShowStatistics(const RegionStatistics& statistics);
     void SelectUnit(int row);
     void AddComment();

@@ -67,6 +67,7 @@ void TCheckerCommands::Show(const CheckerResults& results)
     FWindow.ShowResults(results);
     FLast.Warnings = results.Warnings;
     FLast.Errors = results.Errors;
+    emit resultsShown(results);
     if (results.ShowWindow())
         emit windowWanted();
 }

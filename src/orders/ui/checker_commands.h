@@ -41,6 +41,8 @@ public:
 signals:
     // The messages window is to be shown.
     void windowWanted();
+    // A run's messages, for the orders editor to show at their lines.
+    void resultsShown(const maprune::CheckerResults& results);
 
 private:
     void Show(const CheckerResults& results);

@@ -1,17 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "orders/ui/order_highlighter.h"
 
+#include <QRegularExpression>
 #include <QTextCharFormat>
 
 namespace maprune {
 
-TOrderHighlighter::TOrderHighlighter(QTextDocument* document)
+TOrderHighlighter::TOrderHighlighter(QTextDocument* document, bool unitHeadings)
     : QSyntaxHighlighter(document)
+    , FUnitHeadings(unitHeadings)
 {
 }
 
 void TOrderHighlighter::highlightBlock(const QString& text)
 {
+    static const QRegularExpression heading(
+        QStringLiteral("^\\s*(REGION|EINHEIT)\\b"), QRegularExpression::CaseInsensitiveOption);
+    if (FUnitHeadings && heading.match(text).hasMatch()) {
+        QTextCharFormat format;
+        format.setForeground(QColor(0x00, 0x60, 0x30));
+        format.setFontWeight(QFont::Bold);
+        setFormat(0, static_cast<int>(text.size()), format);
+        return;
+    }
     const QByteArray utf8 = text.toUtf8();
     const OrderLineKind kind
         = FVocabulary.Classify(std::string_view(utf8.constData(), utf8.size()));

@@ -8,18 +8,20 @@
 namespace maprune {
 
 // Colours an order text as the player reads it: command words bold, comment
-// lines quiet, a first word that is no command marked. It never changes the
-// text.
+// lines quiet, a first word that is no command marked. In a text of many
+// units (`unitHeadings`) the REGION and EINHEIT lines are headings. It never
+// changes the text.
 class TOrderHighlighter : public QSyntaxHighlighter {
     Q_OBJECT
 public:
-    explicit TOrderHighlighter(QTextDocument* document);
+    explicit TOrderHighlighter(QTextDocument* document, bool unitHeadings = false);
 
 protected:
     void highlightBlock(const QString& text) override;
 
 private:
     OrderVocabulary FVocabulary;
+    bool FUnitHeadings;
 };
 
 } // namespace maprune

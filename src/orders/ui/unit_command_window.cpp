@@ -15,6 +15,9 @@
 #include "model/region.h"
 #include "model/report.h"
 #include "model/unit.h"
+#include "orders/language/order_check.h"
+#include "orders/language/report_scope.h"
+#include "orders/ui/order_assist.h"
 #include "orders/ui/order_highlighter.h"
 #include "report/report_encoding.h"
 #include "tools/units/unit_view.h"
@@ -41,11 +44,24 @@ TUnitCommandWindow::TUnitCommandWindow(TReportDocument& document, QWidget* paren
     FEditor->setUndoRedoEnabled(false);
     FEditor->installEventFilter(this);
     new TOrderHighlighter(FEditor->document());
+    const auto scope = [this](const std::vector<std::string>&, int) {
+        return FDocument.Report() != nullptr && FUnit != nullptr
+            ? ScopeOfUnit(*FDocument.Report(), FRegion, FUnit)
+            : OrderScope();
+    };
+    FAssist = new TOrderAssist(
+        *FEditor,
+        [this, scope](const std::vector<std::string>& lines) {
+            return CheckUnitOrders(ProgramOrderGrammar(), scope(lines, 0), lines);
+        },
+        scope);
     layout->addWidget(FWeights);
     layout->addWidget(FEditor, 1);
     connect(FEditor, &QPlainTextEdit::textChanged, this, &TUnitCommandWindow::WriteThrough);
-    connect(&document, &TReportDocument::modelObjectsAboutToBeFreed, this,
-        [this] { ShowUnit(nullptr); });
+    connect(&document, &TReportDocument::modelObjectsAboutToBeFreed, this, [this] {
+        FCheckerEntries.clear();
+        ShowUnit(nullptr);
+    });
     connect(&document, &TReportDocument::changed, this, &TUnitCommandWindow::Follow);
 }
 
@@ -78,6 +94,7 @@ void TUnitCommandWindow::ShowUnit(TUnit* unit)
     FUnit = nullptr;
     FEditor->setReadOnly(true);
     FEditor->setPlainText(QString());
+    FAssist->SetOtherFindings({});
     FRegion = unit != nullptr ? FDocument.CurrentRegion() : nullptr;
     const TReport* report = FDocument.Report();
     if (unit == nullptr || report == nullptr) {
@@ -93,6 +110,33 @@ void TUnitCommandWindow::ShowUnit(TUnit* unit)
     FEditor->setPlainText(OrdersText(*unit));
     FEditor->setReadOnly(false);
     FUnit = unit;
+    ShowCheckerFindings();
+}
+
+void TUnitCommandWindow::ShowCheckerMessages(const CheckerResults& results)
+{
+    FCheckerEntries.clear();
+    for (const CheckerEntry& entry : results.Entries) {
+        if (entry.Link.Unit != nullptr && entry.Link.OrderLine >= 0)
+            FCheckerEntries.push_back(entry);
+    }
+    ShowCheckerFindings();
+}
+
+void TUnitCommandWindow::ShowCheckerFindings()
+{
+    std::vector<OrderFinding> findings;
+    for (const CheckerEntry& entry : FCheckerEntries) {
+        if (FUnit == nullptr || entry.Link.Unit != FUnit)
+            continue;
+        OrderFinding finding;
+        finding.Line = static_cast<size_t>(entry.Link.OrderLine);
+        finding.Level
+            = entry.Level == CheckerLevel::Error ? FindingLevel::Error : FindingLevel::Warning;
+        finding.Message = "KCheck: " + DisplayText(entry.Text);
+        findings.push_back(finding);
+    }
+    FAssist->SetOtherFindings(std::move(findings));
 }
 
 void TUnitCommandWindow::WriteThrough()

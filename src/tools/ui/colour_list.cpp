@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ui/colour_list.h"
 
+#include <QIcon>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -39,7 +40,14 @@ public:
         painter->save();
         painter->fillRect(option.rect, colour(Qt::BackgroundRole, SelectedBackgroundRole));
         painter->setPen(colour(Qt::ForegroundRole, SelectedTextRole));
-        const QRect text = option.rect.adjusted(2 + index.data(IndentRole).toInt(), 0, -2, 0);
+        QRect text = option.rect.adjusted(2 + index.data(IndentRole).toInt(), 0, -2, 0);
+        // A mark (the orders' findings) stands before the text.
+        const QIcon mark = index.data(Qt::DecorationRole).value<QIcon>();
+        if (!mark.isNull()) {
+            const int size = option.rect.height() - 2;
+            mark.paint(painter, QRect(text.left(), option.rect.top() + 1, size, size));
+            text.setLeft(text.left() + size + 3);
+        }
         painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
             index.data(Qt::DisplayRole).toString());
         painter->restore();
