@@ -141,7 +141,6 @@ void BuildInfoWindowEntries(QMenu& view, InfoWindowEntries& windows)
     windows.Legend = AddCheckEntry(menu, QStringLiteral("&Legende"), Alt(Qt::Key_C));
     windows.Structure = AddCheckEntry(menu, QStringLiteral("&Struktur"), Alt(Qt::Key_S));
     windows.UnitOrders = AddCheckEntry(menu, QStringLiteral("Einheiten-&Befehle"), Alt(Qt::Key_B));
-    windows.AllOrders = AddCheckEntry(menu, QStringLiteral("Alle Be&fehle"));
     windows.CheckerOutput = AddCheckEntry(menu, QStringLiteral("KCheck-Ausgabe"), Alt(Qt::Key_O));
 }
 

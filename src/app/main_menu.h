@@ -29,7 +29,6 @@ struct InfoWindowEntries {
     QAction* Legend = nullptr; // "&Legende"
     QAction* Structure = nullptr; // "&Struktur"
     QAction* UnitOrders = nullptr; // "Einheiten-&Befehle"
-    QAction* AllOrders = nullptr; // "Alle Be&fehle"
     QAction* CheckerOutput = nullptr; // "KCheck-Ausgabe"
 };
 

@@ -40,7 +40,6 @@
 #include "config/settings.h"
 #include "document/report_document.h"
 #include "map/ui/overview_window.h"
-#include "orders/ui/all_orders_window.h"
 #include "orders/ui/export_window.h"
 #include "orders/ui/unit_command_window.h"
 
@@ -211,8 +210,6 @@ void TMainWindow::BuildInfoWindows()
     AddInfoWindow(FUnitsWindow, FMenu.InfoWindows.Units, Qt::BottomDockWidgetArea);
     AddInfoWindow(FStructureWindow, FMenu.InfoWindows.Structure, Qt::LeftDockWidgetArea);
     AddInfoWindow(FCommandWindow, FMenu.InfoWindows.UnitOrders, Qt::RightDockWidgetArea);
-    AddInfoWindow(new TAllOrdersWindow(*FDocument, this), FMenu.InfoWindows.AllOrders,
-        Qt::LeftDockWidgetArea);
     connect(
         FRegionWindow, &TRegionWindow::unitSelected, FCommandWindow, &TUnitCommandWindow::ShowUnit);
     connect(FCommandWindow, &TUnitCommandWindow::unitStepRequested, FRegionWindow,

@@ -27,6 +27,8 @@ const std::vector<ToolDeclaration>& ToolDeclarations()
             QKeySequence(Qt::ALT | Qt::Key_F11), false, {}, InstallAllianceWindow },
         { "calculator", ExtrasLast, "&Taschenrechner", QKeySequence(), true, "calc",
             InstallCalculator },
+        { "all-orders", InfoWindows, "Alle Be&fehle", QKeySequence(), true, "lint",
+            InstallAllOrdersWindow },
         { "changes", InfoWindows, "&Veränderungen", QKeySequence(Qt::ALT | Qt::Key_V), true,
             "changes", InstallChangesWindow },
         { "changes-map", MapModes, "&Veränderungen", QKeySequence(), true, "changes", nullptr },

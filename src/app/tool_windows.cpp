@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/tool_table.h"
 #include "document/report_document.h"
+#include "orders/ui/all_orders_window.h"
 #include "tools/ui/alliance_window.h"
 #include "tools/ui/calculator_form.h"
 #include "tools/ui/route_window.h"
@@ -100,6 +101,13 @@ void InstallAllianceWindow(const ToolHost& host, QAction& entry)
     auto* alliances
         = new TAllianceWindow(host.Alliances, host.Window.Document(), host.Messages, &host.Window);
     QObject::connect(&entry, &QAction::triggered, alliances, &QDialog::exec);
+}
+
+void InstallAllOrdersWindow(const ToolHost& host, QAction& entry)
+{
+    TMainWindow& window = host.Window;
+    window.AddInfoWindow(
+        new TAllOrdersWindow(window.Document(), &window), &entry, Qt::LeftDockWidgetArea);
 }
 
 void InstallCalculator(const ToolHost& host, QAction& entry)

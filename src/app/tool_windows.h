@@ -21,6 +21,8 @@ void InstallTimeStatsWindow(const ToolHost& host, QAction& entry);
 void InstallSearchWindow(const ToolHost& host, QAction& entry);
 void InstallTradingWindow(const ToolHost& host, QAction& entry);
 void InstallAllianceWindow(const ToolHost& host, QAction& entry);
+// The whole party's orders as one text, docked on the left.
+void InstallAllOrdersWindow(const ToolHost& host, QAction& entry);
 // The calculator docks at the bottom, shown from the start.
 void InstallCalculator(const ToolHost& host, QAction& entry);
 
