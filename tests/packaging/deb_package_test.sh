@@ -17,7 +17,7 @@ field Depends | grep -q 'libqt6widgets6' || { echo "Depends: $(field Depends)" >
 
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
-for f in usr/bin/maprune usr/bin/maprune-cli usr/share/maprune/maprune.dat \
+for f in usr/bin/maprune usr/bin/maprune-cli usr/bin/maprune-cli-qt usr/share/maprune/maprune.dat \
          usr/share/maprune/samples/sample.cr usr/share/applications/maprune.desktop \
          usr/share/mime/packages/maprune.xml usr/share/icons/hicolor/48x48/apps/maprune.png \
          usr/share/icons/hicolor/scalable/apps/maprune.svg usr/share/doc/maprune/README.md \
