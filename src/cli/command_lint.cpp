@@ -91,7 +91,7 @@ void PrintJson(const std::vector<std::string>& lines, const std::vector<OrderFin
 void RunLint(const LintOptions& options)
 {
     size_t readingWarnings = 0;
-    const std::unique_ptr<TReport> report = LoadReport(options.Report, readingWarnings);
+    const LoadedReport report = LoadReport(options.Report, readingWarnings);
     std::vector<std::string> lines;
     try {
         lines = options.Orders.empty() ? BuildOrderFile(*report, ToolDialogs())
