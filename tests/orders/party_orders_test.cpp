@@ -91,8 +91,9 @@ TEST_F(PartyOrders, CompletionAtALineKnowsItsUnitAndRegion)
         scope.Units.front().Number + "  " + scope.Units.front().Name);
     const OrderCompletion items = CompleteOrder(grammar, scope, "GIB 1 5 ", 8);
     ASSERT_FALSE(items.Candidates.empty());
-    if (!scope.OwnItems.empty())
+    if (!scope.OwnItems.empty()) {
         EXPECT_EQ(items.Candidates.front().Text, scope.OwnItems.front());
+    }
     EXPECT_TRUE(ScopeAtLine(*report, text, 0).Units.empty()) << "above the first unit";
 }
 
