@@ -60,7 +60,7 @@ private slots:
         const CliResult list = Cli({ "list" });
         QCOMPARE(list.exitCode, 0);
         const QStringList lines = list.out.split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 60);
+        QCOMPARE(lines.size(), 62);
         QVERIFY(lines[0].startsWith(QStringLiteral("Name")));
         QVERIFY(lines[1].startsWith(QStringLiteral("FastKDF ")));
         const QStringList level = lines.filter(QStringLiteral("KCHECK_WARNINGLEVEL"))

@@ -97,7 +97,12 @@ public:
     }
 
 private:
-    std::string_view Peek() const { return FPos < FLexemes.size() ? FLexemes[FPos] : ""; }
+    // Both branches are views: a mixed conditional would make a temporary
+    // string and return a view into it.
+    std::string_view Peek() const
+    {
+        return FPos < FLexemes.size() ? std::string_view(FLexemes[FPos]) : std::string_view();
+    }
 
     SyntaxSequence Sequence()
     {
