@@ -61,7 +61,8 @@ TOrderAssist::TOrderAssist(QPlainTextEdit& editor, Check check, ScopeAt scope)
     connect(FCompleter, qOverload<const QModelIndex&>(&QCompleter::activated), this,
         [this](const QModelIndex& index) { Insert(index.row()); });
     editor.installEventFilter(this);
-    editor.viewport()->installEventFilter(this);
+    FViewport = editor.viewport();
+    FViewport->installEventFilter(this);
 }
 
 std::vector<std::string> TOrderAssist::Lines() const
@@ -197,7 +198,7 @@ void TOrderAssist::AfterKey(const QString& typed)
 
 bool TOrderAssist::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == FEditor.viewport() && event->type() == QEvent::ToolTip) {
+    if (event->type() == QEvent::ToolTip && watched == FViewport) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const QTextCursor at = FEditor.cursorForPosition(help->pos());
         const QString messages = MessagesAt(at.blockNumber(), at.positionInBlock());

@@ -67,6 +67,9 @@ private:
     ScopeAt FScope;
     QTimer* FTimer = nullptr;
     QCompleter* FCompleter = nullptr;
+    // The editor's viewport, kept so that events during the editor's
+    // destruction are told apart without calling into the half-destroyed editor.
+    QObject* FViewport = nullptr;
     QStringListModel* FModel = nullptr;
     std::vector<OrderFinding> FFindings; // of the check, then the others
     std::vector<OrderFinding> FOthers;
