@@ -12,6 +12,7 @@
 #include "orders/language/order_check.h"
 #include "orders/language/order_completion.h"
 #include "orders/language/order_grammar.h"
+#include "orders/language/syntax_match.h"
 
 namespace maprune {
 namespace {
@@ -207,6 +208,36 @@ TEST_F(OrderLanguage, CompletionOffersWhatTheSyntaxAllowsAtTheCursor)
         EXPECT_TRUE(std::equal(c.First.begin(), c.First.end(), texts.begin())) << c.Line;
         EXPECT_EQ(std::count(texts.begin(), texts.end(), c.Absent), 0) << c.Line;
     }
+}
+
+// Game data can be edited or broken: a syntax text must not nest, repeat or
+// multiply its readings without bound, and the command stays usable.
+TEST(CommandSyntaxBounds, HostileSyntaxesStayBoundedAndUsable)
+{
+    std::string manyBars;
+    for (int i = 0; i < 30; ++i)
+        manyBars += "a" + std::to_string(i) + " ";
+    manyBars += "|";
+    for (int i = 0; i < 30; ++i)
+        manyBars += " b" + std::to_string(i);
+    std::string manyRepeats;
+    for (int i = 0; i < 60; ++i)
+        manyRepeats += "w" + std::to_string(i) + " ... ";
+    const std::string syntaxes[] = { std::string(60000, '['), std::string(200, '[') + "<Anzahl>",
+        manyBars, manyRepeats, "X " + std::string(5000, 'y') };
+    const OrderToken word { "X", 0, 1, false };
+    const ValueJudge anyValue
+        = [](ParamKind, const OrderToken*, size_t, std::vector<OrderFinding>&) {};
+    for (const std::string& syntax : syntaxes) {
+        const CommandSyntax command = ParseCommandSyntax("X", syntax);
+        EXPECT_LE(command.Readings.size(), 65u) << syntax.substr(0, 40);
+        const OrderWords words = SplitOrderLine("X 5 a0 b29");
+        const std::vector<OrderToken> parameters(words.Tokens.begin() + 1, words.Tokens.end());
+        MatchParameters(command, word, parameters, anyValue);
+    }
+    const CommandSyntax tooLong = ParseCommandSyntax("X", std::string(600, '['));
+    EXPECT_TRUE(
+        MatchParameters(tooLong, word, { { "irgendwas", 2, 11, false } }, anyValue).empty());
 }
 
 } // namespace

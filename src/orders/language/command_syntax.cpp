@@ -11,6 +11,14 @@ namespace maprune {
 
 namespace {
 
+// The game's longest syntax is under a hundred bytes. Longer texts come only
+// from broken or hostile game data; parsing them would nest and multiply
+// without bound, so such a command takes whatever follows it.
+constexpr size_t kLongestSyntax = 512;
+// Each pair of a beginning and an end of the "|" sequences makes a reading;
+// the real syntaxes need a handful.
+constexpr size_t kMostSequenceReadings = 64;
+
 ParamKind KindOfPlaceholder(std::string_view name, std::u32string_view wordBefore, bool inBrackets)
 {
     if (name == "Anzahl" || name == "Betrag" || name == "Stufe")
@@ -269,6 +277,14 @@ CommandSyntax ParseCommandSyntax(std::string_view word, std::string_view syntax)
     command.Word = word;
     command.Folded = SpelledOutFolded(word);
     command.Text = syntax;
+    if (syntax.size() > kLongestSyntax) {
+        SyntaxNode anything;
+        anything.Is = SyntaxNode::Param;
+        anything.Label = "<Ziel>";
+        anything.Kind = ParamKind::Rest;
+        command.Readings.push_back({ std::move(anything) });
+        return command;
+    }
     std::vector<std::string> lexemes = SyntaxLexemes(syntax);
     if (!lexemes.empty() && SpelledOutFolded(lexemes.front()) == command.Folded)
         lexemes.erase(lexemes.begin());
@@ -280,7 +296,8 @@ CommandSyntax ParseCommandSyntax(std::string_view word, std::string_view syntax)
             pieces.emplace_back();
         pieces.back().push_back(element.Node);
     }
-    if (pieces.size() < 2 || pieces.front().empty() || pieces.back().empty())
+    if (pieces.size() < 2 || pieces.front().empty() || pieces.back().empty()
+        || pieces.front().size() * pieces.back().size() > kMostSequenceReadings)
         return command;
     // A leading placeholder ("GIB <Einheit-Nr> ...") belongs to every alternative.
     const size_t first = pieces.front().front().Is == SyntaxNode::Param ? 1 : 0;
