@@ -67,17 +67,22 @@ void TMapCanvas::Redraw(TMapState* state, const MapViewState& view, int64_t shif
     FFound.clear();
     for (const MapRect& area : exposed) {
         FillBlack(area);
-        RegionsMeeting(tree, ScreenRectToMap(view, area), FFound);
+        EntriesMeeting(tree, ScreenRectToMap(view, area), FFound);
     }
     // A region in the corner of two strips is found twice but drawn once.
     if (exposed.size() > 1) {
-        std::sort(FFound.begin(), FFound.end());
-        FFound.erase(std::unique(FFound.begin(), FFound.end()), FFound.end());
+        const auto byRegion
+            = [](const BSPEntry* a, const BSPEntry* b) { return a->Region < b->Region; };
+        const auto sameRegion
+            = [](const BSPEntry* a, const BSPEntry* b) { return a->Region == b->Region; };
+        std::sort(FFound.begin(), FFound.end(), byRegion);
+        FFound.erase(std::unique(FFound.begin(), FFound.end(), sameRegion), FFound.end());
     }
     FTiles.BeginPass();
-    for (TRegion* region : FFound) {
-        FTiles.RenderTile(*region, state->Colours(*region), region == current, FTile);
-        const MapPoint at = RegionToScreen(view, *region);
+    for (const BSPEntry* entry : FFound) {
+        TRegion& region = *entry->Region;
+        FTiles.RenderTile(region, state->Colours(*entry), &region == current, FTile);
+        const MapPoint at = RegionToScreen(view, region);
         for (const MapRect& clip : exposed)
             OrTile(at, clip);
     }
@@ -170,7 +175,18 @@ void TMapCanvas::OrTile(const MapPoint& at, const MapRect& clip)
     const QRgb* tileBits = reinterpret_cast<const QRgb*>(FTile.constBits());
     for (int64_t y = area.Top; y < area.Bottom; ++y, target += stride) {
         const QRgb* __restrict source = tileBits + (y - at.Y) * size + sourceX;
-        for (int x = 0; x < columns; ++x)
+        // Two pixels at a time: the compiler does not vectorise this loop
+        // at the optimisation level of the builds.
+        int x = 0;
+        for (; x + 2 <= columns; x += 2) {
+            uint64_t pair = 0;
+            uint64_t add = 0;
+            std::memcpy(&pair, target + x, sizeof pair);
+            std::memcpy(&add, source + x, sizeof add);
+            pair |= add;
+            std::memcpy(target + x, &pair, sizeof pair);
+        }
+        if (x < columns)
             target[x] |= source[x];
     }
 }

@@ -200,6 +200,17 @@ TTileTextPainter::Shading TTileTextPainter::Shade(const std::vector<TextPass>& p
                 }
             }
         }
+        group.Changed.resize(static_cast<size_t>(shading.Height));
+        for (int y = 0; y < shading.Height; ++y) {
+            const auto row = group.Keep.begin() + y * shading.Width;
+            const auto changed = [](uint8_t keep) { return keep != 255; };
+            const auto from = std::find_if(row, row + shading.Width, changed);
+            const auto to = std::find_if(std::make_reverse_iterator(row + shading.Width),
+                std::make_reverse_iterator(from), changed)
+                                .base();
+            group.Changed[static_cast<size_t>(y)]
+                = { static_cast<int>(from - row), static_cast<int>(to - row) };
+        }
         shading.Groups.push_back(std::move(group));
         first = last + 1;
     }
@@ -214,10 +225,16 @@ void TTileTextPainter::Apply(const Shading& shading, QImage& tile) const
         for (int y = 0; y < shading.Height; ++y) {
             QRgb* row = reinterpret_cast<QRgb*>(bits + (shading.Top + y) * stride) + shading.Left;
             const uint8_t* keepRow = group.Keep.data() + y * shading.Width;
-            for (int x = 0; x < shading.Width; ++x) {
+            const auto [from, to] = group.Changed[static_cast<size_t>(y)];
+            for (int x = from; x < to; ++x) {
                 const uint keep = keepRow[x];
                 if (keep == 255)
                     continue;
+                // Fully covered: the colour itself, as the blend below gives.
+                if (keep == 0) {
+                    row[x] = group.White ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+                    continue;
+                }
                 const QRgb d = row[x];
                 const uint r = qRed(d);
                 const uint g = qGreen(d);
