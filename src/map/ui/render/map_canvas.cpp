@@ -8,6 +8,7 @@
 #include "map/map_navigation.h"
 #include "map/map_state.h"
 #include "map/ui/render/picture_ids.h"
+#include "map/ui/render/pixel_rows.h"
 #include "map/ui/render/tile_renderer.h"
 #include "model/report.h"
 
@@ -156,7 +157,7 @@ void TMapCanvas::FillBlack(const MapRect& rect)
     const MapRect area = Intersection(rect, { 0, 0, FImage.width(), FImage.height() });
     for (int64_t y = area.Top; y < area.Bottom; ++y) {
         auto* row = reinterpret_cast<QRgb*>(FImage.scanLine(static_cast<int>(y)));
-        std::fill(row + area.Left, row + area.Right, QRgb { 0xFF000000 });
+        FillPixels(row + area.Left, static_cast<size_t>(area.Right - area.Left), 0xFF000000);
     }
 }
 
@@ -170,25 +171,10 @@ void TMapCanvas::OrTile(const MapPoint& at, const MapRect& clip)
     const int columns = static_cast<int>(area.Right - area.Left);
     const auto sourceX = static_cast<int>(area.Left - at.X);
     const int stride = static_cast<int>(FImage.bytesPerLine() / 4);
-    QRgb* __restrict target
-        = reinterpret_cast<QRgb*>(FImage.bits()) + area.Top * stride + area.Left;
+    QRgb* target = reinterpret_cast<QRgb*>(FImage.bits()) + area.Top * stride + area.Left;
     const QRgb* tileBits = reinterpret_cast<const QRgb*>(FTile.constBits());
-    for (int64_t y = area.Top; y < area.Bottom; ++y, target += stride) {
-        const QRgb* __restrict source = tileBits + (y - at.Y) * size + sourceX;
-        // Two pixels at a time: the compiler does not vectorise this loop
-        // at the optimisation level of the builds.
-        int x = 0;
-        for (; x + 2 <= columns; x += 2) {
-            uint64_t pair = 0;
-            uint64_t add = 0;
-            std::memcpy(&pair, target + x, sizeof pair);
-            std::memcpy(&add, source + x, sizeof add);
-            pair |= add;
-            std::memcpy(target + x, &pair, sizeof pair);
-        }
-        if (x < columns)
-            target[x] |= source[x];
-    }
+    for (int64_t y = area.Top; y < area.Bottom; ++y, target += stride)
+        OrPixels(target, tileBits + (y - at.Y) * size + sourceX, static_cast<size_t>(columns));
 }
 
 } // namespace maprune

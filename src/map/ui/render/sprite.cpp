@@ -2,6 +2,7 @@
 #include "map/ui/render/sprite.h"
 
 #include "map/ui/render/picture_ids.h"
+#include "map/ui/render/pixel_rows.h"
 
 #include <algorithm>
 
@@ -182,7 +183,7 @@ void TPaletteTemplate::Expand(const Palette& palette, QImage& tile) const
 {
     auto* bits = reinterpret_cast<QRgb*>(tile.bits());
     for (const Run& run : FRuns)
-        bits = std::fill_n(bits, run.Length, palette[run.Entry]);
+        bits = FillPixels(bits, static_cast<size_t>(run.Length), palette[run.Entry]);
 }
 
 void TPaletteTemplate::FindRuns()

@@ -115,15 +115,21 @@ void TTileTextPainter::Write(
 {
     if (tile.width() != FSize)
         SetTileSize(tile.width());
-    const auto number = [](int32_t value) {
-        return std::string(reinterpret_cast<const char*>(&value), sizeof value);
+    // The key is put together in one buffer for all tiles, without an
+    // allocation for each.
+    const auto number = [this](int32_t value) {
+        FKey.append(reinterpret_cast<const char*>(&value), sizeof value);
     };
-    std::string key = number(style) + number(maxNameWidth)
-        + number(static_cast<int32_t>(lines.Name.size())) + lines.Name + lines.Coordinates;
-    auto found = FShadings.find(key);
+    FKey.clear();
+    number(style);
+    number(maxNameWidth);
+    number(static_cast<int32_t>(lines.Name.size()));
+    FKey += lines.Name;
+    FKey += lines.Coordinates;
+    auto found = FShadings.find(FKey);
     if (found == FShadings.end()) {
         Shading shading = ShadingOf(lines, style, maxNameWidth);
-        size_t bytes = key.size() + sizeof(Shading);
+        size_t bytes = FKey.size() + sizeof(Shading);
         for (const Shading::Group& group : shading.Groups)
             bytes += sizeof(group) + group.Keep.size();
         if (FShadingBytes + bytes > kShadingBudget) {
@@ -131,7 +137,7 @@ void TTileTextPainter::Write(
             FShadingBytes = 0;
         }
         FShadingBytes += bytes;
-        found = FShadings.emplace(std::move(key), std::move(shading)).first;
+        found = FShadings.emplace(FKey, std::move(shading)).first;
     }
     Apply(found->second, tile);
 }

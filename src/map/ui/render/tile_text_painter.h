@@ -94,6 +94,7 @@ private:
     int FBottom = 0;
     // By style, maximal name width and the two lines.
     std::unordered_map<std::string, Shading> FShadings;
+    std::string FKey; // of the text being written
     size_t FShadingBytes = 0;
 };
 
