@@ -6,9 +6,7 @@
 // into a model alone; aim: kAimSeconds.
 #include <QApplication>
 
-#include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -22,6 +20,7 @@
 #include "app/program_files.h"
 #include "app/program_session.h"
 #include "bench/crgen/cr_generator.h"
+#include "bench/stopwatch.h"
 #include "config/memory_settings_store.h"
 #include "config/settings.h"
 #include "core/dialogs.h"
@@ -41,26 +40,6 @@ namespace {
 constexpr double kAimSeconds = 0.5;
 constexpr int kViewWidth = 1920;
 constexpr int kViewHeight = 1080;
-
-using Clock = std::chrono::steady_clock;
-
-// Wall-clock and processor seconds: on a machine that other work shares,
-// the processor time is the fairer figure.
-struct Seconds {
-    double Wall = 0;
-    double Cpu = 0;
-};
-
-struct Start {
-    Clock::time_point Wall = Clock::now();
-    std::clock_t Cpu = std::clock();
-
-    Seconds Since() const
-    {
-        return { std::chrono::duration<double>(Clock::now() - Wall).count(),
-            static_cast<double>(std::clock() - Cpu) / CLOCKS_PER_SEC };
-    }
-};
 
 class NoFiles : public FileChooser {
 public:
@@ -124,19 +103,19 @@ int main(int argc, char** argv)
         window.height() + kViewHeight - map.viewport()->height());
     QCoreApplication::processEvents();
 
-    const Start start;
+    const bench::Stopwatch start;
     window.Files().OpenFile(QString::fromStdU16String(file.u16string()));
     QCoreApplication::processEvents();
-    const Seconds open = start.Since();
+    const bench::Elapsed open = start.Now();
 
-    const Start readStart;
+    const bench::Stopwatch readStart;
     {
         std::ifstream in(file, std::ios::binary);
         const std::string bytes { std::istreambuf_iterator<char>(in), {} };
         NullProgress progress;
         const std::unique_ptr<TReport> model = ReadCR(bytes, dialogs, progress, nullptr);
     }
-    const Seconds read = readStart.Since();
+    const bench::Elapsed read = readStart.Now();
 
     std::printf("file: %.1f MB, %d regions generated\n",
         static_cast<double>(std::filesystem::file_size(file)) / 1e6, options.Regions);

@@ -9,16 +9,15 @@
 #include <QGuiApplication>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "bench/crgen/cr_generator.h"
+#include "bench/stopwatch.h"
 #include "core/dialogs.h"
 #include "core/program_path.h"
 #include "core/progress.h"
@@ -43,8 +42,6 @@ constexpr int kViewHeight = 1080;
 constexpr int kFrames = 60;
 constexpr double kAimMs = 8.0;
 
-using Clock = std::chrono::steady_clock;
-
 // Milliseconds per frame: the best and the median wall-clock time, and the
 // processor time of all frames over their number. On a machine that other
 // work shares, the processor time is the fairer figure.
@@ -57,15 +54,14 @@ struct Timing {
 Timing Measure(const std::function<void()>& frame)
 {
     std::vector<double> times;
-    const std::clock_t cpuStart = std::clock();
+    const bench::Stopwatch all;
     for (int i = 0; i < kFrames; ++i) {
-        const auto start = Clock::now();
+        const bench::Stopwatch watch;
         frame();
-        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        times.push_back(1000 * watch.WallSeconds());
     }
-    const double cpu = 1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     std::sort(times.begin(), times.end());
-    return { times.front(), times[times.size() / 2], cpu / kFrames };
+    return { times.front(), times[times.size() / 2], 1000 * all.CpuSeconds() / kFrames };
 }
 
 void Print(const char* what, const Timing& timing, double reference, size_t drawn)

@@ -7,10 +7,19 @@
 
 namespace maprune::bench {
 
+// Seconds of wall clock and of processor time: on a machine that other work
+// shares, the processor time is the fairer figure.
+struct Elapsed {
+    double Wall = 0;
+    double Cpu = 0;
+};
+
 // Wall clock and processor time since construction.
 class Stopwatch {
 public:
     using Clock = std::chrono::steady_clock;
+
+    Elapsed Now() const { return { WallSeconds(), CpuSeconds() }; }
 
     double WallSeconds() const
     {

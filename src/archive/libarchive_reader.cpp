@@ -6,10 +6,8 @@
 #include <memory>
 #include <string>
 
-#include <archive.h>
-#include <archive_entry.h>
-
 #include "archive/archive_support.h"
+#include "archive/libarchive_api.h"
 #include "core/error.h"
 #include "core/path_text.h"
 
@@ -20,7 +18,7 @@ namespace {
 constexpr size_t kBlockBytes = size_t { 64 } << 10;
 
 struct ArchiveFree {
-    void operator()(archive* a) const { archive_read_free(a); }
+    void operator()(archive* a) const { LibArchive().archive_read_free(a); }
 };
 using ArchiveHandle = std::unique_ptr<archive, ArchiveFree>;
 
@@ -34,29 +32,36 @@ bool IsZip(const std::filesystem::path& file)
 
 std::string Damaged(archive* a)
 {
-    const char* reason = archive_error_string(a);
+    const char* reason = LibArchive().archive_error_string(a);
     return std::string("beschädigt oder unvollständig")
         + (reason != nullptr ? std::string(": ") + reason : std::string());
 }
 
 ArchiveHandle OpenArchive(const std::filesystem::path& file)
 {
-    ArchiveHandle a(archive_read_new());
+    try {
+        LibArchive();
+    } catch (const Error& e) {
+        throw Error(
+            "Die Datei " + PathText(file) + " konnte nicht gelesen werden (" + e.what() + ").");
+    }
+    ArchiveHandle a(LibArchive().archive_read_new());
     if (!a)
         throw Error(
             "Die Datei " + PathText(file) + " konnte nicht gelesen werden (kein Speicher).");
     if (IsZip(file)) {
-        archive_read_support_format_zip(a.get());
+        LibArchive().archive_read_support_format_zip(a.get());
     } else {
-        archive_read_support_filter_gzip(a.get());
-        archive_read_support_filter_bzip2(a.get());
-        archive_read_support_filter_xz(a.get());
-        archive_read_support_format_raw(a.get());
+        LibArchive().archive_read_support_filter_gzip(a.get());
+        LibArchive().archive_read_support_filter_bzip2(a.get());
+        LibArchive().archive_read_support_filter_xz(a.get());
+        LibArchive().archive_read_support_format_raw(a.get());
     }
 #ifdef _WIN32
-    const int opened = archive_read_open_filename_w(a.get(), file.c_str(), kBlockBytes);
+    const int opened
+        = LibArchive().archive_read_open_filename_w(a.get(), file.c_str(), kBlockBytes);
 #else
-    const int opened = archive_read_open_filename(a.get(), file.c_str(), kBlockBytes);
+    const int opened = LibArchive().archive_read_open_filename(a.get(), file.c_str(), kBlockBytes);
 #endif
     if (opened != ARCHIVE_OK) {
         throw Error("Die Datei " + PathText(file) + " konnte nicht gelesen werden ("
@@ -71,14 +76,14 @@ archive_entry* NextFile(archive* a, const std::filesystem::path& file)
 {
     for (;;) {
         archive_entry* entry = nullptr;
-        const int read = archive_read_next_header(a, &entry);
+        const int read = LibArchive().archive_read_next_header(a, &entry);
         if (read == ARCHIVE_EOF)
             return nullptr;
         if (read < ARCHIVE_WARN) {
             throw Error("Die Datei " + PathText(file) + " konnte nicht gelesen werden ("
                 + Damaged(a) + ").");
         }
-        if (archive_entry_filetype(entry) == AE_IFREG)
+        if (LibArchive().archive_entry_filetype(entry) == AE_IFREG)
             return entry;
     }
 }
@@ -88,9 +93,9 @@ std::string MemberName(archive_entry* entry, const std::filesystem::path& file)
     // The raw format of a compressed file names its one member "data".
     if (!IsZip(file))
         return PathText(file.stem());
-    const char* name = archive_entry_pathname_utf8(entry);
+    const char* name = LibArchive().archive_entry_pathname_utf8(entry);
     if (name == nullptr)
-        name = archive_entry_pathname(entry);
+        name = LibArchive().archive_entry_pathname(entry);
     return name != nullptr ? name : "";
 }
 
@@ -116,13 +121,14 @@ public:
         }
         // A size in the header is checked before anything is unpacked; the
         // count below holds for archives that do not tell or lie.
-        if (archive_entry_size_is_set(entry) != 0
-            && static_cast<uint64_t>(archive_entry_size(entry)) > limit.Bytes)
+        if (LibArchive().archive_entry_size_is_set(entry) != 0
+            && static_cast<uint64_t>(LibArchive().archive_entry_size(entry)) > limit.Bytes)
             throw Error(limit.Message);
         std::string bytes;
         std::string block(kBlockBytes, '\0');
         for (;;) {
-            const la_ssize_t got = archive_read_data(a.get(), block.data(), block.size());
+            const la_ssize_t got
+                = LibArchive().archive_read_data(a.get(), block.data(), block.size());
             if (got < 0)
                 throw Error(Damaged(a.get()));
             if (got == 0)
@@ -152,7 +158,7 @@ public:
             // waits for ReadAll and its limit.
             if (!IsZip(file))
                 break;
-            if (archive_read_data_skip(a.get()) < ARCHIVE_WARN) {
+            if (LibArchive().archive_read_data_skip(a.get()) < ARCHIVE_WARN) {
                 throw Error("Die Datei " + PathText(file) + " konnte nicht gelesen werden ("
                     + Damaged(a.get()) + ").");
             }

@@ -147,16 +147,20 @@ BSPRelation TBSPTree::Relation(const MapRect& clip, int64_t viewLeft, int64_t vi
 std::unique_ptr<TBSPTree> BuildBSPTree(const TRegionList& regions, int32_t layer, MapLayout layout)
 {
     std::vector<BSPEntry> entries;
-    for (TRegion* region : regions) {
+    for (size_t i = 0; i < regions.Count(); ++i) {
+        TRegion* region = regions[i];
         if (region != nullptr && region->CZ == layer)
-            entries.push_back({ region, RegionToMapPixel(region->CX, region->CY, layout) });
+            entries.push_back({ region, RegionToMapPixel(region->CX, region->CY, layout), i });
     }
     auto tree = std::make_unique<TBSPTree>(std::move(entries));
     tree->Subdivide(TBSPTree::kSplitThreshold);
     return tree;
 }
 
-void RegionsMeeting(const TBSPTree& tree, const MapRect& rect, std::vector<TRegion*>& out)
+namespace {
+
+template <typename Yield>
+void ForEachEntryMeeting(const TBSPTree& tree, const MapRect& rect, Yield yield)
 {
     // A region may be listed in several leaves; it is yielded only by the
     // leaf holding the top-left pixel of the part of its tile inside `rect`.
@@ -178,9 +182,21 @@ void RegionsMeeting(const TBSPTree& tree, const MapRect& rect, std::vector<TRegi
                 continue;
             const MapPoint corner { std::max(tile.Left, rect.Left), std::max(tile.Top, rect.Top) };
             if (node->Bounds().Contains(corner))
-                out.push_back(entry.Region);
+                yield(entry);
         }
     }
+}
+
+} // namespace
+
+void RegionsMeeting(const TBSPTree& tree, const MapRect& rect, std::vector<TRegion*>& out)
+{
+    ForEachEntryMeeting(tree, rect, [&out](const BSPEntry& entry) { out.push_back(entry.Region); });
+}
+
+void EntriesMeeting(const TBSPTree& tree, const MapRect& rect, std::vector<const BSPEntry*>& out)
+{
+    ForEachEntryMeeting(tree, rect, [&out](const BSPEntry& entry) { out.push_back(&entry); });
 }
 
 } // namespace maprune

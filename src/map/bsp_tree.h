@@ -15,10 +15,13 @@ class TRegionList;
 
 enum class BSPRelation { Outside, Partial, Inside };
 
-// A region of the tree and the top-left corner of its tile.
+// A region of the tree, the top-left corner of its tile and its place in the
+// report's Regions when the tree was built (which saves the drawing a
+// look-up of the region per tile).
 struct BSPEntry {
     TRegion* Region = nullptr;
     MapPoint Tile;
+    size_t Index = 0;
 
     MapRect TileBounds() const
     {
@@ -85,5 +88,7 @@ std::unique_ptr<TBSPTree> BuildBSPTree(const TRegionList& regions, int32_t layer
 // Appends to `out` every region of the tree whose tile meets `rect`, each
 // exactly once, in tree order.
 void RegionsMeeting(const TBSPTree& tree, const MapRect& rect, std::vector<TRegion*>& out);
+// The same regions as their entries in the tree.
+void EntriesMeeting(const TBSPTree& tree, const MapRect& rect, std::vector<const BSPEntry*>& out);
 
 } // namespace maprune

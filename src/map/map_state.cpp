@@ -84,6 +84,15 @@ const RegionColours& TMapState::Colours(const TRegion& region) const
     return colours != nullptr ? *colours : none;
 }
 
+const RegionColours& TMapState::Colours(const BSPEntry& entry) const
+{
+    SyncColours();
+    const TRegionList& regions = *FReport.Regions;
+    if (entry.Index < FColours.size() && regions[entry.Index] == entry.Region)
+        return FColours[entry.Index];
+    return Colours(*entry.Region);
+}
+
 RegionColours& TMapState::ColoursAt(size_t index)
 {
     SyncColours();

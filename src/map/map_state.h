@@ -14,6 +14,7 @@
 namespace maprune {
 
 class TBSPTree;
+struct BSPEntry;
 class TRegion;
 class TReport;
 
@@ -60,6 +61,9 @@ public:
     // The colours of the region at `index` of the report's Regions (below
     // their count), without a look-up: for passes over all regions.
     RegionColours& ColoursAt(size_t index);
+    // The colours of a region of the drawing index, by its place in Regions
+    // as long as that still holds it.
+    const RegionColours& Colours(const BSPEntry& entry) const;
 
 private:
     // Lines the colours up with the report's regions after a change of the

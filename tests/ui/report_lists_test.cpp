@@ -80,21 +80,37 @@ private slots:
         QVERIFY(first->text().startsWith(QString::fromStdString(RegionDescription(current))));
     }
 
-    void theMessagesWindowShowsTheOpenReportWhenShown()
+    void theListWindowsShowTheOpenReportWhenShown()
     {
         MainWindowHarness h;
         QVERIFY(h.Start({ SampleFile("sample.cr") }));
-        QAction* entry = h.window->Menu().InfoWindows.Messages;
-        TColourList& own = List(*h.window->findChild<TMessagesWindow*>(), "ListBox1");
-        TReportDocument& document = h.window->Document();
-        // Changed while hidden: the next show brings the report of then.
-        entry->setChecked(false);
-        document.Replace(nullptr, QString());
-        entry->setChecked(true);
-        QCOMPARE(own.count(), 0);
-        // Changed while shown: at once.
-        QVERIFY(h.window->Files().OpenFile(SampleFile("sample.cr")));
-        QCOMPARE(own.count(), 2);
+        const InfoWindowEntries& entries = h.window->Menu().InfoWindows;
+        struct Case {
+            QAction* Entry;
+            const char* Window;
+            const char* List;
+            int SampleLines;
+        };
+        for (const Case& c : { Case { entries.Messages, "MessagesWindow", "ListBox1", 2 },
+                 Case { entries.Addresses, "AddressesWindow", "XListBox1", 4 },
+                 Case { entries.Allies, "AlliesWindow", "XListBox1", 2 },
+                 Case { entries.Spells, "Form15", "XListBox1", 3 } }) {
+            TColourList& list
+                = List(*h.window->findChild<QWidget*>(QString::fromLatin1(c.Window)), c.List);
+            c.Entry->setChecked(false);
+            // Opened while hidden: not filled until shown.
+            QVERIFY(h.window->Files().OpenFile(SampleFile("sample.cr")));
+            QCOMPARE(list.count(), 0);
+            c.Entry->setChecked(true);
+            QCOMPARE(list.count(), c.SampleLines);
+            // Changed while shown: at once.
+            h.window->Document().Replace(nullptr, QString());
+            QCOMPARE(list.count(), 0);
+            QVERIFY(h.window->Files().OpenFile(SampleFile("sample.cr")));
+            QCOMPARE(list.count(), c.SampleLines);
+            c.Entry->setChecked(false);
+            h.window->Document().Replace(nullptr, QString());
+        }
     }
 
     void anAddressIsMailedOrDeletedAfterAsking()
@@ -103,6 +119,7 @@ private slots:
         QVERIFY(h.Start({ SampleFile("sample.cr") }));
         TReportDocument& document = h.window->Document();
         auto* addresses = h.window->findChild<TAddressesWindow*>();
+        h.window->Menu().InfoWindows.Addresses->setChecked(true);
         TColourList& list = List(*addresses, "XListBox1");
         QCOMPARE(list.count(), 4);
         QList<QUrl> opened;

@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/info/fill_when_shown.h"
 #include "core/dialogs.h"
 #include "core/mailto_url.h"
 #include "core/text_encoding.h"
@@ -31,12 +32,9 @@ TAddressesWindow::TAddressesWindow(TReportDocument& document, Dialogs& dialogs, 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(FList);
     connect(FList, &QListWidget::itemDoubleClicked, this, &TAddressesWindow::MailSelectedParty);
-    connect(&document, &TReportDocument::changed, this,
-        [this, &document](const DocumentChange& change) {
-            if (change.Structure())
-                Fill(document.Report());
-        });
-    Fill(document.Report());
+    new TFillWhenShown(
+        *this, document, [](const DocumentChange& change) { return change.Structure(); },
+        [this](const TReport* report) { Fill(report); });
 }
 
 void TAddressesWindow::Fill(const TReport* report)

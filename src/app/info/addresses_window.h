@@ -17,8 +17,8 @@ class TReportDocument;
 // "Adressen": every party of the report with its number, address and
 // banner (XListBox1), by category. Each line keeps its party number. A
 // double-click opens a mail to the party with the desktop's mail program;
-// the Delete key removes the party from the report after asking. Refilled
-// whenever the document's report changes, shown or not.
+// the Delete key removes the party from the report after asking. Filled when
+// shown (TFillWhenShown).
 class TAddressesWindow : public QWidget {
     Q_OBJECT
 public:

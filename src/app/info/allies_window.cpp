@@ -3,7 +3,8 @@
 
 #include <QVBoxLayout>
 
-#include "document/report_document.h"
+#include "app/info/fill_when_shown.h"
+#include "document/document_change.h"
 #include "tools/parties/party_lines.h"
 #include "tools/ui/colour_list.h"
 
@@ -19,12 +20,9 @@ TAlliesWindow::TAlliesWindow(TReportDocument& document, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(FList);
-    connect(&document, &TReportDocument::changed, this,
-        [this, &document](const DocumentChange& change) {
-            if (change.Structure())
-                Fill(document.Report());
-        });
-    Fill(document.Report());
+    new TFillWhenShown(
+        *this, document, [](const DocumentChange& change) { return change.Structure(); },
+        [this](const TReport* report) { Fill(report); });
 }
 
 void TAlliesWindow::Fill(const TReport* report)

@@ -10,8 +10,7 @@ class TReport;
 class TReportDocument;
 
 // "Alliierte": the allies of the own party (XListBox1), by category and
-// party number. Refilled whenever the document's report changes, shown or
-// not.
+// party number. Filled when shown (TFillWhenShown).
 class TAlliesWindow : public QWidget {
     Q_OBJECT
 public:

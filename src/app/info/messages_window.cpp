@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/info/fill_when_shown.h"
 #include "document/report_document.h"
 #include "model/report.h"
 #include "tools/lines/line_filter.h"
@@ -39,22 +40,9 @@ TMessagesWindow::TMessagesWindow(TReportDocument& document, QWidget* parent)
     layout->setSpacing(2);
     layout->addWidget(BuildTabRows());
     layout->addWidget(FPages, 1);
-    connect(&document, &TReportDocument::changed, this,
-        [this, &document](const DocumentChange& change) {
-            if (!change.Whole())
-                return;
-            if (isVisible())
-                Fill(document.Report());
-            else
-                FStale = true;
-        });
-}
-
-void TMessagesWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (FStale)
-        Fill(FDocument.Report());
+    new TFillWhenShown(
+        *this, document, [](const DocumentChange& change) { return change.Whole(); },
+        [this](const TReport* report) { Fill(report); });
 }
 
 QWidget* TMessagesWindow::BuildTabRows()
@@ -110,7 +98,6 @@ QWidget* TMessagesWindow::BuildTab(Tab& tab, int number)
 
 void TMessagesWindow::Fill(const TReport* report)
 {
-    FStale = false;
     auto tabs = MessageTabs(report);
     for (size_t i = 0; i < kMessageTabCount; ++i) {
         FTabs[i].Content = std::move(tabs[i]);

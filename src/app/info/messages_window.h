@@ -24,9 +24,7 @@ class TReportDocument;
 // stand on two rows of buttons TabButton1 ... TabButton11). Above each list
 // a filter field (Filter1 ... Filter11) hides the lines that do not contain
 // its text. The window keeps only texts and region coordinates, never model
-// objects. Filling it is a good part of opening a large report, so it is
-// filled when it is shown: a change of the document's report refills it at
-// once while it is visible, otherwise when it is shown next.
+// objects. It is filled when shown (TFillWhenShown).
 class TMessagesWindow : public QWidget {
     Q_OBJECT
 public:
@@ -34,9 +32,6 @@ public:
 
     // Rebuilds every tab from `report` (null: all empty).
     void Fill(const TReport* report);
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     struct Tab {
@@ -53,8 +48,6 @@ private:
     TReportDocument& FDocument;
     QTabWidget* FPages = nullptr; // PageControl1
     std::array<Tab, kMessageTabCount> FTabs;
-    // The tabs do not show the document's report yet.
-    bool FStale = true;
 };
 
 } // namespace maprune

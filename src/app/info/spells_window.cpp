@@ -4,7 +4,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "document/report_document.h"
+#include "app/info/fill_when_shown.h"
+#include "document/document_change.h"
 #include "tools/parties/party_lines.h"
 #include "tools/ui/colour_list.h"
 
@@ -40,12 +41,9 @@ TForm15::TForm15(TReportDocument& document, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pages);
-    connect(&document, &TReportDocument::changed, this,
-        [this, &document](const DocumentChange& change) {
-            if (change.Whole())
-                Fill(document.Report());
-        });
-    Fill(document.Report());
+    new TFillWhenShown(
+        *this, document, [](const DocumentChange& change) { return change.Whole(); },
+        [this](const TReport* report) { Fill(report); });
 }
 
 void TForm15::Fill(const TReport* report)

@@ -10,8 +10,8 @@ class TReport;
 class TReportDocument;
 
 // "Zauber & Tränke" (Form15): the report's spells (TabSheet1, XListBox1)
-// and potions (TabSheet2, XListBox2) in PageControl1. Refilled whenever the
-// document's report changes, shown or not.
+// and potions (TabSheet2, XListBox2) in PageControl1. Filled when shown
+// (TFillWhenShown).
 class TForm15 : public QWidget {
     Q_OBJECT
 public:

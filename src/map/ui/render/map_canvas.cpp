@@ -8,6 +8,7 @@
 #include "map/map_navigation.h"
 #include "map/map_state.h"
 #include "map/ui/render/picture_ids.h"
+#include "map/ui/render/pixel_rows.h"
 #include "map/ui/render/tile_renderer.h"
 #include "model/report.h"
 
@@ -67,17 +68,22 @@ void TMapCanvas::Redraw(TMapState* state, const MapViewState& view, int64_t shif
     FFound.clear();
     for (const MapRect& area : exposed) {
         FillBlack(area);
-        RegionsMeeting(tree, ScreenRectToMap(view, area), FFound);
+        EntriesMeeting(tree, ScreenRectToMap(view, area), FFound);
     }
     // A region in the corner of two strips is found twice but drawn once.
     if (exposed.size() > 1) {
-        std::sort(FFound.begin(), FFound.end());
-        FFound.erase(std::unique(FFound.begin(), FFound.end()), FFound.end());
+        const auto byRegion
+            = [](const BSPEntry* a, const BSPEntry* b) { return a->Region < b->Region; };
+        const auto sameRegion
+            = [](const BSPEntry* a, const BSPEntry* b) { return a->Region == b->Region; };
+        std::sort(FFound.begin(), FFound.end(), byRegion);
+        FFound.erase(std::unique(FFound.begin(), FFound.end(), sameRegion), FFound.end());
     }
     FTiles.BeginPass();
-    for (TRegion* region : FFound) {
-        FTiles.RenderTile(*region, state->Colours(*region), region == current, FTile);
-        const MapPoint at = RegionToScreen(view, *region);
+    for (const BSPEntry* entry : FFound) {
+        TRegion& region = *entry->Region;
+        FTiles.RenderTile(region, state->Colours(*entry), &region == current, FTile);
+        const MapPoint at = RegionToScreen(view, region);
         for (const MapRect& clip : exposed)
             OrTile(at, clip);
     }
@@ -151,7 +157,7 @@ void TMapCanvas::FillBlack(const MapRect& rect)
     const MapRect area = Intersection(rect, { 0, 0, FImage.width(), FImage.height() });
     for (int64_t y = area.Top; y < area.Bottom; ++y) {
         auto* row = reinterpret_cast<QRgb*>(FImage.scanLine(static_cast<int>(y)));
-        std::fill(row + area.Left, row + area.Right, QRgb { 0xFF000000 });
+        FillPixels(row + area.Left, static_cast<size_t>(area.Right - area.Left), 0xFF000000);
     }
 }
 
@@ -165,14 +171,10 @@ void TMapCanvas::OrTile(const MapPoint& at, const MapRect& clip)
     const int columns = static_cast<int>(area.Right - area.Left);
     const auto sourceX = static_cast<int>(area.Left - at.X);
     const int stride = static_cast<int>(FImage.bytesPerLine() / 4);
-    QRgb* __restrict target
-        = reinterpret_cast<QRgb*>(FImage.bits()) + area.Top * stride + area.Left;
+    QRgb* target = reinterpret_cast<QRgb*>(FImage.bits()) + area.Top * stride + area.Left;
     const QRgb* tileBits = reinterpret_cast<const QRgb*>(FTile.constBits());
-    for (int64_t y = area.Top; y < area.Bottom; ++y, target += stride) {
-        const QRgb* __restrict source = tileBits + (y - at.Y) * size + sourceX;
-        for (int x = 0; x < columns; ++x)
-            target[x] |= source[x];
-    }
+    for (int64_t y = area.Top; y < area.Bottom; ++y, target += stride)
+        OrPixels(target, tileBits + (y - at.Y) * size + sourceX, static_cast<size_t>(columns));
 }
 
 } // namespace maprune

@@ -11,6 +11,7 @@
 
 namespace maprune {
 
+struct BSPEntry;
 class TMapState;
 class TRegion;
 class TTileRenderer;
@@ -62,7 +63,7 @@ private:
     TTileRenderer& FTiles;
     QImage FImage;
     QImage FTile;
-    std::vector<TRegion*> FFound;
+    std::vector<const BSPEntry*> FFound;
     size_t FLastDrawn = 0;
 };
 

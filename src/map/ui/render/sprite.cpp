@@ -2,6 +2,7 @@
 #include "map/ui/render/sprite.h"
 
 #include "map/ui/render/picture_ids.h"
+#include "map/ui/render/pixel_rows.h"
 
 #include <algorithm>
 
@@ -46,8 +47,8 @@ struct ColourSum {
     }
     QRgb Mean() const
     {
-        return qRgb(static_cast<int>(R / Count), static_cast<int>(G / Count),
-            static_cast<int>(B / Count));
+        return qRgb(
+            static_cast<int>(R / Count), static_cast<int>(G / Count), static_cast<int>(B / Count));
     }
 };
 
@@ -91,8 +92,8 @@ TSprite TSprite::Scaled(int size, MapLayout layout) const
                         visible.Add(source[x]);
                 }
             }
-            const auto area = static_cast<uint32_t>(
-                (rows.Last - rows.First) * (columns.Last - columns.First));
+            const auto area
+                = static_cast<uint32_t>((rows.Last - rows.First) * (columns.Last - columns.First));
             if (visible.Count > 0 && 4 * visible.Count >= area)
                 target[u] = visible.Mean();
         }
@@ -150,15 +151,16 @@ TPaletteTemplate TPaletteTemplate::Scaled(int size) const
     result.FSize = size;
     result.FPalette = FPalette;
     result.FEntries.resize(static_cast<size_t>(size * size));
-    if (FEntries.empty())
-        return result;
-    for (int v = 0; v < size; ++v) {
-        for (int u = 0; u < size; ++u) {
-            const MapPoint centre = ZoomedToMap({ u, v }, size);
-            result.FEntries[static_cast<size_t>(v * size + u)]
-                = static_cast<uint8_t>(EntryAt(static_cast<int>(centre.X), static_cast<int>(centre.Y)));
+    if (!FEntries.empty()) {
+        for (int v = 0; v < size; ++v) {
+            for (int u = 0; u < size; ++u) {
+                const MapPoint centre = ZoomedToMap({ u, v }, size);
+                result.FEntries[static_cast<size_t>(v * size + u)] = static_cast<uint8_t>(
+                    EntryAt(static_cast<int>(centre.X), static_cast<int>(centre.Y)));
+            }
         }
     }
+    result.FindRuns();
     return result;
 }
 
@@ -174,13 +176,24 @@ TPaletteTemplate::TPaletteTemplate(const QImage& image)
         for (int x = 0; x < picture::kSize; ++x)
             FEntries[static_cast<size_t>(y * picture::kSize + x)] = row[x];
     }
+    FindRuns();
 }
 
 void TPaletteTemplate::Expand(const Palette& palette, QImage& tile) const
 {
     auto* bits = reinterpret_cast<QRgb*>(tile.bits());
-    for (size_t i = 0; i < FEntries.size(); ++i)
-        bits[i] = palette[FEntries[i]];
+    for (const Run& run : FRuns)
+        bits = FillPixels(bits, static_cast<size_t>(run.Length), palette[run.Entry]);
+}
+
+void TPaletteTemplate::FindRuns()
+{
+    FRuns.clear();
+    for (const uint8_t entry : FEntries) {
+        if (FRuns.empty() || FRuns.back().Entry != entry)
+            FRuns.push_back({ entry, 0 });
+        ++FRuns.back().Length;
+    }
 }
 
 } // namespace maprune

@@ -72,8 +72,17 @@ public:
     int EntryAt(int x, int y) const { return FEntries[static_cast<size_t>(y * FSize + x)]; }
 
 private:
+    // Runs of one entry in pixel order: Expand fills them, a template
+    // holding few runs per row.
+    struct Run {
+        uint8_t Entry = 0;
+        int Length = 0;
+    };
+    void FindRuns();
+
     int FSize = 64;
     std::vector<uint8_t> FEntries;
+    std::vector<Run> FRuns;
     Palette FPalette;
 };
 

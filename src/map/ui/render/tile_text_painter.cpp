@@ -115,15 +115,21 @@ void TTileTextPainter::Write(
 {
     if (tile.width() != FSize)
         SetTileSize(tile.width());
-    const auto number = [](int32_t value) {
-        return std::string(reinterpret_cast<const char*>(&value), sizeof value);
+    // The key is put together in one buffer for all tiles, without an
+    // allocation for each.
+    const auto number = [this](int32_t value) {
+        FKey.append(reinterpret_cast<const char*>(&value), sizeof value);
     };
-    std::string key = number(style) + number(maxNameWidth)
-        + number(static_cast<int32_t>(lines.Name.size())) + lines.Name + lines.Coordinates;
-    auto found = FShadings.find(key);
+    FKey.clear();
+    number(style);
+    number(maxNameWidth);
+    number(static_cast<int32_t>(lines.Name.size()));
+    FKey += lines.Name;
+    FKey += lines.Coordinates;
+    auto found = FShadings.find(FKey);
     if (found == FShadings.end()) {
         Shading shading = ShadingOf(lines, style, maxNameWidth);
-        size_t bytes = key.size() + sizeof(Shading);
+        size_t bytes = FKey.size() + sizeof(Shading);
         for (const Shading::Group& group : shading.Groups)
             bytes += sizeof(group) + group.Keep.size();
         if (FShadingBytes + bytes > kShadingBudget) {
@@ -131,7 +137,7 @@ void TTileTextPainter::Write(
             FShadingBytes = 0;
         }
         FShadingBytes += bytes;
-        found = FShadings.emplace(std::move(key), std::move(shading)).first;
+        found = FShadings.emplace(FKey, std::move(shading)).first;
     }
     Apply(found->second, tile);
 }
@@ -200,6 +206,17 @@ TTileTextPainter::Shading TTileTextPainter::Shade(const std::vector<TextPass>& p
                 }
             }
         }
+        group.Changed.resize(static_cast<size_t>(shading.Height));
+        for (int y = 0; y < shading.Height; ++y) {
+            const auto row = group.Keep.begin() + y * shading.Width;
+            const auto changed = [](uint8_t keep) { return keep != 255; };
+            const auto from = std::find_if(row, row + shading.Width, changed);
+            const auto to = std::find_if(std::make_reverse_iterator(row + shading.Width),
+                std::make_reverse_iterator(from), changed)
+                                .base();
+            group.Changed[static_cast<size_t>(y)]
+                = { static_cast<int>(from - row), static_cast<int>(to - row) };
+        }
         shading.Groups.push_back(std::move(group));
         first = last + 1;
     }
@@ -214,10 +231,16 @@ void TTileTextPainter::Apply(const Shading& shading, QImage& tile) const
         for (int y = 0; y < shading.Height; ++y) {
             QRgb* row = reinterpret_cast<QRgb*>(bits + (shading.Top + y) * stride) + shading.Left;
             const uint8_t* keepRow = group.Keep.data() + y * shading.Width;
-            for (int x = 0; x < shading.Width; ++x) {
+            const auto [from, to] = group.Changed[static_cast<size_t>(y)];
+            for (int x = from; x < to; ++x) {
                 const uint keep = keepRow[x];
                 if (keep == 255)
                     continue;
+                // Fully covered: the colour itself, as the blend below gives.
+                if (keep == 0) {
+                    row[x] = group.White ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+                    continue;
+                }
                 const QRgb d = row[x];
                 const uint r = qRed(d);
                 const uint g = qGreen(d);

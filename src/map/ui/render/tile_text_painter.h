@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "map/tile_text.h"
@@ -53,6 +54,9 @@ private:
         struct Group {
             bool White = false;
             std::vector<uint8_t> Keep;
+            // Per row, the columns [first, second) outside which every
+            // pixel keeps all: a redraw visits only those.
+            std::vector<std::pair<int, int>> Changed;
         };
         int Left = 0;
         int Top = 0;
@@ -90,6 +94,7 @@ private:
     int FBottom = 0;
     // By style, maximal name width and the two lines.
     std::unordered_map<std::string, Shading> FShadings;
+    std::string FKey; // of the text being written
     size_t FShadingBytes = 0;
 };
 
