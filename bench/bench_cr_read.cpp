@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "bench/crgen/cr_generator.h"
+#include "bench/figure_print.h"
 #include "bench/heap_usage.h"
 #include "bench/stopwatch.h"
 #include "core/dialogs.h"
@@ -25,10 +26,15 @@
 namespace {
 
 using maprune::bench::HeapWatch;
+using maprune::bench::PrintHeld;
+using maprune::bench::PrintRatio;
+using maprune::bench::PrintTimeHeads;
+using maprune::bench::PrintTimes;
+using maprune::bench::RatioForm;
 using maprune::bench::Stopwatch;
 using maprune::bench::Times;
 
-constexpr double kAimRatio = 12; // the read at most 12 times the line scan
+constexpr const char* kAimRatio = "aim 1/12 or better"; // of the line scan
 constexpr double kAimHeld = 5; // the report at most 5 times the file
 
 } // namespace
@@ -91,22 +97,10 @@ int main(int argc, char** argv)
     const double mb = fileBytes / 1e6;
     std::printf("input: %.1f MB, %lld lines, %zu regions, %zu units (best of %d runs)\n", mb,
         static_cast<long long>(lines), regions, units, kRuns);
-    std::printf("                                    wall clock            processor time\n");
-    std::printf("reference (read file, count lines): %7.4f s %7.1f MB/s   %7.4f s %7.1f MB/s\n",
-        reference.Wall, mb / reference.Wall, reference.Cpu, mb / reference.Cpu);
-    std::printf("full read into a TReport, best:     %7.4f s %7.1f MB/s   %7.4f s %7.1f MB/s\n",
-        full.Wall, mb / full.Wall, full.Cpu, mb / full.Cpu);
-    std::printf("full read, first in this process:   %7.4f s %7.1f MB/s   %7.4f s %7.1f MB/s\n",
-        full.FirstWall, mb / full.FirstWall, full.FirstCpu, mb / full.FirstCpu);
-    std::printf(
-        "ratio best read/reference:          1/%-4.1f                 1/%-4.1f   (aim 1/%.0f or "
-        "better)\n",
-        full.Wall / reference.Wall, full.Cpu / reference.Cpu, kAimRatio);
-    std::printf("ratio first read/reference:         1/%-4.1f                 1/%-4.1f\n",
-        full.FirstWall / reference.Wall, full.FirstCpu / reference.Cpu);
-    std::printf("finished report holds %.1f MB (%.2f x file, aim at most %.0f x), peak during the "
-                "read %.1f MB (%.2f x file)\n",
-        static_cast<double>(held) / 1e6, static_cast<double>(held) / fileBytes, kAimHeld,
-        static_cast<double>(peak) / 1e6, static_cast<double>(peak) / fileBytes);
+    PrintTimeHeads();
+    PrintTimes("reference (read file, count lines)", reference, mb);
+    PrintTimes("full read into a TReport", full, mb);
+    PrintRatio("ratio read/reference", full, reference, RatioForm::Fraction, kAimRatio);
+    PrintHeld("the finished report", held, peak, fileBytes, kAimHeld);
     return 0;
 }

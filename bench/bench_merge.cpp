@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "bench/crgen/cr_generator.h"
+#include "bench/figure_print.h"
 #include "bench/generated_reports.h"
 #include "bench/heap_usage.h"
 #include "bench/stopwatch.h"
@@ -39,7 +40,7 @@ using namespace maprune;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kRuns = 3;
-constexpr double kAimMergeRatio = 1.0;
+constexpr double kAimHeld = 5; // a read report at most 5 times its bytes
 
 double Seconds(Clock::duration d)
 {
@@ -74,7 +75,7 @@ void BenchmarkMerge()
     const std::string newer = crgen::GenerateReport(options);
 
     bench::Times reading;
-    double held = 0;
+    int64_t held = 0;
     size_t regions = 0;
     size_t units = 0;
     for (int run = 0; run < kRuns; ++run) {
@@ -83,7 +84,7 @@ void BenchmarkMerge()
         const std::unique_ptr<TReport> report = bench::ReadGenerated(newer);
         reading.Keep(watch);
         if (run == 0)
-            held = static_cast<double>(heap.Held());
+            held = heap.Held();
         regions = report->Regions->Count();
         units = CountUnits(*report);
     }
@@ -107,25 +108,13 @@ void BenchmarkMerge()
     std::printf("merge input: turn T %.1f MB, turn T+1 %.1f MB, %zu regions, %zu units; "
                 "%zu units after the merge (best of %d runs)\n",
         static_cast<double>(older.size()) / 1e6, mb, regions, units, mergedUnits, kRuns);
-    std::printf("                                          wall clock          processor time\n");
-    std::printf(
-        "reference (read T+1 into a TReport): best %8.4f s %7.1f MB/s  %8.4f s %7.1f MB/s\n",
-        reading.Wall, mb / reading.Wall, reading.Cpu, mb / reading.Cpu);
-    std::printf("                                    first %8.4f s              %8.4f s\n",
-        reading.FirstWall, reading.FirstCpu);
-    std::printf(
-        "merge T+1 into T:                    best %8.4f s %7.1f MB/s  %8.4f s %7.1f MB/s\n",
-        merging.Wall, mb / merging.Wall, merging.Cpu, mb / merging.Cpu);
-    std::printf("                                    first %8.4f s              %8.4f s\n",
-        merging.FirstWall, merging.FirstCpu);
-    std::printf(
-        "ratio merge/reference:               best %8.2f                %8.2f     (aim at most "
-        "%.1f)\n",
-        merging.Wall / reading.Wall, merging.Cpu / reading.Cpu, kAimMergeRatio);
-    std::printf("                                    first %8.2f                %8.2f\n",
-        merging.FirstWall / reading.FirstWall, merging.FirstCpu / reading.FirstCpu);
-    std::printf("read T+1 holds %.1f MB (%.2f x its bytes, aim at most 5 x)\n\n", held / 1e6,
-        held / 1e6 / mb);
+    bench::PrintTimeHeads();
+    bench::PrintTimes("reference (read T+1 into a TReport)", reading, mb);
+    bench::PrintTimes("merge T+1 into T", merging, mb);
+    bench::PrintRatio(
+        "ratio merge/reference", merging, reading, bench::RatioForm::Quotient, "aim at most 1.0");
+    bench::PrintHeld("read T+1", held, -1, static_cast<double>(newer.size()), kAimHeld);
+    std::printf("\n");
 }
 
 // Every pair of the two layers once, testing terrain compatibility: the

@@ -9,7 +9,7 @@ namespace {
 
 bool StreetComplete(const TRegion& region)
 {
-    return region.Street != nullptr && region.Street->CurrentValue() == kCompleteStreet;
+    return region.Street->CurrentValue() == kCompleteStreet;
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "model/history_integer.h"
 #include "model/named_item.h"
 #include "model/report_item_list.h"
+#include "model/sub_object.h"
 
 namespace maprune {
 
@@ -15,8 +16,8 @@ class TBuilding : public TNamedItem {
     MAPRUNE_REPORT_CLASS
 public:
     int32_t Captain = -1; // owner unit
-    std::unique_ptr<THistoryInteger> Size;
-    std::unique_ptr<THistoryInteger> Support; // upkeep
+    SubObject<THistoryInteger> Size;
+    SubObject<THistoryInteger> Support; // upkeep
     std::string Type_;
 
     std::string GetDescription(unsigned displayOptions) const override;

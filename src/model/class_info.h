@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -31,6 +32,7 @@ struct ClassInfo {
     const ClassInfo* Parent = nullptr;
     PropertyList Properties;
     std::unique_ptr<TReportItem> (*New)() = nullptr;
+    size_t InstanceBytes = 0; // the size of an instance, for load budgets
     ItemShape Shape = ItemShape::Plain;
     // Built once from the properties' CR descriptions (IndexCRKeys), ordered
     // by key length, then bytes: a block reader's look-up per line is a

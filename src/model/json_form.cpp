@@ -126,7 +126,7 @@ private:
                 FOut << JsonString(p.GetString(item));
                 break;
             case PropertyKind::Object:
-                Optional(p.GetObject(item));
+                Item(p.ReadObject(item));
                 break;
             }
         }

@@ -8,6 +8,7 @@
 #include "model/history_integer.h"
 #include "model/lines.h"
 #include "model/report_item_list.h"
+#include "model/sub_object.h"
 
 namespace maprune {
 
@@ -33,26 +34,26 @@ class TAllies : public TTypedList<TAlly> {
 class TParty : public TReportItem {
     MAPRUNE_REPORT_CLASS
 public:
-    std::unique_ptr<TAllies> Allies;
+    SubObject<TAllies> Allies;
     std::string Banner;
     std::string EMail;
-    std::unique_ptr<TLines> Events;
-    std::unique_ptr<TLines> Fights;
-    std::unique_ptr<TLines> Income;
+    SubObject<TLines> Events;
+    SubObject<TLines> Fights;
+    SubObject<TLines> Income;
     int32_t MaxMigrants = 0;
-    std::unique_ptr<TLines> Messages;
+    SubObject<TLines> Messages;
     int32_t Migrants = 0;
-    std::unique_ptr<TLines> Movements;
+    SubObject<TLines> Movements;
     std::string Name;
     int32_t Nr = -1;
     int32_t Options = 0;
     std::string Password;
-    std::unique_ptr<THistoryInteger> Persons;
-    std::unique_ptr<THistoryInteger> PointAverage;
-    std::unique_ptr<THistoryInteger> Points;
-    std::unique_ptr<TLines> Production;
+    SubObject<THistoryInteger> Persons;
+    SubObject<THistoryInteger> PointAverage;
+    SubObject<THistoryInteger> Points;
+    SubObject<TLines> Production;
     int32_t RecruteCosts = -1;
-    std::unique_ptr<TLines> Tradings;
+    SubObject<TLines> Tradings;
     std::string Type_; // race
 
 protected:

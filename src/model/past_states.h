@@ -7,6 +7,7 @@
 
 #include "model/entry_lists.h"
 #include "model/report_item_list.h"
+#include "model/sub_object.h"
 
 namespace maprune {
 
@@ -31,7 +32,7 @@ public:
     int32_t Persons = -1; // units, -1 unknown
     int32_t Gone = 0; // 1: the report of the next turn no longer showed it
     int32_t ItemsKnown = 0; // 1: an own unit seen from the own party's view
-    std::unique_ptr<TItems> Items; // when ItemsKnown
+    SubObject<TItems> Items; // when ItemsKnown
 };
 
 class TPastObjectList : public TTypedList<TPastObject> {
@@ -46,7 +47,7 @@ public:
     int32_t X = 0;
     int32_t Y = 0;
     int32_t Z = 0;
-    std::unique_ptr<TPrices> Prices;
+    SubObject<TPrices> Prices;
 };
 
 class TPastPricesList : public TTypedList<TPastPrices> {

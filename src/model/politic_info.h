@@ -6,6 +6,7 @@
 
 #include "model/lines.h"
 #include "model/report_item_list.h"
+#include "model/sub_object.h"
 
 namespace maprune {
 
@@ -23,7 +24,7 @@ public:
 
     int32_t Party = -1;
     int32_t RTurn = -1;
-    std::unique_ptr<TLines> Data;
+    SubObject<TLines> Data;
 
     // The summary of `party` in `region` for the region's ReadTurn, counted
     // from the region's units or carried over from the party's newest

@@ -12,6 +12,7 @@
 
 namespace maprune {
 
+class TReport;
 class TReportItem;
 struct ClassInfo;
 
@@ -65,7 +66,15 @@ struct PropertyInfo {
     void (*SetString)(TReportItem&, std::string) = nullptr;
 
     const ClassInfo* (*ObjectClass)() = nullptr; // declared class of an object property
-    TReportItem* (*GetObject)(const TReportItem&) = nullptr;
+    // Object properties are made on their first write (sub_object.h).
+    // HeldObject: the object when it was ever made, else null. ReadObject:
+    // it, or the shared empty object of its class. EditObject: it, made now
+    // when it was never made.
+    TReportItem* (*HeldObject)(const TReportItem&) = nullptr;
+    const TReportItem& (*ReadObject)(const TReportItem&) = nullptr;
+    TReportItem& (*EditObject)(TReportItem&) = nullptr;
+    // Moves the held object, or the empty slot, to `report`.
+    void (*SetObjectReport)(TReportItem&, TReport* report) = nullptr;
     // Stores `value`, freeing the held object; throws Error when `value` is
     // not of the declared class.
     void (*SetObject)(TReportItem&, std::unique_ptr<TReportItem> value) = nullptr;

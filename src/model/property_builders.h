@@ -9,6 +9,7 @@
 
 #include "core/error.h"
 #include "model/report_item.h"
+#include "model/sub_object.h"
 
 namespace maprune {
 
@@ -41,19 +42,24 @@ template <class C, std::string C::*M> PropertyInfo StringProperty(std::string_vi
 [[noreturn]] void ThrowWrongPropertyClass(
     const TReportItem& holder, const TReportItem& value, const ClassInfo& expected);
 
-template <class C, class T, std::unique_ptr<T> C::*M>
-PropertyInfo ObjectProperty(std::string_view name)
+template <class C, class T, SubObject<T> C::*M> PropertyInfo ObjectProperty(std::string_view name)
 {
     PropertyInfo p;
     p.Name = name;
     p.Kind = PropertyKind::Object;
     p.ObjectClass = []() -> const ClassInfo* { return &T::StaticClass(); };
-    p.GetObject
-        = [](const TReportItem& o) -> TReportItem* { return (static_cast<const C&>(o).*M).get(); };
+    p.HeldObject
+        = [](const TReportItem& o) -> TReportItem* { return (static_cast<const C&>(o).*M).Held(); };
+    p.ReadObject = [](const TReportItem& o) -> const TReportItem& {
+        return (static_cast<const C&>(o).*M).Read();
+    };
+    p.EditObject = [](TReportItem& o) -> TReportItem& { return (static_cast<C&>(o).*M).Edit(); };
+    p.SetObjectReport
+        = [](TReportItem& o, TReport* report) { (static_cast<C&>(o).*M).SetReport(report); };
     p.SetObject = [](TReportItem& o, std::unique_ptr<TReportItem> v) {
         if (v != nullptr && !v->Class().IsA(T::StaticClass()))
             ThrowWrongPropertyClass(o, *v, T::StaticClass());
-        (static_cast<C&>(o).*M).reset(static_cast<T*>(v.release()));
+        static_cast<C&>(o).*M = std::unique_ptr<T>(static_cast<T*>(v.release()));
     };
     p.SwapObjects = [](TReportItem& a, TReportItem& b) {
         (static_cast<C&>(a).*M).swap(static_cast<C&>(b).*M);
@@ -72,6 +78,7 @@ ClassInfo MakeClassInfo(std::string_view name, const ClassInfo* parent, Property
     info.Parent = parent;
     info.Properties = std::move(properties);
     info.New = []() -> std::unique_ptr<TReportItem> { return std::unique_ptr<T>(new T()); };
+    info.InstanceBytes = sizeof(T);
     info.Shape = shape.value_or(parent != nullptr ? parent->Shape : ItemShape::Plain);
     info.IndexCRKeys();
     return info;

@@ -192,7 +192,7 @@ std::vector<PropertyLine> PropertyLines(const TReportItem& item)
             value = OneLine(property.GetString(item));
             break;
         case PropertyKind::Object: {
-            const TReportItem* object = property.GetObject(item);
+            const TReportItem* object = &property.ReadObject(item);
             const auto* history = dynamic_cast<const THistoryInteger*>(object);
             if (history == nullptr || history->CurrentValue() == -1)
                 continue;

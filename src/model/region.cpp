@@ -41,7 +41,7 @@ bool CanHoldLaen(const TReportItem& item)
     return terrain != nullptr && terrain->CanHoldLaen();
 }
 
-using RegionHistory = std::unique_ptr<THistoryInteger> TRegion::*;
+using RegionHistory = SubObject<THistoryInteger> TRegion::*;
 
 // Whether loading recreates `history` without its record: empty, or (for the
 // values that a complete description fills with 0) just that 0.

@@ -13,6 +13,7 @@
 #include "model/politic_info.h"
 #include "model/report_item_list.h"
 #include "model/ship.h"
+#include "model/sub_object.h"
 #include "model/unit.h"
 
 namespace maprune {
@@ -35,38 +36,38 @@ public:
     static constexpr int kDirections = 6;
 
     int32_t Bitmap_ = 0; // map symbol number of the terrain type
-    std::unique_ptr<TBuildingList> Buildings;
+    SubObject<TBuildingList> Buildings;
     int32_t CX = 0;
     int32_t CY = 0;
     int32_t CZ = 0; // layer
-    std::unique_ptr<TLines> Comment;
+    SubObject<TLines> Comment;
     std::string Descr;
     int32_t Entertainment = -1; // silver div 20
-    std::unique_ptr<TLines> Events;
+    SubObject<TLines> Events;
     int32_t FullInfoDate = 0; // turn of the last complete description, 0 never
-    std::unique_ptr<THistoryInteger> Horses;
+    SubObject<THistoryInteger> Horses;
     int32_t InfoDate = -1; // turn of the newest information
-    std::unique_ptr<THistoryInteger> Iron;
-    std::unique_ptr<THistoryInteger> Laen;
+    SubObject<THistoryInteger> Iron;
+    SubObject<THistoryInteger> Laen;
     int32_t Mallorn = -1;
-    std::unique_ptr<TPrices> Prices;
-    std::unique_ptr<TLines> Messages;
+    SubObject<TPrices> Prices;
+    SubObject<TLines> Messages;
     std::string Name;
-    std::unique_ptr<TLines> Passthrough;
-    std::unique_ptr<THistoryInteger> Peasants;
+    SubObject<TLines> Passthrough;
+    SubObject<THistoryInteger> Peasants;
     int32_t Recrutees = -1; // peasants div 20
-    std::unique_ptr<TShipList> Ships;
-    std::unique_ptr<THistoryInteger> Silver;
-    std::unique_ptr<THistoryInteger> Street;
-    std::unique_ptr<TLines> Surrounding;
+    SubObject<TShipList> Ships;
+    SubObject<THistoryInteger> Silver;
+    SubObject<THistoryInteger> Street;
+    SubObject<TLines> Surrounding;
     std::string Terrain;
-    std::unique_ptr<THistoryInteger> Trees;
-    std::unique_ptr<TUnitList> Units;
-    std::unique_ptr<THistoryInteger> Wages;
-    std::unique_ptr<TPoliticInfoList> Politic;
-    std::unique_ptr<THistoryInteger> Stones; // from today's reports only
-    std::unique_ptr<THistoryInteger> Saplings; // young trees, today's reports only
-    std::unique_ptr<THistoryInteger> MallornSaplings; // today's reports only
+    SubObject<THistoryInteger> Trees;
+    SubObject<TUnitList> Units;
+    SubObject<THistoryInteger> Wages;
+    SubObject<TPoliticInfoList> Politic;
+    SubObject<THistoryInteger> Stones; // from today's reports only
+    SubObject<THistoryInteger> Saplings; // young trees, today's reports only
+    SubObject<THistoryInteger> MallornSaplings; // today's reports only
 
     // Unpublished.
     std::array<uint8_t, kDirections> RouteMarks {};

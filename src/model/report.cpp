@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <tuple>
 #include <unordered_map>
+#include <utility>
 
 #include "core/error.h"
 #include "core/text_encoding.h"
@@ -87,16 +88,18 @@ void TReport::RemoveDuplicateParties()
         return std::make_tuple(!a.Type_.empty(), a.Turn, ia)
             > std::make_tuple(!b.Type_.empty(), b.Turn, ib);
     };
+    // Read through the const slot: a report without parties makes no list.
+    const TPartyList& parties = *std::as_const(Parties);
     std::unordered_map<int32_t, size_t> best;
-    for (size_t i = 0; i < Parties->Count(); ++i) {
-        const TParty* party = (*Parties)[i];
+    for (size_t i = 0; i < parties.Count(); ++i) {
+        const TParty* party = parties[i];
         if (party == nullptr)
             continue;
         auto [it, inserted] = best.try_emplace(party->Nr, i);
-        if (!inserted && better(*party, i, *(*Parties)[it->second], it->second))
+        if (!inserted && better(*party, i, *parties[it->second], it->second))
             it->second = i;
     }
-    if (best.size() == Parties->Count())
+    if (best.size() == parties.Count())
         return;
     for (size_t i = Parties->Count(); i-- > 0;) {
         const TParty* party = (*Parties)[i];
@@ -113,13 +116,13 @@ void TReport::Finish()
     ActiveParty = ChosenActiveParty();
 
     int32_t turn = 1;
-    for (const TParty* party : *Parties) {
+    for (const TParty* party : *std::as_const(Parties)) {
         if (party != nullptr)
             turn = std::max(turn, party->Turn);
     }
     Turn = turn;
 
-    for (const TRegion* region : *Regions) {
+    for (const TRegion* region : *std::as_const(Regions)) {
         if (region == nullptr)
             continue;
         ActiveLayer = region->CZ;
@@ -127,7 +130,7 @@ void TReport::Finish()
             break;
     }
 
-    for (TRegion* region : *Regions) {
+    for (TRegion* region : *std::as_const(Regions)) {
         if (region == nullptr)
             continue;
         if (region->InfoDate == -1)

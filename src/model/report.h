@@ -11,6 +11,7 @@
 #include "model/past_states.h"
 #include "model/region.h"
 #include "model/spells.h"
+#include "model/sub_object.h"
 
 namespace maprune {
 
@@ -26,17 +27,17 @@ public:
     static constexpr int32_t kFileVersion = 59;
 
     std::string Config = "Standard";
-    std::unique_ptr<TPartyList> Parties;
+    SubObject<TPartyList> Parties;
     int32_t Version = 37;
     std::string Game = "Kelvaran";
     std::string Coordinates = "Hex";
     int32_t Umlaute = 1;
     int32_t Basis = 36;
-    std::unique_ptr<TRegionList> Regions;
+    SubObject<TRegionList> Regions;
     int32_t ActiveParty = -1;
     int32_t ActiveLayer = -1;
-    std::unique_ptr<TSpells> Spells;
-    std::unique_ptr<TPotions> Potions;
+    SubObject<TSpells> Spells;
+    SubObject<TPotions> Potions;
     int32_t PosX = 0;
     int32_t PosY = 0;
     // The map's zoom kept with the scroll positions: the tile size in pixels.
@@ -50,8 +51,8 @@ public:
     std::string OrderSubject;
     int32_t ReportOwner = -1;
     // What merges kept of earlier states beyond the histories (past_states.h).
-    std::unique_ptr<TPastObjectList> PastObjects;
-    std::unique_ptr<TPastPricesList> PastPrices;
+    SubObject<TPastObjectList> PastObjects;
+    SubObject<TPastPricesList> PastPrices;
 
     // Unpublished.
     int32_t FileVersion = kFileVersion;

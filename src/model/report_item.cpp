@@ -71,10 +71,8 @@ void TReportItem::SetOwner(TReport* newOwner)
     FOwner = newOwner->AddRef();
     SetOwnerOfElements(newOwner);
     for (const PropertyInfo& p : Class().Properties) {
-        if (p.Kind == PropertyKind::Object) {
-            if (TReportItem* child = p.GetObject(*this))
-                child->SetOwner(newOwner);
-        }
+        if (p.Kind == PropertyKind::Object)
+            p.SetObjectReport(*this, newOwner);
     }
 }
 
@@ -82,7 +80,7 @@ void TReportItem::Finish()
 {
     for (const PropertyInfo& p : Class().Properties) {
         if (p.Kind == PropertyKind::Object) {
-            if (TReportItem* child = p.GetObject(*this))
+            if (TReportItem* child = p.HeldObject(*this))
                 child->Finish();
         }
     }
@@ -92,8 +90,23 @@ void TReportItem::InitFields()
 {
     for (const PropertyInfo& p : Class().Properties) {
         if (p.Kind == PropertyKind::Object)
-            p.SetObject(*this, CreateEmpty(*p.ObjectClass(), FOwner));
+            p.SetObjectReport(*this, FOwner);
     }
+}
+
+TReport* SharedEmptiesReport()
+{
+    // Never freed: the empty objects it owns are read until the very end.
+    // Left unfinished: finishing would read its own lists before they exist.
+    static TReport* const report
+        = static_cast<TReport*>(NewItem(TReport::StaticClass(), nullptr, "CreateEmpty").release());
+    return report;
+}
+
+void ThrowSubObjectWithoutReport(const ClassInfo& cls)
+{
+    throw Error("an object of class " + std::string(cls.Name)
+        + " was written before its holder belonged to a report");
 }
 
 void TReportItem::ReadCR()

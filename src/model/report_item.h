@@ -18,8 +18,9 @@ class TCRInterface;
 // Every item belongs to exactly one root TReport (its owner) and holds one
 // counted reference on it. Items are made only through the creation
 // functions below, which run the fixed sequence owner resolution, InitFields,
-// (reading), Finish. A parent owns its children through std::unique_ptr; the
-// published object properties of a class are its owned sub-objects.
+// (reading), Finish. A parent owns its children through SubObject (made on
+// first write) or std::unique_ptr; the published object properties of a
+// class are its owned sub-objects.
 class TReportItem {
 public:
     // Bare construction is for ClassInfo::New only; use the creation functions.
@@ -57,7 +58,8 @@ public:
     TCRInterface* CR = nullptr;
 
 protected:
-    // Creates the owned sub-objects empty; subclasses then set their defaults.
+    // Ties the empty slots of the owned sub-objects to the owner (they are
+    // made on their first write); subclasses then set their defaults.
     virtual void InitFields();
     // Reads the item's CR block; the current token is the block head on entry
     // and the first foreign token on return.
@@ -68,8 +70,7 @@ protected:
 
     // Re-owns `newItem` to this item's owner, frees the item in `slot` and
     // stores `newItem` there.
-    template <class T>
-    void ReplaceItem(std::unique_ptr<T>& slot, std::unique_ptr<T> newItem)
+    template <class Slot, class T> void ReplaceItem(Slot& slot, std::unique_ptr<T> newItem)
     {
         newItem->SetOwner(FOwner);
         slot = std::move(newItem);
@@ -101,6 +102,12 @@ std::unique_ptr<TReportItem> CreateEmpty(const ClassInfo& cls, TReport* owner);
 // A failure destroys the partly built item and propagates.
 std::unique_ptr<TReportItem> CreateFromCR(const ClassInfo& cls, TCRInterface& cr, TReport* owner,
                                           int32_t turn);
+
+// The report that owns the shared empty objects of SubObject (never freed).
+TReport* SharedEmptiesReport();
+// Throws Error: a sub-object of class `cls` is written in a slot that no
+// creation function set up.
+[[noreturn]] void ThrowSubObjectWithoutReport(const ClassInfo& cls);
 
 template <class T>
 std::unique_ptr<T> CreateEmpty(TReport* owner)

@@ -8,6 +8,7 @@
 #include "model/history_integer.h"
 #include "model/named_item.h"
 #include "model/report_item_list.h"
+#include "model/sub_object.h"
 
 namespace maprune {
 
@@ -16,16 +17,16 @@ class TShip : public TNamedItem {
 public:
     int32_t Captain = -1; // captain's unit number
     int32_t Coast = -1;
-    std::unique_ptr<THistoryInteger> Damage;
-    std::unique_ptr<THistoryInteger> Load;
-    std::unique_ptr<THistoryInteger> MaxLoad;
-    std::unique_ptr<THistoryInteger> Percent;
+    SubObject<THistoryInteger> Damage;
+    SubObject<THistoryInteger> Load;
+    SubObject<THistoryInteger> MaxLoad;
+    SubObject<THistoryInteger> Percent;
     std::string Type_;
     // From today's reports: build progress in size points, load and room in
     // hundredths of GE, and the number of ships of a fleet.
-    std::unique_ptr<THistoryInteger> Size;
-    std::unique_ptr<THistoryInteger> Cargo;
-    std::unique_ptr<THistoryInteger> Capacity;
+    SubObject<THistoryInteger> Size;
+    SubObject<THistoryInteger> Cargo;
+    SubObject<THistoryInteger> Capacity;
     int32_t Count = 1;
 
     // The build progress in percent that `size` size points make of this

@@ -10,6 +10,7 @@
 #include "model/lines.h"
 #include "model/named_item.h"
 #include "model/report_item_list.h"
+#include "model/sub_object.h"
 
 namespace maprune {
 
@@ -21,19 +22,19 @@ public:
     int32_t Building = -1; // number of the building it is in, -1 none
     int32_t Cloak = -1;    // camouflage level
     int32_t CloakParty = 0; // 1 when the unit hides its party
-    std::unique_ptr<TLines> Commands;
-    std::unique_ptr<THistoryInteger> Count; // persons
+    SubObject<TLines> Commands;
+    SubObject<THistoryInteger> Count; // persons
     std::string Default_;  // default order
     int32_t FightState = 0; // 0 front, 1 rear, 2 not fighting, 3 fleeing
     std::string HitPoints = "gesund";
-    std::unique_ptr<TItems> Items;
-    std::unique_ptr<TLines> Messages;
+    SubObject<TItems> Items;
+    SubObject<TLines> Messages;
     int32_t Observes = 0; // non-zero when the unit guards the region
     std::string Private_;
     int32_t Ship = -1; // number of the ship it is on, -1 none
-    std::unique_ptr<THistoryInteger> Silver;
-    std::unique_ptr<TLines> Spells;
-    std::unique_ptr<TTalents> Talents;
+    SubObject<THistoryInteger> Silver;
+    SubObject<TLines> Spells;
+    SubObject<TTalents> Talents;
     std::string TrueType; // real race when disguised
     std::string Type_;    // race as shown
     int32_t Weapons = 0;  // weapons carried

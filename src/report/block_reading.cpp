@@ -133,7 +133,7 @@ bool ReadPropertyValue(TCRInterface& cr, TReportItem& item, const CRToken& token
         break;
     case PropertyKind::Object:
         // The one object a value line describes is a history.
-        static_cast<THistoryInteger&>(*p->GetObject(item))
+        static_cast<THistoryInteger&>(p->EditObject(item))
             .AddValue(item.Turn, CRInt(cr, token.Value));
         break;
     }
@@ -145,9 +145,8 @@ bool ReadPropertyBlock(TCRInterface& cr, TReportItem& holder, std::string_view b
     const PropertyInfo* p = holder.Class().FindCRBlock(block);
     if (p == nullptr)
         return false;
-    TReportItem& held = *p->GetObject(holder);
-    if (held.Class().Shape == ItemShape::List) {
-        auto& list = static_cast<TReportItemList&>(held);
+    if (p->ReadObject(holder).Class().Shape == ItemShape::List) {
+        auto& list = static_cast<TReportItemList&>(p->EditObject(holder));
         list.Add(CreateFromCR(list.ElementClass(), cr, holder.Owner(), turn));
     } else {
         p->SetObject(holder, CreateFromCR(*p->ObjectClass(), cr, holder.Owner(), turn));

@@ -104,7 +104,7 @@ constexpr std::string_view kSilverItem = "Silber";
 constexpr int32_t kFullPercent = 100;
 constexpr int32_t kDefaultMaxLoad = 100;
 // The region histories that today's reports give for the turn before too.
-constexpr std::array<std::unique_ptr<THistoryInteger> TRegion::*, 6> kPreviousTurnValues
+constexpr std::array<SubObject<THistoryInteger> TRegion::*, 6> kPreviousTurnValues
     = { &TRegion::Peasants, &TRegion::Silver, &TRegion::Horses, &TRegion::Trees, &TRegion::Saplings,
           &TRegion::Wages };
 

@@ -17,12 +17,12 @@ namespace {
 // ExchangeOwned for the objects of property `p` of `a` and `b`.
 void ExchangeOwnedObjects(const PropertyInfo& p, TReportItem& a, TReportItem& b)
 {
-    TReport* ownerOfA = p.GetObject(a)->Owner();
-    TReport* ownerOfB = p.GetObject(b)->Owner();
+    TReport* ownerOfA = a.Owner();
+    TReport* ownerOfB = b.Owner();
     p.SwapObjects(a, b);
     if (ownerOfA != ownerOfB) {
-        p.GetObject(a)->SetOwner(ownerOfA);
-        p.GetObject(b)->SetOwner(ownerOfB);
+        p.SetObjectReport(a, ownerOfA);
+        p.SetObjectReport(b, ownerOfB);
     }
 }
 
@@ -32,15 +32,18 @@ void TakeProperty(const PropertyInfo& p, TReportItem& d, TReportItem& s)
         p.CopyValue(d, s);
         return;
     }
-    TReportItem& theirs = *p.GetObject(s);
-    VisitShape(*p.GetObject(d),
+    // Two objects never written are empty alike: there is nothing to take.
+    if (p.HeldObject(d) == nullptr && p.HeldObject(s) == nullptr)
+        return;
+    TReportItem& theirs = p.EditObject(s);
+    VisitShape(p.EditObject(d),
         ShapeHandlers { [&theirs]<class Entry>(TEntryList<Entry>& mine) {
                            mine.Entries.swap(static_cast<TEntryList<Entry>&>(theirs).Entries);
                        },
             [&](TReportItem&) { ExchangeOwnedObjects(p, d, s); } });
 }
 
-template <class List> using ListMember = std::unique_ptr<List> TRegion::*;
+template <class List> using ListMember = SubObject<List> TRegion::*;
 
 template <class List>
 std::unique_ptr<TNIList> IndexEntities(const TReport& src, ListMember<List> list)
@@ -167,10 +170,12 @@ void MergeEntityPass(TReport& dest, TReport& src, TNIList& index, const MergeTur
 void MergeProperties(TReportItem& d, TReportItem& s, bool srcNewer)
 {
     for (const PropertyInfo& p : d.Class().Properties) {
-        if (p.Merge == MergeRule::History)
-            static_cast<THistoryInteger&>(*p.GetObject(d))
-                .MergeFrom(static_cast<const THistoryInteger&>(*p.GetObject(s)));
-        else if (p.Merge == MergeRule::Newer && srcNewer)
+        if (p.Merge == MergeRule::History) {
+            // An empty history adds nothing, and the database's stays unmade.
+            const auto& theirs = static_cast<const THistoryInteger&>(p.ReadObject(s));
+            if (theirs.HistoryCount() > 0)
+                static_cast<THistoryInteger&>(p.EditObject(d)).MergeFrom(theirs);
+        } else if (p.Merge == MergeRule::Newer && srcNewer)
             TakeProperty(p, d, s);
     }
 }

@@ -22,15 +22,14 @@ struct MergeTurns {
 // Exchanges two owned sub-objects that may belong to different reports; each
 // ends owned by the report that owns the slot it now sits in, so that the
 // reference counts of both reports stay right.
-template <class T>
-void ExchangeOwned(std::unique_ptr<T>& a, std::unique_ptr<T>& b)
+template <class T> void ExchangeOwned(SubObject<T>& a, SubObject<T>& b)
 {
-    TReport* ownerOfA = a->Owner();
-    TReport* ownerOfB = b->Owner();
+    TReport* ownerOfA = a.Report();
+    TReport* ownerOfB = b.Report();
     a.swap(b);
     if (ownerOfA != ownerOfB) {
-        a->SetOwner(ownerOfA);
-        b->SetOwner(ownerOfB);
+        a.SetReport(ownerOfA);
+        b.SetReport(ownerOfB);
     }
 }
 

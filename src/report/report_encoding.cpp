@@ -44,7 +44,7 @@ void ConvertTexts(TReportItem& item, Converter convert)
         if (p.Kind == PropertyKind::String && !lines) {
             p.SetString(item, convert(p.GetString(item)));
         } else if (p.Kind == PropertyKind::Object) {
-            if (TReportItem* held = p.GetObject(item))
+            if (TReportItem* held = p.HeldObject(item))
                 ConvertTexts(*held, convert);
         }
     }

@@ -33,7 +33,7 @@ constexpr std::array<UnusedKeys, 5> kUnusedKeys = { {
 // The values of the previous turn that client tools add to a region.
 constexpr std::string_view kPreviousValuePrefix = "letzte";
 
-using RegionHistory = std::unique_ptr<THistoryInteger> TRegion::*;
+using RegionHistory = SubObject<THistoryInteger> TRegion::*;
 
 struct NamedValue {
     std::string_view Name; // as UTF-8

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "model/cr_interface.h"
+#include "model/sub_object.h"
 
 namespace maprune {
 
@@ -59,7 +60,7 @@ bool IsPreviousValueKey(std::string_view key);
 // without a history are ignored.
 void ReadPreviousValue(TCRInterface& cr, TRegion& region, const CRToken& token);
 // The "letzte..." key of a region history, empty when it has none.
-std::string_view PreviousValueKey(std::unique_ptr<THistoryInteger> TRegion::*history);
+std::string_view PreviousValueKey(SubObject<THistoryInteger> TRegion::*history);
 
 // "GRENZE n": the completion in percent when the border is a road, else
 // nothing.

@@ -51,11 +51,8 @@ int32_t Version56Turn(const TReportItem& item, StorageShape shape)
 
 class ObjectReader {
 public:
-    // `bytes` is the size of what the caller handed over.
-    ObjectReader(const ObjectReadOptions& options, size_t bytes)
+    explicit ObjectReader(const ObjectReadOptions& options)
         : FOptions(options),
-          FBytesLimit(kObjectAllowance + bytes / kMinBytesPerObject),
-          FMaxObjects(std::min(options.MaxObjects, FBytesLimit)), FBytes(bytes),
           FBudget(options.Budget != nullptr ? *options.Budget : FUnlimited)
     {
     }
@@ -80,18 +77,18 @@ private:
     const ClassInfo& RecordClass(ByteReader& in, const ClassInfo& expected,
                                  const TReportItem& holder, const PropertyInfo* p);
 
-    // Adds `count` new objects to those created by this read and throws when
-    // they exceed what the bytes can describe or the absolute limit.
-    void CountObjects(int32_t count);
+    // Adds the `count` new objects of a record of class `cls` (its item and
+    // what initialisation made besides) to those created by this read, which
+    // has come to byte `position`, and throws when they exceed what the bytes
+    // read so far can describe or the absolute limit.
+    void CountObjects(const ClassInfo& cls, int32_t count, size_t position);
     // Charges a string value of `item` before it is stored; a TLines text
     // becomes one string per line.
     void ChargeText(StorageShape shape, std::string_view value);
 
     const ObjectReadOptions& FOptions;
-    const size_t FBytesLimit;
-    const size_t FMaxObjects;
-    const size_t FBytes;
     size_t FCreated = 0;
+    size_t FWeight = 0; // of the objects created, by ObjectWeight
     LoadBudget FUnlimited = LoadBudget::Unlimited();
     LoadBudget& FBudget;
 };
@@ -103,7 +100,7 @@ std::unique_ptr<TReportItem> ObjectReader::NewRecord(const ClassInfo& cls, ByteR
     // creates included; a report read without owner owns itself.
     const int32_t before = owner != nullptr ? owner->RefCount() : 0;
     std::unique_ptr<TReportItem> item = NewItem(cls, owner, "CreateFromStream");
-    CountObjects(item->Owner()->RefCount() - before);
+    CountObjects(cls, item->Owner()->RefCount() - before, base + in.Position());
     Record(*item, in, base, depth);
     item->Finish();
     return item;
@@ -171,7 +168,7 @@ void ObjectReader::Properties(TReportItem& item, StorageShape shape, ByteReader&
             if (item.Owner()->FileVersion == 56
                 && p.ObjectClass()->IsA(THistoryInteger::StaticClass())) {
                 const int32_t value = in.ReadI32();
-                static_cast<THistoryInteger&>(*p.GetObject(item))
+                static_cast<THistoryInteger&>(p.EditObject(item))
                     .AddValue(Version56Turn(item, shape), value);
             } else {
                 ObjectProperty(item, p, in, base, depth);
@@ -185,15 +182,21 @@ void ObjectReader::ObjectProperty(TReportItem& item, const PropertyInfo& p, Byte
                                   size_t base, int depth)
 {
     const ClassInfo& cls = RecordClass(in, *p.ObjectClass(), item, &p);
-    // The property usually holds the empty object that initialisation
-    // created. A record of just that class is read into it, which ends in
-    // the same state as reading a new object and freeing the empty one,
-    // without the cost of both. The holder's Finish completes it.
-    TReportItem* held = p.GetObject(item);
-    if (held != nullptr && &held->Class() == &cls && IsPristine(*held))
+    // A property that holds an empty object of just that class (one its
+    // holder's defaults made) reads the record into it, which ends in the
+    // same state as reading a new object and freeing the empty one, without
+    // the cost of both. The holder's Finish completes it.
+    TReportItem* held = p.HeldObject(item);
+    if (held != nullptr && &held->Class() == &cls && IsPristine(*held)) {
         Record(*held, in, base, depth + 1);
-    else
-        p.SetObject(item, NewRecord(cls, in, base, item.Owner(), depth + 1));
+        return;
+    }
+    std::unique_ptr<TReportItem> read = NewRecord(cls, in, base, item.Owner(), depth + 1);
+    // An empty object of the declared class (an empty history is stored)
+    // is what a slot never written reads as: the slot stays unmade.
+    if (held == nullptr && &cls == p.ObjectClass() && IsPristine(*read))
+        return;
+    p.SetObject(item, std::move(read));
 }
 
 void ObjectReader::ListTail(TReportItemList& list, ByteReader& in, size_t base, int depth)
@@ -217,18 +220,24 @@ void ObjectReader::ChargeText(StorageShape shape, std::string_view value)
         FBudget.Charge(CountLines(value), sizeof(std::string));
 }
 
-void ObjectReader::CountObjects(int32_t count)
+void ObjectReader::CountObjects(const ClassInfo& cls, int32_t count, size_t position)
 {
-    FBudget.Charge(static_cast<uint64_t>(std::max(count, 0)), kObjectBytes);
-    FCreated += static_cast<size_t>(std::max(count, 0));
-    if (FCreated <= FMaxObjects)
+    if (count <= 0)
         return;
-    if (FMaxObjects < FBytesLimit) {
-        throw Error("Die KDF-Datei enthält mehr als " + std::to_string(FMaxObjects)
+    const auto besides = static_cast<size_t>(count - 1);
+    FBudget.Charge(cls.InstanceBytes + sizeof(void*));
+    FBudget.Charge(besides, kObjectBytes);
+    FCreated += static_cast<size_t>(count);
+    FWeight += ObjectWeight(cls) + besides;
+    if (FCreated > FOptions.MaxObjects) {
+        throw Error("Die KDF-Datei enthält mehr als " + std::to_string(FOptions.MaxObjects)
                     + " Objekte; so große Datenbanken kann diese Maprune-Version nicht laden.");
     }
-    ThrowDamagedFile("ihre Datensätze legen mehr Objekte an, als " + std::to_string(FBytes)
-                     + " Bytes beschreiben können (höchstens " + std::to_string(FBytesLimit) + ")");
+    const size_t limit = kObjectAllowance + position / kMinBytesPerObject;
+    if (FWeight > limit) {
+        ThrowDamagedFile("ihre Datensätze legen mehr Objekte an, als " + std::to_string(position)
+                         + " Bytes beschreiben können (höchstens " + std::to_string(limit) + ")");
+    }
 }
 
 const ClassInfo& ObjectReader::RecordClass(ByteReader& in, const ClassInfo& expected,
@@ -253,6 +262,12 @@ const ClassInfo& ObjectReader::RecordClass(ByteReader& in, const ClassInfo& expe
 
 } // namespace
 
+size_t ObjectWeight(const ClassInfo& cls)
+{
+    return std::max<size_t>(1, (cls.InstanceBytes + sizeof(void*) + kObjectBytes - 1)
+                                   / kObjectBytes);
+}
+
 void CheckFileVersion(int32_t version)
 {
     if (version < kOldestFileVersion || version > TReport::kFileVersion) {
@@ -268,7 +283,7 @@ std::unique_ptr<TReportItem> CreateFromStream(const ClassInfo& cls, ByteReader& 
                                               const ObjectReadOptions& options)
 {
     try {
-        return ObjectReader(options, in.Remaining()).NewRecord(cls, in, 0, owner, 1);
+        return ObjectReader(options).NewRecord(cls, in, 0, owner, 1);
     } catch (const TruncatedData&) {
         ThrowDamagedFile("ein Wert reicht über das Ende seines Datensatzes hinaus");
     }

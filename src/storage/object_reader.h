@@ -18,11 +18,12 @@ class TReportItem;
 // is the newest and the only one written.
 inline constexpr int32_t kOldestFileVersion = 56;
 
-// Every object that a read creates, the empty texts, lists and tables left
-// out of the file included, takes at least this many bytes on average in a
-// file that WriteObject wrote (tests hold every class to it). A read of n
-// bytes therefore creates at most kObjectAllowance + n / kMinBytesPerObject
-// objects; more means records built to make the reader allocate.
+// Every object that a read creates, counted in units of kObjectBytes of
+// its memory (ObjectWeight), takes at least this many bytes on average in a
+// file that WriteObject wrote (tests hold every class to it). The first n
+// bytes of a read therefore create at most kObjectAllowance + n /
+// kMinBytesPerObject such units; more means records built to make the reader
+// allocate.
 inline constexpr size_t kMinBytesPerObject = 4;
 // Objects that any read may create besides, for the report's own empty
 // lists and small records.
@@ -31,10 +32,15 @@ inline constexpr size_t kObjectAllowance = 4096;
 // twenty times the objects of a 44,000-region database (bench_kdf), and
 // several gigabytes of memory.
 inline constexpr size_t kMaxLoadedObjects = size_t{50} << 20;
-// The memory an object takes as the load budget counts it: the texts,
-// lists and histories, most of all objects, take 64 bytes, a unit 376 and a
-// region 424, each with the slot that holds it.
+// The memory of the smaller objects as the load budget counts them: texts,
+// lists and histories take 64 bytes with the slot that holds them.
 inline constexpr size_t kObjectBytes = 96;
+
+// The units of kObjectBytes that an object of class `cls` counts as, its
+// slot included: 1 for a history, 5 for a region. A region's sub-objects are
+// made only when written, so an empty record of a few bytes still makes
+// hundreds of bytes.
+size_t ObjectWeight(const ClassInfo& cls);
 
 struct ObjectReadOptions {
     // Records nest at most this deep (the model needs 6); deeper nesting is
@@ -65,8 +71,9 @@ struct ObjectReadOptions {
 //
 // Every count and length is checked against the bytes left in its record
 // before anything is allocated, the objects created are counted against
-// the bytes of `in` (kMinBytesPerObject) and options.MaxObjects, and what
-// is made is charged to options.Budget (kObjectBytes an object). Throws Error
+// the bytes of `in` read so far (kMinBytesPerObject, by their ObjectWeight)
+// and options.MaxObjects, and what is made is charged to options.Budget (the
+// size of each object, kObjectBytes for one made besides). Throws Error
 // for a class name that is not
 // registered ("Klasse %s nicht gefunden"), a property name that the class
 // does not publish, an unsupported version, and DamagedFileError for

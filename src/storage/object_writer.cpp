@@ -35,10 +35,11 @@ void WriteProperties(const TReportItem& item, ByteWriter& out)
             break;
         }
         case PropertyKind::Object: {
-            const TReportItem* value = p.GetObject(item);
-            if (value != nullptr && !IsEmptyForStorage(*value)) {
+            // An object never written is stored as the empty one it reads as.
+            const TReportItem& value = p.ReadObject(item);
+            if (!IsEmptyForStorage(value)) {
                 PutShortString(out, p.Name);
-                WriteObject(*value, out);
+                WriteObject(value, out);
             }
             break;
         }

@@ -137,10 +137,12 @@ std::unique_ptr<TReport> ReadReport(
 
 void WriteReport(const TReport& report, TStream& out, Progress& progress)
 {
-    // Saved databases take about 35 bytes per object. Room for more is only
-    // address space until written, and saves the copies and page faults of
-    // growing a record of many megabytes step by step.
-    constexpr size_t kReservedBytesPerObject = 64;
+    // Saved databases take some tens of bytes per object made, histories
+    // never made included, which are stored as the empty ones they read as.
+    // Room for more is only address space until written, and saves the
+    // copies and page faults of growing a record of many megabytes step by
+    // step.
+    constexpr size_t kReservedBytesPerObject = 128;
     ByteWriter record;
     record.Reserve(static_cast<size_t>(std::max(report.RefCount(), 0)) * kReservedBytesPerObject);
     WriteObject(report, record);

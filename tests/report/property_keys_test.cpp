@@ -116,7 +116,7 @@ TEST_F(PropertyKeysTest, EveryValueKeyReachesItsProperty)
                     break;
                 case PropertyKind::Object:
                     EXPECT_EQ(
-                        static_cast<const THistoryInteger&>(*p.GetObject(item)).CurrentValue(), 7);
+                        static_cast<const THistoryInteger&>(p.ReadObject(item)).CurrentValue(), 7);
                     break;
                 }
             }
@@ -142,7 +142,7 @@ TEST_F(PropertyKeysTest, EveryBlockNameReachesItsProperty)
             auto r = ReadText(place.Before + place.Head + head + OneEntry(objectClass));
             ASSERT_NE(r->Report, nullptr);
             EXPECT_TRUE(r->WarningTexts().empty());
-            EXPECT_EQ(Entries(*p.GetObject(place.Item(*r->Report))), 1U);
+            EXPECT_EQ(Entries(p.ReadObject(place.Item(*r->Report))), 1U);
         }
     }
 }

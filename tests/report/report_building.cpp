@@ -114,19 +114,19 @@ TParty& AddParty(TReport& report, int32_t nr, int32_t turn, const std::string& r
     return added;
 }
 
-size_t CountObjects(const TReportItem& item)
+size_t CountObjects(const TReportItem& item, size_t (*weight)(const ClassInfo&))
 {
-    size_t count = 1;
+    size_t count = weight != nullptr ? weight(item.Class()) : 1;
     for (const PropertyInfo& p : item.Class().Properties) {
         if (p.Kind == PropertyKind::Object) {
-            if (const TReportItem* child = p.GetObject(item))
-                count += CountObjects(*child);
+            if (const TReportItem* child = p.HeldObject(item))
+                count += CountObjects(*child, weight);
         }
     }
     if (const auto* list = dynamic_cast<const TReportItemList*>(&item)) {
         for (size_t i = 0; i < list->Count(); ++i) {
             if (list->Item(i) != nullptr)
-                count += CountObjects(*list->Item(i));
+                count += CountObjects(*list->Item(i), weight);
         }
     }
     return count;
@@ -138,7 +138,7 @@ bool AllOwnedBy(const TReportItem& item, const TReport* owner)
         return false;
     for (const PropertyInfo& p : item.Class().Properties) {
         if (p.Kind == PropertyKind::Object) {
-            const TReportItem* child = p.GetObject(item);
+            const TReportItem* child = p.HeldObject(item);
             if (child != nullptr && !AllOwnedBy(*child, owner))
                 return false;
         }

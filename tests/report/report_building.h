@@ -34,8 +34,9 @@ TShip& AddShip(TRegion& region, int32_t nr, int32_t turn);
 TBuilding& AddBuilding(TRegion& region, int32_t nr, int32_t turn, int32_t size = 10);
 TParty& AddParty(TReport& report, int32_t nr, int32_t turn, const std::string& race = "Menschen");
 
-// The item and every object it owns.
-size_t CountObjects(const TReportItem& item);
+// The item and every object it owns, each counted as `weight` of its class
+// when given.
+size_t CountObjects(const TReportItem& item, size_t (*weight)(const ClassInfo&) = nullptr);
 // Whether the item and every object it owns belong to `owner`.
 bool AllOwnedBy(const TReportItem& item, const TReport* owner);
 

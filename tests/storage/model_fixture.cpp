@@ -144,8 +144,7 @@ void ExpectSameStoredContent(const TReportItem& a, const TReportItem& b, const s
             EXPECT_EQ(p.GetString(a), p.GetString(b)) << place;
             break;
         case PropertyKind::Object:
-            ASSERT_NE(p.GetObject(b), nullptr) << place;
-            ExpectSameStoredContent(*p.GetObject(a), *p.GetObject(b), place);
+            ExpectSameStoredContent(p.ReadObject(a), p.ReadObject(b), place);
             break;
         }
     }

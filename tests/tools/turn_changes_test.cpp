@@ -162,7 +162,7 @@ Target EditShip(TReport& db, const std::function<void(TShip&)>& edit)
     });
 }
 
-Target EditValue(TReport& db, std::unique_ptr<THistoryInteger> TRegion::*value,
+Target EditValue(TReport& db, SubObject<THistoryInteger> TRegion::*value,
     std::optional<int32_t> before, std::optional<int32_t> after)
 {
     return FirstRegion(db, [&](TRegion& region) {
@@ -228,7 +228,7 @@ bool Recorded(const TReport& db, int32_t kind, int32_t nr)
 // state, for the first unit (ship) without records, both of whose turns
 // were seen, that `fits`.
 template <class List, class Entity>
-Target RecordPast(TReport& db, std::unique_ptr<List> TRegion::*list, int32_t kind,
+Target RecordPast(TReport& db, SubObject<List> TRegion::*list, int32_t kind,
     const std::function<bool(const Entity&)>& fits,
     const std::function<void(TPastObject&, const TRegion&)>& edit)
 {

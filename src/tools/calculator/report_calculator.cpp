@@ -213,7 +213,7 @@ void TReportCalculator::GetProperty(
         value = TValue(DisplayText(property->GetString(*item)));
         break;
     case PropertyKind::Object:
-        value = HandOut(property->GetObject(*item));
+        value = HandOut(&property->EditObject(*item));
         break;
     }
 }

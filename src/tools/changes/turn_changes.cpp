@@ -57,7 +57,7 @@ constexpr std::array<KindText, kChangeKindCount> kKindTexts { {
     { "Preise", "prices" },
 } };
 
-using RegionHistory = std::unique_ptr<THistoryInteger> TRegion::*;
+using RegionHistory = SubObject<THistoryInteger> TRegion::*;
 
 // The region values that show whether a region was described in a turn.
 constexpr std::array<RegionHistory, 5> kDescribingValues { &TRegion::Peasants, &TRegion::Silver,

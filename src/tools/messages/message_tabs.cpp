@@ -47,20 +47,20 @@ void AddRegionLines(std::vector<MessageLine>& lines, const std::string& head, co
 
 void AddOwnPartyTabs(std::array<MessageTab, kMessageTabCount>& tabs, const TParty& party)
 {
-    AddPartyLines(tabs[PartyMessages].Lines, party.Messages.get());
-    AddPartyLines(tabs[Income].Lines, party.Income.get());
-    AddPartyLines(tabs[Production].Lines, party.Production.get());
-    AddPartyLines(tabs[Movements].Lines, party.Movements.get());
-    AddPartyLines(tabs[Tradings].Lines, party.Tradings.get());
-    AddPartyLines(tabs[PartyEvents].Lines, party.Events.get());
-    AddPartyLines(tabs[Fights].Lines, party.Fights.get());
+    AddPartyLines(tabs[PartyMessages].Lines, party.Messages.Held());
+    AddPartyLines(tabs[Income].Lines, party.Income.Held());
+    AddPartyLines(tabs[Production].Lines, party.Production.Held());
+    AddPartyLines(tabs[Movements].Lines, party.Movements.Held());
+    AddPartyLines(tabs[Tradings].Lines, party.Tradings.Held());
+    AddPartyLines(tabs[PartyEvents].Lines, party.Events.Held());
+    AddPartyLines(tabs[Fights].Lines, party.Fights.Held());
 }
 
 void AddRegionTabs(std::array<MessageTab, kMessageTabCount>& tabs, const TRegion& region)
 {
     const std::string description = RegionDescription(&region);
     const RegionPlace place { region.CX, region.CY, region.CZ };
-    AddRegionLines(tabs[RegionMessages].Lines, description, region.Messages.get(), place);
+    AddRegionLines(tabs[RegionMessages].Lines, description, region.Messages.Held(), place);
     for (const TUnit* unit : *region.Units) {
         if (unit == nullptr)
             continue;
@@ -68,10 +68,10 @@ void AddRegionTabs(std::array<MessageTab, kMessageTabCount>& tabs, const TRegion
         // messages name units that way.
         const std::string head = DisplayText(unit->Name) + " (" + std::to_string(unit->Nr)
             + "), befindet sich in " + description;
-        AddRegionLines(tabs[UnitMessages].Lines, head, unit->Messages.get(), place);
+        AddRegionLines(tabs[UnitMessages].Lines, head, unit->Messages.Held(), place);
     }
-    AddRegionLines(tabs[RegionEvents].Lines, description, region.Events.get(), place);
-    AddRegionLines(tabs[RegionSurroundings].Lines, description, region.Surrounding.get(), place);
+    AddRegionLines(tabs[RegionEvents].Lines, description, region.Events.Held(), place);
+    AddRegionLines(tabs[RegionSurroundings].Lines, description, region.Surrounding.Held(), place);
 }
 
 } // namespace

@@ -81,7 +81,7 @@ std::vector<const TUnit*> Occupants(const TRegion& region, int32_t captain, int3
 PlaceView ViewOfBuildingLine(const TReport& report, std::string_view line, unsigned displayOptions)
 {
     const auto found = FindInRegions<TBuilding>(
-        report, line, [](const TRegion& region) { return region.Buildings.get(); });
+        report, line, [](const TRegion& region) { return &*region.Buildings; });
     if (found.Object == nullptr)
         return {};
     const TBuilding& building = *found.Object;
@@ -114,8 +114,8 @@ PlaceView ViewOfBuildingLine(const TReport& report, std::string_view line, unsig
 
 PlaceView ViewOfShipLine(const TReport& report, std::string_view line, unsigned displayOptions)
 {
-    const auto found = FindInRegions<TShip>(
-        report, line, [](const TRegion& region) { return region.Ships.get(); });
+    const auto found
+        = FindInRegions<TShip>(report, line, [](const TRegion& region) { return &*region.Ships; });
     if (found.Object == nullptr)
         return {};
     const TShip& ship = *found.Object;

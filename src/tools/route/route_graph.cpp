@@ -14,7 +14,7 @@ bool IsOceanRegion(const TRegion& region)
 
 bool HasCompleteStreet(const TRegion& region)
 {
-    return region.Street != nullptr && region.Street->CurrentValue() == 100;
+    return region.Street->CurrentValue() == 100;
 }
 
 RouteGraph::RouteGraph(TReport& report)

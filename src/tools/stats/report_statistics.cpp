@@ -49,7 +49,7 @@ void ForEachOf(const TReport& report, List list, Visit visit)
     }
 }
 
-long long Current(const std::unique_ptr<THistoryInteger>& value)
+long long Current(const SubObject<THistoryInteger>& value)
 {
     return value->CurrentValue();
 }
