@@ -308,8 +308,10 @@ void TFileCommands::Adding(const std::function<AddReportsResult(AddReportsContex
         BusyScope busy(FParts.Busy, FParts.Window);
         FParts.AddProgress.Start();
         FParts.Progress.ProgressStart();
-        result = add(AddReportsContext { FParts.Messages, FParts.Shifts, FParts.AddProgress,
-            FParts.Progress, AdaptationOptionsFrom(FParts.Settings), {} });
+        AddReportsContext context { FParts.Messages, FParts.Shifts, FParts.AddProgress,
+            FParts.Progress, AdaptationOptionsFrom(FParts.Settings), {} };
+        context.PastTurns = FParts.Settings.ChangesPastTurns.Get();
+        result = add(context);
         FParts.Progress.ProgressFinish();
         FParts.AddProgress.Finish();
     }

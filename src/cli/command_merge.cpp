@@ -36,6 +36,7 @@ struct MergeOptions {
     bool Yes = false;
     bool No = false;
     bool AnyGame = false;
+    int PastTurns = kPastTurnsKept;
 };
 
 [[noreturn]] void Fail(const std::string& message)
@@ -102,7 +103,8 @@ void RunMerge(const MergeOptions& options)
 
     std::vector<std::filesystem::path> added(options.Inputs.begin() + 1, options.Inputs.end());
     AddReportsContext context{dialogs, chooser, panel, progress, Adaptation(options), {},
-                              options.AnyGame ? OtherGameReaction::Add : OtherGameReaction::Refuse};
+                              options.AnyGame ? OtherGameReaction::Add : OtherGameReaction::Refuse,
+                              options.PastTurns};
     AddReportsResult result;
     if (IsPackedReportFile(first)) {
         // The first report of the file is open; its others come first.
@@ -149,6 +151,10 @@ void AddMergeCommand(CLI::App& app)
     yes->excludes(no);
     command->add_flag("--any-game", options->AnyGame,
                       "auch Reports eines anderen Spiels als des ersten hinzufügen");
+    command->add_option("--past-turns", options->PastTurns,
+                        "frühere Zustände (für \"Veränderungen\") der so vielen neuesten Runden behalten (Vorgabe "
+                            + std::to_string(kPastTurnsKept) + ")")
+        ->check(CLI::Range(1, 1000));
     command->callback([options] { RunMerge(*options); });
 }
 

@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "model/past_states.h"
+
 namespace maprune {
 
 namespace {
@@ -79,6 +81,7 @@ TSettings::TSettings(SettingsStore& store, SettingsProblemHandler onProblem)
     , ChangesPricesMinimum(FRegistry, PathOf("ChangesPricesMinimum"), 1, { 1, 1000000 })
     , ChangesUnitSilverPercent(FRegistry, PathOf("ChangesUnitSilverPercent"), 25, { 0, 1000 })
     , ChangesUnitSilverMinimum(FRegistry, PathOf("ChangesUnitSilverMinimum"), 100, { 1, 1000000 })
+    , ChangesPastTurns(FRegistry, PathOf("ChangesPastTurns"), kPastTurnsKept, { 1, 1000 })
 {
 }
 

@@ -95,6 +95,8 @@ public:
     TRegistryInteger ChangesPricesMinimum;
     TRegistryInteger ChangesUnitSilverPercent;
     TRegistryInteger ChangesUnitSilverMinimum;
+    // The turns whose earlier states a merge keeps (model/past_states.h).
+    TRegistryInteger ChangesPastTurns;
 };
 
 } // namespace maprune

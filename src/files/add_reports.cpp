@@ -174,7 +174,7 @@ void MergeRead(
     if (context.BeforeMerge)
         context.BeforeMerge();
     AdaptationUi ui { messages, context.Chooser, context.Panel };
-    added.Merge = MergeReport(report, src, context.Adaptation, ui);
+    added.Merge = MergeReport(report, src, context.Adaptation, ui, context.PastTurns);
     added.Result = added.Merge.Merged ? AddedFile::Outcome::Merged : AddedFile::Outcome::Refused;
 }
 

@@ -38,6 +38,8 @@ struct AddReportsContext {
     // them (current region and unit). May be empty.
     std::function<void()> BeforeMerge;
     OtherGameReaction OtherGame = OtherGameReaction::Ask;
+    // The turns whose earlier states the merges keep (TrimPastStates).
+    int32_t PastTurns = kPastTurnsKept;
 };
 
 // What became of one file.

@@ -11,6 +11,11 @@
 
 namespace maprune {
 
+// How many of the newest turns that earlier states are recorded for a
+// database keeps by default (the setting "ChangesPastTurns"); a merge drops
+// the older ones.
+inline constexpr int32_t kPastTurnsKept = 10;
+
 // What a merge keeps of a unit or ship beyond its histories: its state in
 // turn `Turn`, recorded when a report of another turn showed it elsewhere,
 // under another party or (own units) with other items, or no longer showed

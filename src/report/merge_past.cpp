@@ -2,12 +2,36 @@
 #include "report/merge_past.h"
 
 #include <algorithm>
+#include <functional>
+#include <vector>
 
 #include "model/region.h"
 
 namespace maprune {
 
 namespace {
+
+// Adds the turns of the list's records to `turns`.
+template <class List> void RecordedTurns(const List& list, std::vector<int32_t>& turns)
+{
+    for (const auto* past : list) {
+        if (past != nullptr)
+            turns.push_back(past->Turn);
+    }
+}
+
+template <class List> void DropBefore(List& list, int32_t oldest)
+{
+    bool dropped = false;
+    for (size_t i = 0; i < list.Count(); ++i) {
+        if (list[i] != nullptr && list[i]->Turn < oldest) {
+            list.Release(i);
+            dropped = true;
+        }
+    }
+    if (dropped)
+        list.Pack();
+}
 
 bool SamePlace(const TRegion& a, const TRegion& b)
 {
@@ -127,6 +151,21 @@ void PastRecorder::TakeRecords(TReport& src)
             FDest.PastPrices->Add(src.PastPrices->Release(i));
     }
     src.PastPrices->Pack();
+}
+
+void TrimPastStates(TReport& report, int32_t turns)
+{
+    std::vector<int32_t> recorded;
+    RecordedTurns(*report.PastObjects, recorded);
+    RecordedTurns(*report.PastPrices, recorded);
+    std::sort(recorded.begin(), recorded.end(), std::greater<>());
+    recorded.erase(std::unique(recorded.begin(), recorded.end()), recorded.end());
+    const auto kept = static_cast<size_t>(std::max(turns, 1));
+    if (recorded.size() <= kept)
+        return;
+    const int32_t oldest = recorded[kept - 1];
+    DropBefore(*report.PastObjects, oldest);
+    DropBefore(*report.PastPrices, oldest);
 }
 
 } // namespace maprune

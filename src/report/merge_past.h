@@ -53,4 +53,10 @@ private:
     std::set<std::tuple<int32_t, int32_t, int32_t, int32_t>> FPrices; // x, y, z, turn
 };
 
+// Drops the recorded states of all but the `turns` newest turns that the
+// records hold (at least one). Since a state is read from the first record
+// at or after a turn, the states of the `turns` + 1 newest turns of the
+// database read as before.
+void TrimPastStates(TReport& report, int32_t turns);
+
 } // namespace maprune

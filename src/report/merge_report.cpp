@@ -132,8 +132,8 @@ template <class List, class Item> void TakeNewByName(List& to, List& from, std::
 
 } // namespace
 
-MergeResult MergeReport(
-    TReport& dest, TReport& src, const AdaptationOptions& options, AdaptationUi& ui)
+MergeResult MergeReport(TReport& dest, TReport& src, const AdaptationOptions& options,
+    AdaptationUi& ui, int32_t pastTurns)
 {
     const MergeTurns turns { dest.Turn, src.Turn };
     MergeResult result;
@@ -175,6 +175,7 @@ MergeResult MergeReport(
     dest.Finish();
     TakeNewByName(*dest.Spells, *src.Spells, &TSpell::Spell);
     TakeNewByName(*dest.Potions, *src.Potions, &TPotion::Potion);
+    TrimPastStates(dest, pastTurns);
     result.Merged = true;
     return result;
 }

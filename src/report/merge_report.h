@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "model/past_states.h"
 #include "report/origin_adaptation.h"
 
 namespace maprune {
@@ -34,8 +35,10 @@ struct MergeResult {
 // and must then be freed by the caller. Progress: the panel's Adaptation bar
 // runs 0..1000 per layer, its Regions bar counts `src`'s regions and
 // processes events every 256 regions. Errors (only when the number index
-// cannot hold the entities) are thrown before anything changes.
-MergeResult MergeReport(
-    TReport& dest, TReport& src, const AdaptationOptions& options, AdaptationUi& ui);
+// cannot hold the entities) are thrown before anything changes. Last, the
+// earlier states recorded in `dest` are trimmed to those of the `pastTurns`
+// newest recorded turns (TrimPastStates).
+MergeResult MergeReport(TReport& dest, TReport& src, const AdaptationOptions& options,
+    AdaptationUi& ui, int32_t pastTurns = kPastTurnsKept);
 
 } // namespace maprune

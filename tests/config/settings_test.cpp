@@ -84,6 +84,7 @@ const std::vector<Expected> kTable = {
     { "ChangesPricesMinimum", SettingType::Integer, "1" },
     { "ChangesUnitSilverPercent", SettingType::Integer, "25" },
     { "ChangesUnitSilverMinimum", SettingType::Integer, "100" },
+    { "ChangesPastTurns", SettingType::Integer, "10" },
 };
 
 // Records the value names it is asked to delete, in order.
@@ -115,7 +116,7 @@ TEST(Settings, FreshStoreGivesEveryDefaultInTableOrderAndWritesNothing)
     }
     EXPECT_EQ(store.ValueCount(), 0u);
     ASSERT_EQ(store.deleted.size(), kTable.size());
-    EXPECT_EQ(store.deleted.front(), "ChangesUnitSilverMinimum") << "the last created ends first";
+    EXPECT_EQ(store.deleted.front(), "ChangesPastTurns") << "the last created ends first";
     EXPECT_EQ(store.deleted.back(), "FastKDF");
 }
 

@@ -768,5 +768,48 @@ TEST_F(TurnChangesTest, MergedTurnsKeepMovedAndDroppedUnits)
     EXPECT_EQ(Keys(TurnChanges(*loaded, kFrom, kTo, {})), Keys(changes));
 }
 
+// A database merged over many turns keeps the earlier states of the newest
+// turns only, and the changes of its newest two turns stay what the
+// untrimmed database gives, also after saving and loading.
+TEST_F(TurnChangesTest, MergesKeepTheEarlierStatesOfTheNewestTurns)
+{
+    constexpr int kTurns = 6;
+    const auto merged = [](int32_t pastTurns) {
+        auto database = Generate(1);
+        for (int turn = 2; turn <= kTurns; ++turn) {
+            auto added = Generate(turn);
+            ScriptedDialogs dialogs;
+            ScriptedShifts chooser;
+            NullProgressPanel panel;
+            AdaptationUi ui { dialogs, chooser, panel };
+            EXPECT_TRUE(MergeReport(*database, *added, AdaptationOptions {}, ui, pastTurns).Merged);
+        }
+        return database;
+    };
+    const auto full = merged(kTurns);
+    const int32_t newest = full->Turn;
+    for (const int32_t pastTurns : { 1, 2, 4 }) {
+        SCOPED_TRACE(pastTurns);
+        const auto db = merged(pastTurns);
+        std::set<int32_t> turns;
+        for (const TPastObject* past : *db->PastObjects)
+            turns.insert(past->Turn);
+        for (const TPastPrices* past : *db->PastPrices)
+            turns.insert(past->Turn);
+        EXPECT_EQ(turns.size(), static_cast<size_t>(pastTurns));
+        EXPECT_LT(db->PastObjects->Count(), full->PastObjects->Count());
+
+        TMemoryStream stream;
+        NullProgress progress;
+        WriteReport(*db, stream, progress);
+        stream.Seek(0, SeekOrigin::Beginning);
+        const auto loaded = ReadReport(stream, progress);
+        EXPECT_EQ(loaded->PastObjects->Count(), db->PastObjects->Count());
+        const auto expected = Keys(TurnChanges(*full, newest - 1, newest, {}));
+        EXPECT_EQ(Keys(TurnChanges(*db, newest - 1, newest, {})), expected);
+        EXPECT_EQ(Keys(TurnChanges(*loaded, newest - 1, newest, {})), expected);
+    }
+}
+
 } // namespace
 } // namespace maprune::test

@@ -226,6 +226,7 @@ private slots:
             { "ChangesPricesMinimum", &TSettings::ChangesPricesMinimum, 1, 1000000 },
             { "ChangesUnitSilverPercent", &TSettings::ChangesUnitSilverPercent, 0, 1000 },
             { "ChangesUnitSilverMinimum", &TSettings::ChangesUnitSilverMinimum, 1, 1000000 },
+            { "ChangesPastTurns", &TSettings::ChangesPastTurns, 1, 1000 },
         };
         for (const Row& row : rows) {
             Fixture f;

@@ -249,6 +249,16 @@ QWidget* TConfigWindow::ChangesGroup()
         FBindings.Bind(minimum, row.minimum);
         ++line;
     }
+    // How far back the window can compare: the merges keep the earlier
+    // states of so many turns.
+    auto* pastTurns = Named(new QSpinBox, QStringLiteral("ChangesPastTurns"));
+    pastTurns->setSuffix(QStringLiteral(" Runden"));
+    auto* pastLabel = Named(new QLabel(QStringLiteral("Frühere Zustände behalten für:")),
+        QStringLiteral("ChangesPastTurnsLabel"));
+    pastLabel->setBuddy(pastTurns);
+    grid->addWidget(pastLabel, line, 0);
+    grid->addWidget(pastTurns, line, 1);
+    FBindings.Bind(pastTurns, FSettings.ChangesPastTurns);
     grid->setColumnStretch(0, 1);
     return group;
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <climits>
 #include <initializer_list>
 #include <iterator>
 #include <span>
@@ -146,9 +147,28 @@ bool Beyond(int32_t before, int32_t after, const ChangeThreshold& threshold)
     return size == 0 || moved * 100 >= int64_t { threshold.Percent } * size;
 }
 
+// "12 → 15", made without allocating: most changes of a large world show
+// one.
+class ArrowText {
+public:
+    ArrowText(int32_t before, int32_t after)
+    {
+        constexpr std::string_view arrow = " → ";
+        char* end = std::to_chars(FText.data(), FText.data() + kNumber, before).ptr;
+        end = std::copy(arrow.begin(), arrow.end(), end);
+        FSize = static_cast<size_t>(std::to_chars(end, end + kNumber, after).ptr - FText.data());
+    }
+    std::string_view View() const { return { FText.data(), FSize }; }
+
+private:
+    static constexpr size_t kNumber = 11; // "-2147483648"
+    std::array<char, 2 * kNumber + 5> FText {};
+    size_t FSize = 0;
+};
+
 std::string Arrow(int32_t before, int32_t after)
 {
-    return std::to_string(before) + " → " + std::to_string(after);
+    return std::string(ArrowText(before, after).View());
 }
 
 // "(3,4)" or "(3,4,1)" at the end of a fight heading.
@@ -287,20 +307,32 @@ ObjectState StateOf(const TPastObject& past)
         past.ItemsKnown != 0 ? &past.Items->Entries : nullptr };
 }
 
+// The count of `item` in `items`, all its entries together: a merged unit
+// may list an item twice.
+int32_t CountOf(const std::vector<TItem>& items, const std::string& item)
+{
+    int64_t count = 0;
+    for (const TItem& entry : items) {
+        if (entry.Item == item)
+            count += entry.Count;
+    }
+    return static_cast<int32_t>(std::clamp<int64_t>(count, INT32_MIN, INT32_MAX));
+}
+
 // "Schwert 5 → 2, Pferd 1 → 0": the items an own unit holds fewer of; its
 // silver has a kind of its own.
 std::string LostItems(const std::vector<TItem>& before, const std::vector<TItem>& after)
 {
     std::string text;
-    for (const TItem& item : before) {
-        if (item.Item == "Silber")
+    for (auto item = before.begin(); item != before.end(); ++item) {
+        if (item->Item == "Silber"
+            || std::any_of(before.begin(), item,
+                [&item](const TItem& other) { return other.Item == item->Item; }))
             continue;
-        const auto now = std::find_if(after.begin(), after.end(),
-            [&item](const TItem& other) { return other.Item == item.Item; });
-        const int32_t count = now != after.end() ? now->Count : 0;
-        if (count < item.Count)
-            text += (text.empty() ? "" : ", ") + DisplayText(item.Item) + " "
-                + Arrow(item.Count, count);
+        const int32_t was = CountOf(before, item->Item);
+        const int32_t count = CountOf(after, item->Item);
+        if (count < was)
+            text += (text.empty() ? "" : ", ") + DisplayText(item->Item) + " " + Arrow(was, count);
     }
     return text;
 }
@@ -365,7 +397,8 @@ private:
         return StatesFrom(FPastObjects, first, FObjectStates);
     }
 
-    const TRegion* RegionAt(const Place& place)
+    // The index of the region at `place` in the report's list, -1 for none.
+    int32_t RegionIndexAt(const Place& place)
     {
         const TRegionList& regions = *FReport.Regions;
         if (!FRegionIndex) {
@@ -376,17 +409,31 @@ private:
             }
         }
         const auto [x, y, z] = place;
-        const int32_t at = FRegionIndex->Find(x, y, z);
-        return at >= 0 ? regions[static_cast<size_t>(at)] : nullptr;
+        return FRegionIndex->Find(x, y, z);
     }
 
-    std::string PlaceText(const Place& place)
+    const TRegion* RegionAt(const Place& place)
     {
-        if (const TRegion* region = RegionAt(place))
-            return RegionDescription(region);
-        const auto [x, y, z] = place;
-        return "(" + std::to_string(x) + "," + std::to_string(y)
-            + (z != 0 ? "," + std::to_string(z) : "") + ")";
+        const int32_t at = RegionIndexAt(place);
+        return at >= 0 ? (*FReport.Regions)[static_cast<size_t>(at)] : nullptr;
+    }
+
+    // Many units leave the same region: its description is made once.
+    const std::string& PlaceText(const Place& place)
+    {
+        const int32_t at = RegionIndexAt(place);
+        if (at < 0) {
+            const auto [x, y, z] = place;
+            FPlaceText = "(" + std::to_string(x) + "," + std::to_string(y)
+                + (z != 0 ? "," + std::to_string(z) : "") + ")";
+            return FPlaceText;
+        }
+        if (FPlaceTexts.empty())
+            FPlaceTexts.resize(FReport.Regions->Count());
+        std::string& text = FPlaceTexts[static_cast<size_t>(at)];
+        if (text.empty())
+            text = RegionDescription((*FReport.Regions)[static_cast<size_t>(at)]);
+        return text;
     }
 
     // The state of an object in `turn`: that of its first record from that
@@ -429,9 +476,10 @@ private:
         }
     }
 
-    // Units and ships that only their records hold: gone by `to` when the
-    // newest record, of a turn from `from` on, says so and their region was
-    // seen in both turns; moved or given away between two recorded states.
+    // Units and ships that only their records hold, known to be there from
+    // their oldest to their newest record: gone by `to` when the newest
+    // record, of a turn from `from` on, says so and their region was seen in
+    // both turns; moved or given away between the states of both turns.
     void CollectPastOnly()
     {
         const std::vector<const TPastObject*>& records = FPastObjects.Records;
@@ -440,17 +488,16 @@ private:
             if (first != static_cast<int32_t>(i) || FHeld[i])
                 continue;
             const PastStates<TPastObject> states = StatesFrom(FPastObjects, first, FObjectStates);
-            if (!RecordedAt(states, FFrom))
+            const TPastObject* const old = RecordFrom(states, FFrom);
+            if (old == nullptr || states.front()->Turn > FFrom)
                 continue;
-            const TPastObject& old = *RecordFrom(states, FFrom);
-            const bool unit = old.Kind == TPastObject::Unit;
+            const bool unit = old->Kind == TPastObject::Unit;
             const ObjectKinds kinds = unit
                 ? ObjectKinds { ChangeKind::UnitMoved, ChangeKind::UnitParty }
                 : ObjectKinds { ChangeKind::ShipMoved, ChangeKind::ShipParty };
-            const auto name = [&](int32_t party) { return PastName(old, party); };
+            const auto name = [&](int32_t party) { return PastName(*old, party); };
             if (const TPastObject* now = RecordFrom(states, FTo)) {
-                if (now->Turn == FTo)
-                    CompareStates(kinds, StateOf(old), StateOf(*now), old.Nr, name);
+                CompareStates(kinds, StateOf(*old), StateOf(*now), old->Nr, name);
                 continue;
             }
             const TPastObject& last = *states.back();
@@ -656,7 +703,7 @@ private:
             const std::optional<int32_t> old = ValueAt(*(region.*history), FFrom);
             const std::optional<int32_t> now = ValueAt(*(region.*history), FTo);
             if (old && now && Beyond(*old, *now, threshold))
-                Add(kind, region, Arrow(*old, *now));
+                Add(kind, region, ArrowText(*old, *now).View());
         }
         CollectPrices(region);
     }
@@ -742,7 +789,7 @@ private:
             if (old && now && *old != *now)
                 AddParts(*now < *old ? ChangeKind::UnitShrunk : ChangeKind::UnitGrown, region,
                     { DisplayText(unit->Name), " (", FReport.FormatNr(unit->Nr), "), ",
-                        PartyText(unit->Party), ": ", Arrow(*old, *now), " Personen" },
+                        PartyText(unit->Party), ": ", ArrowText(*old, *now).View(), " Personen" },
                     unit->Party, true, unit->Nr);
             if (unit->Party == FReport.ActiveParty && oldSilver && newSilver
                 && *newSilver < *oldSilver
@@ -835,6 +882,8 @@ private:
     std::vector<const TPastObject*> FObjectStates; // of the object being compared
     std::vector<const TPastPrices*> FPriceStates; // of the region being compared
     std::optional<KeyIndex> FRegionIndex; // region indices by place, made when first needed
+    std::vector<std::string> FPlaceTexts; // region descriptions by index, made when first needed
+    std::string FPlaceText; // of a place without a region
 
     const TRegion* FTextRegion = nullptr; // whose description FRegionText holds
     std::string FRegionText;
