@@ -116,6 +116,9 @@ public:
                         "\"xdg-mime\" (Paket xdg-utils) wurde nicht gefunden.");
 
         QTemporaryDir scratch;
+        if (!scratch.isValid())
+            throw Error("Dateizuordnungen können nicht geändert werden: kein temporärer Ordner ("
+                + scratch.errorString().toStdString() + ").");
         const QString package = scratch.filePath(PackageName(*type));
         WriteFile(package, PackageText(*type));
         QStringList mimeTypes = DesktopEntryMimeTypes();
