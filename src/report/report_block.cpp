@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <cstdint>
 #include <exception>
-#include <set>
+#include <functional>
 #include <string>
 #include <string_view>
-#include <tuple>
+#include <unordered_set>
 
 #include "model/report.h"
 #include "report/block_reading.h"
@@ -35,6 +36,20 @@ template <class List> void FillFromCaptains(const List& list, const TUnitList& u
     }
 }
 
+struct Coordinates {
+    int32_t X, Y, Z;
+    bool operator==(const Coordinates&) const = default;
+};
+
+struct CoordinatesHash {
+    size_t operator()(const Coordinates& c) const
+    {
+        // Neighbouring regions differ in the low bits of x and y.
+        const uint64_t xy = (uint64_t(uint32_t(c.X)) << 32) | uint32_t(c.Y);
+        return std::hash<uint64_t> {}(xy * 0x9E3779B97F4A7C15ULL ^ uint32_t(c.Z));
+    }
+};
+
 // The coordinates of the regions read so far, to tell a repeated region.
 class RegionsSeen {
 public:
@@ -46,8 +61,7 @@ public:
         const TRegion* region = regions.Count() > 0 ? regions[regions.Count() - 1] : nullptr;
         if (region == nullptr)
             return;
-        const auto key = std::make_tuple(region->CX, region->CY, region->CZ);
-        if (FSeen.insert(key).second)
+        if (FSeen.insert({ region->CX, region->CY, region->CZ }).second)
             return;
         cr.Warning("REGION " + std::to_string(region->CX) + " " + std::to_string(region->CY) + " "
             + std::to_string(region->CZ)
@@ -56,7 +70,7 @@ public:
     }
 
 private:
-    std::set<std::tuple<int32_t, int32_t, int32_t>> FSeen;
+    std::unordered_set<Coordinates, CoordinatesHash> FSeen;
 };
 
 } // namespace
