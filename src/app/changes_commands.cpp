@@ -34,8 +34,14 @@ void InstallChangesWindow(const ToolHost& host, QAction& entry)
     TSettings& settings = host.Settings;
     auto* changes = new TChangesWindow(settings, window.Document(), &window);
     QDockWidget* dock = window.AddInfoWindow(changes, &entry, Qt::BottomDockWidgetArea);
-    if (auto* messages = window.findChild<QDockWidget*>(QStringLiteral("MessagesWindowDock")))
+    // One row of tabs at the bottom: split beside the calculator or the
+    // messages, the lines of changes would be cut short.
+    auto* messages = window.findChild<QDockWidget*>(QStringLiteral("MessagesWindowDock"));
+    auto* calculator = window.findChild<QDockWidget*>(QStringLiteral("CalculatorFormDock"));
+    if (messages != nullptr)
         window.tabifyDockWidget(messages, dock);
+    if (calculator != nullptr)
+        window.tabifyDockWidget(dock, calculator);
 
     QObject::connect(
         changes, &TChangesWindow::unitOpened, &window.RegionWindow(), &TRegionWindow::unitOpened);

@@ -12,6 +12,7 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "core/count_text.h"
 #include "core/text_encoding.h"
 #include "model/report.h"
 #include "tools/changes/key_index.h"
@@ -506,7 +507,7 @@ private:
                 continue;
             std::string text = PastName(last, last.Party);
             if (unit && last.Persons != -1)
-                text += ", " + std::to_string(last.Persons) + " Personen";
+                text += ", " + CountText(last.Persons, "Person", "Personen");
             Add(unit ? ChangeKind::UnitGone : ChangeKind::ShipGone, *region, std::move(text),
                 last.Party, unit || last.Party != -1, last.Nr);
         }
@@ -680,12 +681,12 @@ private:
         for (const auto& [party, count] : now) {
             if (!HasParty(old, party))
                 Add(ChangeKind::PartyArrived, region,
-                    PartyText(party) + ", " + std::to_string(count) + " Personen", party, true);
+                    PartyText(party) + ", " + CountText(count, "Person", "Personen"), party, true);
         }
         for (const auto& [party, count] : old) {
             if (!HasParty(now, party))
                 Add(ChangeKind::PartyLeft, region,
-                    PartyText(party) + ", vorher " + std::to_string(count) + " Personen", party,
+                    PartyText(party) + ", vorher " + CountText(count, "Person", "Personen"), party,
                     true);
         }
     }
@@ -773,7 +774,7 @@ private:
                 now || newSilver || RecordedAt(past, FTo) };
             const auto name = [&] { return Named(*unit) + ", " + PartyText(unit->Party); };
             const auto newOrGone
-                = [&] { return name() + (now ? ", " + std::to_string(*now) + " Personen" : ""); };
+                = [&] { return name() + (now ? ", " + CountText(*now, "Person", "Personen") : ""); };
             if (NewOrGone(*unit, present, before, after, ChangeKind::UnitNew, ChangeKind::UnitGone,
                     region, newOrGone, true))
                 continue;
