@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_line.h"
 
+#include <utility>
+
 namespace maprune::cli {
 
 namespace {
@@ -13,9 +15,9 @@ std::vector<std::string>& Kept()
 
 } // namespace
 
-void KeepCommandLine(int argc, const char* const* argv)
+void KeepCommandLine(std::vector<std::string> arguments)
 {
-    Kept().assign(argv, argv + argc);
+    Kept() = std::move(arguments);
 }
 
 const std::vector<std::string>& CommandLine()

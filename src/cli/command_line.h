@@ -6,10 +6,10 @@
 
 namespace maprune::cli {
 
-// The arguments the program was started with, the program's own name first;
+// The arguments the program was started with (UTF-8), the program's own name first;
 // main() keeps them for a verb that hands the whole command to another
 // program.
-void KeepCommandLine(int argc, const char* const* argv);
+void KeepCommandLine(std::vector<std::string> arguments);
 const std::vector<std::string>& CommandLine();
 
 } // namespace maprune::cli

@@ -18,6 +18,7 @@
 #include "files/add_reports.h"
 #include "files/report_file.h"
 #include "model/report.h"
+#include "platform/console.h"
 #include "report/cr_reader.h"
 #include "report/progress_panel.h"
 
