@@ -25,4 +25,9 @@ const std::vector<std::string>& CommandLine()
     return Kept();
 }
 
+std::filesystem::path ArgumentPath(const std::string& argument)
+{
+    return std::filesystem::path(std::u8string(argument.begin(), argument.end()));
+}
+
 } // namespace maprune::cli

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,5 +12,9 @@ namespace maprune::cli {
 // program.
 void KeepCommandLine(std::vector<std::string> arguments);
 const std::vector<std::string>& CommandLine();
+
+// A file named on the command line: the argument is UTF-8 (see
+// Utf8Arguments), which a path takes as such only from UTF-8 text.
+std::filesystem::path ArgumentPath(const std::string& argument);
 
 } // namespace maprune::cli
