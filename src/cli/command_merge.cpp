@@ -106,7 +106,8 @@ void RunMerge(const MergeOptions& options)
     std::cout << '\n';
 
     std::vector<std::filesystem::path> added;
-    std::transform(options.Inputs.begin() + 1, options.Inputs.end(), std::back_inserter(added), ArgumentPath);
+    std::transform(
+        options.Inputs.begin() + 1, options.Inputs.end(), std::back_inserter(added), ArgumentPath);
     AddReportsContext context{dialogs, chooser, panel, progress, Adaptation(options), {},
                               options.AnyGame ? OtherGameReaction::Add : OtherGameReaction::Refuse,
                               options.PastTurns};

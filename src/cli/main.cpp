@@ -40,7 +40,8 @@ int main(int argc, char** argv)
         // CLI11 parses a list of arguments in reverse order.
         const std::vector<std::string>& commandLine = maprune::cli::CommandLine();
         std::vector<std::string> arguments(
-            commandLine.begin() + std::min<std::ptrdiff_t>(std::ssize(commandLine), 1), commandLine.end());
+            commandLine.begin() + std::min<std::ptrdiff_t>(std::ssize(commandLine), 1),
+            commandLine.end());
         arguments = maprune::cli::DashPositionalsMarked(app, arguments);
         std::reverse(arguments.begin(), arguments.end());
         app.parse(arguments);

@@ -93,7 +93,8 @@ TEST_F(PlatformFilesTest, CrLfLinesReadAsLfLinesAndWrittenLinesEndInOneCrLf)
     ScriptedDialogs dialogs;
     NullProgress progress;
     std::string expected;
-    for (const auto& [name, text] : { std::pair { "lf.cr", report }, std::pair { "crlf.cr", crlf } }) {
+    for (const auto& [name, text] :
+        { std::pair { "lf.cr", report }, std::pair { "crlf.cr", crlf } }) {
         SCOPED_TRACE(name);
         WriteFileAtomically(dir / name, text);
         const std::string json = ToJson(*OpenReportFile(dir / name, dialogs, progress));

@@ -62,8 +62,8 @@ void NativeFile::TakeAccessOf(const std::filesystem::path&, NewFileAccess) { }
 void NativeFile::Write(std::string_view bytes)
 {
     while (!bytes.empty()) {
-        const int written
-            = _write(FHandle, bytes.data(), static_cast<unsigned>(std::min(bytes.size(), kMaxWrite)));
+        const int written = _write(
+            FHandle, bytes.data(), static_cast<unsigned>(std::min(bytes.size(), kMaxWrite)));
         if (written <= 0)
             Fail(written < 0 ? errno : ENOSPC);
         bytes.remove_prefix(static_cast<size_t>(written));

@@ -14,7 +14,8 @@ std::filesystem::path RunningProgramFile(const char* argv0)
 {
     std::wstring name(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        const DWORD length
+            = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
         if (length == 0)
             return std::filesystem::path(argv0);
         if (length < name.size()) {
