@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Maprune needs and that are missing.
-# Runs apt-get update only when something has to be installed.
+# Runs apt-get update only when something has to be installed. With the
+# argument "windows": what the Windows cross build and Wine need instead.
 set -euo pipefail
 
 packages=(cmake g++ qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev
@@ -11,6 +12,10 @@ packages=(cmake g++ qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6
 # The desktop files, their validators and the Debian package.
 packages+=(librsvg2-bin desktop-file-utils appstream shared-mime-info xdg-utils
            libfile-mimeinfo-perl dpkg-dev)
+if [ "${1:-}" = windows ]; then
+  packages=(cmake g++-mingw-w64-x86-64-posix libz-mingw-w64-dev googletest wine wine64
+            nlohmann-json3-dev libcli11-dev ccache)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/command_line.h"
 #include "cli/report_loading.h"
 #include "cli/verb_registry.h"
 #include "core/error.h"
@@ -24,7 +25,7 @@ void RunConvert(const ConvertOptions& options)
 {
     // Refused before the input is read, which may take long.
     try {
-        CheckReportSaveName(options.Out);
+        CheckReportSaveName(ArgumentPath(options.Out));
     } catch (const Error& e) {
         std::cerr << options.Out << ": " << e.what() << '\n';
         throw CLI::RuntimeError(1);
@@ -33,7 +34,7 @@ void RunConvert(const ConvertOptions& options)
     const LoadedReport report = LoadReport(options.In, warnings);
     NullProgress progress;
     try {
-        SaveReportFile(*report, options.Out,
+        SaveReportFile(*report, ArgumentPath(options.Out),
             SaveReportOptions { KdfWriteOptions { !options.Best }, progress });
     } catch (const Error& e) {
         std::cerr << e.what() << '\n';

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/command_line.h"
 #include "cli/report_loading.h"
 #include "cli/verb_registry.h"
 #include "core/error.h"
@@ -34,7 +35,7 @@ void RunExtract(ExtractOptions options)
     content.RegionInfo = !options.NoInfo;
     content.Buildings = !options.NoBuildings;
     try {
-        WriteFileAtomically(options.Output,
+        WriteFileAtomically(ArgumentPath(options.Output),
             [&](ByteSink& file) { WriteCRExtract(*report, content, options.All, file); });
     } catch (const Error& e) {
         std::cerr << e.what() << '\n';

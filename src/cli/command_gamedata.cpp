@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "cli/command_line.h"
 #include "cli/stderr_dialogs.h"
 #include "cli/verb_registry.h"
 #include "core/error.h"
@@ -192,7 +193,7 @@ void AddGamedataCommand(CLI::App& app)
             }
         }
         if (!file->empty())
-            SetGameData(std::make_unique<GameData>(*file, &ToolDialogs()));
+            SetGameData(std::make_unique<GameData>(ArgumentPath(*file), &ToolDialogs()));
         GameData& data = GameDataInstance();
         if (!data.LoadError().empty()) {
             std::cerr << "maprune-cli: " << data.LoadError() << '\n';

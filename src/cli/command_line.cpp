@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_line.h"
 
+#include <utility>
+
 namespace maprune::cli {
 
 namespace {
@@ -13,14 +15,19 @@ std::vector<std::string>& Kept()
 
 } // namespace
 
-void KeepCommandLine(int argc, const char* const* argv)
+void KeepCommandLine(std::vector<std::string> arguments)
 {
-    Kept().assign(argv, argv + argc);
+    Kept() = std::move(arguments);
 }
 
 const std::vector<std::string>& CommandLine()
 {
     return Kept();
+}
+
+std::filesystem::path ArgumentPath(const std::string& argument)
+{
+    return std::filesystem::path(std::u8string(argument.begin(), argument.end()));
 }
 
 } // namespace maprune::cli

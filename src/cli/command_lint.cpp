@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "cli/report_loading.h"
 #include "cli/stderr_dialogs.h"
 #include "cli/verb_registry.h"
@@ -34,7 +35,7 @@ struct LintOptions {
 
 std::vector<std::string> FileLines(const std::string& path)
 {
-    const std::string bytes = ReadFileBytes(path, kMaxOrderFileBytes);
+    const std::string bytes = ReadFileBytes(ArgumentPath(path), kMaxOrderFileBytes);
     std::vector<std::string> lines;
     size_t start = 0;
     while (start < bytes.size()) {

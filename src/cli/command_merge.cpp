@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // maprune-cli merge: opens the first report, adds the others in order as
 // "Report(e) hinzufügen" does, and writes the merged database.
+#include <algorithm>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "cli/report_loading.h"
 #include "cli/terminal_dialogs.h"
 #include "cli/verb_registry.h"
@@ -18,6 +21,7 @@
 #include "files/add_reports.h"
 #include "files/report_file.h"
 #include "model/report.h"
+#include "platform/console.h"
 #include "report/cr_reader.h"
 #include "report/progress_panel.h"
 
@@ -61,7 +65,7 @@ AdaptationOptions Adaptation(const MergeOptions& options)
 
 void RunMerge(const MergeOptions& options)
 {
-    const std::filesystem::path output = options.Output;
+    const std::filesystem::path output = ArgumentPath(options.Output);
     // Refused before the inputs are read, which may take long. The lock keeps
     // another merge into the same database from writing what it read before
     // this one's turns.
@@ -82,7 +86,7 @@ void RunMerge(const MergeOptions& options)
     NullProgressPanel panel;
     NullProgress progress;
 
-    const std::filesystem::path first = options.Inputs.front();
+    const std::filesystem::path first = ArgumentPath(options.Inputs.front());
     LoadedReport report;
     size_t warnings = 0;
     bool cutOff = false;
@@ -101,7 +105,9 @@ void RunMerge(const MergeOptions& options)
         std::cout << ", " << kCutOffWarning;
     std::cout << '\n';
 
-    std::vector<std::filesystem::path> added(options.Inputs.begin() + 1, options.Inputs.end());
+    std::vector<std::filesystem::path> added;
+    std::transform(
+        options.Inputs.begin() + 1, options.Inputs.end(), std::back_inserter(added), ArgumentPath);
     AddReportsContext context{dialogs, chooser, panel, progress, Adaptation(options), {},
                               options.AnyGame ? OtherGameReaction::Add : OtherGameReaction::Refuse,
                               options.PastTurns};

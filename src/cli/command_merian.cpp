@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "cli/command_line.h"
 #include "cli/report_loading.h"
 #include "cli/verb_registry.h"
 #include "core/error.h"
@@ -43,7 +44,7 @@ void RunMerian(const MerianOptions& options)
         throw CLI::RuntimeError(1);
     }
     try {
-        WriteFileAtomically(options.Output, TextOfLines(lines));
+        WriteFileAtomically(ArgumentPath(options.Output), TextOfLines(lines));
     } catch (const Error& e) {
         std::cerr << e.what() << '\n';
         throw CLI::RuntimeError(1);

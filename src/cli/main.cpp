@@ -13,12 +13,15 @@
 #include "core/error.h"
 #include "core/program_path.h"
 #include "model/game_data.h"
+#include "platform/console.h"
+#include "platform/program_files.h"
 
 int main(int argc, char** argv)
 {
+    maprune::UseUtf8Console();
     if (argc > 0)
-        maprune::SetProgramPath(argv[0]);
-    maprune::cli::KeepCommandLine(argc, argv);
+        maprune::SetProgramPath(maprune::RunningProgramFile(argv[0]));
+    maprune::cli::KeepCommandLine(maprune::Utf8Arguments(argc, argv));
     const maprune::ArchiveSupport archives;
     maprune::SetGameData(std::make_unique<maprune::GameData>(
         maprune::FindGameDataFile(maprune::ProgramPath()), &maprune::cli::ToolDialogs()));
@@ -27,12 +30,18 @@ int main(int argc, char** argv)
         "maprune-cli" };
     app.set_version_flag("--version", std::string("maprune-cli ") + MAPRUNE_VERSION);
     app.require_subcommand(0, 1);
+    // Arguments starting with "/" are paths (and order-file names), never
+    // Windows-style options.
+    app.allow_windows_style_options(false);
 
     int code = 0;
     try {
         maprune::cli::AddRegisteredVerbs(app);
         // CLI11 parses a list of arguments in reverse order.
-        std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+        const std::vector<std::string>& commandLine = maprune::cli::CommandLine();
+        std::vector<std::string> arguments(
+            commandLine.begin() + std::min<std::ptrdiff_t>(std::ssize(commandLine), 1),
+            commandLine.end());
         arguments = maprune::cli::DashPositionalsMarked(app, arguments);
         std::reverse(arguments.begin(), arguments.end());
         app.parse(arguments);

@@ -4,9 +4,9 @@
 #include <iostream>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "cli/stderr_dialogs.h"
 #include "core/error.h"
-#include "core/path_text.h"
 #include "core/progress.h"
 #include "files/report_file.h"
 #include "files/report_inputs.h"
@@ -43,9 +43,10 @@ LoadedReport LoadReport(const ReportOptions& options, size_t& warningCount)
 LoadedReport LoadReport(const ReportOptions& options, std::vector<CRWarning>& warnings)
 {
     NullProgress progress;
+    const std::filesystem::path file = ArgumentPath(options.File);
     std::unique_ptr<TReport> report;
     try {
-        report = OpenReportFile(options.File, ToolDialogs(), progress, &warnings);
+        report = OpenReportFile(file, ToolDialogs(), progress, &warnings);
     } catch (const Abort&) {
         // The CR reader has shown its messages already.
     } catch (const Error& e) {
@@ -60,10 +61,10 @@ LoadedReport LoadReport(const ReportOptions& options, std::vector<CRWarning>& wa
     }
     if (report == nullptr)
         throw CLI::RuntimeError(1);
-    if (IsPackedReportFile(options.File)) {
-        const size_t reports = ReportsOf(options.File).Reports.size();
+    if (IsPackedReportFile(file)) {
+        const size_t reports = ReportsOf(file).Reports.size();
         if (reports > 1) {
-            std::cerr << PathText(options.File) << " enthält " << reports
+            std::cerr << options.File << " enthält " << reports
                       << " Reports; gelesen ist der erste (alle fügt merge zusammen)\n";
         }
     }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cli/terminal_dialogs.h"
+#include "platform/console.h"
 
 namespace maprune::cli {
 

@@ -5,12 +5,6 @@
 #include <iostream>
 #include <string>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 #include "core/error.h"
 
 namespace maprune::cli {
@@ -34,15 +28,6 @@ bool IsYes(const std::string& answer)
 }
 
 } // namespace
-
-bool StdinIsTerminal()
-{
-#ifdef _WIN32
-    return _isatty(_fileno(stdin)) != 0;
-#else
-    return isatty(fileno(stdin)) != 0;
-#endif
-}
 
 DialogButton TerminalDialogs::ShowMessage(MessageKind kind, const std::string& text, DialogButtons buttons)
 {

@@ -8,9 +8,6 @@
 
 namespace maprune::cli {
 
-// Whether standard input is an interactive terminal.
-bool StdinIsTerminal();
-
 // The merge command's answers to the core's messages. Messages with only an
 // OK button go to standard error. Yes/No questions (those of order files)
 // are answered by `fixedAnswer` (--yes, --no) when given; any other question

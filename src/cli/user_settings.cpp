@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/user_settings.h"
 
+#include <memory>
+
+#include "cli/user_settings_store.h"
 #include "config/settings.h"
-#include "config/ui/qsettings_store.h"
 #include "tools/changes/change_settings.h"
 #include "tools/units/unit_order.h"
 
@@ -14,11 +16,12 @@ namespace {
 // cannot be read keeps its default, as in the program.
 struct UserSettings {
     UserSettings()
-        : Settings(Store, [](const TRegistrySetting&, const std::string&) {})
+        : Store(OpenUserSettingsStore())
+        , Settings(*Store, [](const TRegistrySetting&, const std::string&) {})
     {
         Settings.Registry().SetWriteBackOnDestruction(false);
     }
-    QSettingsStore Store;
+    std::unique_ptr<SettingsStore> Store;
     TSettings Settings;
 };
 

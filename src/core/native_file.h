@@ -9,7 +9,8 @@ namespace maprune {
 
 enum class NewFileAccess;
 
-// A file created for writing through the system's own calls, for what the
+// A file created for writing through the system's own calls (implemented
+// per system in platform/), for what the
 // C++ streams cannot do: create exclusively, set the mode, owner and group,
 // flush to disk. Every failure throws StreamWriteError "Die Datei "SHOWN"
 // konnte nicht gespeichert werden: REASON", with the name the user knows
@@ -43,6 +44,13 @@ std::string FailureReason(int error);
 
 // StreamWriteError "Die Datei "SHOWN" konnte nicht gespeichert werden: REASON".
 [[noreturn]] void ThrowSaveFailure(const std::filesystem::path& shown, int error);
+[[noreturn]] void ThrowSaveFailure(const std::filesystem::path& shown, const std::string& reason);
+
+// Puts the file `from` in the place of `to`, replacing it in one step. A
+// failure throws as ThrowSaveFailure, naming `shown`, and leaves `to` as it
+// was; on Windows also when another program holds `to` open.
+void RenameOver(const std::filesystem::path& from, const std::filesystem::path& to,
+    const std::filesystem::path& shown);
 
 // Flushes the entries of the folder `folder` (a rename in it) to the disk
 // where the system can; failures are ignored, since the data is safe in the

@@ -125,11 +125,7 @@ public:
         Flush();
         FFile->Sync();
         FFile->Close();
-        std::error_code ec;
-        // std::filesystem::rename replaces an existing target on Windows too.
-        fs::rename(FPath, FTarget, ec);
-        if (ec)
-            ThrowSaveFailure(FShown, ec.value());
+        RenameOver(FPath, FTarget, FShown);
         FRenamed = true;
         SyncFolder(FTarget.parent_path());
     }

@@ -17,16 +17,11 @@
 #include "orders/shell_words.h"
 #include "orders/temporary_files.h"
 #include "orders/vorlage.h"
+#include "platform/program_files.h"
 
 namespace maprune {
 
 namespace {
-
-#ifdef _WIN32
-constexpr const char* kProgramName = "KCheck.exe";
-#else
-constexpr const char* kProgramName = "kcheck";
-#endif
 
 // The checker's report of an order file is a few lines per order; more than
 // this is no report.
@@ -124,7 +119,7 @@ std::filesystem::path KCheckProgram(const KCheckOptions& options)
 {
     if (!options.Path.empty())
         return std::filesystem::path(std::u8string(options.Path.begin(), options.Path.end()));
-    return ProgramPath().parent_path() / kProgramName;
+    return ProgramPath().parent_path() / kKCheckFileName;
 }
 
 std::vector<std::string> KCheckArguments(

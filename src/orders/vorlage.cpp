@@ -14,17 +14,12 @@
 #include "orders/process_runner.h"
 #include "orders/shell_words.h"
 #include "orders/temporary_files.h"
+#include "platform/program_files.h"
 #include "report/cr_writer.h"
 
 namespace maprune {
 
 namespace {
-
-#ifdef _WIN32
-constexpr const char* kProgramName = "vorlage.exe";
-#else
-constexpr const char* kProgramName = "vorlage";
-#endif
 
 // An order file larger than this is no order file.
 constexpr std::uintmax_t kMaxOutputBytes = std::uintmax_t { 1 } << 28;
@@ -37,7 +32,7 @@ std::filesystem::path VorlageProgram(const VorlageOptions& options)
 {
     if (!options.Path.empty())
         return std::filesystem::path(std::u8string(options.Path.begin(), options.Path.end()));
-    return ProgramPath().parent_path() / kProgramName;
+    return ProgramPath().parent_path() / kVorlageFileName;
 }
 
 std::vector<std::string> VorlageArguments(

@@ -21,10 +21,10 @@ constexpr int kTop = 100;
 // None for a folder outside the order.
 std::optional<int> LayerOf(const std::string& path, std::string& folder)
 {
-    static const std::map<std::string, int> kRanks { { "core", 0 }, { "model", 1 }, { "config", 2 },
-        { "report", 3 }, { "storage", 3 }, { "files", 4 }, { "map", 5 }, { "orders", 6 },
-        { "tools", 6 }, { "document", kDocument }, { "app", kTop }, { "archive", kTop },
-        { "cli", kTop }, { "datagen", kTop } };
+    static const std::map<std::string, int> kRanks { { "core", 0 }, { "platform", 1 },
+        { "model", 1 }, { "config", 2 }, { "report", 3 }, { "storage", 3 }, { "files", 4 },
+        { "map", 5 }, { "orders", 6 }, { "tools", 6 }, { "document", kDocument }, { "app", kTop },
+        { "archive", kTop }, { "cli", kTop }, { "datagen", kTop } };
     const size_t slash = path.find('/');
     folder = path.substr(0, slash);
     if (slash != std::string::npos && path.compare(slash, 4, "/ui/") == 0)

@@ -10,6 +10,7 @@
 #include "model/unit.h"
 #include "orders/kcheck.h"
 #include "orders/process_runner.h"
+#include "platform/program_files.h"
 #include "report/cr_test_support.h"
 #include "support/temp_dir.h"
 
@@ -200,7 +201,7 @@ TEST_F(KCheckTest, CheckerThatDoesNotRunShowsItsMessage)
     EXPECT_FALSE(failed.Cancelled);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Es trat ein Fehler beim Ausführen von KCheck auf...");
-    EXPECT_EQ(runner.calls[0].Program.stem(), "kcheck");
+    EXPECT_EQ(runner.calls[0].Program.filename(), kKCheckFileName) << "beside the program";
 
     runner.outcome = ProcessOutcome::Cancelled;
     const KCheckRun cancelled = RunKCheck(*report, {}, runner, dialogs);

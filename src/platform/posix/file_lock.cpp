@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/file_lock.h"
 
-#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#endif
 
 #include "core/error.h"
 #include "core/path_text.h"
@@ -17,7 +15,6 @@ namespace maprune {
 
 namespace {
 
-#ifndef _WIN32
 // A save replaces the file under its name; a lock taken on the file just
 // replaced is tried again on the new one this often.
 constexpr int kLockAttempts = 10;
@@ -54,25 +51,18 @@ int LockedHandle(const std::filesystem::path& path)
     }
     return -1;
 }
-#endif
 
 } // namespace
 
 FileLock::FileLock(const std::filesystem::path& path)
+    : FHandle(LockedHandle(path))
 {
-#ifdef _WIN32
-    (void)path;
-#else
-    FHandle = LockedHandle(path);
-#endif
 }
 
 FileLock::~FileLock()
 {
-#ifndef _WIN32
     if (FHandle >= 0)
         ::close(FHandle);
-#endif
 }
 
 } // namespace maprune
