@@ -159,9 +159,8 @@ const HostileKdfCase kHostileKdfCases[] = {
     { "regions.kdf", EmptyRegions, "ihre Datensätze legen mehr Objekte an" },
 };
 
-} // namespace
-
-TEST(HostileKdf, ClaimsBeyondTheFileAreRefusedAsDamaged)
+// Writes each hostile file in turn and hands it to `check`.
+template <class Check> void ForEachHostileKdf(Check check)
 {
     TestTerrains terrains;
     TempDir dir;
@@ -169,10 +168,19 @@ TEST(HostileKdf, ClaimsBeyondTheFileAreRefusedAsDamaged)
         SCOPED_TRACE(c.Name);
         const std::filesystem::path file = dir / c.Name;
         WriteKdf(file, c.Content());
+        check(c, file);
+    }
+}
+
+} // namespace
+
+TEST(HostileKdf, ClaimsBeyondTheFileAreRefusedAsDamaged)
+{
+    ForEachHostileKdf([](const HostileKdfCase& c, const std::filesystem::path& file) {
         ASSERT_LT(std::filesystem::file_size(file), 200'000u) << "a small file";
         EXPECT_NE(LoadFailure(file).find(std::string("Die KDF-Datei ist beschädigt: ") + c.Failure),
             std::string::npos);
-    }
+    });
 }
 
 TEST(HostileKdf, ClaimsBeyondTheFileAreRefusedWithinTheMemoryItsSizeGrants)
@@ -182,17 +190,12 @@ TEST(HostileKdf, ClaimsBeyondTheFileAreRefusedWithinTheMemoryItsSizeGrants)
 #else
     if (UnderAddressSanitizer() || AddressSpace() == 0)
         GTEST_SKIP() << "the sanitizer's shadow memory defeats an address-space cap";
-    TestTerrains terrains;
-    TempDir dir;
-    for (const HostileKdfCase& c : kHostileKdfCases) {
-        SCOPED_TRACE(c.Name);
-        const std::filesystem::path file = dir / c.Name;
-        WriteKdf(file, c.Content());
+    ForEachHostileKdf([](const HostileKdfCase&, const std::filesystem::path& file) {
         // Within 100 MB beyond what the process holds, the load must come
         // to its message rather than run out of memory.
         EXPECT_EXIT(LoadWithCappedMemory(file, std::filesystem::file_size(file)),
             ::testing::ExitedWithCode(0), "");
-    }
+    });
 #endif
 }
 
