@@ -10,9 +10,8 @@ namespace maprune {
 enum class NewFileAccess;
 
 // A file created for writing through the system's own calls (implemented
-// per system in platform/), for what the
-// C++ streams cannot do: create exclusively, set the mode, owner and group,
-// flush to disk. Every failure throws StreamWriteError "Die Datei "SHOWN"
+// per system in platform/), for what the C++ streams cannot do: create
+// exclusively, set the mode, owner and group, flush to disk. Every failure throws StreamWriteError "Die Datei "SHOWN"
 // konnte nicht gespeichert werden: REASON", with the name the user knows
 // (the target of a save, not its temporary file) and the reason in German.
 class NativeFile {
