@@ -22,9 +22,8 @@ public:
 
     std::string GetDescription(unsigned displayOptions) const override;
 
-protected:
     // Reads the class's CR block (src/report).
-    void ReadCR() override;
+    void ReadCR();
 };
 
 class TBuildingList : public TTypedList<TBuilding> {

@@ -39,27 +39,24 @@ public:
 class TPrices : public TEntryList<TPrice> {
     MAPRUNE_REPORT_CLASS
 
-protected:
     // Reads the class's CR block (src/report).
-    void ReadCR() override;
+    void ReadCR();
 };
 
 // Skills of a unit.
 class TTalents : public TEntryList<TTalent> {
     MAPRUNE_REPORT_CLASS
 
-protected:
     // Reads the class's CR block (src/report).
-    void ReadCR() override;
+    void ReadCR();
 };
 
 // Possessions of a unit.
 class TItems : public TEntryList<TItem> {
     MAPRUNE_REPORT_CLASS
 
-protected:
     // Reads the class's CR block (src/report).
-    void ReadCR() override;
+    void ReadCR();
 };
 
 } // namespace maprune

@@ -35,10 +35,9 @@ public:
     void Clear() { FLines.clear(); }
     const std::vector<std::string>& Lines() const { return FLines; }
 
-protected:
     // Reads the keyless value lines that follow the block head; a line with a
     // key is dropped with a warning.
-    void ReadCR() override;
+    void ReadCR();
 
 private:
     std::vector<std::string> FLines;

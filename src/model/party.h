@@ -20,9 +20,8 @@ public:
     std::string Name;
     int32_t State = 0; // status value of the report; -1 when the list form gives none
 
-protected:
     // Reads the class's CR block (src/report).
-    void ReadCR() override;
+    void ReadCR();
 };
 
 class TAllies : public TTypedList<TAlly> {
@@ -56,9 +55,8 @@ public:
     SubObject<TLines> Tradings;
     std::string Type_; // race
 
-protected:
     // Reads the class's CR block (src/report).
-    void ReadCR() override;
+    void ReadCR();
 };
 
 class TPartyList : public TTypedList<TParty> {

@@ -36,7 +36,6 @@ public:
 
 protected:
     void InitFields() override;
-    void ReadCR() override {}
 };
 
 class TPoliticInfoList : public TTypedList<TPoliticInfo> {

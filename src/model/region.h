@@ -100,10 +100,11 @@ public:
     bool HasShips() const { return Ships->Count() > 0; }
     bool HasComment() const { return Comment->Count() > 0; }
 
+    // Reads the REGION block with its units, ships and buildings (src/report).
+    void ReadCR();
+
 protected:
     void OnTagChanged(int32_t oldTag) override;
-    // Reads the REGION block with its units, ships and buildings (src/report).
-    void ReadCR() override;
 };
 
 class TRegionList : public TTypedList<TRegion> {

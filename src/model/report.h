@@ -94,9 +94,8 @@ public:
     std::string FormatNr(int32_t n) const;
     int32_t ParseNr(std::string_view text) const;
 
-protected:
     // Reads the report header and its top-level blocks (src/report).
-    void ReadCR() override;
+    void ReadCR();
 
 private:
     void RemoveDuplicateParties();

@@ -3,7 +3,6 @@
 
 #include "core/error.h"
 #include "model/item_pool.h"
-#include "model/cr_interface.h"
 #include "model/property_builders.h"
 #include "model/report.h"
 
@@ -109,11 +108,6 @@ void ThrowSubObjectWithoutReport(const ClassInfo& cls)
         + " was written before its holder belonged to a report");
 }
 
-void TReportItem::ReadCR()
-{
-    throw Error(std::string(ClassName()) + ".ReadCR: this class is not read from a CR");
-}
-
 void TReportItem::ResolveOwner(TReport* owner, std::string_view constructorName)
 {
     if (owner != nullptr) {
@@ -138,23 +132,6 @@ std::unique_ptr<TReportItem> NewItem(const ClassInfo& cls, TReport* owner,
 std::unique_ptr<TReportItem> CreateEmpty(const ClassInfo& cls, TReport* owner)
 {
     std::unique_ptr<TReportItem> item = NewItem(cls, owner, "CreateEmpty");
-    item->Finish();
-    return item;
-}
-
-std::unique_ptr<TReportItem> CreateFromCR(const ClassInfo& cls, TCRInterface& cr, TReport* owner,
-                                          int32_t turn)
-{
-    std::unique_ptr<TReportItem> item = NewItem(cls, owner, "CreateFromCR");
-    item->Turn = turn;
-    item->CR = &cr;
-    try {
-        item->ReadCR();
-    } catch (...) {
-        item->CR = nullptr;
-        throw;
-    }
-    item->CR = nullptr;
     item->Finish();
     return item;
 }

@@ -17,8 +17,9 @@ class TCRInterface;
 //
 // Every item belongs to exactly one root TReport (its owner) and holds one
 // counted reference on it. Items are made only through the creation
-// functions below, which run the fixed sequence owner resolution, InitFields,
-// (reading), Finish. A parent owns its children through SubObject (made on
+// functions below and the CR reader's CreateFromCR (report/create_from_cr.h),
+// which run the fixed sequence owner resolution, InitFields, (reading),
+// Finish. A parent owns its children through SubObject (made on
 // first write) or std::unique_ptr; the published object properties of a
 // class are its owned sub-objects.
 class TReportItem {
@@ -54,16 +55,14 @@ public:
     virtual void Finish();
 
     int32_t Turn = -1;
-    // The CR token source while ReadCR runs; null at all other times.
+    // The CR token source while the CR reader fills the item; null at all
+    // other times.
     TCRInterface* CR = nullptr;
 
 protected:
     // Ties the empty slots of the owned sub-objects to the owner (they are
     // made on their first write); subclasses then set their defaults.
     virtual void InitFields();
-    // Reads the item's CR block; the current token is the block head on entry
-    // and the first foreign token on return.
-    virtual void ReadCR();
     virtual void OnTagChanged(int32_t oldTag);
     // Re-owns owned objects that are not published properties (list elements).
     virtual void SetOwnerOfElements(TReport* newOwner);
@@ -78,8 +77,6 @@ protected:
 
 private:
     friend std::unique_ptr<TReportItem> NewItem(const ClassInfo&, TReport*, std::string_view);
-    friend std::unique_ptr<TReportItem> CreateFromCR(const ClassInfo&, TCRInterface&, TReport*,
-                                                     int32_t);
     friend class TReport;
 
     void ResolveOwner(TReport* owner, std::string_view constructorName);
@@ -98,11 +95,6 @@ std::unique_ptr<TReportItem> NewItem(const ClassInfo& cls, TReport* owner,
 // Creates an item with its defaults (NewItem, then Finish).
 std::unique_ptr<TReportItem> CreateEmpty(const ClassInfo& cls, TReport* owner);
 
-// Creates an item by reading the CR block whose head is the current token.
-// A failure destroys the partly built item and propagates.
-std::unique_ptr<TReportItem> CreateFromCR(const ClassInfo& cls, TCRInterface& cr, TReport* owner,
-                                          int32_t turn);
-
 // The report that owns the shared empty objects of SubObject (never freed).
 TReport* SharedEmptiesReport();
 // Throws Error: a sub-object of class `cls` is written in a slot that no
@@ -113,13 +105,6 @@ template <class T>
 std::unique_ptr<T> CreateEmpty(TReport* owner)
 {
     return std::unique_ptr<T>(static_cast<T*>(CreateEmpty(T::StaticClass(), owner).release()));
-}
-
-template <class T>
-std::unique_ptr<T> CreateFromCR(TCRInterface& cr, TReport* owner, int32_t turn)
-{
-    return std::unique_ptr<T>(
-        static_cast<T*>(CreateFromCR(T::StaticClass(), cr, owner, turn).release()));
 }
 
 } // namespace maprune

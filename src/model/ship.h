@@ -36,9 +36,8 @@ public:
 
     std::string GetDescription(unsigned displayOptions) const override;
 
-protected:
     // Reads the class's CR block (src/report).
-    void ReadCR() override;
+    void ReadCR();
 };
 
 class TShipList : public TTypedList<TShip> {

@@ -17,9 +17,8 @@ public:
     int32_t Level = 0; // -1 when the list form gives none
     std::string Descr;
 
-protected:
     // Reads the class's CR block (src/report).
-    void ReadCR() override;
+    void ReadCR();
 };
 
 // A potion known to a party.
@@ -32,9 +31,8 @@ public:
     std::string Ingredients; // several ingredient lines joined with one blank
     std::string Descr;
 
-protected:
     // Reads the class's CR block (src/report).
-    void ReadCR() override;
+    void ReadCR();
 };
 
 class TSpells : public TTypedList<TSpell> {

@@ -47,9 +47,8 @@ public:
     bool IsOwn() const;
     std::string GetDescription(unsigned displayOptions) const override;
 
-protected:
     // Reads the class's CR block (src/report).
-    void ReadCR() override;
+    void ReadCR();
 };
 
 class TUnitList : public TTypedList<TUnit> {

@@ -11,6 +11,7 @@
 #include "model/report.h"
 #include "model/report_item_list.h"
 #include "report/cr_format.h"
+#include "report/create_from_cr.h"
 
 namespace maprune {
 

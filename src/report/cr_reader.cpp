@@ -12,6 +12,7 @@
 #include "core/text_encoding.h"
 #include "model/report.h"
 #include "report/cr_format.h"
+#include "report/create_from_cr.h"
 
 namespace maprune {
 

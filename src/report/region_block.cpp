@@ -8,6 +8,7 @@
 #include "model/game_data.h"
 #include "model/report.h"
 #include "report/block_reading.h"
+#include "report/create_from_cr.h"
 #include "report/today_blocks.h"
 
 namespace maprune {

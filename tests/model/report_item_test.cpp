@@ -5,6 +5,7 @@
 #include "core/error.h"
 #include "model/json_form.h"
 #include "model/report.h"
+#include "report/create_from_cr.h"
 #include "storage/object_writer.h"
 #include "support/fake_cr.h"
 
