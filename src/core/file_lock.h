@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 
 namespace maprune {
@@ -12,8 +13,9 @@ namespace maprune {
 // kept from the file. A file that does not exist yet is not locked (there
 // is nothing to lose), nor one on a file system without locks.
 //
-// On Windows no lock is taken yet: the system's locks would keep the save
-// from replacing the file.
+// On Windows the lock lies on a hidden companion file ("NAME.lock", gone
+// when the last holder ends), since a lock on the file itself would keep
+// the save from replacing it; there it lasts over the holder's saves.
 class FileLock {
 public:
     // Locks `path` (the file a symbolic link names). Throws Error "Die Datei
@@ -25,7 +27,7 @@ public:
     FileLock& operator=(const FileLock&) = delete;
 
 private:
-    int FHandle = -1;
+    std::intptr_t FHandle = -1; // a descriptor or a Windows handle
 };
 
 } // namespace maprune

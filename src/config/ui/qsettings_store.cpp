@@ -13,7 +13,11 @@
 
 #include "config/settings.h"
 #include "config/text_case.h"
-#include "config/ui/windows_registry_binary.h"
+#ifdef Q_OS_WIN
+// QSettings writes a byte array to the registry as a text "@ByteArray(...)"
+// and reads a raw binary value as text: binary settings bypass it there.
+#include "platform/windows/registry.h"
+#endif
 
 namespace maprune {
 
@@ -119,8 +123,7 @@ std::optional<StoredValue> QSettingsStore::Read(
         return std::nullopt;
 #ifdef Q_OS_WIN
     if (FFileName.isEmpty()) {
-        const QString subKey = QString::fromStdString(key);
-        if (auto bytes = ReadRegistryBinary(subKey, QString::fromStdString(name)))
+        if (auto bytes = ReadRegistryBinary(key, name))
             return StoredValue::Binary(std::move(*bytes));
     }
 #endif
@@ -176,8 +179,7 @@ bool QSettingsStore::Write(
     case StoredType::Binary:
 #ifdef Q_OS_WIN
         if (FFileName.isEmpty())
-            return WriteRegistryBinary(
-                QString::fromStdString(key), QString::fromStdString(name), value.data);
+            return WriteRegistryBinary(key, name, value.data);
 #endif
         FSettings->setValue(
             *entry, QByteArray(value.data.data(), static_cast<qsizetype>(value.data.size())));

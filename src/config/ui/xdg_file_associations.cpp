@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/ui/file_associations.h"
 
-#include <QtGlobal>
-
-#ifndef Q_OS_WIN
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -248,5 +244,3 @@ std::unique_ptr<FileAssociations> CreateDesktopFileAssociations(const QString& p
 }
 
 } // namespace maprune
-
-#endif

@@ -62,7 +62,7 @@ FileLock::FileLock(const std::filesystem::path& path)
 FileLock::~FileLock()
 {
     if (FHandle >= 0)
-        ::close(FHandle);
+        ::close(static_cast<int>(FHandle));
 }
 
 } // namespace maprune

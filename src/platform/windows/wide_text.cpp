@@ -16,4 +16,15 @@ std::string Utf8OfWide(const wchar_t* text)
     return utf8;
 }
 
+std::wstring WideOfUtf8(std::string_view text)
+{
+    if (text.empty())
+        return {};
+    const int size = static_cast<int>(text.size());
+    const int units = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(units), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), units);
+    return wide;
+}
+
 } // namespace maprune
