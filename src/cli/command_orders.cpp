@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // maprune-cli orders: the order file of the report's active party, built by
 // Maprune or, with --vorlage, by VORLAGE as the user's settings call it.
-#include <QCoreApplication>
-
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -10,14 +8,13 @@
 #include "cli/qt_verbs.h"
 #include "cli/report_loading.h"
 #include "cli/stderr_dialogs.h"
+#include "cli/user_settings.h"
 #include "cli/verb_registry.h"
-#include "config/settings.h"
-#include "config/ui/qsettings_store.h"
 #include "core/error.h"
 #include "core/write_file.h"
 #include "model/report.h"
 #include "orders/order_export.h"
-#include "orders/ui/qprocess_runner.h"
+#include "platform/native_process_runner.h"
 
 namespace maprune::cli {
 
@@ -29,31 +26,16 @@ struct OrdersOptions {
     bool Vorlage = false;
 };
 
-// VORLAGE_Path and VORLAGE_Parameters as the desktop program has them; the
-// tool does not write its settings back.
-VorlageOptions UserVorlageOptions()
-{
-    QSettingsStore store;
-    TSettings settings(store);
-    settings.Registry().SetWriteBackOnDestruction(false);
-    return OrderExportOptionsFrom(settings).Vorlage;
-}
-
 void RunOrders(const OrdersOptions& options)
 {
     size_t warnings = 0;
     const LoadedReport report = LoadReport(options.Report, warnings);
     OrderExportOptions exportOptions;
-    std::unique_ptr<QCoreApplication> application;
     if (options.Vorlage) {
-        static int argc = 1;
-        static char name[] = "maprune-cli";
-        static char* argv[] = { name, nullptr };
-        application = std::make_unique<QCoreApplication>(argc, argv);
         exportOptions.UseVorlage = true;
-        exportOptions.Vorlage = UserVorlageOptions();
+        exportOptions.Vorlage = VorlageOptionsOfUser();
     }
-    QProcessRunner runner;
+    NativeProcessRunner runner;
     std::optional<TextLines> lines;
     try {
         lines = GetOrderFile(*report, exportOptions, runner, ToolDialogs());

@@ -5,6 +5,7 @@
 
 #include "cli/user_settings_store.h"
 #include "config/settings.h"
+#include "orders/order_export.h"
 #include "tools/changes/change_settings.h"
 #include "tools/units/unit_order.h"
 
@@ -45,6 +46,11 @@ ChangeThresholds ChangeThresholdsOfUser()
 bool KelvaranLayoutOfUser()
 {
     return UserSettings().Settings.KelvaranLayout.Get();
+}
+
+VorlageOptions VorlageOptionsOfUser()
+{
+    return OrderExportOptionsFrom(UserSettings().Settings).Vorlage;
 }
 
 } // namespace maprune::cli

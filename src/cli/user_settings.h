@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "orders/vorlage.h"
 #include "tools/changes/turn_changes.h"
 #include "tools/regions/region_view.h"
 
@@ -17,5 +18,8 @@ ChangeThresholds ChangeThresholdsOfUser();
 // The user's KelvaranLayout: whether directions are written as on the
 // Kelvaran map (the route verbs).
 bool KelvaranLayoutOfUser();
+
+// VORLAGE_Path and VORLAGE_Parameters as the desktop program has them.
+VorlageOptions VorlageOptionsOfUser();
 
 } // namespace maprune::cli

@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include "core/process_runner.h"
 #include "model/region.h"
 #include "model/unit.h"
 #include "orders/kcheck.h"
-#include "orders/process_runner.h"
 #include "platform/program_files.h"
 #include "report/cr_test_support.h"
 #include "support/temp_dir.h"

@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "core/error.h"
+#include "core/process_runner.h"
 #include "orders/order_export.h"
-#include "orders/process_runner.h"
 #include "orders/shell_words.h"
 #include "report/cr_test_support.h"
 #include "support/temp_dir.h"

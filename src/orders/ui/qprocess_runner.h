@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "orders/process_runner.h"
+#include "core/process_runner.h"
 
 class QProcess;
 

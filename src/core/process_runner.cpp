@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "orders/process_runner.h"
+#include "core/process_runner.h"
 
 namespace maprune {
 

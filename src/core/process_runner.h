@@ -32,7 +32,8 @@ struct ProcessLimits {
 
 // How the core starts an external program (VORLAGE, the order checker). The
 // GUI runs it with QProcess, keeping its windows responsive and offering to
-// cancel; tests use a scripted fake.
+// cancel; maprune-cli with the system's own calls (NativeProcessRunner);
+// tests use a scripted fake.
 class ProcessRunner {
 public:
     virtual ~ProcessRunner() = default;
