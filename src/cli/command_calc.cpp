@@ -56,7 +56,7 @@ void RunSeries(const SeriesArguments& arguments)
         std::cerr << DisplayText(error.what()) << '\n';
         throw CLI::RuntimeError(1);
     }
-    const std::vector<THistoryInteger::Entry>& entries = history->History();
+    const HistoryEntries& entries = history->History();
     if (arguments.Json) {
         std::cout << "{\"Expression\": " << JsonString(arguments.Expression) << ", \"History\": [";
         for (size_t i = entries.size(); i-- > 0;)

@@ -19,7 +19,7 @@ void THistoryInteger::AddValue(int32_t date, int32_t value)
         FHistory.begin(), FHistory.end(), [d](const Entry& e) { return e.Date <= d; });
     if (pos != FHistory.end() && pos->Date == d)
         return;
-    FHistory.insert(pos, Entry { d, value });
+    FHistory.Insert(static_cast<size_t>(pos - FHistory.begin()), Entry { d, value });
 }
 
 static void CheckIndex(const char* method, int32_t index, size_t count)

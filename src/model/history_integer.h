@@ -2,8 +2,10 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
+#include <initializer_list>
+#include <span>
 
+#include "model/history_entries.h"
 #include "model/report_item.h"
 
 namespace maprune {
@@ -13,11 +15,7 @@ namespace maprune {
 class THistoryInteger : public TReportItem {
     MAPRUNE_REPORT_CLASS
 public:
-    struct Entry {
-        int32_t Date;
-        int32_t Value;
-        bool operator==(const Entry&) const = default;
-    };
+    using Entry = HistoryEntry;
 
     // Records `value` for `date` (dates below 1 count as 1). -1 and dates that
     // already have a value are ignored: the first value of a date stays.
@@ -31,12 +29,16 @@ public:
     // Adds every entry of `other`; dates already present keep their value.
     void MergeFrom(const THistoryInteger& other);
 
-    const std::vector<Entry>& History() const { return FHistory; }
+    const HistoryEntries& History() const { return FHistory; }
     // Replaces all entries as stored (newest first); used by file readers.
-    void SetHistory(std::vector<Entry> entries) { FHistory = std::move(entries); }
+    void SetHistory(std::span<const Entry> entries) { FHistory.Assign(entries); }
+    void SetHistory(std::initializer_list<Entry> entries)
+    {
+        FHistory.Assign(std::span(entries.begin(), entries.size()));
+    }
 
 private:
-    std::vector<Entry> FHistory;
+    HistoryEntries FHistory;
 };
 
 } // namespace maprune

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/class_tails.h"
 
+#include <array>
+#include <span>
 #include <vector>
 
 #include "core/count_text.h"
@@ -22,7 +24,7 @@ bool HasElements(const TReportItemList& list)
     return false;
 }
 
-template <class Entry> void PutCount(const std::vector<Entry>& entries, ByteWriter& out)
+template <class Entries> void PutCount(const Entries& entries, ByteWriter& out)
 {
     out.PutI32(static_cast<int32_t>(entries.size()));
 }
@@ -32,7 +34,7 @@ template <class Entry> void PutCount(const std::vector<Entry>& entries, ByteWrit
 // AddValue finds its place and a date already present by that order. Entries
 // read against that order would give wrong current values and duplicates
 // that merging never removes.
-void CheckHistoryOrder(const std::vector<THistoryInteger::Entry>& entries)
+void CheckHistoryOrder(std::span<const THistoryInteger::Entry> entries)
 {
     for (size_t i = 0; i < entries.size(); ++i) {
         const int32_t date = entries[i].Date;
@@ -150,14 +152,21 @@ void ReadValueTail(TReportItem& item, StorageShape shape, ByteReader& in, LoadBu
 {
     switch (shape) {
     case StorageShape::History: {
-        std::vector<THistoryInteger::Entry> entries(
-            ChargedTailCount<THistoryInteger::Entry>(in, 8, item.ClassName(), budget));
+        const size_t count
+            = ChargedTailCount<THistoryInteger::Entry>(in, 8, item.ClassName(), budget);
+        // Most histories hold a few entries: those are read on the stack.
+        std::array<THistoryInteger::Entry, 16> few;
+        std::vector<THistoryInteger::Entry> many;
+        if (count > few.size())
+            many.resize(count);
+        const std::span<THistoryInteger::Entry> entries
+            = count > few.size() ? std::span(many) : std::span(few.data(), count);
         for (THistoryInteger::Entry& e : entries) {
             e.Date = in.ReadI32();
             e.Value = in.ReadI32();
         }
         CheckHistoryOrder(entries);
-        static_cast<THistoryInteger&>(item).SetHistory(std::move(entries));
+        static_cast<THistoryInteger&>(item).SetHistory(entries);
         break;
     }
     case StorageShape::Prices: {

@@ -11,7 +11,7 @@ namespace {
 
 std::vector<THistoryInteger::Entry> Entries(const THistoryInteger& h)
 {
-    return h.History();
+    return { h.History().begin(), h.History().end() };
 }
 
 class HistoryIntegerTest : public ::testing::Test {
@@ -79,4 +79,23 @@ TEST_F(HistoryIntegerTest, MergeFromAddsOnlyMissingDates)
     history->MergeFrom(*other);
     using E = THistoryInteger::Entry;
     EXPECT_EQ(Entries(*history), (std::vector<E>{{4, 44}, {3, 30}, {2, 22}, {1, 10}}));
+}
+
+TEST_F(HistoryIntegerTest, ReplacedEntriesOfAnyLengthStayAddableInOrder)
+{
+    using E = THistoryInteger::Entry;
+    const std::vector<std::vector<E>> replacements { { { 9, 1 }, { 8, 2 }, { 3, 3 } }, { { 4, 5 } },
+        {}, { { 20, 1 }, { 19, 2 }, { 18, 3 }, { 17, 4 }, { 16, 5 } }, { { 6, 6 } } };
+    for (const std::vector<E>& entries : replacements) {
+        history->SetHistory(entries);
+        EXPECT_EQ(Entries(*history), entries);
+        // A newer and an older turn around what is there.
+        history->AddValue(30, 7);
+        history->AddValue(2, 8);
+        std::vector<E> expected { { 30, 7 } };
+        expected.insert(expected.end(), entries.begin(), entries.end());
+        expected.push_back({ 2, 8 });
+        EXPECT_EQ(Entries(*history), expected);
+        EXPECT_EQ(history->CurrentValue(), 7);
+    }
 }

@@ -22,6 +22,11 @@ namespace {
 
 using Entries = std::vector<THistoryInteger::Entry>;
 
+Entries Copied(const HistoryEntries& history)
+{
+    return { history.begin(), history.end() };
+}
+
 // With the delivered game data, whose terrain sets line reports up.
 class MergePropertyTest : public ::testing::Test {
 protected:
@@ -48,7 +53,7 @@ Entries United(const THistoryInteger& database, const THistoryInteger& added)
     THistoryInteger expected;
     expected.SetHistory(database.History());
     expected.MergeFrom(added);
-    return expected.History();
+    return Copied(expected.History());
 }
 
 using Place = std::tuple<int32_t, int32_t, int32_t>;
@@ -89,7 +94,7 @@ void CheckMerge(const TReport& merged, const TReport& before, const TReport& add
         for (auto member : {&TRegion::Peasants, &TRegion::Horses, &TRegion::Trees, &TRegion::Silver,
                             &TRegion::Iron, &TRegion::Laen, &TRegion::Wages, &TRegion::Street}) {
             const Entries expected = was != nullptr ? United(*(was->*member), *(shown->*member))
-                                                    : (shown->*member)->History();
+                                                    : Copied((shown->*member)->History());
             EXPECT_EQ((region.*member)->History(), expected);
         }
     }
@@ -115,7 +120,7 @@ void CheckMerge(const TReport& merged, const TReport& before, const TReport& add
         const auto was = before_units.find(nr);
         const Entries expected = was != before_units.end()
                                      ? United(*was->second.first->Count, *shown.first->Count)
-                                     : shown.first->Count->History();
+                                     : Copied(shown.first->Count->History());
         EXPECT_EQ(unit->Count->History(), expected);
     }
     EXPECT_EQ(merged.Turn, added.Turn);

@@ -156,7 +156,10 @@ void ExpectSameStoredContent(const TReportItem& a, const TReportItem& b, const s
                                     where + "[" + std::to_string(i) + "]");
         }
     } else if (const auto* history = dynamic_cast<const THistoryInteger*>(&a)) {
-        EXPECT_EQ(history->History(), dynamic_cast<const THistoryInteger&>(b).History()) << where;
+        const HistoryEntries& mine = history->History();
+        const HistoryEntries& theirs = dynamic_cast<const THistoryInteger&>(b).History();
+        EXPECT_EQ(std::vector(mine.begin(), mine.end()), std::vector(theirs.begin(), theirs.end()))
+            << where;
     } else if (const auto* prices = dynamic_cast<const TPrices*>(&a)) {
         EXPECT_EQ(prices->Entries, dynamic_cast<const TPrices&>(b).Entries) << where;
     } else if (const auto* items = dynamic_cast<const TItems*>(&a)) {

@@ -15,7 +15,7 @@ constexpr double kUnset = 1e10;
 
 ChartLine LineOf(const TSeries& series, const ChartRanges& ranges)
 {
-    const std::vector<THistoryInteger::Entry>& entries = series.Data->History();
+    const HistoryEntries& entries = series.Data->History();
     ChartLine line;
     line.Title = series.Definition.Title;
     double factor = series.Factor;
