@@ -132,9 +132,12 @@ std::string FormatAllianceFile(const AllianceList& alliances)
         // An empty name line would be read as the gap between two alliances.
         if (alliance.Name.empty())
             throw Error("Bündnisdatei: ein Bündnis hat keinen Namen");
-        if (i > 0)
+        const std::string name = Utf8ToCp1252(OnOneLine(alliance.Name));
+        // A file opening with these bytes loses them to the byte order mark
+        // check on reading; the empty line before is skipped instead.
+        if (i > 0 || name.starts_with(kByteOrderMark))
             bytes += kLineEnd;
-        bytes += Utf8ToCp1252(OnOneLine(alliance.Name));
+        bytes += name;
         bytes += kLineEnd;
         for (const AllianceMember& member : alliance.Members) {
             bytes += Utf8ToCp1252(OnOneLine(AllianceMemberEntry(member)));

@@ -56,6 +56,9 @@ TEST(AllianceFileTest, WhatIsWrittenReadsBackUnchanged)
         { "Südmark", { { "Ödland Söhne", 2147483647 } } },
         { "Zuletzt leer", {} },
     };
+    // A first name whose 8-bit bytes open like a byte order mark ("ï»¿Öst").
+    const AllianceList markLike = { { "\xC3\xAF\xC2\xBB\xC2\xBF\xC3\x96st", { { "p1", 1 } } } };
+    EXPECT_EQ(ParseAllianceFile(FormatAllianceFile(markLike)), markLike);
     TempDir dir;
     const std::filesystem::path file = dir / "maprune.bnd";
     WriteAllianceFile(file, alliances);
