@@ -40,7 +40,7 @@ class TPrices : public TEntryList<TPrice> {
     MAPRUNE_REPORT_CLASS
 
     // Reads the class's CR block (src/report).
-    void ReadCR();
+    void ReadCR(TCRInterface& cr);
 };
 
 // Skills of a unit.
@@ -48,7 +48,7 @@ class TTalents : public TEntryList<TTalent> {
     MAPRUNE_REPORT_CLASS
 
     // Reads the class's CR block (src/report).
-    void ReadCR();
+    void ReadCR(TCRInterface& cr);
 };
 
 // Possessions of a unit.
@@ -56,7 +56,7 @@ class TItems : public TEntryList<TItem> {
     MAPRUNE_REPORT_CLASS
 
     // Reads the class's CR block (src/report).
-    void ReadCR();
+    void ReadCR(TCRInterface& cr);
 };
 
 } // namespace maprune

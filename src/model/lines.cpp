@@ -69,12 +69,12 @@ void TLines::SetText(const std::string& text)
     FLines = SplitLines(text);
 }
 
-void TLines::ReadCR()
+void TLines::ReadCR(TCRInterface& cr)
 {
-    for (const CRToken* token = &CR->NextLine(); token->LineType == CRLineType::Value;
-         token = &CR->NextLine()) {
+    for (const CRToken* token = &cr.NextLine(); token->LineType == CRLineType::Value;
+         token = &cr.NextLine()) {
         if (!token->Key.empty())
-            CR->Warning("kein Kommentar erwartet ab dieser Stelle");
+            cr.Warning("kein Kommentar erwartet ab dieser Stelle");
         else
             FLines.push_back(token->Value);
     }

@@ -37,7 +37,7 @@ public:
 
     // Reads the keyless value lines that follow the block head; a line with a
     // key is dropped with a warning.
-    void ReadCR();
+    void ReadCR(TCRInterface& cr);
 
 private:
     std::vector<std::string> FLines;

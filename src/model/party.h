@@ -21,7 +21,7 @@ public:
     int32_t State = 0; // status value of the report; -1 when the list form gives none
 
     // Reads the class's CR block (src/report).
-    void ReadCR();
+    void ReadCR(TCRInterface& cr);
 };
 
 class TAllies : public TTypedList<TAlly> {
@@ -56,7 +56,7 @@ public:
     std::string Type_; // race
 
     // Reads the class's CR block (src/report).
-    void ReadCR();
+    void ReadCR(TCRInterface& cr);
 };
 
 class TPartyList : public TTypedList<TParty> {

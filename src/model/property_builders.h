@@ -73,6 +73,7 @@ template <class T>
 ClassInfo MakeClassInfo(std::string_view name, const ClassInfo* parent, PropertyList properties,
     std::optional<ItemShape> shape = std::nullopt)
 {
+    static_assert(alignof(T) <= 8, "the item pool aligns its blocks to 8 bytes");
     ClassInfo info;
     info.Name = name;
     info.Parent = parent;

@@ -35,27 +35,28 @@ class TRegion : public TReportItem {
 public:
     static constexpr int kDirections = 6;
 
+    // The numbers first, side by side: no padding between them in the many regions.
     int32_t Bitmap_ = 0; // map symbol number of the terrain type
-    SubObject<TBuildingList> Buildings;
     int32_t CX = 0;
     int32_t CY = 0;
     int32_t CZ = 0; // layer
+    int32_t Entertainment = -1; // silver div 20
+    int32_t FullInfoDate = 0; // turn of the last complete description, 0 never
+    int32_t InfoDate = -1; // turn of the newest information
+    int32_t Mallorn = -1;
+    int32_t Recrutees = -1; // peasants div 20
+    SubObject<TBuildingList> Buildings;
     SubObject<TLines> Comment;
     std::string Descr;
-    int32_t Entertainment = -1; // silver div 20
     SubObject<TLines> Events;
-    int32_t FullInfoDate = 0; // turn of the last complete description, 0 never
     SubObject<THistoryInteger> Horses;
-    int32_t InfoDate = -1; // turn of the newest information
     SubObject<THistoryInteger> Iron;
     SubObject<THistoryInteger> Laen;
-    int32_t Mallorn = -1;
     SubObject<TPrices> Prices;
     SubObject<TLines> Messages;
     std::string Name;
     SubObject<TLines> Passthrough;
     SubObject<THistoryInteger> Peasants;
-    int32_t Recrutees = -1; // peasants div 20
     SubObject<TShipList> Ships;
     SubObject<THistoryInteger> Silver;
     SubObject<THistoryInteger> Street;
@@ -70,8 +71,8 @@ public:
     SubObject<THistoryInteger> MallornSaplings; // today's reports only
 
     // Unpublished.
-    std::array<uint8_t, kDirections> RouteMarks {};
     int32_t ReadTurn = 0; // the turn the region was read with
+    std::array<uint8_t, kDirections> RouteMarks {};
     std::array<TRegion*, kDirections> Neighbours {};
     const GameRecord* TerrainType = nullptr;
 
@@ -101,7 +102,7 @@ public:
     bool HasComment() const { return Comment->Count() > 0; }
 
     // Reads the REGION block with its units, ships and buildings (src/report).
-    void ReadCR();
+    void ReadCR(TCRInterface& cr);
 
 protected:
     void OnTagChanged(int32_t oldTag) override;

@@ -95,14 +95,14 @@ public:
     int32_t ParseNr(std::string_view text) const;
 
     // Reads the report header and its top-level blocks (src/report).
-    void ReadCR();
+    void ReadCR(TCRInterface& cr);
 
 private:
     void RemoveDuplicateParties();
     // ActiveParty, or when that is unknown the party that Finish makes it.
     int32_t ChosenActiveParty() const;
     // Settles what reading a report of today's format collected (src/report).
-    void FinishTodayReading();
+    void FinishTodayReading(TCRInterface& cr);
 
     int32_t FRefCount = 0;
     std::unique_ptr<TFastRegionList> FFastRegions;

@@ -37,7 +37,7 @@ public:
     std::string GetDescription(unsigned displayOptions) const override;
 
     // Reads the class's CR block (src/report).
-    void ReadCR();
+    void ReadCR(TCRInterface& cr);
 };
 
 class TShipList : public TTypedList<TShip> {

@@ -18,7 +18,7 @@ public:
     std::string Descr;
 
     // Reads the class's CR block (src/report).
-    void ReadCR();
+    void ReadCR(TCRInterface& cr);
 };
 
 // A potion known to a party.
@@ -32,7 +32,7 @@ public:
     std::string Descr;
 
     // Reads the class's CR block (src/report).
-    void ReadCR();
+    void ReadCR(TCRInterface& cr);
 };
 
 class TSpells : public TTypedList<TSpell> {

@@ -4,10 +4,10 @@
 
 namespace maprune {
 
-void TBuilding::ReadCR()
+void TBuilding::ReadCR(TCRInterface& cr)
 {
-    Nr = CRInt(*CR, CR->CurrentLine().Params);
-    ReadPropertyValues(*CR, *this, "unknown value for building: ");
+    Nr = CRInt(cr, cr.CurrentLine().Params);
+    ReadPropertyValues(cr, *this, "unknown value for building: ");
     if (Captain == 0)
         Captain = -1;
     if (Size->HistoryCount() == 0)

@@ -17,11 +17,11 @@
 namespace maprune {
 namespace {
 
-using BlockReader = void (*)(TReportItem&);
+using BlockReader = void (*)(TReportItem&, TCRInterface&);
 
-template <class T> void ReadBlockOf(TReportItem& item)
+template <class T> void ReadBlockOf(TReportItem& item, TCRInterface& cr)
 {
-    static_cast<T&>(item).ReadCR();
+    static_cast<T&>(item).ReadCR(cr);
 }
 
 // The classes read from CR blocks, the most frequent first: the model does
@@ -66,14 +66,7 @@ std::unique_ptr<TReportItem> CreateFromCR(const ClassInfo& cls, TCRInterface& cr
         throw Error(std::string(cls.Name) + ".ReadCR: this class is not read from a CR");
     std::unique_ptr<TReportItem> item = NewItem(cls, owner, "CreateFromCR");
     item->Turn = turn;
-    item->CR = &cr;
-    try {
-        read(*item);
-    } catch (...) {
-        item->CR = nullptr;
-        throw;
-    }
-    item->CR = nullptr;
+    read(*item, cr);
     item->Finish();
     return item;
 }

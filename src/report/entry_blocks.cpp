@@ -6,35 +6,35 @@
 
 namespace maprune {
 
-void TPrices::ReadCR()
+void TPrices::ReadCR(TCRInterface& cr)
 {
-    ReadValueLines(*CR, [this](const CRToken& token) {
-        Entries.push_back(TPrice { CRInt(*CR, token.Value), token.Key });
+    ReadValueLines(cr, [this, &cr](const CRToken& token) {
+        Entries.push_back(TPrice { CRInt(cr, token.Value), token.Key });
     });
 }
 
-void TTalents::ReadCR()
+void TTalents::ReadCR(TCRInterface& cr)
 {
     // Today's reports add the change since the last turn as a third number.
     const bool today = ReadsTodayFormat(Owner());
-    ReadValueLines(*CR, [this, today](const CRToken& token) {
+    ReadValueLines(cr, [this, &cr, today](const CRToken& token) {
         const std::string_view value = token.Value;
         const size_t blank = value.find(' ');
         if (blank == std::string_view::npos)
-            CR->Error("talents needs two integer values");
-        const int32_t days = CRInt(*CR, value.substr(0, blank));
+            cr.Error("talents needs two integer values");
+        const int32_t days = CRInt(cr, value.substr(0, blank));
         std::string_view rest = value.substr(blank + 1);
         if (today)
             rest = rest.substr(0, rest.find(' ', rest.find_first_not_of(' ')));
-        const int32_t level = CRInt(*CR, rest);
+        const int32_t level = CRInt(cr, rest);
         Entries.push_back(TTalent { token.Key, days, level });
     });
 }
 
-void TItems::ReadCR()
+void TItems::ReadCR(TCRInterface& cr)
 {
-    ReadValueLines(*CR, [this](const CRToken& token) {
-        Entries.push_back(TItem { token.Key, CRInt(*CR, token.Value) });
+    ReadValueLines(cr, [this, &cr](const CRToken& token) {
+        Entries.push_back(TItem { token.Key, CRInt(cr, token.Value) });
     });
 }
 

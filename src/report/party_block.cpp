@@ -8,48 +8,48 @@
 
 namespace maprune {
 
-void TParty::ReadCR()
+void TParty::ReadCR(TCRInterface& cr)
 {
     TReport& report = *Owner();
     Migrants = -1;
     MaxMigrants = -1;
-    Nr = CRInt(*CR, CR->CurrentLine().Params);
+    Nr = CRInt(cr, cr.CurrentLine().Params);
 
     const bool today = ReadsTodayFormat(&report);
     ReadPropertyValues(
-        *CR, *this, "Unbekannter Wert für Partei: ", [this, &report, today](const CRToken& token) {
+        cr, *this, "Unbekannter Wert für Partei: ", [this, &cr, &report, today](const CRToken& token) {
             if (today && IsUnusedTodayKey("PARTEI", token.Key))
                 return true;
             if (token.Key != "Runde")
                 return false;
-            Turn = CRInt(*CR, token.Value);
+            Turn = CRInt(cr, token.Value);
             report.Turn = Turn;
             return true;
         });
 
     // Spells and potions of the party's report belong to the report.
-    ReadPropertyBlocks(*CR, *this, [this, &report, today](std::string_view block) {
-        const bool numbered = !CR->CurrentLine().Params.empty();
+    ReadPropertyBlocks(cr, *this, [this, &cr, &report, today](std::string_view block) {
+        const bool numbered = !cr.CurrentLine().Params.empty();
         if (today && block == "MESSAGE") {
-            CRMessage message = ReadMessage(*CR);
+            CRMessage message = ReadMessage(cr);
             if (!message.Text.empty())
-                CR->Pending.PartyMessages.push_back(
+                cr.Pending.PartyMessages.push_back(
                     { this, std::move(message.Type), std::move(message.Text) });
         } else if (today && block == "ZAUBER" && numbered) {
-            ReadSpellEntry(*CR, report);
+            ReadSpellEntry(cr, report);
         } else if (today && block == "GEGENSTAENDE") {
             // The party's item pool has no place in the model.
-            SkipUnusedBlock(*CR);
+            SkipUnusedBlock(cr);
         } else if (block == "ZAUBER") {
-            ReadSpellList(*CR, report, *report.Spells);
+            ReadSpellList(cr, report, *report.Spells);
         } else if (block == "TRAENKE") {
-            ReadPotionList(*CR, report, *report.Potions);
+            ReadPotionList(cr, report, *report.Potions);
         } else if (block == "SPRUCH" || block == "TRANK") {
-            ReadPropertyBlock(*CR, report, block, Turn);
+            ReadPropertyBlock(cr, report, block, Turn);
         } else if (block == "ALLIIERTE") {
-            ReadAllyList(*CR, report, *Allies);
+            ReadAllyList(cr, report, *Allies);
         } else if (block == "ADRESSEN") {
-            ReadAddressList(*CR, report, *report.Parties);
+            ReadAddressList(cr, report, *report.Parties);
         } else {
             return false;
         }
@@ -57,10 +57,10 @@ void TParty::ReadCR()
     });
 }
 
-void TAlly::ReadCR()
+void TAlly::ReadCR(TCRInterface& cr)
 {
-    Party = CRInt(*CR, CR->CurrentLine().Params);
-    ReadPropertyValues(*CR, *this, "unbekannter Wert für Allianz: ");
+    Party = CRInt(cr, cr.CurrentLine().Params);
+    ReadPropertyValues(cr, *this, "unbekannter Wert für Allianz: ");
 }
 
 } // namespace maprune

@@ -81,13 +81,13 @@ void CompleteValues(TRegion& region, int32_t fullInfoDate, int32_t infoDate)
 
 } // namespace
 
-void TRegion::ReadCR()
+void TRegion::ReadCR(TCRInterface& cr)
 {
     TReport& report = *Owner();
     ReadTurn = Turn;
     Mallorn = -1;
     FullInfoDate = -1;
-    const std::array<int32_t, 3> xyz = ReadCoordinates(*CR, CR->CurrentLine().Params);
+    const std::array<int32_t, 3> xyz = ReadCoordinates(cr, cr.CurrentLine().Params);
     CX = xyz[0];
     CY = xyz[1];
     CZ = xyz[2];
@@ -97,10 +97,10 @@ void TRegion::ReadCR()
     std::vector<CRToken> previousValues;
     int turnTagCount = 0;
     std::array<int32_t, 2> turnTags {};
-    ReadPropertyValues(*CR, *this, "unknown value for region: ", [&](const CRToken& token) {
+    ReadPropertyValues(cr, *this, "unknown value for region: ", [&](const CRToken& token) {
         const std::string_view key = token.Key;
         if (key == "Runde") {
-            const int32_t turn = CRInt(*CR, token.Value);
+            const int32_t turn = CRInt(cr, token.Value);
             if (turnTagCount == 0) {
                 Turn = turn;
                 turnTags[0] = turn;
@@ -108,12 +108,12 @@ void TRegion::ReadCR()
                 Turn = std::min(Turn, turn);
                 turnTags[1] = turn;
             } else {
-                CR->Warning(std::string(kTooManyTurnTags));
+                cr.Warning(std::string(kTooManyTurnTags));
             }
             if (turnTagCount < 2)
                 ++turnTagCount;
         } else if (key == "Auswahl") {
-            SetTagSilently(CRInt(*CR, token.Value));
+            SetTagSilently(CRInt(cr, token.Value));
         } else if (today && key == "visibility") {
             seenFromAfar = true;
         } else if (today && IsPreviousValueKey(key)) {
@@ -141,24 +141,24 @@ void TRegion::ReadCR()
 
     if (!today) {
         CompleteValues(*this, fullInfoDate, newerTag);
-        ReadPropertyBlocks(*CR, *this);
+        ReadPropertyBlocks(cr, *this);
     } else {
         // Resources and roads come in sub-blocks here, so the values are
         // completed after them.
         std::optional<int32_t> road;
-        ReadPropertyBlocks(*CR, *this, [&](std::string_view block) {
+        ReadPropertyBlocks(cr, *this, [&](std::string_view block) {
             if (block == "RESOURCE") {
-                ReadResource(*CR, *this);
+                ReadResource(cr, *this);
             } else if (block == "GRENZE") {
-                if (const std::optional<int32_t> percent = ReadBorderRoad(*CR))
+                if (const std::optional<int32_t> percent = ReadBorderRoad(cr))
                     road = std::max(road.value_or(*percent), *percent);
             } else if (block == "MESSAGE") {
-                CRMessage message = ReadMessage(*CR);
+                CRMessage message = ReadMessage(cr);
                 if (!message.Text.empty())
                     Messages->Add(std::move(message.Text));
             } else if (block == "DURCHSCHIFFUNG") {
                 // Ships that passed, beside the travellers of DURCHREISE.
-                const std::unique_ptr<TLines> ships = CreateFromCR<TLines>(*CR, &report, Turn);
+                const std::unique_ptr<TLines> ships = CreateFromCR<TLines>(cr, &report, Turn);
                 for (const std::string& line : ships->Lines())
                     Passthrough->Add(line);
             } else {
@@ -174,7 +174,7 @@ void TRegion::ReadCR()
     // which belong to the region's own turn.
     if (!previousValues.empty()) {
         for (const CRToken& token : previousValues)
-            ReadPreviousValue(*CR, *this, token);
+            ReadPreviousValue(cr, *this, token);
         DeriveFromNewest(*this);
     }
 

@@ -75,59 +75,59 @@ private:
 
 } // namespace
 
-void TReport::FinishTodayReading()
+void TReport::FinishTodayReading(TCRInterface& cr)
 {
-    SettlePartyMessages(*CR);
+    SettlePartyMessages(cr);
     // The fights go to the own party that stays when duplicates are dropped.
     RemoveDuplicateParties();
-    SettleBattles(*CR, *this, FindParty(ChosenActiveParty()));
+    SettleBattles(cr, *this, FindParty(ChosenActiveParty()));
 }
 
-void TReport::ReadCR()
+void TReport::ReadCR(TCRInterface& cr)
 {
     try {
-        const CRToken* token = &CR->CurrentLine();
+        const CRToken* token = &cr.CurrentLine();
         if (token->LineType == CRLineType::BlockHead && token->Block == "VERSION") {
-            Version = CRInt(*CR, token->Params);
+            Version = CRInt(cr, token->Params);
             if (Version < 29 || Version > 38)
-                CR->Warning(std::string(kVersionWarning));
-            token = &CR->NextLine();
+                cr.Warning(std::string(kVersionWarning));
+            token = &cr.NextLine();
         }
 
         // Unknown values of the header are left out silently.
-        for (; token->LineType == CRLineType::Value; token = &CR->NextLine()) {
+        for (; token->LineType == CRLineType::Value; token = &cr.NextLine()) {
             if (token->Key == "Runde")
-                Turn = CRInt(*CR, token->Value);
+                Turn = CRInt(cr, token->Value);
             else
-                ReadPropertyValue(*CR, *this, *token);
+                ReadPropertyValue(cr, *this, *token);
         }
 
         const bool today = IsTodayFormat(Version);
         RegionsSeen regionsSeen;
-        for (; token->LineType == CRLineType::BlockHead; token = &CR->CurrentLine()) {
+        for (; token->LineType == CRLineType::BlockHead; token = &cr.CurrentLine()) {
             const std::string_view block = token->Block;
             if (block == "ZAUBER" && today && !token->Params.empty())
-                ReadSpellEntry(*CR, *this);
+                ReadSpellEntry(cr, *this);
             else if (block == "ZAUBER")
-                ReadSpellList(*CR, *this, *Spells);
+                ReadSpellList(cr, *this, *Spells);
             else if (block == "TRAENKE")
-                ReadPotionList(*CR, *this, *Potions);
+                ReadPotionList(cr, *this, *Potions);
             else if (block == "MESSAGETYPE" && today)
-                ReadMessageType(*CR);
+                ReadMessageType(cr);
             else if (block == "BATTLE" && today)
-                ReadBattle(*CR);
-            else if (block == "REGION" && ReadPropertyBlock(*CR, *this, block, Turn))
-                regionsSeen.DropRepeat(*CR, *Regions);
-            else if (ReadPropertyBlock(*CR, *this, block, Turn))
+                ReadBattle(cr);
+            else if (block == "REGION" && ReadPropertyBlock(cr, *this, block, Turn))
+                regionsSeen.DropRepeat(cr, *Regions);
+            else if (ReadPropertyBlock(cr, *this, block, Turn))
                 continue;
             else if (today)
-                SkipTodayBlock(*CR);
+                SkipTodayBlock(cr);
             else
-                CR->Error("Unbekannter Block/Block nicht zulässig an dieser Stelle: "
+                cr.Error("Unbekannter Block/Block nicht zulässig an dieser Stelle: "
                     + MessageText(block));
         }
         if (today)
-            FinishTodayReading();
+            FinishTodayReading(cr);
 
         for (const TRegion* region : *Regions) {
             if (region == nullptr)
@@ -136,7 +136,7 @@ void TReport::ReadCR()
             FillFromCaptains(*region->Buildings, *region->Units);
         }
     } catch (const std::exception& e) {
-        CR->Error("Exception: " + MessageText(e.what()));
+        cr.Error("Exception: " + MessageText(e.what()));
     }
 }
 

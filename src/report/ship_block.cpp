@@ -16,11 +16,11 @@ void RecordIfEmpty(THistoryInteger& value, int32_t date, std::optional<int32_t> 
 
 } // namespace
 
-void TShip::ReadCR()
+void TShip::ReadCR(TCRInterface& cr)
 {
-    Nr = CRInt(*CR, CR->CurrentLine().Params);
+    Nr = CRInt(cr, cr.CurrentLine().Params);
     const bool today = ReadsTodayFormat(Owner());
-    ReadPropertyValues(*CR, *this, "unknown value for ship: ", [today](const CRToken& token) {
+    ReadPropertyValues(cr, *this, "unknown value for ship: ", [today](const CRToken& token) {
         return today && IsUnusedTodayKey("SCHIFF", token.Key);
     });
     // Today's reports give progress, load and room only in their own keys.

@@ -4,16 +4,16 @@
 
 namespace maprune {
 
-void TSpell::ReadCR()
+void TSpell::ReadCR(TCRInterface& cr)
 {
-    Nr = CRInt(*CR, CR->CurrentLine().Params);
-    ReadPropertyValues(*CR, *this, "Unbekannter Wert für Spruch: ");
+    Nr = CRInt(cr, cr.CurrentLine().Params);
+    ReadPropertyValues(cr, *this, "Unbekannter Wert für Spruch: ");
 }
 
-void TPotion::ReadCR()
+void TPotion::ReadCR(TCRInterface& cr)
 {
-    Nr = CRInt(*CR, CR->CurrentLine().Params);
-    ReadPropertyValues(*CR, *this, "unbekannter Wert für Trank: ");
+    Nr = CRInt(cr, cr.CurrentLine().Params);
+    ReadPropertyValues(cr, *this, "unbekannter Wert für Trank: ");
 }
 
 } // namespace maprune

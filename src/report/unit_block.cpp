@@ -65,12 +65,12 @@ int32_t CountWeapons(const TItems& items)
 
 } // namespace
 
-void TUnit::ReadCR()
+void TUnit::ReadCR(TCRInterface& cr)
 {
-    Nr = CRInt(*CR, CR->CurrentLine().Params);
+    Nr = CRInt(cr, cr.CurrentLine().Params);
 
     const bool today = ReadsTodayFormat(Owner());
-    ReadPropertyValues(*CR, *this, "unknown value for unit: ", [today](const CRToken& token) {
+    ReadPropertyValues(cr, *this, "unknown value for unit: ", [today](const CRToken& token) {
         return today && IsUnusedTodayKey("EINHEIT", token.Key);
     });
 
@@ -80,7 +80,7 @@ void TUnit::ReadCR()
     if (!silverKeyRead)
         Silver->AddValue(Turn, 0);
 
-    ReadPropertyBlocks(*CR, *this);
+    ReadPropertyBlocks(cr, *this);
     TakeSilverFromItems(*this, silverKeyRead);
 
     if (Default_.empty() && Commands->Count() > 0)

@@ -19,7 +19,7 @@ TEST(ItemPool, BlocksAreAlignedDistinctAndReused)
     for (std::size_t size : {1u, 16u, 17u, 40u, 64u, 400u, 512u, 513u, 4000u}) {
         for (int i = 0; i < 100; ++i) {
             void* block = AllocateItemMemory(size);
-            EXPECT_EQ(reinterpret_cast<uintptr_t>(block) % 16, 0u);
+            EXPECT_EQ(reinterpret_cast<uintptr_t>(block) % 8, 0u);
             EXPECT_TRUE(seen.insert(reinterpret_cast<uintptr_t>(block)).second);
             std::memset(block, 0xAB, size);
             blocks.push_back(block);

@@ -201,5 +201,4 @@ TEST(Lines, ReadsKeylessLinesAndWarnsAboutKeyedOnes)
     EXPECT_EQ(cr.warnings, std::vector<std::string>{"kein Kommentar erwartet ab dieser Stelle"});
     EXPECT_EQ(cr.CurrentLine().Block, "REGION");
     EXPECT_EQ(lines->Turn, 3);
-    EXPECT_EQ(lines->CR, nullptr);
 }
