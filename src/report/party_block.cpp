@@ -16,8 +16,8 @@ void TParty::ReadCR(TCRInterface& cr)
     Nr = CRInt(cr, cr.CurrentLine().Params);
 
     const bool today = ReadsTodayFormat(&report);
-    ReadPropertyValues(
-        cr, *this, "Unbekannter Wert für Partei: ", [this, &cr, &report, today](const CRToken& token) {
+    ReadPropertyValues(cr, *this,
+        "Unbekannter Wert für Partei: ", [this, &cr, &report, today](const CRToken& token) {
             if (today && IsUnusedTodayKey("PARTEI", token.Key))
                 return true;
             if (token.Key != "Runde")
