@@ -5,16 +5,17 @@
 #include <memory>
 
 #include "core/file_sink.h"
+#include "storage/compression_stream.h"
 #include "storage/kdf_write_options.h"
 #include "storage/sink_stream.h"
 #include "storage/write_stream.h"
-#include "storage/zlib_streams.h"
 
 namespace maprune {
 
 // Writes the uncompressed content of a KDF file through a 64 KiB buffer, the
-// zlib compressor (level chosen from the options when the writer is created)
-// and another 64 KiB buffer into a sink. Forward-only: Read fails with
+// zlib compressor (level chosen from the options when the writer is created,
+// compressing on as many threads as there are processors) and another 64 KiB
+// buffer into a sink. Forward-only: Read fails with
 // StreamReadError, Seek answers only the position query with 0.
 //
 // Close completes the file; a writer destroyed without Close leaves an
