@@ -2,6 +2,7 @@
 #include "model/lines.h"
 
 #include "model/cr_interface.h"
+#include "model/exact_append.h"
 #include "model/property_builders.h"
 
 namespace maprune {
@@ -71,13 +72,15 @@ void TLines::SetText(const std::string& text)
 
 void TLines::ReadCR(TCRInterface& cr)
 {
-    for (const CRToken* token = &cr.NextLine(); token->LineType == CRLineType::Value;
-         token = &cr.NextLine()) {
-        if (!token->Key.empty())
-            cr.Warning("kein Kommentar erwartet ab dieser Stelle");
-        else
-            FLines.push_back(token->Value);
-    }
+    AppendExactly(FLines, [&cr](std::vector<std::string>& lines) {
+        for (const CRToken* token = &cr.NextLine(); token->LineType == CRLineType::Value;
+             token = &cr.NextLine()) {
+            if (!token->Key.empty())
+                cr.Warning("kein Kommentar erwartet ab dieser Stelle");
+            else
+                lines.push_back(token->Value);
+        }
+    });
 }
 
 } // namespace maprune

@@ -45,6 +45,7 @@ public:
     int32_t InfoDate = -1; // turn of the newest information
     int32_t Mallorn = -1;
     int32_t Recrutees = -1; // peasants div 20
+    int32_t ReadTurn = 0; // the turn the region was read with
     SubObject<TBuildingList> Buildings;
     SubObject<TLines> Comment;
     std::string Descr;
@@ -71,7 +72,6 @@ public:
     SubObject<THistoryInteger> MallornSaplings; // today's reports only
 
     // Unpublished.
-    int32_t ReadTurn = 0; // the turn the region was read with
     std::array<uint8_t, kDirections> RouteMarks {};
     std::array<TRegion*, kDirections> Neighbours {};
     const GameRecord* TerrainType = nullptr;

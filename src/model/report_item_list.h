@@ -33,6 +33,8 @@ public:
     // Takes the element out and leaves the entry empty.
     std::unique_ptr<TReportItem> Release(size_t index) { return std::move(FItems[index]); }
     void Reserve(size_t count) { FItems.reserve(count); }
+    // Gives back the room kept for more elements.
+    void ShrinkToFit() { FItems.shrink_to_fit(); }
 
     // The class every element must be of.
     virtual const ClassInfo& ElementClass() const { return TReportItem::StaticClass(); }

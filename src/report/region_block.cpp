@@ -47,9 +47,10 @@ void RecordZeroIfEmpty(THistoryInteger& value, int32_t date)
 void DeriveFromNewest(TRegion& region)
 {
     region.Entertainment
-        = region.Silver->HistoryCount() > 0 ? region.Silver->CurrentValue() / 20 : -1;
-    region.Recrutees
-        = region.Peasants->HistoryCount() > 0 ? region.Peasants->CurrentValue() / 20 : -1;
+        = region.Silver.Read().HistoryCount() > 0 ? region.Silver.Read().CurrentValue() / 20 : -1;
+    region.Recrutees = region.Peasants.Read().HistoryCount() > 0
+        ? region.Peasants.Read().CurrentValue() / 20
+        : -1;
 }
 
 // The values derived after reading: terrain type and map symbol, the info
@@ -137,7 +138,7 @@ void TRegion::ReadCR(TCRInterface& cr)
     }
     // A region seen from a neighbour, a lighthouse or in passing is no
     // complete description, whatever values it shows.
-    const int32_t fullInfoDate = Wages->HistoryCount() > 0 && !seenFromAfar ? olderTag : 0;
+    const int32_t fullInfoDate = Wages.Read().HistoryCount() > 0 && !seenFromAfar ? olderTag : 0;
 
     if (!today) {
         CompleteValues(*this, fullInfoDate, newerTag);
@@ -178,27 +179,33 @@ void TRegion::ReadCR(TCRInterface& cr)
         DeriveFromNewest(*this);
     }
 
-    for (const TUnit* unit : *Units) {
+    // Read, not edited: a region without units makes no unit or summary list.
+    for (const TUnit* unit : Units.Read()) {
         if (unit == nullptr)
             continue;
         const int32_t party = unit->Party;
-        const bool summarised = std::any_of(Politic->begin(), Politic->end(),
+        const bool summarised = std::any_of(Politic.Read().begin(), Politic.Read().end(),
             [party](const TPoliticInfo* p) { return p != nullptr && p->Party == party; });
         if (!summarised)
             TPoliticInfo::CreateForParty(&report, party, *this);
     }
+    // Read regions rarely grow: their lists keep no room for more.
+    if (TUnitList* units = Units.Held())
+        units->ShrinkToFit();
+    if (TPoliticInfoList* politic = Politic.Held())
+        politic->ShrinkToFit();
 
     // Skilled miners and woodcutters of the party would have seen these
     // resources; without an entry there are none. Without a unit of the
     // active party every talent level is 0, which spares the look-ups.
     const int32_t activeParty = report.ActiveParty;
-    if (std::none_of(Units->begin(), Units->end(),
+    if (std::none_of(Units.Read().begin(), Units.Read().end(),
             [activeParty](const TUnit* u) { return u != nullptr && u->Party == activeParty; }))
         return;
     const int32_t mining = MaxTalentLevel(3);
-    if (Laen->HistoryCount() == 0 && mining >= 7)
+    if (Laen.Read().HistoryCount() == 0 && mining >= 7)
         Laen->AddValue(Turn, 0);
-    if (Iron->HistoryCount() == 0 && mining >= 4)
+    if (Iron.Read().HistoryCount() == 0 && mining >= 4)
         Iron->AddValue(Turn, 0);
     if (Mallorn == -1 && MaxTalentLevel(8) >= 2)
         Mallorn = 0;

@@ -25,8 +25,8 @@ void TShip::ReadCR(TCRInterface& cr)
     });
     // Today's reports give progress, load and room only in their own keys.
     RecordIfEmpty(*Percent, Turn, PercentFromSize(*this));
-    RecordIfEmpty(*Load, Turn, WholeWeightUnits(*Cargo));
-    RecordIfEmpty(*MaxLoad, Turn, WholeWeightUnits(*Capacity));
+    RecordIfEmpty(*Load, Turn, WholeWeightUnits(Cargo.Read()));
+    RecordIfEmpty(*MaxLoad, Turn, WholeWeightUnits(Capacity.Read()));
     if (Damage->HistoryCount() == 0)
         Damage->AddValue(Turn, 0);
     if (Percent->HistoryCount() == 0)

@@ -35,11 +35,14 @@ constexpr std::string_view kSilverItem = "Silber";
 // holds its silver once, as a value and as the last item.
 void TakeSilverFromItems(TUnit& unit, bool silverKeyRead)
 {
-    std::vector<TItem>& items = unit.Items->Entries;
-    if (silverKeyRead || std::none_of(items.begin(), items.end(), [](const TItem& item) {
+    // Read, not edited, until there is silver to take: a unit without items
+    // makes no item list.
+    const std::vector<TItem>& shown = unit.Items.Read().Entries;
+    if (silverKeyRead || std::none_of(shown.begin(), shown.end(), [](const TItem& item) {
             return item.Item == kSilverItem;
         }))
         return;
+    std::vector<TItem>& items = unit.Items->Entries;
     int64_t silver = 0;
     for (const TItem& item : items)
         silver += item.Item == kSilverItem ? item.Count : 0;
@@ -83,15 +86,18 @@ void TUnit::ReadCR(TCRInterface& cr)
     ReadPropertyBlocks(cr, *this);
     TakeSilverFromItems(*this, silverKeyRead);
 
-    if (Default_.empty() && Commands->Count() > 0)
-        Default_ = Commands->Line(0);
+    if (Default_.empty() && Commands.Read().Count() > 0)
+        Default_ = Commands.Read().Line(0);
     if (Building == 0)
         Building = -1;
     if (Ship == 0)
         Ship = -1;
-    if (Silver->CurrentValue() > 0)
+    if (Silver->CurrentValue() > 0) {
+        // One more, not twice the room.
+        Items->Entries.reserve(Items->Entries.size() + 1);
         Items->Entries.push_back(TItem { std::string(kSilverItem), Silver->CurrentValue() });
-    Weapons = CountWeapons(*Items);
+    }
+    Weapons = CountWeapons(Items.Read());
 }
 
 } // namespace maprune

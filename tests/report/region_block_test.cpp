@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -55,6 +56,39 @@ TEST_F(RegionBlockTest, KeysFillTheRegion)
     EXPECT_EQ(region.Bitmap_, 1);
     EXPECT_EQ(region.ReadTurn, 10);
     EXPECT_TRUE(r->Warnings.empty());
+}
+
+// What a report leaves out is read as empty and takes no object: a region
+// without units, values or minerals, a unit without orders or items, a ship
+// without load.
+TEST_F(RegionBlockTest, ReadingMakesNoObjectForWhatTheReportLeavesOut)
+{
+    auto r = ReadText("VERSION 36\n10;Runde\nREGION 1 2\n\"Ebene\";Terrain\n"
+                      "REGION 2 2\n\"Berge\";Terrain\nEINHEIT 7\n1;Partei\n3;Anzahl\n"
+                      "SCHIFF 9\n\"Boot\";Typ\n");
+    ASSERT_NE(r->Report, nullptr);
+    const TRegion& empty = *(*r->Report->Regions)[0];
+    const TRegion& inhabited = *(*r->Report->Regions)[1];
+    const TUnit& unit = *(*inhabited.Units)[0];
+    const TShip& ship = *(*inhabited.Ships)[0];
+    const std::vector<std::pair<const char*, const void*>> unmade {
+        { "units", empty.Units.Held() },
+        { "summaries", empty.Politic.Held() },
+        { "wages", empty.Wages.Held() },
+        { "silver", empty.Silver.Held() },
+        { "peasants", empty.Peasants.Held() },
+        { "iron", inhabited.Iron.Held() },
+        { "laen", inhabited.Laen.Held() },
+        { "orders", unit.Commands.Held() },
+        { "items", unit.Items.Held() },
+        { "cargo", ship.Cargo.Held() },
+        { "capacity", ship.Capacity.Held() },
+    };
+    for (const auto& [what, held] : unmade)
+        EXPECT_EQ(held, nullptr) << what;
+    EXPECT_EQ(unit.Weapons, 0);
+    EXPECT_EQ(unit.Silver->CurrentValue(), 0);
+    EXPECT_EQ(inhabited.Politic->Count(), 1u);
 }
 
 TEST_F(RegionBlockTest, TerrainNamesAndTypes)
