@@ -122,6 +122,7 @@ private slots:
         QVERIFY(StartOnOwnUnit(h));
         TReportDocument& document = h.window->Document();
         TAllOrdersWindow window(document);
+        window.show();
         QPlainTextEdit& editor = *window.Editor();
         QStringList lines = editor.toPlainText().split(QLatin1Char('\n'));
         const int first = static_cast<int>(lines.indexOf(QRegularExpression("^EINHEIT .*")));
@@ -145,6 +146,13 @@ private slots:
         document.UndoStack().undo();
         QCOMPARE(OrdersOf(*unit), before);
         QVERIFY(!editor.toPlainText().contains(QStringLiteral("ARBEITE\n")));
+
+        // Hidden, the window catches up only when it is shown again.
+        window.hide();
+        document.UndoStack().redo();
+        QVERIFY(!editor.toPlainText().contains(QStringLiteral("ARBEITE\n")));
+        window.show();
+        QVERIFY(editor.toPlainText().contains(QStringLiteral("ARBEITE\n")));
     }
 };
 

@@ -84,12 +84,24 @@ void TAllOrdersWindow::Follow(const DocumentChange& change)
     if (FApplying)
         return;
     // A draft stays; otherwise the text follows every change of orders.
-    if (change.Whole() || change.Structure() || !FApply->isEnabled())
+    if (!change.Whole() && !change.Structure() && FApply->isEnabled())
+        return;
+    if (isVisible())
+        Reload();
+    else
+        FStale = true;
+}
+
+void TAllOrdersWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (FStale)
         Reload();
 }
 
 void TAllOrdersWindow::Reload()
 {
+    FStale = false;
     FLoading = true;
     const TReport* report = FDocument.Report();
     FEditor->setPlainText(report != nullptr ? JoinedLines(PartyOrdersText(*report)) : QString());

@@ -17,7 +17,9 @@ struct DocumentChange;
 // region and unit as in the order file, with the check and completion of
 // the orders editor. "Übernehmen" gives the changed units their lines
 // through the document, as one step of the history; until then the text is
-// a draft, which follows the report while it is unchanged.
+// a draft, which follows the report while it is unchanged. Hidden, it
+// follows only when it is shown again: laying out a big party's orders
+// would otherwise slow every opening of a report.
 class TAllOrdersWindow : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +32,9 @@ public:
     // Shows the report's orders again, dropping the draft.
     void Reload();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void Follow(const DocumentChange& change);
     void ShowCounts();
@@ -41,6 +46,7 @@ private:
     QPushButton* FApply = nullptr;
     bool FLoading = false;
     bool FApplying = false;
+    bool FStale = false;
 };
 
 } // namespace maprune
