@@ -103,7 +103,8 @@ void TChangesWindow::Compare(int32_t from, int32_t to)
     const TReport* report = FDocument.Report();
     FTurns = { report != nullptr ? from : -1, to };
     FChanges.clear();
-    if (report == nullptr) {
+    FComparePending = !isVisible();
+    if (report == nullptr || FComparePending) {
         FSummary->clear();
     } else if (from < 1) {
         FSummary->setText(QStringLiteral("keine ältere Runde"));
@@ -114,6 +115,13 @@ void TChangesWindow::Compare(int32_t from, int32_t to)
     FLines = ChangeListLines(FChanges);
     ShowLines();
     emit compared();
+}
+
+void TChangesWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (FComparePending)
+        Compare(FTurns.From, FTurns.To);
 }
 
 void TChangesWindow::ShowLines()

@@ -28,7 +28,9 @@ class TUnit;
 // its party. A filter field keeps the lines that contain its text. A click
 // on a change centres the map on its region, a double-click opens the unit,
 // building or ship. The window keeps texts and coordinates, never model
-// objects; it refills whenever the document's report changes.
+// objects; it refills whenever the document's report changes, while hidden
+// only once it is shown again (comparing a big database's turns would
+// otherwise slow every opening).
 class TChangesWindow : public QWidget {
     Q_OBJECT
 public:
@@ -36,7 +38,8 @@ public:
 
     // Compares the two default turns of `report` again (null: empty).
     void Fill(const TReport* report);
-    // Compares turns `from` and `to` of the document's report.
+    // Compares turns `from` and `to` of the document's report; a hidden
+    // window takes the turns and compares when it is shown.
     void Compare(int32_t from, int32_t to);
 
     TColourList* List() const { return FList; }
@@ -49,6 +52,9 @@ signals:
     void unitOpened(maprune::TUnit* unit);
     // The window compared turns anew (another report or other turns).
     void compared();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void ShowLines();
@@ -65,6 +71,7 @@ private:
     QLineEdit* FFilter = nullptr;
     TColourList* FList = nullptr;
     ChangeTurns FTurns;
+    bool FComparePending = false;
     std::vector<TurnChange> FChanges;
     std::vector<ChangeLine> FLines;
 };
