@@ -175,9 +175,9 @@ struct TCompressionStream::State {
     std::condition_variable ChunkDone;
     std::deque<Chunk*> Waiting;
     bool Stop = false;
-    std::vector<std::thread> Threads;
 
     // The calling thread's alone.
+    std::vector<std::thread> Threads;
     std::unique_ptr<Chunk> Filling;
     std::deque<std::unique_ptr<Chunk>> UnderWay;
     std::string Window;
