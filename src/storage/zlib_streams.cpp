@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <string>
 
 #include <zlib.h>
 
